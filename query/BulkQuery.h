@@ -1,0 +1,39 @@
+// One bulk availability query, run from the start button on a window state: check and clean the
+// input box, submit the names to the registrar's bulk search, harvest the names it lists as
+// available into the result box, release them from its pending selection, and write the summary.
+// It does not know which front end shows the window, and it never shows a network failure as a
+// message: a failed run ends with a short failure text in the status line instead.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "WindowState.h"
+#include "web/HttpRequest.h"
+
+namespace query {
+
+// Scheme and host of the registrar's site. Tests pass the simulator's address instead.
+inline constexpr std::u16string_view kRegistrarBase = u"http://www.godaddy.com";
+
+class BulkQuery {
+ public:
+  BulkQuery(WindowState& window, web::HttpSession& session,
+            std::u16string registrarBase = std::u16string(kRegistrarBase));
+
+  // The start button's handler. Returns once the run has ended, or at once after the window went
+  // away while the run waited for the selection page.
+  void Command1_Click();
+
+ private:
+  struct Harvest;
+  Harvest CollectAvailable();
+  web::Status ReleasePending();
+  web::Status PostForm(std::u16string_view path, std::u16string_view body);
+
+  WindowState& window_;
+  web::HttpSession& session_;
+  std::u16string registrarBase_;
+};
+
+}  // namespace query

@@ -1,0 +1,38 @@
+// The page fetch and the byte decoding that the query uses to read the registrar's pages.
+// FetchText keeps the window responsive while it waits; it never reports a failure, it answers
+// with the empty value instead. Neither function knows which window or platform it serves.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "HttpRequest.h"
+#include "Result.h"
+
+namespace web {
+
+// What FetchText needs of the window while it waits for a page.
+class MessagePump {
+ public:
+  virtual ~MessagePump() = default;
+  // Lets every pending window message run, then returns.
+  virtual void ProcessPendingMessages() = 0;
+  // True once the window has been closed; a wait in progress then ends at once.
+  virtual bool WindowGone() const = 0;
+};
+
+// GETs the address asynchronously, letting window messages run between reads of readyState,
+// and returns the body decoded as "gb2312". std::nullopt is the empty value: any step failed,
+// or the window went away during the wait.
+std::optional<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
+                                        MessagePump& pump);
+
+// Decodes bytes in the named character set. "gb2312" decodes as GB18030, a superset of GBK and
+// GB2312, with invalid sequences becoming U+FFFD. An unknown character set name fails.
+Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
+                                   std::u16string_view charset);
+
+}  // namespace web

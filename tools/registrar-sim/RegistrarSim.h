@@ -1,0 +1,67 @@
+// A stand-in for the registrar's web site, served over real HTTP/1.1 on 127.0.0.1. It keeps a
+// pending selection per session cookie: the bulk-search POST adds the free names of its
+// domainNames field, the GET of the same page lists the selection in a GB2312 page, and the
+// removal POST takes names out again. It records every request so tests can check what the
+// tool sent, and has knobs that make an endpoint slow, silent, broken or odd.
+//
+// Availability: a name is registered when the part before its first dot is three characters
+// or shorter, or contains "taken"; every other name that contains a dot is free.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sim {
+
+enum class Endpoint { Search, SelectionPage, Remove };
+
+struct RecordedRequest {
+  std::string method;
+  std::string target;  // path with query string, as sent
+  std::vector<std::pair<std::string, std::string>> headers;
+  std::string body;  // raw bytes
+  std::string Header(const std::string& name) const;  // case-insensitive, "" when absent
+};
+
+// What one endpoint does instead of its normal answer. Default: behave normally.
+struct Behaviour {
+  std::chrono::milliseconds delay{0};    // wait before answering
+  bool hang = false;                     // accept, read the request, never answer (until stop)
+  bool closeConnection = false;          // close the connection without any answer
+  int status = 0;                        // answer with this HTTP status (and a small page) if non-zero
+  std::optional<std::string> body;       // answer with these bytes (GB2312 content type) instead
+  std::optional<std::string> redirectTo; // answer 302 with this Location
+};
+
+class RegistrarSim {
+ public:
+  // Starts serving on 127.0.0.1; port 0 picks a free port.
+  explicit RegistrarSim(std::uint16_t port = 0);
+  ~RegistrarSim();  // stops serving; ends hanging answers
+  RegistrarSim(const RegistrarSim&) = delete;
+  RegistrarSim& operator=(const RegistrarSim&) = delete;
+
+  std::uint16_t Port() const;
+  std::string BaseUrl() const;     // "http://127.0.0.1:PORT"
+  std::u16string BaseUrl16() const;
+
+  void Set(Endpoint endpoint, Behaviour behaviour);
+  std::vector<RecordedRequest> Requests() const;
+  void ClearRequests();
+  // The names pending for the session whose cookie value is given (upper-cased as listed).
+  std::vector<std::string> Pending(const std::string& sessionCookie) const;
+
+  static bool IsFree(const std::string& name);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace sim

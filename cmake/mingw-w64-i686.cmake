@@ -1,0 +1,24 @@
+# Cross-compiles the 32-bit Windows program with Debian's MinGW-w64 (posix threads, so that
+# std::thread works). The runtime libraries are linked statically, so the program needs only
+# DLLs that ship with Windows. CTest runs the test programs under Wine through the emulator.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(BRELKA_MINGW i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${BRELKA_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BRELKA_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${BRELKA_MINGW}-windres)
+set(CMAKE_OBJDUMP ${BRELKA_MINGW}-objdump)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${BRELKA_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Windows 7 is the oldest system the program supports.
+add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wineprefix)

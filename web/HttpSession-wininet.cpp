@@ -1,0 +1,403 @@
+// The HTTP request component over WinINet, whose cookie store is the system's own: cookies the
+// registrar sets are shared by every request of the process and with the system browser, and
+// the user clears them with the browser. WinINet's blocking calls run on the caller's thread
+// for a synchronous send and on one worker thread per asynchronous send; the object signals an
+// event when the exchange has ended, so reading readyState waits on that event instead of
+// spinning. Redirects are followed here rather than by WinINet, to bound their number.
+#include <windows.h>
+#include <wininet.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "HttpRequest.h"
+
+namespace web {
+namespace {
+
+std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+
+// Lone surrogates become U+FFFD, as any encoder for the wire must do.
+std::string Utf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](auto x, auto y) {
+           return lower(x) == lower(y);
+         });
+}
+
+Failure LastError(const char* step) {
+  return Failure{std::string(step) + " failed (error " + std::to_string(GetLastError()) + ")"};
+}
+
+// The process's WinINet root handle, kept alive by every request that still uses it, so that a
+// worker outliving its request object or the session never touches a closed handle.
+struct Root {
+  HINTERNET handle = nullptr;
+  TransferLimits limits;
+  ~Root() {
+    if (handle) InternetCloseHandle(handle);
+  }
+};
+
+struct Target {
+  bool secure = false;
+  std::wstring host;
+  INTERNET_PORT port = 0;
+  std::wstring object;  // path and query
+};
+
+Result<Target> Crack(const std::wstring& url) {
+  wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH + 1] = {};
+  URL_COMPONENTSW parts{};
+  parts.dwStructSize = sizeof parts;
+  parts.lpszHostName = host;
+  parts.dwHostNameLength = INTERNET_MAX_HOST_NAME_LENGTH + 1;
+  parts.dwUrlPathLength = 1;
+  parts.dwExtraInfoLength = 1;
+  if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts))
+    return Failure{"not a web address"};
+  if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)
+    return Failure{"only http and https addresses are supported"};
+  if (parts.dwHostNameLength == 0) return Failure{"the address names no host"};
+  Target target;
+  target.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+  target.host.assign(host, parts.dwHostNameLength);
+  target.port = parts.nPort;
+  target.object.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
+  if (parts.lpszExtraInfo) target.object.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+  if (target.object.empty()) target.object = L"/";
+  return target;
+}
+
+// Everything one exchange needs and produces. A worker thread and the request object share it;
+// the mutex guards the handles (which the request object closes to abort a blocking call) and
+// the outcome.
+struct Exchange {
+  std::shared_ptr<Root> root;
+  std::wstring method;
+  std::wstring url;
+  std::vector<std::pair<std::wstring, std::wstring>> headers;
+  std::string body;
+
+  std::mutex mutex;
+  HINTERNET connection = nullptr;
+  HINTERNET request = nullptr;
+  bool abandoned = false;
+  int readyState = 1;
+  bool ended = false;
+  Result<std::vector<std::uint8_t>> outcome = Failure{"the request has not been sent"};
+  HANDLE endedEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+
+  ~Exchange() {
+    CloseHandles();
+    if (endedEvent) CloseHandle(endedEvent);
+  }
+
+  void CloseHandles() {
+    std::lock_guard lock(mutex);
+    if (request) InternetCloseHandle(request);
+    if (connection) InternetCloseHandle(connection);
+    request = connection = nullptr;
+  }
+
+  // Adopts freshly opened handles unless the request object has given up on the exchange.
+  bool Adopt(HINTERNET newConnection, HINTERNET newRequest) {
+    std::lock_guard lock(mutex);
+    if (abandoned) {
+      if (newRequest) InternetCloseHandle(newRequest);
+      if (newConnection) InternetCloseHandle(newConnection);
+      return false;
+    }
+    connection = newConnection;
+    request = newRequest;
+    return true;
+  }
+
+  void Abandon() {
+    {
+      std::lock_guard lock(mutex);
+      abandoned = true;
+    }
+    CloseHandles();
+  }
+
+  void SetState(int state) {
+    std::lock_guard lock(mutex);
+    readyState = state;
+  }
+
+  void End(Result<std::vector<std::uint8_t>> result) {
+    CloseHandles();
+    {
+      std::lock_guard lock(mutex);
+      outcome = std::move(result);
+      readyState = 4;
+      ended = true;
+    }
+    SetEvent(endedEvent);
+  }
+
+  void Run() { End(Transfer()); }
+
+  Result<std::vector<std::uint8_t>> Transfer();
+  Status SendOnce(const Target& target);
+  Result<std::vector<std::uint8_t>> ReadBody();
+};
+
+DWORD QueryStatus(HINTERNET request) {
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                      nullptr))
+    return 0;
+  return status;
+}
+
+std::wstring QueryLocation(HINTERNET request) {
+  DWORD size = 0;
+  (void)HttpQueryInfoW(request, HTTP_QUERY_LOCATION, nullptr, &size, nullptr);
+  if (size == 0) return {};
+  std::wstring location(size / sizeof(wchar_t) + 1, L'\0');
+  if (!HttpQueryInfoW(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) return {};
+  location.resize(size / sizeof(wchar_t));
+  return location;
+}
+
+Result<std::wstring> Resolve(const std::wstring& base, const std::wstring& location) {
+  DWORD size = INTERNET_MAX_URL_LENGTH;
+  std::wstring combined(size, L'\0');
+  if (!InternetCombineUrlW(base.c_str(), location.c_str(), combined.data(), &size, 0))
+    return Failure{"the redirect names an unusable address"};
+  combined.resize(size);
+  return combined;
+}
+
+Status Exchange::SendOnce(const Target& target) {
+  HINTERNET newConnection = InternetConnectW(root->handle, target.host.c_str(), target.port,
+                                             nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
+  if (!newConnection) return LastError("InternetConnect");
+  static const wchar_t* acceptTypes[] = {L"*/*", nullptr};
+  DWORD flags = INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_RELOAD |
+                INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI |
+                INTERNET_FLAG_KEEP_CONNECTION;
+  if (target.secure) flags |= INTERNET_FLAG_SECURE;
+  HINTERNET newRequest = HttpOpenRequestW(newConnection, method.c_str(), target.object.c_str(),
+                                          nullptr, nullptr, acceptTypes, flags, 0);
+  if (!newRequest) {
+    Status failure = LastError("HttpOpenRequest");
+    InternetCloseHandle(newConnection);
+    return failure;
+  }
+  if (!Adopt(newConnection, newRequest)) return Failure{"the request was abandoned"};
+
+  // WinINet applies the receive time-out to every wait for data, which makes it an idle limit.
+  DWORD connectMs = static_cast<DWORD>(root->limits.connectTimeout.count());
+  DWORD idleMs = static_cast<DWORD>(root->limits.idleTimeout.count());
+  (void)InternetSetOptionW(newRequest, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof connectMs);
+  (void)InternetSetOptionW(newRequest, INTERNET_OPTION_SEND_TIMEOUT, &idleMs, sizeof idleMs);
+  (void)InternetSetOptionW(newRequest, INTERNET_OPTION_RECEIVE_TIMEOUT, &idleMs, sizeof idleMs);
+
+  std::wstring headerBlock;
+  for (const auto& [name, value] : headers) headerBlock += name + L": " + value + L"\r\n";
+  if (!HttpSendRequestW(newRequest, headerBlock.empty() ? nullptr : headerBlock.c_str(),
+                        static_cast<DWORD>(headerBlock.size()),
+                        body.empty() ? nullptr : body.data(), static_cast<DWORD>(body.size())))
+    return LastError("HttpSendRequest");
+  return Ok();
+}
+
+Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t chunk[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!InternetReadFile(request, chunk, sizeof chunk, &got)) return LastError("InternetReadFile");
+    if (got == 0) return bytes;
+    if (bytes.size() + got > root->limits.maxResponseBytes)
+      return Failure{"the response is larger than " +
+                     std::to_string(root->limits.maxResponseBytes) + " bytes"};
+    bytes.insert(bytes.end(), chunk, chunk + got);
+    SetState(3);
+  }
+}
+
+// Steps: (1) open and send, (2) on a redirect start again at its target, carrying the cookies
+// through WinINet's store, (3) otherwise read the body. A POST answered by 301, 302 or 303
+// continues as a GET without body, as browsers do; 307 and 308 keep method and body.
+Result<std::vector<std::uint8_t>> Exchange::Transfer() {
+  for (int redirects = 0;; ++redirects) {
+    Result<Target> target = Crack(url);
+    if (!target) return Failure{target.error()};
+    if (Status sent = SendOnce(target.value()); !sent) return Failure{sent.error()};
+    SetState(2);
+    DWORD status = QueryStatus(request);
+    std::wstring location = QueryLocation(request);
+    bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
+    if (!redirect || location.empty()) return ReadBody();
+    if (redirects >= root->limits.maxRedirects) return Failure{"too many redirects"};
+    Result<std::wstring> next = Resolve(url, location);
+    if (!next) return Failure{next.error()};
+    url = next.value();
+    if (status != 307 && status != 308 && method != L"GET" && method != L"HEAD") {
+      method = L"GET";
+      body.clear();
+      std::erase_if(headers, [](const auto& header) {
+        return EqualsIgnoringCase(std::u16string(header.first.begin(), header.first.end()),
+                                  u"Content-Type");
+      });
+    }
+    CloseHandles();
+  }
+}
+
+class WinInetRequest final : public HttpRequest {
+ public:
+  explicit WinInetRequest(std::shared_ptr<Root> root) : root_(std::move(root)) {}
+
+  ~WinInetRequest() override {
+    if (!worker_.joinable()) return;
+    if (Ended()) {
+      worker_.join();
+      return;
+    }
+    // A worker still inside WinINet is cut off by closing its handles; it finishes on its own
+    // and frees the shared exchange, so the caller never waits for the network here.
+    exchange_->Abandon();
+    worker_.detach();
+  }
+
+  Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
+    if (worker_.joinable()) {
+      if (!Ended()) return Failure{"the request is already under way"};
+      worker_.join();
+    }
+    std::wstring wideUrl = Wide(url);
+    if (Result<Target> target = Crack(wideUrl); !target) return Failure{target.error()};
+    if (method.empty()) return Failure{"no method"};
+    exchange_ = std::make_shared<Exchange>();
+    exchange_->root = root_;
+    exchange_->method = Wide(method);
+    exchange_->url = std::move(wideUrl);
+    async_ = async;
+    sent_ = false;
+    return Ok();
+  }
+
+  Status setRequestHeader(std::u16string_view name, std::u16string_view value) override {
+    if (!exchange_ || sent_) return Failure{"setRequestHeader needs an opened, unsent request"};
+    if (name.empty() || name.find_first_of(u":\r\n") != name.npos ||
+        value.find_first_of(u"\r\n") != value.npos)
+      return Failure{"invalid header"};
+    exchange_->headers.emplace_back(Wide(name), Wide(value));
+    return Ok();
+  }
+
+  Status send(std::u16string_view body) override {
+    if (!exchange_ || sent_) return Failure{"send needs an opened, unsent request"};
+    if (!exchange_->endedEvent) return LastError("CreateEvent");
+    sent_ = true;
+    exchange_->body = Utf8(body);
+    if (async_) {
+      try {
+        worker_ = std::thread([exchange = exchange_] { exchange->Run(); });
+      } catch (const std::system_error&) {
+        exchange_->End(Failure{"no thread for the request"});
+      }
+      return Ok();
+    }
+    exchange_->Run();
+    std::lock_guard lock(exchange_->mutex);
+    if (!exchange_->outcome) return Failure{exchange_->outcome.error()};
+    return Ok();
+  }
+
+  Result<int> readyState() override {
+    if (!exchange_) return 0;
+    if (!sent_) return 1;
+    if (Ended()) return 4;
+    (void)WaitForSingleObject(exchange_->endedEvent,
+                              static_cast<DWORD>(root_->limits.readyStateWait.count()));
+    std::lock_guard lock(exchange_->mutex);
+    return exchange_->readyState;
+  }
+
+  Result<std::vector<std::uint8_t>> responseBody() override {
+    if (!exchange_ || !sent_) return Failure{"the request has not been sent"};
+    std::lock_guard lock(exchange_->mutex);
+    if (!exchange_->ended) return Failure{"the response is not complete"};
+    return exchange_->outcome;
+  }
+
+ private:
+  bool Ended() {
+    std::lock_guard lock(exchange_->mutex);
+    return exchange_->ended;
+  }
+
+  std::shared_ptr<Root> root_;
+  std::shared_ptr<Exchange> exchange_;
+  std::thread worker_;
+  bool async_ = false;
+  bool sent_ = false;
+};
+
+class WinInetSession final : public HttpSession {
+ public:
+  explicit WinInetSession(const TransferLimits& limits) : root_(std::make_shared<Root>()) {
+    root_->limits = limits;
+    root_->handle = InternetOpenW(L"Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 6.1; Brelka 8.0)",
+                                  INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+  }
+
+  Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
+    if (!EqualsIgnoringCase(progId, u"msxml2.xmlhttp"))
+      return Failure{"unknown component: the only one is msxml2.xmlhttp"};
+    if (!root_->handle) return Failure{"WinINet could not be opened"};
+    return std::unique_ptr<HttpRequest>(std::make_unique<WinInetRequest>(root_));
+  }
+
+ private:
+  std::shared_ptr<Root> root_;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpSession> OpenHttpSession(const TransferLimits& limits) {
+  return std::make_unique<WinInetSession>(limits);
+}
+
+}  // namespace web

@@ -24,11 +24,11 @@ std::string SelectionPage(const std::string& rows) {
   return "<html>My Selected Domain Names<table>" + rows + "</table> x' id='late.com'</html>";
 }
 
-struct Run {
+struct QueryRun {
   MemoryWindow window;
   FakeHttpSession session;
 
-  explicit Run(std::u16string input) {
+  explicit QueryRun(std::u16string input) {
     window.text1 = std::move(input);
     window.text2 = u"old result";
     window.label3 = u"slogan";
@@ -56,7 +56,7 @@ std::u16string Lines(int count, std::u16string_view trailer) {
 }  // namespace
 
 TEST(StartButton, InputWithoutLineBreakIsRefusedAndNothingChanges) {
-  Run run(u"one.com");
+  QueryRun run(u"one.com");
   run.Click();
   EXPECT_EQ(run.window.messages, std::vector<std::u16string>{u"查询必须大于2个,小于500个!"});
   EXPECT_EQ(run.window.text2, u"old result");
@@ -67,7 +67,7 @@ TEST(StartButton, InputWithoutLineBreakIsRefusedAndNothingChanges) {
 
 TEST(StartButton, FormatTestRefusesShortOrDotlessInputAfterTurningBusy) {
   for (std::u16string input : {u"a.\r\n", u"abcde\r\nfgh", u"\r\n\r\n\r\n"}) {
-    Run run(input);
+    QueryRun run(input);
     run.Click();
     EXPECT_EQ(run.window.messages, std::vector<std::u16string>{u"域名格式错误"});
     EXPECT_TRUE(run.window.command1Enabled);
@@ -81,14 +81,14 @@ TEST(StartButton, FormatTestRefusesShortOrDotlessInputAfterTurningBusy) {
 }
 
 TEST(StartButton, FiveCharactersWithADotAndALineBreakPass) {
-  Run run(u"ab.\r\n");
+  QueryRun run(u"ab.\r\n");
   run.Click();
   EXPECT_TRUE(run.window.messages.empty());
   EXPECT_NE(run.Find(u"POST", u"/domains/searchbulk.aspx"), nullptr);
 }
 
 TEST(StartButton, CleansTheInputBoxStepByStepAndSendsTheExactBody) {
-  Run run(u"http://www.My Name.com\r\n\r\n\r\nother.net");
+  QueryRun run(u"http://www.My Name.com\r\n\r\n\r\nother.net");
   run.Click();
   EXPECT_EQ(run.window.text1, u"MyName.com\r\n\r\nother.net");
   EXPECT_EQ(run.window.text1Writes, 4);
@@ -97,19 +97,19 @@ TEST(StartButton, CleansTheInputBoxStepByStepAndSendsTheExactBody) {
   EXPECT_FALSE(post->async);
   EXPECT_EQ(post->body, u"domainNames=MyName.com,,other.net&extrnl=1&dotTypes=");
   using Header = std::pair<std::u16string, std::u16string>;
-  EXPECT_EQ(post->headers,
-            std::vector<Header>{{u"Content-Type", u"application/x-www-form-urlencoded"}});
+  const std::vector<Header> headers{{u"Content-Type", u"application/x-www-form-urlencoded"}};
+  EXPECT_EQ(post->headers, headers);
   EXPECT_EQ(run.window.LastNameIndex, 2);
 }
 
 TEST(StartButton, AllowsFourHundredNinetyOneElementsButNoMore) {
-  Run accepted(Lines(490, u"\r\n"));
+  QueryRun accepted(Lines(490, u"\r\n"));
   accepted.Click();
   EXPECT_TRUE(accepted.window.messages.empty());
   EXPECT_EQ(accepted.window.LastNameIndex, 490);
   EXPECT_NE(accepted.Find(u"POST", u"/domains/searchbulk.aspx"), nullptr);
 
-  Run refused(Lines(491, u"\r\n"));
+  QueryRun refused(Lines(491, u"\r\n"));
   refused.window.text1 = u"x y" + refused.window.text1;
   refused.Click();
   EXPECT_EQ(refused.window.messages, std::vector<std::u16string>{u"数量不能大于490个"});
@@ -122,7 +122,7 @@ TEST(StartButton, AllowsFourHundredNinetyOneElementsButNoMore) {
 }
 
 TEST(StartButton, HarvestsReleasesAndSummarises) {
-  Run run(u"Free-One.com\r\nfree-two.net\r\ntaken.org");
+  QueryRun run(u"Free-One.com\r\nfree-two.net\r\ntaken.org");
   run.session.page = SelectionPage(
       "<tr x' id='FREE-ONE.COM' price='9.99'/><tr x' id='FREE-TWO.NET' price='1.00'/>");
   run.session.readsBeforeComplete = 3;
@@ -143,7 +143,7 @@ TEST(StartButton, HarvestsReleasesAndSummarises) {
 }
 
 TEST(StartButton, SelectionWithoutNamesMeansEverythingIsRegistered) {
-  Run run(u"taken.com\r\n");
+  QueryRun run(u"taken.com\r\n");
   run.session.page = SelectionPage("");
   run.Click();
   EXPECT_EQ(run.window.text2, kAllRegistered);
@@ -153,7 +153,7 @@ TEST(StartButton, SelectionWithoutNamesMeansEverythingIsRegistered) {
 }
 
 TEST(StartButton, ShortHarvestIsShownButNotReleased) {
-  Run run(u"abc.de\r\n");
+  QueryRun run(u"abc.de\r\n");
   run.session.page = SelectionPage("<tr x' id='a.b' 1.0/>");
   run.Click();
   EXPECT_EQ(run.window.text2, u"a.b\r\n");
@@ -162,7 +162,7 @@ TEST(StartButton, ShortHarvestIsShownButNotReleased) {
 }
 
 TEST(StartButton, HarvestOfEmptyNamesSendsNoRemovalAndWritesNoSummary) {
-  Run run(u"abc.de\r\n");
+  QueryRun run(u"abc.de\r\n");
   run.session.page = SelectionPage("<tr x' id='' 1.0/><tr x' id='' 2.0/><tr x' id='' 3.0/>");
   run.Click();
   EXPECT_EQ(run.window.text2, u"\r\n\r\n\r\n");
@@ -192,7 +192,7 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
       {"no request object", [](FakeHttpSession& s) { s.refuseCreate = true; }},
   };
   for (const Case& c : cases) {
-    Run run(u"free.com\r\n");
+    QueryRun run(u"free.com\r\n");
     c.arrange(run.session);
     run.Click();
     EXPECT_EQ(run.window.text2, u"") << c.what;
@@ -203,7 +203,7 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
 }
 
 TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
-  Run run(u"free.com\r\n");
+  QueryRun run(u"free.com\r\n");
   run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
   run.session.onSend = [](const FakeExchange& e) -> web::Status {
     if (e.url.ends_with(u"searchbulk.aspx") && e.method == u"POST") return web::Failure{"reset"};
@@ -215,7 +215,7 @@ TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
 }
 
 TEST(StartButton, FailedRemovalStillLeavesSummaryAndNames) {
-  Run run(u"free.com\r\nfree.net");
+  QueryRun run(u"free.com\r\nfree.net");
   run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
   run.session.onSend = [](const FakeExchange& e) -> web::Status {
     if (e.url.find(u"removedomains") != std::u16string::npos) return web::Failure{"refused"};
@@ -227,7 +227,7 @@ TEST(StartButton, FailedRemovalStillLeavesSummaryAndNames) {
 }
 
 TEST(StartButton, TooManyEntriesOnThePageFailTheRunWithoutTouchingTheCounters) {
-  Run run(u"free.com\r\n");
+  QueryRun run(u"free.com\r\n");
   std::string rows;
   for (int i = 0; i < 40000; ++i) rows += "x' id='n.com' ";
   run.session.page = SelectionPage(rows);
@@ -239,7 +239,7 @@ TEST(StartButton, TooManyEntriesOnThePageFailTheRunWithoutTouchingTheCounters) {
 }
 
 TEST(StartButton, WindowClosedDuringTheWaitEndsTheRunWithoutFurtherWork) {
-  Run run(u"free.com\r\n");
+  QueryRun run(u"free.com\r\n");
   run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
   run.session.readsBeforeComplete = 1000;
   run.window.OnPump = [](MemoryWindow& w) {
@@ -253,7 +253,7 @@ TEST(StartButton, WindowClosedDuringTheWaitEndsTheRunWithoutFurtherWork) {
 }
 
 TEST(StartButton, OtherHandlersMayRunDuringTheWait) {
-  Run run(u"free.com\r\n");
+  QueryRun run(u"free.com\r\n");
   run.session.page = SelectionPage("");
   run.session.readsBeforeComplete = 2;
   run.window.OnPump = [](MemoryWindow& w) {

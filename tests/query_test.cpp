@@ -112,7 +112,7 @@ TEST(Harvesting, FragmentRulesDecideWhatIsAccepted) {
       // A fragment that opens with the apostrophe gives an empty line.
       {u"<table>x' id='' 1.5</table>", u"\r\n", 1},
       // Without an apostrophe the whole fragment is the name.
-      {u"<table>x' id=a.com</table>", u"a.com\r\n", 1},
+      {u"<table>x' id='a.com</table>", u"a.com\r\n", 1},
       // An empty fragment is never accepted.
       {u"<table>x' id='x' id='a.com'</table>", u"a.com\r\n", 2},
       // No entry marker: nothing, and the last hit is left as it was.
@@ -146,10 +146,10 @@ TEST(Harvesting, FailsWithoutASelectionToRead) {
 TEST(Harvesting, RefusesMoreEntriesThanA16BitNumberCounts) {
   std::u16string entries;
   for (std::size_t i = 0; i < kMaxFragments; ++i) entries += u"x' id='a.com'";
-  auto names = HarvestNames(Page(entries));
+  auto names = HarvestNames(Page(entries + u"</table>"));
   ASSERT_TRUE(names.ok());
   EXPECT_EQ(names.value().lastHit, 32767);
-  EXPECT_FALSE(HarvestNames(Page(entries + u"x' id='b.com'")).ok());
+  EXPECT_FALSE(HarvestNames(Page(entries + u"x' id='b.com'</table>")).ok());
 }
 
 TEST(Release, BodyPairsEachNonEmptyLineWithItself) {

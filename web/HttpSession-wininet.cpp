@@ -15,42 +15,12 @@
 #include <utility>
 
 #include "HttpRequest.h"
+#include "TextEncoding.h"
 
 namespace web {
 namespace {
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-// Lone surrogates become U+FFFD, as any encoder for the wire must do.
-std::string Utf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
@@ -330,7 +300,7 @@ class WinInetRequest final : public HttpRequest {
     if (!exchange_ || sent_) return Failure{"send needs an opened, unsent request"};
     if (!exchange_->endedEvent) return LastError("CreateEvent");
     sent_ = true;
-    exchange_->body = Utf8(body);
+    exchange_->body = Utf16ToUtf8(body);
     if (async_) {
       try {
         worker_ = std::thread([exchange = exchange_] { exchange->Run(); });

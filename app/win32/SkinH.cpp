@@ -1,0 +1,28 @@
+// Our stand-in for the skin library on Windows: it exports the undecorated stdcall entry point
+// SkinH_AttachEx, accepts the attach call, checks that the skin file is one of ours, and draws
+// nothing, so the window keeps the system's standard look. It keeps no state.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The first line of every skin file of ours.
+constexpr char kMagic[] = "BRELKA-SKIN 1\n";
+
+}  // namespace
+
+// 0: the skin file is ours. 1: it is missing, unreadable or of another format. The caller
+// ignores the answer either way. The path comes in the system's ANSI code page.
+extern "C" __declspec(dllexport) int __stdcall SkinH_AttachEx(const char* skinPath,
+                                                              const char* password) {
+  (void)password;
+  if (skinPath == nullptr) return 1;
+  std::FILE* file = std::fopen(skinPath, "rb");
+  if (file == nullptr) return 1;
+  char head[sizeof kMagic] = {};
+  const std::size_t read = std::fread(head, 1, sizeof kMagic - 1, file);
+  std::fclose(file);
+  return read == sizeof kMagic - 1 && std::memcmp(head, kMagic, read) == 0 ? 0 : 1;
+}

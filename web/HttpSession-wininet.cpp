@@ -8,6 +8,10 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cwchar>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -27,6 +31,18 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](auto x, auto y) {
            return lower(x) == lower(y);
          });
+}
+
+// An HTTP token: what a method or a header name may consist of.
+bool IsToken(std::u16string_view text) {
+  constexpr std::u16string_view kSeparators = u"()<>@,;:\\\"/[]?={} \t";
+  return !text.empty() && std::all_of(text.begin(), text.end(), [&](char16_t c) {
+    return c > 32 && c < 127 && kSeparators.find(c) == kSeparators.npos;
+  });
+}
+
+bool HasControlOrBlank(std::u16string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char16_t c) { return c <= 32 || c == 127; });
 }
 
 Failure LastError(const char* step) {
@@ -82,6 +98,11 @@ struct Exchange {
   std::wstring url;
   std::vector<std::pair<std::wstring, std::wstring>> headers;
   std::string body;
+
+  // Set by WinINet's status callback once the request has gone out on a connection, which tells
+  // a time-out while connecting from one while waiting for the answer.
+  std::atomic<bool> connected{false};
+  std::chrono::steady_clock::time_point lastActivity;
 
   std::mutex mutex;
   HINTERNET connection = nullptr;
@@ -146,7 +167,34 @@ struct Exchange {
   Result<std::vector<std::uint8_t>> Transfer();
   Status SendOnce(const Target& target);
   Result<std::vector<std::uint8_t>> ReadBody();
+  Failure TransferFailure(const char* step) const;
 };
+
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD) {
+  if (status == INTERNET_STATUS_CONNECTED_TO_SERVER || status == INTERNET_STATUS_REQUEST_SENT)
+    reinterpret_cast<Exchange*>(context)->connected = true;
+}
+
+// WinINet reports a receive time-out as ERROR_INTERNET_TIMEOUT, and Wine as an aborted
+// connection; both mean a time-out when the limit has passed since anything last happened.
+Failure Exchange::TransferFailure(const char* step) const {
+  const DWORD error = GetLastError();
+  const auto quiet = std::chrono::steady_clock::now() - lastActivity;
+  const bool timedOut = error == ERROR_INTERNET_TIMEOUT ||
+                        ((error == ERROR_INTERNET_CONNECTION_ABORTED ||
+                          error == ERROR_INTERNET_CONNECTION_RESET) &&
+                         quiet >= root->limits.idleTimeout * 9 / 10);
+  if (!connected) {
+    if (timedOut)
+      return Failure{"could not connect within " +
+                     std::to_string(root->limits.connectTimeout.count()) + " ms"};
+    return Failure{"could not connect to the server (error " + std::to_string(error) + ")"};
+  }
+  if (timedOut)
+    return Failure{"nothing received for " + std::to_string(root->limits.idleTimeout.count()) +
+                   " ms"};
+  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")"};
+}
 
 DWORD QueryStatus(HINTERNET request) {
   DWORD status = 0;
@@ -185,14 +233,17 @@ Status Exchange::SendOnce(const Target& target) {
                 INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI |
                 INTERNET_FLAG_KEEP_CONNECTION;
   if (target.secure) flags |= INTERNET_FLAG_SECURE;
-  HINTERNET newRequest = HttpOpenRequestW(newConnection, method.c_str(), target.object.c_str(),
-                                          nullptr, nullptr, acceptTypes, flags, 0);
+  HINTERNET newRequest =
+      HttpOpenRequestW(newConnection, method.c_str(), target.object.c_str(), nullptr, nullptr,
+                       acceptTypes, flags, reinterpret_cast<DWORD_PTR>(this));
   if (!newRequest) {
     Status failure = LastError("HttpOpenRequest");
     InternetCloseHandle(newConnection);
     return failure;
   }
   if (!Adopt(newConnection, newRequest)) return Failure{"the request was abandoned"};
+  connected = false;
+  (void)InternetSetStatusCallbackW(newRequest, &OnStatus);
 
   // WinINet applies the receive time-out to every wait for data, which makes it an idle limit.
   DWORD connectMs = static_cast<DWORD>(root->limits.connectTimeout.count());
@@ -203,20 +254,41 @@ Status Exchange::SendOnce(const Target& target) {
 
   std::wstring headerBlock;
   for (const auto& [name, value] : headers) headerBlock += name + L": " + value + L"\r\n";
+  lastActivity = std::chrono::steady_clock::now();
   if (!HttpSendRequestW(newRequest, headerBlock.empty() ? nullptr : headerBlock.c_str(),
                         static_cast<DWORD>(headerBlock.size()),
                         body.empty() ? nullptr : body.data(), static_cast<DWORD>(body.size())))
-    return LastError("HttpSendRequest");
+    return TransferFailure("HttpSendRequest");
+  connected = true;
   return Ok();
 }
 
+std::optional<std::uint64_t> QueryContentLength(HINTERNET request) {
+  wchar_t text[32] = {};
+  DWORD size = sizeof text;
+  if (!HttpQueryInfoW(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return {};
+  wchar_t* end = nullptr;
+  const unsigned long long length = wcstoull(text, &end, 10);
+  if (end == text) return {};
+  return length;
+}
+
+// WinINet ends the body quietly when the server closes the connection early; a body shorter
+// than the length the server announced is a broken transfer, not a complete answer.
 Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
+  const std::optional<std::uint64_t> announced = QueryContentLength(request);
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[64 * 1024];
   for (;;) {
     DWORD got = 0;
-    if (!InternetReadFile(request, chunk, sizeof chunk, &got)) return LastError("InternetReadFile");
-    if (got == 0) return bytes;
+    lastActivity = std::chrono::steady_clock::now();
+    if (!InternetReadFile(request, chunk, sizeof chunk, &got))
+      return TransferFailure("InternetReadFile");
+    if (got == 0) {
+      if (announced && bytes.size() < *announced)
+        return Failure{"the connection closed before the whole body arrived"};
+      return bytes;
+    }
     if (bytes.size() + got > root->limits.maxResponseBytes)
       return Failure{"the response is larger than " +
                      std::to_string(root->limits.maxResponseBytes) + " bytes"};
@@ -275,9 +347,9 @@ class WinInetRequest final : public HttpRequest {
       if (!Ended()) return Failure{"the request is already under way"};
       worker_.join();
     }
+    if (!IsToken(method)) return Failure{"invalid method"};
+    if (HasControlOrBlank(url)) return Failure{"invalid address"};
     std::wstring wideUrl = Wide(url);
-    if (Result<Target> target = Crack(wideUrl); !target) return Failure{target.error()};
-    if (method.empty()) return Failure{"no method"};
     exchange_ = std::make_shared<Exchange>();
     exchange_->root = root_;
     exchange_->method = Wide(method);
@@ -289,8 +361,7 @@ class WinInetRequest final : public HttpRequest {
 
   Status setRequestHeader(std::u16string_view name, std::u16string_view value) override {
     if (!exchange_ || sent_) return Failure{"setRequestHeader needs an opened, unsent request"};
-    if (name.empty() || name.find_first_of(u":\r\n") != name.npos ||
-        value.find_first_of(u"\r\n") != value.npos)
+    if (!IsToken(name) || value.find_first_of(u"\r\n") != value.npos)
       return Failure{"invalid header"};
     exchange_->headers.emplace_back(Wide(name), Wide(value));
     return Ok();
@@ -316,7 +387,7 @@ class WinInetRequest final : public HttpRequest {
   }
 
   Result<int> readyState() override {
-    if (!exchange_) return 0;
+    if (!exchange_) return Failure{"the request has not been opened"};
     if (!sent_) return 1;
     if (Ended()) return 4;
     (void)WaitForSingleObject(exchange_->endedEvent,

@@ -3,7 +3,9 @@
 // written in GBK. The GB18030 path finds the byte sequences itself, so that every malformed or
 // unmapped sequence becomes exactly one U+FFFD whatever the system's own conversion would do.
 // Where the system lacks code page 54936 (Wine does), GBK (936) decodes the two-byte
-// sequences, which are all that GB2312 and GBK pages hold, and four-byte ones become U+FFFD.
+// sequences, which are all that GB2312 and GBK pages hold; four-byte sequences beyond the BMP
+// follow GB18030's arithmetic, and those inside it become U+FFFD. UTF-8 is decoded here too,
+// so that malformed input gives one U+FFFD per maximal invalid subpart on every system.
 #include <windows.h>
 
 #include <algorithm>
@@ -64,8 +66,27 @@ std::size_t SequenceLength(std::span<const std::uint8_t> bytes, std::size_t i) {
   return 0;
 }
 
+void AppendCodePoint(std::u16string& out, char32_t c) {
+  if (c < 0x10000) {
+    out += static_cast<char16_t>(c);
+  } else {
+    out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+    out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+  }
+}
+
+// Four-byte GB18030 sequences from 90 30 81 30 on count the code points from U+10000 on.
+bool AppendSupplementary(std::u16string& out, const std::uint8_t* b) {
+  const std::uint32_t linear = (b[0] - 0x90u) * 12600 + (b[1] - 0x30u) * 1260 +
+                               (b[2] - 0x81u) * 10 + (b[3] - 0x30u);
+  if (b[0] < 0x90 || linear > 0xFFFFF) return false;
+  AppendCodePoint(out, 0x10000 + linear);
+  return true;
+}
+
 std::u16string DecodeGb18030(std::span<const std::uint8_t> bytes) {
-  const UINT codePage = IsValidCodePage(kGb18030) ? kGb18030 : kGbk;
+  const bool native = IsValidCodePage(kGb18030);
+  const UINT codePage = native ? kGb18030 : kGbk;
   std::u16string out;
   out.reserve(bytes.size());
   std::size_t i = 0;
@@ -79,16 +100,63 @@ std::u16string DecodeGb18030(std::span<const std::uint8_t> bytes) {
       if (n == 0) break;
       end += n;
     }
+    const std::size_t before = out.size();
     if (!AppendStrict(out, codePage, bytes.data() + i, end - i)) {
-      for (std::size_t k = i; k < end; k += SequenceLength(bytes, k))
-        if (!AppendStrict(out, codePage, bytes.data() + k, SequenceLength(bytes, k)))
+      for (std::size_t k = i; k < end; k += SequenceLength(bytes, k)) {
+        const std::size_t n = SequenceLength(bytes, k);
+        if (!AppendStrict(out, codePage, bytes.data() + k, n) &&
+            !(n == 4 && AppendSupplementary(out, bytes.data() + k)))
           out += u'\uFFFD';
+      }
     }
+    // GBK puts the euro sign A2 E3 in the private use area, where GB18030 has U+20AC.
+    if (!native) std::replace(out.begin() + before, out.end(), u'\uE76C', u'\u20AC');
     i = end;
     if (i < bytes.size() && SequenceLength(bytes, i) == 0) {
       out += u'\uFFFD';
       ++i;
     }
+  }
+  return out;
+}
+
+std::u16string DecodeUtf8(std::span<const std::uint8_t> bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::uint8_t lead = bytes[i];
+    if (lead < 0x80) {
+      out += static_cast<char16_t>(lead);
+      ++i;
+      continue;
+    }
+    int need = 0;
+    char32_t c = 0;
+    std::uint8_t low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      need = 1, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      need = 2, c = lead & 0x0F;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;  // no encoded surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      need = 3, c = lead & 0x07;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    }
+    std::size_t j = i + 1;
+    int got = 0;
+    while (got < need && j < bytes.size() && bytes[j] >= low && bytes[j] <= high) {
+      c = (c << 6) | (bytes[j++] & 0x3F);
+      low = 0x80, high = 0xBF;
+      ++got;
+    }
+    if (need == 0 || got < need)
+      out += u'\uFFFD';
+    else
+      AppendCodePoint(out, c);
+    i = j;
   }
   return out;
 }
@@ -114,6 +182,7 @@ Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
   std::optional<UINT> codePage = CodePageOf(charset);
   if (!codePage) return Failure{"unknown character set"};
   if (*codePage == kGb18030) return DecodeGb18030(bytes);
+  if (*codePage == CP_UTF8) return DecodeUtf8(bytes);
   if (!IsValidCodePage(*codePage)) return Failure{"the system lacks this character set"};
   return DecodeCodePage(bytes, *codePage);
 }

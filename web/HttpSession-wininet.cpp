@@ -4,6 +4,7 @@
 // for a synchronous send and on one worker thread per asynchronous send; the object signals an
 // event when the exchange has ended, so reading readyState waits on that event instead of
 // spinning. Redirects are followed here rather than by WinINet, to bound their number.
+#include <winsock2.h>
 #include <windows.h>
 #include <wininet.h>
 
@@ -102,7 +103,10 @@ struct Exchange {
   // Set by WinINet's status callback once the request has gone out on a connection, which tells
   // a time-out while connecting from one while waiting for the answer.
   std::atomic<bool> connected{false};
+  // When the current hop began connecting, in steady-clock ticks (read by the waiting thread).
+  std::atomic<std::chrono::steady_clock::rep> hopStart{0};
   std::chrono::steady_clock::time_point lastActivity;
+  std::atomic<bool> workerDone{false};
 
   std::mutex mutex;
   HINTERNET connection = nullptr;
@@ -151,10 +155,12 @@ struct Exchange {
     readyState = state;
   }
 
+  // The first end wins: the worker's, or the waiting side's when connecting took too long.
   void End(Result<std::vector<std::uint8_t>> result) {
     CloseHandles();
     {
       std::lock_guard lock(mutex);
+      if (ended) return;
       outcome = std::move(result);
       readyState = 4;
       ended = true;
@@ -162,7 +168,40 @@ struct Exchange {
     SetEvent(endedEvent);
   }
 
-  void Run() { End(Transfer()); }
+  void Run() {
+    End(Transfer());
+    workerDone = true;
+  }
+
+  bool Ended() {
+    std::lock_guard lock(mutex);
+    return ended;
+  }
+
+  // Wine does not bound the time WinINet spends connecting, so the waiting side does: past the
+  // limit it gives the exchange up, which also cuts off the worker's blocking call on Windows.
+  void CheckConnectDeadline() {
+    const auto started = std::chrono::steady_clock::duration(hopStart.load());
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    if (connected || started.count() == 0 || now - started < root->limits.connectTimeout) return;
+    Abandon();
+    End(Failure{"could not connect within " +
+                std::to_string(root->limits.connectTimeout.count()) + " ms"});
+  }
+
+  // Waits up to the given time for the end, checking the connect deadline meanwhile.
+  void WaitForEnd(std::chrono::milliseconds most) {
+    const auto until = std::chrono::steady_clock::now() + most;
+    for (;;) {
+      CheckConnectDeadline();
+      const auto left = until - std::chrono::steady_clock::now();
+      if (Ended() || left <= decltype(left)::zero()) return;
+      const auto step = std::min<std::chrono::steady_clock::duration>(left, std::chrono::milliseconds(50));
+      (void)WaitForSingleObject(
+          endedEvent,
+          static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(step).count()));
+    }
+  }
 
   Result<std::vector<std::uint8_t>> Transfer();
   Status SendOnce(const Target& target);
@@ -175,12 +214,12 @@ void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD)
     reinterpret_cast<Exchange*>(context)->connected = true;
 }
 
-// WinINet reports a receive time-out as ERROR_INTERNET_TIMEOUT, and Wine as an aborted
-// connection; both mean a time-out when the limit has passed since anything last happened.
+// WinINet reports a receive time-out as ERROR_INTERNET_TIMEOUT, and Wine as the socket's
+// WSAETIMEDOUT or an aborted connection; both mean a time-out when the limit has passed since anything last happened.
 Failure Exchange::TransferFailure(const char* step) const {
   const DWORD error = GetLastError();
   const auto quiet = std::chrono::steady_clock::now() - lastActivity;
-  const bool timedOut = error == ERROR_INTERNET_TIMEOUT ||
+  const bool timedOut = error == ERROR_INTERNET_TIMEOUT || error == WSAETIMEDOUT ||
                         ((error == ERROR_INTERNET_CONNECTION_ABORTED ||
                           error == ERROR_INTERNET_CONNECTION_RESET) &&
                          quiet >= root->limits.idleTimeout * 9 / 10);
@@ -243,6 +282,7 @@ Status Exchange::SendOnce(const Target& target) {
   }
   if (!Adopt(newConnection, newRequest)) return Failure{"the request was abandoned"};
   connected = false;
+  hopStart = std::chrono::steady_clock::now().time_since_epoch().count();
   (void)InternetSetStatusCallbackW(newRequest, &OnStatus);
 
   // WinINet applies the receive time-out to every wait for data, which makes it an idle limit.
@@ -330,30 +370,17 @@ class WinInetRequest final : public HttpRequest {
  public:
   explicit WinInetRequest(std::shared_ptr<Root> root) : root_(std::move(root)) {}
 
-  ~WinInetRequest() override {
-    if (!worker_.joinable()) return;
-    if (Ended()) {
-      worker_.join();
-      return;
-    }
-    // A worker still inside WinINet is cut off by closing its handles; it finishes on its own
-    // and frees the shared exchange, so the caller never waits for the network here.
-    exchange_->Abandon();
-    worker_.detach();
-  }
+  ~WinInetRequest() override { Release(); }
 
   Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
-    if (worker_.joinable()) {
-      if (!Ended()) return Failure{"the request is already under way"};
-      worker_.join();
-    }
+    if (exchange_ && sent_ && !exchange_->Ended()) return Failure{"the request is under way"};
     if (!IsToken(method)) return Failure{"invalid method"};
     if (HasControlOrBlank(url)) return Failure{"invalid address"};
-    std::wstring wideUrl = Wide(url);
+    Release();
     exchange_ = std::make_shared<Exchange>();
     exchange_->root = root_;
     exchange_->method = Wide(method);
-    exchange_->url = std::move(wideUrl);
+    exchange_->url = Wide(url);
     async_ = async;
     sent_ = false;
     return Ok();
@@ -367,20 +394,20 @@ class WinInetRequest final : public HttpRequest {
     return Ok();
   }
 
+  // WinINet's calls block, so they run on a worker thread in both modes; a synchronous send
+  // waits here for the end.
   Status send(std::u16string_view body) override {
     if (!exchange_ || sent_) return Failure{"send needs an opened, unsent request"};
     if (!exchange_->endedEvent) return LastError("CreateEvent");
     sent_ = true;
     exchange_->body = Utf16ToUtf8(body);
-    if (async_) {
-      try {
-        worker_ = std::thread([exchange = exchange_] { exchange->Run(); });
-      } catch (const std::system_error&) {
-        exchange_->End(Failure{"no thread for the request"});
-      }
-      return Ok();
+    try {
+      worker_ = std::thread([exchange = exchange_] { exchange->Run(); });
+    } catch (const std::system_error&) {
+      exchange_->End(Failure{"no thread for the request"});
     }
-    exchange_->Run();
+    if (async_) return Ok();
+    while (!exchange_->Ended()) exchange_->WaitForEnd(std::chrono::hours(1));
     std::lock_guard lock(exchange_->mutex);
     if (!exchange_->outcome) return Failure{exchange_->outcome.error()};
     return Ok();
@@ -389,9 +416,7 @@ class WinInetRequest final : public HttpRequest {
   Result<int> readyState() override {
     if (!exchange_) return Failure{"the request has not been opened"};
     if (!sent_) return 1;
-    if (Ended()) return 4;
-    (void)WaitForSingleObject(exchange_->endedEvent,
-                              static_cast<DWORD>(root_->limits.readyStateWait.count()));
+    if (!exchange_->Ended()) exchange_->WaitForEnd(root_->limits.readyStateWait);
     std::lock_guard lock(exchange_->mutex);
     return exchange_->readyState;
   }
@@ -404,9 +429,16 @@ class WinInetRequest final : public HttpRequest {
   }
 
  private:
-  bool Ended() {
-    std::lock_guard lock(exchange_->mutex);
-    return exchange_->ended;
+  // A worker still inside WinINet is cut off by closing its handles; it finishes on its own
+  // and frees the shared exchange, so the caller never waits for the network here.
+  void Release() {
+    if (!worker_.joinable()) return;
+    if (exchange_->workerDone) {
+      worker_.join();
+      return;
+    }
+    exchange_->Abandon();
+    worker_.detach();
   }
 
   std::shared_ptr<Root> root_;
@@ -422,6 +454,11 @@ class WinInetSession final : public HttpSession {
     root_->limits = limits;
     root_->handle = InternetOpenW(L"Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 6.1; Brelka 8.0)",
                                   INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    // Wine takes the connect time-out from the session handle only; Windows from either.
+    DWORD connectMs = static_cast<DWORD>(limits.connectTimeout.count());
+    if (root_->handle)
+      (void)InternetSetOptionW(root_->handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs,
+                               sizeof connectMs);
   }
 
   Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {

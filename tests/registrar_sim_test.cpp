@@ -24,9 +24,9 @@ std::string SearchBody(const std::string& list) {
   return "domainNames=" + list + "&extrnl=1&dotTypes=";
 }
 
-// Strict GB18030 to UTF-8; nullopt when the bytes are not valid GB18030.
-std::optional<std::string> DecodeGb18030(const std::string& bytes) {
-  iconv_t converter = iconv_open("UTF-8", "GB18030");
+// Strict GB2312 to UTF-8; nullopt when the bytes are not valid GB2312.
+std::optional<std::string> DecodeGb2312(const std::string& bytes) {
+  iconv_t converter = iconv_open("UTF-8", "GB2312");
   std::string out(bytes.size() * 4 + 16, '\0');
   char* in = const_cast<char*>(bytes.data());
   size_t inLeft = bytes.size();
@@ -106,10 +106,10 @@ TEST(Availability, ShortOrTakenLabelsAreRegistered) {
     const char* name;
     bool free;
   } cases[] = {
-      {"abc.com", false},        {"abcd.com", true},         {"a.verylongsuffix", false},
-      {".com", false},           {"mytaken.net", false},     {"MyTAKENname.com", false},
-      {"abcd.taken.com", true},  {"nodot", false},           {"", false},
-      {"中文.com", false},       {"中文域名.com", true},     {"xn--fiq228c.com", true},
+      {"abc.com", false},       {"abcd.com", true},     {"a.verylongsuffix", false},
+      {".com", false},          {"mytaken.net", false}, {"MyTAKENname.com", false},
+      {"abcd.taken.com", true}, {"nodot", false},       {"", false},
+      {"中文.com", false},      {"中文域名.com", true}, {"xn--fiq228c.com", true},
   };
   for (const auto& c : cases) EXPECT_EQ(RegistrarSim::IsFree(c.name), c.free) << c.name;
 }
@@ -170,20 +170,21 @@ TEST(Session, CookieIsSetOnlyWhenNoKnownSessionIsOffered) {
 TEST(SelectionPage, IsGb2312WithTheEntriesInsideTheMarkedTable) {
   RegistrarSim registrar;
   Browser browser(registrar);
-  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com,中文域名.cn,abcd.net")));
+  ASSERT_TRUE(
+      browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com,中文域名.cn,abcd.net")));
   auto page = browser.Get(RegistrarSim::kSearchPath);
   ASSERT_TRUE(page);
   EXPECT_EQ(page->status, 200);
   EXPECT_EQ(page->get_header_value("Content-Type"), "text/html; charset=gb2312");
 
-  const std::optional<std::string> text = DecodeGb18030(page->body);
-  ASSERT_TRUE(text) << "not GB18030";
+  const std::optional<std::string> text = DecodeGb2312(page->body);
+  ASSERT_TRUE(text) << "not GB2312";
   EXPECT_NE(page->body, *text) << "Chinese text must not be sent as UTF-8";
   const std::string gbName = "\xD6\xD0\xCE\xC4\xD3\xF2\xC3\xFB.CN";  // 中文域名.CN in GB2312
   EXPECT_NE(page->body.find("x' id='" + gbName + "'"), std::string::npos);
-  EXPECT_EQ(Harvest(page->body),
-            (std::vector<std::string>{"HELLO.COM", "\xD6\xD0\xCE\xC4\xD3\xF2\xC3\xFB.CN",
-                                      "ABCD.NET"}));
+  EXPECT_EQ(
+      Harvest(page->body),
+      (std::vector<std::string>{"HELLO.COM", "\xD6\xD0\xCE\xC4\xD3\xF2\xC3\xFB.CN", "ABCD.NET"}));
 
   // Entry look-alikes and dotted text before the marker and after the table, which the
   // tool must not harvest, are there to catch a harvest that looks too far.
@@ -210,8 +211,8 @@ TEST(SelectionPage, EmptySelectionHasTheMarkerAndAnEmptyTable) {
 TEST(Removal, RemovesTheDeletePairsIgnoringCase) {
   RegistrarSim registrar;
   Browser browser(registrar);
-  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath,
-                           SearchBody("hello.com,world.net,Äbcd.com,keep.org")));
+  ASSERT_TRUE(
+      browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com,world.net,Äbcd.com,keep.org")));
   ASSERT_EQ(registrar.Pending(browser.Session()).size(), 4u);
   auto removed = browser.Post(RegistrarSim::kRemovePath,
                               "delete_hello.com=hello.com&delete_äbcd.com=äbcd.com&"
@@ -305,7 +306,8 @@ TEST(Knobs, DestroyingTheSimulatorEndsHangingAndIdleConnectionsPromptly) {
   std::thread waiting([&, url = registrar->BaseUrl()] {
     httplib::Client client(url);
     client.set_read_timeout(10s);
-    answered = static_cast<bool>(client.Post(RegistrarSim::kSearchPath, SearchBody("hello.com"), kForm));
+    answered =
+        static_cast<bool>(client.Post(RegistrarSim::kSearchPath, SearchBody("hello.com"), kForm));
   });
   ASSERT_TRUE(WaitForRequests(*registrar, 2));
 

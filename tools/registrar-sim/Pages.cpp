@@ -75,7 +75,8 @@ std::string EncodeGb18030(std::string_view utf8) {
 
 std::string SelectionPage(const std::vector<std::string>& names) {
   std::string html(kHead);
-  html += "<p>以下域名可以注册, 已加入您的选择 (共 " + std::to_string(names.size()) + " 个):</p>\r\n";
+  html +=
+      "<p>以下域名可以注册, 已加入您的选择 (共 " + std::to_string(names.size()) + " 个):</p>\r\n";
   html += "<table class='selected' cellspacing='0' cellpadding='2' width='100%'>\r\n";
   html += "<tr><th>选择</th><th>域名</th><th>价格</th></tr>\r\n";
   for (const std::string& name : names) {
@@ -88,10 +89,10 @@ std::string SelectionPage(const std::vector<std::string>& names) {
 }
 
 std::string SearchAnswer(size_t added) {
-  return EncodeGb18030(
-      "<html><head><title>批量域名查询</title></head><body><p>查询完成, " +
-      std::to_string(added) + " 个域名已加入您的选择。</p>"
-      "<a href='/domains/searchbulk.aspx'>查看结果</a></body></html>\r\n");
+  return EncodeGb18030("<html><head><title>批量域名查询</title></head><body><p>查询完成, " +
+                       std::to_string(added) +
+                       " 个域名已加入您的选择。</p>"
+                       "<a href='/domains/searchbulk.aspx'>查看结果</a></body></html>\r\n");
 }
 
 std::string RemoveAnswer(size_t removed, size_t left) {

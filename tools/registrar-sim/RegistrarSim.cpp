@@ -24,7 +24,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kIoTimeout = 30s;   // one read or write inside a request
+constexpr auto kIoTimeout = 30s;    // one read or write inside a request
 constexpr time_t kIdleSeconds = 5;  // between requests on a kept-alive connection
 constexpr size_t kRequestsPerConnection = 100;
 // Hanging answers hold a worker each until the simulator stops, so keep a few spare.
@@ -38,7 +38,8 @@ thread_local SocketConnection* tConnection = nullptr;
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -320,7 +321,9 @@ RegistrarSim::~RegistrarSim() {
   impl_->thread.join();
 }
 
-std::uint16_t RegistrarSim::Port() const { return impl_->port; }
+std::uint16_t RegistrarSim::Port() const {
+  return impl_->port;
+}
 
 std::string RegistrarSim::BaseUrl() const {
   return "http://127.0.0.1:" + std::to_string(impl_->port);
@@ -352,6 +355,8 @@ std::vector<std::string> RegistrarSim::Pending(const std::string& sessionCookie)
   return found == impl_->sessions.end() ? std::vector<std::string>{} : found->second.Names();
 }
 
-bool RegistrarSim::IsFree(const std::string& name) { return Selection::IsFree(name); }
+bool RegistrarSim::IsFree(const std::string& name) {
+  return Selection::IsFree(name);
+}
 
 }  // namespace sim

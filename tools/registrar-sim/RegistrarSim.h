@@ -30,7 +30,7 @@ struct RecordedRequest {
   std::string method;
   std::string target;  // path with query string, as sent
   std::vector<std::pair<std::string, std::string>> headers;
-  std::string body;  // raw bytes
+  std::string body;                                   // raw bytes
   std::string Header(const std::string& name) const;  // case-insensitive, "" when absent
   std::string Cookie(const std::string& name) const;  // from the Cookie headers, "" when absent
 };
@@ -40,13 +40,13 @@ struct RecordedRequest {
 // then the first that applies of: hang, closeConnection, redirectTo, status and/or body.
 // The session cookie is set as usual on whatever answer goes out.
 struct Behaviour {
-  std::chrono::milliseconds delay{0};    // wait before answering
-  bool hang = false;                     // accept, read the request, never answer (until stop)
-  bool closeConnection = false;          // close the connection without any answer
-  int status = 0;                        // answer with this HTTP status (and a small page) if non-zero
-  std::optional<std::string> body{};     // answer with these bytes (GB2312 content type) instead
+  std::chrono::milliseconds delay{0};       // wait before answering
+  bool hang = false;                        // accept, read the request, never answer (until stop)
+  bool closeConnection = false;             // close the connection without any answer
+  int status = 0;                           // non-zero: answer with this status (and a small page)
+  std::optional<std::string> body{};        // answer with these bytes (GB2312 content type) instead
   std::optional<std::string> redirectTo{};  // answer 302 (or `status`) with this Location
-  bool takeEffect = true;                // false: leave the selection as it was
+  bool takeEffect = true;                   // false: leave the selection as it was
 };
 
 class RegistrarSim {
@@ -65,7 +65,7 @@ class RegistrarSim {
   RegistrarSim& operator=(const RegistrarSim&) = delete;
 
   std::uint16_t Port() const;
-  std::string BaseUrl() const;     // "http://127.0.0.1:PORT"
+  std::string BaseUrl() const;  // "http://127.0.0.1:PORT"
   std::u16string BaseUrl16() const;
 
   void Set(Endpoint endpoint, Behaviour behaviour);

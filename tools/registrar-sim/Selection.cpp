@@ -30,7 +30,9 @@ std::string_view FieldValue(std::string_view body, std::string_view key) {
   return {};
 }
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string UpperAscii(std::string_view name) {
   std::string upper(name);
@@ -50,8 +52,11 @@ std::u32string DecodeUtf8(std::string_view text) {
   std::u32string out;
   for (size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                         : (lead >> 3) == 30 ? 4 : 0;
+    const int length = lead < 0x80         ? 1
+                       : (lead >> 5) == 6  ? 2
+                       : (lead >> 4) == 14 ? 3
+                       : (lead >> 3) == 30 ? 4
+                                           : 0;
     bool valid = length > 0 && i + length <= text.size();
     char32_t c = length == 1 ? lead : length ? lead & (0x7F >> length) : 0;
     for (int k = 1; valid && k < length; ++k) {

@@ -36,7 +36,8 @@ bool SocketConnection::WaitFor(short events, std::chrono::milliseconds timeout) 
   const auto deadline = Clock::now() + timeout;
   for (;;) {
     pollfd fds[2] = {{sock_, events, 0}, {stopFd_, POLLIN, 0}};
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     const int ready = ::poll(fds, 2, static_cast<int>(std::max<long long>(0, left.count())));
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0 || fds[1].revents != 0) return false;
@@ -49,9 +50,13 @@ bool SocketConnection::WaitForRequest(std::chrono::milliseconds idleTimeout) con
   return begin_ < end_ || WaitFor(POLLIN, idleTimeout);
 }
 
-bool SocketConnection::is_readable() const { return begin_ < end_ || WaitFor(POLLIN, ioTimeout_); }
+bool SocketConnection::is_readable() const {
+  return begin_ < end_ || WaitFor(POLLIN, ioTimeout_);
+}
 
-bool SocketConnection::is_writable() const { return !dropped_ && WaitFor(POLLOUT, ioTimeout_); }
+bool SocketConnection::is_writable() const {
+  return !dropped_ && WaitFor(POLLOUT, ioTimeout_);
+}
 
 ssize_t SocketConnection::read(char* ptr, size_t size) {
   if (begin_ == end_) {

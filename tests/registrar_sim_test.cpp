@@ -358,6 +358,21 @@ TEST(Knobs, StatusAndBodyReplaceTheAnswer) {
   EXPECT_EQ(removed->body, "oops");
 }
 
+TEST(Knobs, ErrorStatusLeavesTheSelectionUnlessToldOtherwise) {
+  RegistrarSim registrar;
+  Browser browser(registrar);
+  ASSERT_TRUE(browser.Get(RegistrarSim::kSearchPath));  // gets the session cookie
+  registrar.Set(Endpoint::Search, Behaviour{.status = 500});
+  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com")));
+  EXPECT_TRUE(registrar.Pending(browser.Session()).empty());
+
+  registrar.Set(Endpoint::Search, Behaviour{.status = 500, .takeEffect = true});
+  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com")));
+  registrar.Set(Endpoint::Remove, Behaviour{.status = 503});
+  ASSERT_TRUE(browser.Post(RegistrarSim::kRemovePath, "delete_hello.com=hello.com"));
+  EXPECT_EQ(registrar.Pending(browser.Session()), std::vector<std::string>{"HELLO.COM"});
+}
+
 TEST(Knobs, RedirectLeadsToTheSecondPageOfTheSameSession) {
   RegistrarSim registrar;
   Browser browser(registrar);

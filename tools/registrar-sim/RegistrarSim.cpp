@@ -234,11 +234,12 @@ void RegistrarSim::Impl::Handle(const httplib::Request& req, httplib::Response& 
   {
     std::lock_guard lock(mutex);
     behaviour = behaviours[*endpoint];
+    const bool takeEffect = behaviour.takeEffect.value_or(behaviour.status < 400);
     Selection& selection = sessions[session];
-    if (behaviour.takeEffect && *endpoint == Endpoint::Search) {
+    if (takeEffect && *endpoint == Endpoint::Search) {
       changedNames = selection.AddFromSearchBody(body);
     }
-    if (behaviour.takeEffect && *endpoint == Endpoint::Remove) {
+    if (takeEffect && *endpoint == Endpoint::Remove) {
       changedNames = selection.RemoveFromBody(body);
     }
   }

@@ -36,8 +36,8 @@ struct RecordedRequest {
 };
 
 // What one endpoint does instead of its normal answer. Default: behave normally. The request
-// takes effect on the selection first (unless takeEffect is false); then the delay runs, and
-// then the first that applies of: hang, closeConnection, redirectTo, status and/or body.
+// takes effect on the selection first (see takeEffect); then the delay runs, and then the first
+// that applies of: hang, closeConnection, redirectTo, status and/or body.
 // The session cookie is set as usual on whatever answer goes out.
 struct Behaviour {
   std::chrono::milliseconds delay{0};       // wait before answering
@@ -46,7 +46,9 @@ struct Behaviour {
   int status = 0;                           // non-zero: answer with this status (and a small page)
   std::optional<std::string> body{};        // answer with these bytes (GB2312 content type) instead
   std::optional<std::string> redirectTo{};  // answer 302 (or `status`) with this Location
-  bool takeEffect = true;                   // false: leave the selection as it was
+  // Whether the request changes the selection; by default it does unless the answer is an
+  // error status (400 or above), as a registrar that fails a request has not done it.
+  std::optional<bool> takeEffect{};
 };
 
 class RegistrarSim {

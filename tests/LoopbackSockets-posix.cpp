@@ -52,7 +52,9 @@ void SilentPort::FillBacklog() {
   (void)poll(&p, 1, 1000);
 }
 
-std::u16string SilentPort::Url() const { return UrlOf(port_); }
+std::u16string SilentPort::Url() const {
+  return UrlOf(port_);
+}
 
 std::u16string RefusedUrl() {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);

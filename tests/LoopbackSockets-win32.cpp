@@ -1,5 +1,5 @@
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <cstdint>
 
@@ -65,7 +65,9 @@ void SilentPort::FillBacklog() {
   (void)WSAPoll(&p, 1, 1000);
 }
 
-std::u16string SilentPort::Url() const { return UrlOf(port_); }
+std::u16string SilentPort::Url() const {
+  return UrlOf(port_);
+}
 
 std::u16string RefusedUrl() {
   SOCKET s = NewSocket();

@@ -25,11 +25,11 @@ struct CharsetName {
 };
 
 constexpr CharsetName kCharsets[] = {
-    {u"gb2312", kGb18030},     {u"gbk", kGb18030},         {u"gb18030", kGb18030},
-    {u"cp936", kGb18030},      {u"x-gbk", kGb18030},       {u"windows-936", kGb18030},
-    {u"utf-8", CP_UTF8},       {u"utf8", CP_UTF8},         {u"us-ascii", 20127},
-    {u"ascii", 20127},         {u"iso-8859-1", 28591},     {u"latin1", 28591},
-    {u"windows-1252", 1252},   {u"big5", 950},
+    {u"gb2312", kGb18030},   {u"gbk", kGb18030},     {u"gb18030", kGb18030},
+    {u"cp936", kGb18030},    {u"x-gbk", kGb18030},   {u"windows-936", kGb18030},
+    {u"utf-8", CP_UTF8},     {u"utf8", CP_UTF8},     {u"us-ascii", 20127},
+    {u"ascii", 20127},       {u"iso-8859-1", 28591}, {u"latin1", 28591},
+    {u"windows-1252", 1252}, {u"big5", 950},
 };
 
 std::optional<UINT> CodePageOf(std::u16string_view charset) {
@@ -45,8 +45,8 @@ std::optional<UINT> CodePageOf(std::u16string_view charset) {
 bool AppendStrict(std::u16string& out, UINT codePage, const std::uint8_t* bytes, std::size_t n) {
   if (n == 0) return true;
   const auto* input = reinterpret_cast<const char*>(bytes);
-  int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, input, static_cast<int>(n),
-                                   nullptr, 0);
+  int length =
+      MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, input, static_cast<int>(n), nullptr, 0);
   if (length <= 0) return false;
   std::size_t at = out.size();
   out.resize(at + static_cast<std::size_t>(length));
@@ -77,8 +77,8 @@ void AppendCodePoint(std::u16string& out, char32_t c) {
 
 // Four-byte GB18030 sequences from 90 30 81 30 on count the code points from U+10000 on.
 bool AppendSupplementary(std::u16string& out, const std::uint8_t* b) {
-  const std::uint32_t linear = (b[0] - 0x90u) * 12600 + (b[1] - 0x30u) * 1260 +
-                               (b[2] - 0x81u) * 10 + (b[3] - 0x30u);
+  const std::uint32_t linear =
+      (b[0] - 0x90u) * 12600 + (b[1] - 0x30u) * 1260 + (b[2] - 0x81u) * 10 + (b[3] - 0x30u);
   if (b[0] < 0x90 || linear > 0xFFFFF) return false;
   AppendCodePoint(out, 0x10000 + linear);
   return true;
@@ -169,8 +169,8 @@ Result<std::u16string> DecodeCodePage(std::span<const std::uint8_t> bytes, UINT 
   int length = MultiByteToWideChar(codePage, 0, input, n, nullptr, 0);
   if (length <= 0) return Failure{"the bytes cannot be decoded"};
   std::u16string out(static_cast<std::size_t>(length), u'\0');
-  if (MultiByteToWideChar(codePage, 0, input, n, reinterpret_cast<wchar_t*>(out.data()),
-                          length) != length)
+  if (MultiByteToWideChar(codePage, 0, input, n, reinterpret_cast<wchar_t*>(out.data()), length) !=
+      length)
     return Failure{"the bytes cannot be decoded"};
   return out;
 }

@@ -4,17 +4,17 @@
 // for a synchronous send and on one worker thread per asynchronous send; the object signals an
 // event when the exchange has ended, so reading readyState waits on that event instead of
 // spinning. Redirects are followed here rather than by WinINet, to bound their number.
-#include <winsock2.h>
 #include <windows.h>
 #include <wininet.h>
+#include <winsock2.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cwchar>
-#include <optional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -25,13 +25,14 @@
 namespace web {
 namespace {
 
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](auto x, auto y) {
-           return lower(x) == lower(y);
-         });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](auto x, auto y) { return lower(x) == lower(y); });
 }
 
 // An HTTP token: what a method or a header name may consist of.
@@ -185,8 +186,8 @@ struct Exchange {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     if (connected || started.count() == 0 || now - started < root->limits.connectTimeout) return;
     Abandon();
-    End(Failure{"could not connect within " +
-                std::to_string(root->limits.connectTimeout.count()) + " ms"});
+    End(Failure{"could not connect within " + std::to_string(root->limits.connectTimeout.count()) +
+                " ms"});
   }
 
   // Waits up to the given time for the end, checking the connect deadline meanwhile.
@@ -196,7 +197,8 @@ struct Exchange {
       CheckConnectDeadline();
       const auto left = until - std::chrono::steady_clock::now();
       if (Ended() || left <= decltype(left)::zero()) return;
-      const auto step = std::min<std::chrono::steady_clock::duration>(left, std::chrono::milliseconds(50));
+      const auto step =
+          std::min<std::chrono::steady_clock::duration>(left, std::chrono::milliseconds(50));
       (void)WaitForSingleObject(
           endedEvent,
           static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(step).count()));
@@ -215,14 +217,15 @@ void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD)
 }
 
 // WinINet reports a receive time-out as ERROR_INTERNET_TIMEOUT, and Wine as the socket's
-// WSAETIMEDOUT or an aborted connection; both mean a time-out when the limit has passed since anything last happened.
+// WSAETIMEDOUT or an aborted connection; both mean a time-out when the limit has passed since
+// anything last happened.
 Failure Exchange::TransferFailure(const char* step) const {
   const DWORD error = GetLastError();
   const auto quiet = std::chrono::steady_clock::now() - lastActivity;
-  const bool timedOut = error == ERROR_INTERNET_TIMEOUT || error == WSAETIMEDOUT ||
-                        ((error == ERROR_INTERNET_CONNECTION_ABORTED ||
-                          error == ERROR_INTERNET_CONNECTION_RESET) &&
-                         quiet >= root->limits.idleTimeout * 9 / 10);
+  const bool timedOut =
+      error == ERROR_INTERNET_TIMEOUT || error == WSAETIMEDOUT ||
+      ((error == ERROR_INTERNET_CONNECTION_ABORTED || error == ERROR_INTERNET_CONNECTION_RESET) &&
+       quiet >= root->limits.idleTimeout * 9 / 10);
   if (!connected) {
     if (timedOut)
       return Failure{"could not connect within " +
@@ -288,7 +291,8 @@ Status Exchange::SendOnce(const Target& target) {
   // WinINet applies the receive time-out to every wait for data, which makes it an idle limit.
   DWORD connectMs = static_cast<DWORD>(root->limits.connectTimeout.count());
   DWORD idleMs = static_cast<DWORD>(root->limits.idleTimeout.count());
-  (void)InternetSetOptionW(newRequest, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof connectMs);
+  (void)InternetSetOptionW(newRequest, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs,
+                           sizeof connectMs);
   (void)InternetSetOptionW(newRequest, INTERNET_OPTION_SEND_TIMEOUT, &idleMs, sizeof idleMs);
   (void)InternetSetOptionW(newRequest, INTERNET_OPTION_RECEIVE_TIMEOUT, &idleMs, sizeof idleMs);
 

@@ -16,7 +16,9 @@ constexpr int kFirstControlId = 100;
 constexpr int kIconId = 1;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-int ControlIdOf(ControlId id) { return kFirstControlId + static_cast<int>(id); }
+int ControlIdOf(ControlId id) {
+  return kFirstControlId + static_cast<int>(id);
+}
 
 web::Failure LastError(const char* step) {
   return web::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
@@ -35,9 +37,9 @@ web::Status RegisterWindowClass(WNDPROC procedure) {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  windowClass.hIcon = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                 GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
   windowClass.hIconSm = static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                  GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
@@ -101,8 +103,7 @@ HWND Form1Window::ControlHandle(ControlId id) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
-LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Form1Window* self = nullptr;
   if (message == WM_NCCREATE) {
     self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -196,11 +197,11 @@ bool Form1Window::CreateControl(const ControlSpec& spec) {
       style |= WS_TABSTOP | BS_PUSHBUTTON;
       break;
   }
-  HWND control = CreateWindowExW(
-      extendedStyle, windowClass, Wide(spec.text).c_str(), style, Pixels(left), Pixels(top),
-      Pixels(spec.place.width), Pixels(spec.place.height), window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(spec.id))),
-      GetModuleHandleW(nullptr), nullptr);
+  HWND control =
+      CreateWindowExW(extendedStyle, windowClass, Wide(spec.text).c_str(), style, Pixels(left),
+                      Pixels(top), Pixels(spec.place.width), Pixels(spec.place.height), window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(spec.id))),
+                      GetModuleHandleW(nullptr), nullptr);
   if (!control) return false;
   controls_[spec.id] = control;
   specs_[control] = &spec;
@@ -223,13 +224,16 @@ HFONT Form1Window::FontFor(const FontSpec& spec) {
   return font;
 }
 
-int Form1Window::Pixels(Twips twips) const { return TwipsToPixels(twips, dpi_); }
+int Form1Window::Pixels(Twips twips) const {
+  return TwipsToPixels(twips, dpi_);
+}
 
 // A label's size follows its caption in its own font.
 void Form1Window::FitLabel(HWND label) {
   const std::wstring text = Wide(TextOf(specs_.at(label)->id));
   HDC dc = GetDC(label);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
   SIZE size{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   TEXTMETRICW metrics{};
@@ -291,8 +295,8 @@ LRESULT Form1Window::OnActivate(WPARAM wParam) {
 }
 
 LRESULT Form1Window::OnSetFocus() {
-  HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
-                                                   : ControlHandle(Form1Layout().initialFocus);
+  HWND target =
+      lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : ControlHandle(Form1Layout().initialFocus);
   if (target) SetFocus(target);
   return 0;
 }
@@ -325,9 +329,15 @@ void Form1Window::ShowFailure(const web::Status& status) {
               MB_OK | MB_ICONWARNING);
 }
 
-std::u16string Form1Window::Text1() const { return TextOf(ControlId::Text1); }
-std::u16string Form1Window::Text2() const { return TextOf(ControlId::Text2); }
-std::u16string Form1Window::Label3() const { return TextOf(ControlId::Label3); }
+std::u16string Form1Window::Text1() const {
+  return TextOf(ControlId::Text1);
+}
+std::u16string Form1Window::Text2() const {
+  return TextOf(ControlId::Text2);
+}
+std::u16string Form1Window::Label3() const {
+  return TextOf(ControlId::Label3);
+}
 
 void Form1Window::SetText1(std::u16string_view text) {
   if (!gone_) SetWindowTextW(ControlHandle(ControlId::Text1), Wide(text).c_str());
@@ -372,7 +382,9 @@ void Form1Window::ProcessPendingMessages() {
   }
 }
 
-bool Form1Window::WindowGone() const { return gone_; }
+bool Form1Window::WindowGone() const {
+  return gone_;
+}
 
 int RunMessageLoop(Form1Window& window) {
   MSG message{};

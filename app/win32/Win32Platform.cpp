@@ -75,8 +75,8 @@ web::Status Win32Platform::StartProgram(std::u16string_view commandLine, int sho
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showWindow);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
     return LastError("CreateProcess");
   // The started program runs on its own: nothing waits for it.
   CloseHandle(process.hThread);

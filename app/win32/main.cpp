@@ -1,6 +1,6 @@
 // The Windows program: opens the main window and runs its message loop until it is closed.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "Form1Window.h"
 #include "Wide.h"

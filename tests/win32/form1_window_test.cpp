@@ -2,8 +2,8 @@
 // click, read text): its layout and texts, the small commands and the clipboard, the close
 // confirmation, a query closed while it waits, and a whole query against the registrar
 // simulator. Message boxes are the real ones; a CBT hook reads and answers each as it opens.
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -20,8 +20,8 @@
 #include "app/Form1.h"
 #include "app/Form1Layout.h"
 #include "app/win32/Form1Window.h"
-#include "app/win32/Win32Platform.h"
 #include "app/win32/Wide.h"
+#include "app/win32/Win32Platform.h"
 
 namespace {
 
@@ -388,9 +388,10 @@ TEST_F(Form1WindowTest, WholeQueryAgainstTheRegistrarSimulator) {
 
   Form1Window real(platform, *session, std::u16string(base.begin(), base.end()));
   ASSERT_TRUE(real.Open());
-  SendMessageW(real.ControlHandle(ControlId::Text1), WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(
-                   L"http://www.Free-One.com\r\n\r\ntaken-name.net\r\nabc.org\r\nsecond free.net\r\n"));
+  SendMessageW(
+      real.ControlHandle(ControlId::Text1), WM_SETTEXT, 0,
+      reinterpret_cast<LPARAM>(
+          L"http://www.Free-One.com\r\n\r\ntaken-name.net\r\nabc.org\r\nsecond free.net\r\n"));
   SendMessageW(real.ControlHandle(ControlId::Command1), BM_CLICK, 0, 0);
 
   EXPECT_EQ(TextOf(real.ControlHandle(ControlId::Text1)),

@@ -1,5 +1,7 @@
-#include <windows.h>
+// Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
+
+#include <windows.h>
 
 #include <cstdint>
 

@@ -4,9 +4,11 @@
 // for a synchronous send and on one worker thread per asynchronous send; the object signals an
 // event when the exchange has ended, so reading readyState waits on that event instead of
 // spinning. Redirects are followed here rather than by WinINet, to bound their number.
+// Winsock must come before the rest of the Windows headers.
+#include <winsock2.h>
+
 #include <windows.h>
 #include <wininet.h>
-#include <winsock2.h>
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,7 @@
 // The Windows program: opens the main window and runs its message loop until it is closed.
-#include <commctrl.h>
 #include <windows.h>
+// The common controls need the basic Windows types first.
+#include <commctrl.h>
 
 #include "Form1Window.h"
 #include "Wide.h"

@@ -2,8 +2,10 @@
 // click, read text): its layout and texts, the small commands and the clipboard, the close
 // confirmation, a query closed while it waits, and a whole query against the registrar
 // simulator. Message boxes are the real ones; a CBT hook reads and answers each as it opens.
-#include <windows.h>
+// Winsock (for the test server) must come before the rest of the Windows headers.
 #include <winsock2.h>
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 #include <httplib.h>

@@ -1,9 +1,11 @@
 // The HTTP request component over WinINet, whose cookie store is the system's own: cookies the
 // registrar sets are shared by every request of the process and with the system browser, and
-// the user clears them with the browser. WinINet's blocking calls run on the caller's thread
-// for a synchronous send and on one worker thread per asynchronous send; the object signals an
-// event when the exchange has ended, so reading readyState waits on that event instead of
-// spinning. Redirects are followed here rather than by WinINet, to bound their number.
+// the user clears them with the browser. WinINet's blocking calls run on one worker thread per
+// request; the exchange signals an event when it has ended, so a synchronous send and each read
+// of readyState wait on that event instead of spinning, and the waiting side can give up a
+// connection attempt that would otherwise hang. Redirects are followed here rather than by
+// WinINet, to bound their number.
+
 // Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
 

@@ -2,7 +2,7 @@
 // of state, builds the controls from the shared description, implements the query's window state
 // over them and routes each window message to one handler, and each user action to the shared
 // Form1 handlers. It does not decide anything the product's handlers decide, and it does not run
-// the program's message loop (see Run).
+// the program's message loop (see RunMessageLoop).
 #pragma once
 
 #include <windows.h>

@@ -33,8 +33,8 @@ struct RecordedRequest {
   std::vector<std::pair<std::string, std::string>> headers;
   std::string body;                                   // raw bytes
   int remotePort = 0;  // the client's port: requests with one port came on one connection
-  // How long the simulator spent answering, from the request read to the answer ready to send;
-  // streamed bodies are sent afterwards and are not included.
+  // How long the simulator spent on the request: from having read it until its answer was
+  // written out, compression included (until the answer was ready, if it never went out whole).
   std::chrono::microseconds serviceTime{0};
   std::string Header(const std::string& name) const;  // case-insensitive, "" when absent
   std::string Cookie(const std::string& name) const;  // from the Cookie headers, "" when absent

@@ -44,12 +44,24 @@ std::u16string Input() {
     const std::string number = std::to_string(1000 + i);
     const std::u16string n(number.begin(), number.end());
     switch (i % 6) {
-      case 0: text += u"http://www.bench-name-" + n + u".com"; break;
-      case 1: text += u"taken-" + n + u".net"; break;
-      case 2: text += u"中文域名" + n + u".cn"; break;
-      case 3: text += u"spaced name " + n + u".org"; break;
-      case 4: text += u"abc.com"; break;
-      default: text += u"Upper-Case-" + n + u".COM"; break;
+      case 0:
+        text += u"http://www.bench-name-" + n + u".com";
+        break;
+      case 1:
+        text += u"taken-" + n + u".net";
+        break;
+      case 2:
+        text += u"中文域名" + n + u".cn";
+        break;
+      case 3:
+        text += u"spaced name " + n + u".org";
+        break;
+      case 4:
+        text += u"abc.com";
+        break;
+      default:
+        text += u"Upper-Case-" + n + u".COM";
+        break;
     }
     text += u"\r\n";
   }
@@ -92,7 +104,9 @@ bool Run(const std::vector<std::string>& args) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-double Ms(Micros t) { return double(t.count()) / 1000.0; }
+double Ms(Micros t) {
+  return double(t.count()) / 1000.0;
+}
 
 template <class Get>
 Micros Median(std::vector<Sample> samples, Get get) {
@@ -171,8 +185,8 @@ int main(int argc, char** argv) {
   for (int i = 0; i < options.runs; ++i) ours.push_back(query());
 
   // The same three requests by curl, one process each, as a script would make them.
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("brelka-bench-" + std::to_string(getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("brelka-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string jar = (dir / "cookies.txt").string();
   const std::string searchBody = (dir / "search.txt").string();
@@ -186,12 +200,11 @@ int main(int argc, char** argv) {
   auto curl = [&]() -> std::optional<Sample> {
     registrar.ClearRequests();
     const auto started = Clock::now();
-    const bool ok =
-        Run({"curl", "-sS", "-o", "/dev/null", "-c", jar, "-b", jar, "-H", form,
-             "--data-binary", "@" + searchBody, searchUrl}) &&
-        Run({"curl", "-sS", "-o", page, "-c", jar, "-b", jar, searchUrl}) &&
-        Run({"curl", "-sS", "-o", "/dev/null", "-c", jar, "-b", jar, "-H", form,
-             "--data-binary", "@" + removalBody, removeUrl});
+    const bool ok = Run({"curl", "-sS", "-o", "/dev/null", "-c", jar, "-b", jar, "-H", form,
+                         "--data-binary", "@" + searchBody, searchUrl}) &&
+                    Run({"curl", "-sS", "-o", page, "-c", jar, "-b", jar, searchUrl}) &&
+                    Run({"curl", "-sS", "-o", "/dev/null", "-c", jar, "-b", jar, "-H", form,
+                         "--data-binary", "@" + removalBody, removeUrl});
     if (!ok) return std::nullopt;
     return Sample{std::chrono::duration_cast<Micros>(Clock::now() - started),
                   ServiceTime(registrar)};
@@ -229,15 +242,15 @@ int main(int argc, char** argv) {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
 
-  std::printf("brelka-bench: query of 491 elements (%d names, %zu bytes sent) against registrar-sim "
-              "on 127.0.0.1, %d runs each\n\n",
-              kNames, lastRequests[0].body.size() + lastRequests[2].body.size(), options.runs);
-  std::printf("| %-38s | %9s | %9s | %9s | %9s | %9s |\n", "times in ms", "wall med",
-              "wall max", "sim med", "own med", "own max");
-  std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(40, '-').c_str(),
+  std::printf(
+      "brelka-bench: query of 491 elements (%d names, %zu bytes sent) against registrar-sim "
+      "on 127.0.0.1, %d runs each\n\n",
+      kNames, lastRequests[0].body.size() + lastRequests[2].body.size(), options.runs);
+  std::printf("| %-38s | %9s | %9s | %9s | %9s | %9s |\n", "times in ms", "wall med", "wall max",
+              "sim med", "own med", "own max");
+  std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(40, '-').c_str(), std::string(11, '-').c_str(),
               std::string(11, '-').c_str(), std::string(11, '-').c_str(),
-              std::string(11, '-').c_str(), std::string(11, '-').c_str(),
-              std::string(11, '-').c_str());
+              std::string(11, '-').c_str(), std::string(11, '-').c_str());
   Row("Brelka: whole query, 3 requests", ours);
   if (!reference.empty()) {
     Row("curl: the same 3 requests, cookie jar", reference);
@@ -249,10 +262,11 @@ int main(int argc, char** argv) {
   } else {
     std::printf("\ncurl: not run (the curl program is missing or failed)\n");
   }
-  std::printf("CPU while the selection page is delayed 2 s: %.1f ms over the %.0f ms wait = "
-              "%.2f%% of one core (whole query: %.1f ms over %.0f ms = %.2f%%)\n",
-              Ms(waitCpu), Ms(waitWall), 100.0 * double(waitCpu.count()) / double(waitWall.count()),
-              Ms(cpu), Ms(delayed.wall), 100.0 * double(cpu.count()) / double(delayed.wall.count()));
+  std::printf(
+      "CPU while the selection page is delayed 2 s: %.1f ms over the %.0f ms wait = "
+      "%.2f%% of one core (whole query: %.1f ms over %.0f ms = %.2f%%)\n",
+      Ms(waitCpu), Ms(waitWall), 100.0 * double(waitCpu.count()) / double(waitWall.count()),
+      Ms(cpu), Ms(delayed.wall), 100.0 * double(cpu.count()) / double(delayed.wall.count()));
   std::printf("peak resident memory: %.1f MiB (this process, the in-process simulator included)\n",
               double(usage.ru_maxrss) / 1024.0);
   return 0;

@@ -23,9 +23,12 @@ constexpr std::int64_t kLargest = 16 << 20;
 // Chinese text and a few emoji.
 std::u16string Paste(std::size_t units) {
   const std::u16string lines[] = {
-      u"http://www.example-name.com\r\n", u"  spaced name .net\r\n\r\n",
-      u"中文域名.cn\r\n",                 u"www.www.http://mixed.org\r\n",
-      u"\U0001F600smile.com\r\n\r\n\r\n", u"plain-name-with-digits-0123.biz\r\n",
+      u"http://www.example-name.com\r\n",
+      u"  spaced name .net\r\n\r\n",
+      u"中文域名.cn\r\n",
+      u"www.www.http://mixed.org\r\n",
+      u"\U0001F600smile.com\r\n\r\n\r\n",
+      u"plain-name-with-digits-0123.biz\r\n",
   };
   std::u16string text;
   text.reserve(units + 64);
@@ -49,8 +52,9 @@ std::u16string NearMisses(std::size_t units) {
 std::u16string Page(std::size_t units) {
   const std::size_t entries = std::min<std::size_t>(units / 64 + 1, 30'000);
   const std::size_t filler = units / entries;
-  std::u16string page = u"<html><head><title>批量查询 价格 $9.99</title></head><body>"
-                        u"<h2>My Selected Domain Names</h2><table>";
+  std::u16string page =
+      u"<html><head><title>批量查询 价格 $9.99</title></head><body>"
+      u"<h2>My Selected Domain Names</h2><table>";
   for (std::size_t i = 0; i < entries; ++i) {
     const std::size_t before = page.size();
     page += u"<tr class='x' id='FREE-NAME-" + std::u16string(1, u'A' + i % 26) + u".COM'><td>";
@@ -63,7 +67,8 @@ std::u16string Page(std::size_t units) {
 
 // The same page as the registrar sends it: GB18030 bytes, two per Chinese character.
 std::vector<std::uint8_t> PageBytes(std::size_t bytes) {
-  const std::string chunk = "<tr class='x' id='FREE-NAME.COM'><td>\xBC\xDB\xB8\xF1 $12.99</td></tr>";
+  const std::string chunk =
+      "<tr class='x' id='FREE-NAME.COM'><td>\xBC\xDB\xB8\xF1 $12.99</td></tr>";
   std::string page = "<html>My Selected Domain Names<table>";
   while (page.size() < bytes) page += chunk;
   page.resize(bytes);
@@ -83,7 +88,9 @@ void Clean(benchmark::State& state, const std::u16string& paste) {
   state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 
-void Cleaning(benchmark::State& state) { Clean(state, Paste(std::size_t(state.range(0)))); }
+void Cleaning(benchmark::State& state) {
+  Clean(state, Paste(std::size_t(state.range(0))));
+}
 void CleaningNearMisses(benchmark::State& state) {
   Clean(state, NearMisses(std::size_t(state.range(0))));
 }

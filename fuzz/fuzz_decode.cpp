@@ -13,8 +13,7 @@
 namespace {
 
 constexpr std::u16string_view kNames[] = {
-    u"gb2312", u"GB2312", u"Gb2312", u"utf-8", u"big5", u"gb2312//IGNORE", u"no-such-charset",
-    u"",
+    u"gb2312", u"GB2312", u"Gb2312", u"utf-8", u"big5", u"gb2312//IGNORE", u"no-such-charset", u"",
 };
 
 bool IsGb2312(std::u16string_view name) {

@@ -99,7 +99,8 @@ std::string RandomBytes(std::size_t count) {
 
 std::string SelectionWithEntries(std::size_t count) {
   std::vector<std::string> names;
-  for (std::size_t i = 0; i < count; ++i) names.push_back("FREE-NAME-" + std::to_string(i) + ".COM");
+  for (std::size_t i = 0; i < count; ++i)
+    names.push_back("FREE-NAME-" + std::to_string(i) + ".COM");
   return sim::pages::SelectionPage(names);
 }
 
@@ -120,7 +121,8 @@ TEST_F(Faults, SelectionPageFaultsEndAsAFailedQuery) {
       {"headers, then a reset", {.resetAfter = 0}},
       {"HTTP 500", {.status = 500}},
       {"HTTP 429", {.status = 429}},
-      {"200 without the selection", {.body = std::string("<html><body>维护中, 请稍后再试 1.0</body></html>")}},
+      {"200 without the selection",
+       {.body = std::string("<html><body>维护中, 请稍后再试 1.0</body></html>")}},
       {"random bytes", {.body = RandomBytes(256 * 1024)}},
       {"an empty page", {.body = std::string()}},
       {"more entries than a 16-bit count", {.body = SelectionWithEntries(40'000)}},
@@ -226,8 +228,7 @@ TEST_F(Faults, RedirectToAnUntrustedCertificateIsNotFollowed) {
   ASSERT_TRUE(answer);
   EXPECT_EQ(answer->status, 200);
 
-  registrar.Set(Endpoint::SelectionPage,
-                {.redirectTo = tls + RegistrarSim::kSecondPagePath});
+  registrar.Set(Endpoint::SelectionPage, {.redirectTo = tls + RegistrarSim::kSecondPagePath});
   registrar.ClearRequests();
   Query(kThreeNames);
   ExpectFailedRun();
@@ -320,7 +321,8 @@ TEST_F(Faults, HugePastesAreRefusedQuickly) {
   EXPECT_LT(took, 5s);
 
   std::u16string lines;
-  for (int i = 0; i < 100'000; ++i) lines += u"name-" + std::u16string(1, u'a' + i % 26) + u".com\r\n";
+  for (int i = 0; i < 100'000; ++i)
+    lines += u"name-" + std::u16string(1, u'a' + i % 26) + u".com\r\n";
   window = MemoryWindow();
   Query(lines);
   ExpectRefused(u"数量不能大于490个");

@@ -1,9 +1,9 @@
 #include "tools/registrar-sim/RegistrarSim.h"
 
 #include <fcntl.h>
+#include <httplib.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <httplib.h>
 #include <openssl/evp.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
@@ -168,8 +168,8 @@ std::pair<X509*, EVP_PKEY*> SelfSignedCertificate() {
                                    reinterpret_cast<const unsigned char*>("127.0.0.1"), -1, -1, 0);
   (void)X509_set_issuer_name(cert, name);
   // The name matches, so only the trust in the issuer is missing.
-  if (X509_EXTENSION* san = X509V3_EXT_conf_nid(nullptr, nullptr, NID_subject_alt_name,
-                                                "IP:127.0.0.1")) {
+  if (X509_EXTENSION* san =
+          X509V3_EXT_conf_nid(nullptr, nullptr, NID_subject_alt_name, "IP:127.0.0.1")) {
     (void)X509_add_ext(cert, san, -1);
     X509_EXTENSION_free(san);
   }
@@ -325,7 +325,8 @@ void RegistrarSim::Impl::Stream(const Behaviour& b, httplib::Response& res) {
     if (b.drip > 0ms && offset > 0 && WaitForStop(b.drip)) return false;
     const size_t count = std::min(end - offset, b.drip > 0ms ? size_t{1} : kStreamPiece);
     std::string piece(count, '\0');
-    const size_t fromContent = offset < content->size() ? std::min(count, content->size() - offset) : 0;
+    const size_t fromContent =
+        offset < content->size() ? std::min(count, content->size() - offset) : 0;
     if (fromContent > 0) content->copy(piece.data(), fromContent, offset);
     FillerAt(offset + fromContent, piece.data() + fromContent, count - fromContent);
     if (!sink.write(piece.data(), piece.size())) return false;
@@ -336,9 +337,10 @@ void RegistrarSim::Impl::Stream(const Behaviour& b, httplib::Response& res) {
     res.set_chunked_content_provider(type, provide);
   } else {
     // Stalled and cut answers announce the full length, so the client knows it is short.
-    res.set_content_provider(total, type, [provide](size_t offset, size_t, httplib::DataSink& sink) {
-      return provide(offset, sink);
-    });
+    res.set_content_provider(total, type,
+                             [provide](size_t offset, size_t, httplib::DataSink& sink) {
+                               return provide(offset, sink);
+                             });
   }
 }
 

@@ -31,7 +31,7 @@ struct RecordedRequest {
   std::string method;
   std::string target;  // path with query string, as sent
   std::vector<std::pair<std::string, std::string>> headers;
-  std::string body;                                   // raw bytes
+  std::string body;    // raw bytes
   int remotePort = 0;  // the client's port: requests with one port came on one connection
   // How long the simulator spent on the request: from having read it until its answer was
   // written out, compression included (until the answer was ready, if it never went out whole).
@@ -57,9 +57,9 @@ struct Behaviour {
 
   // How the answer (normal or not) travels. Any of these sends it from a provider, which
   // produces the bytes as they go out, so even a huge answer is never held in memory whole.
-  bool chunked = false;                // chunked transfer coding instead of a Content-Length
-  std::size_t padTo = 0;               // pad with random bytes to this many in all (no compression)
-  std::chrono::milliseconds drip{0};   // send one byte, then wait this long before the next
+  bool chunked = false;               // chunked transfer coding instead of a Content-Length
+  std::size_t padTo = 0;              // pad with random bytes to this many in all (no compression)
+  std::chrono::milliseconds drip{0};  // send one byte, then wait this long before the next
   std::optional<std::size_t> stallAfter{};  // send the headers and this many bytes, then go silent
   std::optional<std::size_t> resetAfter{};  // send the headers and this many bytes, then reset
   // Move the session's selection to a new session cookie and set that cookie in this answer.

@@ -1,0 +1,90 @@
+#include "app/qt/Program.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+QString BinFile(const char* name) {
+  return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+struct Run {
+  int exitCode = -1;
+  QProcess::ExitStatus exitStatus = QProcess::CrashExit;
+  QString errors;
+};
+
+Run RunOffscreen(const QString& program) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process.setProcessEnvironment(environment);
+  process.start(program, {});
+  Run run;
+  if (!process.waitForFinished(20000)) {
+    process.kill();
+    process.waitForFinished();
+    return run;
+  }
+  run.exitCode = process.exitCode();
+  run.exitStatus = process.exitStatus();
+  run.errors = QString::fromLocal8Bit(process.readAllStandardError());
+  return run;
+}
+
+// A copy of the program in a folder of its own, with the given library as its skin library.
+QString ProgramBeside(const QTemporaryDir& folder, const QString& skinLibrary) {
+  const QString program = folder.filePath(QStringLiteral("brelka"));
+  EXPECT_TRUE(QFile::copy(BinFile("brelka"), program));
+  if (!skinLibrary.isEmpty()) {
+    EXPECT_TRUE(QFile::copy(skinLibrary, folder.filePath(QStringLiteral("libSkinH.so"))));
+  }
+  return program;
+}
+
+TEST(ProgramStartUp, WithoutTheSkinLibraryItStopsWithAMessageAndNoWindow) {
+  QTemporaryDir folder;
+  const Run run = RunOffscreen(ProgramBeside(folder, {}));
+  EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("libSkinH.so"))) << run.errors.toStdString();
+}
+
+TEST(ProgramStartUp, WithoutTheEntryPointItStopsWithAMessageAndNoWindow) {
+  QTemporaryDir folder;
+  const Run run = RunOffscreen(ProgramBeside(
+      folder, QCoreApplication::applicationDirPath() + QStringLiteral("/noentry/libSkinH.so")));
+  EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx"))) << run.errors.toStdString();
+}
+
+TEST(ProgramClosing, ClosingDuringASlowQueryEndsTheProgramWithinASecond) {
+  QProcess probe;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  probe.setProcessEnvironment(environment);
+  probe.start(BinFile("brelka-slow-close-probe"), {});
+  ASSERT_TRUE(probe.waitForStarted(10000));
+
+  QElapsedTimer sinceConfirmed;
+  while (!probe.canReadLine() && probe.state() == QProcess::Running) probe.waitForReadyRead(10000);
+  ASSERT_EQ(probe.readLine().trimmed(), QByteArray("confirmed"))
+      << probe.readAllStandardError().toStdString();
+  sinceConfirmed.start();
+  const bool ended = probe.waitForFinished(5000);
+  const qint64 took = sinceConfirmed.elapsed();
+  if (!ended) probe.kill();
+  ASSERT_TRUE(ended);
+  EXPECT_LT(took, 1000);
+  EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+}
+
+}  // namespace

@@ -1,1 +1,149 @@
-// Being written.
+#include "BulkQuery.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "Cleaning.h"
+#include "Harvesting.h"
+#include "LowerCase.h"
+#include "Splitting.h"
+
+namespace query {
+namespace {
+
+constexpr std::u16string_view kNoLineBreak = u"查询必须大于2个,小于500个!";
+constexpr std::u16string_view kWaiting = u"查询中,请稍等....";
+constexpr std::u16string_view kBadFormat = u"域名格式错误";
+constexpr std::u16string_view kTooMany = u"数量不能大于490个";
+constexpr std::u16string_view kAllRegistered = u"您查询的域名全部已经被注册!!";
+constexpr std::u16string_view kQueryFailed = u"查询失败,请检查网络连接后重试";
+constexpr std::u16string_view kIdle = u".";
+
+constexpr std::u16string_view kSearchPath = u"/domains/searchbulk.aspx";
+constexpr std::u16string_view kRemovePath =
+    u"/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true";
+constexpr std::u16string_view kFormType = u"application/x-www-form-urlencoded";
+constexpr std::u16string_view kProgId = u"msxml2.xmlhttp";
+
+// The highest element index a query may hold: 491 elements, empty ones included.
+constexpr std::int16_t kHighestElementIndex = 490;
+
+}  // namespace
+
+// How the harvest ended, for telling a failed run from one that found nothing.
+struct BulkQuery::Harvest {
+  bool pageRead = false;
+};
+
+BulkQuery::BulkQuery(WindowState& window, web::HttpSession& session, std::u16string registrarBase)
+    : window_(window), session_(session), registrarBase_(std::move(registrarBase)) {}
+
+void BulkQuery::Command1_Click() {
+  // 1. The one test made before the window turns busy.
+  if (!Contains(window_.Text1(), u"\r\n")) {
+    window_.ShowMessage(kNoLineBreak);
+    return;
+  }
+
+  // 2-5. Busy.
+  window_.SetCommand1Enabled(false);
+  window_.SetText2(u"");
+  window_.SetLabel3(kWaiting);
+  window_.LastNameIndex = 0;
+  window_.LastHitIndex = 0;
+
+  auto refuse = [this](std::u16string_view message) {
+    window_.ShowMessage(message);
+    window_.SetCommand1Enabled(true);
+    window_.SetLabel3(kIdle);
+  };
+
+  // 6. Format test on the text as the user left it.
+  if (const std::u16string input = window_.Text1(); !Contains(input, u".") || input.size() < 5) {
+    refuse(kBadFormat);
+    return;
+  }
+
+  // 7-10. Clean in place, one step at a time, so the box shows each step's result.
+  for (const Replacement& step : kCleaningSteps) {
+    window_.SetText1(ReplaceAll(window_.Text1(), step.what, step.with));
+  }
+
+  // 11-13. The submitted list and its bound.
+  const std::u16string list = SubmittedList(window_.Text1());
+  const std::size_t elements = CountPieces(list, u",", kHighestElementIndex + 2);
+  if (elements > static_cast<std::size_t>(kHighestElementIndex) + 1) {
+    window_.LastNameIndex = kHighestElementIndex;
+    refuse(kTooMany);
+    return;
+  }
+  if (elements > 0) window_.LastNameIndex = static_cast<std::int16_t>(elements - 1);
+
+  // 14-20. From here no failure stops the run; each one only shapes its ending.
+  const web::Status submitted = PostForm(kSearchPath, SearchBody(list));
+  const Harvest harvest = CollectAvailable();
+  if (window_.WindowGone()) return;
+
+  // 21-23. Idle again. A run that never got an answer says so, rather than claiming that every
+  // name is taken.
+  window_.SetCommand1Enabled(true);
+  if (window_.Text2().size() < 2) {
+    if (!submitted || !harvest.pageRead) {
+      window_.SetLabel3(kQueryFailed);
+      return;
+    }
+    window_.SetText2(kAllRegistered);
+  }
+  if (window_.Label3() == kWaiting) window_.SetLabel3(kIdle);
+}
+
+BulkQuery::Harvest BulkQuery::CollectAvailable() {
+  Harvest harvest;
+  // 1. The selection page; the registrar knows the query by its cookies.
+  const std::optional<std::u16string> page =
+      web::FetchText(session_, registrarBase_ + std::u16string(kSearchPath), window_);
+  if (window_.WindowGone()) return harvest;
+
+  // 2-5. Any failure here ends the harvest with the window as it was.
+  auto names = HarvestNames(page.value_or(u""));
+  if (!names) return harvest;
+  harvest.pageRead = true;
+  if (names.value().lastHit) window_.LastHitIndex = *names.value().lastHit;
+
+  // 6-7.
+  window_.SetText2(ToLower(names.value().lines));
+  if (window_.Text2().size() > 5) (void)ReleasePending();
+  return harvest;
+}
+
+web::Status BulkQuery::ReleasePending() {
+  // 1-3. Without a name to release there is no request and no summary.
+  auto body = RemovalBody(window_.Text2());
+  if (!body) return web::Failure{body.error()};
+
+  // 4-9. Whatever the registrar makes of the removal, the summary follows.
+  (void)PostForm(kRemovePath, body.value());
+
+  // 10.
+  auto summary = Summary(window_.LastNameIndex, window_.LastHitIndex);
+  if (!summary) return web::Failure{summary.error()};
+  window_.SetLabel3(summary.value());
+  return web::Ok();
+}
+
+web::Status BulkQuery::PostForm(std::u16string_view path, std::u16string_view body) {
+  auto request = session_.CreateObject(kProgId);
+  if (!request) return web::Failure{request.error()};
+  web::HttpRequest& post = *request.value();
+  if (auto opened = post.Open(u"POST", registrarBase_ + std::u16string(path), false); !opened) {
+    return opened;
+  }
+  (void)post.setRequestHeader(u"Content-Type", kFormType);
+  return post.send(body);
+}
+
+}  // namespace query

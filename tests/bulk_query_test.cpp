@@ -1,0 +1,266 @@
+// A whole run of the start button on an in-memory window and a session that answers from memory:
+// the checks, the busy state, what is sent, and how each kind of ending leaves the window.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeHttpSession.h"
+#include "query/BulkQuery.h"
+#include "query/MemoryWindow.h"
+
+using query::BulkQuery;
+using query::MemoryWindow;
+using testing_support::FakeExchange;
+using testing_support::FakeHttpSession;
+
+namespace {
+
+const std::u16string kBase = u"http://registrar.test";
+const std::u16string kWaiting = u"查询中,请稍等....";
+const std::u16string kAllRegistered = u"您查询的域名全部已经被注册!!";
+const std::u16string kQueryFailed = u"查询失败,请检查网络连接后重试";
+
+std::string SelectionPage(const std::string& rows) {
+  return "<html>My Selected Domain Names<table>" + rows + "</table> x' id='late.com'</html>";
+}
+
+struct QueryRun {
+  MemoryWindow window;
+  FakeHttpSession session;
+
+  explicit QueryRun(std::u16string input) {
+    window.text1 = std::move(input);
+    window.text2 = u"old result";
+    window.label3 = u"slogan";
+    window.LastNameIndex = 7;
+    window.LastHitIndex = 7;
+  }
+  void Click() { BulkQuery(window, session, kBase).Command1_Click(); }
+  const FakeExchange* Find(std::u16string_view method, std::u16string_view path) const {
+    for (const FakeExchange& e : session.sent) {
+      if (e.method == method && e.url == kBase + std::u16string(path)) return &e;
+    }
+    return nullptr;
+  }
+};
+
+std::u16string Lines(int count, std::u16string_view trailer) {
+  std::u16string text;
+  for (int i = 0; i < count; ++i) {
+    text += u"name" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) + u".com";
+    if (i + 1 < count) text += u"\r\n";
+  }
+  return text + std::u16string(trailer);
+}
+
+}  // namespace
+
+TEST(StartButton, InputWithoutLineBreakIsRefusedAndNothingChanges) {
+  QueryRun run(u"one.com");
+  run.Click();
+  EXPECT_EQ(run.window.messages, std::vector<std::u16string>{u"查询必须大于2个,小于500个!"});
+  EXPECT_EQ(run.window.text2, u"old result");
+  EXPECT_EQ(run.window.label3, u"slogan");
+  EXPECT_EQ(run.window.LastNameIndex, 7);
+  EXPECT_TRUE(run.session.sent.empty());
+}
+
+TEST(StartButton, FormatTestRefusesShortOrDotlessInputAfterTurningBusy) {
+  for (std::u16string input : {u"a.\r\n", u"abcde\r\nfgh", u"\r\n\r\n\r\n"}) {
+    QueryRun run(input);
+    run.Click();
+    EXPECT_EQ(run.window.messages, std::vector<std::u16string>{u"域名格式错误"});
+    EXPECT_TRUE(run.window.command1Enabled);
+    EXPECT_EQ(run.window.text1, input);
+    EXPECT_EQ(run.window.text2, u"");
+    EXPECT_EQ(run.window.label3, u".");
+    EXPECT_EQ(run.window.LastNameIndex, 0);
+    EXPECT_EQ(run.window.LastHitIndex, 0);
+    EXPECT_TRUE(run.session.sent.empty());
+  }
+}
+
+TEST(StartButton, FiveCharactersWithADotAndALineBreakPass) {
+  QueryRun run(u"ab.\r\n");
+  run.Click();
+  EXPECT_TRUE(run.window.messages.empty());
+  EXPECT_NE(run.Find(u"POST", u"/domains/searchbulk.aspx"), nullptr);
+}
+
+TEST(StartButton, CleansTheInputBoxStepByStepAndSendsTheExactBody) {
+  QueryRun run(u"http://www.My Name.com\r\n\r\n\r\nother.net");
+  run.Click();
+  EXPECT_EQ(run.window.text1, u"MyName.com\r\n\r\nother.net");
+  EXPECT_EQ(run.window.text1Writes, 4);
+  const FakeExchange* post = run.Find(u"POST", u"/domains/searchbulk.aspx");
+  ASSERT_NE(post, nullptr);
+  EXPECT_FALSE(post->async);
+  EXPECT_EQ(post->body, u"domainNames=MyName.com,,other.net&extrnl=1&dotTypes=");
+  using Header = std::pair<std::u16string, std::u16string>;
+  const std::vector<Header> headers{{u"Content-Type", u"application/x-www-form-urlencoded"}};
+  EXPECT_EQ(post->headers, headers);
+  EXPECT_EQ(run.window.LastNameIndex, 2);
+}
+
+TEST(StartButton, AllowsFourHundredNinetyOneElementsButNoMore) {
+  QueryRun accepted(Lines(490, u"\r\n"));
+  accepted.Click();
+  EXPECT_TRUE(accepted.window.messages.empty());
+  EXPECT_EQ(accepted.window.LastNameIndex, 490);
+  EXPECT_NE(accepted.Find(u"POST", u"/domains/searchbulk.aspx"), nullptr);
+
+  QueryRun refused(Lines(491, u"\r\n"));
+  refused.window.text1 = u"x y" + refused.window.text1;
+  refused.Click();
+  EXPECT_EQ(refused.window.messages, std::vector<std::u16string>{u"数量不能大于490个"});
+  EXPECT_EQ(refused.window.LastNameIndex, 490);
+  EXPECT_EQ(refused.window.label3, u".");
+  EXPECT_EQ(refused.window.text2, u"");
+  EXPECT_TRUE(refused.window.command1Enabled);
+  EXPECT_EQ(refused.window.text1.substr(0, 3), u"xyn");
+  EXPECT_TRUE(refused.session.sent.empty());
+}
+
+TEST(StartButton, HarvestsReleasesAndSummarises) {
+  QueryRun run(u"Free-One.com\r\nfree-two.net\r\ntaken.org");
+  run.session.page = SelectionPage(
+      "<tr x' id='FREE-ONE.COM' price='9.99'/><tr x' id='FREE-TWO.NET' price='1.00'/>");
+  run.session.readsBeforeComplete = 3;
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"free-one.com\r\nfree-two.net\r\n");
+  EXPECT_EQ(run.window.label3, u"共输入3个，其中2个可以注册");
+  EXPECT_TRUE(run.window.command1Enabled);
+  EXPECT_GE(run.window.pumps, 3);
+  const FakeExchange* get = run.Find(u"GET", u"/domains/searchbulk.aspx");
+  ASSERT_NE(get, nullptr);
+  EXPECT_TRUE(get->async);
+  const FakeExchange* removal = run.Find(
+      u"POST", u"/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true");
+  ASSERT_NE(removal, nullptr);
+  EXPECT_EQ(removal->body,
+            u"delete_free-one.com=free-one.com&delete_free-two.net=free-two.net");
+  EXPECT_EQ(run.session.sent.size(), 3u);
+}
+
+TEST(StartButton, SelectionWithoutNamesMeansEverythingIsRegistered) {
+  QueryRun run(u"taken.com\r\n");
+  run.session.page = SelectionPage("");
+  run.Click();
+  EXPECT_EQ(run.window.text2, kAllRegistered);
+  EXPECT_EQ(run.window.label3, u".");
+  EXPECT_EQ(run.window.LastHitIndex, 0);
+  EXPECT_EQ(run.session.sent.size(), 2u);
+}
+
+TEST(StartButton, ShortHarvestIsShownButNotReleased) {
+  QueryRun run(u"abc.de\r\n");
+  run.session.page = SelectionPage("<tr x' id='a.b' 1.0/>");
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"a.b\r\n");
+  EXPECT_EQ(run.window.label3, u".");
+  EXPECT_EQ(run.session.sent.size(), 2u);
+}
+
+TEST(StartButton, HarvestOfEmptyNamesSendsNoRemovalAndWritesNoSummary) {
+  QueryRun run(u"abc.de\r\n");
+  run.session.page = SelectionPage("<tr x' id='' 1.0/><tr x' id='' 2.0/><tr x' id='' 3.0/>");
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"\r\n\r\n\r\n");
+  EXPECT_EQ(run.window.label3, u".");
+  EXPECT_EQ(run.session.sent.size(), 2u);
+  EXPECT_TRUE(run.window.command1Enabled);
+}
+
+TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
+  struct Case {
+    const char* what;
+    void (*arrange)(FakeHttpSession&);
+  };
+  const Case cases[] = {
+      {"submission failed", [](FakeHttpSession& s) {
+         s.page = SelectionPage("");
+         s.onSend = [](const FakeExchange& e) -> web::Status {
+           if (e.method == u"POST") return web::Failure{"connection refused"};
+           return web::Ok();
+         };
+       }},
+      {"nothing reachable", [](FakeHttpSession& s) {
+         s.onSend = [](const FakeExchange&) -> web::Status { return web::Failure{"refused"}; };
+       }},
+      {"page without the marker", [](FakeHttpSession& s) { s.page = "<html>busy</html>"; }},
+      {"empty page", [](FakeHttpSession& s) { s.page = ""; }},
+      {"no request object", [](FakeHttpSession& s) { s.refuseCreate = true; }},
+  };
+  for (const Case& c : cases) {
+    QueryRun run(u"free.com\r\n");
+    c.arrange(run.session);
+    run.Click();
+    EXPECT_EQ(run.window.text2, u"") << c.what;
+    EXPECT_EQ(run.window.label3, kQueryFailed) << c.what;
+    EXPECT_TRUE(run.window.command1Enabled) << c.what;
+    EXPECT_TRUE(run.window.messages.empty()) << c.what;
+  }
+}
+
+TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
+  QueryRun run(u"free.com\r\n");
+  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
+  run.session.onSend = [](const FakeExchange& e) -> web::Status {
+    if (e.url.ends_with(u"searchbulk.aspx") && e.method == u"POST") return web::Failure{"reset"};
+    return web::Ok();
+  };
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"free.com\r\n");
+  EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
+}
+
+TEST(StartButton, FailedRemovalStillLeavesSummaryAndNames) {
+  QueryRun run(u"free.com\r\nfree.net");
+  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
+  run.session.onSend = [](const FakeExchange& e) -> web::Status {
+    if (e.url.find(u"removedomains") != std::u16string::npos) return web::Failure{"refused"};
+    return web::Ok();
+  };
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"free.com\r\n");
+  EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
+}
+
+TEST(StartButton, TooManyEntriesOnThePageFailTheRunWithoutTouchingTheCounters) {
+  QueryRun run(u"free.com\r\n");
+  std::string rows;
+  for (int i = 0; i < 40000; ++i) rows += "x' id='n.com' ";
+  run.session.page = SelectionPage(rows);
+  run.Click();
+  EXPECT_EQ(run.window.text2, u"");
+  EXPECT_EQ(run.window.label3, kQueryFailed);
+  EXPECT_EQ(run.window.LastHitIndex, 0);
+  EXPECT_TRUE(run.window.command1Enabled);
+}
+
+TEST(StartButton, WindowClosedDuringTheWaitEndsTheRunWithoutFurtherWork) {
+  QueryRun run(u"free.com\r\n");
+  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
+  run.session.readsBeforeComplete = 1000;
+  run.window.OnPump = [](MemoryWindow& w) {
+    if (w.pumps == 5) w.gone = true;
+  };
+  run.Click();
+  EXPECT_EQ(run.window.pumps, 5);
+  EXPECT_EQ(run.window.text2, u"");
+  EXPECT_EQ(run.window.label3, kWaiting);
+  EXPECT_EQ(run.session.sent.size(), 2u);
+}
+
+TEST(StartButton, OtherHandlersMayRunDuringTheWait) {
+  QueryRun run(u"free.com\r\n");
+  run.session.page = SelectionPage("");
+  run.session.readsBeforeComplete = 2;
+  run.window.OnPump = [](MemoryWindow& w) {
+    EXPECT_FALSE(w.command1Enabled);
+    w.text1 = u"";
+  };
+  run.Click();
+  EXPECT_EQ(run.window.text1, u"");
+  EXPECT_EQ(run.window.text2, kAllRegistered);
+}

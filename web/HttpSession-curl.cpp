@@ -1,0 +1,352 @@
+// The POSIX HTTP session, built on libcurl. One share handle holds the session's cookie jar (in
+// memory only), its DNS cache, TLS sessions and open connections, so every request of the
+// session sees the cookies of the ones before it and reuses their connections. Each request
+// drives its own transfer on the caller's thread; nothing here starts a thread or a signal.
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "HttpRequest.h"
+#include "TextEncoding.h"
+
+namespace web {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The User-Agent of the browser component the tool was designed around; some sites answer
+// unknown clients differently.
+constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 5.1)";
+
+void InitCurlOnce() {
+  // A function-local static is initialised exactly once, even with concurrent callers.
+  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
+  (void)init;
+}
+
+bool IsTokenChar(char16_t c) {
+  if (c <= 0x20 || c >= 0x7F) return false;
+  return std::u16string_view(u"\"(),/:;<=>?@[\\]{}").find(c) == std::u16string_view::npos;
+}
+
+bool IsToken(std::u16string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), IsTokenChar);
+}
+
+// Header values and addresses end up in the request line or a header line: a CR, LF or NUL in
+// them would let a caller's text add lines of its own.
+bool HasLineBreakOrNul(std::u16string_view text) {
+  return text.find_first_of(std::u16string_view(u"\r\n\0", 3)) != std::u16string_view::npos;
+}
+
+std::string AsciiUpper(std::u16string_view text) {
+  std::string out;
+  for (char16_t c : text) {
+    // Anything outside ASCII becomes a character no name or method contains.
+    out.push_back(c >= 0x80 ? '\x7f' : c >= u'a' && c <= u'z' ? char(c - 32) : char(c));
+  }
+  return out;
+}
+
+// The state every request of one session shares. Requests keep it alive, so a session may be
+// closed while a request still exists.
+class SharedState {
+ public:
+  SharedState() : share_(curl_share_init()) {
+    for (curl_lock_data data : {CURL_LOCK_DATA_COOKIE, CURL_LOCK_DATA_DNS,
+                                CURL_LOCK_DATA_SSL_SESSION, CURL_LOCK_DATA_CONNECT}) {
+      (void)curl_share_setopt(share_, CURLSHOPT_SHARE, data);
+    }
+  }
+  ~SharedState() { (void)curl_share_cleanup(share_); }
+  SharedState(const SharedState&) = delete;
+  SharedState& operator=(const SharedState&) = delete;
+
+  CURLSH* handle() const { return share_; }
+
+ private:
+  CURLSH* share_;
+};
+
+class CurlRequest final : public HttpRequest {
+ public:
+  CurlRequest(std::shared_ptr<SharedState> shared, const TransferLimits& limits)
+      : shared_(std::move(shared)), limits_(limits) {}
+  ~CurlRequest() override { Reset(); }
+
+  Status Open(std::u16string_view method, std::u16string_view url, bool async) override;
+  Status setRequestHeader(std::u16string_view name, std::u16string_view value) override;
+  Status send(std::u16string_view body) override;
+  Result<int> readyState() override;
+  Result<std::vector<std::uint8_t>> responseBody() override;
+
+ private:
+  enum class Phase { Unopened, Opened, Sending, Done };
+
+  void Reset();
+  void Configure(std::u16string_view body);
+  Status Start();
+  // Runs the transfer for at most `wait`, returning early on network activity or completion.
+  void Drive(std::chrono::milliseconds wait);
+  void Finish(CURLcode code);
+  void Fail(std::string message);
+
+  static size_t OnBody(char* data, size_t size, size_t count, void* self);
+  static size_t OnHeader(char* data, size_t size, size_t count, void* self);
+
+  std::shared_ptr<SharedState> shared_;
+  TransferLimits limits_;
+
+  Phase phase_ = Phase::Unopened;
+  bool async_ = false;
+  std::string method_;
+  std::string url_;
+  std::vector<std::string> headerLines_;
+  std::string body_;
+
+  CURL* easy_ = nullptr;
+  CURLM* multi_ = nullptr;
+  curl_slist* headers_ = nullptr;
+  char errorText_[CURL_ERROR_SIZE] = {};
+
+  bool headersSeen_ = false;
+  std::size_t headerBytes_ = 0;
+  std::vector<std::uint8_t> response_;
+  bool overCap_ = false;
+  Clock::time_point lastReceived_;
+  std::string failure_;  // empty while the exchange has not failed
+};
+
+void CurlRequest::Reset() {
+  if (multi_ && easy_) (void)curl_multi_remove_handle(multi_, easy_);
+  if (easy_) curl_easy_cleanup(easy_);
+  if (multi_) (void)curl_multi_cleanup(multi_);
+  curl_slist_free_all(headers_);
+  easy_ = nullptr;
+  multi_ = nullptr;
+  headers_ = nullptr;
+  phase_ = Phase::Unopened;
+  headerLines_.clear();
+  body_.clear();
+  response_.clear();
+  headersSeen_ = false;
+  headerBytes_ = 0;
+  overCap_ = false;
+  failure_.clear();
+  errorText_[0] = '\0';
+}
+
+Status CurlRequest::Open(std::u16string_view method, std::u16string_view url, bool async) {
+  Reset();
+  if (!IsToken(method)) return Failure{"invalid request method"};
+  if (url.empty() || HasLineBreakOrNul(url)) return Failure{"invalid address"};
+  method_ = AsciiUpper(method);
+  url_ = Utf16ToUtf8(url);
+  async_ = async;
+  phase_ = Phase::Opened;
+  return Ok();
+}
+
+Status CurlRequest::setRequestHeader(std::u16string_view name, std::u16string_view value) {
+  if (phase_ != Phase::Opened) return Failure{"the request is not open"};
+  if (!IsToken(name) || HasLineBreakOrNul(value)) return Failure{"invalid request header"};
+  // curl drops a header given as "Name:" and sends "Name;" as a header with an empty value.
+  headerLines_.push_back(Utf16ToUtf8(name) + (value.empty() ? ";" : ": " + Utf16ToUtf8(value)));
+  return Ok();
+}
+
+void CurlRequest::Configure(std::u16string_view body) {
+  CURL* e = easy_;
+  (void)curl_easy_setopt(e, CURLOPT_SHARE, shared_->handle());
+  (void)curl_easy_setopt(e, CURLOPT_URL, url_.c_str());
+  (void)curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_ERRORBUFFER, errorText_);
+  (void)curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+  (void)curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  (void)curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(limits_.maxRedirects));
+  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+  // An empty file name switches the cookie engine on without reading or writing any file.
+  (void)curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
+  (void)curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
+  // Compressed answers arrive decoded, so the size cap below counts what is actually kept.
+  (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+  (void)curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(limits_.connectTimeout.count()));
+  (void)curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limits_.maxResponseBytes));
+  (void)curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &CurlRequest::OnBody);
+  (void)curl_easy_setopt(e, CURLOPT_WRITEDATA, this);
+  (void)curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &CurlRequest::OnHeader);
+  (void)curl_easy_setopt(e, CURLOPT_HEADERDATA, this);
+
+  // GET and POST go through curl's own settings so that a redirect changes a POST into a GET
+  // as browsers do; a custom method would be repeated on every hop.
+  if (method_ == "GET") {
+    (void)curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
+  } else if (method_ == "HEAD") {
+    (void)curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
+  } else {
+    body_ = Utf16ToUtf8(body);
+    (void)curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body_.size()));
+    (void)curl_easy_setopt(e, CURLOPT_POSTFIELDS, body_.data());
+    if (method_ != "POST") (void)curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, method_.c_str());
+  }
+
+  // Browsers do not announce bodies with "Expect: 100-continue", and some servers stall on it.
+  headers_ = curl_slist_append(headers_, "Expect:");
+  for (const std::string& line : headerLines_) headers_ = curl_slist_append(headers_, line.c_str());
+  (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers_);
+}
+
+Status CurlRequest::Start() {
+  easy_ = curl_easy_init();
+  multi_ = curl_multi_init();
+  if (!easy_ || !multi_) return Failure{"out of memory"};
+  phase_ = Phase::Sending;
+  lastReceived_ = Clock::now();
+  if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return Failure{"cannot start transfer"};
+  return Ok();
+}
+
+Status CurlRequest::send(std::u16string_view body) {
+  if (phase_ != Phase::Opened) return Failure{"the request is not open or was already sent"};
+  Status started = Start();
+  if (!started) {
+    Fail(started.error());
+    return started;
+  }
+  Configure(body);
+  if (async_) {
+    Drive(std::chrono::milliseconds(0));
+    return Ok();
+  }
+  while (phase_ != Phase::Done) {
+    auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(
+        lastReceived_ + limits_.idleTimeout - Clock::now());
+    Drive(std::max(idleLeft, std::chrono::milliseconds(1)));
+  }
+  if (!failure_.empty()) return Failure{failure_};
+  return Ok();
+}
+
+void CurlRequest::Drive(std::chrono::milliseconds wait) {
+  int running = 0;
+  (void)curl_multi_perform(multi_, &running);
+  if (running > 0 && wait.count() > 0) {
+    (void)curl_multi_poll(multi_, nullptr, 0, int(wait.count()), nullptr);
+    (void)curl_multi_perform(multi_, &running);
+  }
+  int queued = 0;
+  while (CURLMsg* msg = curl_multi_info_read(multi_, &queued)) {
+    if (msg->msg == CURLMSG_DONE) {
+      Finish(msg->data.result);
+      return;
+    }
+  }
+  if (Clock::now() - lastReceived_ >= limits_.idleTimeout) {
+    Fail("nothing received for " + std::to_string(limits_.idleTimeout.count()) + " ms");
+  }
+}
+
+void CurlRequest::Finish(CURLcode code) {
+  if (overCap_ || code == CURLE_FILESIZE_EXCEEDED) {
+    Fail("response larger than " + std::to_string(limits_.maxResponseBytes) + " bytes");
+  } else if (code != CURLE_OK) {
+    Fail(errorText_[0] ? std::string(errorText_) : std::string(curl_easy_strerror(code)));
+  } else {
+    phase_ = Phase::Done;
+  }
+}
+
+void CurlRequest::Fail(std::string message) {
+  // The transfer stops here; its connection is closed rather than reused half-read.
+  if (multi_ && easy_) (void)curl_multi_remove_handle(multi_, easy_);
+  failure_ = std::move(message);
+  response_.clear();
+  response_.shrink_to_fit();
+  phase_ = Phase::Done;
+}
+
+size_t CurlRequest::OnBody(char* data, size_t size, size_t count, void* self) {
+  auto* request = static_cast<CurlRequest*>(self);
+  const size_t n = size * count;
+  request->lastReceived_ = Clock::now();
+  if (n > request->limits_.maxResponseBytes - request->response_.size()) {
+    request->overCap_ = true;
+    return 0;  // anything other than n makes curl abort the transfer
+  }
+  request->response_.insert(request->response_.end(), data, data + n);
+  return n;
+}
+
+size_t CurlRequest::OnHeader(char* data, size_t size, size_t count, void* self) {
+  (void)data;
+  auto* request = static_cast<CurlRequest*>(self);
+  const size_t n = size * count;
+  request->lastReceived_ = Clock::now();
+  request->headersSeen_ = true;
+  // Endless headers would otherwise be an unbounded answer that never reaches the body cap.
+  request->headerBytes_ += n;
+  if (request->headerBytes_ > request->limits_.maxResponseBytes) {
+    request->overCap_ = true;
+    return 0;
+  }
+  return n;
+}
+
+Result<int> CurlRequest::readyState() {
+  switch (phase_) {
+    case Phase::Unopened:
+      return Failure{"the request is not open"};
+    case Phase::Opened:
+      return 1;
+    case Phase::Done:
+      return 4;
+    case Phase::Sending:
+      break;
+  }
+  auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(lastReceived_ +
+                                                               limits_.idleTimeout - Clock::now());
+  Drive(std::min(std::max(idleLeft, std::chrono::milliseconds(1)), limits_.readyStateWait));
+  if (phase_ == Phase::Done) return 4;
+  if (!response_.empty()) return 3;
+  return headersSeen_ ? 2 : 1;
+}
+
+Result<std::vector<std::uint8_t>> CurlRequest::responseBody() {
+  if (phase_ != Phase::Done) return Failure{"the response is not complete"};
+  if (!failure_.empty()) return Failure{failure_};
+  return response_;
+}
+
+class CurlSession final : public HttpSession {
+ public:
+  explicit CurlSession(const TransferLimits& limits)
+      : shared_(std::make_shared<SharedState>()), limits_(limits) {}
+
+  Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
+    if (AsciiUpper(progId) != "MSXML2.XMLHTTP") {
+      return Failure{"cannot create object " + Utf16ToUtf8(progId)};
+    }
+    return std::unique_ptr<HttpRequest>(std::make_unique<CurlRequest>(shared_, limits_));
+  }
+
+ private:
+  std::shared_ptr<SharedState> shared_;
+  TransferLimits limits_;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpSession> OpenHttpSession(const TransferLimits& limits) {
+  InitCurlOnce();
+  return std::make_unique<CurlSession>(limits);
+}
+
+}  // namespace web

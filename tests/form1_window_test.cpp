@@ -13,11 +13,13 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "ScriptedBoxes.h"
 #include "app/qt/BoxText.h"
 #include "app/qt/QtPlatform.h"
+#include "tools/registrar-sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 
 namespace {
@@ -301,6 +303,61 @@ TEST_F(Form1WindowClosing, OkClosesTheWindowAfterOneQuestion) {
   EXPECT_EQ(boxes.asked.size(), 1u);
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(window->WindowGone());
+}
+
+}  // namespace
+
+namespace {
+
+class Form1WindowQuery : public ::testing::Test {
+ protected:
+  sim::RegistrarSim registrar;
+  ScriptedBoxes boxes;
+  qtapp::QtPlatform platform{boxes};
+  std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
+  qtapp::Form1Window window{platform, boxes, *session, registrar.BaseUrl16()};
+
+  void Start() { QTest::mouseClick(window.Widget(ControlId::Command1), Qt::LeftButton); }
+};
+
+TEST_F(Form1WindowQuery, AWholeQueryFillsTheResultBoxCleansTheInputAndSumsUp) {
+  window.SetText1(u"FreeName.com\r\n\r\nabc.com\r\nhttp://www.otherfree.net \r\n");
+  Start();
+  EXPECT_EQ(window.Text1(), u"FreeName.com\r\nabc.com\r\notherfree.net\r\n");
+  EXPECT_EQ(window.Text2(), u"freename.com\r\notherfree.net\r\n");
+  EXPECT_EQ(window.Label3(), u"共输入4个，其中2个可以注册");
+  EXPECT_EQ(window.Widget(ControlId::Label3)->size(),
+            window.Widget(ControlId::Label3)->sizeHint());
+  EXPECT_TRUE(window.Command1Enabled());
+  EXPECT_TRUE(boxes.informed.empty());
+
+  const std::vector<sim::RecordedRequest> requests = registrar.Requests();
+  ASSERT_FALSE(requests.empty());
+  EXPECT_EQ(requests.back().body,
+            "delete_freename.com=freename.com&delete_otherfree.net=otherfree.net");
+}
+
+TEST_F(Form1WindowQuery, TheWindowStaysResponsiveWhileTheQueryWaitsForThePage) {
+  registrar.Set(sim::Endpoint::SelectionPage,
+                sim::Behaviour{.delay = std::chrono::milliseconds(400)});
+  window.SetText1(u"freename.com\r\n");
+  bool sawWaiting = false;
+  QTimer::singleShot(150, &window, [&] {
+    sawWaiting = window.QueryRunning() && !window.Command1Enabled() &&
+                 window.Label3() == u"查询中,请稍等....";
+  });
+  Start();
+  EXPECT_TRUE(sawWaiting);
+  EXPECT_EQ(window.Text2(), u"freename.com\r\n");
+  EXPECT_TRUE(window.Command1Enabled());
+}
+
+TEST_F(Form1WindowQuery, AnInputWithoutALineBreakIsRefusedInTheProgramsMessageBox) {
+  window.SetText1(u"freename.com");
+  Start();
+  EXPECT_EQ(boxes.informed, std::vector<QString>{QStringLiteral(u"查询必须大于2个,小于500个!")});
+  EXPECT_EQ(boxes.informCaptions, std::vector<QString>{QStringLiteral("Brelka")});
+  EXPECT_TRUE(registrar.Requests().empty());
 }
 
 }  // namespace

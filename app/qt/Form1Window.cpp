@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -40,6 +43,29 @@ QFont MakeFont(const app::FontSpec& spec) {
   return font;
 }
 
+// The window's icon in the four sizes the window system asks for: a red tile with a white "B".
+QIcon MakeIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(255, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    QFont letter(QStringLiteral("DejaVu Sans"));
+    letter.setBold(true);
+    letter.setPixelSize(size * 3 / 4);
+    painter.setFont(letter);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("B"));
+    painter.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
 QPlainTextEdit* TextBox(QWidget* widget) { return static_cast<QPlainTextEdit*>(widget); }
 
 }  // namespace
@@ -62,6 +88,7 @@ void Form1Window::Build() {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(FromUtf16(form.caption));
+  setWindowIcon(MakeIcon());
   setFont(MakeFont(form.font));
   setFixedSize(Pixels(form.clientWidth), Pixels(form.clientHeight));
 

@@ -91,7 +91,7 @@ class CurlRequest final : public HttpRequest {
 
   void Reset();
   void Configure(std::u16string_view body);
-  Status Start();
+  Status Start(std::u16string_view body);
   // Runs the transfer for at most `wait`, returning early on network activity or completion.
   void Drive(std::chrono::milliseconds wait);
   void Finish(CURLcode code);
@@ -170,7 +170,7 @@ void CurlRequest::Configure(std::u16string_view body) {
   (void)curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
   (void)curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   (void)curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(limits_.maxRedirects));
+  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(limits_.maxRedirects, 0)));
   (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
   (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
   // An empty file name switches the cookie engine on without reading or writing any file.
@@ -204,10 +204,13 @@ void CurlRequest::Configure(std::u16string_view body) {
   (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers_);
 }
 
-Status CurlRequest::Start() {
+Status CurlRequest::Start(std::u16string_view body) {
   easy_ = curl_easy_init();
   multi_ = curl_multi_init();
   if (!easy_ || !multi_) return Failure{"out of memory"};
+  // The handle must know its share before it joins the multi handle, or its connections go to
+  // a cache that dies with this request.
+  Configure(body);
   phase_ = Phase::Sending;
   lastReceived_ = Clock::now();
   if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return Failure{"cannot start transfer"};
@@ -216,12 +219,11 @@ Status CurlRequest::Start() {
 
 Status CurlRequest::send(std::u16string_view body) {
   if (phase_ != Phase::Opened) return Failure{"the request is not open or was already sent"};
-  Status started = Start();
+  Status started = Start(body);
   if (!started) {
     Fail(started.error());
     return started;
   }
-  Configure(body);
   if (async_) {
     Drive(std::chrono::milliseconds(0));
     return Ok();
@@ -229,7 +231,7 @@ Status CurlRequest::send(std::u16string_view body) {
   while (phase_ != Phase::Done) {
     auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(
         lastReceived_ + limits_.idleTimeout - Clock::now());
-    Drive(std::max(idleLeft, std::chrono::milliseconds(1)));
+    Drive(std::clamp(idleLeft, std::chrono::milliseconds(1), std::chrono::milliseconds(1000)));
   }
   if (!failure_.empty()) return Failure{failure_};
   return Ok();
@@ -311,8 +313,8 @@ Result<int> CurlRequest::readyState() {
     case Phase::Sending:
       break;
   }
-  auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(lastReceived_ +
-                                                               limits_.idleTimeout - Clock::now());
+  auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(lastReceived_ + limits_.idleTimeout -
+                                                               Clock::now());
   Drive(std::min(std::max(idleLeft, std::chrono::milliseconds(1)), limits_.readyStateWait));
   if (phase_ == Phase::Done) return 4;
   if (!response_.empty()) return 3;

@@ -6,6 +6,11 @@
 //
 // Availability: a name is registered when the part before its first dot is three characters
 // or shorter, or contains "taken"; every other name that contains a dot is free.
+//
+// Paths: "/domains/searchbulk.aspx" (POST: search, GET: selection page),
+// "/domains/actions/json/removedomainsfrompending.aspx" (POST: removal, any query string) and
+// "/domains/searchbulk2.aspx" (GET: the selection page, always normal, so that a redirect knob
+// can send the tool there). Everything else is 404.
 #pragma once
 
 #include <chrono>
@@ -25,30 +30,44 @@ struct RecordedRequest {
   std::string method;
   std::string target;  // path with query string, as sent
   std::vector<std::pair<std::string, std::string>> headers;
-  std::string body;  // raw bytes
+  std::string body;                                   // raw bytes
   std::string Header(const std::string& name) const;  // case-insensitive, "" when absent
+  std::string Cookie(const std::string& name) const;  // from the Cookie headers, "" when absent
 };
 
-// What one endpoint does instead of its normal answer. Default: behave normally.
+// What one endpoint does instead of its normal answer. Default: behave normally. The request
+// takes effect on the selection first (see takeEffect); then the delay runs, and then the first
+// that applies of: hang, closeConnection, redirectTo, status and/or body.
+// The session cookie is set as usual on whatever answer goes out.
 struct Behaviour {
-  std::chrono::milliseconds delay{0};    // wait before answering
-  bool hang = false;                     // accept, read the request, never answer (until stop)
-  bool closeConnection = false;          // close the connection without any answer
-  int status = 0;                        // answer with this HTTP status (and a small page) if non-zero
-  std::optional<std::string> body;       // answer with these bytes (GB2312 content type) instead
-  std::optional<std::string> redirectTo; // answer 302 with this Location
+  std::chrono::milliseconds delay{0};       // wait before answering
+  bool hang = false;                        // accept, read the request, never answer (until stop)
+  bool closeConnection = false;             // close the connection without any answer
+  int status = 0;                           // non-zero: answer with this status (and a small page)
+  std::optional<std::string> body{};        // answer with these bytes (GB2312 content type) instead
+  std::optional<std::string> redirectTo{};  // answer 302 (or `status`) with this Location
+  // Whether the request changes the selection; by default it does unless the answer is an
+  // error status (400 or above), as a registrar that fails a request has not done it.
+  std::optional<bool> takeEffect{};
 };
 
 class RegistrarSim {
  public:
-  // Starts serving on 127.0.0.1; port 0 picks a free port.
+  static constexpr const char* kSessionCookie = "SessionID";
+  static constexpr const char* kSearchPath = "/domains/searchbulk.aspx";
+  static constexpr const char* kSecondPagePath = "/domains/searchbulk2.aspx";
+  static constexpr const char* kRemovePath =
+      "/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true";
+
+  // Starts serving on 127.0.0.1; port 0 picks a free port. Throws std::runtime_error when the
+  // port cannot be bound.
   explicit RegistrarSim(std::uint16_t port = 0);
   ~RegistrarSim();  // stops serving; ends hanging answers
   RegistrarSim(const RegistrarSim&) = delete;
   RegistrarSim& operator=(const RegistrarSim&) = delete;
 
   std::uint16_t Port() const;
-  std::string BaseUrl() const;     // "http://127.0.0.1:PORT"
+  std::string BaseUrl() const;  // "http://127.0.0.1:PORT"
   std::u16string BaseUrl16() const;
 
   void Set(Endpoint endpoint, Behaviour behaviour);

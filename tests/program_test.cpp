@@ -14,19 +14,19 @@ QString BinFile(const char* name) {
   return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
 }
 
-struct Run {
+struct Outcome {
   int exitCode = -1;
   QProcess::ExitStatus exitStatus = QProcess::CrashExit;
   QString errors;
 };
 
-Run RunOffscreen(const QString& program) {
+Outcome RunOffscreen(const QString& program) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   process.setProcessEnvironment(environment);
   process.start(program, {});
-  Run run;
+  Outcome run;
   if (!process.waitForFinished(20000)) {
     process.kill();
     process.waitForFinished();
@@ -50,7 +50,7 @@ QString ProgramBeside(const QTemporaryDir& folder, const QString& skinLibrary) {
 
 TEST(ProgramStartUp, WithoutTheSkinLibraryItStopsWithAMessageAndNoWindow) {
   QTemporaryDir folder;
-  const Run run = RunOffscreen(ProgramBeside(folder, {}));
+  const Outcome run = RunOffscreen(ProgramBeside(folder, {}));
   EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
   EXPECT_NE(run.exitCode, 0);
   EXPECT_TRUE(run.errors.contains(QStringLiteral("libSkinH.so"))) << run.errors.toStdString();
@@ -58,11 +58,12 @@ TEST(ProgramStartUp, WithoutTheSkinLibraryItStopsWithAMessageAndNoWindow) {
 
 TEST(ProgramStartUp, WithoutTheEntryPointItStopsWithAMessageAndNoWindow) {
   QTemporaryDir folder;
-  const Run run = RunOffscreen(ProgramBeside(
+  const Outcome run = RunOffscreen(ProgramBeside(
       folder, QCoreApplication::applicationDirPath() + QStringLiteral("/noentry/libSkinH.so")));
   EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
   EXPECT_NE(run.exitCode, 0);
-  EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx"))) << run.errors.toStdString();
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx")))
+      << run.errors.toStdString();
 }
 
 TEST(ProgramClosing, ClosingDuringASlowQueryEndsTheProgramWithinASecond) {

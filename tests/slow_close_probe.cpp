@@ -26,7 +26,9 @@ int main(int argc, char* argv[]) {
   window.ShowCentred();
   window.SetText1(u"freename.com\r\notherfree.net\r\n");
 
-  QTimer::singleShot(0, &window, [&] { window.Widget(app::ControlId::Command1)->click(); });
+  QTimer::singleShot(0, &window, [&] {
+    static_cast<QPushButton*>(window.Widget(app::ControlId::Command1))->click();
+  });
   QTimer::singleShot(700, &window, [&] {
     if (!window.QueryRunning()) {
       std::fputs("the query was not waiting for the page\n", stderr);

@@ -31,7 +31,9 @@ QString Q(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Px(app::Twips twips) { return app::TwipsToPixels(twips, 96); }
+int Px(app::Twips twips) {
+  return app::TwipsToPixels(twips, 96);
+}
 
 // A platform whose clipboard can be made to fail; everything else is the real Qt platform.
 class TestPlatform : public qtapp::QtPlatform {
@@ -59,8 +61,7 @@ class Form1WindowTest : public ::testing::Test {
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write(QStringLiteral("#!/bin/sh\n%1").arg(body).toUtf8());
     script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                          QFileDevice::ExeOwner);
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   }
 
   QWidget* W(ControlId id) const { return window->Widget(id); }
@@ -326,8 +327,7 @@ TEST_F(Form1WindowQuery, AWholeQueryFillsTheResultBoxCleansTheInputAndSumsUp) {
   EXPECT_EQ(window.Text1(), u"FreeName.com\r\nabc.com\r\notherfree.net\r\n");
   EXPECT_EQ(window.Text2(), u"freename.com\r\notherfree.net\r\n");
   EXPECT_EQ(window.Label3(), u"共输入4个，其中2个可以注册");
-  EXPECT_EQ(window.Widget(ControlId::Label3)->size(),
-            window.Widget(ControlId::Label3)->sizeHint());
+  EXPECT_EQ(window.Widget(ControlId::Label3)->size(), window.Widget(ControlId::Label3)->sizeHint());
   EXPECT_TRUE(window.Command1Enabled());
   EXPECT_TRUE(boxes.informed.empty());
 

@@ -71,12 +71,12 @@ TEST(ProgramStartUp, WithoutTheSkinLibraryItStopsWithAMessageAndNoWindow) {
 
 TEST(ProgramStartUp, WithoutTheEntryPointItStopsWithAMessageAndNoWindow) {
   QTemporaryDir folder;
-  const Outcome run = RunOffscreen(folder, ProgramBeside(
-      folder, QCoreApplication::applicationDirPath() + QStringLiteral("/noentry/libSkinH.so")));
+  const Outcome run =
+      RunOffscreen(folder, ProgramBeside(folder, QCoreApplication::applicationDirPath() +
+                                                     QStringLiteral("/noentry/libSkinH.so")));
   EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
   EXPECT_NE(run.exitCode, 0);
-  EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx")))
-      << run.errors.toStdString();
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx"))) << run.errors.toStdString();
 }
 
 TEST(ProgramClosing, ClosingDuringASlowQueryEndsTheProgramWithinASecond) {

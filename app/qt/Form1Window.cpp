@@ -24,13 +24,15 @@ namespace {
 using app::ControlId;
 using app::ControlKind;
 
-QString FromUtf16(std::u16string_view text) { return BoxTextFromCore(text); }
+QString FromUtf16(std::u16string_view text) {
+  return BoxTextFromCore(text);
+}
 
 // The window's families are Windows fonts; where they are missing the Noto CJK families of the
 // same style draw the Chinese text instead of whatever fontconfig would pick first.
 void SubstituteMissingFonts() {
-  QFont::insertSubstitutions(QStringLiteral(u"宋体"),
-                             {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+  QFont::insertSubstitutions(QStringLiteral(u"宋体"), {QStringLiteral("Noto Serif CJK SC"),
+                                                       QStringLiteral("Noto Sans CJK SC")});
   QFont::insertSubstitution(QStringLiteral(u"黑体"), QStringLiteral("Noto Sans CJK SC"));
   QFont::insertSubstitution(QStringLiteral(u"微软雅黑"), QStringLiteral("Noto Sans CJK SC"));
 }
@@ -66,7 +68,9 @@ QIcon MakeIcon() {
   return icon;
 }
 
-QPlainTextEdit* TextBox(QWidget* widget) { return static_cast<QPlainTextEdit*>(widget); }
+QPlainTextEdit* TextBox(QWidget* widget) {
+  return static_cast<QPlainTextEdit*>(widget);
+}
 
 }  // namespace
 
@@ -148,8 +152,8 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
   widget->setFont(MakeFont(spec.font));
   if (spec.colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(spec.colour->red, spec.colour->green,
-                                                  spec.colour->blue));
+    palette.setColor(QPalette::WindowText,
+                     QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
     widget->setPalette(palette);
   }
   widget->move(Pixels(spec.place.left), Pixels(spec.place.top));
@@ -172,7 +176,9 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
   return widget;
 }
 
-web::Status Form1Window::Load() { return form_.Form_Load(); }
+web::Status Form1Window::Load() {
+  return form_.Form_Load();
+}
 
 void Form1Window::ShowCentred() {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -245,9 +251,13 @@ void Form1Window::runCommand1() {
   if (gone_) QCoreApplication::quit();
 }
 
-void Form1Window::runCommand2() { form_.Command2_Click(); }
+void Form1Window::runCommand2() {
+  form_.Command2_Click();
+}
 
-void Form1Window::runCommand3() { Report(form_.Command3_Click()); }
+void Form1Window::runCommand3() {
+  Report(form_.Command3_Click());
+}
 
 void Form1Window::Report(const web::Status& status) {
   if (status.ok()) return;
@@ -280,7 +290,9 @@ void Form1Window::SetLabel3(std::u16string_view caption) {
   label->adjustSize();
 }
 
-bool Form1Window::Command1Enabled() const { return Widget(ControlId::Command1)->isEnabled(); }
+bool Form1Window::Command1Enabled() const {
+  return Widget(ControlId::Command1)->isEnabled();
+}
 
 void Form1Window::SetCommand1Enabled(bool enabled) {
   Widget(ControlId::Command1)->setEnabled(enabled);
@@ -290,6 +302,8 @@ void Form1Window::ShowMessage(std::u16string_view text) {
   boxes_.Inform(this, FromUtf16(text), FromUtf16(app::kAppTitle));
 }
 
-void Form1Window::ProcessPendingMessages() { QCoreApplication::processEvents(); }
+void Form1Window::ProcessPendingMessages() {
+  QCoreApplication::processEvents();
+}
 
 }  // namespace qtapp

@@ -1,0 +1,309 @@
+#include "Form1Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+
+#include "BoxText.h"
+
+namespace qtapp {
+namespace {
+
+using app::ControlId;
+using app::ControlKind;
+
+QString FromUtf16(std::u16string_view text) {
+  return BoxTextFromCore(text);
+}
+
+// The window's families are Windows fonts; where they are missing the Noto CJK families of the
+// same style draw the Chinese text instead of whatever fontconfig would pick first.
+void SubstituteMissingFonts() {
+  QFont::insertSubstitutions(QStringLiteral(u"宋体"), {QStringLiteral("Noto Serif CJK SC"),
+                                                       QStringLiteral("Noto Sans CJK SC")});
+  QFont::insertSubstitution(QStringLiteral(u"黑体"), QStringLiteral("Noto Sans CJK SC"));
+  QFont::insertSubstitution(QStringLiteral(u"微软雅黑"), QStringLiteral("Noto Sans CJK SC"));
+}
+
+QFont MakeFont(const app::FontSpec& spec) {
+  QFont font(FromUtf16(spec.family));
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  font.setUnderline(spec.underline);
+  return font;
+}
+
+// The window's icon in the four sizes the window system asks for: a red tile with a white "B".
+QIcon MakeIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(255, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    QFont letter(QStringLiteral("DejaVu Sans"));
+    letter.setBold(true);
+    letter.setPixelSize(size * 3 / 4);
+    painter.setFont(letter);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("B"));
+    painter.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
+QPlainTextEdit* TextBox(QWidget* widget) {
+  return static_cast<QPlainTextEdit*>(widget);
+}
+
+}  // namespace
+
+Form1Window::Form1Window(app::Platform& platform, MessageBoxes& boxes, web::HttpSession& session,
+                         std::u16string registrarBase)
+    : boxes_(boxes), form_(*this, platform, session, std::move(registrarBase)) {
+  SubstituteMissingFonts();
+  Build();
+}
+
+int Form1Window::Pixels(app::Twips twips) const {
+  // Qt scales logical pixels for the screen's DPI, so the layout is fixed at 96 dots per inch.
+  return app::TwipsToPixels(twips, 96);
+}
+
+void Form1Window::Build() {
+  const app::FormSpec& form = app::Form1Layout();
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(FromUtf16(form.caption));
+  setWindowIcon(MakeIcon());
+  setFont(MakeFont(form.font));
+  setFixedSize(Pixels(form.clientWidth), Pixels(form.clientHeight));
+
+  for (const app::ControlSpec& spec : form.controls) widgets_[spec.id] = MakeControl(spec);
+
+  for (std::size_t i = 1; i < form.focusOrder.size(); ++i) {
+    setTabOrder(Widget(form.focusOrder[i - 1]), Widget(form.focusOrder[i]));
+  }
+  Widget(form.initialFocus)->setFocus();
+}
+
+QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
+  QWidget* parent = spec.container ? Widget(*spec.container) : this;
+  QWidget* widget = nullptr;
+  switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::LinkLabel: {
+      auto* label = new QLabel(FromUtf16(spec.text), parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setFocusPolicy(Qt::NoFocus);
+      if (spec.kind == ControlKind::LinkLabel) {
+        label->setCursor(Qt::ArrowCursor);
+        label->installEventFilter(this);
+      }
+      widget = label;
+      break;
+    }
+    case ControlKind::Frame: {
+      auto* frame = new QGroupBox(FromUtf16(spec.text), parent);
+      frame->setFocusPolicy(Qt::NoFocus);
+      widget = frame;
+      break;
+    }
+    case ControlKind::TextBox: {
+      auto* box = new QPlainTextEdit(parent);
+      box->setLineWrapMode(QPlainTextEdit::NoWrap);
+      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      // Tab moves the focus on, as in the text boxes the window was designed with.
+      box->setTabChangesFocus(true);
+      box->setPlainText(BoxTextFromCore(spec.text));
+      box->viewport()->installEventFilter(this);
+      widget = box;
+      break;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(FromUtf16(spec.text), parent);
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      button->installEventFilter(this);
+      widget = button;
+      break;
+    }
+  }
+  widget->setObjectName(QString::fromLatin1(spec.name.data(), spec.name.size()) +
+                        (spec.index >= 0 ? QString::number(spec.index) : QString()));
+  widget->setFont(MakeFont(spec.font));
+  if (spec.colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText,
+                     QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
+    widget->setPalette(palette);
+  }
+  widget->move(Pixels(spec.place.left), Pixels(spec.place.top));
+  if (spec.autoSize) {
+    widget->adjustSize();
+  } else {
+    widget->resize(Pixels(spec.place.width), Pixels(spec.place.height));
+  }
+
+  if (spec.id == ControlId::Command1) {
+    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+            &Form1Window::runCommand1);
+  } else if (spec.id == ControlId::Command2) {
+    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+            &Form1Window::runCommand2);
+  } else if (spec.id == ControlId::Command3) {
+    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+            &Form1Window::runCommand3);
+  }
+  return widget;
+}
+
+web::Status Form1Window::Load() {
+  return form_.Form_Load();
+}
+
+void Form1Window::ShowCentred() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - rect().center());
+  show();
+  activateWindow();
+  Widget(app::Form1Layout().initialFocus)->setFocus();
+}
+
+bool Form1Window::AskToClose() {
+  if (closing_ != Closing::No) return closing_ == Closing::Confirmed;
+  closing_ = Closing::Asking;
+  std::int16_t cancel = 0;
+  form_.Form_Unload(cancel);
+  if (cancel != 0) {
+    closing_ = Closing::No;
+    return false;
+  }
+  closing_ = Closing::Confirmed;
+  gone_ = true;
+  return true;
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  if (AskToClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void Form1Window::CommitData(QSessionManager& manager) {
+  if (!manager.allowsInteraction()) return;
+  const bool confirmed = AskToClose();
+  manager.release();
+  if (confirmed) {
+    close();
+  } else {
+    manager.cancel();
+  }
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    if (watched == TextBox(Widget(ControlId::Text1))->viewport()) {
+      form_.Text1_Click();
+    } else if (watched == Widget(ControlId::Label6_1) &&
+               Widget(ControlId::Label6_1)->rect().contains(mouse->position().toPoint())) {
+      Report(form_.Label6_Click(app::Control(ControlId::Label6_1).index));
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    // Enter clicks the button that has the focus; no button is the window's default.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      button->click();
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form1Window::runCommand1() {
+  queryRunning_ = true;
+  form_.Command1_Click();
+  queryRunning_ = false;
+  // The window may have closed while the query waited for a page; the query has unwound now.
+  if (gone_) QCoreApplication::quit();
+}
+
+void Form1Window::runCommand2() {
+  form_.Command2_Click();
+}
+
+void Form1Window::runCommand3() {
+  Report(form_.Command3_Click());
+}
+
+void Form1Window::Report(const web::Status& status) {
+  if (status.ok()) return;
+  boxes_.Inform(this, QString::fromStdString(status.error()), FromUtf16(app::kAppTitle));
+}
+
+std::u16string Form1Window::Text1() const {
+  return CoreTextFromBox(TextBox(Widget(ControlId::Text1))->document()->toRawText());
+}
+
+void Form1Window::SetText1(std::u16string_view text) {
+  TextBox(Widget(ControlId::Text1))->setPlainText(BoxTextFromCore(text));
+}
+
+std::u16string Form1Window::Text2() const {
+  return CoreTextFromBox(TextBox(Widget(ControlId::Text2))->document()->toRawText());
+}
+
+void Form1Window::SetText2(std::u16string_view text) {
+  TextBox(Widget(ControlId::Text2))->setPlainText(BoxTextFromCore(text));
+}
+
+std::u16string Form1Window::Label3() const {
+  return static_cast<QLabel*>(Widget(ControlId::Label3))->text().toStdU16String();
+}
+
+void Form1Window::SetLabel3(std::u16string_view caption) {
+  auto* label = static_cast<QLabel*>(Widget(ControlId::Label3));
+  label->setText(FromUtf16(caption));
+  label->adjustSize();
+}
+
+bool Form1Window::Command1Enabled() const {
+  return Widget(ControlId::Command1)->isEnabled();
+}
+
+void Form1Window::SetCommand1Enabled(bool enabled) {
+  Widget(ControlId::Command1)->setEnabled(enabled);
+}
+
+void Form1Window::ShowMessage(std::u16string_view text) {
+  boxes_.Inform(this, FromUtf16(text), FromUtf16(app::kAppTitle));
+}
+
+void Form1Window::ProcessPendingMessages() {
+  QCoreApplication::processEvents();
+}
+
+}  // namespace qtapp

@@ -25,7 +25,9 @@ std::u16string LatestVersionAddress() {
   return address;
 }
 
-std::u16string LatestVersionCommandLine() { return u"explorer.exe " + LatestVersionAddress(); }
+std::u16string LatestVersionCommandLine() {
+  return u"explorer.exe " + LatestVersionAddress();
+}
 
 Form1::Form1(query::WindowState& window, Platform& platform, web::HttpSession& session,
              std::u16string registrarBase)
@@ -53,7 +55,9 @@ void Form1::Text1_Click() {
   if (window_.Text1().find(kHintMarker) != std::u16string::npos) window_.SetText1(u"");
 }
 
-void Form1::Command1_Click() { query_.Command1_Click(); }
+void Form1::Command1_Click() {
+  query_.Command1_Click();
+}
 
 void Form1::Command2_Click() {
   window_.SetText1(u"");

@@ -44,6 +44,8 @@ FormSpec MakeForm1() {
   form.clientWidth = 9255;
   form.clientHeight = 7275;
   form.font = kSongTi;
+  // One row per control, in the order of the window's table; kept as a table on purpose.
+  // clang-format off
   form.controls = {
       {Label1_2, "Label1", 2, Label, {}, {120, 80, 4230, 180},
        u"使用步骤: ①输入查询域名  ②点开始查询按钮 ", kSongTiBold, kRed, true},
@@ -70,6 +72,7 @@ FormSpec MakeForm1() {
       {Label1_7, "Label1", 7, Label, Frame3, {120, 750, 4560, 180},
        u"②查询出现任何问题请：重新拨号，清空IE cookies", kSongTiBold, {}, true},
   };
+  // clang-format on
   form.focusOrder = {Command1, Command2, Command3, Text1, Text2};
   form.initialFocus = Command1;
   return form;

@@ -412,3 +412,67 @@ TEST(Lifetime, FixedPortInUseThrowsAndQuickRestartsWork) {
 }
 
 }  // namespace
+
+TEST(Recording, ServiceTimeAndClientPortTellTimingAndConnections) {
+  RegistrarSim registrar;
+  registrar.Set(Endpoint::SelectionPage, Behaviour{.delay = 200ms});
+  Browser browser(registrar);
+  browser.Client().set_keep_alive(true);
+  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com")));
+  ASSERT_TRUE(browser.Get(RegistrarSim::kSearchPath));
+  const std::vector<sim::RecordedRequest> requests = registrar.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_LT(requests[0].serviceTime, 100ms);
+  EXPECT_GE(requests[1].serviceTime, 200ms);
+  // One client keeps its connection: both requests came from one port.
+  EXPECT_NE(requests[0].remotePort, 0);
+  EXPECT_EQ(requests[1].remotePort, requests[0].remotePort);
+}
+
+TEST(Knobs, StreamedAnswersArePaddedChunkedCutOrStalledAsAsked) {
+  RegistrarSim registrar;
+  httplib::Client client(registrar.BaseUrl());
+  client.set_read_timeout(300ms);
+
+  for (const bool chunked : {false, true}) {
+    registrar.Set(Endpoint::SelectionPage, Behaviour{.chunked = chunked, .padTo = 1 << 20});
+    auto page = client.Get(RegistrarSim::kSearchPath);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->body.size(), size_t{1} << 20);
+    EXPECT_NE(page->body.find("My Selected Domain Names"), std::string::npos);
+    EXPECT_EQ(page->get_header_value("Transfer-Encoding"), chunked ? "chunked" : "");
+  }
+
+  registrar.Set(Endpoint::SelectionPage, Behaviour{.resetAfter = 100});
+  auto cut = client.Get(RegistrarSim::kSearchPath);
+  EXPECT_FALSE(cut);
+
+  registrar.Set(Endpoint::SelectionPage, Behaviour{.stallAfter = 0});
+  const auto start = Clock::now();
+  auto stalled = client.Get(RegistrarSim::kSearchPath);
+  EXPECT_FALSE(stalled);
+  EXPECT_GE(Since(start), 300ms);
+}
+
+TEST(Knobs, RenewedSessionTakesTheSelectionAlong) {
+  RegistrarSim registrar;
+  Browser browser(registrar);
+  ASSERT_TRUE(browser.Post(RegistrarSim::kSearchPath, SearchBody("hello.com")));
+  const std::string first = browser.Session();
+  registrar.Set(Endpoint::SelectionPage, Behaviour{.renewSession = true});
+  auto page = browser.Get(RegistrarSim::kSearchPath);
+  ASSERT_TRUE(page);
+  ASSERT_NE(browser.Session(), first);
+  EXPECT_TRUE(registrar.Pending(first).empty());
+  EXPECT_EQ(registrar.Pending(browser.Session()), std::vector<std::string>{"HELLO.COM"});
+}
+
+TEST(Knobs, BrotliIsNeverUsedButGzipIs) {
+  RegistrarSim registrar;
+  httplib::Client client(registrar.BaseUrl());
+  auto page = client.Get(RegistrarSim::kSearchPath, {{"Accept-Encoding", "br, gzip"}});
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->get_header_value("Content-Encoding"), "gzip");
+  // The record keeps what the client sent.
+  EXPECT_EQ(registrar.Requests().at(0).Header("Accept-Encoding"), "br, gzip");
+}

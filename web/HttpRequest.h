@@ -23,6 +23,9 @@ struct TransferLimits {
   std::chrono::milliseconds connectTimeout{30'000};
   // A transfer that receives nothing for this long fails.
   std::chrono::milliseconds idleTimeout{60'000};
+  // A transfer not complete after this long fails, however steadily its bytes still trickle in:
+  // without it a registrar that sends one byte a second would hold the query for days.
+  std::chrono::milliseconds transferTimeout{300'000};
   std::size_t maxResponseBytes = 64u << 20;
   int maxRedirects = 10;
   // How long one readyState() read may wait for network activity before it answers.

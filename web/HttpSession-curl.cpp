@@ -179,6 +179,8 @@ void CurlRequest::Configure(std::u16string_view body) {
   // Compressed answers arrive decoded, so the size cap below counts what is actually kept.
   (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
   (void)curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(limits_.connectTimeout.count()));
+  // curl's own deadline also shortens the waits in Drive(), so it ends the transfer on time.
+  (void)curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, long(limits_.transferTimeout.count()));
   (void)curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limits_.maxResponseBytes));
   (void)curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &CurlRequest::OnBody);
   (void)curl_easy_setopt(e, CURLOPT_WRITEDATA, this);

@@ -108,7 +108,9 @@ struct Exchange {
   // Set by WinINet's status callback once the request has gone out on a connection, which tells
   // a time-out while connecting from one while waiting for the answer.
   std::atomic<bool> connected{false};
-  // When the current hop began connecting, in steady-clock ticks (read by the waiting thread).
+  // When the exchange and its current hop began, in steady-clock ticks (read by the waiting
+  // thread; 0 before the start).
+  std::atomic<std::chrono::steady_clock::rep> transferStart{0};
   std::atomic<std::chrono::steady_clock::rep> hopStart{0};
   std::chrono::steady_clock::time_point lastActivity;
   std::atomic<bool> workerDone{false};
@@ -174,6 +176,7 @@ struct Exchange {
   }
 
   void Run() {
+    transferStart = std::chrono::steady_clock::now().time_since_epoch().count();
     End(Transfer());
     workerDone = true;
   }
@@ -183,22 +186,30 @@ struct Exchange {
     return ended;
   }
 
-  // Wine does not bound the time WinINet spends connecting, so the waiting side does: past the
-  // limit it gives the exchange up, which also cuts off the worker's blocking call on Windows.
-  void CheckConnectDeadline() {
-    const auto started = std::chrono::steady_clock::duration(hopStart.load());
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    if (connected || started.count() == 0 || now - started < root->limits.connectTimeout) return;
-    Abandon();
-    End(Failure{"could not connect within " + std::to_string(root->limits.connectTimeout.count()) +
-                " ms"});
+  // Wine does not bound the time WinINet spends connecting, and nothing in WinINet bounds a
+  // transfer whose bytes trickle in, so the waiting side does: past a limit it gives the
+  // exchange up, which also cuts off the worker's blocking call on Windows.
+  void CheckDeadlines() {
+    using Clock = std::chrono::steady_clock;
+    const auto now = Clock::now().time_since_epoch();
+    const auto began = Clock::duration(transferStart.load());
+    const auto hop = Clock::duration(hopStart.load());
+    if (began.count() != 0 && now - began >= root->limits.transferTimeout) {
+      Abandon();
+      End(Failure{"the transfer took longer than " +
+                  std::to_string(root->limits.transferTimeout.count()) + " ms"});
+    } else if (!connected && hop.count() != 0 && now - hop >= root->limits.connectTimeout) {
+      Abandon();
+      End(Failure{"could not connect within " +
+                  std::to_string(root->limits.connectTimeout.count()) + " ms"});
+    }
   }
 
   // Waits up to the given time for the end, checking the connect deadline meanwhile.
   void WaitForEnd(std::chrono::milliseconds most) {
     const auto until = std::chrono::steady_clock::now() + most;
     for (;;) {
-      CheckConnectDeadline();
+      CheckDeadlines();
       const auto left = until - std::chrono::steady_clock::now();
       if (Ended() || left <= decltype(left)::zero()) return;
       const auto step =

@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,13 +24,15 @@ namespace {
 using app::ControlId;
 using app::ControlKind;
 
-QString FromUtf16(std::u16string_view text) { return BoxTextFromCore(text); }
+QString FromUtf16(std::u16string_view text) {
+  return BoxTextFromCore(text);
+}
 
 // The window's families are Windows fonts; where they are missing the Noto CJK families of the
 // same style draw the Chinese text instead of whatever fontconfig would pick first.
 void SubstituteMissingFonts() {
-  QFont::insertSubstitutions(QStringLiteral(u"宋体"),
-                             {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+  QFont::insertSubstitutions(QStringLiteral(u"宋体"), {QStringLiteral("Noto Serif CJK SC"),
+                                                       QStringLiteral("Noto Sans CJK SC")});
   QFont::insertSubstitution(QStringLiteral(u"黑体"), QStringLiteral("Noto Sans CJK SC"));
   QFont::insertSubstitution(QStringLiteral(u"微软雅黑"), QStringLiteral("Noto Sans CJK SC"));
 }
@@ -40,7 +45,32 @@ QFont MakeFont(const app::FontSpec& spec) {
   return font;
 }
 
-QPlainTextEdit* TextBox(QWidget* widget) { return static_cast<QPlainTextEdit*>(widget); }
+// The window's icon in the four sizes the window system asks for: a red tile with a white "B".
+QIcon MakeIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(255, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    QFont letter(QStringLiteral("DejaVu Sans"));
+    letter.setBold(true);
+    letter.setPixelSize(size * 3 / 4);
+    painter.setFont(letter);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("B"));
+    painter.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
+QPlainTextEdit* TextBox(QWidget* widget) {
+  return static_cast<QPlainTextEdit*>(widget);
+}
 
 }  // namespace
 
@@ -62,6 +92,7 @@ void Form1Window::Build() {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(FromUtf16(form.caption));
+  setWindowIcon(MakeIcon());
   setFont(MakeFont(form.font));
   setFixedSize(Pixels(form.clientWidth), Pixels(form.clientHeight));
 
@@ -121,8 +152,8 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
   widget->setFont(MakeFont(spec.font));
   if (spec.colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(spec.colour->red, spec.colour->green,
-                                                  spec.colour->blue));
+    palette.setColor(QPalette::WindowText,
+                     QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
     widget->setPalette(palette);
   }
   widget->move(Pixels(spec.place.left), Pixels(spec.place.top));
@@ -145,7 +176,9 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
   return widget;
 }
 
-web::Status Form1Window::Load() { return form_.Form_Load(); }
+web::Status Form1Window::Load() {
+  return form_.Form_Load();
+}
 
 void Form1Window::ShowCentred() {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -218,9 +251,13 @@ void Form1Window::runCommand1() {
   if (gone_) QCoreApplication::quit();
 }
 
-void Form1Window::runCommand2() { form_.Command2_Click(); }
+void Form1Window::runCommand2() {
+  form_.Command2_Click();
+}
 
-void Form1Window::runCommand3() { Report(form_.Command3_Click()); }
+void Form1Window::runCommand3() {
+  Report(form_.Command3_Click());
+}
 
 void Form1Window::Report(const web::Status& status) {
   if (status.ok()) return;
@@ -253,7 +290,9 @@ void Form1Window::SetLabel3(std::u16string_view caption) {
   label->adjustSize();
 }
 
-bool Form1Window::Command1Enabled() const { return Widget(ControlId::Command1)->isEnabled(); }
+bool Form1Window::Command1Enabled() const {
+  return Widget(ControlId::Command1)->isEnabled();
+}
 
 void Form1Window::SetCommand1Enabled(bool enabled) {
   Widget(ControlId::Command1)->setEnabled(enabled);
@@ -263,6 +302,8 @@ void Form1Window::ShowMessage(std::u16string_view text) {
   boxes_.Inform(this, FromUtf16(text), FromUtf16(app::kAppTitle));
 }
 
-void Form1Window::ProcessPendingMessages() { QCoreApplication::processEvents(); }
+void Form1Window::ProcessPendingMessages() {
+  QCoreApplication::processEvents();
+}
 
 }  // namespace qtapp

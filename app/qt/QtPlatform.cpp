@@ -63,8 +63,8 @@ web::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showWi
   process.setStandardOutputFile(QProcess::nullDevice());
   process.setStandardErrorFile(QProcess::nullDevice());
   if (!process.startDetached()) {
-    return web::Failure{(process.program() + QStringLiteral(": ") + process.errorString())
-                            .toStdString()};
+    return web::Failure{
+        (process.program() + QStringLiteral(": ") + process.errorString()).toStdString()};
   }
   return web::Ok();
 }

@@ -1,8 +1,11 @@
-// What the WinINet session does differently from the libcurl one: its cookie store is the
-// system's, so every session of the process sees the cookies of the others.
+// What the WinINet session does differently from the libcurl one, or on its own: its cookie
+// store is the system's, so every session of the process sees the cookies of the others; and
+// the overall transfer limit, which WinINet itself does not have.
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 
@@ -34,6 +37,37 @@ TEST(WinInetSession, SessionsShareTheSystemCookieStore) {
   EXPECT_EQ(Get(*web::OpenHttpSession(), base + "/set"), "set");
   EXPECT_EQ(Get(*web::OpenHttpSession(), base + "/echo"), "shared=yes");
 
+  server.stop();
+  serving.join();
+}
+
+TEST(WinInetSession, ATricklingAnswerEndsAtTheTransferLimit) {
+  using namespace std::chrono_literals;
+  httplib::Server server;
+  std::atomic<bool> release{false};
+  server.Get("/trickle", [&](const httplib::Request&, httplib::Response& res) {
+    res.set_chunked_content_provider("text/plain", [&](size_t, httplib::DataSink& sink) {
+      for (int i = 0; i < 100 && !release; ++i) {
+        std::this_thread::sleep_for(50ms);
+        if (!sink.write("x", 1)) return false;
+      }
+      sink.done();
+      return true;
+    });
+  });
+  const int port = server.bind_to_any_port("127.0.0.1");
+  std::thread serving([&] { server.listen_after_bind(); });
+
+  web::TransferLimits limits;
+  limits.transferTimeout = 600ms;
+  auto session = web::OpenHttpSession(limits);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Get(*session, "http://127.0.0.1:" + std::to_string(port) + "/trickle"), "FAILED");
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(took, 550ms);
+  EXPECT_LT(took, 1500ms);
+
+  release = true;
   server.stop();
   serving.join();
 }

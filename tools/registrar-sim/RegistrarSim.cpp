@@ -2,11 +2,17 @@
 
 #include <fcntl.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <openssl/evp.h>
+#include <openssl/x509.h>
+#include <openssl/x509v3.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cctype>
 #include <condition_variable>
 #include <cstdio>
@@ -30,6 +36,8 @@ constexpr size_t kRequestsPerConnection = 100;
 // Hanging answers hold a worker each until the simulator stops, so keep a few spare.
 constexpr size_t kWorkers = 16;
 constexpr size_t kMaxBody = 16 * 1024 * 1024;
+// How much a streamed answer hands to its connection at a time.
+constexpr size_t kStreamPiece = 64 * 1024;
 // The removal endpoint answers whatever its query string says.
 constexpr const char* kRemoveRoute = "/domains/actions/json/removedomainsfrompending.aspx";
 
@@ -99,13 +107,77 @@ class Server final : public httplib::Server {
            !connection.Dropped();
     }
     tConnection = nullptr;
-    ::shutdown(sock, SHUT_RDWR);
+    // An orderly shutdown would send the end of the stream ahead of the reset.
+    if (!connection.WasReset()) ::shutdown(sock, SHUT_RDWR);
     ::close(sock);
     return ok;
   }
 
   int stopFd_;
 };
+
+// Random bytes for padding, the same for the same offset, so a provider needs no state.
+void FillerAt(size_t offset, char* out, size_t count) {
+  std::uint64_t x = 0x9E3779B97F4A7C15ull ^ (offset / 8);
+  for (size_t i = 0; i < count; ++i) {
+    if (i == 0 || (offset + i) % 8 == 0) {
+      x = 0x9E3779B97F4A7C15ull * ((offset + i) / 8 + 1);
+      x ^= x >> 29;
+      x *= 0xBF58476D1CE4E5B9ull;
+      x ^= x >> 32;
+    }
+    out[i] = static_cast<char>(x >> (8 * ((offset + i) % 8)));
+  }
+}
+
+// The Accept-Encoding value without brotli. cpp-httplib compresses brotli at its slowest
+// quality, about half a megabyte a second, which would make every large page a time-out;
+// gzip, which registrars use, stays on offer.
+std::string WithoutBrotli(const std::string& accepted) {
+  std::string kept;
+  size_t start = 0;
+  while (start <= accepted.size()) {
+    size_t end = accepted.find(',', start);
+    if (end == std::string::npos) end = accepted.size();
+    std::string coding = accepted.substr(start, end - start);
+    coding.erase(0, coding.find_first_not_of(' '));
+    if (!coding.empty() && coding.substr(0, coding.find(';')) != "br") {
+      kept += (kept.empty() ? "" : ", ") + coding;
+    }
+    start = end + 1;
+  }
+  return kept;
+}
+
+bool Streams(const Behaviour& b) {
+  return b.chunked || b.padTo > 0 || b.drip > 0ms || b.stallAfter || b.resetAfter;
+}
+
+// A key and a certificate for 127.0.0.1, valid for a day and signed by themselves.
+std::pair<X509*, EVP_PKEY*> SelfSignedCertificate() {
+  EVP_PKEY* key = EVP_EC_gen("P-256");
+  X509* cert = X509_new();
+  if (!key || !cert) throw std::runtime_error("registrar-sim: cannot make a TLS key");
+  (void)X509_set_version(cert, 2);
+  (void)ASN1_INTEGER_set(X509_get_serialNumber(cert), 1);
+  (void)X509_gmtime_adj(X509_getm_notBefore(cert), -60);
+  (void)X509_gmtime_adj(X509_getm_notAfter(cert), 24 * 3600);
+  (void)X509_set_pubkey(cert, key);
+  X509_NAME* name = X509_get_subject_name(cert);
+  (void)X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC,
+                                   reinterpret_cast<const unsigned char*>("127.0.0.1"), -1, -1, 0);
+  (void)X509_set_issuer_name(cert, name);
+  // The name matches, so only the trust in the issuer is missing.
+  if (X509_EXTENSION* san =
+          X509V3_EXT_conf_nid(nullptr, nullptr, NID_subject_alt_name, "IP:127.0.0.1")) {
+    (void)X509_add_ext(cert, san, -1);
+    X509_EXTENSION_free(san);
+  }
+  if (X509_sign(cert, key, EVP_sha256()) == 0) {
+    throw std::runtime_error("registrar-sim: cannot sign the TLS certificate");
+  }
+  return {cert, key};
+}
 
 }  // namespace
 
@@ -138,22 +210,61 @@ struct RegistrarSim::Impl {
   std::map<std::string, Selection> sessions;
   std::vector<RecordedRequest> requests;
   std::mt19937_64 random{std::random_device{}()};
+  std::uint64_t generation = 0;  // of the request list, raised when it is cleared
+  std::atomic<size_t> streamed{0};
 
+  std::mutex tlsMutex;
+  std::unique_ptr<httplib::SSLServer> tls;
+  std::thread tlsThread;
+  std::uint16_t tlsPort = 0;
+  bool tlsRunning = false;  // guarded by mutex
+
+  // Where a request's record is, so its service time can be added once it is known.
+  struct Ticket {
+    std::uint64_t generation;
+    size_t index;
+  };
+
+  // The request the current worker thread is answering, for the logger that runs after it.
+  struct Serving {
+    Ticket ticket{};
+    std::chrono::steady_clock::time_point started{};
+    bool active = false;
+  };
+  static thread_local Serving tServing;
+
+  void Route(httplib::Server& server);
   void Handle(const httplib::Request& req, httplib::Response& res, std::string body);
-  void Record(const httplib::Request& req, const std::string& body);
+  void Answer(const httplib::Request& req, httplib::Response& res, const std::string& body);
+  Ticket Record(const httplib::Request& req, const std::string& body);
+  void Serviced(Ticket ticket, std::chrono::microseconds time);
   std::string SessionOf(const httplib::Request& req, httplib::Response& res);
+  std::string RenewSession(const std::string& session, httplib::Response& res);
+  std::string NewSessionId();
   bool Misbehave(const Behaviour& behaviour, httplib::Response& res);
+  void Stream(const Behaviour& behaviour, httplib::Response& res);
   // Waits for `time`, or until stopped when `time` is absent; true when the simulator stops.
   bool WaitForStop(std::optional<std::chrono::milliseconds> time);
 };
 
-void RegistrarSim::Impl::Record(const httplib::Request& req, const std::string& body) {
-  RecordedRequest record{req.method, req.target, {}, body};
+RegistrarSim::Impl::Ticket RegistrarSim::Impl::Record(const httplib::Request& req,
+                                                      const std::string& body) {
+  RecordedRequest record{req.method, req.target, {}, body, req.remote_port};
   for (const auto& [name, value] : req.headers) {
     if (!IsAddedByServer(name)) record.headers.emplace_back(name, value);
   }
   std::lock_guard lock(mutex);
   requests.push_back(std::move(record));
+  return {generation, requests.size() - 1};
+}
+
+thread_local RegistrarSim::Impl::Serving RegistrarSim::Impl::tServing;
+
+void RegistrarSim::Impl::Serviced(Ticket ticket, std::chrono::microseconds time) {
+  std::lock_guard lock(mutex);
+  if (ticket.generation == generation && ticket.index < requests.size()) {
+    requests[ticket.index].serviceTime = time;
+  }
 }
 
 std::string RegistrarSim::Impl::SessionOf(const httplib::Request& req, httplib::Response& res) {
@@ -165,12 +276,72 @@ std::string RegistrarSim::Impl::SessionOf(const httplib::Request& req, httplib::
   for (const std::string& id : offered) {
     if (sessions.contains(id)) return id;
   }
-  char id[33];
-  std::snprintf(id, sizeof id, "%016llX%016llX", static_cast<unsigned long long>(random()),
-                static_cast<unsigned long long>(random()));
+  const std::string id = NewSessionId();
   sessions[id];
   res.set_header("Set-Cookie", std::string(kSessionCookie) + "=" + id + "; Path=/");
   return id;
+}
+
+std::string RegistrarSim::Impl::NewSessionId() {
+  char id[33];
+  std::snprintf(id, sizeof id, "%016llX%016llX", static_cast<unsigned long long>(random()),
+                static_cast<unsigned long long>(random()));
+  return id;
+}
+
+std::string RegistrarSim::Impl::RenewSession(const std::string& session, httplib::Response& res) {
+  std::lock_guard lock(mutex);
+  const std::string id = NewSessionId();
+  sessions[id] = std::move(sessions[session]);
+  sessions.erase(session);
+  res.headers.erase("Set-Cookie");
+  res.set_header("Set-Cookie", std::string(kSessionCookie) + "=" + id + "; Path=/");
+  return id;
+}
+
+void RegistrarSim::Impl::Stream(const Behaviour& b, httplib::Response& res) {
+  auto content = std::make_shared<const std::string>(std::move(res.body));
+  res.body.clear();
+  const size_t total = std::max(content->size(), b.padTo);
+  // Padding is random bytes: labelled as such, no compression shrinks it on the way.
+  const std::string type =
+      b.padTo > 0 ? "application/octet-stream" : res.get_header_value("Content-Type");
+  res.headers.erase("Content-Type");
+  const size_t end = std::min({total, b.stallAfter.value_or(total), b.resetAfter.value_or(total)});
+  auto provide = [this, b, content, end](size_t offset, httplib::DataSink& sink) {
+    if (offset >= end) {
+      if (b.resetAfter) {
+        if (tConnection) tConnection->Reset();
+        return false;
+      }
+      if (b.stallAfter) {
+        WaitForStop(std::nullopt);
+        if (tConnection) tConnection->Drop();
+        return false;
+      }
+      sink.done();
+      return true;
+    }
+    if (b.drip > 0ms && offset > 0 && WaitForStop(b.drip)) return false;
+    const size_t count = std::min(end - offset, b.drip > 0ms ? size_t{1} : kStreamPiece);
+    std::string piece(count, '\0');
+    const size_t fromContent =
+        offset < content->size() ? std::min(count, content->size() - offset) : 0;
+    if (fromContent > 0) content->copy(piece.data(), fromContent, offset);
+    FillerAt(offset + fromContent, piece.data() + fromContent, count - fromContent);
+    if (!sink.write(piece.data(), piece.size())) return false;
+    streamed += count;
+    return true;
+  };
+  if (b.chunked) {
+    res.set_chunked_content_provider(type, provide);
+  } else {
+    // Stalled and cut answers announce the full length, so the client knows it is short.
+    res.set_content_provider(total, type,
+                             [provide](size_t offset, size_t, httplib::DataSink& sink) {
+                               return provide(offset, sink);
+                             });
+  }
 }
 
 bool RegistrarSim::Impl::WaitForStop(std::optional<std::chrono::milliseconds> time) {
@@ -209,8 +380,24 @@ bool RegistrarSim::Impl::Misbehave(const Behaviour& behaviour, httplib::Response
 
 void RegistrarSim::Impl::Handle(const httplib::Request& req, httplib::Response& res,
                                 std::string body) {
-  Record(req, body);
-  const std::string session = SessionOf(req, res);
+  const auto started = std::chrono::steady_clock::now();
+  const Ticket ticket = Record(req, body);
+  tServing = {ticket, started, true};
+  // The server reads the accepted codings when it writes the answer. The request is the
+  // server's own non-const object, handed to handlers as const, so changing it is sound.
+  auto& headers = const_cast<httplib::Request&>(req).headers;
+  if (const auto found = headers.find("Accept-Encoding"); found != headers.end()) {
+    found->second = WithoutBrotli(found->second);
+  }
+  Answer(req, res, body);
+  // The answer is ready; once it has been written, the server's logger adds the writing.
+  Serviced(ticket, std::chrono::duration_cast<std::chrono::microseconds>(
+                       std::chrono::steady_clock::now() - started));
+}
+
+void RegistrarSim::Impl::Answer(const httplib::Request& req, httplib::Response& res,
+                                const std::string& body) {
+  std::string session = SessionOf(req, res);
   const bool isGet = req.method == "GET" || req.method == "HEAD";
   const bool isPost = req.method == "POST";
 
@@ -243,21 +430,52 @@ void RegistrarSim::Impl::Handle(const httplib::Request& req, httplib::Response& 
       changedNames = selection.RemoveFromBody(body);
     }
   }
-  if (Misbehave(behaviour, res)) return;
-
-  std::lock_guard lock(mutex);
-  const std::vector<std::string>& names = sessions[session].Names();
-  switch (*endpoint) {
-    case Endpoint::Search:
-      res.set_content(pages::SearchAnswer(changedNames), pages::kHtmlType);
-      break;
-    case Endpoint::SelectionPage:
-      res.set_content(pages::SelectionPage(names), pages::kHtmlType);
-      break;
-    case Endpoint::Remove:
-      res.set_content(pages::RemoveAnswer(changedNames, names.size()), pages::kJsonType);
-      break;
+  if (behaviour.renewSession) session = RenewSession(session, res);
+  if (Misbehave(behaviour, res)) {
+    if (Streams(behaviour) && !res.body.empty()) Stream(behaviour, res);
+    return;
   }
+
+  {
+    std::lock_guard lock(mutex);
+    const std::vector<std::string>& names = sessions[session].Names();
+    switch (*endpoint) {
+      case Endpoint::Search:
+        res.set_content(pages::SearchAnswer(changedNames), pages::kHtmlType);
+        break;
+      case Endpoint::SelectionPage:
+        res.set_content(pages::SelectionPage(names), pages::kHtmlType);
+        break;
+      case Endpoint::Remove:
+        res.set_content(pages::RemoveAnswer(changedNames, names.size()), pages::kJsonType);
+        break;
+    }
+  }
+  if (Streams(behaviour)) Stream(behaviour, res);
+}
+
+void RegistrarSim::Impl::Route(httplib::Server& server) {
+  const auto plain = [this](const httplib::Request& req, httplib::Response& res) {
+    Handle(req, res, req.body);
+  };
+  const auto withBody = [this](const httplib::Request& req, httplib::Response& res,
+                               const httplib::ContentReader& reader) {
+    std::string body;
+    reader([&body](const char* data, size_t length) {
+      body.append(data, length);
+      return true;
+    });
+    Handle(req, res, std::move(body));
+  };
+  // Called once the answer has gone out, compression and writing included.
+  server.set_logger([this](const httplib::Request&, const httplib::Response&) {
+    if (!tServing.active) return;
+    tServing.active = false;
+    Serviced(tServing.ticket, std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::steady_clock::now() - tServing.started));
+  });
+  server.Get(".*", plain).Options(".*", plain);
+  server.Post(".*", withBody).Put(".*", withBody).Patch(".*", withBody).Delete(".*", withBody);
 }
 
 RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>()) {
@@ -267,6 +485,9 @@ RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>())
   impl.server.set_socket_options([](socket_t sock) {
     const int yes = 1;
     (void)::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    // Accepted connections inherit this. Without it the body, written after the headers, waits
+    // for the client's delayed acknowledgement: 40 ms per answer on a kept-alive connection.
+    (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
   });
   impl.server.set_payload_max_length(kMaxBody);
   impl.server.set_keep_alive_max_count(kRequestsPerConnection);
@@ -280,20 +501,7 @@ RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>())
     impl.changed.notify_all();
     return new httplib::ThreadPool(kWorkers);
   };
-  const auto plain = [&impl](const httplib::Request& req, httplib::Response& res) {
-    impl.Handle(req, res, req.body);
-  };
-  const auto withBody = [&impl](const httplib::Request& req, httplib::Response& res,
-                                const httplib::ContentReader& reader) {
-    std::string body;
-    reader([&body](const char* data, size_t length) {
-      body.append(data, length);
-      return true;
-    });
-    impl.Handle(req, res, std::move(body));
-  };
-  impl.server.Get(".*", plain).Options(".*", plain);
-  impl.server.Post(".*", withBody).Put(".*", withBody).Patch(".*", withBody).Delete(".*", withBody);
+  impl.Route(impl.server);
 
   const int bound = port == 0 ? impl.server.bind_to_any_port("127.0.0.1")
                               : (impl.server.bind_to_port("127.0.0.1", port) ? port : -1);
@@ -320,6 +528,11 @@ RegistrarSim::~RegistrarSim() {
   impl_->stopPipe.Fire();
   impl_->server.stop();
   impl_->thread.join();
+  std::lock_guard lock(impl_->tlsMutex);
+  if (impl_->tls) {
+    impl_->tls->stop();
+    impl_->tlsThread.join();
+  }
 }
 
 std::uint16_t RegistrarSim::Port() const {
@@ -348,6 +561,44 @@ std::vector<RecordedRequest> RegistrarSim::Requests() const {
 void RegistrarSim::ClearRequests() {
   std::lock_guard lock(impl_->mutex);
   impl_->requests.clear();
+  ++impl_->generation;
+}
+
+std::size_t RegistrarSim::StreamedBytes() const {
+  return impl_->streamed;
+}
+
+std::string RegistrarSim::TlsBaseUrl() {
+  Impl& impl = *impl_;
+  std::lock_guard tlsLock(impl.tlsMutex);
+  if (!impl.tls) {
+    const auto [cert, key] = SelfSignedCertificate();
+    impl.tls = std::make_unique<httplib::SSLServer>(cert, key);
+    X509_free(cert);
+    EVP_PKEY_free(key);
+    if (!impl.tls->is_valid()) throw std::runtime_error("registrar-sim: cannot set up TLS");
+    impl.Route(*impl.tls);
+    impl.tls->new_task_queue = [&impl] {
+      {
+        std::lock_guard lock(impl.mutex);
+        impl.tlsRunning = true;
+      }
+      impl.changed.notify_all();
+      return new httplib::ThreadPool(4);
+    };
+    const int bound = impl.tls->bind_to_any_port("127.0.0.1");
+    if (bound <= 0) throw std::runtime_error("registrar-sim: cannot listen for TLS");
+    impl.tlsPort = static_cast<std::uint16_t>(bound);
+    impl.tlsThread = std::thread([&impl] {
+      impl.tls->listen_after_bind();
+      std::lock_guard lock(impl.mutex);
+      impl.tlsRunning = true;
+      impl.changed.notify_all();
+    });
+    std::unique_lock lock(impl.mutex);
+    impl.changed.wait(lock, [&impl] { return impl.tlsRunning; });
+  }
+  return "https://127.0.0.1:" + std::to_string(impl.tlsPort);
 }
 
 std::vector<std::string> RegistrarSim::Pending(const std::string& sessionCookie) const {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -30,7 +31,11 @@ struct RecordedRequest {
   std::string method;
   std::string target;  // path with query string, as sent
   std::vector<std::pair<std::string, std::string>> headers;
-  std::string body;                                   // raw bytes
+  std::string body;    // raw bytes
+  int remotePort = 0;  // the client's port: requests with one port came on one connection
+  // How long the simulator spent on the request: from having read it until its answer was
+  // written out, compression included (until the answer was ready, if it never went out whole).
+  std::chrono::microseconds serviceTime{0};
   std::string Header(const std::string& name) const;  // case-insensitive, "" when absent
   std::string Cookie(const std::string& name) const;  // from the Cookie headers, "" when absent
 };
@@ -49,6 +54,16 @@ struct Behaviour {
   // Whether the request changes the selection; by default it does unless the answer is an
   // error status (400 or above), as a registrar that fails a request has not done it.
   std::optional<bool> takeEffect{};
+
+  // How the answer (normal or not) travels. Any of these sends it from a provider, which
+  // produces the bytes as they go out, so even a huge answer is never held in memory whole.
+  bool chunked = false;               // chunked transfer coding instead of a Content-Length
+  std::size_t padTo = 0;              // pad with random bytes to this many in all (no compression)
+  std::chrono::milliseconds drip{0};  // send one byte, then wait this long before the next
+  std::optional<std::size_t> stallAfter{};  // send the headers and this many bytes, then go silent
+  std::optional<std::size_t> resetAfter{};  // send the headers and this many bytes, then reset
+  // Move the session's selection to a new session cookie and set that cookie in this answer.
+  bool renewSession = false;
 };
 
 class RegistrarSim {
@@ -77,6 +92,12 @@ class RegistrarSim {
   std::vector<std::string> Pending(const std::string& sessionCookie) const;
 
   static bool IsFree(const std::string& name);
+
+  // The same site over TLS on 127.0.0.1, with a self-signed certificate made when first asked
+  // for, which no system trusts: "https://127.0.0.1:PORT".
+  std::string TlsBaseUrl();
+  // Body bytes that streamed answers have handed to their connections so far.
+  std::size_t StreamedBytes() const;
 
  private:
   struct Impl;

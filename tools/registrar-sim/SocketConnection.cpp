@@ -46,6 +46,14 @@ bool SocketConnection::WaitFor(short events, std::chrono::milliseconds timeout) 
   }
 }
 
+void SocketConnection::Reset() {
+  // A zero linger time makes close() abort the connection with a reset.
+  const linger abort{1, 0};
+  (void)::setsockopt(sock_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+  reset_ = true;
+  dropped_ = true;
+}
+
 bool SocketConnection::WaitForRequest(std::chrono::milliseconds idleTimeout) const {
   return begin_ < end_ || WaitFor(POLLIN, idleTimeout);
 }

@@ -24,6 +24,9 @@ class SocketConnection final : public httplib::Stream {
   // From now on nothing more reaches the client; the owner closes the socket without an answer.
   void Drop() { dropped_ = true; }
   bool Dropped() const { return dropped_; }
+  // Drops the connection so that closing it sends a reset (RST) instead of an orderly end.
+  void Reset();
+  bool WasReset() const { return reset_; }
 
   bool is_readable() const override;
   bool is_writable() const override;
@@ -44,6 +47,7 @@ class SocketConnection final : public httplib::Stream {
   size_t begin_ = 0;
   size_t end_ = 0;
   std::atomic<bool> dropped_{false};
+  std::atomic<bool> reset_{false};
 };
 
 }  // namespace sim

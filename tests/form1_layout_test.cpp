@@ -61,8 +61,7 @@ TEST(Form1Layout, NoControlOverlapsAnotherAndFramesHoldTheirControls) {
 
 TEST(Form1Layout, OnlyButtonsAndTextBoxesTakeTheFocusStartingOnCommand1) {
   const std::vector<ControlId> expected = {ControlId::Command1, ControlId::Command2,
-                                           ControlId::Command3, ControlId::Text1,
-                                           ControlId::Text2};
+                                           ControlId::Command3, ControlId::Text1, ControlId::Text2};
   EXPECT_EQ(Form1Layout().focusOrder, expected);
   EXPECT_EQ(Form1Layout().initialFocus, ControlId::Command1);
 }

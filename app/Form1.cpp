@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "Form1Layout.h"
+#include "query/Splitting.h"
 
 namespace app {
 namespace {
@@ -75,21 +76,12 @@ web::Status Form1::Command3_Click() {
 
   // Only CR LF separates lines here; a lone CR or LF stays inside its line.
   const std::u16string result = window_.Text2();
+  if (query::CountPieces(result, kLineBreak, kMaxLines + 1) > kMaxLines) {
+    return web::Failure{"结果框超过32767行, 无法逐行复制; 剪贴板已被清空"};
+  }
   std::u16string copy;
-  std::size_t lines = 0;
-  for (std::size_t start = 0;;) {
-    if (++lines > kMaxLines) {
-      return web::Failure{"结果框超过32767行, 无法逐行复制; 剪贴板已被清空"};
-    }
-    const std::size_t end = result.find(kLineBreak, start);
-    const std::u16string_view line =
-        std::u16string_view(result).substr(start, end == std::u16string::npos ? end : end - start);
-    if (!line.empty() && line.find(u'.') != std::u16string_view::npos) {
-      copy += line;
-      copy += kLineBreak;
-    }
-    if (end == std::u16string::npos) break;
-    start = end + kLineBreak.size();
+  for (std::u16string_view line : query::Split(result, kLineBreak)) {
+    if (query::Contains(line, u".")) copy.append(line).append(kLineBreak);
   }
 
   if (web::Status written = platform_.SetClipboardText(copy); !written) {

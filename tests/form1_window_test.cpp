@@ -93,13 +93,13 @@ TEST_F(Form1WindowLayout, ClientAreaIsFixedAt617By485WithoutAMaximiseButton) {
 }
 
 TEST_F(Form1WindowLayout, EveryControlHasItsPlaceTextFontAndColour) {
-  for (const app::ControlSpec& spec : app::Form1Layout().controls) {
-    SCOPED_TRACE(spec.name.data() + std::to_string(spec.index));
-    QWidget* widget = W(spec.id);
-    EXPECT_EQ(widget->parentWidget(), spec.container ? W(*spec.container) : window.get());
-    EXPECT_EQ(widget->pos(), QPoint(Px(spec.place.left), Px(spec.place.top)));
-    if (!spec.autoSize) {
-      EXPECT_EQ(widget->size(), QSize(Px(spec.place.width), Px(spec.place.height)));
+  for (const app::ControlSpec& entry : app::Form1Layout().controls) {
+    SCOPED_TRACE(entry.name.data() + std::to_string(entry.index));
+    QWidget* widget = W(entry.id);
+    EXPECT_EQ(widget->parentWidget(), entry.container ? W(*entry.container) : window.get());
+    EXPECT_EQ(widget->pos(), QPoint(Px(entry.place.left), Px(entry.place.top)));
+    if (!entry.autoSize) {
+      EXPECT_EQ(widget->size(), QSize(Px(entry.place.width), Px(entry.place.height)));
     }
     QString text;
     if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
@@ -108,22 +108,22 @@ TEST_F(Form1WindowLayout, EveryControlHasItsPlaceTextFontAndColour) {
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
       text = Q(qtapp::CoreTextFromBox(box->document()->toRawText()));
     }
-    EXPECT_EQ(text, Q(spec.text));
-    EXPECT_EQ(widget->font().family(), Q(spec.font.family));
-    EXPECT_EQ(widget->font().pointSizeF(), spec.font.points);
-    EXPECT_EQ(widget->font().bold(), spec.font.bold);
-    EXPECT_EQ(widget->font().underline(), spec.font.underline);
-    const QColor expected = spec.colour
-                                ? QColor(spec.colour->red, spec.colour->green, spec.colour->blue)
+    EXPECT_EQ(text, Q(entry.text));
+    EXPECT_EQ(widget->font().family(), Q(entry.font.family));
+    EXPECT_EQ(widget->font().pointSizeF(), entry.font.points);
+    EXPECT_EQ(widget->font().bold(), entry.font.bold);
+    EXPECT_EQ(widget->font().underline(), entry.font.underline);
+    const QColor expected = entry.colour
+                                ? QColor(entry.colour->red, entry.colour->green, entry.colour->blue)
                                 : QApplication::palette(widget).color(QPalette::WindowText);
     EXPECT_EQ(widget->palette().color(QPalette::WindowText), expected);
   }
 }
 
 TEST_F(Form1WindowLayout, LabelsAreSizedToTheirCaptionAlsoWhenLabel3Changes) {
-  for (const app::ControlSpec& spec : app::Form1Layout().controls) {
-    if (spec.autoSize) {
-      EXPECT_EQ(W(spec.id)->size(), W(spec.id)->sizeHint()) << spec.name;
+  for (const app::ControlSpec& entry : app::Form1Layout().controls) {
+    if (entry.autoSize) {
+      EXPECT_EQ(W(entry.id)->size(), W(entry.id)->sizeHint()) << entry.name;
     }
   }
   const int sloganWidth = Label(ControlId::Label3)->width();

@@ -37,11 +37,11 @@ void SubstituteMissingFonts() {
   QFont::insertSubstitution(QStringLiteral(u"微软雅黑"), QStringLiteral("Noto Sans CJK SC"));
 }
 
-QFont MakeFont(const app::FontSpec& spec) {
-  QFont font(FromUtf16(spec.family));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setUnderline(spec.underline);
+QFont MakeFont(const app::FontSpec& entry) {
+  QFont font(FromUtf16(entry.family));
+  font.setPointSizeF(entry.points);
+  font.setBold(entry.bold);
+  font.setUnderline(entry.underline);
   return font;
 }
 
@@ -96,7 +96,7 @@ void Form1Window::Build() {
   setFont(MakeFont(form.font));
   setFixedSize(Pixels(form.clientWidth), Pixels(form.clientHeight));
 
-  for (const app::ControlSpec& spec : form.controls) widgets_[spec.id] = MakeControl(spec);
+  for (const app::ControlSpec& entry : form.controls) widgets_[entry.id] = MakeControl(entry);
 
   for (std::size_t i = 1; i < form.focusOrder.size(); ++i) {
     setTabOrder(Widget(form.focusOrder[i - 1]), Widget(form.focusOrder[i]));
@@ -104,16 +104,16 @@ void Form1Window::Build() {
   Widget(form.initialFocus)->setFocus();
 }
 
-QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
-  QWidget* parent = spec.container ? Widget(*spec.container) : this;
+QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
+  QWidget* parent = entry.container ? Widget(*entry.container) : this;
   QWidget* widget = nullptr;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ControlKind::Label:
     case ControlKind::LinkLabel: {
-      auto* label = new QLabel(FromUtf16(spec.text), parent);
+      auto* label = new QLabel(FromUtf16(entry.text), parent);
       label->setTextFormat(Qt::PlainText);
       label->setFocusPolicy(Qt::NoFocus);
-      if (spec.kind == ControlKind::LinkLabel) {
+      if (entry.kind == ControlKind::LinkLabel) {
         label->setCursor(Qt::ArrowCursor);
         label->installEventFilter(this);
       }
@@ -121,7 +121,7 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
       break;
     }
     case ControlKind::Frame: {
-      auto* frame = new QGroupBox(FromUtf16(spec.text), parent);
+      auto* frame = new QGroupBox(FromUtf16(entry.text), parent);
       frame->setFocusPolicy(Qt::NoFocus);
       widget = frame;
       break;
@@ -133,13 +133,13 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       // Tab moves the focus on, as in the text boxes the window was designed with.
       box->setTabChangesFocus(true);
-      box->setPlainText(BoxTextFromCore(spec.text));
+      box->setPlainText(BoxTextFromCore(entry.text));
       box->viewport()->installEventFilter(this);
       widget = box;
       break;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(FromUtf16(spec.text), parent);
+      auto* button = new QPushButton(FromUtf16(entry.text), parent);
       button->setAutoDefault(false);
       button->setDefault(false);
       button->installEventFilter(this);
@@ -147,29 +147,29 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& spec) {
       break;
     }
   }
-  widget->setObjectName(QString::fromLatin1(spec.name.data(), spec.name.size()) +
-                        (spec.index >= 0 ? QString::number(spec.index) : QString()));
-  widget->setFont(MakeFont(spec.font));
-  if (spec.colour) {
+  widget->setObjectName(QString::fromLatin1(entry.name.data(), entry.name.size()) +
+                        (entry.index >= 0 ? QString::number(entry.index) : QString()));
+  widget->setFont(MakeFont(entry.font));
+  if (entry.colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText,
-                     QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
+                     QColor(entry.colour->red, entry.colour->green, entry.colour->blue));
     widget->setPalette(palette);
   }
-  widget->move(Pixels(spec.place.left), Pixels(spec.place.top));
-  if (spec.autoSize) {
+  widget->move(Pixels(entry.place.left), Pixels(entry.place.top));
+  if (entry.autoSize) {
     widget->adjustSize();
   } else {
-    widget->resize(Pixels(spec.place.width), Pixels(spec.place.height));
+    widget->resize(Pixels(entry.place.width), Pixels(entry.place.height));
   }
 
-  if (spec.id == ControlId::Command1) {
+  if (entry.id == ControlId::Command1) {
     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
             &Form1Window::runCommand1);
-  } else if (spec.id == ControlId::Command2) {
+  } else if (entry.id == ControlId::Command2) {
     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
             &Form1Window::runCommand2);
-  } else if (spec.id == ControlId::Command3) {
+  } else if (entry.id == ControlId::Command3) {
     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
             &Form1Window::runCommand3);
   }

@@ -57,7 +57,7 @@ class Form1Window : public QWidget, public query::WindowState {
   // Asks the close question unless it is already open or answered; true once closing goes ahead.
   bool AskToClose();
   void Build();
-  QWidget* MakeControl(const app::ControlSpec& spec);
+  QWidget* MakeControl(const app::ControlSpec& entry);
   int Pixels(app::Twips twips) const;
 
   void runCommand1();

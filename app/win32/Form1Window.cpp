@@ -57,7 +57,7 @@ Form1Window::Form1Window(Win32Platform& platform, web::HttpSession& session,
 
 Form1Window::~Form1Window() {
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
-  for (auto& [spec, font] : fonts_) DeleteObject(font);
+  for (auto& [entry, font] : fonts_) DeleteObject(font);
 }
 
 web::Status Form1Window::Open(int showCommand) {
@@ -149,8 +149,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Form1Window::OnCreate() {
   const FormSpec& form = Form1Layout();
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(form.font)), FALSE);
-  for (const ControlSpec& spec : form.controls)
-    if (!CreateControl(spec)) return -1;
+  for (const ControlSpec& entry : form.controls)
+    if (!CreateControl(entry)) return -1;
 
   // Tab moves through the controls in window order, so the focus order goes to the end of it.
   for (ControlId id : form.focusOrder)
@@ -165,17 +165,17 @@ LRESULT Form1Window::OnCreate() {
   return 0;
 }
 
-bool Form1Window::CreateControl(const ControlSpec& spec) {
-  int left = spec.place.left;
-  int top = spec.place.top;
-  if (spec.container) {
-    left += Control(*spec.container).place.left;
-    top += Control(*spec.container).place.top;
+bool Form1Window::CreateControl(const ControlSpec& entry) {
+  int left = entry.place.left;
+  int top = entry.place.top;
+  if (entry.container) {
+    left += Control(*entry.container).place.left;
+    top += Control(*entry.container).place.top;
   }
   const wchar_t* windowClass = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE;
   DWORD extendedStyle = 0;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case ControlKind::Label:
       style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
       break;
@@ -198,29 +198,29 @@ bool Form1Window::CreateControl(const ControlSpec& spec) {
       break;
   }
   HWND control =
-      CreateWindowExW(extendedStyle, windowClass, Wide(spec.text).c_str(), style, Pixels(left),
-                      Pixels(top), Pixels(spec.place.width), Pixels(spec.place.height), window_,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(spec.id))),
+      CreateWindowExW(extendedStyle, windowClass, Wide(entry.text).c_str(), style, Pixels(left),
+                      Pixels(top), Pixels(entry.place.width), Pixels(entry.place.height), window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(entry.id))),
                       GetModuleHandleW(nullptr), nullptr);
   if (!control) return false;
-  controls_[spec.id] = control;
-  specs_[control] = &spec;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  controls_[entry.id] = control;
+  specs_[control] = &entry;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(entry.font)), FALSE);
   // A text box of its own has no length limit; the edit control's default is 32K characters.
-  if (spec.kind == ControlKind::TextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
-  if (spec.autoSize) FitLabel(control);
+  if (entry.kind == ControlKind::TextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+  if (entry.autoSize) FitLabel(control);
   return true;
 }
 
-HFONT Form1Window::FontFor(const FontSpec& spec) {
+HFONT Form1Window::FontFor(const FontSpec& entry) {
   for (const auto& [known, font] : fonts_)
-    if (known == spec) return font;
-  const int height = -MulDiv(static_cast<int>(std::lround(spec.points * 10)), dpi_, 720);
-  HFONT font = CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                           spec.underline ? TRUE : FALSE, FALSE, static_cast<BYTE>(spec.charset),
+    if (known == entry) return font;
+  const int height = -MulDiv(static_cast<int>(std::lround(entry.points * 10)), dpi_, 720);
+  HFONT font = CreateFontW(height, 0, 0, 0, entry.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                           entry.underline ? TRUE : FALSE, FALSE, static_cast<BYTE>(entry.charset),
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, Wide(spec.family).c_str());
-  fonts_.emplace_back(spec, font);
+                           DEFAULT_PITCH | FF_DONTCARE, Wide(entry.family).c_str());
+  fonts_.emplace_back(entry, font);
   return font;
 }
 

@@ -67,8 +67,8 @@ class Form1Window final : public query::WindowState {
   LRESULT OnSetFocus();
   LRESULT OnDestroy();
 
-  bool CreateControl(const ControlSpec& spec);
-  HFONT FontFor(const FontSpec& spec);
+  bool CreateControl(const ControlSpec& entry);
+  HFONT FontFor(const FontSpec& entry);
   int Pixels(Twips twips) const;
   void FitLabel(HWND label);
   std::u16string TextOf(ControlId id) const;

@@ -192,34 +192,34 @@ TEST_F(Form1WindowTest, OpensCentredWithItsCaptionFixedBorderAndClientSize) {
 }
 
 TEST_F(Form1WindowTest, EveryControlStandsAtItsPlaceWithItsTextAndFont) {
-  for (const app::ControlSpec& spec : app::Form1Layout().controls) {
-    SCOPED_TRACE(std::string(spec.name) + " " + std::to_string(spec.index));
-    HWND control = Control(spec.id);
+  for (const app::ControlSpec& entry : app::Form1Layout().controls) {
+    SCOPED_TRACE(std::string(entry.name) + " " + std::to_string(entry.index));
+    HWND control = Control(entry.id);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(TextOf(control), Wide(spec.text));
+    EXPECT_EQ(TextOf(control), Wide(entry.text));
 
-    int left = spec.place.left, top = spec.place.top;
-    if (spec.container) {
-      left += app::Control(*spec.container).place.left;
-      top += app::Control(*spec.container).place.top;
+    int left = entry.place.left, top = entry.place.top;
+    if (entry.container) {
+      left += app::Control(*entry.container).place.left;
+      top += app::Control(*entry.container).place.top;
     }
-    const RECT place = PlaceInClient(spec.id);
+    const RECT place = PlaceInClient(entry.id);
     EXPECT_EQ(place.left, Pixels(left));
     EXPECT_EQ(place.top, Pixels(top));
-    if (!spec.autoSize) {
-      EXPECT_EQ(place.right - place.left, Pixels(spec.place.width));
-      EXPECT_EQ(place.bottom - place.top, Pixels(spec.place.height));
+    if (!entry.autoSize) {
+      EXPECT_EQ(place.right - place.left, Pixels(entry.place.width));
+      EXPECT_EQ(place.bottom - place.top, Pixels(entry.place.height));
     }
 
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
-    EXPECT_EQ(std::wstring(font.lfFaceName), Wide(spec.font.family));
+    EXPECT_EQ(std::wstring(font.lfFaceName), Wide(entry.font.family));
     EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
-    EXPECT_EQ(font.lfWeight, spec.font.bold ? FW_BOLD : FW_NORMAL);
-    EXPECT_EQ(font.lfUnderline != 0, spec.font.underline);
+    EXPECT_EQ(font.lfWeight, entry.font.bold ? FW_BOLD : FW_NORMAL);
+    EXPECT_EQ(font.lfUnderline != 0, entry.font.underline);
 
-    if (spec.kind == app::ControlKind::TextBox) {
+    if (entry.kind == app::ControlKind::TextBox) {
       const LONG style = GetWindowLongW(control, GWL_STYLE);
       const LONG wanted =
           ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL;

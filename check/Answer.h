@@ -1,0 +1,47 @@
+// What a source found out about one name: its status, and what the source could say about it.
+// Every front end reports answers; sources produce them. It knows nothing of how an answer was
+// obtained or how it is printed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace check {
+
+enum class Status {
+  // The registry (or registrar) says the name can be registered.
+  Available,
+  Registered,
+  // No registry could be asked, but DNS says the name does not exist.
+  LikelyAvailable,
+  // No answer could be had; the detail says why. Never a guess.
+  Unknown,
+  // The name cannot be a domain name; it was sent nowhere. The detail says why.
+  Invalid,
+};
+
+// The status as scripts read it: "available", "registered", "likely-available", "unknown",
+// "invalid".
+constexpr std::string_view StatusName(Status status) {
+  switch (status) {
+    case Status::Available: return "available";
+    case Status::Registered: return "registered";
+    case Status::LikelyAvailable: return "likely-available";
+    case Status::Unknown: return "unknown";
+    case Status::Invalid: return "invalid";
+  }
+  return "unknown";
+}
+
+struct Answer {
+  Status status = Status::Unknown;
+  // The reason for Unknown and Invalid; empty when there is nothing to add.
+  std::u16string detail;
+  // The name as it was queried when that differs from the name as written (an A-label).
+  std::u16string aLabel;
+  // What a registry says of a registered name, when it says it.
+  std::u16string registrar;
+  std::u16string expires;
+};
+
+}  // namespace check

@@ -1,11 +1,21 @@
 // The offline demo: the same window, with the registrar simulator serving on 127.0.0.1 inside
 // this process and the query pointed at it, so that a whole query works without a network.
 #include <QApplication>
+#include <iostream>
 
+#include "CommandLine.h"
 #include "Program.h"
 #include "tools/registrar-sim/RegistrarSim.h"
 
 int main(int argc, char* argv[]) {
+  const qtapp::ProgramDescription program{
+      "brelka-demo",
+      "Opens the Brelka window against a registrar simulated inside the program on 127.0.0.1,\n"
+      "so that a whole query works without a network: any name whose part before the first dot\n"
+      "is longer than three characters (and does not contain \"taken\") comes back as free.\n"};
+  if (auto status = qtapp::HandleCommandLine(argc, argv, program, std::cout, std::cerr)) {
+    return *status;
+  }
   QApplication application(argc, argv);
   sim::RegistrarSim registrar;
   qtapp::ProgramOptions options;

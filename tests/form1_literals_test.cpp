@@ -155,7 +155,6 @@ class BoxAnswerer : public QObject {
 class Form1Literals : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(window.Load());
     window.ShowCentred();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::setActiveWindow(&window);

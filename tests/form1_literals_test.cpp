@@ -111,6 +111,7 @@ struct SeenBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
   bool okIsDefault = false;
+  bool escapeCancels = false;
   std::u16string statusLine;  // the window's status line while the box was open
 };
 
@@ -135,6 +136,7 @@ class BoxAnswerer : public QObject {
                   box->icon(),
                   box->standardButtons(),
                   box->defaultButton() == box->button(QMessageBox::Ok),
+                  box->escapeButton() == box->button(QMessageBox::Cancel),
                   window_->Label3()};
     seen.push_back(shown);
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
@@ -364,6 +366,7 @@ TEST_F(Form1Literals, TheCommandsAndTheCloseQuestionSayExactlyTheirTexts) {
   EXPECT_EQ(question.icon, QMessageBox::Question);
   EXPECT_EQ(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
   EXPECT_TRUE(question.okIsDefault);
+  EXPECT_TRUE(question.escapeCancels);
   EXPECT_TRUE(window.isVisible());
 }
 

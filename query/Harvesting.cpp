@@ -23,6 +23,8 @@ std::u16string Decimal(int value) {
 web::Result<HarvestedNames> HarvestNames(std::u16string_view page) {
   auto selection = PieceAt(page, kSelectionMarker, 1);
   if (!selection) return web::Failure{"the page shows no selection: " + selection.error()};
+  // A marker that ends the page heads an empty table: the page was read and lists no name.
+  if (selection.value().empty()) return HarvestedNames{};
   auto table = PieceAt(selection.value(), kTableEnd, 0);
   if (!table) return web::Failure{"the selection is empty: " + table.error()};
 

@@ -23,7 +23,7 @@ struct HarvestedNames {
 inline constexpr std::size_t kMaxFragments = 32'767;
 
 // Fails when the page is empty, lacks the "My Selected Domain Names" marker, or holds more
-// entry markers than kMaxFragments.
+// entry markers than kMaxFragments. A marker that ends the page heads an empty selection.
 web::Result<HarvestedNames> HarvestNames(std::u16string_view page);
 
 // "delete_" + L + "=" + L pairs joined by "&" for each non-empty line L. Fails when the text has

@@ -264,3 +264,72 @@ TEST(StartButton, OtherHandlersMayRunDuringTheWait) {
   EXPECT_EQ(run.window.text1, u"");
   EXPECT_EQ(run.window.text2, kAllRegistered);
 }
+
+TEST(StartButton, AMarkerThatEndsThePageMeansEverythingIsRegistered) {
+  QueryRun run(u"taken.com\r\n");
+  run.session.page = "<html><body>My Selected Domain Names";
+  run.Click();
+  EXPECT_EQ(run.window.text2, kAllRegistered);
+  EXPECT_EQ(run.window.label3, u".");
+  EXPECT_EQ(run.window.LastHitIndex, 0);
+  EXPECT_TRUE(run.window.command1Enabled);
+  EXPECT_EQ(run.session.sent.size(), 2u);
+}
+
+TEST(StartButton, ReleasesFromSixCharactersInTheResultBoxNotFromFive) {
+  struct Case {
+    const char* entry;
+    std::u16string_view text2;
+    bool released;
+  };
+  const Case cases[] = {
+      {"<tr x' id='A.B' 1.0/>", u"a.b\r\n", false},
+      {"<tr x' id='AB.C' 1.0/>", u"ab.c\r\n", true},
+  };
+  for (const Case& c : cases) {
+    QueryRun run(u"free.com\r\n");
+    run.session.page = SelectionPage(c.entry);
+    run.Click();
+    EXPECT_EQ(run.window.text2, c.text2);
+    const FakeExchange* removal = run.Find(
+        u"POST",
+        u"/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true");
+    EXPECT_EQ(removal != nullptr, c.released) << c.entry;
+    EXPECT_EQ(run.window.label3, c.released ? u"共输入2个，其中1个可以注册" : u".") << c.entry;
+  }
+}
+
+TEST(StartButton, TheRemovalIsSentSynchronouslyAfterTheHarvest) {
+  QueryRun run(u"free.com\r\n");
+  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
+  run.session.readsBeforeComplete = 2;
+  // What the window showed, and how often it had let messages run, when the removal went out.
+  int pumpsAtRemoval = -1;
+  std::u16string statusAtRemoval;
+  run.session.onSend = [&](const FakeExchange& e) -> web::Status {
+    if (e.url.find(u"removedomains") != std::u16string::npos) {
+      pumpsAtRemoval = run.window.pumps;
+      statusAtRemoval = run.window.label3;
+    }
+    return web::Ok();
+  };
+  run.Click();
+  // No message ran from the removal on, and the summary came after it.
+  EXPECT_GE(pumpsAtRemoval, 2);
+  EXPECT_EQ(run.window.pumps, pumpsAtRemoval);
+  EXPECT_EQ(statusAtRemoval, kWaiting);
+  EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
+  ASSERT_EQ(run.session.sent.size(), 3u);
+  EXPECT_EQ(run.session.sent[1].method, u"GET");
+  EXPECT_TRUE(run.session.sent[1].async);
+  const FakeExchange& removal = run.session.sent[2];
+  EXPECT_EQ(removal.method, u"POST");
+  EXPECT_EQ(removal.url, kBase +
+                             u"/domains/actions/json/removedomainsfrompending.aspx"
+                             u"?TargetDivID=xRemoveAll=true");
+  EXPECT_FALSE(removal.async);
+  using Header = std::pair<std::u16string, std::u16string>;
+  const std::vector<Header> headers{{u"Content-Type", u"application/x-www-form-urlencoded"}};
+  EXPECT_EQ(removal.headers, headers);
+  EXPECT_TRUE(run.session.sent[1].headers.empty());
+}

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "query/BulkQuery.h"
@@ -175,4 +176,65 @@ TEST_F(QueryOverHttp, ClosingTheWindowDuringTheWaitAbandonsTheQuery) {
   EXPECT_EQ(window.text2, u"");
   EXPECT_EQ(window.label3, u"查询中,请稍等....");
   EXPECT_EQ(Find("POST", kRemoveTarget), nullptr);
+}
+
+TEST_F(QueryOverHttp, AMarkerThatEndsThePageMeansEverythingIsRegistered) {
+  registrar.Set(Endpoint::SelectionPage,
+                Behaviour{.body = std::string("<html><body><h3>My Selected Domain Names")});
+  Query(u"free-name.com\r\n");
+  EXPECT_EQ(window.text2, kAllRegistered);
+  EXPECT_EQ(window.label3, u".");
+  EXPECT_TRUE(window.command1Enabled);
+  EXPECT_EQ(Find("POST", kRemoveTarget), nullptr);
+}
+
+TEST_F(QueryOverHttp, TheRemovalIsAnsweredBeforeTheRunEndsAndLetsNoMessageRun) {
+  registrar.Set(Endpoint::Remove, Behaviour{.delay = 300ms});
+  bool pumpedDuringRemoval = false;
+  window.OnPump = [&](MemoryWindow&) {
+    for (const RecordedRequest& r : registrar.Requests()) {
+      pumpedDuringRemoval = pumpedDuringRemoval || r.target == kRemoveTarget;
+    }
+  };
+  Query(u"free-name.com\r\n");
+  EXPECT_FALSE(pumpedDuringRemoval);
+  EXPECT_EQ(window.label3, u"共输入2个，其中1个可以注册");
+  // The registrar had finished the removal's answer, delay included, before the run ended.
+  const RecordedRequest* removal = Find("POST", kRemoveTarget);
+  ASSERT_NE(removal, nullptr);
+  EXPECT_GE(removal->serviceTime, 300ms);
+}
+
+TEST_F(QueryOverHttp, TheSelectionGetAndTheRemovalCarryOnlyWhatTheyNeed) {
+  Query(u"free-name.com\r\n");
+  const auto requests = registrar.Requests();
+  ASSERT_EQ(requests.size(), 3u);
+  auto names = [](const RecordedRequest& r) {
+    std::set<std::string> seen;
+    for (const auto& [name, value] : r.headers) seen.insert(name);
+    return seen;
+  };
+  const std::string cookie = requests[1].Cookie(sim::RegistrarSim::kSessionCookie);
+  ASSERT_NE(cookie, "");
+
+  // The GET: no body, no type of its own, the registrar's cookie.
+  const RecordedRequest& get = requests[1];
+  EXPECT_EQ(get.method, "GET");
+  EXPECT_EQ(get.target, kSearchPath);
+  EXPECT_EQ(get.body, "");
+  EXPECT_EQ(names(get),
+            (std::set<std::string>{"Accept", "Accept-Encoding", "Cookie", "Host", "User-Agent"}));
+
+  // The removal: the form's type and length, the same cookie.
+  const RecordedRequest& removal = requests[2];
+  EXPECT_EQ(removal.method, "POST");
+  EXPECT_EQ(removal.target, kRemoveTarget);
+  EXPECT_EQ(removal.body, "delete_free-name.com=free-name.com");
+  EXPECT_EQ(names(removal),
+            (std::set<std::string>{"Accept", "Accept-Encoding", "Content-Length", "Content-Type",
+                                   "Cookie", "Host", "User-Agent"}));
+  EXPECT_EQ(removal.Header("Content-Type"), "application/x-www-form-urlencoded");
+  EXPECT_EQ(removal.Header("Content-Length"), std::to_string(removal.body.size()));
+  EXPECT_EQ(removal.Cookie(sim::RegistrarSim::kSessionCookie), cookie);
+  EXPECT_EQ(removal.Header("User-Agent"), get.Header("User-Agent"));
 }

@@ -139,8 +139,16 @@ TEST(Harvesting, WithoutTableEndSearchesUpToTheNextMarkerOrThePageEnd) {
 TEST(Harvesting, FailsWithoutASelectionToRead) {
   EXPECT_FALSE(HarvestNames(u"").ok());
   EXPECT_FALSE(HarvestNames(u"<html>My Selected Domain</html>").ok());
-  // The text after the marker is empty, so it has no piece 0.
-  EXPECT_FALSE(HarvestNames(u"<html>My Selected Domain Names").ok());
+}
+
+TEST(Harvesting, AMarkerThatEndsThePageHeadsAnEmptySelection) {
+  for (std::u16string_view page :
+       {u"<html>My Selected Domain Names", u"My Selected Domain NamesMy Selected Domain Names"}) {
+    auto names = HarvestNames(page);
+    ASSERT_TRUE(names.ok());
+    EXPECT_EQ(names.value().lines, u"");
+    EXPECT_EQ(names.value().lastHit, std::nullopt);
+  }
 }
 
 TEST(Harvesting, RefusesMoreEntriesThanA16BitNumberCounts) {

@@ -68,6 +68,9 @@ QIcon MakeIcon() {
   return icon;
 }
 
+// What a screen reader calls the status line; its caption is read as the line's description.
+constexpr char16_t kStatusLineName[] = u"状态栏";
+
 QPlainTextEdit* TextBox(QWidget* widget) {
   return static_cast<QPlainTextEdit*>(widget);
 }
@@ -135,6 +138,8 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
       box->setTabChangesFocus(true);
       box->setPlainText(BoxTextFromCore(entry.text));
       box->viewport()->installEventFilter(this);
+      // A screen reader names the box after the frame around it.
+      box->setAccessibleName(FromUtf16(app::Control(*entry.container).text));
       widget = box;
       break;
     }
@@ -163,6 +168,11 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
     widget->resize(Pixels(entry.place.width), Pixels(entry.place.height));
   }
 
+  if (entry.id == ControlId::Label3) {
+    widget->setAccessibleName(QString::fromUtf16(kStatusLineName));
+    widget->setAccessibleDescription(FromUtf16(entry.text));
+  }
+
   if (entry.id == ControlId::Command1) {
     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
             &Form1Window::runCommand1);
@@ -181,9 +191,12 @@ web::Status Form1Window::Load() {
 }
 
 void Form1Window::ShowCentred() {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - rect().center());
+  // The frame is known only once the window exists on the screen; its middle goes to the
+  // middle of the screen, title bar and borders included.
   show();
+  QRect frame = frameGeometry();
+  frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+  move(frame.topLeft());
   activateWindow();
   Widget(app::Form1Layout().initialFocus)->setFocus();
 }
@@ -288,6 +301,8 @@ void Form1Window::SetLabel3(std::u16string_view caption) {
   auto* label = static_cast<QLabel*>(Widget(ControlId::Label3));
   label->setText(FromUtf16(caption));
   label->adjustSize();
+  // Screen readers read the caption as the status line's description; changing it tells them.
+  label->setAccessibleDescription(label->text());
 }
 
 bool Form1Window::Command1Enabled() const {

@@ -1,0 +1,460 @@
+// The shown Win32 window read back through the usual Win32 calls and compared with the product's
+// own values, written out here and never taken from the window's description: the caption, the
+// client size and border, every control's class, text, place, size, font and colour, the scroll
+// bars, the focus, and the texts of the real message boxes and of the status line. A wrong
+// character in the description fails here even where the window agrees with it.
+// Winsock (for the test server) must come before the rest of the Windows headers.
+#include <winsock2.h>
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/win32/Form1Window.h"
+#include "app/win32/Win32Platform.h"
+
+namespace {
+
+using app::ControlId;
+using app::win32::Form1Window;
+
+int Dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// Places and sizes are given in twips; 15 twips make one pixel at 96 dots per inch.
+int Px(int twips) {
+  return static_cast<int>(std::lround(twips * Dpi() / 1440.0));
+}
+
+struct Font {
+  const wchar_t* face;
+  double points;
+  bool bold;
+  bool underline;
+};
+
+const Font kSongTi{L"宋体", 9, false, false};
+const Font kSongTiBold{L"宋体", 9, true, false};
+const Font kHeiTi{L"黑体", 9, false, false};
+const Font kYaHei{L"微软雅黑", 9, false, false};
+const Font kYaHeiLink{L"微软雅黑", 10.5, true, true};
+
+const std::wstring kCaption =
+    L"Brelka域名注册批量查询8.0  brelka.example.com Brelka工作室 错误处理800012345";
+const std::wstring kHint =
+    L"数量必须大于2个,小于500个\r\n一行一个域名\r\n如：\r\n"
+    L"qingshanhu.com\r\nbrelkamingzi.com\r\nxinchunkuaile.com\r\n";
+const std::wstring kSlogan = L"数秒内可查500个域名是否被注册,速度快,数据准确";
+const std::wstring kSuffixes =
+    L"com|net|org|.com.co|co|info|me|mobi|us|biz|ca|mx|ws|asia|bz|net.co|nom.co|eu|in|com.mx|"
+    L"nl|se";
+const std::wstring kWaiting = L"查询中,请稍等....";
+
+enum class Kind { Label, Frame, TextBox, Button };
+
+struct Expected {
+  ControlId id;
+  Kind kind;
+  // Twips from the window's client area; a control inside a frame is at the frame's place
+  // plus its own.
+  int left, top;
+  int width, height;  // twips; 0 for a label sized to its caption
+  std::wstring text;
+  Font font;
+  bool red;
+};
+
+// Frame1 and Frame2 stand at (120, 360) and (4680, 360), Frame3 at (120, 6120).
+const Expected kControls[] = {
+    {ControlId::Label1_2, Kind::Label, 120, 80, 0, 0, L"使用步骤: ①输入查询域名  ②点开始查询按钮 ",
+     kSongTiBold, true},
+    {ControlId::Label6_1, Kind::Label, 7320, 0, 0, 0, L"最新版本", kYaHeiLink, true},
+    {ControlId::Frame1, Kind::Frame, 120, 360, 4335, 5175, L"输入查询域名:", kHeiTi, false},
+    {ControlId::Text1, Kind::TextBox, 120 + 120, 360 + 240, 4095, 4815, kHint, kYaHei, false},
+    {ControlId::Frame2, Kind::Frame, 4680, 360, 4455, 5175, L"结果框:", kHeiTi, false},
+    {ControlId::Text2, Kind::TextBox, 4680 + 120, 360 + 240, 4215, 4815, L"", kSongTi, false},
+    {ControlId::Label3, Kind::Label, 120, 5640, 0, 0, kSlogan, kSongTiBold, true},
+    {ControlId::Command1, Kind::Button, 4680, 5640, 1095, 375, L"开始查询", kSongTi, false},
+    {ControlId::Command2, Kind::Button, 6000, 5640, 1095, 375, L"清空数据", kSongTi, false},
+    {ControlId::Command3, Kind::Button, 7320, 5640, 1095, 375, L"复制结果", kSongTi, false},
+    {ControlId::Frame3, Kind::Frame, 120, 6120, 9015, 1095, L"使用注意:", kHeiTi, false},
+    {ControlId::Label1_8, Kind::Label, 120 + 120, 6120 + 240, 0, 0, L"①支持查询后缀格式：",
+     kSongTiBold, false},
+    {ControlId::Label2, Kind::Label, 120 + 360, 6120 + 480, 0, 0, kSuffixes, kSongTi, false},
+    {ControlId::Label1_7, Kind::Label, 120 + 120, 6120 + 750, 0, 0,
+     L"②查询出现任何问题请：重新拨号，清空IE cookies", kSongTiBold, false},
+};
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+// What one real message box showed when it opened.
+struct SeenBox {
+  std::wstring caption;
+  std::wstring text;
+  bool hasOk = false;
+  bool hasCancel = false;
+  HICON icon = nullptr;
+  std::wstring statusLine;  // the window's status line while the box was open
+};
+
+// The icon the box shows, if any: its picture control holds one only for a style with an icon.
+BOOL CALLBACK FindIcon(HWND child, LPARAM found) {
+  if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    *reinterpret_cast<HICON*>(found) =
+        reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+  }
+  return TRUE;
+}
+
+// Answers every message box of this thread as it is activated, in the order given (Cancel when
+// no answer is left), and keeps what each showed.
+class BoxAnswerer {
+ public:
+  BoxAnswerer() {
+    current_ = this;
+    hook_ = SetWindowsHookExW(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
+  }
+  ~BoxAnswerer() {
+    UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+
+  HWND statusLine = nullptr;
+  std::vector<int> answers;
+  std::vector<SeenBox> seen;
+
+ private:
+  static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && current_) {
+      HWND window = reinterpret_cast<HWND>(wParam);
+      if (ClassOf(window) == L"#32770") current_->Answer(window);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+
+  void Answer(HWND box) {
+    SeenBox shown;
+    shown.caption = TextOf(box);
+    // The prompt is the box's static text control without an identifier of its own.
+    shown.text = TextOf(GetDlgItem(box, 0xFFFF));
+    shown.hasOk = GetDlgItem(box, IDOK) != nullptr;
+    shown.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+    EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&shown.icon));
+    if (statusLine) shown.statusLine = TextOf(statusLine);
+    seen.push_back(shown);
+    int answer = IDCANCEL;
+    if (!answers.empty()) {
+      answer = answers.front();
+      answers.erase(answers.begin());
+    }
+    if (answer == IDCANCEL && !shown.hasCancel) answer = IDOK;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  }
+
+  static inline BoxAnswerer* current_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
+// A registrar on 127.0.0.1 whose selection page the test chooses.
+class Registrar {
+ public:
+  Registrar() {
+    server_.Post("/domains/searchbulk.aspx", [](const httplib::Request&, httplib::Response& res) {
+      res.set_content("ok", "text/html");
+    });
+    server_.Post("/domains/actions/json/removedomainsfrompending.aspx",
+                 [](const httplib::Request&, httplib::Response& res) {
+                   res.set_content("{}", "application/json");
+                 });
+    server_.Get("/domains/searchbulk.aspx",
+                [this](const httplib::Request&, httplib::Response& res) {
+                  res.set_content(page, "text/html; charset=gb2312");
+                });
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    serving_ = std::thread([this] { server_.listen_after_bind(); });
+  }
+  ~Registrar() {
+    server_.stop();
+    serving_.join();
+  }
+  std::u16string Base() const {
+    const std::string base = "http://127.0.0.1:" + std::to_string(port_);
+    return std::u16string(base.begin(), base.end());
+  }
+
+  std::string page;
+
+ private:
+  httplib::Server server_;
+  int port_ = 0;
+  std::thread serving_;
+};
+
+// Leaves no WM_QUIT of a destroyed window behind for the next test.
+void DrainQuit() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+class Form1Literals : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(window.Open());
+    boxes.statusLine = Control(ControlId::Label3);
+  }
+  void TearDown() override {
+    DestroyWindow(window.Handle());
+    DrainQuit();
+  }
+
+  HWND Control(ControlId id) { return window.ControlHandle(id); }
+  void Click(ControlId id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+  void SetText(ControlId id, const std::wstring& text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  RECT PlaceInClient(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+
+  BoxAnswerer boxes;
+  Registrar registrar;
+  app::win32::Win32Platform platform;
+  std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
+  Form1Window window{platform, *session, registrar.Base()};
+};
+
+TEST_F(Form1Literals, TheWindowHasItsCaptionClientSizeAndFixedBorder) {
+  HWND form = window.Handle();
+  EXPECT_EQ(TextOf(form), kCaption);
+  EXPECT_TRUE(IsWindowVisible(form));
+  RECT client{};
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right, Px(9255));
+  EXPECT_EQ(client.bottom, Px(7275));
+  if (Dpi() == 96) {
+    EXPECT_EQ(client.right, 617);
+    EXPECT_EQ(client.bottom, 485);
+  }
+
+  const LONG style = GetWindowLongW(form, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+
+  // Centred on the screen's work area, frame included.
+  RECT frame{}, work{};
+  GetWindowRect(form, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+  EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
+}
+
+TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFontAndColour) {
+  for (const Expected& c : kControls) {
+    HWND control = Control(c.id);
+    ASSERT_NE(control, nullptr);
+    SCOPED_TRACE("control " + std::to_string(static_cast<int>(c.id)));
+    EXPECT_EQ(GetParent(control), window.Handle());
+    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_TRUE(IsWindowEnabled(control));
+    EXPECT_EQ(TextOf(control), c.text);
+
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    switch (c.kind) {
+      case Kind::Label:
+        EXPECT_EQ(ClassOf(control), L"Static");
+        break;
+      case Kind::Frame:
+        EXPECT_EQ(ClassOf(control), L"Button");
+        EXPECT_EQ(style & BS_TYPEMASK, BS_GROUPBOX);
+        break;
+      case Kind::TextBox:
+        EXPECT_EQ(ClassOf(control), L"Edit");
+        break;
+      case Kind::Button:
+        EXPECT_EQ(ClassOf(control), L"Button");
+        EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
+        break;
+    }
+
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                         sizeof font, &font),
+              0);
+    EXPECT_EQ(std::wstring(font.lfFaceName), c.font.face);
+    EXPECT_EQ(font.lfHeight, -static_cast<LONG>(std::lround(c.font.points * Dpi() / 72.0)));
+    EXPECT_EQ(font.lfWeight, c.font.bold ? 700 : 400);
+    EXPECT_EQ(font.lfCharSet, 134);
+    EXPECT_EQ(font.lfUnderline != 0, c.font.underline);
+    EXPECT_EQ(font.lfItalic, 0);
+    EXPECT_EQ(font.lfStrikeOut, 0);
+
+    const RECT place = PlaceInClient(control);
+    EXPECT_EQ(place.left, Px(c.left));
+    EXPECT_EQ(place.top, Px(c.top));
+    HDC dc = GetDC(control);
+    if (c.width == 0) {
+      // Sized to its caption in its own font.
+      HGDIOBJ previous =
+          SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, c.text.c_str(), static_cast<int>(c.text.size()), &extent);
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc, &metrics);
+      SelectObject(dc, previous);
+      EXPECT_EQ(place.right - place.left, extent.cx);
+      EXPECT_EQ(place.bottom - place.top, std::max(extent.cy, metrics.tmHeight));
+    } else {
+      EXPECT_EQ(place.right - place.left, Px(c.width));
+      EXPECT_EQ(place.bottom - place.top, Px(c.height));
+    }
+    if (c.kind == Kind::Label) {
+      // The colour the window gives the label's text when the label paints.
+      SendMessageW(window.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(control));
+      EXPECT_EQ(GetTextColor(dc), c.red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
+    }
+    ReleaseDC(control, dc);
+  }
+}
+
+TEST_F(Form1Literals, BothTextBoxesScrollBothWaysWithoutWrappingAndAreEditable) {
+  for (ControlId id : {ControlId::Text1, ControlId::Text2}) {
+    const LONG style = GetWindowLongW(Control(id), GWL_STYLE);
+    EXPECT_TRUE(style & ES_MULTILINE);
+    EXPECT_TRUE(style & WS_HSCROLL);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    EXPECT_TRUE(style & ES_AUTOHSCROLL);
+    EXPECT_FALSE(style & ES_READONLY);
+    SetText(id, std::wstring(400, L'x') + L".com\r\nnext.com");
+    EXPECT_EQ(SendMessageW(Control(id), EM_GETLINECOUNT, 0, 0), 2);
+  }
+}
+
+TEST_F(Form1Literals, FocusStartsOnTheStartButtonAndFollowsTheButtonsThenTheBoxes) {
+  EXPECT_EQ(GetFocus(), Control(ControlId::Command1));
+  HWND at = Control(ControlId::Command1);
+  for (ControlId next : {ControlId::Command2, ControlId::Command3, ControlId::Text1,
+                         ControlId::Text2, ControlId::Command1}) {
+    at = GetNextDlgTabItem(window.Handle(), at, FALSE);
+    EXPECT_EQ(at, Control(next));
+  }
+  for (const Expected& c : kControls) {
+    const LONG style = GetWindowLongW(Control(c.id), GWL_STYLE);
+    const bool takesFocus = c.kind == Kind::TextBox || c.kind == Kind::Button;
+    EXPECT_EQ((style & WS_TABSTOP) != 0, takesFocus);
+    if (c.kind == Kind::Button) {
+      EXPECT_NE(style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    }
+  }
+}
+
+TEST_F(Form1Literals, TheCommandsAndTheCloseQuestionSayExactlyTheirTexts) {
+  Click(ControlId::Command3);
+  SetText(ControlId::Text2, L"free-one.com\r\n");
+  Click(ControlId::Command3);
+  SetText(ControlId::Text1, L"one.com");
+  Click(ControlId::Command1);
+  SetText(ControlId::Text1, L"a.\r\n");
+  Click(ControlId::Command1);
+  std::wstring tooMany;
+  for (int i = 0; i < 491; ++i) tooMany += L"name.com\r\n";
+  SetText(ControlId::Text1, tooMany);
+  Click(ControlId::Command1);
+  boxes.answers = {IDCANCEL};
+  SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+
+  struct Shown {
+    std::wstring text;
+    std::wstring statusLine;
+  };
+  const std::vector<Shown> expected = {
+      {L"无结果，请先查询", kSlogan},
+      {L"全部域名复制成功，您可以粘贴到任意处！", kSlogan},
+      {L"查询必须大于2个,小于500个!", kSlogan},
+      {L"域名格式错误", kWaiting},
+      {L"数量不能大于490个", kWaiting},
+  };
+  ASSERT_EQ(boxes.seen.size(), expected.size() + 1);
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(boxes.seen[i].caption, L"Brelka");
+    EXPECT_EQ(boxes.seen[i].text, expected[i].text);
+    EXPECT_TRUE(boxes.seen[i].hasOk);
+    EXPECT_FALSE(boxes.seen[i].hasCancel);
+    EXPECT_EQ(boxes.seen[i].icon, nullptr);
+    EXPECT_EQ(boxes.seen[i].statusLine, expected[i].statusLine);
+  }
+  EXPECT_EQ(TextOf(Control(ControlId::Label3)), L".");
+
+  const SeenBox& question = boxes.seen.back();
+  EXPECT_EQ(question.caption, L"退出");
+  EXPECT_EQ(question.text, L"真的退出吗?");
+  EXPECT_TRUE(question.hasOk);
+  EXPECT_TRUE(question.hasCancel);
+  EXPECT_EQ(question.icon, LoadIconW(nullptr, IDI_QUESTION));
+  EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
+TEST_F(Form1Literals, TheStatusLineAndResultBoxSayHowTheQueryEnded) {
+  struct Case {
+    std::string page;
+    std::wstring input;
+    std::wstring text2;
+    std::wstring label3;
+  };
+  const Case cases[] = {
+      {"<html>My Selected Domain Names<table></table></html>", L"abc.com\r\ntaken.net\r\n",
+       L"您查询的域名全部已经被注册!!", L"."},
+      {"<html>My Selected Domain Names", L"free-name.com\r\n", L"您查询的域名全部已经被注册!!",
+       L"."},
+      // Fragments 1 and 3 accepted, 2 without a dot: three can be registered by the count.
+      {"<html>My Selected Domain Names<table><tr><td x' id='ONE-FREE.COM'>1.99</td></tr>"
+       "<tr><td x' id='nodot'>-</td></tr><tr><td x' id='THREE-FREE.NET'>2.99</td></tr>"
+       "</table></html>",
+       L"one-free.com\r\nnodot.com\r\nthree-free.net\r\n", L"one-free.com\r\nthree-free.net\r\n",
+       L"共输入4个，其中3个可以注册"},
+      {"<html>busy</html>", L"free-name.com\r\n", L"", L"查询失败,请检查网络连接后重试"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.page);
+    registrar.page = c.page;
+    SetText(ControlId::Text1, c.input);
+    Click(ControlId::Command1);
+    EXPECT_EQ(TextOf(Control(ControlId::Text2)), c.text2);
+    EXPECT_EQ(TextOf(Control(ControlId::Label3)), c.label3);
+    EXPECT_TRUE(IsWindowEnabled(Control(ControlId::Command1)));
+  }
+  EXPECT_TRUE(boxes.seen.empty());
+}
+
+}  // namespace

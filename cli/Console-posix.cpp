@@ -1,0 +1,32 @@
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "Console.h"
+
+namespace cli {
+namespace {
+
+int Descriptor(Stream stream) {
+  return stream == Stream::Out ? STDOUT_FILENO : STDERR_FILENO;
+}
+
+}  // namespace
+
+void PrepareStandardStreams() {}
+
+bool IsTerminal(Stream stream) {
+  return isatty(Descriptor(stream)) == 1;
+}
+
+void Write(Stream stream, std::string_view utf8) {
+  while (!utf8.empty()) {
+    const ssize_t written = write(Descriptor(stream), utf8.data(), utf8.size());
+    if (written < 0 && errno == EINTR) continue;
+    // A closed pipe ends the program by SIGPIPE; any other failure loses only this text.
+    if (written <= 0) return;
+    utf8.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+}  // namespace cli

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -34,17 +33,30 @@ int UsageError(const std::string& message) {
   return kUsageError;
 }
 
+web::Status ReadNamesFromStandardInput(check::NameList& list) {
+  NameReader reader("<stdin>", list);
+  if (web::Status read =
+          ReadStandardInput([&reader](std::string_view bytes) { return reader.Feed(bytes); });
+      !read) {
+    return read;
+  }
+  return reader.Finish();
+}
+
 web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& list) {
-  if (files.empty()) return ReadNames(std::cin, "<stdin>", list);
+  if (files.empty()) return ReadNamesFromStandardInput(list);
   for (const std::string& file : files) {
     if (file == "-") {
-      if (web::Status read = ReadNames(std::cin, "<stdin>", list); !read) return read;
+      if (web::Status read = ReadNamesFromStandardInput(list); !read) return read;
       continue;
     }
     const std::filesystem::path path(std::u8string(file.begin(), file.end()));
     std::ifstream in(path, std::ios::binary);
     if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
-    if (std::filesystem::is_directory(path)) return web::Failure{"'" + file + "' is a folder"};
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      return web::Failure{"cannot read '" + file + "': it is a folder"};
+    }
     if (web::Status read = ReadNames(in, file, list); !read) return read;
   }
   return web::Ok();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -66,9 +67,12 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
 // been answered, in blocks, so that a long check shows its first answers early.
 class AnswerWriter {
  public:
+  // beforeWrite runs before anything goes out, so that a progress line on the same terminal
+  // can make way.
   AnswerWriter(Format format, const std::vector<std::u16string>& names,
-               std::vector<std::optional<check::Answer>>& answers)
-      : format_(format), names_(names), answers_(answers) {
+               std::vector<std::optional<check::Answer>>& answers,
+               std::function<void()> beforeWrite)
+      : format_(format), names_(names), answers_(answers), beforeWrite_(std::move(beforeWrite)) {
     buffer_ = FormatHeader(format);
   }
 
@@ -91,6 +95,8 @@ class AnswerWriter {
  private:
   void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i]); }
   void Flush() {
+    if (buffer_.empty()) return;
+    beforeWrite_();
     Write(Stream::Out, buffer_);
     buffer_.clear();
     flushed_ = Clock::now();
@@ -99,6 +105,7 @@ class AnswerWriter {
   Format format_;
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
+  std::function<void()> beforeWrite_;
   std::size_t next_ = 0;
   std::string buffer_;
   Clock::time_point flushed_ = Clock::now();
@@ -158,12 +165,21 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   std::string registrarBase = options.registrar.value_or(
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   if (options.demo) {
-    demo = startDemo();
+    try {
+      demo = startDemo();
+    } catch (const std::exception& e) {
+      Write(Stream::Err,
+            std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");
+      return kSomeUnknown;
+    }
     registrarBase = demo.baseUrl;
   }
 
-  AnswerWriter writer(options.format, names, answers);
   Progress progress(valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  const bool sameTerminal = IsTerminal(Stream::Out);
+  AnswerWriter writer(options.format, names, answers, [&progress, sameTerminal] {
+    if (sameTerminal) progress.Clear();
+  });
   std::size_t done = 0;
   if (!valid.empty()) {
     std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
@@ -174,8 +190,9 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
           if (answer.status == check::Status::Available) ++counts.available;
           if (answer.status == check::Status::Unknown) ++counts.unknown;
           answers[positions[index]] = std::move(answer);
-          progress.Update(++done);
+          ++done;
           writer.WriteReady();
+          progress.Update(done);
         },
         stop.get_token());
   }

@@ -118,6 +118,60 @@ std::unique_ptr<check::Source> OpenSource(const Options& options, web::HttpSessi
       session, std::u16string(registrarBase.begin(), registrarBase.end()));
 }
 
+// The names split into those answered here as invalid and those a source must check.
+struct Judged {
+  std::vector<std::optional<check::Answer>> answers;  // by position in the list
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;  // of each valid name in the list
+};
+
+Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
+  Judged judged;
+  judged.answers.resize(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (auto reason = check::InvalidReason(names[i])) {
+      check::Answer& answer = judged.answers[i].emplace();
+      answer.status = check::Status::Invalid;
+      answer.detail = std::move(*reason);
+      ++counts.invalid;
+    } else {
+      judged.valid.push_back(names[i]);
+      judged.positions.push_back(i);
+    }
+  }
+  return judged;
+}
+
+// Checks the valid names and writes every answer as it becomes due; returns the names checked.
+std::size_t CheckAndWrite(const Options& options, const std::string& registrarBase,
+                          const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
+                          std::stop_token stop) {
+  Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  const bool sameTerminal = IsTerminal(Stream::Out);
+  AnswerWriter writer(options.format, names, judged.answers, [&progress, sameTerminal] {
+    if (sameTerminal) progress.Clear();
+  });
+  std::size_t done = 0;
+  if (!judged.valid.empty()) {
+    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
+    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
+    source->Check(
+        judged.valid,
+        [&](std::size_t index, check::Answer answer) {
+          if (answer.status == check::Status::Available) ++counts.available;
+          if (answer.status == check::Status::Unknown) ++counts.unknown;
+          judged.answers[judged.positions[index]] = std::move(answer);
+          ++done;
+          writer.WriteReady();
+          progress.Update(done);
+        },
+        stop);
+  }
+  writer.WriteRest();
+  progress.Clear();
+  return done;
+}
+
 }  // namespace
 
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
@@ -139,26 +193,11 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   check::NameList list;
   if (web::Status read = ReadInputs(options.files, list); !read) return UsageError(read.error());
-  const std::vector<std::u16string>& names = list.Names();
-
-  // Invalid names are answered here and sent nowhere; the source gets the rest.
-  std::vector<std::optional<check::Answer>> answers(names.size());
-  std::vector<std::u16string> valid;
-  std::vector<std::size_t> positions;
   Counts counts;
-  counts.entered = names.size();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (auto reason = check::InvalidReason(names[i])) {
-      answers[i].emplace();
-      answers[i]->status = check::Status::Invalid;
-      answers[i]->detail = std::move(*reason);
-      ++counts.invalid;
-    } else {
-      valid.push_back(names[i]);
-      positions.push_back(i);
-    }
-  }
+  counts.entered = list.Names().size();
+  Judged judged = Judge(list.Names(), counts);
 
+  // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
   std::stop_source stop;
   StopOnInterrupt(stop);
   Demo demo;
@@ -175,37 +214,15 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     registrarBase = demo.baseUrl;
   }
 
-  Progress progress(valid.size(), !options.quiet && IsTerminal(Stream::Err));
-  const bool sameTerminal = IsTerminal(Stream::Out);
-  AnswerWriter writer(options.format, names, answers, [&progress, sameTerminal] {
-    if (sameTerminal) progress.Clear();
-  });
-  std::size_t done = 0;
-  if (!valid.empty()) {
-    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
-    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
-    source->Check(
-        valid,
-        [&](std::size_t index, check::Answer answer) {
-          if (answer.status == check::Status::Available) ++counts.available;
-          if (answer.status == check::Status::Unknown) ++counts.unknown;
-          answers[positions[index]] = std::move(answer);
-          ++done;
-          writer.WriteReady();
-          progress.Update(done);
-        },
-        stop.get_token());
-  }
-  writer.WriteRest();
-  progress.Clear();
-
+  const std::size_t done =
+      CheckAndWrite(options, registrarBase, list.Names(), judged, counts, stop.get_token());
   if (stop.stop_requested()) {
     Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(done) + " of " +
-                           std::to_string(valid.size()) + " names were checked\n");
+                           std::to_string(judged.valid.size()) + " names were checked\n");
     return kInterruptedExit;
   }
   if (!options.quiet) Write(Stream::Err, SummaryText(counts));
-  return counts.unknown > 0 || valid.empty() ? kSomeUnknown : kAllAnswered;
+  return counts.unknown > 0 || judged.valid.empty() ? kSomeUnknown : kAllAnswered;
 }
 
 }  // namespace cli

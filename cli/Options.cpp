@@ -187,10 +187,11 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
 std::string HelpText() {
   std::string text =
       "Usage: brelka-cli [OPTIONS] [FILE...]\n"
-      "Checks which domain names are free to register. Reads one name per line from the files,\n"
-      "or from standard input when there is none or the file is '-', in UTF-8. Each line is\n"
-      "cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name is checked\n"
-      "once. Names that cannot be domain names are reported as invalid and sent nowhere.\n"
+      "Checks which domain names are free to register. Reads one name per line from the\n"
+      "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
+      "line is cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name\n"
+      "is checked once. Names that cannot be domain names are reported as invalid and sent\n"
+      "nowhere.\n"
       "\n"
       "Options:\n";
   for (const OptionSpec& spec : kOptions) {
@@ -205,12 +206,13 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Statuses: available, registered, unknown (no answer could be had; the detail says why),\n"
-      "invalid (not a domain name; the detail says why).\n"
-      "Progress and the summary go to standard error; the answers go to standard output.\n"
+      "Statuses: available, registered, unknown (no answer could be had; the detail says\n"
+      "why), invalid (not a domain name; the detail says why). Progress and the summary go\n"
+      "to standard error; the answers go to standard output.\n"
       "\n"
-      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or there\n"
-      "was no valid name to check; 2 a usage or input error; 130 interrupted (Ctrl+C).\n";
+      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
+      "there was no valid name to check; 2 a usage, input or output error; 130 interrupted\n"
+      "by Ctrl+C.\n";
   return text;
 }
 

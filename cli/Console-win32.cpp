@@ -56,11 +56,12 @@ bool Write(Stream stream, std::string_view utf8) {
     for (std::size_t done = 0; done < wide.size();) {
       DWORD written = 0;
       const DWORD part = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));
-      if (!WriteConsoleW(handle, wide.data() + done, part, &written, nullptr) || written == 0)
-        return;
+      if (!WriteConsoleW(handle, wide.data() + done, part, &written, nullptr) || written == 0) {
+        return false;
+      }
       done += written;
     }
-    return;
+    return true;
   }
   while (!utf8.empty()) {
     DWORD written = 0;

@@ -1,0 +1,219 @@
+#include "Options.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace cli {
+namespace {
+
+using Error = std::optional<std::string>;
+
+Error SetFormat(Options& options, std::string_view value) {
+  constexpr std::pair<std::string_view, Format> kFormats[] = {
+      {"list", Format::List}, {"tsv", Format::Tsv}, {"csv", Format::Csv}, {"json", Format::Json}};
+  for (const auto& [name, format] : kFormats) {
+    if (value == name) {
+      options.format = format;
+      return std::nullopt;
+    }
+  }
+  return "unknown format '" + std::string(value) + "' (list, tsv, csv or json)";
+}
+
+Error SetSource(Options& options, std::string_view value) {
+  if (value != "registrar") return "unknown source '" + std::string(value) + "' (registrar)";
+  options.source = value;
+  return std::nullopt;
+}
+
+// Only the scheme, host and port are the user's; the paths stay the registrar's own.
+Error SetRegistrar(Options& options, std::string_view value) {
+  std::string_view rest = value;
+  for (std::string_view scheme : {"http://", "https://"}) {
+    if (rest.starts_with(scheme)) {
+      rest.remove_prefix(scheme.size());
+      break;
+    }
+  }
+  if (rest.size() == value.size()) {
+    return "--registrar needs an http:// or https:// address: '" + std::string(value) + "'";
+  }
+  if (rest.ends_with('/')) rest.remove_suffix(1);
+  const bool hostOnly = !rest.empty() && std::none_of(rest.begin(), rest.end(), [](char c) {
+    return c == '/' || c == '?' || c == '#' || c == '@' || static_cast<unsigned char>(c) <= 0x20;
+  });
+  if (!hostOnly) {
+    return "--registrar takes a scheme, host and port only: '" + std::string(value) + "'";
+  }
+  options.registrar = std::string(value.substr(0, value.size() - (value.ends_with('/') ? 1 : 0)));
+  return std::nullopt;
+}
+
+constexpr OptionSpec kOptions[] = {
+    {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
+     [](Options& o, std::string_view) -> Error {
+       o.format = Format::Tsv;
+       return std::nullopt;
+     }},
+    {"--format", 'f', "FORMAT",
+     "list: the available names, one per line (the default); tsv: name, status and detail, "
+     "tab-separated; csv: the same as CSV with a header line; json: one JSON object per line, "
+     "with the keys name, status and detail",
+     SetFormat},
+    {"--quiet", 'q', "", "no progress line and no summary on standard error",
+     [](Options& o, std::string_view) -> Error {
+       o.quiet = true;
+       return std::nullopt;
+     }},
+    {"--source", 0, "SOURCE", "where the answers come from: registrar (the default)", SetSource},
+    {"--registrar", 0, "URL",
+     "the registrar's scheme, host and port, as http://host:port (the paths stay the same)",
+     SetRegistrar},
+    {"--demo", 0, "", "check against the built-in registrar simulator, offline",
+     [](Options& o, std::string_view) -> Error {
+       o.demo = true;
+       return std::nullopt;
+     }},
+    {"--help", 'h', "", "show this help and exit",
+     [](Options& o, std::string_view) -> Error {
+       o.help = true;
+       return std::nullopt;
+     }},
+    {"--version", 'V', "", "show the version and exit",
+     [](Options& o, std::string_view) -> Error {
+       o.version = true;
+       return std::nullopt;
+     }},
+};
+
+const OptionSpec* FindLong(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+const OptionSpec* FindShort(char name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.shortName != 0 && spec.shortName == name) return &spec;
+  }
+  return nullptr;
+}
+
+constexpr std::size_t kHelpColumn = 24;
+constexpr std::size_t kHelpWidth = 80;
+
+// Words joined into lines that end before kHelpWidth, each after the first indented to
+// kHelpColumn.
+std::string Wrapped(std::string_view words) {
+  std::string text;
+  std::size_t column = kHelpColumn;
+  while (!words.empty()) {
+    const std::size_t space = words.find(' ');
+    const std::string_view word = words.substr(0, space);
+    if (column > kHelpColumn && column + 1 + word.size() > kHelpWidth) {
+      text += "\n" + std::string(kHelpColumn, ' ');
+      column = kHelpColumn;
+    } else if (column > kHelpColumn) {
+      text += ' ';
+      ++column;
+    }
+    text += word;
+    column += word.size();
+    words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::span<const OptionSpec> OptionTable() {
+  return kOptions;
+}
+
+web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
+  Options options;
+  bool onlyFiles = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (onlyFiles || arg == "-" || !arg.starts_with('-')) {
+      options.files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyFiles = true;
+      continue;
+    }
+    // --name, --name=value, --name value; -x, -x value, -xvalue, and flags bundled as -aq.
+    std::vector<std::pair<const OptionSpec*, std::string>> given;  // with the name as written
+    std::optional<std::string> value;
+    if (arg.starts_with("--")) {
+      const std::size_t equals = arg.find('=');
+      const OptionSpec* spec = FindLong(std::string_view(arg).substr(0, equals));
+      if (!spec) return web::Failure{"unknown option '" + arg.substr(0, equals) + "'"};
+      given.emplace_back(spec, std::string(spec->name));
+      if (equals != std::string::npos) value = arg.substr(equals + 1);
+    } else {
+      for (std::size_t k = 1; k < arg.size(); ++k) {
+        const OptionSpec* spec = FindShort(arg[k]);
+        if (!spec) return web::Failure{"unknown option '-" + std::string(1, arg[k]) + "'"};
+        given.emplace_back(spec, "-" + std::string(1, arg[k]));
+        if (!spec->valueName.empty()) {
+          if (k + 1 < arg.size()) value = arg.substr(k + 1);
+          break;
+        }
+      }
+    }
+    for (const auto& [spec, shown] : given) {
+      const bool last = &shown == &given.back().second;
+      if (spec->valueName.empty()) {
+        if (last && value) return web::Failure{"option '" + shown + "' takes no value"};
+        (void)spec->apply(options, "");
+        continue;
+      }
+      if (!value) {
+        if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
+        value = args[++i];
+      }
+      if (Error error = spec->apply(options, *value)) return web::Failure{*error};
+    }
+  }
+  if (options.demo && options.registrar) {
+    return web::Failure{"--demo and --registrar cannot be used together"};
+  }
+  return options;
+}
+
+std::string HelpText() {
+  std::string text =
+      "Usage: brelka-cli [OPTIONS] [FILE...]\n"
+      "Checks which domain names are free to register. Reads one name per line from the\n"
+      "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
+      "line is cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name\n"
+      "is checked once. Names that cannot be domain names are reported as invalid and sent\n"
+      "nowhere.\n"
+      "\n"
+      "Options:\n";
+  for (const OptionSpec& spec : kOptions) {
+    std::string left = "  ";
+    left += spec.shortName ? std::string("-") + spec.shortName + ", " : std::string("    ");
+    left += spec.name;
+    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+    // The description starts in its column, on a line of its own after a long option.
+    left = left.size() < kHelpColumn ? left + std::string(kHelpColumn - left.size(), ' ')
+                                     : left + "\n" + std::string(kHelpColumn, ' ');
+    text += left + Wrapped(spec.help) + "\n";
+  }
+  text +=
+      "\n"
+      "Statuses: available, registered, unknown (no answer could be had; the detail says\n"
+      "why), invalid (not a domain name; the detail says why). Progress and the summary go\n"
+      "to standard error; the answers go to standard output.\n"
+      "\n"
+      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
+      "there was no valid name to check; 2 a usage, input or output error; 130 interrupted\n"
+      "by Ctrl+C.\n";
+  return text;
+}
+
+}  // namespace cli

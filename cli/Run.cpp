@@ -1,0 +1,238 @@
+#include "Run.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include "Console.h"
+#include "Formats.h"
+#include "Interrupt.h"
+#include "NameReader.h"
+#include "Options.h"
+#include "Progress.h"
+#include "check/NameList.h"
+#include "check/NameRules.h"
+#include "check/RegistrarSource.h"
+#include "web/HttpRequest.h"
+
+#ifndef BRELKA_VERSION
+#define BRELKA_VERSION "unknown"
+#endif
+
+namespace cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int UsageError(const std::string& message) {
+  Write(Stream::Err, "brelka-cli: " + message + "\n");
+  return kUsageError;
+}
+
+web::Status ReadNamesFromStandardInput(check::NameList& list) {
+  NameReader reader("<stdin>", list);
+  if (web::Status read =
+          ReadStandardInput([&reader](std::string_view bytes) { return reader.Feed(bytes); });
+      !read) {
+    return read;
+  }
+  return reader.Finish();
+}
+
+web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& list) {
+  if (files.empty()) return ReadNamesFromStandardInput(list);
+  for (const std::string& file : files) {
+    if (file == "-") {
+      if (web::Status read = ReadNamesFromStandardInput(list); !read) return read;
+      continue;
+    }
+    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      return web::Failure{"cannot read '" + file + "': it is a folder"};
+    }
+    if (web::Status read = ReadNames(in, file, list); !read) return read;
+  }
+  return web::Ok();
+}
+
+// Standard output, written in input order: an answer goes out once every name before it has
+// been answered, in blocks, so that a long check shows its first answers early.
+class AnswerWriter {
+ public:
+  // beforeWrite runs before anything goes out, so that a progress line on the same terminal
+  // can make way.
+  AnswerWriter(Format format, const std::vector<std::u16string>& names,
+               std::vector<std::optional<check::Answer>>& answers,
+               std::function<void()> beforeWrite)
+      : format_(format), names_(names), answers_(answers), beforeWrite_(std::move(beforeWrite)) {
+    buffer_ = FormatHeader(format);
+  }
+
+  // Writes what is answered, up to the first name that is not.
+  void WriteReady() {
+    while (next_ < names_.size() && answers_[next_]) Take(next_++);
+    if (buffer_.size() >= 64 * 1024 || Clock::now() - flushed_ > std::chrono::milliseconds(200)) {
+      Flush();
+    }
+  }
+
+  // Writes every answered name that is left, skipping those without an answer. False when any
+  // of the answers could not be written.
+  bool WriteRest() {
+    for (; next_ < names_.size(); ++next_) {
+      if (answers_[next_]) Take(next_);
+    }
+    Flush();
+    return !failed_;
+  }
+
+ private:
+  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i]); }
+  void Flush() {
+    if (buffer_.empty()) return;
+    beforeWrite_();
+    if (!Write(Stream::Out, buffer_)) failed_ = true;
+    buffer_.clear();
+    flushed_ = Clock::now();
+  }
+
+  Format format_;
+  const std::vector<std::u16string>& names_;
+  std::vector<std::optional<check::Answer>>& answers_;
+  std::function<void()> beforeWrite_;
+  bool failed_ = false;
+  std::size_t next_ = 0;
+  std::string buffer_;
+  Clock::time_point flushed_ = Clock::now();
+};
+
+std::unique_ptr<check::Source> OpenSource(const Options& options, web::HttpSession& session,
+                                          const std::string& registrarBase) {
+  (void)options;  // one source for now; --source only accepts "registrar"
+  return std::make_unique<check::RegistrarSource>(
+      session, std::u16string(registrarBase.begin(), registrarBase.end()));
+}
+
+// The names split into those answered here as invalid and those a source must check.
+struct Judged {
+  std::vector<std::optional<check::Answer>> answers;  // by position in the list
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;  // of each valid name in the list
+};
+
+Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
+  Judged judged;
+  judged.answers.resize(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (auto reason = check::InvalidReason(names[i])) {
+      check::Answer& answer = judged.answers[i].emplace();
+      answer.status = check::Status::Invalid;
+      answer.detail = std::move(*reason);
+      ++counts.invalid;
+    } else {
+      judged.valid.push_back(names[i]);
+      judged.positions.push_back(i);
+    }
+  }
+  return judged;
+}
+
+struct Checked {
+  std::size_t done = 0;
+  bool written = true;
+};
+
+// Checks the valid names and writes every answer as it becomes due.
+Checked CheckAndWrite(const Options& options, const std::string& registrarBase,
+                      const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
+                      std::stop_token stop) {
+  Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  const bool sameTerminal = IsTerminal(Stream::Out);
+  AnswerWriter writer(options.format, names, judged.answers, [&progress, sameTerminal] {
+    if (sameTerminal) progress.Clear();
+  });
+  Checked checked;
+  if (!judged.valid.empty()) {
+    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
+    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
+    source->Check(
+        judged.valid,
+        [&](std::size_t index, check::Answer answer) {
+          if (answer.status == check::Status::Available) ++counts.available;
+          if (answer.status == check::Status::Unknown) ++counts.unknown;
+          judged.answers[judged.positions[index]] = std::move(answer);
+          writer.WriteReady();
+          progress.Update(++checked.done);
+        },
+        stop);
+  }
+  checked.written = writer.WriteRest();
+  progress.Clear();
+  return checked;
+}
+
+}  // namespace
+
+int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
+  PrepareStandardStreams();
+  web::Result<Options> parsed = ParseCommandLine(args);
+  if (!parsed) return UsageError(parsed.error() + " (see --help)");
+  const Options& options = parsed.value();
+  if (options.help) {
+    Write(Stream::Out, HelpText());
+    return kAllAnswered;
+  }
+  if (options.version) {
+    Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\n");
+    return kAllAnswered;
+  }
+  if (options.demo && !startDemo) {
+    return UsageError("--demo is not available in this build: it has no built-in simulator");
+  }
+
+  check::NameList list;
+  if (web::Status read = ReadInputs(options.files, list); !read) return UsageError(read.error());
+  Counts counts;
+  counts.entered = list.Names().size();
+  Judged judged = Judge(list.Names(), counts);
+
+  // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
+  std::stop_source stop;
+  StopOnInterrupt(stop);
+  Demo demo;
+  std::string registrarBase = options.registrar.value_or(
+      std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
+  if (options.demo) {
+    try {
+      demo = startDemo();
+    } catch (const std::exception& e) {
+      Write(Stream::Err,
+            std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");
+      return kSomeUnknown;
+    }
+    registrarBase = demo.baseUrl;
+  }
+
+  const Checked checked =
+      CheckAndWrite(options, registrarBase, list.Names(), judged, counts, stop.get_token());
+  if (!checked.written) {
+    return UsageError("the answers could not all be written to standard output");
+  }
+  if (stop.stop_requested()) {
+    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(checked.done) + " of " +
+                           std::to_string(judged.valid.size()) + " names were checked\n");
+    return kInterruptedExit;
+  }
+  if (!options.quiet) Write(Stream::Err, SummaryText(counts));
+  return counts.unknown > 0 || judged.valid.empty() ? kSomeUnknown : kAllAnswered;
+}
+
+}  // namespace cli

@@ -326,6 +326,8 @@ LRESULT Form1Window::OnDestroy() {
 LRESULT Form1Window::OnControlKey(WPARAM key, HWND control) {
   switch (key) {
     case VK_TAB:
+      // Once the keyboard moves the focus, the focused button shows its focus rectangle.
+      SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
       MoveFocus(control, GetKeyState(VK_SHIFT) < 0);
       return TRUE;
     case VK_RETURN: {

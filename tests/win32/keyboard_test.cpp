@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,14 @@ struct BoxSeen {
   std::wstring text;
   bool hasCancel = false;
   bool hasIcon = false;
+
+  bool operator==(const BoxSeen&) const = default;
 };
+
+void PrintTo(const BoxSeen& box, std::ostream* out) {
+  *out << testing::PrintToString(box.caption) << " " << testing::PrintToString(box.text)
+       << (box.hasCancel ? " OK/Cancel" : " OK") << (box.hasIcon ? " with icon" : " no icon");
+}
 
 BoxSeen Read(HWND box) {
   BoxSeen seen;
@@ -286,6 +294,12 @@ class Keyboard : public ::testing::Test {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
   }
   bool NoBox() const { return MessageBoxOf(program.Id()) == nullptr; }
+  // From the focus at start: Tab to Command2 and Enter empty both boxes.
+  void EmptyTheBoxesWithCommand2() {
+    Press(VK_TAB);
+    Press(VK_RETURN);
+    ASSERT_TRUE(TextComesTo(text1, L""));
+  }
 
   Program program{ThisFolder()};
   HWND form = nullptr;
@@ -323,11 +337,7 @@ TEST_F(Keyboard, EnterAndSpaceClickTheFocusedButtonHoweverItGotThere) {
   ASSERT_TRUE(FocusComesTo(command1));
   for (WORD key : {VK_RETURN, VK_SPACE}) {
     Press(key);
-    const BoxSeen refused = AwaitBox();
-    EXPECT_EQ(refused.text, L"查询必须大于2个,小于500个!");
-    EXPECT_EQ(refused.caption, L"Brelka");
-    EXPECT_FALSE(refused.hasCancel);
-    EXPECT_FALSE(refused.hasIcon);
+    EXPECT_EQ(AwaitBox(), (BoxSeen{L"Brelka", L"查询必须大于2个,小于500个!", false, false}));
     AnswerBox(VK_RETURN);
     EXPECT_TRUE(FocusComesTo(command1));
   }
@@ -357,9 +367,7 @@ TEST_F(Keyboard, EnterAndSpaceClickTheFocusedButtonHoweverItGotThere) {
 }
 
 TEST_F(Keyboard, EnterInABoxBreaksTheLineAtTheCaretAndEscDoesNothing) {
-  Press(VK_TAB);
-  Press(VK_RETURN);  // Command2 empties the input box
-  ASSERT_TRUE(TextComesTo(text1, L""));
+  EmptyTheBoxesWithCommand2();
   Press(VK_TAB);
   Press(VK_TAB);
   ASSERT_TRUE(FocusComesTo(text1));
@@ -406,11 +414,7 @@ TEST_F(Keyboard, AltF4AndTheCloseButtonAskEscCancelsEnterEndsTheProgram) {
   const std::wstring input = TextOf(text1);
 
   PressWith(VK_MENU, VK_F4);
-  const BoxSeen asked = AwaitBox();
-  EXPECT_EQ(asked.caption, L"退出");
-  EXPECT_EQ(asked.text, L"真的退出吗?");
-  EXPECT_TRUE(asked.hasCancel);
-  EXPECT_TRUE(asked.hasIcon);
+  EXPECT_EQ(AwaitBox(), (BoxSeen{L"退出", L"真的退出吗?", true, true}));
   AnswerBox(VK_ESCAPE);
   EXPECT_FALSE(program.Ended(0ms));
   EXPECT_TRUE(FocusComesTo(text1));
@@ -448,9 +452,7 @@ TEST_F(Keyboard, FiveThousandPastedNamesAreRefused) {
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
 
-  Press(VK_TAB);
-  Press(VK_RETURN);  // Command2 empties the input box
-  ASSERT_TRUE(TextComesTo(text1, L""));
+  EmptyTheBoxesWithCommand2();
   Press(VK_TAB);
   Press(VK_TAB);
   ASSERT_TRUE(FocusComesTo(text1));

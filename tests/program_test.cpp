@@ -133,6 +133,14 @@ TEST(ProgramStartUp, OnADisplayTheFailedStartWaitsInAnErrorBoxAndNoWindowAppears
   QProcessEnvironment environment = ChildEnvironment(folder.path());
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   environment.insert(QStringLiteral("DISPLAY"), display.Name());
+#if defined(__SANITIZE_ADDRESS__)
+  // libxkbcommon-x11 hands strndup a name that is not zero-terminated, which strndup allows but
+  // the strict string checks report; the X libraries keep caches to the end of the process that
+  // the leak check reports. The offscreen tests above check the program's own part of this path.
+  environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                     environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                         QStringLiteral(":strict_string_checks=0:detect_leaks=0"));
+#endif
   program.setProcessEnvironment(environment);
   program.start(ProgramBeside(folder, {}), {});
   ASSERT_TRUE(program.waitForStarted(10000));

@@ -2,9 +2,13 @@
 # std::thread works). The runtime libraries are linked statically, so the program needs only
 # DLLs that ship with Windows. CTest runs the test programs under Wine through the emulator.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+# i686 unless a toolchain file that includes this one chose another processor.
+if(NOT BRELKA_MINGW_PROCESSOR)
+  set(BRELKA_MINGW_PROCESSOR i686)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${BRELKA_MINGW_PROCESSOR})
 
-set(BRELKA_MINGW i686-w64-mingw32)
+set(BRELKA_MINGW ${BRELKA_MINGW_PROCESSOR}-w64-mingw32)
 set(CMAKE_C_COMPILER ${BRELKA_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${BRELKA_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${BRELKA_MINGW}-windres)
@@ -21,4 +25,5 @@ add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${BRELKA_WINE_OPTIONS}
+    ${CMAKE_BINARY_DIR}/wineprefix)

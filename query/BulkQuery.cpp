@@ -63,9 +63,14 @@ void BulkQuery::Command1_Click() {
     return;
   }
 
-  // 7-10. Clean in place, one step at a time, so the box shows each step's result.
+  // 7-10. Clean in place, one step at a time, so the box shows each step's result. A step that
+  // changed nothing leaves the box alone: it would show the same text, and a text box given a
+  // long text anew takes its time over every line.
   for (const Replacement& step : kCleaningSteps) {
-    window_.SetText1(ReplaceAll(window_.Text1(), step.what, step.with));
+    const std::u16string before = window_.Text1();
+    if (std::u16string cleaned = ReplaceAll(before, step.what, step.with); cleaned != before) {
+      window_.SetText1(cleaned);
+    }
   }
 
   // 11-13. The submitted list and its bound.

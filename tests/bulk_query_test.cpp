@@ -333,3 +333,17 @@ TEST(StartButton, TheRemovalIsSentSynchronouslyAfterTheHarvest) {
   EXPECT_EQ(removal.headers, headers);
   EXPECT_TRUE(run.session.sent[1].headers.empty());
 }
+
+// The box shows the same text whether or not it is given it again; only a changing step writes.
+TEST(StartButton, GivesTheInputBoxItsTextOnlyWhenACleaningStepChangesIt) {
+  QueryRun clean(Lines(600, u"\r\n"));
+  clean.Click();
+  EXPECT_EQ(clean.window.messages, std::vector<std::u16string>{u"数量不能大于490个"});
+  EXPECT_EQ(clean.window.text1Writes, 0);
+  EXPECT_EQ(clean.window.text1, Lines(600, u"\r\n"));
+
+  QueryRun prefixed(u"www.abc.com\r\nwww.def.net\r\n");
+  prefixed.Click();
+  EXPECT_EQ(prefixed.window.text1Writes, 1);
+  EXPECT_EQ(prefixed.window.text1, u"abc.com\r\ndef.net\r\n");
+}

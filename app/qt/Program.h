@@ -18,7 +18,11 @@ struct ProgramOptions {
 };
 
 // The exit status: 0 after the window closed, non-zero when start-up failed (with the reason on
-// standard error and no window shown).
+// standard error and in an error box, and no main window shown).
 int RunProgram(QApplication& application, const ProgramOptions& options = {});
+
+// Tells why the program cannot start: on standard error always, and in a modal error box that
+// waits for the user where a display shows windows (not on the offscreen and minimal platforms).
+void ReportFailedStart(const std::string& reason);
 
 }  // namespace qtapp

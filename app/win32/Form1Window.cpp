@@ -9,9 +9,12 @@ namespace app::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"BrelkaForm1";
-// Control identifiers stay clear of IDOK and IDCANCEL, which keyboard navigation sends for
-// Enter and Esc: no button of this window is a default or cancel button.
+// Control identifiers stay clear of IDOK and IDCANCEL: no button of this window is a default or
+// cancel button.
 constexpr int kFirstControlId = 100;
+// A key pressed in a control, offered to the window first: wParam the virtual key, lParam the
+// control. The answer is non-zero when the window used the key up.
+constexpr UINT kControlKey = WM_APP + 1;
 // The program's icon in the resource script.
 constexpr int kIconId = 1;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -89,13 +92,19 @@ web::Status Form1Window::Open(int showCommand) {
     return loaded;
   }
   ShowWindow(window_, showCommand);
+  shown_ = true;
   UpdateWindow(window_);
   SetFocus(ControlHandle(form.initialFocus));
   return web::Ok();
 }
 
+// The dialog manager is not used: multi-line edit controls claim Tab and Esc from it, and it
+// clicks a focused button on Enter only by way of a default button, which this window has none of.
 bool Form1Window::PreTranslate(MSG& message) {
-  return window_ && !gone_ && IsDialogMessageW(window_, &message);
+  if (!window_ || gone_ || message.message != WM_KEYDOWN || !IsChild(window_, message.hwnd))
+    return false;
+  return SendMessageW(window_, kControlKey, message.wParam,
+                      reinterpret_cast<LPARAM>(message.hwnd)) != 0;
 }
 
 HWND Form1Window::ControlHandle(ControlId id) const {
@@ -141,6 +150,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnSetFocus();
     case WM_DESTROY:
       return OnDestroy();
+    case kControlKey:
+      return OnControlKey(wParam, reinterpret_cast<HWND>(lParam));
     default:
       return DefWindowProcW(window_, message, wParam, lParam);
   }
@@ -152,7 +163,7 @@ LRESULT Form1Window::OnCreate() {
   for (const ControlSpec& entry : form.controls)
     if (!CreateControl(entry)) return -1;
 
-  // Tab moves through the controls in window order, so the focus order goes to the end of it.
+  // The window order follows the focus order too, for tools that walk the tab stops.
   for (ControlId id : form.focusOrder)
     SetWindowPos(ControlHandle(id), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -301,10 +312,54 @@ LRESULT Form1Window::OnSetFocus() {
   return 0;
 }
 
+// A window that failed to open was never seen; its end is reported by whoever opened it, and a
+// quit message would close that report at once.
 LRESULT Form1Window::OnDestroy() {
   gone_ = true;
-  PostQuitMessage(0);
+  if (shown_) PostQuitMessage(0);
   return 0;
+}
+
+// Tab and Shift+Tab walk the focus order from any control, text boxes included, and never reach
+// the text. Enter and Space click the focused button (Space through the button itself); in a
+// text box Enter breaks the line. Esc does nothing anywhere: there is no cancel button.
+LRESULT Form1Window::OnControlKey(WPARAM key, HWND control) {
+  switch (key) {
+    case VK_TAB:
+      // Once the keyboard moves the focus, the focused button shows its focus rectangle.
+      SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      MoveFocus(control, GetKeyState(VK_SHIFT) < 0);
+      return TRUE;
+    case VK_RETURN: {
+      auto found = specs_.find(control);
+      if (found == specs_.end() || found->second->kind != ControlKind::Button) return FALSE;
+      if (IsWindowEnabled(control))
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+      return TRUE;
+    }
+    case VK_ESCAPE:
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+// Skips a control that cannot take the focus now (Command1 during a query).
+void Form1Window::MoveFocus(HWND from, bool backwards) {
+  const std::vector<ControlId>& order = Form1Layout().focusOrder;
+  const std::size_t count = order.size();
+  std::size_t at = backwards ? 0 : count - 1;
+  for (std::size_t i = 0; i < count; ++i)
+    if (ControlHandle(order[i]) == from) at = i;
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t next = backwards ? (at + count - step) % count : (at + step) % count;
+    HWND target = ControlHandle(order[next]);
+    if (target && IsWindowEnabled(target) && IsWindowVisible(target)) {
+      SetFocus(target);
+      return;
+    }
+  }
 }
 
 LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {

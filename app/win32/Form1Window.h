@@ -33,7 +33,8 @@ class Form1Window final : public query::WindowState {
   // with the focus on Command1. A failure leaves no window behind.
   web::Status Open(int showCommand = SW_SHOWNORMAL);
 
-  // Gives the message to the window's keyboard navigation; true when it was used up there.
+  // Offers a key pressed in one of the window's controls to the window procedure before the
+  // control sees it; true when the window used it up (focus moves, button clicks).
   bool PreTranslate(MSG& message);
 
   HWND Handle() const { return window_; }
@@ -66,6 +67,9 @@ class Form1Window final : public query::WindowState {
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnSetFocus();
   LRESULT OnDestroy();
+  LRESULT OnControlKey(WPARAM key, HWND control);
+
+  void MoveFocus(HWND from, bool backwards);
 
   bool CreateControl(const ControlSpec& entry);
   HFONT FontFor(const FontSpec& entry);
@@ -79,6 +83,8 @@ class Form1Window final : public query::WindowState {
   std::u16string caption_;
   HWND window_ = nullptr;
   bool gone_ = false;
+  // Set once the window has been shown: only then does its end end the program.
+  bool shown_ = false;
   int dpi_ = 96;
   HWND lastFocus_ = nullptr;
   WNDPROC text1DefaultProc_ = nullptr;

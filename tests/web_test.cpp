@@ -73,7 +73,9 @@ TEST(DecodeBytes, UnknownCharsetFails) {
   }
 }
 
-TEST(DecodeBytes, LargeInputDecodesInLinearTime) {
+// A decoder that rescans what it has decoded would take hours on 16 MiB; the bound only catches
+// that, on a loaded machine too. How fast decoding is, the micro-benchmark measures.
+TEST(DecodeBytes, LargeInputDecodesWithoutRescanning) {
   std::string block;
   for (int i = 0; i < 40; ++i) block += std::string(kChineseGb) + "<td>abc.com</td>";
   block += "\xFF";
@@ -88,7 +90,7 @@ TEST(DecodeBytes, LargeInputDecodesInLinearTime) {
   EXPECT_EQ(text.value().substr(0, 20), u"中文域名<td>abc.com</td>");
   EXPECT_EQ(std::count(text.value().begin(), text.value().end(), u'\uFFFD'),
             std::ptrdiff_t(page.size() / block.size()));
-  EXPECT_LT(took, 1s);
+  EXPECT_LT(took, 30s);
 }
 
 // ---------------------------------------------------------------------------------------------

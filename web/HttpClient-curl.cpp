@@ -221,6 +221,9 @@ std::vector<std::unique_ptr<Transfer>> CurlClient::CollectEnded() {
       long status = 0;
       (void)curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &status);
       t->reply.status = int(status);
+      char* url = nullptr;
+      (void)curl_easy_getinfo(t->easy, CURLINFO_EFFECTIVE_URL, &url);
+      t->reply.url = url ? url : t->request.url;
     }
     if (!t->reply.ok()) {
       t->reply.headers.clear();

@@ -41,6 +41,8 @@ struct Reply {
   // Empty when a response arrived (of any status); otherwise why the exchange failed.
   std::string failure;
   int status = 0;
+  // The address that gave the final response, after any redirects.
+  std::string url;
   // The final response's headers, names lower-cased, in the order received.
   std::vector<std::pair<std::string, std::string>> headers;
   std::string body;

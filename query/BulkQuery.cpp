@@ -10,6 +10,7 @@
 #include "Cleaning.h"
 #include "Harvesting.h"
 #include "LowerCase.h"
+#include "RegistrarRequests.h"
 #include "Splitting.h"
 
 namespace query {
@@ -22,12 +23,6 @@ constexpr std::u16string_view kTooMany = u"数量不能大于490个";
 constexpr std::u16string_view kAllRegistered = u"您查询的域名全部已经被注册!!";
 constexpr std::u16string_view kQueryFailed = u"查询失败,请检查网络连接后重试";
 constexpr std::u16string_view kIdle = u".";
-
-constexpr std::u16string_view kSearchPath = u"/domains/searchbulk.aspx";
-constexpr std::u16string_view kRemovePath =
-    u"/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true";
-constexpr std::u16string_view kFormType = u"application/x-www-form-urlencoded";
-constexpr std::u16string_view kProgId = u"msxml2.xmlhttp";
 
 // The highest element index a query may hold: 491 elements, empty ones included.
 constexpr std::int16_t kHighestElementIndex = 490;
@@ -136,14 +131,7 @@ web::Status BulkQuery::ReleasePending() {
 }
 
 web::Status BulkQuery::PostForm(std::u16string_view path, std::u16string_view body) {
-  auto request = session_.CreateObject(kProgId);
-  if (!request) return web::Failure{request.error()};
-  web::HttpRequest& post = *request.value();
-  if (auto opened = post.Open(u"POST", registrarBase_ + std::u16string(path), false); !opened) {
-    return opened;
-  }
-  (void)post.setRequestHeader(u"Content-Type", kFormType);
-  return post.send(body);
+  return query::PostForm(session_, registrarBase_ + std::u16string(path), body);
 }
 
 }  // namespace query

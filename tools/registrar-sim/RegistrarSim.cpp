@@ -420,7 +420,13 @@ void RegistrarSim::Impl::Answer(const httplib::Request& req, httplib::Response& 
   size_t changedNames = 0;
   {
     std::lock_guard lock(mutex);
-    behaviour = behaviours[*endpoint];
+    Behaviour& set = behaviours[*endpoint];
+    if (set.skip > 0) {
+      --set.skip;
+    } else {
+      behaviour = set;
+      if (set.times > 0 && --set.times == 0) set = Behaviour{};
+    }
     const bool takeEffect = behaviour.takeEffect.value_or(behaviour.status < 400);
     Selection& selection = sessions[session];
     if (takeEffect && *endpoint == Endpoint::Search) {

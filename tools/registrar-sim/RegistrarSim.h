@@ -64,6 +64,12 @@ struct Behaviour {
   std::optional<std::size_t> resetAfter{};  // send the headers and this many bytes, then reset
   // Move the session's selection to a new session cookie and set that cookie in this answer.
   bool renewSession = false;
+
+  // Which requests the behaviour applies to, counted from Set(): the first `skip` requests of
+  // the endpoint are answered normally, then `times` requests (0: all the rest) get this
+  // behaviour, after which the endpoint behaves normally again.
+  std::size_t skip = 0;
+  std::size_t times = 0;
 };
 
 class RegistrarSim {

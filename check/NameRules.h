@@ -1,0 +1,25 @@
+// Whether a cleaned, lower-cased name can be a domain name at all, judged before anything is
+// sent: it needs a dot, no empty label, labels of at most 63 octets and at most 253 octets in
+// all (counted as the name goes into DNS, each non-ASCII label in its "xn--" form), and only
+// letters, digits, hyphens and the dots between labels. Non-ASCII letters count as letters,
+// with the marks and digits of their scripts. It does not ask whether a registry sells the name.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace check {
+
+inline constexpr std::size_t kMaxLabelOctets = 63;
+inline constexpr std::size_t kMaxNameOctets = 253;
+
+// Why the name cannot be a domain name ("no dot", "empty label", ...), or nothing when it can.
+std::optional<std::u16string> InvalidReason(std::u16string_view name);
+
+// The length of a label in the form DNS carries it: itself when it is ASCII, else "xn--" and its
+// Punycode encoding (RFC 3492).
+std::size_t LabelOctets(std::u32string_view label);
+
+}  // namespace check

@@ -1,0 +1,99 @@
+#include "RegistrarSource.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_set>
+#include <utility>
+
+#include "query/Cleaning.h"
+#include "query/Harvesting.h"
+#include "query/LowerCase.h"
+#include "query/RegistrarRequests.h"
+#include "query/Splitting.h"
+#include "web/Module1.h"
+
+namespace check {
+namespace {
+
+Answer WithStatus(Status status, std::u16string detail = {}) {
+  Answer answer;
+  answer.status = status;
+  answer.detail = std::move(detail);
+  return answer;
+}
+
+}  // namespace
+
+// What the query's waits need of their caller: there is no window here, only the request to
+// stop, which ends a wait as if the window had gone. Each read of a request's state itself waits
+// briefly for the network, so nothing spins.
+class RegistrarSource::StopPump final : public web::MessagePump {
+ public:
+  explicit StopPump(std::stop_token stop) : stop_(std::move(stop)) {}
+  void ProcessPendingMessages() override {}
+  bool WindowGone() const override { return stop_.stop_requested(); }
+
+ private:
+  std::stop_token stop_;
+};
+
+RegistrarSource::RegistrarSource(web::HttpSession& session, std::u16string registrarBase)
+    : session_(session), registrarBase_(std::move(registrarBase)) {}
+
+void RegistrarSource::Check(std::span<const std::u16string> names, const Report& report,
+                            std::stop_token stop) {
+  StopPump pump(stop);
+  for (std::size_t first = 0; first < names.size() && !stop.stop_requested(); first += kChunkSize) {
+    CheckChunk(names.subspan(first, std::min(kChunkSize, names.size() - first)), first, report,
+               pump);
+  }
+}
+
+void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::size_t first,
+                                 const Report& report, StopPump& pump) {
+  // A failure while stopping is the stop, not the registrar's: those names stay unanswered.
+  auto fail = [&](std::u16string reason) {
+    if (pump.WindowGone()) return;
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+      report(first + i, WithStatus(Status::Unknown, reason));
+    }
+  };
+
+  // The chunk as the window's input box would hold it, then as the window submits it.
+  std::u16string text;
+  for (const std::u16string& name : chunk) text.append(name).append(u"\r\n");
+  text.resize(text.size() - 2);
+  const std::u16string searchUrl = registrarBase_ + std::u16string(query::kSearchPath);
+  if (web::Status searched = query::PostForm(session_, searchUrl,
+                                             query::SearchBody(query::SubmittedList(text)), &pump);
+      !searched) {
+    const std::string& why = searched.error();
+    return fail(u"search failed: " + std::u16string(why.begin(), why.end()));
+  }
+
+  const std::optional<std::u16string> page = web::FetchText(session_, searchUrl, pump);
+  if (!page) return fail(u"the selection page could not be fetched");
+  auto harvested = query::HarvestNames(*page);
+  if (!harvested) {
+    const std::string& why = harvested.error();
+    return fail(u"the selection page could not be read: " + std::u16string(why.begin(), why.end()));
+  }
+
+  const std::u16string listed = query::ToLower(harvested.value().lines);
+  std::unordered_set<std::u16string_view> available;
+  for (std::u16string_view line : query::Split(listed, u"\r\n")) available.insert(line);
+  for (std::size_t i = 0; i < chunk.size(); ++i) {
+    const bool free = available.contains(chunk[i]);
+    report(first + i, WithStatus(free ? Status::Available : Status::Registered));
+  }
+
+  // The answers stand whatever the removal does; it only keeps the registrar's pending
+  // selection from growing with every chunk.
+  if (pump.WindowGone()) return;
+  if (auto body = query::RemovalBody(listed)) {
+    (void)query::PostForm(session_, registrarBase_ + std::u16string(query::kRemovePath),
+                          body.value(), &pump);
+  }
+}
+
+}  // namespace check

@@ -1,0 +1,20 @@
+// How answers are written to standard output, one name per line, in UTF-8: the list of
+// available names, TSV, CSV (RFC 4180) or JSON Lines. These formats are what scripts read, so
+// their columns and keys stay as they are.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Options.h"
+#include "check/Answer.h"
+
+namespace cli {
+
+// What goes before the first answer: CSV's header line, else nothing.
+std::string FormatHeader(Format format);
+
+// One answer as its line, with its line break; empty when the format leaves the name out.
+std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer);
+
+}  // namespace cli

@@ -1,0 +1,110 @@
+#include "NameReader.h"
+
+#include <utility>
+
+namespace cli {
+
+bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
+  out.clear();
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+      out.push_back(lead);
+      ++i;
+      continue;
+    }
+    std::size_t length = 0;
+    char32_t c = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      c = lead & 0x0F;
+      if (lead == 0xE0) low = 0xA0;   // overlong
+      if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      c = lead & 0x07;
+      if (lead == 0xF0) low = 0x90;   // overlong
+      if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+    } else {
+      return false;
+    }
+    if (bytes.size() - i < length || byte(i + 1) < low || byte(i + 1) > high) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((byte(i + k) & 0xC0) != 0x80) return false;
+      c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    if (c >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(c));
+    }
+    i += length;
+  }
+  return true;
+}
+
+NameReader::NameReader(std::string inputName, check::NameList& list)
+    : inputName_(std::move(inputName)), list_(list) {}
+
+web::Status NameReader::Feed(std::string_view bytes) {
+  for (;;) {
+    const std::size_t end = bytes.find('\n');
+    if (end == std::string_view::npos) break;
+    web::Status taken = web::Ok();
+    if (pending_.empty()) {
+      taken = TakeLine(bytes.substr(0, end));
+    } else {
+      pending_.append(bytes.substr(0, end));
+      taken = TakeLine(pending_);
+      pending_.clear();
+    }
+    if (!taken) return taken;
+    bytes.remove_prefix(end + 1);
+  }
+  pending_.append(bytes);
+  return web::Ok();
+}
+
+web::Status NameReader::Finish() {
+  if (pending_.empty()) return web::Ok();
+  web::Status taken = TakeLine(pending_);
+  pending_.clear();
+  return taken;
+}
+
+web::Status NameReader::TakeLine(std::string_view line) {
+  ++lineNumber_;
+  if (atStart_) {
+    atStart_ = false;
+    if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+  }
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  std::u16string text;
+  if (!DecodeUtf8(line, text)) {
+    return web::Failure{inputName_ + ":" + std::to_string(lineNumber_) + ": invalid UTF-8"};
+  }
+  list_.AddLine(text);
+  return web::Ok();
+}
+
+web::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list) {
+  NameReader reader(inputName, list);
+  std::string buffer(64 * 1024, '\0');
+  while (in) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got == 0) break;
+    if (web::Status fed = reader.Feed(std::string_view(buffer).substr(0, got)); !fed) return fed;
+  }
+  if (in.bad()) return web::Failure{inputName + ": cannot be read"};
+  return reader.Finish();
+}
+
+}  // namespace cli

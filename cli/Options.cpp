@@ -1,0 +1,196 @@
+#include "Options.h"
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+using Error = std::optional<std::string>;
+
+Error SetFormat(Options& options, std::string_view value) {
+  if (value == "list")
+    options.format = Format::List;
+  else if (value == "tsv")
+    options.format = Format::Tsv;
+  else if (value == "csv")
+    options.format = Format::Csv;
+  else if (value == "json")
+    options.format = Format::Json;
+  else
+    return "unknown format '" + std::string(value) + "' (list, tsv, csv or json)";
+  return std::nullopt;
+}
+
+Error SetSource(Options& options, std::string_view value) {
+  if (value != "registrar") return "unknown source '" + std::string(value) + "' (registrar)";
+  options.source = value;
+  return std::nullopt;
+}
+
+// Only the scheme, host and port are the user's; the paths stay the registrar's own.
+Error SetRegistrar(Options& options, std::string_view value) {
+  std::string_view rest = value;
+  if (rest.starts_with("http://"))
+    rest.remove_prefix(7);
+  else if (rest.starts_with("https://"))
+    rest.remove_prefix(8);
+  else
+    return "--registrar needs an http:// or https:// address: '" + std::string(value) + "'";
+  if (rest.ends_with('/')) rest.remove_suffix(1);
+  const bool hostOnly = !rest.empty() && std::none_of(rest.begin(), rest.end(), [](char c) {
+    return c == '/' || c == '?' || c == '#' || c == '@' || static_cast<unsigned char>(c) <= 0x20;
+  });
+  if (!hostOnly) {
+    return "--registrar takes a scheme, host and port only: '" + std::string(value) + "'";
+  }
+  options.registrar = std::string(value.substr(0, value.size() - (value.ends_with('/') ? 1 : 0)));
+  return std::nullopt;
+}
+
+constexpr OptionSpec kOptions[] = {
+    {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
+     [](Options& o, std::string_view) -> Error {
+       o.format = Format::Tsv;
+       return std::nullopt;
+     }},
+    {"--format", 'f', "FORMAT",
+     "list: the available names, one per line (the default); tsv: name, status and detail, "
+     "tab-separated; csv: the same as CSV with a header line; json: one JSON object per line",
+     SetFormat},
+    {"--quiet", 'q', "", "no progress line and no summary on standard error",
+     [](Options& o, std::string_view) -> Error {
+       o.quiet = true;
+       return std::nullopt;
+     }},
+    {"--source", 0, "SOURCE", "where the answers come from: registrar (the default)", SetSource},
+    {"--registrar", 0, "URL",
+     "the registrar's scheme, host and port, as http://host:port (the paths stay the same)",
+     SetRegistrar},
+    {"--demo", 0, "", "check against the built-in registrar simulator, offline",
+     [](Options& o, std::string_view) -> Error {
+       o.demo = true;
+       return std::nullopt;
+     }},
+    {"--help", 'h', "", "show this help and exit",
+     [](Options& o, std::string_view) -> Error {
+       o.help = true;
+       return std::nullopt;
+     }},
+    {"--version", 'V', "", "show the version and exit",
+     [](Options& o, std::string_view) -> Error {
+       o.version = true;
+       return std::nullopt;
+     }},
+};
+
+const OptionSpec* FindLong(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+const OptionSpec* FindShort(char name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.shortName != 0 && spec.shortName == name) return &spec;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::span<const OptionSpec> OptionTable() {
+  return kOptions;
+}
+
+web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
+  Options options;
+  bool onlyFiles = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (onlyFiles || arg == "-" || !arg.starts_with('-')) {
+      options.files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyFiles = true;
+      continue;
+    }
+    // --name, --name=value, --name value, -x, -x value, -xvalue.
+    const OptionSpec* spec = nullptr;
+    std::optional<std::string> value;
+    if (arg.starts_with("--")) {
+      const std::size_t equals = arg.find('=');
+      spec = FindLong(std::string_view(arg).substr(0, equals));
+      if (equals != std::string::npos) value = arg.substr(equals + 1);
+    } else {
+      spec = FindShort(arg[1]);
+      if (arg.size() > 2) value = arg.substr(2);
+    }
+    if (!spec) return web::Failure{"unknown option '" + arg + "'"};
+    const std::string shown = arg.starts_with("--") ? std::string(spec->name) : arg.substr(0, 2);
+    if (spec->valueName.empty() && value) {
+      return web::Failure{"option '" + shown + "' takes no value"};
+    }
+    if (!spec->valueName.empty() && !value) {
+      if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
+      value = args[++i];
+    }
+    if (Error error = spec->apply(options, value.value_or(""))) return web::Failure{*error};
+  }
+  if (options.demo && options.registrar) {
+    return web::Failure{"--demo and --registrar cannot be used together"};
+  }
+  return options;
+}
+
+std::string HelpText() {
+  std::string text =
+      "Usage: brelka-cli [OPTIONS] [FILE...]\n"
+      "Checks which domain names are free to register. Reads one name per line from the files,\n"
+      "or from standard input when there is none or the file is '-', in UTF-8. Each line is\n"
+      "cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name is checked\n"
+      "once. Names that cannot be domain names are reported as invalid and sent nowhere.\n"
+      "\n"
+      "Options:\n";
+  for (const OptionSpec& spec : kOptions) {
+    std::string left = "  ";
+    left += spec.shortName ? std::string("-") + spec.shortName + ", " : std::string("    ");
+    left += spec.name;
+    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+    if (left.size() < 24)
+      left.resize(24, ' ');
+    else
+      left += "\n" + std::string(24, ' ');
+    // Wraps the description at 100 columns.
+    std::string line = left;
+    std::size_t column = 24;
+    std::string_view words = spec.help;
+    while (!words.empty()) {
+      const std::size_t space = words.find(' ');
+      const std::string_view word = words.substr(0, space);
+      if (column > 24 && column + 1 + word.size() > 100) {
+        line += "\n" + std::string(24, ' ');
+        column = 24;
+      } else if (column > 24) {
+        line += ' ';
+        ++column;
+      }
+      line += word;
+      column += word.size();
+      words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
+    }
+    text += line + "\n";
+  }
+  text +=
+      "\n"
+      "Statuses: available, registered, unknown (no answer could be had; the detail says why),\n"
+      "invalid (not a domain name; the detail says why).\n"
+      "Progress and the summary go to standard error; the answers go to standard output.\n"
+      "\n"
+      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or there\n"
+      "was no valid name to check; 2 a usage or input error; 130 interrupted (Ctrl+C).\n";
+  return text;
+}
+
+}  // namespace cli

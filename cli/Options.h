@@ -1,0 +1,46 @@
+// The command line of brelka-cli: what the user asked for, and the one table of options that
+// both the parser and --help read. Parsing only records and checks the words; it opens no file
+// and makes no request.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "web/Result.h"
+
+namespace cli {
+
+enum class Format { List, Tsv, Csv, Json };
+
+struct Options {
+  std::vector<std::string> files;  // "-" is standard input; none: standard input
+  Format format = Format::List;
+  bool quiet = false;
+  std::string source = "registrar";
+  // Scheme, host and port of the registrar, without a path.
+  std::optional<std::string> registrar;
+  bool demo = false;
+  bool help = false;
+  bool version = false;
+};
+
+struct OptionSpec {
+  std::string_view name;       // "--format"
+  char shortName;              // 'f', or 0 for none
+  std::string_view valueName;  // "FORMAT"; empty for an option that takes no value
+  std::string_view help;
+  // Records the option; returns what is wrong with its value, if anything.
+  std::optional<std::string> (*apply)(Options& options, std::string_view value);
+};
+
+std::span<const OptionSpec> OptionTable();
+
+// Fails with a one-line message naming the problem.
+web::Result<Options> ParseCommandLine(std::span<const std::string> args);
+
+std::string HelpText();
+
+}  // namespace cli

@@ -1,0 +1,45 @@
+// What the person at the terminal reads on standard error: a progress line redrawn in place
+// (names done of the total, names per second, time left) and the summary at the end.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+namespace cli {
+
+class Progress {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  // shown: whether standard error is a terminal that wants the line.
+  Progress(std::size_t total, bool shown);
+
+  // Redraws the line, at most ten times a second, and always for the last name.
+  void Update(std::size_t done);
+  // Blanks the line, so that what follows starts on a clean one.
+  void Clear();
+
+  // The line as drawn after `elapsed`, without the carriage return that redraws it.
+  static std::string Line(std::size_t done, std::size_t total, Clock::duration elapsed);
+
+ private:
+  std::size_t total_;
+  bool shown_;
+  Clock::time_point started_ = Clock::now();
+  Clock::time_point drawn_{};
+  std::size_t width_ = 0;
+};
+
+struct Counts {
+  std::size_t entered = 0;
+  std::size_t available = 0;
+  std::size_t unknown = 0;
+  std::size_t invalid = 0;
+};
+
+// "共输入N个，其中M个可以注册", then the unknown and invalid names when there are any, and a
+// line break.
+std::string SummaryText(const Counts& counts);
+
+}  // namespace cli

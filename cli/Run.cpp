@@ -1,0 +1,194 @@
+#include "Run.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include "Console.h"
+#include "Formats.h"
+#include "Interrupt.h"
+#include "NameReader.h"
+#include "Options.h"
+#include "Progress.h"
+#include "check/NameList.h"
+#include "check/NameRules.h"
+#include "check/RegistrarSource.h"
+#include "web/HttpRequest.h"
+
+#ifndef BRELKA_VERSION
+#define BRELKA_VERSION "unknown"
+#endif
+
+namespace cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int UsageError(const std::string& message) {
+  Write(Stream::Err, "brelka-cli: " + message + "\n");
+  return kUsageError;
+}
+
+web::Status ReadNamesFromStandardInput(check::NameList& list) {
+  NameReader reader("<stdin>", list);
+  if (web::Status read =
+          ReadStandardInput([&reader](std::string_view bytes) { return reader.Feed(bytes); });
+      !read) {
+    return read;
+  }
+  return reader.Finish();
+}
+
+web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& list) {
+  if (files.empty()) return ReadNamesFromStandardInput(list);
+  for (const std::string& file : files) {
+    if (file == "-") {
+      if (web::Status read = ReadNamesFromStandardInput(list); !read) return read;
+      continue;
+    }
+    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      return web::Failure{"cannot read '" + file + "': it is a folder"};
+    }
+    if (web::Status read = ReadNames(in, file, list); !read) return read;
+  }
+  return web::Ok();
+}
+
+// Standard output, written in input order: an answer goes out once every name before it has
+// been answered, in blocks, so that a long check shows its first answers early.
+class AnswerWriter {
+ public:
+  AnswerWriter(Format format, const std::vector<std::u16string>& names,
+               std::vector<std::optional<check::Answer>>& answers)
+      : format_(format), names_(names), answers_(answers) {
+    buffer_ = FormatHeader(format);
+  }
+
+  // Writes what is answered, up to the first name that is not.
+  void WriteReady() {
+    while (next_ < names_.size() && answers_[next_]) Take(next_++);
+    if (buffer_.size() >= 64 * 1024 || Clock::now() - flushed_ > std::chrono::milliseconds(200)) {
+      Flush();
+    }
+  }
+
+  // Writes every answered name that is left, skipping those without an answer.
+  void WriteRest() {
+    for (; next_ < names_.size(); ++next_) {
+      if (answers_[next_]) Take(next_);
+    }
+    Flush();
+  }
+
+ private:
+  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i]); }
+  void Flush() {
+    Write(Stream::Out, buffer_);
+    buffer_.clear();
+    flushed_ = Clock::now();
+  }
+
+  Format format_;
+  const std::vector<std::u16string>& names_;
+  std::vector<std::optional<check::Answer>>& answers_;
+  std::size_t next_ = 0;
+  std::string buffer_;
+  Clock::time_point flushed_ = Clock::now();
+};
+
+std::unique_ptr<check::Source> OpenSource(const Options& options, web::HttpSession& session,
+                                          const std::string& registrarBase) {
+  (void)options;  // one source for now; --source only accepts "registrar"
+  return std::make_unique<check::RegistrarSource>(
+      session, std::u16string(registrarBase.begin(), registrarBase.end()));
+}
+
+}  // namespace
+
+int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
+  PrepareStandardStreams();
+  web::Result<Options> parsed = ParseCommandLine(args);
+  if (!parsed) return UsageError(parsed.error() + " (see --help)");
+  const Options& options = parsed.value();
+  if (options.help) {
+    Write(Stream::Out, HelpText());
+    return kAllAnswered;
+  }
+  if (options.version) {
+    Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\n");
+    return kAllAnswered;
+  }
+  if (options.demo && !startDemo) {
+    return UsageError("--demo is not available in this build: it has no built-in simulator");
+  }
+
+  check::NameList list;
+  if (web::Status read = ReadInputs(options.files, list); !read) return UsageError(read.error());
+  const std::vector<std::u16string>& names = list.Names();
+
+  // Invalid names are answered here and sent nowhere; the source gets the rest.
+  std::vector<std::optional<check::Answer>> answers(names.size());
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;
+  Counts counts;
+  counts.entered = names.size();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (auto reason = check::InvalidReason(names[i])) {
+      answers[i].emplace();
+      answers[i]->status = check::Status::Invalid;
+      answers[i]->detail = std::move(*reason);
+      ++counts.invalid;
+    } else {
+      valid.push_back(names[i]);
+      positions.push_back(i);
+    }
+  }
+
+  std::stop_source stop;
+  StopOnInterrupt(stop);
+  Demo demo;
+  std::string registrarBase = options.registrar.value_or(
+      std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
+  if (options.demo) {
+    demo = startDemo();
+    registrarBase = demo.baseUrl;
+  }
+
+  AnswerWriter writer(options.format, names, answers);
+  Progress progress(valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  std::size_t done = 0;
+  if (!valid.empty()) {
+    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
+    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
+    source->Check(
+        valid,
+        [&](std::size_t index, check::Answer answer) {
+          if (answer.status == check::Status::Available) ++counts.available;
+          if (answer.status == check::Status::Unknown) ++counts.unknown;
+          answers[positions[index]] = std::move(answer);
+          progress.Update(++done);
+          writer.WriteReady();
+        },
+        stop.get_token());
+  }
+  writer.WriteRest();
+  progress.Clear();
+
+  if (stop.stop_requested()) {
+    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(done) + " of " +
+                           std::to_string(valid.size()) + " names were checked\n");
+    return kInterruptedExit;
+  }
+  if (!options.quiet) Write(Stream::Err, SummaryText(counts));
+  return counts.unknown > 0 || valid.empty() ? kSomeUnknown : kAllAnswered;
+}
+
+}  // namespace cli

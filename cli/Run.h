@@ -1,0 +1,28 @@
+// brelka-cli from its arguments to its exit status: read and clean the names, judge them, check
+// the valid ones with the chosen source, write the answers in input order and the summary.
+// main() only adapts the platform's arguments and, where there is one, the built-in simulator.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace cli {
+
+inline constexpr int kAllAnswered = 0;
+inline constexpr int kSomeUnknown = 1;
+inline constexpr int kUsageError = 2;
+
+// A running registrar simulator for --demo, kept alive by `server`.
+struct Demo {
+  std::shared_ptr<void> server;
+  std::string baseUrl;
+};
+// Starts the built-in simulator; empty where the program has none.
+using DemoStarter = std::function<Demo()>;
+
+// args: the arguments after the program's name, in UTF-8.
+int Run(std::span<const std::string> args, const DemoStarter& startDemo);
+
+}  // namespace cli

@@ -1,0 +1,35 @@
+#include "RegistrarRequests.h"
+
+#include <memory>
+
+namespace query {
+namespace {
+
+constexpr std::u16string_view kFormType = u"application/x-www-form-urlencoded";
+constexpr std::u16string_view kProgId = u"msxml2.xmlhttp";
+
+}  // namespace
+
+web::Status PostForm(web::HttpSession& session, std::u16string_view url, std::u16string_view body,
+                     web::MessagePump* pump) {
+  auto request = session.CreateObject(kProgId);
+  if (!request) return web::Failure{request.error()};
+  web::HttpRequest& post = *request.value();
+  if (auto opened = post.Open(u"POST", url, pump != nullptr); !opened) return opened;
+  (void)post.setRequestHeader(u"Content-Type", kFormType);
+  web::Status sent = post.send(body);
+  if (!sent || !pump) return sent;
+
+  for (;;) {
+    web::Result<int> state = post.readyState();
+    if (!state) return web::Failure{state.error()};
+    if (state.value() == 4) break;
+    if (pump->WindowGone()) return web::Failure{"stopped"};
+    pump->ProcessPendingMessages();
+  }
+  // Only whether the exchange completed matters; the answer itself is not read.
+  if (auto answer = post.responseBody(); !answer) return web::Failure{answer.error()};
+  return web::Ok();
+}
+
+}  // namespace query

@@ -1,0 +1,42 @@
+// Runs a program of this build as a separate process, the way a shell or script would: the
+// given bytes on its standard input, its standard output and error captured whole, its exit
+// status. A child that outlives the time limit is killed and reported as timed out.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct ChildOutcome {
+  int exitCode = -1;
+  bool timedOut = false;
+  std::string out;
+  std::string err;
+};
+
+class Child {
+ public:
+  Child(const std::string& program, const std::vector<std::string>& args, const std::string& input);
+  ~Child();
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+
+  // Ctrl+C: SIGINT on POSIX.
+  void Interrupt();
+  ChildOutcome Wait(std::chrono::seconds limit = std::chrono::seconds(60));
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+ChildOutcome RunChild(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& input = "");
+
+// The path of a program that lies beside the running test program.
+std::string ProgramBeside(const std::string& name);
+
+}  // namespace testing_support

@@ -1,0 +1,11 @@
+#include "TestRegistrar.h"
+#include "tools/registrar-sim/RegistrarSim.h"
+
+namespace testing_support {
+
+std::string TestRegistrarUrl() {
+  static sim::RegistrarSim registrar;
+  return registrar.BaseUrl();
+}
+
+}  // namespace testing_support

@@ -1,0 +1,146 @@
+// The pieces every front end shares and the command line's own text work: cleaning and
+// de-duplicating a list, judging names, reading UTF-8 input, and the output formats.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "check/NameList.h"
+#include "check/NameRules.h"
+#include "cli/Formats.h"
+#include "cli/NameReader.h"
+#include "cli/Options.h"
+#include "cli/Progress.h"
+
+namespace {
+
+TEST(NameList, CleansLikeTheWindowLowerCasesAndKeepsFirstAppearances) {
+  check::NameList list;
+  for (std::u16string_view line :
+       {u" http://www.Example.COM ", u"", u"   ", u"second.net", u"EXAMPLE.com", u"ÄBC.de",
+        u"https://x.org", u"HTTP://Y.org", u"tab\t.com"}) {
+    list.AddLine(line);
+  }
+  EXPECT_EQ(list.Names(),
+            (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"https://x.org",
+                                         u"http://y.org", u"tab\t.com"}));
+}
+
+TEST(NameRules, AcceptsLettersDigitsHyphensAndTheLettersAndMarksOfOtherScripts) {
+  for (std::u16string_view name : {u"example.com", u"a-1.b2.co", u"中文域名.cn", u"bücher.de",
+                                   u"हिन्दी.भारत", u"xn--fsqu00a.xn--55qx5d", u"١٢٣.مصر"}) {
+    EXPECT_EQ(check::InvalidReason(name), std::nullopt);
+  }
+}
+
+TEST(NameRules, CountsNonAsciiLabelsInTheirXnForm) {
+  EXPECT_EQ(check::LabelOctets(U"bücher"), 13u);  // xn--bcher-kva
+  EXPECT_EQ(check::LabelOctets(U"例子"), 11u);    // xn--fsqu00a
+  EXPECT_EQ(check::LabelOctets(U"abc"), 3u);
+  // Twenty Chinese characters are 60 octets of UTF-8 but 64 in DNS.
+  const std::u16string twenty = u"中文域名注册查询工具批量检测可用名字列表";
+  EXPECT_EQ(check::InvalidReason(twenty + u".cn"), u"label longer than 63 octets");
+  EXPECT_EQ(check::InvalidReason(twenty.substr(0, 12) + u".cn"), std::nullopt);
+}
+
+TEST(NameRules, RefusesSymbolsPunctuationAndUnpairedSurrogates) {
+  EXPECT_EQ(check::InvalidReason(u"例子。com"), u"no dot");
+  EXPECT_EQ(check::InvalidReason(u"例子。x.com"), u"character U+3002 is not allowed");
+  EXPECT_EQ(check::InvalidReason(u"smile😀.com"), u"character U+1F600 is not allowed");
+  EXPECT_EQ(check::InvalidReason(std::u16string(u"a\xD800.com")),
+            u"character U+D800 is not allowed");
+  EXPECT_EQ(check::InvalidReason(u"a/b.com"), u"character '/' (U+002F) is not allowed");
+}
+
+std::vector<std::u16string> Read(const std::string& bytes, web::Status* status = nullptr) {
+  check::NameList list;
+  std::istringstream in(bytes);
+  web::Status read = cli::ReadNames(in, "in", list);
+  if (status) *status = read;
+  return list.Names();
+}
+
+TEST(NameReader, ReadsLinesInAnyLineBreakStyleWithOrWithoutAByteOrderMark) {
+  EXPECT_EQ(Read("\xEF\xBB\xBF"
+                 "a.com\r\nb.com\nc.com"),
+            (std::vector<std::u16string>{u"a.com", u"b.com", u"c.com"}));
+  // A mark anywhere but at the very start is an ordinary (and invalid) character.
+  EXPECT_EQ(Read("a.com\n\xEF\xBB\xBF"
+                 "b.com\n"),
+            (std::vector<std::u16string>{u"a.com",
+                                         u"\xFEFF"
+                                         u"b.com"}));
+  EXPECT_EQ(Read("\xF0\x9F\x98\x80.com\n\xE4\xB8\xAD.cn\n"),
+            (std::vector<std::u16string>{u"😀.com", u"中.cn"}));
+}
+
+TEST(NameReader, BytesSplitAnywhereReadTheSameAsWhole) {
+  const std::string input = "first.com\r\n中文域名.cn\nlast.org";
+  for (std::size_t cut = 0; cut <= input.size(); ++cut) {
+    check::NameList list;
+    cli::NameReader reader("in", list);
+    ASSERT_TRUE(reader.Feed(std::string_view(input).substr(0, cut)));
+    ASSERT_TRUE(reader.Feed(std::string_view(input).substr(cut)));
+    ASSERT_TRUE(reader.Finish());
+    EXPECT_EQ(list.Names(),
+              (std::vector<std::u16string>{u"first.com", u"中文域名.cn", u"last.org"}))
+        << cut;
+  }
+}
+
+TEST(NameReader, NamesTheLineOfTheFirstBytesThatAreNotUtf8) {
+  const char* const bad[] = {
+      "\x80",              // a continuation byte alone
+      "\xC0\xAF",          // overlong
+      "\xE0\x80\xAF",      // overlong
+      "\xED\xA0\x80",      // a surrogate
+      "\xF4\x90\x80\x80",  // above U+10FFFF
+      "\xE4\xB8",          // cut short
+      "\xFF",
+  };
+  for (const char* bytes : bad) {
+    web::Status status = web::Ok();
+    Read(std::string("ok.com\n\nx") + bytes + ".com\nnever.com\n", &status);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.error(), "in:3: invalid UTF-8");
+  }
+}
+
+TEST(Options, OneTableDrivesTheParserAndTheHelp) {
+  const std::string help = cli::HelpText();
+  for (const cli::OptionSpec& spec : cli::OptionTable()) {
+    EXPECT_NE(help.find(spec.name), std::string::npos) << spec.name;
+    const std::vector<std::string> args{std::string(spec.name)};
+    auto parsed = cli::ParseCommandLine(args);
+    if (spec.valueName.empty()) {
+      EXPECT_TRUE(parsed) << spec.name << ": " << parsed.error();
+    } else {
+      ASSERT_FALSE(parsed);
+      EXPECT_EQ(parsed.error(), "option '" + std::string(spec.name) + "' needs a value");
+    }
+  }
+}
+
+TEST(Options, ValuesComeAttachedOrAsTheNextWordAndFilesAfterDoubleDash) {
+  const std::vector<std::string> args{
+      "-fcsv", "--registrar=http://127.0.0.1:8/", "a.txt", "-", "--", "-q"};
+  auto parsed = cli::ParseCommandLine(args);
+  ASSERT_TRUE(parsed) << parsed.error();
+  EXPECT_EQ(parsed.value().format, cli::Format::Csv);
+  EXPECT_EQ(parsed.value().registrar, "http://127.0.0.1:8");
+  EXPECT_EQ(parsed.value().files, (std::vector<std::string>{"a.txt", "-", "-q"}));
+  EXPECT_FALSE(parsed.value().quiet);
+}
+
+TEST(Progress, LineShowsDoneOfTotalRateAndTimeLeft) {
+  EXPECT_EQ(cli::Progress::Line(0, 5000, std::chrono::seconds(0)), "0/5000 names");
+  EXPECT_EQ(cli::Progress::Line(980, 5000, std::chrono::seconds(2)),
+            "980/5000 names, 490 names/s, 8 s left");
+}
+
+TEST(Summary, GivesUnknownAndInvalidCountsOnlyWhenThereAreAny) {
+  EXPECT_EQ(cli::SummaryText({.entered = 10, .available = 3}), "共输入10个，其中3个可以注册\n");
+  EXPECT_EQ(cli::SummaryText({.entered = 10, .available = 3, .unknown = 2, .invalid = 1}),
+            "共输入10个，其中3个可以注册，2个未能查询，1个无效\n");
+}
+
+}  // namespace

@@ -1,0 +1,243 @@
+// brelka-cli as scripts and people use it: started as a separate process with names on its
+// standard input or in files, checking them against the registrar simulator over loopback.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "TestRegistrar.h"
+
+namespace {
+
+using testing_support::ChildOutcome;
+
+ChildOutcome Cli(std::vector<std::string> args, const std::string& input = "") {
+  return testing_support::RunChild(testing_support::ProgramBeside(CLI_PROGRAM), args, input);
+}
+
+// The simulator's address, or a skip when none runs.
+#define REGISTRAR_OR_SKIP(url)                                 \
+  const std::string url = testing_support::TestRegistrarUrl(); \
+  if (url.empty()) GTEST_SKIP() << "no registrar simulator runs"
+
+class TempFile {
+ public:
+  explicit TempFile(const std::string& bytes, const std::string& name = "names.txt")
+      : path_(std::filesystem::temp_directory_path() /
+              ("brelka-cli-test-" + std::to_string(++counter_) + "-" + name)) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+  }
+  ~TempFile() { std::filesystem::remove(path_); }
+  std::string Path() const { return path_.string(); }
+
+ private:
+  static inline int counter_ = 0;
+  std::filesystem::path path_;
+};
+
+// By the simulator's rule: free unless the part before the first dot has three characters or
+// fewer, or contains "taken".
+const std::string kMixed =
+    "hello.com\n"
+    "abc.com\n"
+    "  http://www.World.NET  \n"
+    "\n"
+    "mytaken.org\n"
+    "HELLO.com\n"
+    "bad_name.com\n"
+    "中文域名.cn\n";
+
+TEST(CliOptions, HelpAndVersionPrintAndSucceed) {
+  const ChildOutcome help = Cli({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.rfind("Usage: brelka-cli [OPTIONS] [FILE...]\n", 0), 0u) << help.out;
+  for (const char* option :
+       {"-a, --all", "-f, --format FORMAT", "-q, --quiet", "--source SOURCE", "--registrar URL",
+        "--demo", "-h, --help", "-V, --version", "130 interrupted"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  EXPECT_EQ(help.err, "");
+
+  const ChildOutcome version = Cli({"-V"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "brelka-cli " BRELKA_VERSION "\n");
+}
+
+TEST(CliOptions, UsageErrorsExitWithTwoAndOneLineNamingTheProblem) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--bogus"}, "brelka-cli: unknown option '--bogus' (see --help)\n"},
+      {{"-z"}, "brelka-cli: unknown option '-z' (see --help)\n"},
+      {{"--format"}, "brelka-cli: option '--format' needs a value (see --help)\n"},
+      {{"--format=xml"},
+       "brelka-cli: unknown format 'xml' (list, tsv, csv or json) (see --help)\n"},
+      {{"--quiet=yes"}, "brelka-cli: option '--quiet' takes no value (see --help)\n"},
+      {{"--source", "whois"}, "brelka-cli: unknown source 'whois' (registrar) (see --help)\n"},
+      {{"--registrar", "ftp://x"},
+       "brelka-cli: --registrar needs an http:// or https:// address: 'ftp://x' (see --help)\n"},
+      {{"--registrar", "http://127.0.0.1:8080/domains"},
+       "brelka-cli: --registrar takes a scheme, host and port only: "
+       "'http://127.0.0.1:8080/domains' (see --help)\n"},
+      {{"--demo", "--registrar", "http://127.0.0.1:1"},
+       "brelka-cli: --demo and --registrar cannot be used together (see --help)\n"},
+  };
+  for (const Case& c : cases) {
+    const ChildOutcome run = Cli(c.args, "hello.com\n");
+    EXPECT_EQ(run.exitCode, 2) << c.args[0];
+    EXPECT_EQ(run.err, c.message);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST(CliInput, FilesThatCannotBeReadOrAreNotUtf8AreInputErrors) {
+  const ChildOutcome missing = Cli({"no-such-file.txt"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err.rfind("brelka-cli: cannot open 'no-such-file.txt': ", 0), 0u)
+      << missing.err;
+
+  const TempFile latin1("good.com\nalso-good.net\ncaf\xE9.fr\n");
+  const ChildOutcome badBytes = Cli({latin1.Path()});
+  EXPECT_EQ(badBytes.exitCode, 2);
+  EXPECT_EQ(badBytes.err, "brelka-cli: " + latin1.Path() + ":3: invalid UTF-8\n");
+  EXPECT_EQ(badBytes.out, "");
+
+  const ChildOutcome fromStdin = Cli({}, "ok.com\n\xED\xA0\x80.com\n");  // an encoded surrogate
+  EXPECT_EQ(fromStdin.exitCode, 2);
+  EXPECT_EQ(fromStdin.err, "brelka-cli: <stdin>:2: invalid UTF-8\n");
+}
+
+TEST(CliInput, NamesAreCleanedLowerCasedAndReportedOnceInOrderOfFirstAppearance) {
+  REGISTRAR_OR_SKIP(url);
+  // A byte-order mark and CR LF line breaks, as Windows editors save files; the same names
+  // again from standard input after the file.
+  const TempFile file(
+      "\xEF\xBB\xBF"
+      "second-name.com\r\nhttp://www.First-Name.com\r\n");
+  const ChildOutcome run =
+      Cli({"--registrar", url, "--all", file.Path(), "-"}, "FIRST-name.com\nthird.com\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "second-name.com\tavailable\t\n"
+            "first-name.com\tavailable\t\n"
+            "third.com\tavailable\t\n");
+}
+
+TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
+  REGISTRAR_OR_SKIP(url);
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  const Case cases[] = {
+      {{}, "hello.com\nworld.net\n中文域名.cn\n"},
+      {{"--all"},
+       "hello.com\tavailable\t\n"
+       "abc.com\tregistered\t\n"
+       "world.net\tavailable\t\n"
+       "mytaken.org\tregistered\t\n"
+       "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\n"
+       "中文域名.cn\tavailable\t\n"},
+      {{"--format", "csv"},
+       "name,status,detail\r\n"
+       "hello.com,available,\r\n"
+       "abc.com,registered,\r\n"
+       "world.net,available,\r\n"
+       "mytaken.org,registered,\r\n"
+       "bad_name.com,invalid,character '_' (U+005F) is not allowed\r\n"
+       "中文域名.cn,available,\r\n"},
+      {{"--format=json"},
+       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\"}\n"
+       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\"}\n"
+       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\"}\n"
+       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\"}\n"
+       "{\"name\":\"bad_name.com\",\"status\":\"invalid\",\"detail\":\"character '_' (U+005F) "
+       "is not allowed\"}\n"
+       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\"}\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--registrar", url});
+    const ChildOutcome run = Cli(args, kMixed);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "共输入6个，其中3个可以注册，1个无效\n");
+  }
+}
+
+TEST(CliFormats, FieldsThatWouldBreakTheirFormatAreQuotedOrEscaped) {
+  const std::string input = "a,\"b\".com\nx\ty.com\n";
+  const ChildOutcome csv = Cli({"-f", "csv", "-q"}, input);
+  EXPECT_EQ(csv.out,
+            "name,status,detail\r\n"
+            "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\"\r\n"
+            "x\ty.com,invalid,character U+0009 is not allowed\r\n");
+  const ChildOutcome tsv = Cli({"-a", "-q"}, input);
+  EXPECT_EQ(tsv.out,
+            "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\n"
+            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\n");
+  const ChildOutcome json = Cli({"-f", "json", "-q"}, input);
+  EXPECT_EQ(json.out,
+            "{\"name\":\"a,\\\"b\\\".com\",\"status\":\"invalid\",\"detail\":\"character ',' "
+            "(U+002C) is not allowed\"}\n"
+            "{\"name\":\"x\\ty.com\",\"status\":\"invalid\",\"detail\":\"character U+0009 is "
+            "not allowed\"}\n");
+}
+
+TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
+  const std::string long63(63, 'a');
+  const std::string input =
+      "nodot\n"
+      "a..com\n"
+      ".com\n"
+      "example.com.\n" +
+      long63 + "a.com\n" +  // 64 octets
+      long63 + "." + long63 + "." + long63 + "." + std::string(62, 'b') +
+      "\n"  // 254 octets
+      "under_score.com\n"
+      "中文　名.cn\n";  // an ideographic space
+  const ChildOutcome run = Cli({"--all"}, input);
+  EXPECT_EQ(run.exitCode, 1) << "nothing could be checked";
+  EXPECT_EQ(run.out,
+            "nodot\tinvalid\tno dot\n"
+            "a..com\tinvalid\tempty label\n"
+            ".com\tinvalid\tempty label\n"
+            "example.com.\tinvalid\tempty label\n" +
+                long63 + "a.com\tinvalid\tlabel longer than 63 octets\n" + long63 + "." + long63 +
+                "." + long63 + "." + std::string(62, 'b') +
+                "\tinvalid\tname longer than 253 octets\n"
+                "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\n"
+                "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\n");
+  EXPECT_EQ(run.err, "共输入8个，其中0个可以注册，8个无效\n");
+}
+
+TEST(CliExitStatus, UnreachableRegistrarMakesEveryNameUnknownAndExitsWithOne) {
+  const ChildOutcome run =
+      Cli({"--registrar", "http://127.0.0.1:1", "-f", "csv"}, "hello.com\nbad_name.com\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out.find("hello.com,unknown,search failed: "), 20u) << run.out;
+  EXPECT_NE(run.out.find("bad_name.com,invalid,"), std::string::npos);
+  EXPECT_EQ(run.err, "共输入2个，其中0个可以注册，1个未能查询，1个无效\n");
+}
+
+TEST(CliExitStatus, EmptyInputHasNothingToCheck) {
+  const ChildOutcome run = Cli({}, "\n   \n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "共输入0个，其中0个可以注册\n");
+}
+
+TEST(CliExitStatus, QuietLeavesStandardErrorEmptyAndTheAnswersAlone) {
+  REGISTRAR_OR_SKIP(url);
+  const ChildOutcome run = Cli({"-q", "--registrar", url}, kMixed);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "hello.com\nworld.net\n中文域名.cn\n");
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// What brelka-cli sends, checked on the wire at the registrar simulator: chunks of at most 490
+// names, one chunk after another, each chunk's three requests in one cookie session; a failing
+// chunk among good ones; Ctrl+C in the middle of a check; the offline demo.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "tools/registrar-sim/RegistrarSim.h"
+
+namespace {
+
+using sim::RecordedRequest;
+using sim::RegistrarSim;
+using testing_support::Child;
+using testing_support::ChildOutcome;
+
+const std::string kCli = testing_support::ProgramBeside("brelka-cli");
+
+// n names; every third is taken by the simulator's rule.
+std::string Names(int n) {
+  std::string text;
+  for (int i = 0; i < n; ++i) {
+    text += (i % 3 == 2 ? "taken-" : "name-") + std::to_string(i) + ".com\n";
+  }
+  return text;
+}
+
+std::string Available(int from, int to) {
+  std::string text;
+  for (int i = from; i < to; ++i) {
+    if (i % 3 != 2) text += "name-" + std::to_string(i) + ".com\n";
+  }
+  return text;
+}
+
+std::vector<std::string> SubmittedNames(const RecordedRequest& search) {
+  const std::string prefix = "domainNames=", suffix = "&extrnl=1&dotTypes=";
+  EXPECT_EQ(search.body.rfind(prefix, 0), 0u);
+  EXPECT_TRUE(search.body.ends_with(suffix));
+  const std::string list =
+      search.body.substr(prefix.size(), search.body.size() - prefix.size() - suffix.size());
+  std::vector<std::string> names;
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = list.find(',', start);
+    names.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+TEST(CliChunks, NamesGoInChunksOfAtMost490EachWithItsThreeRequestsInOneSession) {
+  for (int n : {490, 491, 980, 981}) {
+    RegistrarSim registrar;
+    const ChildOutcome run =
+        testing_support::RunChild(kCli, {"--registrar", registrar.BaseUrl(), "-q"}, Names(n));
+    ASSERT_EQ(run.exitCode, 0) << n << ": " << run.err;
+    EXPECT_EQ(run.out, Available(0, n)) << n;
+
+    // Per chunk: the search, the selection page, and the removal when a name was free.
+    const std::vector<RecordedRequest> requests = registrar.Requests();
+    std::vector<std::string> sent;
+    std::set<std::string> sessions;
+    std::size_t at = 0;
+    for (int first = 0; first < n; first += 490) {
+      ASSERT_LE(at + 2, requests.size()) << n;
+      const RecordedRequest& search = requests[at++];
+      const RecordedRequest& page = requests[at++];
+      EXPECT_EQ(search.method + " " + search.target, "POST /domains/searchbulk.aspx");
+      EXPECT_EQ(page.method + " " + page.target, "GET /domains/searchbulk.aspx");
+      const std::vector<std::string> names = SubmittedNames(search);
+      EXPECT_EQ(names.size(), std::min(490, n - first));
+      sent.insert(sent.end(), names.begin(), names.end());
+      // The very first request gets the session cookie; every later one carries it.
+      if (first > 0) sessions.insert(search.Cookie(RegistrarSim::kSessionCookie));
+      sessions.insert(page.Cookie(RegistrarSim::kSessionCookie));
+      if (Available(first, std::min(first + 490, n)).empty()) continue;
+      ASSERT_LT(at, requests.size()) << n;
+      const RecordedRequest& removal = requests[at++];
+      EXPECT_EQ(removal.method + " " + removal.target,
+                std::string("POST ") + RegistrarSim::kRemovePath);
+      sessions.insert(removal.Cookie(RegistrarSim::kSessionCookie));
+    }
+    EXPECT_EQ(at, requests.size()) << n;
+    EXPECT_EQ(sent.size(), static_cast<std::size_t>(n));
+    ASSERT_EQ(sessions.size(), 1u) << n;
+    EXPECT_FALSE(sessions.begin()->empty());
+    EXPECT_TRUE(registrar.Pending(*sessions.begin()).empty()) << "every chunk was released";
+  }
+}
+
+TEST(CliChunks, AFailingChunkLeavesItsNamesUnknownAndTheOthersGoOn) {
+  RegistrarSim registrar;
+  registrar.Set(sim::Endpoint::SelectionPage, {.status = 503, .skip = 1, .times = 1});
+  const ChildOutcome run =
+      testing_support::RunChild(kCli, {"--registrar", registrar.BaseUrl(), "--all"}, Names(1000));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "共输入1000个，其中340个可以注册，490个未能查询\n");
+
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < run.out.size();) {
+    const std::size_t end = run.out.find('\n', start);
+    lines.push_back(run.out.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_EQ(lines.size(), 1000u);
+  EXPECT_EQ(lines[0], "name-0.com\tavailable\t");
+  EXPECT_EQ(lines[2], "taken-2.com\tregistered\t");
+  EXPECT_EQ(lines[490].rfind("name-490.com\tunknown\tthe selection page could not be read: ", 0),
+            0u)
+      << lines[490];
+  EXPECT_EQ(lines[979].rfind("name-979.com\tunknown\t", 0), 0u);
+  EXPECT_EQ(lines[980], "taken-980.com\tregistered\t");
+  EXPECT_EQ(lines[981], "name-981.com\tavailable\t");
+  // Nothing of the failed chunk was released: its answer was never read.
+  EXPECT_EQ(registrar.Requests().size(), 3u + 2u + 3u);
+}
+
+TEST(CliInterrupt, CtrlCStopsAtOnceWritesWhatIsAnsweredAndExitsWith130) {
+  RegistrarSim registrar;
+  // The second chunk's search never gets an answer: only Ctrl+C can end the wait.
+  registrar.Set(sim::Endpoint::Search, {.hang = true, .skip = 1});
+  Child child(kCli, {"--registrar", registrar.BaseUrl()}, Names(1500));
+  auto searches = [&registrar] {
+    int n = 0;
+    for (const RecordedRequest& r : registrar.Requests())
+      n += r.method == "POST" && r.target == RegistrarSim::kSearchPath;
+    return n;
+  };
+  for (int i = 0; i < 2000 && searches() < 2; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_EQ(searches(), 2);
+  child.Interrupt();
+  const ChildOutcome run = child.Wait(std::chrono::seconds(20));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 130);
+  EXPECT_EQ(run.out, Available(0, 490));
+  EXPECT_EQ(run.err, "brelka-cli: interrupted; 490 of 1500 names were checked\n");
+  EXPECT_EQ(searches(), 2) << "nothing more was sent";
+}
+
+TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
+  const ChildOutcome run = testing_support::RunChild(
+      kCli, {"--demo", "--all"}, "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "hello.com\tavailable\t\n"
+            "abc.com\tregistered\t\n"
+            "mytaken.net\tregistered\t\n"
+            "中文域名.cn\tavailable\t\n");
+  EXPECT_EQ(run.err, "共输入4个，其中2个可以注册\n");
+}
+
+}  // namespace

@@ -14,8 +14,10 @@
 #include "NameReader.h"
 #include "Options.h"
 #include "Progress.h"
+#include "check/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
+#include "check/RdapSource.h"
 #include "check/RegistrarSource.h"
 #include "web/HttpRequest.h"
 
@@ -66,10 +68,10 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
 // been answered, in blocks, so that a long check shows its first answers early.
 class AnswerWriter {
  public:
-  AnswerWriter(Format format, const std::vector<std::u16string>& names,
+  AnswerWriter(Format format, Columns columns, const std::vector<std::u16string>& names,
                std::vector<std::optional<check::Answer>>& answers)
-      : format_(format), names_(names), answers_(answers) {
-    buffer_ = FormatHeader(format);
+      : format_(format), columns_(columns), names_(names), answers_(answers) {
+    buffer_ = FormatHeader(format, columns);
   }
 
   // Writes what is answered, up to the first name that is not.
@@ -89,7 +91,7 @@ class AnswerWriter {
   }
 
  private:
-  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i]); }
+  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_); }
   void Flush() {
     Write(Stream::Out, buffer_);
     buffer_.clear();
@@ -97,6 +99,7 @@ class AnswerWriter {
   }
 
   Format format_;
+  Columns columns_;
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
   std::size_t next_ = 0;
@@ -104,11 +107,46 @@ class AnswerWriter {
   Clock::time_point flushed_ = Clock::now();
 };
 
-std::unique_ptr<check::Source> OpenSource(const Options& options, web::HttpSession& session,
-                                          const std::string& registrarBase) {
-  (void)options;  // one source for now; --source only accepts "registrar"
-  return std::make_unique<check::RegistrarSource>(
-      session, std::u16string(registrarBase.begin(), registrarBase.end()));
+// The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
+// IANA's (fetched or refreshed when needed). Fails with what the user can do about it.
+web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& options,
+                                                           const Demo& demo) {
+  web::ClientOptions client;
+  client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
+  client.perHost = options.perHost;
+  client.requestTimeout = std::chrono::seconds(options.timeoutSeconds);
+  std::optional<check::Bootstrap> bootstrap;
+  if (options.demo) {
+    auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
+    if (!parsed) return web::Failure{parsed.error()};
+    bootstrap = std::move(parsed.value());
+  } else if (options.bootstrap) {
+    const std::string& file = *options.bootstrap;
+    auto loaded =
+        check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
+    if (!loaded) return web::Failure{loaded.error()};
+    bootstrap = std::move(loaded.value());
+  } else {
+    check::BootstrapCache cache;
+    cache.url = options.bootstrapUrl.value_or(check::kIanaBootstrapUrl);
+    cache.folder = check::UserCacheFolder();
+    if (cache.folder.empty()) {
+      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set); download " +
+                          cache.url + " and pass it with --bootstrap FILE"};
+    }
+    auto fetcher = web::OpenHttpClient(client);
+    auto loaded = check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now());
+    if (!loaded) return web::Failure{loaded.error()};
+    if (!loaded.value().warning.empty()) {
+      Write(Stream::Err, "brelka-cli: warning: " + loaded.value().warning + "\n");
+    }
+    bootstrap = std::move(loaded.value().bootstrap);
+  }
+  check::RdapOptions rdap;
+  rdap.perHost = options.perHost;
+  const std::string dns = options.demo ? demo.dnsServer : options.dnsServer.value_or("");
+  return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
+      std::move(*bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns), rdap));
 }
 
 }  // namespace
@@ -158,16 +196,30 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   std::string registrarBase = options.registrar.value_or(
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   if (options.demo) {
-    demo = startDemo();
+    demo = startDemo(options.source);
     registrarBase = demo.baseUrl;
   }
 
-  AnswerWriter writer(options.format, names, answers);
+  const bool rdap = options.source == "rdap";
+  std::unique_ptr<web::HttpSession> session;
+  std::unique_ptr<check::Source> source;
+  if (!valid.empty() && rdap) {
+    auto opened = OpenRdapSource(options, demo);
+    if (!opened) {
+      Write(Stream::Err, "brelka-cli: " + opened.error() + "\n");
+      return kSomeUnknown;
+    }
+    source = std::move(opened.value());
+  } else if (!valid.empty()) {
+    session = web::OpenHttpSession();
+    source = std::make_unique<check::RegistrarSource>(
+        *session, std::u16string(registrarBase.begin(), registrarBase.end()));
+  }
+
+  AnswerWriter writer(options.format, rdap ? Columns::Registry : Columns::Basic, names, answers);
   Progress progress(valid.size(), !options.quiet && IsTerminal(Stream::Err));
   std::size_t done = 0;
-  if (!valid.empty()) {
-    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
-    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
+  if (source) {
     source->Check(
         valid,
         [&](std::size_t index, check::Answer answer) {

@@ -25,9 +25,9 @@
 namespace sim {
 
 const std::vector<std::vector<std::string>> RdapSim::kSuffixes = {
-    {"com", "net", "co.uk"},
-    {"org", "uk", "xn--fiqs8s"},
-    {"info", "test", "xn--p1ai"},
+    {"com", "net", "co.uk", "biz"},
+    {"org", "uk", "cn", "xn--fiqs8s"},
+    {"info", "io", "test", "xn--p1ai"},
 };
 const std::vector<std::string> RdapSim::kDnsOnly = {"de", "jp"};
 

@@ -1,6 +1,7 @@
 #include "Options.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -90,7 +91,8 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--format", 'f', "FORMAT",
      "list: the available names, one per line (the default); tsv: name, status and detail, "
-     "tab-separated; csv: the same as CSV with a header line; json: one JSON object per line",
+     "tab-separated; csv: the same as CSV with a header line; json: one JSON object per line, "
+     "with the keys name, status and detail",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
      [](Options& o, std::string_view) -> Error {
@@ -175,27 +177,39 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
       onlyFiles = true;
       continue;
     }
-    // --name, --name=value, --name value, -x, -x value, -xvalue.
-    const OptionSpec* spec = nullptr;
+    // --name, --name=value, --name value; -x, -x value, -xvalue, and flags bundled as -aq.
+    std::vector<std::pair<const OptionSpec*, std::string>> given;  // with the name as written
     std::optional<std::string> value;
     if (arg.starts_with("--")) {
       const std::size_t equals = arg.find('=');
-      spec = FindLong(std::string_view(arg).substr(0, equals));
+      const OptionSpec* spec = FindLong(std::string_view(arg).substr(0, equals));
+      if (!spec) return web::Failure{"unknown option '" + arg.substr(0, equals) + "'"};
+      given.emplace_back(spec, std::string(spec->name));
       if (equals != std::string::npos) value = arg.substr(equals + 1);
     } else {
-      spec = FindShort(arg[1]);
-      if (arg.size() > 2) value = arg.substr(2);
+      for (std::size_t k = 1; k < arg.size(); ++k) {
+        const OptionSpec* spec = FindShort(arg[k]);
+        if (!spec) return web::Failure{"unknown option '-" + std::string(1, arg[k]) + "'"};
+        given.emplace_back(spec, "-" + std::string(1, arg[k]));
+        if (!spec->valueName.empty()) {
+          if (k + 1 < arg.size()) value = arg.substr(k + 1);
+          break;
+        }
+      }
     }
-    if (!spec) return web::Failure{"unknown option '" + arg + "'"};
-    const std::string shown = arg.starts_with("--") ? std::string(spec->name) : arg.substr(0, 2);
-    if (spec->valueName.empty() && value) {
-      return web::Failure{"option '" + shown + "' takes no value"};
+    for (const auto& [spec, shown] : given) {
+      const bool last = &shown == &given.back().second;
+      if (spec->valueName.empty()) {
+        if (last && value) return web::Failure{"option '" + shown + "' takes no value"};
+        (void)spec->apply(options, "");
+        continue;
+      }
+      if (!value) {
+        if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
+        value = args[++i];
+      }
+      if (Error error = spec->apply(options, *value)) return web::Failure{*error};
     }
-    if (!spec->valueName.empty() && !value) {
-      if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
-      value = args[++i];
-    }
-    if (Error error = spec->apply(options, value.value_or(""))) return web::Failure{*error};
   }
   if (options.demo && options.registrar) {
     return web::Failure{"--demo and --registrar cannot be used together"};
@@ -228,14 +242,14 @@ std::string HelpText() {
       left.resize(24, ' ');
     else
       left += "\n" + std::string(24, ' ');
-    // Wraps the description at 100 columns.
+    // Wraps the description at 80 columns.
     std::string line = left;
     std::size_t column = 24;
     std::string_view words = spec.help;
     while (!words.empty()) {
       const std::size_t space = words.find(' ');
       const std::string_view word = words.substr(0, space);
-      if (column > 24 && column + 1 + word.size() > 100) {
+      if (column > 24 && column + 1 + word.size() > 80) {
         line += "\n" + std::string(24, ' ');
         column = 24;
       } else if (column > 24) {

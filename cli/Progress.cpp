@@ -36,6 +36,7 @@ void Progress::Clear() {
   if (!shown_ || width_ == 0) return;
   Write(Stream::Err, "\r" + std::string(width_, ' ') + "\r");
   width_ = 0;
+  drawn_ = {};  // the next update draws the line again at once
 }
 
 std::string SummaryText(const Counts& counts) {

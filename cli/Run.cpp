@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -68,9 +69,16 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
 // been answered, in blocks, so that a long check shows its first answers early.
 class AnswerWriter {
  public:
+  // beforeWrite runs before anything goes out, so that a progress line on the same terminal
+  // can make way.
   AnswerWriter(Format format, Columns columns, const std::vector<std::u16string>& names,
-               std::vector<std::optional<check::Answer>>& answers)
-      : format_(format), columns_(columns), names_(names), answers_(answers) {
+               std::vector<std::optional<check::Answer>>& answers,
+               std::function<void()> beforeWrite)
+      : format_(format),
+        columns_(columns),
+        names_(names),
+        answers_(answers),
+        beforeWrite_(std::move(beforeWrite)) {
     buffer_ = FormatHeader(format, columns);
   }
 
@@ -93,6 +101,8 @@ class AnswerWriter {
  private:
   void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_); }
   void Flush() {
+    if (buffer_.empty()) return;
+    beforeWrite_();
     Write(Stream::Out, buffer_);
     buffer_.clear();
     flushed_ = Clock::now();
@@ -102,6 +112,7 @@ class AnswerWriter {
   Columns columns_;
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
+  std::function<void()> beforeWrite_;
   std::size_t next_ = 0;
   std::string buffer_;
   Clock::time_point flushed_ = Clock::now();
@@ -149,6 +160,59 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& option
       std::move(*bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns), rdap));
 }
 
+// The names split into those answered here as invalid and those a source must check.
+struct Judged {
+  std::vector<std::optional<check::Answer>> answers;  // by position in the list
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;  // of each valid name in the list
+};
+
+Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
+  Judged judged;
+  judged.answers.resize(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (auto reason = check::InvalidReason(names[i])) {
+      check::Answer& answer = judged.answers[i].emplace();
+      answer.status = check::Status::Invalid;
+      answer.detail = std::move(*reason);
+      ++counts.invalid;
+    } else {
+      judged.valid.push_back(names[i]);
+      judged.positions.push_back(i);
+    }
+  }
+  return judged;
+}
+
+// Checks the valid names and writes every answer as it becomes due; returns the names checked.
+std::size_t CheckAndWrite(const Options& options, check::Source* source,
+                          const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
+                          std::stop_token stop) {
+  Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  const bool sameTerminal = IsTerminal(Stream::Out);
+  const Columns columns = options.source == "rdap" ? Columns::Registry : Columns::Basic;
+  AnswerWriter writer(options.format, columns, names, judged.answers, [&progress, sameTerminal] {
+    if (sameTerminal) progress.Clear();
+  });
+  std::size_t done = 0;
+  if (source) {
+    source->Check(
+        judged.valid,
+        [&](std::size_t index, check::Answer answer) {
+          if (answer.status == check::Status::Available) ++counts.available;
+          if (answer.status == check::Status::Unknown) ++counts.unknown;
+          judged.answers[judged.positions[index]] = std::move(answer);
+          ++done;
+          writer.WriteReady();
+          progress.Update(done);
+        },
+        stop);
+  }
+  writer.WriteRest();
+  progress.Clear();
+  return done;
+}
+
 }  // namespace
 
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
@@ -170,77 +234,52 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   check::NameList list;
   if (web::Status read = ReadInputs(options.files, list); !read) return UsageError(read.error());
-  const std::vector<std::u16string>& names = list.Names();
-
-  // Invalid names are answered here and sent nowhere; the source gets the rest.
-  std::vector<std::optional<check::Answer>> answers(names.size());
-  std::vector<std::u16string> valid;
-  std::vector<std::size_t> positions;
   Counts counts;
-  counts.entered = names.size();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (auto reason = check::InvalidReason(names[i])) {
-      answers[i].emplace();
-      answers[i]->status = check::Status::Invalid;
-      answers[i]->detail = std::move(*reason);
-      ++counts.invalid;
-    } else {
-      valid.push_back(names[i]);
-      positions.push_back(i);
-    }
-  }
+  counts.entered = list.Names().size();
+  Judged judged = Judge(list.Names(), counts);
 
+  // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
   std::stop_source stop;
   StopOnInterrupt(stop);
   Demo demo;
   std::string registrarBase = options.registrar.value_or(
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   if (options.demo) {
-    demo = startDemo(options.source);
+    try {
+      demo = startDemo(options.source);
+    } catch (const std::exception& e) {
+      Write(Stream::Err,
+            std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");
+      return kSomeUnknown;
+    }
     registrarBase = demo.baseUrl;
   }
 
-  const bool rdap = options.source == "rdap";
+  // The source for the valid names; the RDAP source first needs its bootstrap.
   std::unique_ptr<web::HttpSession> session;
   std::unique_ptr<check::Source> source;
-  if (!valid.empty() && rdap) {
+  if (!judged.valid.empty() && options.source == "rdap") {
     auto opened = OpenRdapSource(options, demo);
     if (!opened) {
       Write(Stream::Err, "brelka-cli: " + opened.error() + "\n");
       return kSomeUnknown;
     }
     source = std::move(opened.value());
-  } else if (!valid.empty()) {
+  } else if (!judged.valid.empty()) {
     session = web::OpenHttpSession();
     source = std::make_unique<check::RegistrarSource>(
         *session, std::u16string(registrarBase.begin(), registrarBase.end()));
   }
 
-  AnswerWriter writer(options.format, rdap ? Columns::Registry : Columns::Basic, names, answers);
-  Progress progress(valid.size(), !options.quiet && IsTerminal(Stream::Err));
-  std::size_t done = 0;
-  if (source) {
-    source->Check(
-        valid,
-        [&](std::size_t index, check::Answer answer) {
-          if (answer.status == check::Status::Available) ++counts.available;
-          if (answer.status == check::Status::Unknown) ++counts.unknown;
-          answers[positions[index]] = std::move(answer);
-          progress.Update(++done);
-          writer.WriteReady();
-        },
-        stop.get_token());
-  }
-  writer.WriteRest();
-  progress.Clear();
-
+  const std::size_t done =
+      CheckAndWrite(options, source.get(), list.Names(), judged, counts, stop.get_token());
   if (stop.stop_requested()) {
     Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(done) + " of " +
-                           std::to_string(valid.size()) + " names were checked\n");
+                           std::to_string(judged.valid.size()) + " names were checked\n");
     return kInterruptedExit;
   }
   if (!options.quiet) Write(Stream::Err, SummaryText(counts));
-  return counts.unknown > 0 || valid.empty() ? kSomeUnknown : kAllAnswered;
+  return counts.unknown > 0 || judged.valid.empty() ? kSomeUnknown : kAllAnswered;
 }
 
 }  // namespace cli

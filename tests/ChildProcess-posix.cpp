@@ -120,19 +120,12 @@ ChildOutcome Child::Wait(std::chrono::seconds limit) {
   for (std::thread* t : {&impl_->writer, &impl_->outReader, &impl_->errReader}) {
     if (t->joinable()) t->join();
   }
-  if (WIFEXITED(status))
-    outcome.exitCode = WEXITSTATUS(status);
-  else if (WIFSIGNALED(status))
-    outcome.exitCode = 128 + WTERMSIG(status);
+  // A child ended by a signal reports 128 plus its number, as shells do.
+  if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) outcome.exitCode = 128 + WTERMSIG(status);
   outcome.out = impl_->out;
   outcome.err = impl_->err;
   return outcome;
-}
-
-ChildOutcome RunChild(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& input) {
-  Child child(program, args, input);
-  return child.Wait();
 }
 
 std::string ProgramBeside(const std::string& name) {

@@ -124,12 +124,6 @@ ChildOutcome Child::Wait(std::chrono::seconds limit) {
   return outcome;
 }
 
-ChildOutcome RunChild(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& input) {
-  Child child(program, args, input);
-  return child.Wait();
-}
-
 std::string ProgramBeside(const std::string& name) {
   wchar_t path[MAX_PATH];
   const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -33,8 +33,11 @@ class Child {
   std::unique_ptr<Impl> impl_;
 };
 
-ChildOutcome RunChild(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& input = "");
+inline ChildOutcome RunChild(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& input = "") {
+  Child child(program, args, input);
+  return child.Wait();
+}
 
 // The path of a program that lies beside the running test program.
 std::string ProgramBeside(const std::string& name);

@@ -131,6 +131,18 @@ TEST(Options, ValuesComeAttachedOrAsTheNextWordAndFilesAfterDoubleDash) {
   EXPECT_FALSE(parsed.value().quiet);
 }
 
+TEST(Options, ShortFlagsBundleAndTheLastMayTakeTheRestAsItsValue) {
+  const std::vector<std::string> args{"-aq", "-qfjson"};
+  auto parsed = cli::ParseCommandLine(args);
+  ASSERT_TRUE(parsed) << parsed.error();
+  EXPECT_TRUE(parsed.value().quiet);
+  EXPECT_EQ(parsed.value().format, cli::Format::Json);
+  const std::vector<std::string> unknown{"-qz"};
+  auto refused = cli::ParseCommandLine(unknown);
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error(), "unknown option '-z'");
+}
+
 TEST(Progress, LineShowsDoneOfTotalRateAndTimeLeft) {
   EXPECT_EQ(cli::Progress::Line(0, 5000, std::chrono::seconds(0)), "0/5000 names");
   EXPECT_EQ(cli::Progress::Line(980, 5000, std::chrono::seconds(2)),

@@ -1,6 +1,6 @@
 // The WinHTTP client and the RDAP source on Windows, against a small RDAP registry served by
 // cpp-httplib inside the test on 127.0.0.1: answers, the per-host cap, redirects, time-outs,
-// and the system's IdnToAscii on the way.
+// the system's IdnToAscii on the way, and brelka-cli.exe asking the registry.
 #include <gtest/gtest.h>
 #include <httplib.h>
 
@@ -8,11 +8,14 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "check/RdapSource.h"
+#include "tests/ChildProcess.h"
 #include "web/HttpClient.h"
 
 namespace {
@@ -150,6 +153,22 @@ TEST(WinRdapSource, AnswersFromTheRegistryWithALabels) {
   EXPECT_EQ(answers[2].aLabel, u"xn--fiq06l2rdsvs.com");
   EXPECT_EQ(answers[3].status, check::Status::Unknown);
   EXPECT_EQ(answers[3].detail, u"rate-limited");
+}
+
+TEST(WinRdapCli, TheProgramAsksTheRegistryGivenByTheBootstrapFile) {
+  Registry registry;
+  const std::filesystem::path bootstrap =
+      std::filesystem::temp_directory_path() / "brelka-winhttp-test-dns.json";
+  std::ofstream(bootstrap) << R"({"services":[[["com"],[")" << registry.Base() << R"("]]]})";
+  const testing_support::ChildOutcome run = testing_support::RunChild(
+      testing_support::ProgramBeside("brelka-cli.exe"),
+      {"--bootstrap", bootstrap.string(), "--all", "-q"}, "abc.com\nhello.com\n中文域名.com\n");
+  std::filesystem::remove(bootstrap);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "abc.com\tregistered\t\t\tRegistrar\t\n"
+            "hello.com\tavailable\t\t\t\t\n"
+            "中文域名.com\tavailable\t\txn--fiq06l2rdsvs.com\t\t\n");
 }
 
 }  // namespace

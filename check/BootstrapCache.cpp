@@ -72,18 +72,19 @@ std::int64_t Seconds(Clock::time_point time) {
 }
 
 // Runs the client until the one request it was given has ended.
-web::Reply Fetch(web::HttpClient& client, web::Get request) {
+web::Reply Fetch(web::HttpClient& client, web::Get request, std::stop_token stop) {
   web::Reply reply;
   bool ended = false;
   client.Start(std::move(request), [&](web::Reply r) {
     reply = std::move(r);
     ended = true;
   });
+  const std::stop_callback onStop(stop, [&client] { client.Wake(); });
   // The client's own time-outs bound each wait; Run returns once the request has ended.
-  while (!ended && client.Pending() > 0) {
+  while (!ended && client.Pending() > 0 && !stop.stop_requested()) {
     client.Run(std::chrono::steady_clock::now() + std::chrono::seconds(5));
   }
-  if (!ended) reply.failure = "the request was lost";
+  if (!ended) reply.failure = stop.stop_requested() ? "interrupted" : "the request was lost";
   return reply;
 }
 
@@ -98,7 +99,8 @@ web::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file) {
 }
 
 web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
-                                                 web::HttpClient& client, Clock::time_point now) {
+                                                 web::HttpClient& client, Clock::time_point now,
+                                                 std::stop_token stop) {
   const std::filesystem::path dataPath = cache.folder / "dns.json";
   const std::filesystem::path metaPath = cache.folder / "dns.json.meta";
 
@@ -124,7 +126,8 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
   if (validators && !validators->lastModified.empty()) {
     request.headers.emplace_back("If-Modified-Since", validators->lastModified);
   }
-  const web::Reply reply = Fetch(client, std::move(request));
+  const web::Reply reply = Fetch(client, std::move(request), stop);
+  if (stop.stop_requested()) return web::Failure{"interrupted"};
 
   // 3. Confirmed, replaced, or kept with a warning.
   std::string failure;

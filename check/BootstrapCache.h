@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 #include "check/Bootstrap.h"
@@ -30,10 +31,12 @@ struct BootstrapCache {
 };
 
 // The bootstrap from the cache, fetched or refreshed through `client` when needed. Fails, with
-// what to do about it, when there is neither a usable copy nor a successful fetch.
+// what to do about it, when there is neither a usable copy nor a successful fetch. A stop
+// ends a fetch at once (and a stale copy is not used then).
 web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
                                                  web::HttpClient& client,
-                                                 std::chrono::system_clock::time_point now);
+                                                 std::chrono::system_clock::time_point now,
+                                                 std::stop_token stop = {});
 
 // A bootstrap file the user names; never touches the network.
 web::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file);

@@ -120,8 +120,8 @@ class AnswerWriter {
 
 // The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
 // IANA's (fetched or refreshed when needed). Fails with what the user can do about it.
-web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& options,
-                                                           const Demo& demo) {
+web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& options, const Demo& demo,
+                                                           std::stop_token stop) {
   web::ClientOptions client;
   client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
   client.perHost = options.perHost;
@@ -146,7 +146,8 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& option
                           cache.url + " and pass it with --bootstrap FILE"};
     }
     auto fetcher = web::OpenHttpClient(client);
-    auto loaded = check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now());
+    auto loaded =
+        check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);
     if (!loaded) return web::Failure{loaded.error()};
     if (!loaded.value().warning.empty()) {
       Write(Stream::Err, "brelka-cli: warning: " + loaded.value().warning + "\n");
@@ -259,7 +260,11 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   std::unique_ptr<web::HttpSession> session;
   std::unique_ptr<check::Source> source;
   if (!judged.valid.empty() && options.source == "rdap") {
-    auto opened = OpenRdapSource(options, demo);
+    auto opened = OpenRdapSource(options, demo, stop.get_token());
+    if (!opened && stop.stop_requested()) {
+      Write(Stream::Err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
+      return kInterruptedExit;
+    }
     if (!opened) {
       Write(Stream::Err, "brelka-cli: " + opened.error() + "\n");
       return kSomeUnknown;

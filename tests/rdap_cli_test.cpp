@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "ChildProcess.h"
 #include "tools/registrar-sim/RdapSim.h"
@@ -117,6 +118,21 @@ TEST_F(RdapCli, WithoutABootstrapSaysHowToGetOneAndExitsWithOne) {
   EXPECT_EQ(broken.err, "brelka-cli: cannot read the bootstrap file " +
                             (folder_ / "none.json").string() + "\n");
   EXPECT_EQ(sim.Arrivals().size(), 0u);
+}
+
+TEST_F(RdapCli, CtrlCEndsTheBootstrapFetchAtOnce) {
+  sim.SetBootstrapDelay(std::chrono::seconds(30));
+  testing_support::Child child(kCli, {"--bootstrap-url", sim.BootstrapUrl()}, "hello.com\n");
+  for (int i = 0; i < 500 && sim.BootstrapRequests() == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  ASSERT_EQ(sim.BootstrapRequests(), 1u);
+  child.Interrupt();
+  const ChildOutcome run = child.Wait(std::chrono::seconds(10));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 130);
+  EXPECT_EQ(run.err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "cache" / "brelka" / "dns.json"));
 }
 
 TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -163,6 +164,7 @@ struct RdapSim::Impl {
   std::vector<size_t> maxInFlight = std::vector<size_t>(kRegistries, 0);
   std::vector<RdapArrival> arrivals;
   int bootstrapStatus = 0;
+  std::chrono::milliseconds bootstrapDelay{0};
   int bootstrapVersion = 1;
   size_t bootstrapRequests = 0;
   size_t bootstrapNotModified = 0;
@@ -206,8 +208,14 @@ std::string RdapSim::Impl::Bootstrap() const {
 }
 
 void RdapSim::Impl::ServeBootstrap(const httplib::Request& req, httplib::Response& res) {
+  std::chrono::milliseconds delay{0};
+  {
+    std::lock_guard lock(mutex);
+    ++bootstrapRequests;
+    delay = bootstrapDelay;
+  }
+  if (delay > 0ms && Wait(delay)) return;
   std::unique_lock lock(mutex);
-  ++bootstrapRequests;
   if (bootstrapStatus != 0) {
     res.status = bootstrapStatus;
     res.set_content(ErrorObject(bootstrapStatus), "application/json");
@@ -427,6 +435,11 @@ void RdapSim::SetFault(const std::string& name, RdapFault fault) {
 void RdapSim::SetBootstrapStatus(int status) {
   std::lock_guard lock(impl_->mutex);
   impl_->bootstrapStatus = status;
+}
+
+void RdapSim::SetBootstrapDelay(std::chrono::milliseconds delay) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->bootstrapDelay = delay;
 }
 
 void RdapSim::BumpBootstrapVersion() {

@@ -72,6 +72,8 @@ class RdapSim {
   void SetFault(const std::string& name, RdapFault fault);
   // The bootstrap endpoint answers with this status instead (0: normally).
   void SetBootstrapStatus(int status);
+  // The bootstrap endpoint waits this long before it answers.
+  void SetBootstrapDelay(std::chrono::milliseconds delay);
   // Changes the served bootstrap's content and validators, as IANA's updates do.
   void BumpBootstrapVersion();
 

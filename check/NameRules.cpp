@@ -52,12 +52,10 @@ std::u16string Ascii(const std::string& text) {
 std::u16string CharacterNotAllowed(char32_t c) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-  std::string reason = "character ";
-  if (c > 0x20 && c < 0x7F)
-    reason += std::string("'") + static_cast<char>(c) + "' (" + code + ")";
-  else
-    reason += code;
-  return Ascii(reason + " is not allowed");
+  // Printable ASCII is shown as itself too; anything else only by its code point.
+  const std::string shown =
+      c > 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "' (" + code + ")" : code;
+  return Ascii("character " + shown + " is not allowed");
 }
 
 // RFC 3492, section 6.1.

@@ -22,6 +22,11 @@ Answer WithStatus(Status status, std::u16string detail = {}) {
   return answer;
 }
 
+// The web layer's and the query's failure messages are ASCII.
+std::u16string Reason(std::u16string_view what, const std::string& why) {
+  return std::u16string(what) + std::u16string(why.begin(), why.end());
+}
+
 }  // namespace
 
 // What the query's waits need of their caller: there is no window here, only the request to
@@ -67,17 +72,13 @@ void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::siz
   if (web::Status searched = query::PostForm(session_, searchUrl,
                                              query::SearchBody(query::SubmittedList(text)), &pump);
       !searched) {
-    const std::string& why = searched.error();
-    return fail(u"search failed: " + std::u16string(why.begin(), why.end()));
+    return fail(Reason(u"search failed: ", searched.error()));
   }
 
   const std::optional<std::u16string> page = web::FetchText(session_, searchUrl, pump);
   if (!page) return fail(u"the selection page could not be fetched");
   auto harvested = query::HarvestNames(*page);
-  if (!harvested) {
-    const std::string& why = harvested.error();
-    return fail(u"the selection page could not be read: " + std::u16string(why.begin(), why.end()));
-  }
+  if (!harvested) return fail(Reason(u"the selection page could not be read: ", harvested.error()));
 
   const std::u16string listed = query::ToLower(harvested.value().lines);
   std::unordered_set<std::u16string_view> available;

@@ -21,14 +21,15 @@ bool IsTerminal(Stream stream) {
   return isatty(Descriptor(stream)) == 1;
 }
 
-void Write(Stream stream, std::string_view utf8) {
+bool Write(Stream stream, std::string_view utf8) {
   while (!utf8.empty()) {
     const ssize_t written = write(Descriptor(stream), utf8.data(), utf8.size());
     if (written < 0 && errno == EINTR) continue;
-    // A closed pipe ends the program by SIGPIPE; any other failure loses only this text.
-    if (written <= 0) return;
+    // A closed pipe ends the program by SIGPIPE, as it does every filter in a pipeline.
+    if (written <= 0) return false;
     utf8.remove_prefix(static_cast<std::size_t>(written));
   }
+  return true;
 }
 
 web::Status ReadStandardInput(const std::function<web::Status(std::string_view)>& feed) {

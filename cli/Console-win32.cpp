@@ -48,7 +48,7 @@ bool IsTerminal(Stream stream) {
   return IsConsole(Handle(stream));
 }
 
-void Write(Stream stream, std::string_view utf8) {
+bool Write(Stream stream, std::string_view utf8) {
   const HANDLE handle = Handle(stream);
   if (IsConsole(handle)) {
     // A console shows wide characters whatever its code page.
@@ -56,18 +56,20 @@ void Write(Stream stream, std::string_view utf8) {
     for (std::size_t done = 0; done < wide.size();) {
       DWORD written = 0;
       const DWORD part = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));
-      if (!WriteConsoleW(handle, wide.data() + done, part, &written, nullptr) || written == 0)
-        return;
+      if (!WriteConsoleW(handle, wide.data() + done, part, &written, nullptr) || written == 0) {
+        return false;
+      }
       done += written;
     }
-    return;
+    return true;
   }
   while (!utf8.empty()) {
     DWORD written = 0;
     const DWORD part = static_cast<DWORD>(std::min<std::size_t>(utf8.size(), 1 << 20));
-    if (!WriteFile(handle, utf8.data(), part, &written, nullptr) || written == 0) return;
+    if (!WriteFile(handle, utf8.data(), part, &written, nullptr) || written == 0) return false;
     utf8.remove_prefix(written);
   }
+  return true;
 }
 
 web::Status ReadStandardInput(const std::function<web::Status(std::string_view)>& feed) {

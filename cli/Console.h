@@ -15,7 +15,8 @@ enum class Stream { Out, Err };
 // Puts standard input and output into binary mode where the platform has a text mode.
 void PrepareStandardStreams();
 bool IsTerminal(Stream stream);
-void Write(Stream stream, std::string_view utf8);
+// False when the text could not all be written (a full disk, a closed file).
+bool Write(Stream stream, std::string_view utf8);
 
 // Reads standard input to its end, handing its bytes to feed as they come, and stops at the
 // first failure of feed. A console window is read as wide characters and handed on as UTF-8.

@@ -9,17 +9,15 @@ namespace {
 using Error = std::optional<std::string>;
 
 Error SetFormat(Options& options, std::string_view value) {
-  if (value == "list")
-    options.format = Format::List;
-  else if (value == "tsv")
-    options.format = Format::Tsv;
-  else if (value == "csv")
-    options.format = Format::Csv;
-  else if (value == "json")
-    options.format = Format::Json;
-  else
-    return "unknown format '" + std::string(value) + "' (list, tsv, csv or json)";
-  return std::nullopt;
+  constexpr std::pair<std::string_view, Format> kFormats[] = {
+      {"list", Format::List}, {"tsv", Format::Tsv}, {"csv", Format::Csv}, {"json", Format::Json}};
+  for (const auto& [name, format] : kFormats) {
+    if (value == name) {
+      options.format = format;
+      return std::nullopt;
+    }
+  }
+  return "unknown format '" + std::string(value) + "' (list, tsv, csv or json)";
 }
 
 Error SetSource(Options& options, std::string_view value) {
@@ -33,12 +31,15 @@ Error SetSource(Options& options, std::string_view value) {
 // Only the scheme, host and port are the user's; the paths stay the registrar's own.
 Error SetRegistrar(Options& options, std::string_view value) {
   std::string_view rest = value;
-  if (rest.starts_with("http://"))
-    rest.remove_prefix(7);
-  else if (rest.starts_with("https://"))
-    rest.remove_prefix(8);
-  else
+  for (std::string_view scheme : {"http://", "https://"}) {
+    if (rest.starts_with(scheme)) {
+      rest.remove_prefix(scheme.size());
+      break;
+    }
+  }
+  if (rest.size() == value.size()) {
     return "--registrar needs an http:// or https:// address: '" + std::string(value) + "'";
+  }
   if (rest.ends_with('/')) rest.remove_suffix(1);
   const bool hostOnly = !rest.empty() && std::none_of(rest.begin(), rest.end(), [](char c) {
     return c == '/' || c == '?' || c == '#' || c == '@' || static_cast<unsigned char>(c) <= 0x20;
@@ -158,6 +159,31 @@ const OptionSpec* FindShort(char name) {
   return nullptr;
 }
 
+constexpr std::size_t kHelpColumn = 24;
+constexpr std::size_t kHelpWidth = 80;
+
+// Words joined into lines that end before kHelpWidth, each after the first indented to
+// kHelpColumn.
+std::string Wrapped(std::string_view words) {
+  std::string text;
+  std::size_t column = kHelpColumn;
+  while (!words.empty()) {
+    const std::size_t space = words.find(' ');
+    const std::string_view word = words.substr(0, space);
+    if (column > kHelpColumn && column + 1 + word.size() > kHelpWidth) {
+      text += "\n" + std::string(kHelpColumn, ' ');
+      column = kHelpColumn;
+    } else if (column > kHelpColumn) {
+      text += ' ';
+      ++column;
+    }
+    text += word;
+    column += word.size();
+    words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
+  }
+  return text;
+}
+
 }  // namespace
 
 std::span<const OptionSpec> OptionTable() {
@@ -227,10 +253,11 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
 std::string HelpText() {
   std::string text =
       "Usage: brelka-cli [OPTIONS] [FILE...]\n"
-      "Checks which domain names are free to register. Reads one name per line from the files,\n"
-      "or from standard input when there is none or the file is '-', in UTF-8. Each line is\n"
-      "cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name is checked\n"
-      "once. Names that cannot be domain names are reported as invalid and sent nowhere.\n"
+      "Checks which domain names are free to register. Reads one name per line from the\n"
+      "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
+      "line is cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name\n"
+      "is checked once. Names that cannot be domain names are reported as invalid and sent\n"
+      "nowhere.\n"
       "\n"
       "Options:\n";
   for (const OptionSpec& spec : kOptions) {
@@ -238,43 +265,24 @@ std::string HelpText() {
     left += spec.shortName ? std::string("-") + spec.shortName + ", " : std::string("    ");
     left += spec.name;
     if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
-    if (left.size() < 24)
-      left.resize(24, ' ');
-    else
-      left += "\n" + std::string(24, ' ');
-    // Wraps the description at 80 columns.
-    std::string line = left;
-    std::size_t column = 24;
-    std::string_view words = spec.help;
-    while (!words.empty()) {
-      const std::size_t space = words.find(' ');
-      const std::string_view word = words.substr(0, space);
-      if (column > 24 && column + 1 + word.size() > 80) {
-        line += "\n" + std::string(24, ' ');
-        column = 24;
-      } else if (column > 24) {
-        line += ' ';
-        ++column;
-      }
-      line += word;
-      column += word.size();
-      words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
-    }
-    text += line + "\n";
+    // The description starts in its column, on a line of its own after a long option.
+    left = left.size() < kHelpColumn ? left + std::string(kHelpColumn - left.size(), ' ')
+                                     : left + "\n" + std::string(kHelpColumn, ' ');
+    text += left + Wrapped(spec.help) + "\n";
   }
   text +=
       "\n"
-      "Statuses: available, registered, likely-available (rdap: the suffix has no RDAP service\n"
-      "and DNS does not know the name), unknown (no answer could be had; the detail says why),\n"
-      "invalid (not a domain name; the detail says why).\n"
-      "With --source rdap, TSV and CSV have three more columns, and JSON three more keys: the\n"
-      "A-label of an international name (a_label, aLabel), and the registrar and expiration\n"
-      "date of a registered name (registrar, expires) when the registry gives them.\n"
-      "Progress and the summary go to standard error; the answers go to standard output.\n"
+      "Statuses: available, registered, likely-available (rdap: the suffix has no RDAP\n"
+      "service and DNS does not know the name), unknown (no answer could be had; the detail\n"
+      "says why), invalid (not a domain name; the detail says why). With --source rdap, TSV\n"
+      "and CSV have three more columns, and JSON three more keys: the A-label of an\n"
+      "international name (a_label, aLabel), and the registrar and expiration date of a\n"
+      "registered name (registrar, expires) when the registry gives them. Progress and the\n"
+      "summary go to standard error; the answers go to standard output.\n"
       "\n"
-      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or there\n"
-      "was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage or input\n"
-      "error; 130 interrupted (Ctrl+C).\n";
+      "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
+      "there was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage,\n"
+      "input or output error; 130 interrupted by Ctrl+C.\n";
   return text;
 }
 

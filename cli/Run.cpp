@@ -90,12 +90,14 @@ class AnswerWriter {
     }
   }
 
-  // Writes every answered name that is left, skipping those without an answer.
-  void WriteRest() {
+  // Writes every answered name that is left, skipping those without an answer. False when any
+  // of the answers could not be written.
+  bool WriteRest() {
     for (; next_ < names_.size(); ++next_) {
       if (answers_[next_]) Take(next_);
     }
     Flush();
+    return !failed_;
   }
 
  private:
@@ -103,7 +105,7 @@ class AnswerWriter {
   void Flush() {
     if (buffer_.empty()) return;
     beforeWrite_();
-    Write(Stream::Out, buffer_);
+    if (!Write(Stream::Out, buffer_)) failed_ = true;
     buffer_.clear();
     flushed_ = Clock::now();
   }
@@ -113,6 +115,7 @@ class AnswerWriter {
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
   std::function<void()> beforeWrite_;
+  bool failed_ = false;
   std::size_t next_ = 0;
   std::string buffer_;
   Clock::time_point flushed_ = Clock::now();
@@ -185,17 +188,22 @@ Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
   return judged;
 }
 
-// Checks the valid names and writes every answer as it becomes due; returns the names checked.
-std::size_t CheckAndWrite(const Options& options, check::Source* source,
-                          const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
-                          std::stop_token stop) {
+struct Checked {
+  std::size_t done = 0;
+  bool written = true;
+};
+
+// Checks the valid names and writes every answer as it becomes due.
+Checked CheckAndWrite(const Options& options, check::Source* source,
+                      const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
+                      std::stop_token stop) {
   Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns = options.source == "rdap" ? Columns::Registry : Columns::Basic;
   AnswerWriter writer(options.format, columns, names, judged.answers, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });
-  std::size_t done = 0;
+  Checked checked;
   if (source) {
     source->Check(
         judged.valid,
@@ -203,15 +211,14 @@ std::size_t CheckAndWrite(const Options& options, check::Source* source,
           if (answer.status == check::Status::Available) ++counts.available;
           if (answer.status == check::Status::Unknown) ++counts.unknown;
           judged.answers[judged.positions[index]] = std::move(answer);
-          ++done;
           writer.WriteReady();
-          progress.Update(done);
+          progress.Update(++checked.done);
         },
         stop);
   }
-  writer.WriteRest();
+  checked.written = writer.WriteRest();
   progress.Clear();
-  return done;
+  return checked;
 }
 
 }  // namespace
@@ -276,10 +283,13 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
         *session, std::u16string(registrarBase.begin(), registrarBase.end()));
   }
 
-  const std::size_t done =
+  const Checked checked =
       CheckAndWrite(options, source.get(), list.Names(), judged, counts, stop.get_token());
+  if (!checked.written) {
+    return UsageError("the answers could not all be written to standard output");
+  }
   if (stop.stop_requested()) {
-    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(done) + " of " +
+    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(checked.done) + " of " +
                            std::to_string(judged.valid.size()) + " names were checked\n");
     return kInterruptedExit;
   }

@@ -12,6 +12,7 @@ namespace cli {
 
 inline constexpr int kAllAnswered = 0;
 inline constexpr int kSomeUnknown = 1;
+// A usage error, an input that cannot be read, or answers that cannot be written.
 inline constexpr int kUsageError = 2;
 
 // A running simulator for --demo, kept alive by `server`: the registrar's base address, or

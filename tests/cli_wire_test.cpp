@@ -146,6 +146,13 @@ TEST(CliInterrupt, CtrlCStopsAtOnceWritesWhatIsAnsweredAndExitsWith130) {
   EXPECT_EQ(searches(), 2) << "nothing more was sent";
 }
 
+TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
+  const ChildOutcome run = testing_support::RunChild(
+      "/bin/sh", {"-c", "\"$0\" --demo >/dev/full", kCli}, "hello.com\nworld.net\n");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
+}
+
 TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
   const ChildOutcome run = testing_support::RunChild(
       kCli, {"--demo", "--source", "registrar", "--all"},

@@ -16,4 +16,7 @@ namespace check {
 // right-to-left label mixed wrongly, an A-label over 63 octets or a name over 253).
 web::Result<std::string> ToALabel(std::u16string_view name);
 
+// The platform's conversion of a name with letters beyond ASCII, in ALabel-<platform>.cpp.
+web::Result<std::string> ConvertIdn(std::u16string_view name);
+
 }  // namespace check

@@ -24,11 +24,16 @@ enum class Status {
 // "invalid".
 constexpr std::string_view StatusName(Status status) {
   switch (status) {
-    case Status::Available: return "available";
-    case Status::Registered: return "registered";
-    case Status::LikelyAvailable: return "likely-available";
-    case Status::Unknown: return "unknown";
-    case Status::Invalid: return "invalid";
+    case Status::Available:
+      return "available";
+    case Status::Registered:
+      return "registered";
+    case Status::LikelyAvailable:
+      return "likely-available";
+    case Status::Unknown:
+      return "unknown";
+    case Status::Invalid:
+      return "invalid";
   }
   return "unknown";
 }

@@ -44,24 +44,43 @@ std::string CsvField(std::string_view text) {
 
 }  // namespace
 
-std::string FormatHeader(Format format) {
-  return format == Format::Csv ? "name,status,detail\r\n" : "";
+std::string FormatHeader(Format format, Columns columns) {
+  if (format != Format::Csv) return "";
+  return columns == Columns::Registry ? "name,status,detail,a_label,registrar,expires\r\n"
+                                      : "name,status,detail\r\n";
 }
 
-std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer) {
+std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
+                         Columns columns) {
   const std::string utf8Name = web::Utf16ToUtf8(name);
   const std::string_view status = check::StatusName(answer.status);
   const std::string detail = web::Utf16ToUtf8(answer.detail);
+  const bool registry = columns == Columns::Registry;
+  const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
+  const std::string registrar = web::Utf16ToUtf8(answer.registrar);
+  const std::string expires = web::Utf16ToUtf8(answer.expires);
   switch (format) {
     case Format::List:
       return answer.status == check::Status::Available ? utf8Name + "\n" : "";
     case Format::Tsv:
-      return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\n";
+      return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) +
+             (registry
+                  ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" + TsvField(expires)
+                  : "") +
+             "\n";
     case Format::Csv:
-      return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "\r\n";
+      return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) +
+             (registry
+                  ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires)
+                  : "") +
+             "\r\n";
     case Format::Json: {
-      const nlohmann::ordered_json line = {
-          {"name", utf8Name}, {"status", status}, {"detail", detail}};
+      nlohmann::ordered_json line = {{"name", utf8Name}, {"status", status}, {"detail", detail}};
+      if (registry) {
+        line["aLabel"] = aLabel;
+        line["registrar"] = registrar;
+        line["expires"] = expires;
+      }
       return line.dump() + "\n";
     }
   }

@@ -11,10 +11,15 @@
 
 namespace cli {
 
+// Which fields TSV, CSV and JSON carry: name, status and detail; with Registry (the RDAP
+// source) also the A-label, the registrar and the expiration date, empty when unknown.
+enum class Columns { Basic, Registry };
+
 // What goes before the first answer: CSV's header line, else nothing.
-std::string FormatHeader(Format format);
+std::string FormatHeader(Format format, Columns columns = Columns::Basic);
 
 // One answer as its line, with its line break; empty when the format leaves the name out.
-std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer);
+std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
+                         Columns columns = Columns::Basic);
 
 }  // namespace cli

@@ -21,7 +21,9 @@ Error SetFormat(Options& options, std::string_view value) {
 }
 
 Error SetSource(Options& options, std::string_view value) {
-  if (value != "registrar") return "unknown source '" + std::string(value) + "' (registrar)";
+  if (value != "registrar" && value != "rdap") {
+    return "unknown source '" + std::string(value) + "' (rdap or registrar)";
+  }
   options.source = value;
   return std::nullopt;
 }
@@ -49,6 +51,39 @@ Error SetRegistrar(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+// A whole number from `low` to `high`.
+std::optional<long> Number(std::string_view value, long low, long high) {
+  if (value.empty() || value.size() > 6 ||
+      !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const long n = std::stol(std::string(value));
+  if (n < low || n > high) return std::nullopt;
+  return n;
+}
+
+Error SetPerHost(Options& options, std::string_view value) {
+  const auto n = Number(value, 1, 64);
+  if (!n) return "--per-host takes a number from 1 to 64: '" + std::string(value) + "'";
+  options.perHost = std::size_t(*n);
+  return std::nullopt;
+}
+
+Error SetTimeout(Options& options, std::string_view value) {
+  const auto n = Number(value, 1, 3600);
+  if (!n) return "--timeout takes seconds from 1 to 3600: '" + std::string(value) + "'";
+  options.timeoutSeconds = int(*n);
+  return std::nullopt;
+}
+
+Error SetBootstrapUrl(Options& options, std::string_view value) {
+  if (!value.starts_with("https://") && !value.starts_with("http://")) {
+    return "--bootstrap-url needs an http:// or https:// address: '" + std::string(value) + "'";
+  }
+  options.bootstrapUrl = std::string(value);
+  return std::nullopt;
+}
+
 constexpr OptionSpec kOptions[] = {
     {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
      [](Options& o, std::string_view) -> Error {
@@ -65,11 +100,35 @@ constexpr OptionSpec kOptions[] = {
        o.quiet = true;
        return std::nullopt;
      }},
-    {"--source", 0, "SOURCE", "where the answers come from: registrar (the default)", SetSource},
+    {"--source", 0, "SOURCE",
+     "where the answers come from: rdap, the registries themselves (the default), or registrar, "
+     "the registrar's bulk search (the default when --registrar is given)",
+     SetSource},
     {"--registrar", 0, "URL",
      "the registrar's scheme, host and port, as http://host:port (the paths stay the same)",
      SetRegistrar},
-    {"--demo", 0, "", "check against the built-in registrar simulator, offline",
+    {"--bootstrap", 0, "FILE",
+     "rdap: the RDAP bootstrap file (IANA's dns.json) to use instead of the cached copy; the "
+     "network is not asked for it",
+     [](Options& o, std::string_view value) -> Error {
+       o.bootstrap = std::string(value);
+       return std::nullopt;
+     }},
+    {"--bootstrap-url", 0, "URL",
+     "rdap: where to fetch the bootstrap file from when the cached copy is missing or older "
+     "than a day (default https://data.iana.org/rdap/dns.json)",
+     SetBootstrapUrl},
+    {"--per-host", 0, "N", "rdap: at most N requests in flight to one registry (default 4)",
+     SetPerHost},
+    {"--timeout", 0, "SECONDS", "rdap: the longest one request may take (default 30)", SetTimeout},
+    {"--dns", 0, "ADDRESS[:PORT]",
+     "rdap: the DNS server to ask about names whose suffix has no RDAP service (default: the "
+     "system's)",
+     [](Options& o, std::string_view value) -> Error {
+       o.dnsServer = std::string(value);
+       return std::nullopt;
+     }},
+    {"--demo", 0, "", "check against the built-in simulators (registrar or RDAP), offline",
      [](Options& o, std::string_view) -> Error {
        o.demo = true;
        return std::nullopt;
@@ -181,6 +240,13 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
   if (options.demo && options.registrar) {
     return web::Failure{"--demo and --registrar cannot be used together"};
   }
+  if (options.source.empty()) options.source = options.registrar ? "registrar" : "rdap";
+  if (options.source == "rdap" && options.registrar) {
+    return web::Failure{"--registrar applies to --source registrar only"};
+  }
+  if (options.demo && (options.bootstrap || options.bootstrapUrl || options.dnsServer)) {
+    return web::Failure{"--demo brings its own bootstrap and DNS server"};
+  }
   return options;
 }
 
@@ -206,13 +272,17 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Statuses: available, registered, unknown (no answer could be had; the detail says\n"
-      "why), invalid (not a domain name; the detail says why). Progress and the summary go\n"
-      "to standard error; the answers go to standard output.\n"
+      "Statuses: available, registered, likely-available (rdap: the suffix has no RDAP\n"
+      "service and DNS does not know the name), unknown (no answer could be had; the detail\n"
+      "says why), invalid (not a domain name; the detail says why). With --source rdap, TSV\n"
+      "and CSV have three more columns, and JSON three more keys: the A-label of an\n"
+      "international name (a_label, aLabel), and the registrar and expiration date of a\n"
+      "registered name (registrar, expires) when the registry gives them. Progress and the\n"
+      "summary go to standard error; the answers go to standard output.\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
-      "there was no valid name to check; 2 a usage, input or output error; 130 interrupted\n"
-      "by Ctrl+C.\n";
+      "there was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage,\n"
+      "input or output error; 130 interrupted by Ctrl+C.\n";
   return text;
 }
 

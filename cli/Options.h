@@ -3,6 +3,7 @@
 // and makes no request.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,10 +20,18 @@ struct Options {
   std::vector<std::string> files;  // "-" is standard input; none: standard input
   Format format = Format::List;
   bool quiet = false;
-  std::string source = "registrar";
+  // "rdap" or "registrar"; when not given, "registrar" if --registrar is, else "rdap".
+  std::string source;
   // Scheme, host and port of the registrar, without a path.
   std::optional<std::string> registrar;
   bool demo = false;
+  // The RDAP source: a bootstrap file to use instead of the cached one, where to fetch the
+  // bootstrap from, the DNS server for suffixes without RDAP, its manners and its patience.
+  std::optional<std::string> bootstrap;
+  std::optional<std::string> bootstrapUrl;
+  std::optional<std::string> dnsServer;
+  std::size_t perHost = 4;
+  int timeoutSeconds = 30;
   bool help = false;
   bool version = false;
 };

@@ -15,8 +15,10 @@
 #include "NameReader.h"
 #include "Options.h"
 #include "Progress.h"
+#include "check/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
+#include "check/RdapSource.h"
 #include "check/RegistrarSource.h"
 #include "web/HttpRequest.h"
 
@@ -69,11 +71,15 @@ class AnswerWriter {
  public:
   // beforeWrite runs before anything goes out, so that a progress line on the same terminal
   // can make way.
-  AnswerWriter(Format format, const std::vector<std::u16string>& names,
+  AnswerWriter(Format format, Columns columns, const std::vector<std::u16string>& names,
                std::vector<std::optional<check::Answer>>& answers,
                std::function<void()> beforeWrite)
-      : format_(format), names_(names), answers_(answers), beforeWrite_(std::move(beforeWrite)) {
-    buffer_ = FormatHeader(format);
+      : format_(format),
+        columns_(columns),
+        names_(names),
+        answers_(answers),
+        beforeWrite_(std::move(beforeWrite)) {
+    buffer_ = FormatHeader(format, columns);
   }
 
   // Writes what is answered, up to the first name that is not.
@@ -95,7 +101,7 @@ class AnswerWriter {
   }
 
  private:
-  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i]); }
+  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_); }
   void Flush() {
     if (buffer_.empty()) return;
     beforeWrite_();
@@ -105,6 +111,7 @@ class AnswerWriter {
   }
 
   Format format_;
+  Columns columns_;
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
   std::function<void()> beforeWrite_;
@@ -114,11 +121,47 @@ class AnswerWriter {
   Clock::time_point flushed_ = Clock::now();
 };
 
-std::unique_ptr<check::Source> OpenSource(const Options& options, web::HttpSession& session,
-                                          const std::string& registrarBase) {
-  (void)options;  // one source for now; --source only accepts "registrar"
-  return std::make_unique<check::RegistrarSource>(
-      session, std::u16string(registrarBase.begin(), registrarBase.end()));
+// The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
+// IANA's (fetched or refreshed when needed). Fails with what the user can do about it.
+web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& options, const Demo& demo,
+                                                           std::stop_token stop) {
+  web::ClientOptions client;
+  client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
+  client.perHost = options.perHost;
+  client.requestTimeout = std::chrono::seconds(options.timeoutSeconds);
+  std::optional<check::Bootstrap> bootstrap;
+  if (options.demo) {
+    auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
+    if (!parsed) return web::Failure{parsed.error()};
+    bootstrap = std::move(parsed.value());
+  } else if (options.bootstrap) {
+    const std::string& file = *options.bootstrap;
+    auto loaded =
+        check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
+    if (!loaded) return web::Failure{loaded.error()};
+    bootstrap = std::move(loaded.value());
+  } else {
+    check::BootstrapCache cache;
+    cache.url = options.bootstrapUrl.value_or(check::kIanaBootstrapUrl);
+    cache.folder = check::UserCacheFolder();
+    if (cache.folder.empty()) {
+      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set); download " +
+                          cache.url + " and pass it with --bootstrap FILE"};
+    }
+    auto fetcher = web::OpenHttpClient(client);
+    auto loaded =
+        check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);
+    if (!loaded) return web::Failure{loaded.error()};
+    if (!loaded.value().warning.empty()) {
+      Write(Stream::Err, "brelka-cli: warning: " + loaded.value().warning + "\n");
+    }
+    bootstrap = std::move(loaded.value().bootstrap);
+  }
+  check::RdapOptions rdap;
+  rdap.perHost = options.perHost;
+  const std::string dns = options.demo ? demo.dnsServer : options.dnsServer.value_or("");
+  return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
+      std::move(*bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns), rdap));
 }
 
 // The names split into those answered here as invalid and those a source must check.
@@ -151,18 +194,17 @@ struct Checked {
 };
 
 // Checks the valid names and writes every answer as it becomes due.
-Checked CheckAndWrite(const Options& options, const std::string& registrarBase,
+Checked CheckAndWrite(const Options& options, check::Source* source,
                       const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
                       std::stop_token stop) {
   Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
-  AnswerWriter writer(options.format, names, judged.answers, [&progress, sameTerminal] {
+  const Columns columns = options.source == "rdap" ? Columns::Registry : Columns::Basic;
+  AnswerWriter writer(options.format, columns, names, judged.answers, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });
   Checked checked;
-  if (!judged.valid.empty()) {
-    std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
-    std::unique_ptr<check::Source> source = OpenSource(options, *session, registrarBase);
+  if (source) {
     source->Check(
         judged.valid,
         [&](std::size_t index, check::Answer answer) {
@@ -212,7 +254,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   if (options.demo) {
     try {
-      demo = startDemo();
+      demo = startDemo(options.source);
     } catch (const std::exception& e) {
       Write(Stream::Err,
             std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");
@@ -221,8 +263,28 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     registrarBase = demo.baseUrl;
   }
 
+  // The source for the valid names; the RDAP source first needs its bootstrap.
+  std::unique_ptr<web::HttpSession> session;
+  std::unique_ptr<check::Source> source;
+  if (!judged.valid.empty() && options.source == "rdap") {
+    auto opened = OpenRdapSource(options, demo, stop.get_token());
+    if (!opened && stop.stop_requested()) {
+      Write(Stream::Err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
+      return kInterruptedExit;
+    }
+    if (!opened) {
+      Write(Stream::Err, "brelka-cli: " + opened.error() + "\n");
+      return kSomeUnknown;
+    }
+    source = std::move(opened.value());
+  } else if (!judged.valid.empty()) {
+    session = web::OpenHttpSession();
+    source = std::make_unique<check::RegistrarSource>(
+        *session, std::u16string(registrarBase.begin(), registrarBase.end()));
+  }
+
   const Checked checked =
-      CheckAndWrite(options, registrarBase, list.Names(), judged, counts, stop.get_token());
+      CheckAndWrite(options, source.get(), list.Names(), judged, counts, stop.get_token());
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }

@@ -15,13 +15,18 @@ inline constexpr int kSomeUnknown = 1;
 // A usage error, an input that cannot be read, or answers that cannot be written.
 inline constexpr int kUsageError = 2;
 
-// A running registrar simulator for --demo, kept alive by `server`.
+// A running simulator for --demo, kept alive by `server`: the registrar's base address, or
+// for the RDAP source the bootstrap text that points at the simulated registries and the
+// address of their DNS responder.
 struct Demo {
   std::shared_ptr<void> server;
   std::string baseUrl;
+  std::string rdapBootstrap;
+  std::string dnsServer;
 };
-// Starts the built-in simulator; empty where the program has none.
-using DemoStarter = std::function<Demo()>;
+// Starts the built-in simulator for the source ("registrar" or "rdap"); empty where the
+// program has none.
+using DemoStarter = std::function<Demo(const std::string& source)>;
 
 // args: the arguments after the program's name, in UTF-8.
 int Run(std::span<const std::string> args, const DemoStarter& startDemo);

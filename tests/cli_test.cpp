@@ -78,7 +78,8 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndOneLineNamingTheProblem) {
       {{"--format=xml"},
        "brelka-cli: unknown format 'xml' (list, tsv, csv or json) (see --help)\n"},
       {{"--quiet=yes"}, "brelka-cli: option '--quiet' takes no value (see --help)\n"},
-      {{"--source", "whois"}, "brelka-cli: unknown source 'whois' (registrar) (see --help)\n"},
+      {{"--source", "whois"},
+       "brelka-cli: unknown source 'whois' (rdap or registrar) (see --help)\n"},
       {{"--registrar", "ftp://x"},
        "brelka-cli: --registrar needs an http:// or https:// address: 'ftp://x' (see --help)\n"},
       {{"--registrar", "http://127.0.0.1:8080/domains"},
@@ -172,16 +173,16 @@ TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
 
 TEST(CliFormats, FieldsThatWouldBreakTheirFormatAreQuotedOrEscaped) {
   const std::string input = "a,\"b\".com\nx\ty.com\n";
-  const ChildOutcome csv = Cli({"-f", "csv", "-q"}, input);
+  const ChildOutcome csv = Cli({"-f", "csv", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(csv.out,
             "name,status,detail\r\n"
             "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\"\r\n"
             "x\ty.com,invalid,character U+0009 is not allowed\r\n");
-  const ChildOutcome tsv = Cli({"-a", "-q"}, input);
+  const ChildOutcome tsv = Cli({"-a", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(tsv.out,
             "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\n"
             "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\n");
-  const ChildOutcome json = Cli({"-f", "json", "-q"}, input);
+  const ChildOutcome json = Cli({"-f", "json", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"a,\\\"b\\\".com\",\"status\":\"invalid\",\"detail\":\"character ',' "
             "(U+002C) is not allowed\"}\n"
@@ -201,7 +202,7 @@ TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
       "\n"  // 254 octets
       "under_score.com\n"
       "中文　名.cn\n";  // an ideographic space
-  const ChildOutcome run = Cli({"--all"}, input);
+  const ChildOutcome run = Cli({"--all", "--source", "registrar"}, input);
   EXPECT_EQ(run.exitCode, 1) << "nothing could be checked";
   EXPECT_EQ(run.out,
             "nodot\tinvalid\tno dot\n"

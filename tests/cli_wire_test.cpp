@@ -155,7 +155,8 @@ TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
 
 TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
   const ChildOutcome run = testing_support::RunChild(
-      kCli, {"--demo", "--all"}, "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
+      kCli, {"--demo", "--source", "registrar", "--all"},
+      "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "hello.com\tavailable\t\n"

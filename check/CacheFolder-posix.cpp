@@ -1,0 +1,16 @@
+#include <cstdlib>
+
+#include "check/BootstrapCache.h"
+
+namespace check {
+
+std::filesystem::path UserCacheFolder() {
+  // The XDG base directory rules: a relative XDG_CACHE_HOME is to be ignored.
+  const char* xdg = std::getenv("XDG_CACHE_HOME");
+  if (xdg && *xdg == '/') return std::filesystem::path(xdg) / "brelka";
+  const char* home = std::getenv("HOME");
+  if (home && *home == '/') return std::filesystem::path(home) / ".cache" / "brelka";
+  return {};
+}
+
+}  // namespace check

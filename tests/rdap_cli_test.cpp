@@ -1,0 +1,169 @@
+// brelka-cli with the RDAP source, as a separate process against the simulated registries and
+// DNS responder: its answers and columns, its manners on the wire, the bootstrap's cache in the
+// user's cache folder, and the demo.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "ChildProcess.h"
+#include "tools/registrar-sim/RdapSim.h"
+
+namespace {
+
+using testing_support::ChildOutcome;
+
+const std::string kCli = testing_support::ProgramBeside("brelka-cli");
+
+class RdapCli : public ::testing::Test {
+ protected:
+  RdapCli() {
+    folder_ = std::filesystem::path(::testing::TempDir()) /
+              ("brelka-rdap-cli-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    // The program's cache folder, for the cases that use it.
+    ::setenv("XDG_CACHE_HOME", (folder_ / "cache").c_str(), 1);
+    bootstrap_ = (folder_ / "dns.json").string();
+    std::ofstream(bootstrap_) << sim.BootstrapJson();
+  }
+  ~RdapCli() override { std::filesystem::remove_all(folder_); }
+
+  ChildOutcome Cli(std::vector<std::string> args, const std::string& input) {
+    return testing_support::RunChild(kCli, args, input);
+  }
+
+  sim::RdapSim sim;
+  std::filesystem::path folder_;
+  std::string bootstrap_;
+};
+
+TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
+  sim.SetFault("busy.com", {.status = 503});
+  const ChildOutcome run =
+      Cli({"--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--all"},
+          "hello.com\nabc.com\n中文域名.cn\nbusy.com\nfree.de\nbad_name.com\n");
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.out,
+            "hello.com\tavailable\t\t\t\t\n"
+            "abc.com\tregistered\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "中文域名.cn\tavailable\t\txn--fiq06l2rdsvs.cn\t\t\n"
+            "busy.com\tunknown\trate-limited\t\t\t\n"
+            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\t\t\n"
+            "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\n");
+  EXPECT_EQ(run.err, "共输入6个，其中2个可以注册，1个未能查询，1个无效\n");
+  // Three tries for the refused name, with the program's name and version on each request.
+  int busy = 0;
+  for (const auto& arrival : sim.Arrivals()) {
+    busy += arrival.name == "busy.com";
+    EXPECT_TRUE(arrival.userAgent.starts_with("brelka-cli/")) << arrival.userAgent;
+    EXPECT_EQ(arrival.accept, "application/rdap+json");
+  }
+  EXPECT_EQ(busy, 3);
+}
+
+TEST_F(RdapCli, StructuredFormatsCarryTheALabelRegistrarAndExpiry) {
+  const std::string input = "abc.com\n中文域名.cn\n";
+  const ChildOutcome csv = Cli({"--bootstrap", bootstrap_, "-f", "csv", "-q"}, input);
+  EXPECT_EQ(csv.exitCode, 0) << csv.err;
+  EXPECT_EQ(csv.out,
+            "name,status,detail,a_label,registrar,expires\r\n"
+            "abc.com,registered,,,Simulated Registrar Ltd,2031-02-03T04:05:06Z\r\n"
+            "中文域名.cn,available,,xn--fiq06l2rdsvs.cn,,\r\n");
+  const ChildOutcome json = Cli({"--bootstrap", bootstrap_, "-f", "json", "-q"}, input);
+  EXPECT_EQ(json.out,
+            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"aLabel\":\"\","
+            "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\"}\n"
+            "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\","
+            "\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":\"\"}\n");
+  const ChildOutcome list = Cli({"--bootstrap", bootstrap_, "-q"}, input);
+  EXPECT_EQ(list.out, "中文域名.cn\n");
+}
+
+TEST_F(RdapCli, KeepsToThePerHostCap) {
+  sim.SetLatency(std::chrono::milliseconds(20));
+  std::string names;
+  for (int i = 0; i < 60; ++i) names += "name" + std::to_string(i) + ".org\n";
+  const ChildOutcome run = Cli({"--bootstrap", bootstrap_, "--per-host", "2", "-q"}, names);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(sim.MaxInFlight(1), 2u);
+  EXPECT_EQ(sim.Arrivals().size(), 60u);
+}
+
+TEST_F(RdapCli, KeepsTheBootstrapInTheCacheFolderAndReusesIt) {
+  const std::vector<std::string> args = {"--bootstrap-url", sim.BootstrapUrl(), "-q"};
+  const ChildOutcome first = Cli(args, "hello.com\n");
+  EXPECT_EQ(first.exitCode, 0) << first.err;
+  EXPECT_EQ(first.out, "hello.com\n");
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "cache" / "brelka" / "dns.json"));
+  const ChildOutcome second = Cli(args, "hello.org\n");
+  EXPECT_EQ(second.out, "hello.org\n");
+  EXPECT_EQ(sim.BootstrapRequests(), 1u) << "the copy of the first run served the second";
+}
+
+TEST_F(RdapCli, WithoutABootstrapSaysHowToGetOneAndExitsWithOne) {
+  sim.SetBootstrapStatus(503);
+  const ChildOutcome run = Cli({"--bootstrap-url", sim.BootstrapUrl()}, "hello.com\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "brelka-cli: cannot get the RDAP bootstrap from " + sim.BootstrapUrl() +
+                         " (HTTP 503); download it and pass it with --bootstrap FILE\n");
+
+  const ChildOutcome broken = Cli({"--bootstrap", (folder_ / "none.json").string()}, "a.com\n");
+  EXPECT_EQ(broken.exitCode, 1);
+  EXPECT_EQ(broken.err, "brelka-cli: cannot read the bootstrap file " +
+                            (folder_ / "none.json").string() + "\n");
+  EXPECT_EQ(sim.Arrivals().size(), 0u);
+}
+
+TEST_F(RdapCli, CtrlCEndsTheBootstrapFetchAtOnce) {
+  sim.SetBootstrapDelay(std::chrono::seconds(30));
+  testing_support::Child child(kCli, {"--bootstrap-url", sim.BootstrapUrl()}, "hello.com\n");
+  for (int i = 0; i < 500 && sim.BootstrapRequests() == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  ASSERT_EQ(sim.BootstrapRequests(), 1u);
+  child.Interrupt();
+  const ChildOutcome run = child.Wait(std::chrono::seconds(10));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 130);
+  EXPECT_EQ(run.err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "cache" / "brelka" / "dns.json"));
+}
+
+TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--per-host", "0"},
+       "brelka-cli: --per-host takes a number from 1 to 64: '0' (see --help)\n"},
+      {{"--timeout", "x"},
+       "brelka-cli: --timeout takes seconds from 1 to 3600: 'x' (see --help)\n"},
+      {{"--source", "rdap", "--registrar", "http://127.0.0.1:1"},
+       "brelka-cli: --registrar applies to --source registrar only (see --help)\n"},
+      {{"--demo", "--bootstrap", "x.json"},
+       "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const ChildOutcome run = Cli(args, "a.com\n");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, message);
+  }
+}
+
+TEST(RdapCliDemo, TheDemoAsksTheSimulatedRegistriesOffline) {
+  const ChildOutcome run = testing_support::RunChild(
+      kCli, {"--demo", "--all"}, "hello.com\nabc.com\nmytaken.net\n中文域名.cn\nfree.de\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "hello.com\tavailable\t\t\t\t\n"
+            "abc.com\tregistered\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "mytaken.net\tregistered\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "中文域名.cn\tavailable\t\txn--fiq06l2rdsvs.cn\t\t\n"
+            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\t\t\n");
+  EXPECT_EQ(run.err, "共输入5个，其中2个可以注册\n");
+}
+
+}  // namespace

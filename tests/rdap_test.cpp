@@ -1,0 +1,374 @@
+// The RDAP source's parts, and the source itself against the simulated registries and DNS
+// responder over loopback.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "check/ALabel.h"
+#include "check/Bootstrap.h"
+#include "check/BootstrapCache.h"
+#include "check/DomainReply.h"
+#include "check/RdapSource.h"
+#include "check/RetryAfter.h"
+#include "tools/registrar-sim/RdapSim.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using check::Status;
+
+TEST(Bootstrap, MatchesTheLongestSuffixAndPrefersHttps) {
+  const auto bootstrap = check::Bootstrap::Parse(R"({"services": [
+      [["com", "NET"], ["http://a.test/rdap", "https://a.test/rdap/"]],
+      [["co.uk"], ["https://b.test/"]],
+      [["uk"], ["http://c.test/"]],
+      [["bad"], ["ftp://d.test/"]],
+      "garbage", [[1, "ok"], []], [["ok"], [2, "https://e.test"]]]})");
+  ASSERT_TRUE(bootstrap) << bootstrap.error();
+  const std::map<std::string, std::string> expected = {{"abc.com", "https://a.test/rdap/"},
+                                                       {"x.y.net", "https://a.test/rdap/"},
+                                                       {"abc.co.uk", "https://b.test/"},
+                                                       {"abc.uk", "http://c.test/"},
+                                                       {"abc.ok", "https://e.test/"},
+                                                       {"abc.bad", ""},
+                                                       {"abc.org", ""},
+                                                       {"com", ""}};
+  for (const auto& [name, base] : expected) {
+    const auto service = bootstrap.value().ServiceFor(name);
+    EXPECT_EQ(service ? service->baseUrl : "", base) << name;
+  }
+  EXPECT_EQ(bootstrap.value().ServiceFor("abc.co.uk")->suffix, "co.uk");
+}
+
+TEST(Bootstrap, RefusesWhatIsNotABootstrapFile) {
+  EXPECT_EQ(check::Bootstrap::Parse("<html>").error(), "the bootstrap file is not JSON");
+  EXPECT_EQ(check::Bootstrap::Parse(R"({"services": 1})").error(),
+            "the bootstrap file has no list of services");
+  EXPECT_EQ(check::Bootstrap::Parse(R"([1, 2])").error(),
+            "the bootstrap file has no list of services");
+}
+
+TEST(RetryAfter, WaitsWhatTheServerSaysUpToAMinute) {
+  const auto now = std::chrono::sys_days(std::chrono::year(2026) / 12 / 7) + 10h;
+  EXPECT_EQ(check::RetryWait("7", 1, now), 7s);
+  EXPECT_EQ(check::RetryWait(" 0 ", 1, now), 0s);
+  EXPECT_EQ(check::RetryWait("3600", 1, now), 60s);
+  EXPECT_EQ(check::RetryWait("99999999999999999999", 1, now), 60s);
+  EXPECT_EQ(check::RetryWait("Mon, 07 Dec 2026 10:00:30 GMT", 1, now), 30s);
+  EXPECT_EQ(check::RetryWait("Mon, 07 Dec 2026 09:00:00 GMT", 1, now), 0s);
+  EXPECT_EQ(check::RetryWait("Tue, 08 Dec 2026 10:00:00 GMT", 1, now), 60s);
+  // Without a usable header: 1, 2, 4 seconds.
+  EXPECT_EQ(check::RetryWait("", 1, now), 1s);
+  EXPECT_EQ(check::RetryWait("", 2, now), 2s);
+  EXPECT_EQ(check::RetryWait("soon", 3, now), 4s);
+  EXPECT_EQ(check::RetryWait("-5", 1, now), 1s);
+  EXPECT_FALSE(check::ParseHttpDate("Mon, 31 Feb 2026 10:00:00 GMT"));
+}
+
+TEST(ALabel, ConvertsInternationalNamesByUts46) {
+  const std::map<std::u16string, std::string> expected = {
+      {u"abc.com", "abc.com"},
+      {u"中文域名.com", "xn--fiq06l2rdsvs.com"},
+      {u"bücher.de", "xn--bcher-kva.de"},
+      {u"BÜCHER.de", "xn--bcher-kva.de"},  // mapped to lower case
+      {u"faß.de", "xn--fa-hia.de"},        // non-transitional: ß stays
+      {u"例え.テスト", "xn--r8jz45g.xn--zckzah"},
+  };
+  for (const auto& [name, aLabel] : expected) {
+    const auto converted = check::ToALabel(name);
+    ASSERT_TRUE(converted) << converted.error();
+    EXPECT_EQ(converted.value(), aLabel);
+  }
+}
+
+TEST(ALabel, RefusesNamesIdnaDisallows) {
+  std::u16string longLabel;
+  for (char16_t i = 0; i < 40; ++i) longLabel += char16_t(0x4E00 + 97 * i);
+  for (const std::u16string& name : std::vector<std::u16string>{
+           u"☃.com",             // a symbol
+           u"a\u200Db.com",      // a joiner outside its context
+           u"\u0301abc.com",     // a leading combining mark
+           u"abcא.com",          // left-to-right mixed with Hebrew
+           longLabel + u".com",  // an A-label over 63 octets
+       }) {
+    const auto converted = check::ToALabel(name);
+    EXPECT_FALSE(converted) << converted.value();
+    if (!converted) {
+      EXPECT_TRUE(converted.error().starts_with("cannot be an IDN: ")) << converted.error();
+    }
+  }
+}
+
+TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
+  const std::string domain =
+      R"({"objectClassName":"domain","ldhName":"ABC.COM","events":[
+          {"eventAction":"registration","eventDate":"2001-01-01T00:00:00Z"},
+          {"eventAction":"expiration","eventDate":"2030-05-06T07:08:09Z"}],
+          "entities":[{"roles":["technical"],"vcardArray":["vcard",[["fn",{},"text","Tech"]]]},
+                      {"roles":["registrar"],"vcardArray":["vcard",[["version",{},"text","4.0"],
+                        ["fn",{},"text","Example Registrar, Inc."]]]}]})";
+  const check::Answer registered =
+      check::ReadDomainReply("abc.com", 200, "application/rdap+json", domain);
+  EXPECT_EQ(registered.status, Status::Registered);
+  EXPECT_EQ(registered.registrar, u"Example Registrar, Inc.");
+  EXPECT_EQ(registered.expires, u"2030-05-06T07:08:09Z");
+
+  struct Case {
+    int status;
+    std::string type;
+    std::string body;
+    Status expected;
+    std::u16string detail;
+  };
+  const Case cases[] = {
+      {404, "application/rdap+json", "{}", Status::Available, u""},
+      {404, "text/html", "<html>", Status::Available, u""},
+      {200, "application/rdap+json", R"({"objectClassName":"domain","ldhName":"abc.com."})",
+       Status::Registered, u""},
+      {200, "text/html; charset=utf-8", domain, Status::Unknown,
+       u"the registry answered with a web page, not RDAP"},
+      {200, "application/rdap+json", R"({"objectClassName":"domain","ldh)", Status::Unknown,
+       u"the registry's answer is not valid JSON"},
+      {200, "application/rdap+json", R"({"objectClassName":"entity"})", Status::Unknown,
+       u"the registry's answer is not an RDAP domain object"},
+      {200, "application/json", R"([1])", Status::Unknown,
+       u"the registry's answer is not an RDAP domain object"},
+      {200, "application/rdap+json", R"({"objectClassName":"domain","ldhName":"xyz.com"})",
+       Status::Unknown, u"the registry answered for another name (xyz.com)"},
+      {200, "application/rdap+json", R"({"objectClassName":"domain"})", Status::Unknown,
+       u"the registry answered for another name ()"},
+      {500, "application/rdap+json", "{}", Status::Unknown, u"the registry answered HTTP 500"},
+      {302, "text/html", "", Status::Unknown, u"the registry answered HTTP 302"},
+  };
+  for (const Case& c : cases) {
+    const check::Answer answer = check::ReadDomainReply("abc.com", c.status, c.type, c.body);
+    EXPECT_EQ(answer.status, c.expected) << c.status << " " << c.body;
+    EXPECT_EQ(answer.detail, c.detail) << c.status << " " << c.body;
+  }
+}
+
+// The source against the simulator, with the simulator's own bootstrap and DNS responder.
+class RdapSourceTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<check::RdapSource> Source(std::size_t perHost = 4) {
+    web::ClientOptions client;
+    client.userAgent = "brelka-test/1.0";
+    client.perHost = perHost;
+    client.requestTimeout = 2s;
+    check::RdapOptions options;
+    options.perHost = perHost;
+    auto bootstrap = check::Bootstrap::Parse(sim.BootstrapJson());
+    EXPECT_TRUE(bootstrap);
+    return std::make_unique<check::RdapSource>(std::move(bootstrap.value()),
+                                               web::OpenHttpClient(client),
+                                               check::OpenNsResolver(sim.DnsServer()), options);
+  }
+
+  std::vector<check::Answer> Check(check::Source& source, const std::vector<std::u16string>& names,
+                                   std::stop_token stop = {}) {
+    std::vector<check::Answer> answers(names.size(),
+                                       {Status::Unknown, u"not reported", {}, {}, {}});
+    std::vector<int> reports(names.size(), 0);
+    source.Check(
+        names,
+        [&](std::size_t i, check::Answer a) {
+          answers.at(i) = std::move(a);
+          ++reports.at(i);
+        },
+        stop);
+    for (std::size_t i = 0; i < names.size() && !stop.stop_possible(); ++i) {
+      EXPECT_EQ(reports[i], 1) << i;
+    }
+    return answers;
+  }
+
+  sim::RdapSim sim;
+};
+
+TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
+  sim.SetFault("html.com", {.body = "<html>busy</html>", .contentType = "text/html"});
+  sim.SetFault("brokenjson.net", {.body = R"({"objectClassName": "dom)"});
+  sim.SetFault("other.org", {.otherName = "another.org"});
+  sim.SetFault("fails.info", {.status = 500});
+  sim.SetFault("loop.com", {.redirectLoop = true});
+  sim.SetFault("cut.com", {.cutMidBody = true});
+  sim.SetFault("stall.com", {.stall = true});
+  const std::vector<std::u16string> names = {
+      u"hello.com", u"abc.com",      u"html.com",  u"brokenjson.net", u"other.org",  u"fails.info",
+      u"loop.com",  u"cut.com",      u"stall.com", u"free.de",        u"xyz.de",     u"nobody.zz",
+      u"nobody.qq", u"中文域名.com", u"☃.com",     u"abc.co.uk",      u"hello.co.uk"};
+  auto source = Source();
+  const auto answers = Check(*source, names);
+  struct Expected {
+    Status status;
+    std::u16string detail;
+  };
+  const std::vector<Expected> expected = {
+      {Status::Available, u""},
+      {Status::Registered, u""},
+      {Status::Unknown, u"the registry answered with a web page, not RDAP"},
+      {Status::Unknown, u"the registry's answer is not valid JSON"},
+      {Status::Unknown, u"the registry answered for another name (another.org)"},
+      {Status::Unknown, u"the registry answered HTTP 500"},
+      {Status::Unknown, u"too many redirects"},
+      {Status::Unknown, u""},  // curl's words for the cut
+      {Status::Unknown, u"timed out"},
+      {Status::LikelyAvailable, u"no RDAP service for .de; DNS has no such name"},
+      {Status::Registered, u"no RDAP service for .de; DNS delegates the name"},
+      {Status::Unknown, u"no RDAP service for .zz, and DNS failed: DNS failed or did not answer"},
+      {Status::Unknown, u"no RDAP service for .qq, and DNS does not know the suffix"},
+      {Status::Available, u""},
+      {Status::Invalid, u""},
+      {Status::Registered, u""},
+      {Status::Available, u""},
+  };
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(answers[i].status, expected[i].status) << i;
+    if (!expected[i].detail.empty()) {
+      EXPECT_EQ(answers[i].detail, expected[i].detail) << i;
+    }
+  }
+  EXPECT_FALSE(answers[7].detail.empty());
+  EXPECT_TRUE(answers[14].detail.starts_with(u"cannot be an IDN: "));
+  EXPECT_EQ(answers[1].registrar, u"Simulated Registrar Ltd");
+  EXPECT_EQ(answers[1].expires, u"2031-02-03T04:05:06Z");
+  EXPECT_EQ(answers[13].aLabel, u"xn--fiq06l2rdsvs.com");
+  EXPECT_EQ(answers[0].aLabel, u"");
+  // co.uk is the first registry's even though uk is the second's.
+  for (const auto& arrival : sim.Arrivals()) {
+    if (arrival.name == "abc.co.uk") {
+      EXPECT_EQ(arrival.registry, 0u);
+    }
+    EXPECT_EQ(arrival.userAgent, "brelka-test/1.0");
+    EXPECT_EQ(arrival.accept, "application/rdap+json");
+  }
+}
+
+TEST_F(RdapSourceTest, KeepsToTheCapPerRegistry) {
+  sim.SetLatency(20ms);
+  std::vector<std::u16string> names;
+  for (int i = 0; i < 90; ++i) {
+    const std::u16string number(1, char16_t(u'a' + i % 26));
+    names.push_back(u"name" + number + std::u16string(i / 26 + 1, u'x') +
+                    std::u16string(i < 45 ? u".com" : u".org"));
+  }
+  names.push_back(u"extra.info");
+  auto source = Source(3);
+  const auto answers = Check(*source, names);
+  for (const auto& answer : answers) EXPECT_EQ(answer.status, Status::Available);
+  EXPECT_LE(sim.MaxInFlight(0), 3u);
+  EXPECT_LE(sim.MaxInFlight(1), 3u);
+}
+
+TEST_F(RdapSourceTest, WaitsTheRetryAfterTimeAndGivesUpAfterThreeTries) {
+  sim.SetFault("busy.com", {.status = 429, .retryAfter = "1", .times = 1});
+  sim.SetFault("down.net", {.status = 503, .times = 1});
+  sim.SetFault("never.org", {.status = 429, .retryAfter = "0"});
+  auto source = Source();
+  const auto answers = Check(*source, {u"busy.com", u"down.net", u"never.org"});
+  EXPECT_EQ(answers[0].status, Status::Available);
+  EXPECT_EQ(answers[1].status, Status::Available);
+  EXPECT_EQ(answers[2].status, Status::Unknown);
+  EXPECT_EQ(answers[2].detail, u"rate-limited");
+
+  std::map<std::string, std::vector<std::chrono::steady_clock::time_point>> times;
+  for (const auto& arrival : sim.Arrivals()) times[arrival.name].push_back(arrival.at);
+  ASSERT_EQ(times["busy.com"].size(), 2u);
+  EXPECT_GE(times["busy.com"][1] - times["busy.com"][0], 1s);
+  // Without the header: a second's backoff.
+  ASSERT_EQ(times["down.net"].size(), 2u);
+  EXPECT_GE(times["down.net"][1] - times["down.net"][0], 1s);
+  EXPECT_EQ(times["never.org"].size(), 3u);
+}
+
+TEST_F(RdapSourceTest, StopsSoonWithoutGuessing) {
+  sim.SetFault("slow.com", {.delay = 20s});
+  auto source = Source();
+  std::stop_source stop;
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(200ms);
+    stop.request_stop();
+  });
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<std::size_t> reported;
+  const std::vector<std::u16string> names = {u"hello.com", u"slow.com"};
+  source->Check(
+      names, [&](std::size_t i, check::Answer) { reported.push_back(i); }, stop.get_token());
+  stopper.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+  EXPECT_EQ(reported, std::vector<std::size_t>{0});
+}
+
+class BootstrapCacheTest : public ::testing::Test {
+ protected:
+  BootstrapCacheTest() {
+    cache.url = sim.BootstrapUrl();
+    cache.folder = std::filesystem::path(::testing::TempDir()) /
+                   ("brelka-cache-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(cache.folder);
+  }
+  ~BootstrapCacheTest() override { std::filesystem::remove_all(cache.folder); }
+
+  web::Result<check::LoadedBootstrap> Load(std::chrono::system_clock::time_point now) {
+    auto client = web::OpenHttpClient({});
+    return check::LoadCachedBootstrap(cache, *client, now);
+  }
+
+  sim::RdapSim sim;
+  check::BootstrapCache cache;
+  std::chrono::system_clock::time_point t0 = std::chrono::system_clock::now();
+};
+
+TEST_F(BootstrapCacheTest, WritesReusesAndRefreshesConditionally) {
+  auto first = Load(t0);
+  ASSERT_TRUE(first) << first.error();
+  EXPECT_EQ(first.value().warning, "");
+  EXPECT_TRUE(first.value().bootstrap.ServiceFor("abc.com"));
+  EXPECT_TRUE(std::filesystem::exists(cache.folder / "dns.json"));
+  EXPECT_EQ(sim.BootstrapRequests(), 1u);
+
+  ASSERT_TRUE(Load(t0 + 23h));  // young enough: not asked for
+  EXPECT_EQ(sim.BootstrapRequests(), 1u);
+
+  ASSERT_TRUE(Load(t0 + 25h));  // old: confirmed by a 304
+  EXPECT_EQ(sim.BootstrapRequests(), 2u);
+  EXPECT_EQ(sim.BootstrapNotModified(), 1u);
+  ASSERT_TRUE(Load(t0 + 26h));  // the confirmation counts as fresh
+  EXPECT_EQ(sim.BootstrapRequests(), 2u);
+
+  sim.BumpBootstrapVersion();
+  ASSERT_TRUE(Load(t0 + 50h));  // changed: fetched whole and kept
+  EXPECT_EQ(sim.BootstrapRequests(), 3u);
+  EXPECT_EQ(sim.BootstrapNotModified(), 1u);
+  std::ifstream kept(cache.folder / "dns.json");
+  const std::string text((std::istreambuf_iterator<char>(kept)), {});
+  EXPECT_EQ(text, sim.BootstrapJson());
+}
+
+TEST_F(BootstrapCacheTest, UsesAStaleCopyWithAWarningWhenTheRefreshFails) {
+  ASSERT_TRUE(Load(t0));
+  sim.SetBootstrapStatus(500);
+  auto stale = Load(t0 + 30h);
+  ASSERT_TRUE(stale);
+  EXPECT_EQ(stale.value().warning, "cannot refresh the RDAP bootstrap from " + cache.url +
+                                       " (HTTP 500); using the copy from 30 hours ago");
+  EXPECT_TRUE(stale.value().bootstrap.ServiceFor("abc.org"));
+}
+
+TEST_F(BootstrapCacheTest, SaysWhatToDoWhenThereIsNone) {
+  sim.SetBootstrapStatus(503);
+  auto none = Load(t0);
+  ASSERT_FALSE(none);
+  EXPECT_EQ(none.error(), "cannot get the RDAP bootstrap from " + cache.url +
+                              " (HTTP 503); download it and pass it with --bootstrap FILE");
+  // A damaged copy counts as none.
+  std::filesystem::create_directories(cache.folder);
+  std::ofstream(cache.folder / "dns.json") << "{\"serv";
+  EXPECT_FALSE(Load(t0));
+}
+
+}  // namespace

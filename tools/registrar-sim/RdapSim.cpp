@@ -1,0 +1,478 @@
+#include "tools/registrar-sim/RdapSim.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <httplib.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+#include <thread>
+
+#include "tools/registrar-sim/RegistrarSim.h"
+#include "tools/registrar-sim/SocketConnection.h"
+
+namespace sim {
+
+const std::vector<std::vector<std::string>> RdapSim::kSuffixes = {
+    {"com", "net", "co.uk", "biz"},
+    {"org", "uk", "cn", "xn--fiqs8s"},
+    {"info", "io", "test", "xn--p1ai"},
+};
+const std::vector<std::string> RdapSim::kDnsOnly = {"de", "jp"};
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kIoTimeout = 30s;
+// Enough workers for a client's per-host cap well above the default, plus stalled answers.
+constexpr size_t kWorkers = 24;
+constexpr const char* kRdapType = "application/rdap+json";
+
+bool EndsWithLabel(const std::string& name, const std::string& suffix) {
+  return name == suffix || (name.size() > suffix.size() && name.ends_with(suffix) &&
+                            name[name.size() - suffix.size() - 1] == '.');
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+  return text;
+}
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+  return text;
+}
+
+std::string DomainObject(const std::string& name) {
+  const nlohmann::json vcard = {
+      "vcard",
+      {{"version", nlohmann::json::object(), "text", "4.0"},
+       {"fn", nlohmann::json::object(), "text", "Simulated Registrar Ltd"}}};
+  const nlohmann::json object = {
+      {"rdapConformance", {"rdap_level_0"}},
+      {"objectClassName", "domain"},
+      {"handle", "SIM-" + Upper(name)},
+      {"ldhName", Upper(name)},
+      {"status", {"active"}},
+      {"events",
+       {{{"eventAction", "registration"}, {"eventDate", "2001-02-03T04:05:06Z"}},
+        {{"eventAction", "expiration"}, {"eventDate", "2031-02-03T04:05:06Z"}}}},
+      {"entities",
+       {{{"objectClassName", "entity"}, {"roles", {"registrar"}}, {"vcardArray", vcard}}}},
+  };
+  return object.dump();
+}
+
+std::string ErrorObject(int status) {
+  return nlohmann::json{{"errorCode", status}, {"title", "error " + std::to_string(status)}}.dump();
+}
+
+// cpp-httplib's server, serving each connection through a SocketConnection so that stopping
+// ends idle kept-alive connections at once instead of after their time-out.
+class Server final : public httplib::Server {
+ public:
+  explicit Server(int stopFd) : stopFd_(stopFd) {}
+
+ private:
+  bool process_and_close_socket(socket_t sock) override {
+    SocketConnection connection(sock, stopFd_, kIoTimeout);
+    bool ok = true;
+    const std::chrono::milliseconds idle = std::chrono::seconds(keep_alive_timeout_sec_);
+    for (size_t left = keep_alive_max_count_; left > 0 && ok; --left) {
+      if (!connection.WaitForRequest(left == keep_alive_max_count_ ? kIoTimeout : idle)) break;
+      bool closed = false;
+      ok = process_request(connection, left == 1, closed, nullptr) && !closed;
+    }
+    ::shutdown(sock, SHUT_RDWR);
+    ::close(sock);
+    return ok;
+  }
+
+  int stopFd_;
+};
+
+// Builds the answer to one DNS query (RFC 1035 wire format); empty when it is not a query.
+std::string DnsAnswer(const std::string& query,
+                      const std::function<int(const std::string&)>& rule) {
+  if (query.size() < 12 || (query[2] & 0x80) != 0) return "";
+  size_t at = 12;
+  std::string name;
+  while (at < query.size() && query[at] != 0) {
+    const size_t length = static_cast<unsigned char>(query[at]);
+    if (length > 63 || at + 1 + length >= query.size()) return "";
+    if (!name.empty()) name += '.';
+    name += query.substr(at + 1, length);
+    at += 1 + length;
+  }
+  if (at + 5 > query.size()) return "";
+  const size_t questionEnd = at + 5;  // the root label, type and class
+  const bool askedNs = query[at + 1] == 0 && query[at + 2] == 2;
+  // The rule: 0 the name has NS records, 3 it does not exist, 2 the server fails.
+  const int rcode = rule(Lower(name));
+  const bool answer = rcode == 0 && askedNs;
+  std::string reply = query.substr(0, questionEnd);
+  reply[2] = static_cast<char>(0x81 | (query[2] & 0x01));  // response, recursion desired
+  reply[3] = static_cast<char>(0x80 | rcode);              // recursion available
+  reply[6] = 0;
+  reply[7] = answer ? 1 : 0;
+  reply[8] = reply[9] = reply[10] = reply[11] = 0;
+  if (answer) {
+    const std::string target("\x03ns1\x03sim\x00", 9);
+    reply += std::string("\xC0\x0C\x00\x02\x00\x01\x00\x00\x01\x2C", 10);
+    reply += static_cast<char>(0);
+    reply += static_cast<char>(target.size());
+    reply += target;
+  }
+  return reply;
+}
+
+}  // namespace
+
+struct RdapSim::Impl {
+  std::array<int, 2> stopPipe{-1, -1};
+  std::vector<std::unique_ptr<Server>> servers;
+  std::vector<std::thread> threads;
+  std::vector<std::uint16_t> ports;
+  int dnsSocket = -1;
+  std::uint16_t dnsPort = 0;
+  std::thread dnsThread;
+
+  mutable std::mutex mutex;
+  std::condition_variable stopped;  // also: running
+  size_t running = 0;
+  bool stopping = false;
+  std::chrono::milliseconds latency{0};
+  std::map<std::string, RdapFault> faults;
+  std::map<std::string, int> faultUses;
+  std::vector<size_t> inFlight = std::vector<size_t>(kRegistries, 0);
+  std::vector<size_t> maxInFlight = std::vector<size_t>(kRegistries, 0);
+  std::vector<RdapArrival> arrivals;
+  int bootstrapStatus = 0;
+  std::chrono::milliseconds bootstrapDelay{0};
+  int bootstrapVersion = 1;
+  size_t bootstrapRequests = 0;
+  size_t bootstrapNotModified = 0;
+  std::atomic<size_t> dnsQueries{0};
+
+  ~Impl() {
+    for (int fd : stopPipe) {
+      if (fd >= 0) ::close(fd);
+    }
+    if (dnsSocket >= 0) ::close(dnsSocket);
+  }
+
+  bool Wait(std::optional<std::chrono::milliseconds> time) {
+    std::unique_lock lock(mutex);
+    if (time) return stopped.wait_for(lock, *time, [this] { return stopping; });
+    stopped.wait(lock, [this] { return stopping; });
+    return true;
+  }
+
+  std::string Bootstrap() const;
+  void ServeDomain(size_t registry, const httplib::Request& req, httplib::Response& res);
+  void Answer(const std::string& name, const RdapFault& fault, bool faulty,
+              const httplib::Request& req, httplib::Response& res);
+  void ServeBootstrap(const httplib::Request& req, httplib::Response& res);
+  void ServeDns();
+  int DnsRule(const std::string& name) const;
+};
+
+std::string RdapSim::Impl::Bootstrap() const {
+  nlohmann::json services = nlohmann::json::array();
+  for (size_t i = 0; i < kRegistries; ++i) {
+    const std::string base = "http://127.0.0.1:" + std::to_string(ports[i]) + "/rdap/";
+    services.push_back({kSuffixes[i], {base}});
+  }
+  return nlohmann::json{
+      {"version", "1.0"},
+      {"publication", "2026-12-0" + std::to_string(bootstrapVersion % 10) + "T00:00:00Z"},
+      {"description", "RDAP bootstrap file for the simulated registries"},
+      {"services", services}}
+      .dump(1);
+}
+
+void RdapSim::Impl::ServeBootstrap(const httplib::Request& req, httplib::Response& res) {
+  std::chrono::milliseconds delay{0};
+  {
+    std::lock_guard lock(mutex);
+    ++bootstrapRequests;
+    delay = bootstrapDelay;
+  }
+  if (delay > 0ms && Wait(delay)) return;
+  std::unique_lock lock(mutex);
+  if (bootstrapStatus != 0) {
+    res.status = bootstrapStatus;
+    res.set_content(ErrorObject(bootstrapStatus), "application/json");
+    return;
+  }
+  const std::string etag = "\"v" + std::to_string(bootstrapVersion) + "\"";
+  res.set_header("ETag", etag);
+  res.set_header("Last-Modified",
+                 "Mon, 0" + std::to_string(bootstrapVersion % 10) + " Dec 2026 00:00:00 GMT");
+  if (req.get_header_value("If-None-Match") == etag) {
+    ++bootstrapNotModified;
+    res.status = 304;
+    return;
+  }
+  res.set_content(Bootstrap(), "application/json");
+}
+
+void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
+                                httplib::Response& res) {
+  const std::string name = req.matches[1];
+  RdapFault fault;
+  bool faulty = false;
+  std::chrono::milliseconds wait{0};
+  {
+    std::lock_guard lock(mutex);
+    arrivals.push_back({registry, name, Clock::now(), req.get_header_value("User-Agent"),
+                        req.get_header_value("Accept")});
+    maxInFlight[registry] = std::max(maxInFlight[registry], ++inFlight[registry]);
+    if (const auto found = faults.find(Lower(name)); found != faults.end()) {
+      int& uses = faultUses[found->first];
+      faulty = found->second.times == 0 || uses < found->second.times;
+      ++uses;
+      if (faulty) fault = found->second;
+    }
+    wait = latency + fault.delay;
+  }
+  if (wait == 0ms || !Wait(wait)) Answer(name, fault, faulty, req, res);
+  std::lock_guard lock(mutex);
+  --inFlight[registry];
+}
+
+void RdapSim::Impl::Answer(const std::string& name, const RdapFault& fault, bool faulty,
+                           const httplib::Request& req, httplib::Response& res) {
+  if (faulty && fault.redirectLoop) {
+    res.status = 302;
+    res.set_header("Location", req.path);
+    return;
+  }
+  std::string body;
+  std::string type = kRdapType;
+  if (faulty && fault.status != 0 && !fault.body) {
+    res.status = fault.status;
+    body = ErrorObject(fault.status);
+    if (fault.retryAfter) res.set_header("Retry-After", *fault.retryAfter);
+  } else if (faulty && fault.otherName) {
+    body = DomainObject(*fault.otherName);
+  } else if (faulty && fault.body) {
+    res.status = fault.status != 0 ? fault.status : 200;
+    body = *fault.body;
+    type = fault.contentType;
+  } else if (IsRegistered(Lower(name))) {
+    body = DomainObject(name);
+  } else {
+    res.status = 404;
+    body = ErrorObject(404);
+  }
+  if (!faulty || (!fault.cutMidBody && !fault.stall)) {
+    res.set_content(body, type);
+    return;
+  }
+  // The whole length is announced, so a client can tell that the answer broke off.
+  auto content = std::make_shared<const std::string>(std::move(body));
+  const bool stall = fault.stall;
+  res.set_content_provider(content->size(), type,
+                           [this, content, stall](size_t offset, size_t, httplib::DataSink& sink) {
+                             const size_t half = content->size() / 2;
+                             if (offset < half)
+                               return sink.write(content->data() + offset, half - offset);
+                             if (stall) Wait(std::nullopt);
+                             return false;
+                           });
+}
+
+int RdapSim::Impl::DnsRule(const std::string& name) const {
+  if (EndsWithLabel(name, kBrokenDnsSuffix)) return 2;
+  for (const std::string& zone : kDnsOnly) {
+    if (name == zone) return 0;
+    if (EndsWithLabel(name, zone)) return IsRegistered(name) ? 0 : 3;
+  }
+  for (const auto& suffixes : kSuffixes) {
+    for (const std::string& suffix : suffixes) {
+      if (name == suffix) return 0;
+      if (EndsWithLabel(name, suffix)) return IsRegistered(name) ? 0 : 3;
+    }
+  }
+  return 3;
+}
+
+void RdapSim::Impl::ServeDns() {
+  std::array<char, 512> buffer{};
+  for (;;) {
+    pollfd fds[2] = {{dnsSocket, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
+    if (::poll(fds, 2, -1) < 0 && errno != EINTR) return;
+    if (fds[1].revents != 0) return;
+    if ((fds[0].revents & POLLIN) == 0) continue;
+    sockaddr_in from{};
+    socklen_t fromLength = sizeof from;
+    const ssize_t n = ::recvfrom(dnsSocket, buffer.data(), buffer.size(), 0,
+                                 reinterpret_cast<sockaddr*>(&from), &fromLength);
+    if (n <= 0) continue;
+    ++dnsQueries;
+    const std::string reply = DnsAnswer(std::string(buffer.data(), size_t(n)),
+                                        [this](const std::string& name) { return DnsRule(name); });
+    if (!reply.empty()) {
+      (void)::sendto(dnsSocket, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from),
+                     fromLength);
+    }
+  }
+}
+
+RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
+  Impl& impl = *impl_;
+  if (::pipe2(impl.stopPipe.data(), O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
+
+  for (size_t i = 0; i < kRegistries; ++i) {
+    auto server = std::make_unique<Server>(impl.stopPipe[0]);
+    server->set_socket_options([](socket_t sock) {
+      const int yes = 1;
+      (void)::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+      (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+    });
+    // The factory runs once the server counts as running, from which point stop() works.
+    server->new_task_queue = [&impl] {
+      {
+        std::lock_guard lock(impl.mutex);
+        ++impl.running;
+      }
+      impl.stopped.notify_all();
+      return new httplib::ThreadPool(kWorkers);
+    };
+    server->Get("/rdap/domain/(.+)",
+                [&impl, i](const httplib::Request& req, httplib::Response& res) {
+                  impl.ServeDomain(i, req, res);
+                });
+    if (i == 0) {
+      server->Get(kBootstrapPath, [&impl](const httplib::Request& req, httplib::Response& res) {
+        impl.ServeBootstrap(req, res);
+      });
+    }
+    const int port = server->bind_to_any_port("127.0.0.1");
+    if (port <= 0) throw std::runtime_error("rdap-sim: cannot listen on 127.0.0.1");
+    impl.ports.push_back(static_cast<std::uint16_t>(port));
+    Server* raw = server.get();
+    impl.servers.push_back(std::move(server));
+    impl.threads.emplace_back([raw] { raw->listen_after_bind(); });
+  }
+  {
+    std::unique_lock lock(impl.mutex);
+    impl.stopped.wait(lock, [&impl] { return impl.running == kRegistries; });
+  }
+
+  impl.dnsSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  if (impl.dnsSocket < 0 ||
+      ::bind(impl.dnsSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::getsockname(impl.dnsSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    throw std::runtime_error("rdap-sim: cannot listen for DNS on 127.0.0.1");
+  }
+  impl.dnsPort = ntohs(address.sin_port);
+  impl.dnsThread = std::thread([&impl] { impl.ServeDns(); });
+}
+
+RdapSim::~RdapSim() {
+  Impl& impl = *impl_;
+  {
+    std::lock_guard lock(impl.mutex);
+    impl.stopping = true;
+  }
+  impl.stopped.notify_all();
+  (void)!::write(impl.stopPipe[1], "x", 1);
+  for (auto& server : impl.servers) server->stop();
+  for (auto& thread : impl.threads) thread.join();
+  if (impl.dnsThread.joinable()) impl.dnsThread.join();
+}
+
+std::string RdapSim::BaseUrl(std::size_t registry) const {
+  return "http://127.0.0.1:" + std::to_string(impl_->ports.at(registry)) + "/rdap/";
+}
+
+std::string RdapSim::BootstrapUrl() const {
+  return "http://127.0.0.1:" + std::to_string(impl_->ports.at(0)) + kBootstrapPath;
+}
+
+std::string RdapSim::BootstrapJson() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->Bootstrap();
+}
+
+std::string RdapSim::DnsServer() const {
+  return "127.0.0.1:" + std::to_string(impl_->dnsPort);
+}
+
+void RdapSim::SetLatency(std::chrono::milliseconds latency) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->latency = latency;
+}
+
+void RdapSim::SetFault(const std::string& name, RdapFault fault) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->faults[Lower(name)] = std::move(fault);
+  impl_->faultUses.erase(Lower(name));
+}
+
+void RdapSim::SetBootstrapStatus(int status) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->bootstrapStatus = status;
+}
+
+void RdapSim::SetBootstrapDelay(std::chrono::milliseconds delay) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->bootstrapDelay = delay;
+}
+
+void RdapSim::BumpBootstrapVersion() {
+  std::lock_guard lock(impl_->mutex);
+  ++impl_->bootstrapVersion;
+}
+
+std::size_t RdapSim::MaxInFlight(std::size_t registry) const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->maxInFlight.at(registry);
+}
+
+std::vector<RdapArrival> RdapSim::Arrivals() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->arrivals;
+}
+
+std::size_t RdapSim::BootstrapRequests() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->bootstrapRequests;
+}
+
+std::size_t RdapSim::BootstrapNotModified() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->bootstrapNotModified;
+}
+
+std::size_t RdapSim::DnsQueries() const {
+  return impl_->dnsQueries;
+}
+
+bool RdapSim::IsRegistered(const std::string& name) {
+  return !RegistrarSim::IsFree(name);
+}
+
+}  // namespace sim

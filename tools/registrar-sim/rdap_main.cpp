@@ -1,0 +1,58 @@
+// rdap-sim: serves the simulated RDAP registries and DNS responder on 127.0.0.1 until SIGINT or
+// SIGTERM, for the benchmark and manual runs. Writes the bootstrap file that points at them.
+// Usage: rdap-sim --bootstrap FILE [--latency MS]
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "tools/registrar-sim/RdapSim.h"
+
+int main(int argc, char** argv) {
+  std::string bootstrapFile;
+  unsigned long latency = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    char* end = nullptr;
+    if (arg == "--bootstrap" && i + 1 < argc) {
+      bootstrapFile = argv[++i];
+    } else if (arg == "--latency" && i + 1 < argc) {
+      latency = std::strtoul(argv[++i], &end, 10);
+      if (*end != '\0') bootstrapFile.clear();
+    } else {
+      bootstrapFile.clear();
+      break;
+    }
+  }
+  if (bootstrapFile.empty()) {
+    std::cerr << "usage: rdap-sim --bootstrap FILE [--latency MS]\n";
+    return 2;
+  }
+
+  // Block the signals before the servers' threads start, so that only sigwait receives them.
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  try {
+    sim::RdapSim rdap;
+    rdap.SetLatency(std::chrono::milliseconds(latency));
+    std::ofstream(bootstrapFile) << rdap.BootstrapJson();
+    for (std::size_t i = 0; i < sim::RdapSim::kRegistries; ++i) {
+      std::cout << "registry " << i << " " << rdap.BaseUrl(i) << "\n";
+    }
+    std::cout << "dns " << rdap.DnsServer() << "\nrdap-sim listening" << std::endl;
+    int received = 0;
+    sigwait(&signals, &received);
+    for (std::size_t i = 0; i < sim::RdapSim::kRegistries; ++i) {
+      std::cout << "registry " << i << " most in flight: " << rdap.MaxInFlight(i) << "\n";
+    }
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,267 @@
+// The POSIX HTTP client on libcurl's multi interface: one multi handle runs every transfer on
+// the caller's thread and keeps their connections for reuse; it negotiates HTTP/2 over TLS and
+// lets transfers to one host share a connection. Run() sleeps in curl_multi_poll, which
+// Wake() interrupts through curl_multi_wakeup, so nothing here spins or starts a thread.
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "HostQueue.h"
+#include "HttpClient.h"
+
+namespace web {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Headers of a response count against the same cap as its body, so that endless headers
+// cannot grow memory either.
+constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
+
+void InitCurlOnce() {
+  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
+  (void)init;
+}
+
+std::string Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return "";
+  const auto last = text.find_last_not_of(" \t\r\n");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+struct Transfer {
+  Get request;
+  HttpClient::Done done;
+  std::string host;
+  CURL* easy = nullptr;
+  curl_slist* headerList = nullptr;
+  Reply reply;
+  std::size_t headerBytes = 0;
+  std::size_t maxBody = 0;
+  bool overCap = false;
+  char errorText[CURL_ERROR_SIZE] = {};
+
+  ~Transfer() {
+    if (easy) curl_easy_cleanup(easy);
+    curl_slist_free_all(headerList);
+  }
+
+  static size_t OnBody(char* data, size_t size, size_t count, void* self) {
+    auto* t = static_cast<Transfer*>(self);
+    const size_t n = size * count;
+    if (n > t->maxBody - t->reply.body.size()) {
+      t->overCap = true;
+      return 0;  // anything but n aborts the transfer
+    }
+    t->reply.body.append(data, n);
+    return n;
+  }
+
+  static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
+    auto* t = static_cast<Transfer*>(self);
+    const size_t n = size * count;
+    t->headerBytes += n;
+    if (t->headerBytes > kMaxHeaderBytes) {
+      t->overCap = true;
+      return 0;
+    }
+    const std::string_view line(data, n);
+    if (line.starts_with("HTTP/")) {
+      // A new response begins (after a redirect or an interim answer): only the last counts.
+      t->reply.headers.clear();
+      t->reply.body.clear();
+      return n;
+    }
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos || colon == 0) return n;
+    std::string name(line.substr(0, colon));
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    t->reply.headers.emplace_back(std::move(name), Trim(line.substr(colon + 1)));
+    return n;
+  }
+};
+
+std::string FailureText(CURLcode code, const Transfer& t) {
+  const std::string detail = t.errorText[0] ? t.errorText : curl_easy_strerror(code);
+  switch (code) {
+    case CURLE_OPERATION_TIMEDOUT:
+      return "timed out";
+    case CURLE_TOO_MANY_REDIRECTS:
+      return "too many redirects";
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+      return "TLS failure: " + detail;
+    default:
+      return detail;
+  }
+}
+
+class CurlClient final : public HttpClient {
+ public:
+  explicit CurlClient(const ClientOptions& options)
+      : options_(options), multi_(curl_multi_init()), queue_(options.perHost) {
+    (void)curl_multi_setopt(multi_, CURLMOPT_PIPELINING, long(CURLPIPE_MULTIPLEX));
+    (void)curl_multi_setopt(multi_, CURLMOPT_MAX_HOST_CONNECTIONS, long(options.perHost));
+  }
+
+  ~CurlClient() override {
+    for (auto& [easy, transfer] : active_) (void)curl_multi_remove_handle(multi_, easy);
+    active_.clear();
+    (void)curl_multi_cleanup(multi_);
+  }
+
+  void Start(Get request, Done done) override {
+    auto transfer = std::make_unique<Transfer>();
+    transfer->host = HostOf(request.url);
+    transfer->request = std::move(request);
+    transfer->done = std::move(done);
+    const std::string host = transfer->host;
+    queue_.Push(host, std::move(transfer));
+  }
+
+  void Run(Clock::time_point deadline) override;
+
+  std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
+
+  void Wake() override {
+    woken_ = true;
+    (void)curl_multi_wakeup(multi_);
+  }
+
+ private:
+  void StartQueued();
+  void Configure(Transfer& t);
+  // Moves ended transfers out of the multi handle; their callbacks run afterwards.
+  std::vector<std::unique_ptr<Transfer>> CollectEnded();
+
+  ClientOptions options_;
+  CURLM* multi_;
+  HostQueue<std::unique_ptr<Transfer>> queue_;
+  std::map<CURL*, std::unique_ptr<Transfer>> active_;
+  std::vector<std::unique_ptr<Transfer>> failedToStart_;
+  std::atomic<bool> woken_{false};
+};
+
+void CurlClient::Configure(Transfer& t) {
+  CURL* e = t.easy;
+  t.maxBody = options_.maxBodyBytes;
+  (void)curl_easy_setopt(e, CURLOPT_URL, t.request.url.c_str());
+  (void)curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t.errorText);
+  (void)curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+  (void)curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  (void)curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(options_.maxRedirects, 0)));
+  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+  (void)curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+  // Wait for a connection that can carry several streams rather than opening another one.
+  (void)curl_easy_setopt(e, CURLOPT_PIPEWAIT, 1L);
+  (void)curl_easy_setopt(e, CURLOPT_USERAGENT, options_.userAgent.c_str());
+  (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+  (void)curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(options_.connectTimeout.count()));
+  (void)curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, long(options_.requestTimeout.count()));
+  (void)curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBodyBytes));
+  (void)curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
+  (void)curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
+  (void)curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+  (void)curl_easy_setopt(e, CURLOPT_HEADERDATA, &t);
+  for (const auto& [name, value] : t.request.headers) {
+    t.headerList = curl_slist_append(t.headerList, (name + ": " + value).c_str());
+  }
+  (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, t.headerList);
+}
+
+void CurlClient::StartQueued() {
+  for (auto& [host, transfer] : queue_.TakeStartable()) {
+    Transfer& t = *transfer;
+    t.easy = curl_easy_init();
+    if (t.easy) Configure(t);
+    if (!t.easy || curl_multi_add_handle(multi_, t.easy) != CURLM_OK) {
+      // It cannot start; it ends at the next Run() like any failed transfer.
+      t.reply.failure = "cannot start the transfer";
+      queue_.Finished(host);
+      failedToStart_.push_back(std::move(transfer));
+      continue;
+    }
+    active_.emplace(t.easy, std::move(transfer));
+  }
+}
+
+std::vector<std::unique_ptr<Transfer>> CurlClient::CollectEnded() {
+  std::vector<std::unique_ptr<Transfer>> ended = std::move(failedToStart_);
+  failedToStart_.clear();
+  int queued = 0;
+  while (CURLMsg* msg = curl_multi_info_read(multi_, &queued)) {
+    if (msg->msg != CURLMSG_DONE) continue;
+    const auto found = active_.find(msg->easy_handle);
+    if (found == active_.end()) continue;
+    std::unique_ptr<Transfer> t = std::move(found->second);
+    active_.erase(found);
+    const CURLcode code = msg->data.result;
+    (void)curl_multi_remove_handle(multi_, t->easy);
+    if (t->overCap || code == CURLE_FILESIZE_EXCEEDED) {
+      t->reply.failure = "response larger than " + std::to_string(options_.maxBodyBytes) + " bytes";
+    } else if (code != CURLE_OK) {
+      t->reply.failure = FailureText(code, *t);
+    } else {
+      long status = 0;
+      (void)curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &status);
+      t->reply.status = int(status);
+      char* url = nullptr;
+      (void)curl_easy_getinfo(t->easy, CURLINFO_EFFECTIVE_URL, &url);
+      t->reply.url = url ? url : t->request.url;
+    }
+    if (!t->reply.ok()) {
+      t->reply.headers.clear();
+      t->reply.body.clear();
+    }
+    queue_.Finished(t->host);
+    ended.push_back(std::move(t));
+  }
+  return ended;
+}
+
+void CurlClient::Run(Clock::time_point deadline) {
+  StartQueued();
+  for (;;) {
+    int running = 0;
+    (void)curl_multi_perform(multi_, &running);
+    std::vector<std::unique_ptr<Transfer>> ended = CollectEnded();
+    if (!ended.empty()) {
+      // Room has been made for queued requests; start them before the callbacks, which may
+      // queue more.
+      StartQueued();
+      for (auto& t : ended) t->done(std::move(t->reply));
+      return;
+    }
+    if (active_.empty() || woken_.exchange(false)) return;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return;
+    (void)curl_multi_poll(multi_, nullptr, 0, int(std::min<long long>(left.count(), 1000)),
+                          nullptr);
+    if (woken_.exchange(false)) return;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options) {
+  InitCurlOnce();
+  return std::make_unique<CurlClient>(options);
+}
+
+}  // namespace web

@@ -1,0 +1,364 @@
+// The Windows HTTP client on WinHTTP, the system's HTTP component for services, with the
+// system's certificate store. Each transfer runs WinHTTP's blocking calls on a thread of its
+// own (at most the per-host cap per host, so a handful); one WinHTTP session keeps the
+// connections for reuse and offers HTTP/2 where the system has it. Run() waits on a condition
+// variable for transfers to end; it also ends a transfer that outlives the request time-out by
+// closing its handle, which makes WinHTTP's blocking call return.
+
+// Winsock must come before the rest of the Windows headers.
+#include <winsock2.h>
+
+#include <windows.h>
+#include <winhttp.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "HostQueue.h"
+#include "HttpClient.h"
+
+#ifndef WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL
+#define WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL 133
+#endif
+#ifndef WINHTTP_PROTOCOL_FLAG_HTTP2
+#define WINHTTP_PROTOCOL_FLAG_HTTP2 0x1
+#endif
+
+namespace web {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
+
+std::wstring Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+  std::wstring out(std::size_t(std::max(n, 0)), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n);
+  return out;
+}
+
+std::string Narrow(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(std::size_t(std::max(n, 0)), '\0');
+  if (n > 0) {
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
+  }
+  return out;
+}
+
+std::string FailureText(DWORD error) {
+  switch (error) {
+    case ERROR_WINHTTP_TIMEOUT:
+      return "timed out";
+    case ERROR_WINHTTP_REDIRECT_FAILED:
+      return "too many redirects";
+    case ERROR_WINHTTP_SECURE_FAILURE:
+    case ERROR_WINHTTP_SECURE_INVALID_CA:
+    case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
+    case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
+    case ERROR_WINHTTP_SECURE_INVALID_CERT:
+    case ERROR_WINHTTP_SECURE_CERT_REVOKED:
+      return "TLS failure (WinHTTP error " + std::to_string(error) + ")";
+    case ERROR_WINHTTP_CANNOT_CONNECT:
+      return "cannot connect";
+    case ERROR_WINHTTP_NAME_NOT_RESOLVED:
+      return "cannot resolve the host name";
+    case ERROR_WINHTTP_CONNECTION_ERROR:
+      return "the connection broke";
+    default:
+      return "WinHTTP error " + std::to_string(error);
+  }
+}
+
+struct Transfer {
+  Get request;
+  HttpClient::Done done;
+  std::string host;
+  Reply reply;
+  Clock::time_point deadline;
+  // Guarded by the client's mutex: the open request handle, and whether the client gave up.
+  HINTERNET handle = nullptr;
+  bool cancelled = false;
+  bool timedOut = false;
+};
+
+// The response's header lines, names lower-cased; the status line is left out.
+void ReadHeaders(HINTERNET request, Reply& reply) {
+  DWORD size = 0;
+  WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                      nullptr, &size, WINHTTP_NO_HEADER_INDEX);
+  if (size == 0 || size > kMaxHeaderBytes) return;
+  std::wstring raw(size / sizeof(wchar_t) + 1, L'\0');
+  if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                           raw.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
+    return;
+  }
+  raw.resize(size / sizeof(wchar_t));
+  const std::string text = Narrow(raw);
+  std::size_t start = text.find("\r\n");
+  while (start != std::string::npos && start + 2 < text.size()) {
+    start += 2;
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    const std::string line = text.substr(start, end - start);
+    const std::size_t colon = line.find(':');
+    if (colon != std::string::npos && colon > 0) {
+      std::string name = line.substr(0, colon);
+      std::transform(name.begin(), name.end(), name.begin(),
+                     [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+      std::string value = line.substr(colon + 1);
+      value.erase(0, value.find_first_not_of(" \t"));
+      value.erase(value.find_last_not_of(" \t") + 1);
+      reply.headers.emplace_back(std::move(name), std::move(value));
+    }
+    start = end;
+  }
+}
+
+class WinHttpClient final : public HttpClient {
+ public:
+  explicit WinHttpClient(const ClientOptions& options)
+      : options_(options), queue_(options.perHost) {
+    session_ = WinHttpOpen(Widen(options.userAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                           WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    if (!session_) return;
+    DWORD perServer = DWORD(std::max<std::size_t>(options.perHost, 1));
+    WinHttpSetOption(session_, WINHTTP_OPTION_MAX_CONNS_PER_SERVER, &perServer, sizeof perServer);
+    WinHttpSetOption(session_, WINHTTP_OPTION_MAX_CONNS_PER_1_0_SERVER, &perServer,
+                     sizeof perServer);
+    // Systems before Windows 10 have no HTTP/2 in WinHTTP and refuse the option: HTTP/1.1 then.
+    DWORD http2 = WINHTTP_PROTOCOL_FLAG_HTTP2;
+    WinHttpSetOption(session_, WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL, &http2, sizeof http2);
+  }
+
+  ~WinHttpClient() override {
+    {
+      std::lock_guard lock(mutex_);
+      for (auto& [raw, transfer] : active_) Cancel(*transfer);
+    }
+    for (auto& [raw, thread] : threads_) thread.join();
+    if (session_) WinHttpCloseHandle(session_);
+  }
+
+  void Start(Get request, Done done) override {
+    auto transfer = std::make_shared<Transfer>();
+    transfer->host = HostOf(request.url);
+    transfer->request = std::move(request);
+    transfer->done = std::move(done);
+    const std::string host = transfer->host;
+    queue_.Push(host, std::move(transfer));
+  }
+
+  void Run(Clock::time_point deadline) override;
+
+  std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
+
+  void Wake() override {
+    {
+      std::lock_guard lock(mutex_);
+      woken_ = true;
+    }
+    changed_.notify_all();
+  }
+
+ private:
+  void StartQueued();
+  void Exchange(Transfer& t);
+  bool ExchangeSteps(Transfer& t, HINTERNET connect);
+  // Closes the transfer's request handle, which ends its blocking call. Needs the mutex.
+  static void Cancel(Transfer& t) {
+    t.cancelled = true;
+    if (t.handle) {
+      WinHttpCloseHandle(t.handle);
+      t.handle = nullptr;
+    }
+  }
+
+  ClientOptions options_;
+  HINTERNET session_ = nullptr;
+  HostQueue<std::shared_ptr<Transfer>> queue_;
+  // Touched by the caller's thread only.
+  std::map<Transfer*, std::shared_ptr<Transfer>> active_;
+  std::map<Transfer*, std::thread> threads_;
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<Transfer*> ended_;  // guarded
+  bool woken_ = false;            // guarded
+};
+
+void WinHttpClient::StartQueued() {
+  for (auto& [host, transfer] : queue_.TakeStartable()) {
+    Transfer* raw = transfer.get();
+    raw->deadline = Clock::now() + options_.requestTimeout;
+    active_.emplace(raw, std::move(transfer));
+    threads_.emplace(raw, std::thread([this, raw] {
+                       Exchange(*raw);
+                       {
+                         std::lock_guard lock(mutex_);
+                         ended_.push_back(raw);
+                       }
+                       changed_.notify_all();
+                     }));
+  }
+}
+
+void WinHttpClient::Exchange(Transfer& t) {
+  if (!session_) {
+    t.reply.failure = "WinHTTP is not available";
+    return;
+  }
+  URL_COMPONENTS parts{};
+  parts.dwStructSize = sizeof parts;
+  parts.dwHostNameLength = DWORD(-1);
+  parts.dwUrlPathLength = DWORD(-1);
+  parts.dwExtraInfoLength = DWORD(-1);
+  const std::wstring url = Widen(t.request.url);
+  if (!WinHttpCrackUrl(url.c_str(), DWORD(url.size()), 0, &parts) ||
+      (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
+    t.reply.failure = "invalid address";
+    return;
+  }
+  const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+  HINTERNET connect = WinHttpConnect(session_, host.c_str(), parts.nPort, 0);
+  if (!connect) {
+    t.reply.failure = FailureText(GetLastError());
+    return;
+  }
+  std::wstring object(parts.lpszUrlPath, parts.dwUrlPathLength);
+  object.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+  if (object.empty()) object = L"/";
+  HINTERNET request = WinHttpOpenRequest(
+      connect, L"GET", object.c_str(), nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+      parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
+  bool cancelled = false;
+  {
+    std::lock_guard lock(mutex_);
+    cancelled = t.cancelled;
+    if (!cancelled) t.handle = request;
+  }
+  if (!request || cancelled) {
+    t.reply.failure = request ? "cancelled" : FailureText(GetLastError());
+    if (request) WinHttpCloseHandle(request);
+  } else if (!ExchangeSteps(t, request)) {
+    const DWORD error = GetLastError();
+    std::lock_guard lock(mutex_);
+    t.reply.failure = t.timedOut ? "timed out" : t.cancelled ? "cancelled" : FailureText(error);
+  }
+  {
+    std::lock_guard lock(mutex_);
+    if (t.handle) WinHttpCloseHandle(t.handle);
+    t.handle = nullptr;
+    if (t.timedOut) t.reply.failure = "timed out";
+  }
+  WinHttpCloseHandle(connect);
+  if (!t.reply.ok()) {
+    t.reply.status = 0;
+    t.reply.headers.clear();
+    t.reply.body.clear();
+  }
+}
+
+bool WinHttpClient::ExchangeSteps(Transfer& t, HINTERNET request) {
+  const int connectMs = int(options_.connectTimeout.count());
+  const int totalMs = int(options_.requestTimeout.count());
+  WinHttpSetTimeouts(request, connectMs, connectMs, totalMs, totalMs);
+  DWORD redirects = DWORD(std::max(options_.maxRedirects, 0));
+  WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                   sizeof redirects);
+  std::wstring headers;
+  for (const auto& [name, value] : t.request.headers) {
+    headers += Widen(name) + L": " + Widen(value) + L"\r\n";
+  }
+  if (!headers.empty() &&
+      !WinHttpAddRequestHeaders(request, headers.c_str(), DWORD(headers.size()),
+                                WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
+    return false;
+  }
+  if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                          0) ||
+      !WinHttpReceiveResponse(request, nullptr)) {
+    return false;
+  }
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                           WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX)) {
+    return false;
+  }
+  t.reply.status = int(status);
+  ReadHeaders(request, t.reply);
+  DWORD urlSize = 0;
+  WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &urlSize);
+  std::wstring finalUrl(urlSize / sizeof(wchar_t) + 1, L'\0');
+  if (urlSize > 0 && WinHttpQueryOption(request, WINHTTP_OPTION_URL, finalUrl.data(), &urlSize)) {
+    finalUrl.resize(urlSize / sizeof(wchar_t));
+    t.reply.url = Narrow(finalUrl);
+  } else {
+    t.reply.url = t.request.url;
+  }
+  char buffer[16384];
+  for (;;) {
+    DWORD read = 0;
+    if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return false;
+    if (read == 0) return true;
+    if (read > options_.maxBodyBytes - t.reply.body.size()) {
+      t.reply.failure = "response larger than " + std::to_string(options_.maxBodyBytes) + " bytes";
+      return true;
+    }
+    t.reply.body.append(buffer, read);
+  }
+}
+
+void WinHttpClient::Run(Clock::time_point deadline) {
+  StartQueued();
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    if (!ended_.empty()) {
+      std::vector<Transfer*> ended = std::exchange(ended_, {});
+      lock.unlock();
+      std::vector<std::shared_ptr<Transfer>> finished;
+      for (Transfer* raw : ended) {
+        threads_.at(raw).join();
+        threads_.erase(raw);
+        finished.push_back(std::move(active_.at(raw)));
+        active_.erase(raw);
+        queue_.Finished(raw->host);
+      }
+      StartQueued();
+      for (auto& t : finished) t->done(std::move(t->reply));
+      return;
+    }
+    if (active_.empty() || std::exchange(woken_, false)) return;
+    auto until = deadline;
+    const auto now = Clock::now();
+    for (auto& [raw, transfer] : active_) {
+      if (transfer->deadline <= now && !transfer->cancelled) {
+        transfer->timedOut = true;
+        Cancel(*transfer);
+      }
+      if (!transfer->cancelled) until = std::min(until, transfer->deadline);
+    }
+    if (now >= deadline) return;
+    changed_.wait_until(lock, until, [this] { return !ended_.empty() || woken_; });
+    if (Clock::now() >= deadline && ended_.empty()) return;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options) {
+  return std::make_unique<WinHttpClient>(options);
+}
+
+}  // namespace web

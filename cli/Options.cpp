@@ -146,15 +146,15 @@ constexpr OptionSpec kOptions[] = {
 };
 
 const OptionSpec* FindLong(std::string_view name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name == name) return &spec;
+  for (const OptionSpec& option : kOptions) {
+    if (option.name == name) return &option;
   }
   return nullptr;
 }
 
 const OptionSpec* FindShort(char name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.shortName != 0 && spec.shortName == name) return &spec;
+  for (const OptionSpec& option : kOptions) {
+    if (option.shortName != 0 && option.shortName == name) return &option;
   }
   return nullptr;
 }
@@ -208,33 +208,33 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
     std::optional<std::string> value;
     if (arg.starts_with("--")) {
       const std::size_t equals = arg.find('=');
-      const OptionSpec* spec = FindLong(std::string_view(arg).substr(0, equals));
-      if (!spec) return web::Failure{"unknown option '" + arg.substr(0, equals) + "'"};
-      given.emplace_back(spec, std::string(spec->name));
+      const OptionSpec* option = FindLong(std::string_view(arg).substr(0, equals));
+      if (!option) return web::Failure{"unknown option '" + arg.substr(0, equals) + "'"};
+      given.emplace_back(option, std::string(option->name));
       if (equals != std::string::npos) value = arg.substr(equals + 1);
     } else {
       for (std::size_t k = 1; k < arg.size(); ++k) {
-        const OptionSpec* spec = FindShort(arg[k]);
-        if (!spec) return web::Failure{"unknown option '-" + std::string(1, arg[k]) + "'"};
-        given.emplace_back(spec, "-" + std::string(1, arg[k]));
-        if (!spec->valueName.empty()) {
+        const OptionSpec* option = FindShort(arg[k]);
+        if (!option) return web::Failure{"unknown option '-" + std::string(1, arg[k]) + "'"};
+        given.emplace_back(option, "-" + std::string(1, arg[k]));
+        if (!option->valueName.empty()) {
           if (k + 1 < arg.size()) value = arg.substr(k + 1);
           break;
         }
       }
     }
-    for (const auto& [spec, shown] : given) {
+    for (const auto& [option, shown] : given) {
       const bool last = &shown == &given.back().second;
-      if (spec->valueName.empty()) {
+      if (option->valueName.empty()) {
         if (last && value) return web::Failure{"option '" + shown + "' takes no value"};
-        (void)spec->apply(options, "");
+        (void)option->apply(options, "");
         continue;
       }
       if (!value) {
         if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
         value = args[++i];
       }
-      if (Error error = spec->apply(options, *value)) return web::Failure{*error};
+      if (Error error = option->apply(options, *value)) return web::Failure{*error};
     }
   }
   if (options.demo && options.registrar) {
@@ -260,15 +260,15 @@ std::string HelpText() {
       "nowhere.\n"
       "\n"
       "Options:\n";
-  for (const OptionSpec& spec : kOptions) {
+  for (const OptionSpec& option : kOptions) {
     std::string left = "  ";
-    left += spec.shortName ? std::string("-") + spec.shortName + ", " : std::string("    ");
-    left += spec.name;
-    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+    left += option.shortName ? std::string("-") + option.shortName + ", " : std::string("    ");
+    left += option.name;
+    if (!option.valueName.empty()) left += " " + std::string(option.valueName);
     // The description starts in its column, on a line of its own after a long option.
     left = left.size() < kHelpColumn ? left + std::string(kHelpColumn - left.size(), ' ')
                                      : left + "\n" + std::string(kHelpColumn, ' ');
-    text += left + Wrapped(spec.help) + "\n";
+    text += left + Wrapped(option.help) + "\n";
   }
   text +=
       "\n"

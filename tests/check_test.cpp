@@ -107,15 +107,15 @@ TEST(NameReader, NamesTheLineOfTheFirstBytesThatAreNotUtf8) {
 
 TEST(Options, OneTableDrivesTheParserAndTheHelp) {
   const std::string help = cli::HelpText();
-  for (const cli::OptionSpec& spec : cli::OptionTable()) {
-    EXPECT_NE(help.find(spec.name), std::string::npos) << spec.name;
-    const std::vector<std::string> args{std::string(spec.name)};
+  for (const cli::OptionSpec& option : cli::OptionTable()) {
+    EXPECT_NE(help.find(option.name), std::string::npos) << option.name;
+    const std::vector<std::string> args{std::string(option.name)};
     auto parsed = cli::ParseCommandLine(args);
-    if (spec.valueName.empty()) {
-      EXPECT_TRUE(parsed) << spec.name << ": " << parsed.error();
+    if (option.valueName.empty()) {
+      EXPECT_TRUE(parsed) << option.name << ": " << parsed.error();
     } else {
       ASSERT_FALSE(parsed);
-      EXPECT_EQ(parsed.error(), "option '" + std::string(spec.name) + "' needs a value");
+      EXPECT_EQ(parsed.error(), "option '" + std::string(option.name) + "' needs a value");
     }
   }
 }

@@ -1,10 +1,10 @@
-// brelka-cli.exe: the arguments arrive as wide characters and go on as UTF-8. The registrar
-// simulator is not part of the Windows build, so --demo explains that it is not available.
+// brelka-cli.exe: the arguments arrive as wide characters and go on as UTF-8.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "BuiltInDemo.h"
 #include "Run.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -16,5 +16,5 @@ int wmain(int argc, wchar_t** argv) {
     arg.pop_back();  // the terminating NUL
     args.push_back(std::move(arg));
   }
-  return cli::Run(args, {});
+  return cli::Run(args, cli::StartBuiltInDemo);
 }

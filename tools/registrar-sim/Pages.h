@@ -13,7 +13,7 @@ namespace sim::pages {
 inline constexpr const char* kHtmlType = "text/html; charset=gb2312";
 inline constexpr const char* kJsonType = "application/json; charset=utf-8";
 
-// UTF-8 to GB18030; a byte that is not valid UTF-8 becomes "?".
+// UTF-8 to GB18030; bytes that are not valid UTF-8 become "?" (U+FFFD on Windows).
 std::string EncodeGb18030(std::string_view utf8);
 
 // The bulk-search page listing `names` in its "My Selected Domain Names" table, one entry per

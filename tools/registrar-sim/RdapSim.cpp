@@ -1,13 +1,6 @@
 #include "tools/registrar-sim/RdapSim.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
 #include <httplib.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +15,7 @@
 
 #include "tools/registrar-sim/RegistrarSim.h"
 #include "tools/registrar-sim/SocketConnection.h"
+#include "tools/registrar-sim/Sockets.h"
 
 namespace sim {
 
@@ -83,30 +77,6 @@ std::string ErrorObject(int status) {
   return nlohmann::json{{"errorCode", status}, {"title", "error " + std::to_string(status)}}.dump();
 }
 
-// cpp-httplib's server, serving each connection through a SocketConnection so that stopping
-// ends idle kept-alive connections at once instead of after their time-out.
-class Server final : public httplib::Server {
- public:
-  explicit Server(int stopFd) : stopFd_(stopFd) {}
-
- private:
-  bool process_and_close_socket(socket_t sock) override {
-    SocketConnection connection(sock, stopFd_, kIoTimeout);
-    bool ok = true;
-    const std::chrono::milliseconds idle = std::chrono::seconds(keep_alive_timeout_sec_);
-    for (size_t left = keep_alive_max_count_; left > 0 && ok; --left) {
-      if (!connection.WaitForRequest(left == keep_alive_max_count_ ? kIoTimeout : idle)) break;
-      bool closed = false;
-      ok = process_request(connection, left == 1, closed, nullptr) && !closed;
-    }
-    ::shutdown(sock, SHUT_RDWR);
-    ::close(sock);
-    return ok;
-  }
-
-  int stopFd_;
-};
-
 // Builds the answer to one DNS query (RFC 1035 wire format); empty when it is not a query.
 std::string DnsAnswer(const std::string& query,
                       const std::function<int(const std::string&)>& rule) {
@@ -145,11 +115,11 @@ std::string DnsAnswer(const std::string& query,
 }  // namespace
 
 struct RdapSim::Impl {
-  std::array<int, 2> stopPipe{-1, -1};
-  std::vector<std::unique_ptr<Server>> servers;
+  StopSignal stop;
+  std::vector<std::unique_ptr<ConnectionServer>> servers;
   std::vector<std::thread> threads;
   std::vector<std::uint16_t> ports;
-  int dnsSocket = -1;
+  socket_t dnsSocket = INVALID_SOCKET;
   std::uint16_t dnsPort = 0;
   std::thread dnsThread;
 
@@ -171,10 +141,7 @@ struct RdapSim::Impl {
   std::atomic<size_t> dnsQueries{0};
 
   ~Impl() {
-    for (int fd : stopPipe) {
-      if (fd >= 0) ::close(fd);
-    }
-    if (dnsSocket >= 0) ::close(dnsSocket);
+    if (dnsSocket != INVALID_SOCKET) CloseSocket(dnsSocket, true);
   }
 
   bool Wait(std::optional<std::chrono::milliseconds> time) {
@@ -317,36 +284,33 @@ int RdapSim::Impl::DnsRule(const std::string& name) const {
 void RdapSim::Impl::ServeDns() {
   std::array<char, 512> buffer{};
   for (;;) {
-    pollfd fds[2] = {{dnsSocket, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-    if (::poll(fds, 2, -1) < 0 && errno != EINTR) return;
-    if (fds[1].revents != 0) return;
-    if ((fds[0].revents & POLLIN) == 0) continue;
+    PollEntry entries[2] = {};
+    entries[0].fd = dnsSocket;
+    entries[0].events = POLLIN;
+    entries[1].fd = stop.Handle();
+    entries[1].events = POLLIN;
+    if (PollSockets(entries, 2, -1) < 0 || entries[1].revents != 0) return;
+    if ((entries[0].revents & POLLIN) == 0) continue;
     sockaddr_in from{};
     socklen_t fromLength = sizeof from;
-    const ssize_t n = ::recvfrom(dnsSocket, buffer.data(), buffer.size(), 0,
-                                 reinterpret_cast<sockaddr*>(&from), &fromLength);
+    const auto n = ::recvfrom(dnsSocket, buffer.data(), static_cast<int>(buffer.size()), 0,
+                              reinterpret_cast<sockaddr*>(&from), &fromLength);
     if (n <= 0) continue;
     ++dnsQueries;
     const std::string reply = DnsAnswer(std::string(buffer.data(), size_t(n)),
                                         [this](const std::string& name) { return DnsRule(name); });
     if (!reply.empty()) {
-      (void)::sendto(dnsSocket, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from),
-                     fromLength);
+      (void)::sendto(dnsSocket, reply.data(), static_cast<int>(reply.size()), 0,
+                     reinterpret_cast<sockaddr*>(&from), fromLength);
     }
   }
 }
 
 RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
   Impl& impl = *impl_;
-  if (::pipe2(impl.stopPipe.data(), O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
-
   for (size_t i = 0; i < kRegistries; ++i) {
-    auto server = std::make_unique<Server>(impl.stopPipe[0]);
-    server->set_socket_options([](socket_t sock) {
-      const int yes = 1;
-      (void)::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-      (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-    });
+    auto server = std::make_unique<ConnectionServer>(impl.stop.Handle(), kIoTimeout);
+    server->set_socket_options(SetServerSocketOptions);
     // The factory runs once the server counts as running, from which point stop() works.
     server->new_task_queue = [&impl] {
       {
@@ -368,7 +332,7 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
     const int port = server->bind_to_any_port("127.0.0.1");
     if (port <= 0) throw std::runtime_error("rdap-sim: cannot listen on 127.0.0.1");
     impl.ports.push_back(static_cast<std::uint16_t>(port));
-    Server* raw = server.get();
+    ConnectionServer* raw = server.get();
     impl.servers.push_back(std::move(server));
     impl.threads.emplace_back([raw] { raw->listen_after_bind(); });
   }
@@ -377,17 +341,10 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
     impl.stopped.wait(lock, [&impl] { return impl.running == kRegistries; });
   }
 
-  impl.dnsSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  if (impl.dnsSocket < 0 ||
-      ::bind(impl.dnsSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::getsockname(impl.dnsSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+  impl.dnsSocket = OpenLoopbackUdp(impl.dnsPort);
+  if (impl.dnsSocket == INVALID_SOCKET) {
     throw std::runtime_error("rdap-sim: cannot listen for DNS on 127.0.0.1");
   }
-  impl.dnsPort = ntohs(address.sin_port);
   impl.dnsThread = std::thread([&impl] { impl.ServeDns(); });
 }
 
@@ -398,7 +355,7 @@ RdapSim::~RdapSim() {
     impl.stopping = true;
   }
   impl.stopped.notify_all();
-  (void)!::write(impl.stopPipe[1], "x", 1);
+  impl.stop.Fire();
   for (auto& server : impl.servers) server->stop();
   for (auto& thread : impl.threads) thread.join();
   if (impl.dnsThread.joinable()) impl.dnsThread.join();

@@ -1,14 +1,11 @@
 #include "tools/registrar-sim/RegistrarSim.h"
 
-#include <fcntl.h>
 #include <httplib.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
+#ifdef CPPHTTPLIB_OPENSSL_SUPPORT
 #include <openssl/evp.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -24,6 +21,7 @@
 #include "tools/registrar-sim/Pages.h"
 #include "tools/registrar-sim/Selection.h"
 #include "tools/registrar-sim/SocketConnection.h"
+#include "tools/registrar-sim/Sockets.h"
 
 namespace sim {
 namespace {
@@ -40,9 +38,6 @@ constexpr size_t kMaxBody = 16 * 1024 * 1024;
 constexpr size_t kStreamPiece = 64 * 1024;
 // The removal endpoint answers whatever its query string says.
 constexpr const char* kRemoveRoute = "/domains/actions/json/removedomainsfrompending.aspx";
-
-// The connection that the current worker thread is serving, so that a handler can drop it.
-thread_local SocketConnection* tConnection = nullptr;
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -73,48 +68,6 @@ bool IsAddedByServer(const std::string& name) {
   return name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" ||
          name == "LOCAL_PORT";
 }
-
-// The write end wakes every wait of every connection when the simulator stops.
-struct StopPipe {
-  std::array<int, 2> fds{-1, -1};
-  StopPipe() {
-    if (::pipe2(fds.data(), O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
-  }
-  ~StopPipe() {
-    ::close(fds[0]);
-    ::close(fds[1]);
-  }
-  void Fire() const { (void)!::write(fds[1], "x", 1); }
-};
-
-// cpp-httplib's server with our own connection loop: it serves each connection through a
-// SocketConnection, so a handler can drop the connection and the stop signal ends idle and
-// slow connections at once instead of after their time-outs.
-class Server final : public httplib::Server {
- public:
-  explicit Server(int stopFd) : stopFd_(stopFd) {}
-
- private:
-  bool process_and_close_socket(socket_t sock) override {
-    SocketConnection connection(sock, stopFd_, kIoTimeout);
-    tConnection = &connection;
-    bool ok = true;
-    const std::chrono::milliseconds idle = std::chrono::seconds(keep_alive_timeout_sec_);
-    for (size_t left = keep_alive_max_count_; left > 0 && ok; --left) {
-      if (!connection.WaitForRequest(left == keep_alive_max_count_ ? kIoTimeout : idle)) break;
-      bool closed = false;
-      ok = process_request(connection, left == 1, closed, nullptr) && !closed &&
-           !connection.Dropped();
-    }
-    tConnection = nullptr;
-    // An orderly shutdown would send the end of the stream ahead of the reset.
-    if (!connection.WasReset()) ::shutdown(sock, SHUT_RDWR);
-    ::close(sock);
-    return ok;
-  }
-
-  int stopFd_;
-};
 
 // Random bytes for padding, the same for the same offset, so a provider needs no state.
 void FillerAt(size_t offset, char* out, size_t count) {
@@ -153,6 +106,7 @@ bool Streams(const Behaviour& b) {
   return b.chunked || b.padTo > 0 || b.drip > 0ms || b.stallAfter || b.resetAfter;
 }
 
+#ifdef CPPHTTPLIB_OPENSSL_SUPPORT
 // A key and a certificate for 127.0.0.1, valid for a day and signed by themselves.
 std::pair<X509*, EVP_PKEY*> SelfSignedCertificate() {
   EVP_PKEY* key = EVP_EC_gen("P-256");
@@ -178,6 +132,7 @@ std::pair<X509*, EVP_PKEY*> SelfSignedCertificate() {
   }
   return {cert, key};
 }
+#endif
 
 }  // namespace
 
@@ -197,8 +152,8 @@ std::string RecordedRequest::Cookie(const std::string& name) const {
 }
 
 struct RegistrarSim::Impl {
-  StopPipe stopPipe;
-  Server server{stopPipe.fds[0]};
+  StopSignal stop;
+  ConnectionServer server{stop.Handle(), kIoTimeout};
   std::thread thread;
   std::uint16_t port = 0;
 
@@ -214,7 +169,9 @@ struct RegistrarSim::Impl {
   std::atomic<size_t> streamed{0};
 
   std::mutex tlsMutex;
+#ifdef CPPHTTPLIB_OPENSSL_SUPPORT
   std::unique_ptr<httplib::SSLServer> tls;
+#endif
   std::thread tlsThread;
   std::uint16_t tlsPort = 0;
   bool tlsRunning = false;  // guarded by mutex
@@ -311,12 +268,12 @@ void RegistrarSim::Impl::Stream(const Behaviour& b, httplib::Response& res) {
   auto provide = [this, b, content, end](size_t offset, httplib::DataSink& sink) {
     if (offset >= end) {
       if (b.resetAfter) {
-        if (tConnection) tConnection->Reset();
+        if (SocketConnection* connection = ConnectionServer::Current()) connection->Reset();
         return false;
       }
       if (b.stallAfter) {
         WaitForStop(std::nullopt);
-        if (tConnection) tConnection->Drop();
+        if (SocketConnection* connection = ConnectionServer::Current()) connection->Drop();
         return false;
       }
       sink.done();
@@ -353,7 +310,7 @@ bool RegistrarSim::Impl::WaitForStop(std::optional<std::chrono::milliseconds> ti
 
 bool RegistrarSim::Impl::Misbehave(const Behaviour& behaviour, httplib::Response& res) {
   const auto drop = [] {
-    if (tConnection) tConnection->Drop();
+    if (SocketConnection* connection = ConnectionServer::Current()) connection->Drop();
     return true;
   };
   if (behaviour.delay > 0ms && WaitForStop(behaviour.delay)) return drop();
@@ -488,13 +445,9 @@ RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>())
   Impl& impl = *impl_;
   // cpp-httplib's default also sets SO_REUSEPORT, which would let a second simulator share a
   // port that is in use instead of failing; address reuse alone still allows quick restarts.
-  impl.server.set_socket_options([](socket_t sock) {
-    const int yes = 1;
-    (void)::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    // Accepted connections inherit this. Without it the body, written after the headers, waits
-    // for the client's delayed acknowledgement: 40 ms per answer on a kept-alive connection.
-    (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-  });
+  // Accepted connections inherit TCP_NODELAY. Without it the body, written after the headers,
+  // waits for the client's delayed acknowledgement: 40 ms per answer on a kept-alive connection.
+  impl.server.set_socket_options(SetServerSocketOptions);
   impl.server.set_payload_max_length(kMaxBody);
   impl.server.set_keep_alive_max_count(kRequestsPerConnection);
   impl.server.set_keep_alive_timeout(kIdleSeconds);
@@ -531,14 +484,16 @@ RegistrarSim::~RegistrarSim() {
     impl_->stopping = true;
   }
   impl_->changed.notify_all();
-  impl_->stopPipe.Fire();
+  impl_->stop.Fire();
   impl_->server.stop();
   impl_->thread.join();
+#ifdef CPPHTTPLIB_OPENSSL_SUPPORT
   std::lock_guard lock(impl_->tlsMutex);
   if (impl_->tls) {
     impl_->tls->stop();
     impl_->tlsThread.join();
   }
+#endif
 }
 
 std::uint16_t RegistrarSim::Port() const {
@@ -575,6 +530,9 @@ std::size_t RegistrarSim::StreamedBytes() const {
 }
 
 std::string RegistrarSim::TlsBaseUrl() {
+#ifndef CPPHTTPLIB_OPENSSL_SUPPORT
+  throw std::runtime_error("registrar-sim: this build has no TLS");
+#else
   Impl& impl = *impl_;
   std::lock_guard tlsLock(impl.tlsMutex);
   if (!impl.tls) {
@@ -605,6 +563,7 @@ std::string RegistrarSim::TlsBaseUrl() {
     impl.changed.wait(lock, [&impl] { return impl.tlsRunning; });
   }
   return "https://127.0.0.1:" + std::to_string(impl.tlsPort);
+#endif
 }
 
 std::vector<std::string> RegistrarSim::Pending(const std::string& sessionCookie) const {

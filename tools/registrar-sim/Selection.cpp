@@ -1,7 +1,11 @@
 #include "tools/registrar-sim/Selection.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <locale.h>
 #include <wctype.h>
+#endif
 
 #include <algorithm>
 
@@ -76,10 +80,18 @@ std::u32string DecodeUtf8(std::string_view text) {
 }
 
 char32_t Lower(char32_t c) {
+#ifdef _WIN32
+  // The system's own case table, for the characters a single UTF-16 unit holds.
+  if (c >= 0x10000 || (c >= 0xD800 && c < 0xE000)) return c;
+  wchar_t unit = static_cast<wchar_t>(c);
+  (void)CharLowerBuffW(&unit, 1);
+  return unit;
+#else
   // C.UTF-8 is built into glibc; the ASCII rule only covers a C library without it.
   static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
   if (utf8) return static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), utf8));
   return c >= 'A' && c <= 'Z' ? c + 32 : c;
+#endif
 }
 
 std::u32string FoldCase(std::string_view name) {

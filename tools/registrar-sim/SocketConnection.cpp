@@ -1,16 +1,14 @@
 #include "tools/registrar-sim/SocketConnection.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+
+#include "tools/registrar-sim/Sockets.h"
 
 namespace sim {
 namespace {
+
+thread_local SocketConnection* tConnection = nullptr;
 
 void AddressOf(const sockaddr_storage& address, std::string& ip, int& port) {
   char text[INET6_ADDRSTRLEN] = {};
@@ -28,28 +26,24 @@ void AddressOf(const sockaddr_storage& address, std::string& ip, int& port) {
 
 }  // namespace
 
-SocketConnection::SocketConnection(int sock, int stopFd, std::chrono::milliseconds ioTimeout)
-    : sock_(sock), stopFd_(stopFd), ioTimeout_(ioTimeout) {}
+SocketConnection::SocketConnection(socket_t sock, socket_t stop,
+                                   std::chrono::milliseconds ioTimeout)
+    : sock_(sock), stop_(stop), ioTimeout_(ioTimeout) {}
 
 bool SocketConnection::WaitFor(short events, std::chrono::milliseconds timeout) const {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + timeout;
-  for (;;) {
-    pollfd fds[2] = {{sock_, events, 0}, {stopFd_, POLLIN, 0}};
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    const int ready = ::poll(fds, 2, static_cast<int>(std::max<long long>(0, left.count())));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0 || fds[1].revents != 0) return false;
-    // A hang-up or error also counts as ready: the next read or write then reports it.
-    return fds[0].revents != 0;
-  }
+  PollEntry entries[2] = {};
+  entries[0].fd = sock_;
+  entries[0].events = events;
+  entries[1].fd = stop_;
+  entries[1].events = POLLIN;
+  const auto ms = std::clamp<long long>(timeout.count(), 0, 24 * 3600 * 1000);
+  if (PollSockets(entries, 2, static_cast<int>(ms)) <= 0 || entries[1].revents != 0) return false;
+  // A hang-up or error also counts as ready: the next read or write then reports it.
+  return entries[0].revents != 0;
 }
 
 void SocketConnection::Reset() {
-  // A zero linger time makes close() abort the connection with a reset.
-  const linger abort{1, 0};
-  (void)::setsockopt(sock_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+  SetResetOnClose(sock_);
   reset_ = true;
   dropped_ = true;
 }
@@ -69,10 +63,7 @@ bool SocketConnection::is_writable() const {
 ssize_t SocketConnection::read(char* ptr, size_t size) {
   if (begin_ == end_) {
     if (!WaitFor(POLLIN, ioTimeout_)) return -1;
-    ssize_t n;
-    do {
-      n = ::recv(sock_, buffer_.data(), buffer_.size(), 0);
-    } while (n < 0 && errno == EINTR);
+    const long n = ReceiveSome(sock_, buffer_.data(), buffer_.size());
     if (n <= 0) return n;
     begin_ = 0;
     end_ = static_cast<size_t>(n);
@@ -85,11 +76,7 @@ ssize_t SocketConnection::read(char* ptr, size_t size) {
 
 ssize_t SocketConnection::write(const char* ptr, size_t size) {
   if (dropped_ || !WaitFor(POLLOUT, ioTimeout_)) return -1;
-  ssize_t n;
-  do {
-    n = ::send(sock_, ptr, size, MSG_NOSIGNAL);
-  } while (n < 0 && errno == EINTR);
-  return n;
+  return SendSome(sock_, ptr, size);
 }
 
 void SocketConnection::get_remote_ip_and_port(std::string& ip, int& port) const {
@@ -106,6 +93,27 @@ void SocketConnection::get_local_ip_and_port(std::string& ip, int& port) const {
   if (::getsockname(sock_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
     AddressOf(address, ip, port);
   }
+}
+
+SocketConnection* ConnectionServer::Current() {
+  return tConnection;
+}
+
+bool ConnectionServer::process_and_close_socket(socket_t sock) {
+  SocketConnection connection(sock, stop_, ioTimeout_);
+  tConnection = &connection;
+  bool ok = true;
+  const std::chrono::milliseconds idle = std::chrono::seconds(keep_alive_timeout_sec_);
+  for (size_t left = keep_alive_max_count_; left > 0 && ok; --left) {
+    if (!connection.WaitForRequest(left == keep_alive_max_count_ ? ioTimeout_ : idle)) break;
+    bool closed = false;
+    ok = process_request(connection, left == 1, closed, nullptr) && !closed &&
+         !connection.Dropped();
+  }
+  tConnection = nullptr;
+  // An orderly shutdown would send the end of the stream ahead of the reset.
+  CloseSocket(sock, connection.WasReset());
+  return ok;
 }
 
 }  // namespace sim

@@ -1,0 +1,88 @@
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "tools/registrar-sim/Sockets.h"
+
+namespace sim {
+
+int PollSockets(PollEntry* entries, unsigned count, int timeoutMs) {
+  for (;;) {
+    const int ready = ::poll(entries, count, timeoutMs);
+    if (ready >= 0 || errno != EINTR) return ready;
+  }
+}
+
+void CloseSocket(socket_t sock, bool reset) {
+  if (!reset) ::shutdown(sock, SHUT_RDWR);
+  ::close(sock);
+}
+
+void SetResetOnClose(socket_t sock) {
+  // A zero linger time makes close() abort the connection with a reset.
+  const linger abort{1, 0};
+  (void)::setsockopt(sock, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+}
+
+long SendSome(socket_t sock, const char* data, std::size_t size) {
+  ssize_t n;
+  do {
+    n = ::send(sock, data, size, MSG_NOSIGNAL);
+  } while (n < 0 && errno == EINTR);
+  return n;
+}
+
+long ReceiveSome(socket_t sock, char* data, std::size_t size) {
+  ssize_t n;
+  do {
+    n = ::recv(sock, data, size, 0);
+  } while (n < 0 && errno == EINTR);
+  return n;
+}
+
+void SetServerSocketOptions(socket_t sock) {
+  const int yes = 1;
+  (void)::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+}
+
+socket_t OpenLoopbackUdp(std::uint16_t& port) {
+  const socket_t sock = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (sock < 0) return INVALID_SOCKET;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  if (::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    ::close(sock);
+    return INVALID_SOCKET;
+  }
+  port = ntohs(address.sin_port);
+  return sock;
+}
+
+// A pipe: its read end becomes readable with the first byte, which nobody reads.
+StopSignal::StopSignal() {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
+  read_ = fds[0];
+  write_ = fds[1];
+}
+
+StopSignal::~StopSignal() {
+  ::close(read_);
+  ::close(write_);
+}
+
+void StopSignal::Fire() {
+  (void)!::write(write_, "x", 1);
+}
+
+}  // namespace sim

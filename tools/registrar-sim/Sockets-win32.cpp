@@ -1,0 +1,87 @@
+// Winsock is started by cpp-httplib's own static initialiser, before any of these run.
+#include <algorithm>
+#include <stdexcept>
+
+#include "tools/registrar-sim/Sockets.h"
+
+namespace sim {
+
+int PollSockets(PollEntry* entries, unsigned count, int timeoutMs) {
+  return ::WSAPoll(entries, count, timeoutMs);
+}
+
+void CloseSocket(socket_t sock, bool reset) {
+  if (!reset) ::shutdown(sock, SD_BOTH);
+  ::closesocket(sock);
+}
+
+void SetResetOnClose(socket_t sock) {
+  const linger abort{1, 0};
+  (void)::setsockopt(sock, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort),
+                     sizeof abort);
+}
+
+long SendSome(socket_t sock, const char* data, std::size_t size) {
+  const int n = ::send(sock, data, static_cast<int>(std::min<std::size_t>(size, 1 << 30)), 0);
+  return n == SOCKET_ERROR ? -1 : n;
+}
+
+long ReceiveSome(socket_t sock, char* data, std::size_t size) {
+  const int n = ::recv(sock, data, static_cast<int>(std::min<std::size_t>(size, 1 << 30)), 0);
+  return n == SOCKET_ERROR ? -1 : n;
+}
+
+void SetServerSocketOptions(socket_t sock) {
+  // Windows' SO_REUSEADDR would let a second server take a port in use; exclusive use is its
+  // way of saying the port is ours alone.
+  const BOOL yes = TRUE;
+  (void)::setsockopt(sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes),
+                     sizeof yes);
+  (void)::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&yes),
+                     sizeof yes);
+}
+
+socket_t OpenLoopbackUdp(std::uint16_t& port) {
+  const socket_t sock = ::WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
+                                     WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+  if (sock == INVALID_SOCKET) return INVALID_SOCKET;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int length = sizeof address;
+  if (::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    ::closesocket(sock);
+    return INVALID_SOCKET;
+  }
+  port = ntohs(address.sin_port);
+  return sock;
+}
+
+// Winsock waits on sockets only, so the signal is a UDP socket on loopback: one datagram sent
+// to it, which nobody reads, keeps it readable.
+StopSignal::StopSignal() {
+  std::uint16_t unused = 0;
+  read_ = OpenLoopbackUdp(port_);
+  write_ = OpenLoopbackUdp(unused);
+  if (read_ == INVALID_SOCKET || write_ == INVALID_SOCKET) {
+    if (read_ != INVALID_SOCKET) ::closesocket(read_);
+    if (write_ != INVALID_SOCKET) ::closesocket(write_);
+    throw std::runtime_error("cannot make the stop signal's loopback socket");
+  }
+}
+
+StopSignal::~StopSignal() {
+  ::closesocket(read_);
+  ::closesocket(write_);
+}
+
+void StopSignal::Fire() {
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  to.sin_port = htons(port_);
+  (void)::sendto(write_, "x", 1, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+}
+
+}  // namespace sim

@@ -1,5 +1,7 @@
-// NS lookups through the system's DNS client (DnsQuery_W). A server of the caller's choosing
-// can only be given by address: the system always asks it on port 53.
+// NS lookups on Windows. The system's DNS client (DnsQuery_W) serves the configured servers and
+// a chosen server on port 53, the only port it asks. A chosen server on another port (a local
+// test resolver, the demo's) is asked directly over UDP; its answer's records are read by the
+// system's DnsExtractRecordsFromMessage_W, so that only the fixed header is read here.
 
 // Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
@@ -8,37 +10,125 @@
 #include <windows.h>
 #include <ws2tcpip.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "check/NsResolver.h"
 
 namespace check {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// Two tries of two seconds each bound a lookup, as on the other platforms.
+constexpr int kTries = 2;
+constexpr auto kTryTime = std::chrono::seconds(2);
+constexpr std::size_t kHeaderSize = 12;
+
+// What the answer's records say, once the header has said the name exists.
+NsAnswer FromRecords(PDNS_RECORD records) {
+  NsAnswer answer{NsAnswer::Kind::NoRecords, ""};
+  for (PDNS_RECORD r = records; r; r = r->pNext) {
+    if (r->wType == DNS_TYPE_NS && r->Flags.S.Section == DnsSectionAnswer) {
+      answer = {NsAnswer::Kind::Delegated, ""};
+    }
+  }
+  return answer;
+}
+
+// A query for the NS records of `name` (RFC 1035, section 4.1), or empty when the name cannot be
+// one: an empty label, or a label or name that is too long.
+std::string NsQuery(const std::string& name, std::uint16_t id) {
+  std::string query = {char(id >> 8), char(id & 0xFF), 0x01, 0x00, 0, 1, 0, 0, 0, 0, 0, 0};
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find('.', start);
+    if (end == std::string::npos) end = name.size();
+    const std::size_t length = end - start;
+    if (length == 0 || length > 63) return "";
+    query += static_cast<char>(length);
+    query.append(name, start, length);
+    start = end + 1;
+  }
+  if (query.size() - kHeaderSize + 1 > 255) return "";
+  query += std::string("\0\0\x02\0\x01", 5);  // the root, type NS, class IN
+  return query;
+}
+
+// Reads a server's answer to query `id`; Kind::Failed with an empty reason when `answer` is
+// not one (another id, or not an answer at all), so that the caller waits on.
+NsAnswer ReadAnswer(std::vector<char>& answer, std::uint16_t id) {
+  if (answer.size() < kHeaderSize) return {NsAnswer::Kind::Failed, ""};
+  const auto byte = [&answer](std::size_t i) { return static_cast<unsigned char>(answer[i]); };
+  const bool isAnswer = (byte(2) & 0x80) != 0;
+  if (!isAnswer || ((byte(0) << 8) | byte(1)) != id) return {NsAnswer::Kind::Failed, ""};
+  switch (byte(3) & 0x0F) {
+    case 0:
+      break;
+    case 3:
+      return {NsAnswer::Kind::NoSuchName, ""};
+    case 2:
+      return {NsAnswer::Kind::Failed, "DNS failed or did not answer"};
+    default:
+      return {NsAnswer::Kind::Failed, "DNS refused the query"};
+  }
+  const bool truncated = (byte(2) & 0x02) != 0;
+  const int answers = (byte(6) << 8) | byte(7);
+  if (answers == 0) {
+    return truncated ? NsAnswer{NsAnswer::Kind::Failed, "the DNS answer was cut short"}
+                     : NsAnswer{NsAnswer::Kind::NoRecords, ""};
+  }
+  // The system reads the counts in the machine's byte order.
+  auto* message = reinterpret_cast<PDNS_MESSAGE_BUFFER>(answer.data());
+  DNS_BYTE_FLIP_HEADER_COUNTS(&message->MessageHead);
+  PDNS_RECORD records = nullptr;
+  const DNS_STATUS status = DnsExtractRecordsFromMessage_W(
+      message, static_cast<WORD>(std::min<std::size_t>(answer.size(), 0xFFFF)), &records);
+  NsAnswer result = status == 0 ? FromRecords(records)
+                                : NsAnswer{NsAnswer::Kind::Failed, "malformed DNS answer"};
+  if (records) DnsRecordListFree(records, DnsFreeRecordList);
+  return result;
+}
+
 class DnsApiResolver final : public NsResolver {
  public:
-  explicit DnsApiResolver(const std::string& server) : server_(server) {}
+  explicit DnsApiResolver(const std::string& server) : server_(server) {
+    WSADATA data;
+    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    if (server_.empty()) return;
+    const auto colon = server_.rfind(':');
+    const std::string host = server_.substr(0, colon);
+    const std::string port = colon == std::string::npos ? "53" : server_.substr(colon + 1);
+    char* end = nullptr;
+    const unsigned long number = std::strtoul(port.c_str(), &end, 10);
+    valid_ = InetPtonA(AF_INET, host.c_str(), &address_.sin_addr) == 1 && !port.empty() &&
+             *end == '\0' && number > 0 && number <= 65535;
+    address_.sin_family = AF_INET;
+    address_.sin_port = htons(static_cast<u_short>(number));
+  }
+  ~DnsApiResolver() override {
+    if (started_) WSACleanup();
+  }
 
   NsAnswer LookUpNs(const std::string& name) override {
+    if (!server_.empty() && !valid_) return {NsAnswer::Kind::Failed, "invalid DNS server " + server_};
+    if (!server_.empty() && ntohs(address_.sin_port) != 53) return AskDirectly(name);
     IP4_ARRAY servers{};
     PIP4_ARRAY extra = nullptr;
     if (!server_.empty()) {
-      const auto colon = server_.rfind(':');
-      const std::string host = server_.substr(0, colon);
-      const std::string port = colon == std::string::npos ? "53" : server_.substr(colon + 1);
-      IN_ADDR address{};
-      if (port != "53" || InetPtonA(AF_INET, host.c_str(), &address) != 1) {
-        return {NsAnswer::Kind::Failed, "the system asks DNS servers on port 53 only: " + server_};
-      }
       servers.AddrCount = 1;
-      servers.AddrArray[0] = address.S_un.S_addr;
+      servers.AddrArray[0] = address_.sin_addr.S_un.S_addr;
       extra = &servers;
     }
     const std::wstring wide(name.begin(), name.end());
     PDNS_RECORD records = nullptr;
     const DNS_STATUS status =
         DnsQuery_W(wide.c_str(), DNS_TYPE_NS, DNS_QUERY_BYPASS_CACHE, extra, &records, nullptr);
-    NsAnswer answer{NsAnswer::Kind::NoRecords, ""};
+    NsAnswer answer;
     if (status == DNS_ERROR_RCODE_NAME_ERROR) {
       answer = {NsAnswer::Kind::NoSuchName, ""};
     } else if (status == DNS_INFO_NO_RECORDS) {
@@ -46,18 +136,64 @@ class DnsApiResolver final : public NsResolver {
     } else if (status != 0) {
       answer = {NsAnswer::Kind::Failed, "DNS failed (error " + std::to_string(status) + ")"};
     } else {
-      for (PDNS_RECORD r = records; r; r = r->pNext) {
-        if (r->wType == DNS_TYPE_NS && r->Flags.S.Section == DnsSectionAnswer) {
-          answer = {NsAnswer::Kind::Delegated, ""};
-        }
-      }
+      answer = FromRecords(records);
     }
     if (records) DnsRecordListFree(records, DnsFreeRecordList);
     return answer;
   }
 
  private:
+  NsAnswer AskDirectly(const std::string& name) {
+    static std::atomic<std::uint16_t> nextId{static_cast<std::uint16_t>(GetTickCount())};
+    const std::uint16_t id = nextId.fetch_add(7919);
+    const std::string query = NsQuery(name, id);
+    if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
+    const SOCKET sock = WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
+                                   WSA_FLAG_NO_HANDLE_INHERIT);
+    if (sock == INVALID_SOCKET) return {NsAnswer::Kind::Failed, "cannot open a UDP socket"};
+    // A connected socket only receives the server's datagrams; a non-blocking one never waits
+    // in recv, whatever a poll said.
+    NsAnswer answer{NsAnswer::Kind::Failed, "DNS failed or did not answer"};
+    u_long nonBlocking = 1;
+    if (ioctlsocket(sock, FIONBIO, &nonBlocking) == 0 &&
+        connect(sock, reinterpret_cast<const sockaddr*>(&address_), sizeof address_) == 0) {
+      for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (send(sock, query.data(), static_cast<int>(query.size()), 0) == SOCKET_ERROR) break;
+        if (WaitForAnswer(sock, id, answer)) break;
+      }
+    }
+    closesocket(sock);
+    return answer;
+  }
+
+  // Reads datagrams until the answer to `id` arrives (true) or the try's time is up.
+  static bool WaitForAnswer(SOCKET sock, std::uint16_t id, NsAnswer& answer) {
+    const auto deadline = Clock::now() + kTryTime;
+    std::vector<char> buffer(65536);
+    for (;;) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      if (left <= 0) return false;
+      WSAPOLLFD entry{sock, POLLIN, 0};
+      if (WSAPoll(&entry, 1, static_cast<int>(left)) <= 0) return false;
+      // A port that refuses (ICMP) shows as an error; the next try may still be answered.
+      if ((entry.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) return false;
+      const int n = recv(sock, buffer.data(), static_cast<int>(buffer.size()), 0);
+      if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
+      if (n == SOCKET_ERROR) return false;
+      std::vector<char> datagram(buffer.begin(), buffer.begin() + n);
+      NsAnswer read = ReadAnswer(datagram, id);
+      if (read.kind != NsAnswer::Kind::Failed || !read.reason.empty()) {
+        answer = std::move(read);
+        return true;
+      }
+    }
+  }
+
   std::string server_;
+  sockaddr_in address_{};
+  bool valid_ = true;
+  bool started_ = false;
 };
 
 }  // namespace

@@ -103,7 +103,8 @@ std::string DnsAnswer(const std::string& query,
   reply[7] = answer ? 1 : 0;
   reply[8] = reply[9] = reply[10] = reply[11] = 0;
   if (answer) {
-    const std::string target("\x03ns1\x03sim\x00", 9);
+    // ns1.<the name asked for>, its tail a pointer to the question, as servers write it.
+    const std::string target("\x03ns1\xC0\x0C", 6);
     reply += std::string("\xC0\x0C\x00\x02\x00\x01\x00\x00\x01\x2C", 10);
     reply += static_cast<char>(0);
     reply += static_cast<char>(target.size());

@@ -88,8 +88,8 @@ NsAnswer ReadAnswer(std::vector<char>& answer, std::uint16_t id) {
   PDNS_RECORD records = nullptr;
   const DNS_STATUS status = DnsExtractRecordsFromMessage_W(
       message, static_cast<WORD>(std::min<std::size_t>(answer.size(), 0xFFFF)), &records);
-  NsAnswer result = status == 0 ? FromRecords(records)
-                                : NsAnswer{NsAnswer::Kind::Failed, "malformed DNS answer"};
+  NsAnswer result =
+      status == 0 ? FromRecords(records) : NsAnswer{NsAnswer::Kind::Failed, "malformed DNS answer"};
   if (records) DnsRecordListFree(records, DnsFreeRecordList);
   return result;
 }
@@ -115,7 +115,8 @@ class DnsApiResolver final : public NsResolver {
   }
 
   NsAnswer LookUpNs(const std::string& name) override {
-    if (!server_.empty() && !valid_) return {NsAnswer::Kind::Failed, "invalid DNS server " + server_};
+    if (!server_.empty() && !valid_)
+      return {NsAnswer::Kind::Failed, "invalid DNS server " + server_};
     if (!server_.empty() && ntohs(address_.sin_port) != 53) return AskDirectly(name);
     IP4_ARRAY servers{};
     PIP4_ARRAY extra = nullptr;
@@ -148,8 +149,8 @@ class DnsApiResolver final : public NsResolver {
     const std::uint16_t id = nextId.fetch_add(7919);
     const std::string query = NsQuery(name, id);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
-    const SOCKET sock = WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
-                                   WSA_FLAG_NO_HANDLE_INHERIT);
+    const SOCKET sock =
+        WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT);
     if (sock == INVALID_SOCKET) return {NsAnswer::Kind::Failed, "cannot open a UDP socket"};
     // A connected socket only receives the server's datagrams; a non-blocking one never waits
     // in recv, whatever a poll said.

@@ -20,7 +20,7 @@ using sim::RegistrarSim;
 using testing_support::Child;
 using testing_support::ChildOutcome;
 
-const std::string kCli = testing_support::ProgramBeside("brelka-cli");
+const std::string kCli = testing_support::ProgramBeside(CLI_PROGRAM);
 
 // n names; every third is taken by the simulator's rule.
 std::string Names(int n) {

@@ -3,10 +3,10 @@
 // user's cache folder, and the demo.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -17,17 +17,29 @@ namespace {
 
 using testing_support::ChildOutcome;
 
-const std::string kCli = testing_support::ProgramBeside("brelka-cli");
+const std::string kCli = testing_support::ProgramBeside(CLI_PROGRAM);
+
+// Points the user's cache folder, as the program looks it up, at `folder`; returns the path of
+// the bootstrap's copy there.
+std::filesystem::path SetCacheFolder(const std::filesystem::path& folder) {
+#ifdef _WIN32
+  ::_wputenv_s(L"LOCALAPPDATA", folder.wstring().c_str());
+  return folder / "Brelka" / "dns.json";
+#else
+  ::setenv("XDG_CACHE_HOME", folder.c_str(), 1);
+  return folder / "brelka" / "dns.json";
+#endif
+}
 
 class RdapCli : public ::testing::Test {
  protected:
   RdapCli() {
     folder_ = std::filesystem::path(::testing::TempDir()) /
-              ("brelka-rdap-cli-" + std::to_string(::getpid()));
+              ("brelka-rdap-cli-" + std::to_string(std::random_device{}()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     // The program's cache folder, for the cases that use it.
-    ::setenv("XDG_CACHE_HOME", (folder_ / "cache").c_str(), 1);
+    cachedCopy_ = SetCacheFolder(folder_ / "cache");
     bootstrap_ = (folder_ / "dns.json").string();
     std::ofstream(bootstrap_) << sim.BootstrapJson();
   }
@@ -39,6 +51,7 @@ class RdapCli : public ::testing::Test {
 
   sim::RdapSim sim;
   std::filesystem::path folder_;
+  std::filesystem::path cachedCopy_;
   std::string bootstrap_;
 };
 
@@ -99,7 +112,7 @@ TEST_F(RdapCli, KeepsTheBootstrapInTheCacheFolderAndReusesIt) {
   const ChildOutcome first = Cli(args, "hello.com\n");
   EXPECT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(first.out, "hello.com\n");
-  EXPECT_TRUE(std::filesystem::exists(folder_ / "cache" / "brelka" / "dns.json"));
+  EXPECT_TRUE(std::filesystem::exists(cachedCopy_));
   const ChildOutcome second = Cli(args, "hello.org\n");
   EXPECT_EQ(second.out, "hello.org\n");
   EXPECT_EQ(sim.BootstrapRequests(), 1u) << "the copy of the first run served the second";
@@ -132,7 +145,7 @@ TEST_F(RdapCli, CtrlCEndsTheBootstrapFetchAtOnce) {
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.exitCode, 130);
   EXPECT_EQ(run.err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "cache" / "brelka" / "dns.json"));
+  EXPECT_FALSE(std::filesystem::exists(cachedCopy_));
 }
 
 TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {

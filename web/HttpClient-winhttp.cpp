@@ -3,7 +3,9 @@
 // own (at most the per-host cap per host, so a handful); one WinHTTP session keeps the
 // connections for reuse and offers HTTP/2 where the system has it. Run() waits on a condition
 // variable for transfers to end; it also ends a transfer that outlives the request time-out by
-// closing its handle, which makes WinHTTP's blocking call return.
+// closing its handle, which makes WinHTTP's blocking call return. Where a blocking call does not
+// return at once on that (Wine's WinHTTP waits for the server), a client that goes away leaves
+// such a transfer's thread to end on its own time-out, with the state it shares.
 
 // Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
@@ -125,29 +127,60 @@ void ReadHeaders(HINTERNET request, Reply& reply) {
   }
 }
 
+// What the transfers' threads share with the client, kept alive by whichever of them ends last.
+struct Shared {
+  explicit Shared(const ClientOptions& options) : options(options) {}
+  ~Shared() {
+    if (session) WinHttpCloseHandle(session);
+  }
+  const ClientOptions options;
+  HINTERNET session = nullptr;
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<Transfer*> ended;  // guarded
+  bool woken = false;            // guarded
+};
+
+// Closes the transfer's request handle, which ends its blocking call. Needs the mutex.
+void Cancel(Transfer& t) {
+  t.cancelled = true;
+  if (t.handle) {
+    WinHttpCloseHandle(t.handle);
+    t.handle = nullptr;
+  }
+}
+
 class WinHttpClient final : public HttpClient {
  public:
   explicit WinHttpClient(const ClientOptions& options)
-      : options_(options), queue_(options.perHost) {
-    session_ = WinHttpOpen(Widen(options.userAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                           WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
-    if (!session_) return;
+      : shared_(std::make_shared<Shared>(options)), queue_(options.perHost) {
+    HINTERNET& session = shared_->session;
+    session = WinHttpOpen(Widen(options.userAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    if (!session) return;
     DWORD perServer = DWORD(std::max<std::size_t>(options.perHost, 1));
-    WinHttpSetOption(session_, WINHTTP_OPTION_MAX_CONNS_PER_SERVER, &perServer, sizeof perServer);
-    WinHttpSetOption(session_, WINHTTP_OPTION_MAX_CONNS_PER_1_0_SERVER, &perServer,
+    WinHttpSetOption(session, WINHTTP_OPTION_MAX_CONNS_PER_SERVER, &perServer, sizeof perServer);
+    WinHttpSetOption(session, WINHTTP_OPTION_MAX_CONNS_PER_1_0_SERVER, &perServer,
                      sizeof perServer);
     // Systems before Windows 10 have no HTTP/2 in WinHTTP and refuse the option: HTTP/1.1 then.
     DWORD http2 = WINHTTP_PROTOCOL_FLAG_HTTP2;
-    WinHttpSetOption(session_, WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL, &http2, sizeof http2);
+    WinHttpSetOption(session, WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL, &http2, sizeof http2);
   }
 
   ~WinHttpClient() override {
-    {
-      std::lock_guard lock(mutex_);
-      for (auto& [raw, transfer] : active_) Cancel(*transfer);
+    std::unique_lock lock(shared_->mutex);
+    for (auto& [raw, transfer] : active_) Cancel(*transfer);
+    // A second for the cancelled calls to return; a thread still blocked then is left to end
+    // on its time-out, holding what it uses.
+    shared_->changed.wait_for(lock, std::chrono::seconds(1),
+                              [this] { return shared_->ended.size() == active_.size(); });
+    for (auto& [raw, thread] : threads_) {
+      if (std::find(shared_->ended.begin(), shared_->ended.end(), raw) != shared_->ended.end()) {
+        thread.join();
+      } else {
+        thread.detach();
+      }
     }
-    for (auto& [raw, thread] : threads_) thread.join();
-    if (session_) WinHttpCloseHandle(session_);
   }
 
   void Start(Get request, Done done) override {
@@ -165,56 +198,42 @@ class WinHttpClient final : public HttpClient {
 
   void Wake() override {
     {
-      std::lock_guard lock(mutex_);
-      woken_ = true;
+      std::lock_guard lock(shared_->mutex);
+      shared_->woken = true;
     }
-    changed_.notify_all();
+    shared_->changed.notify_all();
   }
 
  private:
   void StartQueued();
-  void Exchange(Transfer& t);
-  bool ExchangeSteps(Transfer& t, HINTERNET connect);
-  // Closes the transfer's request handle, which ends its blocking call. Needs the mutex.
-  static void Cancel(Transfer& t) {
-    t.cancelled = true;
-    if (t.handle) {
-      WinHttpCloseHandle(t.handle);
-      t.handle = nullptr;
-    }
-  }
-
-  ClientOptions options_;
-  HINTERNET session_ = nullptr;
+  static void Exchange(Shared& shared, Transfer& t);
+  static bool ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
+  std::shared_ptr<Shared> shared_;
   HostQueue<std::shared_ptr<Transfer>> queue_;
   // Touched by the caller's thread only.
   std::map<Transfer*, std::shared_ptr<Transfer>> active_;
   std::map<Transfer*, std::thread> threads_;
-
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::vector<Transfer*> ended_;  // guarded
-  bool woken_ = false;            // guarded
 };
 
 void WinHttpClient::StartQueued() {
   for (auto& [host, transfer] : queue_.TakeStartable()) {
     Transfer* raw = transfer.get();
-    raw->deadline = Clock::now() + options_.requestTimeout;
+    raw->deadline = Clock::now() + shared_->options.requestTimeout;
     active_.emplace(raw, std::move(transfer));
-    threads_.emplace(raw, std::thread([this, raw] {
-                       Exchange(*raw);
+    // The thread holds the transfer and the shared state, either of which may outlive the client.
+    threads_.emplace(raw, std::thread([shared = shared_, transfer = active_.at(raw)] {
+                       Exchange(*shared, *transfer);
                        {
-                         std::lock_guard lock(mutex_);
-                         ended_.push_back(raw);
+                         std::lock_guard lock(shared->mutex);
+                         shared->ended.push_back(transfer.get());
                        }
-                       changed_.notify_all();
+                       shared->changed.notify_all();
                      }));
   }
 }
 
-void WinHttpClient::Exchange(Transfer& t) {
-  if (!session_) {
+void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
+  if (!shared.session) {
     t.reply.failure = "WinHTTP is not available";
     return;
   }
@@ -230,7 +249,7 @@ void WinHttpClient::Exchange(Transfer& t) {
     return;
   }
   const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
-  HINTERNET connect = WinHttpConnect(session_, host.c_str(), parts.nPort, 0);
+  HINTERNET connect = WinHttpConnect(shared.session, host.c_str(), parts.nPort, 0);
   if (!connect) {
     t.reply.failure = FailureText(GetLastError());
     return;
@@ -243,20 +262,20 @@ void WinHttpClient::Exchange(Transfer& t) {
       parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0);
   bool cancelled = false;
   {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(shared.mutex);
     cancelled = t.cancelled;
     if (!cancelled) t.handle = request;
   }
   if (!request || cancelled) {
     t.reply.failure = request ? "cancelled" : FailureText(GetLastError());
     if (request) WinHttpCloseHandle(request);
-  } else if (!ExchangeSteps(t, request)) {
+  } else if (!ExchangeSteps(shared.options, t, request)) {
     const DWORD error = GetLastError();
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(shared.mutex);
     t.reply.failure = t.timedOut ? "timed out" : t.cancelled ? "cancelled" : FailureText(error);
   }
   {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(shared.mutex);
     if (t.handle) WinHttpCloseHandle(t.handle);
     t.handle = nullptr;
     if (t.timedOut) t.reply.failure = "timed out";
@@ -269,11 +288,11 @@ void WinHttpClient::Exchange(Transfer& t) {
   }
 }
 
-bool WinHttpClient::ExchangeSteps(Transfer& t, HINTERNET request) {
-  const int connectMs = int(options_.connectTimeout.count());
-  const int totalMs = int(options_.requestTimeout.count());
+bool WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
+  const int connectMs = int(options.connectTimeout.count());
+  const int totalMs = int(options.requestTimeout.count());
   WinHttpSetTimeouts(request, connectMs, connectMs, totalMs, totalMs);
-  DWORD redirects = DWORD(std::max(options_.maxRedirects, 0));
+  DWORD redirects = DWORD(std::max(options.maxRedirects, 0));
   WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
                    sizeof redirects);
   std::wstring headers;
@@ -312,8 +331,8 @@ bool WinHttpClient::ExchangeSteps(Transfer& t, HINTERNET request) {
     DWORD read = 0;
     if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return false;
     if (read == 0) return true;
-    if (read > options_.maxBodyBytes - t.reply.body.size()) {
-      t.reply.failure = "response larger than " + std::to_string(options_.maxBodyBytes) + " bytes";
+    if (read > options.maxBodyBytes - t.reply.body.size()) {
+      t.reply.failure = "response larger than " + std::to_string(options.maxBodyBytes) + " bytes";
       return true;
     }
     t.reply.body.append(buffer, read);
@@ -322,10 +341,10 @@ bool WinHttpClient::ExchangeSteps(Transfer& t, HINTERNET request) {
 
 void WinHttpClient::Run(Clock::time_point deadline) {
   StartQueued();
-  std::unique_lock lock(mutex_);
+  std::unique_lock lock(shared_->mutex);
   for (;;) {
-    if (!ended_.empty()) {
-      std::vector<Transfer*> ended = std::exchange(ended_, {});
+    if (!shared_->ended.empty()) {
+      std::vector<Transfer*> ended = std::exchange(shared_->ended, {});
       lock.unlock();
       std::vector<std::shared_ptr<Transfer>> finished;
       for (Transfer* raw : ended) {
@@ -339,7 +358,7 @@ void WinHttpClient::Run(Clock::time_point deadline) {
       for (auto& t : finished) t->done(std::move(t->reply));
       return;
     }
-    if (active_.empty() || std::exchange(woken_, false)) return;
+    if (active_.empty() || std::exchange(shared_->woken, false)) return;
     auto until = deadline;
     const auto now = Clock::now();
     for (auto& [raw, transfer] : active_) {
@@ -350,8 +369,9 @@ void WinHttpClient::Run(Clock::time_point deadline) {
       if (!transfer->cancelled) until = std::min(until, transfer->deadline);
     }
     if (now >= deadline) return;
-    changed_.wait_until(lock, until, [this] { return !ended_.empty() || woken_; });
-    if (Clock::now() >= deadline && ended_.empty()) return;
+    shared_->changed.wait_until(lock, until,
+                                [this] { return !shared_->ended.empty() || shared_->woken; });
+    if (Clock::now() >= deadline && shared_->ended.empty()) return;
   }
 }
 

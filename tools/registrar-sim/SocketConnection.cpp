@@ -107,8 +107,8 @@ bool ConnectionServer::process_and_close_socket(socket_t sock) {
   for (size_t left = keep_alive_max_count_; left > 0 && ok; --left) {
     if (!connection.WaitForRequest(left == keep_alive_max_count_ ? ioTimeout_ : idle)) break;
     bool closed = false;
-    ok = process_request(connection, left == 1, closed, nullptr) && !closed &&
-         !connection.Dropped();
+    ok =
+        process_request(connection, left == 1, closed, nullptr) && !closed && !connection.Dropped();
   }
   tConnection = nullptr;
   // An orderly shutdown would send the end of the stream ahead of the reset.

@@ -21,11 +21,16 @@
 
 #include "app/win32/Form1Window.h"
 #include "app/win32/Win32Platform.h"
+#include "tests/win32/MessageBoxes.h"
 
 namespace {
 
 using app::ControlId;
 using app::win32::Form1Window;
+using testing_support::BoxAnswerer;
+using testing_support::ClassOf;
+using testing_support::SeenBox;
+using testing_support::TextOf;
 
 int Dpi() {
   HDC screen = GetDC(nullptr);
@@ -96,86 +101,6 @@ const Expected kControls[] = {
     {ControlId::Label2, Kind::Label, 120 + 360, 6120 + 480, 0, 0, kSuffixes, kSongTi, false},
     {ControlId::Label1_7, Kind::Label, 120 + 120, 6120 + 750, 0, 0,
      L"②查询出现任何问题请：重新拨号，清空IE cookies", kSongTiBold, false},
-};
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
-// What one real message box showed when it opened.
-struct SeenBox {
-  std::wstring caption;
-  std::wstring text;
-  bool hasOk = false;
-  bool hasCancel = false;
-  HICON icon = nullptr;
-  std::wstring statusLine;  // the window's status line while the box was open
-};
-
-// The icon the box shows, if any: its picture control holds one only for a style with an icon.
-BOOL CALLBACK FindIcon(HWND child, LPARAM found) {
-  if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    *reinterpret_cast<HICON*>(found) =
-        reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-  }
-  return TRUE;
-}
-
-// Answers every message box of this thread as it is activated, in the order given (Cancel when
-// no answer is left), and keeps what each showed.
-class BoxAnswerer {
- public:
-  BoxAnswerer() {
-    current_ = this;
-    hook_ = SetWindowsHookExW(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
-  }
-  ~BoxAnswerer() {
-    UnhookWindowsHookEx(hook_);
-    current_ = nullptr;
-  }
-
-  HWND statusLine = nullptr;
-  std::vector<int> answers;
-  std::vector<SeenBox> seen;
-
- private:
-  static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && current_) {
-      HWND window = reinterpret_cast<HWND>(wParam);
-      if (ClassOf(window) == L"#32770") current_->Answer(window);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-
-  void Answer(HWND box) {
-    SeenBox shown;
-    shown.caption = TextOf(box);
-    // The prompt is the box's static text control without an identifier of its own.
-    shown.text = TextOf(GetDlgItem(box, 0xFFFF));
-    shown.hasOk = GetDlgItem(box, IDOK) != nullptr;
-    shown.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&shown.icon));
-    if (statusLine) shown.statusLine = TextOf(statusLine);
-    seen.push_back(shown);
-    int answer = IDCANCEL;
-    if (!answers.empty()) {
-      answer = answers.front();
-      answers.erase(answers.begin());
-    }
-    if (answer == IDCANCEL && !shown.hasCancel) answer = IDOK;
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-  }
-
-  static inline BoxAnswerer* current_ = nullptr;
-  HHOOK hook_ = nullptr;
 };
 
 // A registrar on 127.0.0.1 whose selection page the test chooses.

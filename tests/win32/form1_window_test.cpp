@@ -13,7 +13,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -24,6 +23,7 @@
 #include "app/win32/Form1Window.h"
 #include "app/win32/Wide.h"
 #include "app/win32/Win32Platform.h"
+#include "tests/win32/MessageBoxes.h"
 
 namespace {
 
@@ -31,62 +31,9 @@ using namespace std::chrono_literals;
 using app::ControlId;
 using app::win32::Form1Window;
 using app::win32::Wide;
-
-struct Box {
-  std::wstring caption;
-  std::wstring text;
-  bool hasCancel = false;
-};
-
-// Answers every message box of this thread as it is activated, in the order given, and keeps
-// what each showed. A box without an answer left is cancelled.
-class BoxAnswerer {
- public:
-  BoxAnswerer() {
-    current_ = this;
-    hook_ = SetWindowsHookExW(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
-  }
-  ~BoxAnswerer() {
-    UnhookWindowsHookEx(hook_);
-    current_ = nullptr;
-  }
-
-  std::deque<int> answers;
-  std::vector<Box> shown;
-
- private:
-  static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && current_) {
-      HWND window = reinterpret_cast<HWND>(wParam);
-      wchar_t className[32] = {};
-      GetClassNameW(window, className, 32);
-      if (std::wstring(className) == L"#32770") current_->Answer(window);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-
-  void Answer(HWND box) {
-    Box seen;
-    wchar_t text[512] = {};
-    GetWindowTextW(box, text, 512);
-    seen.caption = text;
-    // The prompt is the box's static text control without an identifier of its own.
-    text[0] = L'\0';
-    GetDlgItemTextW(box, 0xFFFF, text, 512);
-    seen.text = text;
-    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    shown.push_back(seen);
-    int answer = IDCANCEL;
-    if (!answers.empty()) {
-      answer = answers.front();
-      answers.pop_front();
-    }
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-  }
-
-  static inline BoxAnswerer* current_ = nullptr;
-  HHOOK hook_ = nullptr;
-};
+using testing_support::BoxAnswerer;
+using testing_support::SeenBox;
+using testing_support::TextOf;
 
 // The real platform, except that programs are recorded instead of started.
 class RecordingPlatform : public app::win32::Win32Platform {
@@ -99,12 +46,6 @@ class RecordingPlatform : public app::win32::Win32Platform {
   std::vector<std::u16string> started;
   std::vector<int> showCodes;
 };
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
-}
 
 std::wstring ClipboardText() {
   std::wstring text;
@@ -284,10 +225,10 @@ TEST_F(Form1WindowTest, CopyPutsTheNamesOnTheClipboardAndSaysSo) {
   boxes.answers = {IDOK};
   Click(ControlId::Command3);
   EXPECT_EQ(ClipboardText(), L"Free-One.com\r\n second.net \r\n");
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, Wide(app::kCopied));
-  EXPECT_EQ(boxes.shown[0].caption, Wide(app::kAppTitle));
-  EXPECT_FALSE(boxes.shown[0].hasCancel);
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, Wide(app::kCopied));
+  EXPECT_EQ(boxes.seen[0].caption, Wide(app::kAppTitle));
+  EXPECT_FALSE(boxes.seen[0].hasCancel);
 }
 
 TEST_F(Form1WindowTest, CopyOfFewerThanFiveCharactersLeavesTheClipboardAlone) {
@@ -296,8 +237,8 @@ TEST_F(Form1WindowTest, CopyOfFewerThanFiveCharactersLeavesTheClipboardAlone) {
   boxes.answers = {IDOK};
   Click(ControlId::Command3);
   EXPECT_EQ(ClipboardText(), L"earlier");
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, Wide(app::kNothingToCopy));
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, Wide(app::kNothingToCopy));
 }
 
 TEST_F(Form1WindowTest, LatestVersionStartsExplorerWithTheAddressShownNormally) {
@@ -317,8 +258,8 @@ TEST_F(Form1WindowTest, CancellingTheCloseQuestionKeepsEverything) {
   SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
 
-  ASSERT_EQ(boxes.shown.size(), 2u);
-  for (const Box& box : boxes.shown) {
+  ASSERT_EQ(boxes.seen.size(), 2u);
+  for (const SeenBox& box : boxes.seen) {
     EXPECT_EQ(box.caption, L"退出");
     EXPECT_EQ(box.text, L"真的退出吗?");
     EXPECT_TRUE(box.hasCancel);
@@ -369,8 +310,8 @@ TEST_F(Form1WindowTest, ClosingWhileTheQueryWaitsEndsItCleanlyAndPromptly) {
   EXPECT_LT(took, 1s);
   EXPECT_FALSE(IsWindow(form));
   EXPECT_TRUE(slow.WindowGone());
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].caption, L"退出");
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].caption, L"退出");
   MSG quit;
   ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
@@ -401,7 +342,7 @@ TEST_F(Form1WindowTest, WholeQueryAgainstTheRegistrarSimulator) {
   EXPECT_EQ(TextOf(real.ControlHandle(ControlId::Text2)), L"free-one.com\r\nsecondfree.net\r\n");
   EXPECT_EQ(TextOf(real.ControlHandle(ControlId::Label3)), L"共输入5个，其中2个可以注册");
   EXPECT_TRUE(IsWindowEnabled(real.ControlHandle(ControlId::Command1)));
-  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(boxes.seen.empty());
 }
 
 TEST(Win32Platform, FindsTheProgramFolderAndTheSkinLibraryBesideIt) {

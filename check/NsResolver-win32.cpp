@@ -14,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ std::string NsQuery(const std::string& name, std::uint16_t id) {
 
 // Reads a server's answer to query `id`; Kind::Failed with an empty reason when `answer` is
 // not one (another id, or not an answer at all), so that the caller waits on.
-NsAnswer ReadAnswer(std::vector<char>& answer, std::uint16_t id) {
+NsAnswer ReadAnswer(std::span<char> answer, std::uint16_t id) {
   if (answer.size() < kHeaderSize) return {NsAnswer::Kind::Failed, ""};
   const auto byte = [&answer](std::size_t i) { return static_cast<unsigned char>(answer[i]); };
   const bool isAnswer = (byte(2) & 0x80) != 0;
@@ -158,9 +159,10 @@ class DnsApiResolver final : public NsResolver {
     u_long nonBlocking = 1;
     if (ioctlsocket(sock, FIONBIO, &nonBlocking) == 0 &&
         connect(sock, reinterpret_cast<const sockaddr*>(&address_), sizeof address_) == 0) {
+      std::vector<char> buffer(65536);  // the largest datagram
       for (int attempt = 0; attempt < kTries; ++attempt) {
         if (send(sock, query.data(), static_cast<int>(query.size()), 0) == SOCKET_ERROR) break;
-        if (WaitForAnswer(sock, id, answer)) break;
+        if (WaitForAnswer(sock, id, buffer, answer)) break;
       }
     }
     closesocket(sock);
@@ -168,9 +170,9 @@ class DnsApiResolver final : public NsResolver {
   }
 
   // Reads datagrams until the answer to `id` arrives (true) or the try's time is up.
-  static bool WaitForAnswer(SOCKET sock, std::uint16_t id, NsAnswer& answer) {
+  static bool WaitForAnswer(SOCKET sock, std::uint16_t id, std::vector<char>& buffer,
+                            NsAnswer& answer) {
     const auto deadline = Clock::now() + kTryTime;
-    std::vector<char> buffer(65536);
     for (;;) {
       const auto left =
           std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -182,8 +184,7 @@ class DnsApiResolver final : public NsResolver {
       const int n = recv(sock, buffer.data(), static_cast<int>(buffer.size()), 0);
       if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
       if (n == SOCKET_ERROR) return false;
-      std::vector<char> datagram(buffer.begin(), buffer.begin() + n);
-      NsAnswer read = ReadAnswer(datagram, id);
+      NsAnswer read = ReadAnswer(std::span<char>(buffer.data(), std::size_t(n)), id);
       if (read.kind != NsAnswer::Kind::Failed || !read.reason.empty()) {
         answer = std::move(read);
         return true;

@@ -142,7 +142,7 @@ struct RdapSim::Impl {
   std::atomic<size_t> dnsQueries{0};
 
   ~Impl() {
-    if (dnsSocket != INVALID_SOCKET) CloseSocket(dnsSocket, true);
+    if (dnsSocket != INVALID_SOCKET) CloseSocket(dnsSocket);
   }
 
   bool Wait(std::optional<std::chrono::milliseconds> time) {

@@ -61,9 +61,9 @@ socket_t OpenLoopbackUdp(std::uint16_t& port) {
 // Winsock waits on sockets only, so the signal is a UDP socket on loopback: one datagram sent
 // to it, which nobody reads, keeps it readable.
 StopSignal::StopSignal() {
-  std::uint16_t unused = 0;
-  read_ = OpenLoopbackUdp(port_);
-  write_ = OpenLoopbackUdp(unused);
+  std::uint16_t port = 0;
+  read_ = OpenLoopbackUdp(port);
+  write_ = OpenLoopbackUdp(port);
   if (read_ == INVALID_SOCKET || write_ == INVALID_SOCKET) {
     if (read_ != INVALID_SOCKET) ::closesocket(read_);
     if (write_ != INVALID_SOCKET) ::closesocket(write_);
@@ -78,10 +78,9 @@ StopSignal::~StopSignal() {
 
 void StopSignal::Fire() {
   sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  to.sin_port = htons(port_);
-  (void)::sendto(write_, "x", 1, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+  int length = sizeof to;
+  if (::getsockname(read_, reinterpret_cast<sockaddr*>(&to), &length) != 0) return;
+  (void)::sendto(write_, "x", 1, 0, reinterpret_cast<const sockaddr*>(&to), length);
 }
 
 }  // namespace sim

@@ -47,7 +47,6 @@ class StopSignal {
  private:
   socket_t read_;
   socket_t write_;
-  std::uint16_t port_ = 0;
 };
 
 }  // namespace sim

@@ -22,6 +22,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Windows 7 is the oldest system the program supports.
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
+# What differs between the processors fails the build instead of warning: pointer and integer
+# sizes, format strings, and function types (32-bit x86 alone has more than one calling
+# convention), so that a fault only one processor shows stops both builds.
+add_compile_options(-Werror=int-to-pointer-cast -Werror=format
+                    -Werror=cast-function-type -Werror=narrowing -Werror=sign-compare
+                    -Werror=attributes)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 

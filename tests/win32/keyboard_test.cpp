@@ -54,21 +54,28 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+// Window enumeration calls back with the system's calling convention, which on 32-bit x86 no
+// lambda has: one real callback collects the windows, and the callers filter them.
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> ChildWindowsOf(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
 std::vector<HWND> TopLevelWindowsOf(DWORD process) {
-  struct Search {
-    DWORD process;
-    std::vector<HWND> found;
-  } search{process, {}};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->process && IsWindowVisible(window)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> all, found;
+  EnumWindows(&Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND window : all) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window)) found.push_back(window);
+  }
+  return found;
 }
 
 HWND MainWindowOf(DWORD process) {
@@ -105,16 +112,11 @@ BoxSeen Read(HWND box) {
   seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
   // The icon is a static control that shows one (its handle belongs to the other process, so
   // which icon it is cannot be told from here).
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM found) -> BOOL {
-        if (ClassOf(child) == L"Static" && IsWindowVisible(child) &&
-            (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-            SendMessageW(child, STM_GETICON, 0, 0) != 0)
-          *reinterpret_cast<bool*>(found) = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&seen.hasIcon));
+  for (HWND child : ChildWindowsOf(box))
+    if (ClassOf(child) == L"Static" && IsWindowVisible(child) &&
+        (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0)
+      seen.hasIcon = true;
   return seen;
 }
 
@@ -229,13 +231,7 @@ class Keyboard : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return (form = MainWindowOf(program.Id())) != nullptr; }));
     ASSERT_TRUE(BringToFront(form));
     thread = GetWindowThreadProcessId(form, nullptr);
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM param) -> BOOL {
-          reinterpret_cast<Keyboard*>(param)->Sort(child);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
+    for (HWND child : ChildWindowsOf(form)) Sort(child);
     ASSERT_TRUE(command1 && command2 && command3 && text1 && text2);
     ASSERT_TRUE(FocusComesTo(command1));
   }

@@ -3,8 +3,12 @@
 // obtained or how it is printed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "web/Result.h"
 
 namespace check {
 
@@ -47,6 +51,22 @@ struct Answer {
   // What a registry says of a registered name, when it says it.
   std::u16string registrar;
   std::u16string expires;
+  // Why an Unknown answer could not be had, for scripts: a time-out may be worth a later try,
+  // a TLS failure is not. Empty for every other status.
+  std::optional<web::FailureKind> reason;
 };
+
+inline Answer WithStatus(Status status, std::u16string detail = {}) {
+  Answer answer;
+  answer.status = status;
+  answer.detail = std::move(detail);
+  return answer;
+}
+
+inline Answer Unknown(std::u16string detail, web::FailureKind reason) {
+  Answer answer = WithStatus(Status::Unknown, std::move(detail));
+  answer.reason = reason;
+  return answer;
+}
 
 }  // namespace check

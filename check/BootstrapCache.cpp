@@ -84,7 +84,11 @@ web::Reply Fetch(web::HttpClient& client, web::Get request, std::stop_token stop
   while (!ended && client.Pending() > 0 && !stop.stop_requested()) {
     client.Run(std::chrono::steady_clock::now() + std::chrono::seconds(5));
   }
-  if (!ended) reply.failure = stop.stop_requested() ? "interrupted" : "the request was lost";
+  if (!ended) {
+    reply.failure = stop.stop_requested()
+                        ? web::Failure{"interrupted", web::FailureKind::Cancelled}
+                        : web::Failure{"the request was lost"};
+  }
   return reply;
 }
 
@@ -132,7 +136,7 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
   // 3. Confirmed, replaced, or kept with a warning.
   std::string failure;
   if (!reply.ok()) {
-    failure = reply.failure;
+    failure = reply.failure->message;
   } else if (reply.status == 304 && cached) {
     validators->checked = Seconds(now);
     (void)WriteValidators(metaPath, *validators);

@@ -18,8 +18,8 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-Answer Unknown(const std::u16string& reason) {
-  return {Status::Unknown, reason, {}, {}, {}};
+Answer WrongShape(std::u16string detail) {
+  return Unknown(std::move(detail), web::FailureKind::Protocol);
 }
 
 const json* Member(const json& object, const char* key) {
@@ -79,31 +79,35 @@ std::string Expiration(const json& domain) {
 Answer ReadDomainObject(std::string_view name, std::string_view contentType,
                         std::string_view body) {
   if (Lower(contentType).find("html") != std::string::npos) {
-    return Unknown(u"the registry answered with a web page, not RDAP");
+    return WrongShape(u"the registry answered with a web page, not RDAP");
   }
   const json domain = json::parse(body, nullptr, false);
-  if (domain.is_discarded()) return Unknown(u"the registry's answer is not valid JSON");
+  if (domain.is_discarded()) return WrongShape(u"the registry's answer is not valid JSON");
   const json* objectClass = Member(domain, "objectClassName");
   if (!IsString(objectClass) || *objectClass != "domain") {
-    return Unknown(u"the registry's answer is not an RDAP domain object");
+    return WrongShape(u"the registry's answer is not an RDAP domain object");
   }
   const json* ldhName = Member(domain, "ldhName");
   std::string answered = IsString(ldhName) ? Lower(ldhName->get<std::string>()) : "";
   if (answered.ends_with('.')) answered.pop_back();
   if (answered != name) {
-    return Unknown(u"the registry answered for another name (" + FromUtf8(answered) + u")");
+    return WrongShape(u"the registry answered for another name (" + FromUtf8(answered) + u")");
   }
-  return {Status::Registered, {}, {}, FromUtf8(Registrar(domain)), FromUtf8(Expiration(domain))};
+  Answer registered = WithStatus(Status::Registered);
+  registered.registrar = FromUtf8(Registrar(domain));
+  registered.expires = FromUtf8(Expiration(domain));
+  return registered;
 }
 
 }  // namespace
 
 Answer ReadDomainReply(std::string_view name, int status, std::string_view contentType,
                        std::string_view body) {
-  if (status == 404) return {Status::Available, {}, {}, {}, {}};
+  if (status == 404) return WithStatus(Status::Available);
   if (status == 200) return ReadDomainObject(name, contentType, body);
   const std::string code = std::to_string(status);
-  return Unknown(u"the registry answered HTTP " + std::u16string(code.begin(), code.end()));
+  return Unknown(u"the registry answered HTTP " + std::u16string(code.begin(), code.end()),
+                 web::FailureKind::Http);
 }
 
 }  // namespace check

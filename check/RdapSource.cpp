@@ -27,8 +27,8 @@ struct Job {
   int tries = 0;
 };
 
-Answer Unknown(std::u16string reason) {
-  return {Status::Unknown, std::move(reason), {}, {}, {}};
+Answer DnsUnknown(std::u16string detail) {
+  return Unknown(std::move(detail), web::FailureKind::Dns);
 }
 
 std::string LastLabel(const std::string& name) {
@@ -140,23 +140,23 @@ Answer DnsLookups::Settle(Shared& shared, const Job& job) {
     shared.suffixes.emplace(suffix, *zone);
   }
   if (zone->kind == NsAnswer::Kind::NoSuchName) {
-    return Unknown(noRdap + u", and DNS does not know the suffix");
+    return DnsUnknown(noRdap + u", and DNS does not know the suffix");
   }
   if (zone->kind == NsAnswer::Kind::Failed) {
-    return Unknown(noRdap + u", and DNS failed: " + FromUtf8(zone->reason));
+    return DnsUnknown(noRdap + u", and DNS failed: " + FromUtf8(zone->reason));
   }
   const NsAnswer name = shared.resolver->LookUpNs(job.aLabel);
   switch (name.kind) {
     case NsAnswer::Kind::Delegated:
-      return {Status::Registered, noRdap + u"; DNS delegates the name", {}, {}, {}};
+      return WithStatus(Status::Registered, noRdap + u"; DNS delegates the name");
     case NsAnswer::Kind::NoSuchName:
-      return {Status::LikelyAvailable, noRdap + u"; DNS has no such name", {}, {}, {}};
+      return WithStatus(Status::LikelyAvailable, noRdap + u"; DNS has no such name");
     case NsAnswer::Kind::NoRecords:
-      return Unknown(noRdap + u"; DNS knows the name but has no NS records for it");
+      return DnsUnknown(noRdap + u"; DNS knows the name but has no NS records for it");
     case NsAnswer::Kind::Failed:
       break;
   }
-  return Unknown(noRdap + u", and DNS failed: " + FromUtf8(name.reason));
+  return DnsUnknown(noRdap + u", and DNS failed: " + FromUtf8(name.reason));
 }
 
 // One run of Check: the names' jobs per registry host, and what is in flight.
@@ -205,7 +205,7 @@ void RdapSource::Check(std::span<const std::u16string> names, const Report& repo
   for (std::size_t i = 0; i < names.size(); ++i) {
     web::Result<std::string> aLabel = ToALabel(names[i]);
     if (!aLabel) {
-      report(i, {Status::Invalid, FromUtf8(aLabel.error()), {}, {}, {}});
+      report(i, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
       continue;
     }
     Job job{i, std::move(aLabel.value()), {}, {}, 0};
@@ -229,9 +229,13 @@ void RdapSource::Check(std::span<const std::u16string> names, const Report& repo
     if (!run) return;
     Run::Host& host = run->hosts[job.host];
     --host.inFlight;
-    if (!reply.ok()) return run->Finish(job, Unknown(FromUtf8(reply.failure)));
+    if (!reply.ok()) {
+      return run->Finish(job, Unknown(FromUtf8(reply.failure->message), reply.failure->kind));
+    }
     if (reply.status == 429 || reply.status == 503) {
-      if (job.tries >= options_.maxTries) return run->Finish(job, Unknown(u"rate-limited"));
+      if (job.tries >= options_.maxTries) {
+        return run->Finish(job, Unknown(u"rate-limited", web::FailureKind::RateLimited));
+      }
       const auto wait =
           RetryWait(reply.Header("retry-after"), job.tries, std::chrono::system_clock::now());
       host.notBefore = std::max(host.notBefore, Steady::now() + wait);
@@ -239,7 +243,8 @@ void RdapSource::Check(std::span<const std::u16string> names, const Report& repo
       return;
     }
     if (reply.status == 404 && web::HostOf(reply.url) != job.host) {
-      return run->Finish(job, Unknown(u"redirected to another service, which answered 404"));
+      return run->Finish(job, Unknown(u"redirected to another service, which answered 404",
+                                      web::FailureKind::Protocol));
     }
     run->Finish(
         job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));

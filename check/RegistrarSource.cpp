@@ -15,13 +15,6 @@
 namespace check {
 namespace {
 
-Answer WithStatus(Status status, std::u16string detail = {}) {
-  Answer answer;
-  answer.status = status;
-  answer.detail = std::move(detail);
-  return answer;
-}
-
 // The web layer's and the query's failure messages are ASCII.
 std::u16string Reason(std::u16string_view what, const std::string& why) {
   return std::u16string(what) + std::u16string(why.begin(), why.end());
@@ -57,11 +50,9 @@ void RegistrarSource::Check(std::span<const std::u16string> names, const Report&
 void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::size_t first,
                                  const Report& report, StopPump& pump) {
   // A failure while stopping is the stop, not the registrar's: those names stay unanswered.
-  auto fail = [&](std::u16string reason) {
+  auto fail = [&](std::u16string detail, web::FailureKind reason) {
     if (pump.WindowGone()) return;
-    for (std::size_t i = 0; i < chunk.size(); ++i) {
-      report(first + i, WithStatus(Status::Unknown, reason));
-    }
+    for (std::size_t i = 0; i < chunk.size(); ++i) report(first + i, Unknown(detail, reason));
   };
 
   // The chunk as the window's input box would hold it, then as the window submits it.
@@ -72,13 +63,18 @@ void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::siz
   if (web::Status searched = query::PostForm(session_, searchUrl,
                                              query::SearchBody(query::SubmittedList(text)), &pump);
       !searched) {
-    return fail(Reason(u"search failed: ", searched.error()));
+    return fail(Reason(u"search failed: ", searched.error()), searched.failure().kind);
   }
 
-  const std::optional<std::u16string> page = web::FetchText(session_, searchUrl, pump);
-  if (!page) return fail(u"the selection page could not be fetched");
-  auto harvested = query::HarvestNames(*page);
-  if (!harvested) return fail(Reason(u"the selection page could not be read: ", harvested.error()));
+  const web::Result<std::u16string> page = web::FetchText(session_, searchUrl, pump);
+  if (!page) {
+    return fail(u"the selection page could not be fetched", page.failure().kind);
+  }
+  auto harvested = query::HarvestNames(page.value());
+  if (!harvested) {
+    return fail(Reason(u"the selection page could not be read: ", harvested.error()),
+                web::FailureKind::Protocol);
+  }
 
   const std::u16string listed = query::ToLower(harvested.value().lines);
   std::unordered_set<std::u16string_view> available;

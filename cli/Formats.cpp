@@ -46,8 +46,8 @@ std::string CsvField(std::string_view text) {
 
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";
-  return columns == Columns::Registry ? "name,status,detail,a_label,registrar,expires\r\n"
-                                      : "name,status,detail\r\n";
+  return columns == Columns::Registry ? "name,status,detail,reason,a_label,registrar,expires\r\n"
+                                      : "name,status,detail,reason\r\n";
 }
 
 std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
@@ -55,6 +55,10 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
   const std::string utf8Name = web::Utf16ToUtf8(name);
   const std::string_view status = check::StatusName(answer.status);
   const std::string detail = web::Utf16ToUtf8(answer.detail);
+  // Only an unknown answer has a reason; the words contain no character that needs quoting.
+  const std::string reason(answer.status == check::Status::Unknown && answer.reason
+                               ? web::KindName(*answer.reason)
+                               : "");
   const bool registry = columns == Columns::Registry;
   const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
   const std::string registrar = web::Utf16ToUtf8(answer.registrar);
@@ -63,19 +67,22 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
     case Format::List:
       return answer.status == check::Status::Available ? utf8Name + "\n" : "";
     case Format::Tsv:
-      return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) +
+      return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\t" +
+             reason +
              (registry
                   ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" + TsvField(expires)
                   : "") +
              "\n";
     case Format::Csv:
-      return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) +
+      return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +
+             reason +
              (registry
                   ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires)
                   : "") +
              "\r\n";
     case Format::Json: {
-      nlohmann::ordered_json line = {{"name", utf8Name}, {"status", status}, {"detail", detail}};
+      nlohmann::ordered_json line = {
+          {"name", utf8Name}, {"status", status}, {"detail", detail}, {"reason", reason}};
       if (registry) {
         line["aLabel"] = aLabel;
         line["registrar"] = registrar;

@@ -104,12 +104,13 @@ void BulkQuery::Command1_Click() {
 BulkQuery::Harvest BulkQuery::CollectAvailable() {
   Harvest harvest;
   // 1. The selection page; the registrar knows the query by its cookies.
-  const std::optional<std::u16string> page =
+  const web::Result<std::u16string> page =
       web::FetchText(session_, registrarBase_ + std::u16string(kSearchPath), window_);
   if (window_.WindowGone()) return harvest;
 
-  // 2-5. Any failure here ends the harvest with the window as it was.
-  auto names = HarvestNames(page.value_or(u""));
+  // 2-5. Any failure here ends the harvest with the window as it was; a failed fetch is the
+  // empty text.
+  auto names = HarvestNames(page ? page.value() : std::u16string());
   if (!names) return harvest;
   harvest.pageRead = true;
   if (names.value().lastHit) window_.LastHitIndex = *names.value().lastHit;

@@ -13,7 +13,7 @@ constexpr std::u16string_view kProgId = u"msxml2.xmlhttp";
 web::Status PostForm(web::HttpSession& session, std::u16string_view url, std::u16string_view body,
                      web::MessagePump* pump) {
   auto request = session.CreateObject(kProgId);
-  if (!request) return web::Failure{request.error()};
+  if (!request) return request.failure();
   web::HttpRequest& post = *request.value();
   if (auto opened = post.Open(u"POST", url, pump != nullptr); !opened) return opened;
   (void)post.setRequestHeader(u"Content-Type", kFormType);
@@ -22,13 +22,13 @@ web::Status PostForm(web::HttpSession& session, std::u16string_view url, std::u1
 
   for (;;) {
     web::Result<int> state = post.readyState();
-    if (!state) return web::Failure{state.error()};
+    if (!state) return state.failure();
     if (state.value() == 4) break;
-    if (pump->WindowGone()) return web::Failure{"stopped"};
+    if (pump->WindowGone()) return web::Failure{"stopped", web::FailureKind::Cancelled};
     pump->ProcessPendingMessages();
   }
   // Only whether the exchange completed matters; the answer itself is not read.
-  if (auto answer = post.responseBody(); !answer) return web::Failure{answer.error()};
+  if (auto answer = post.responseBody(); !answer) return answer.failure();
   return web::Ok();
 }
 

@@ -124,9 +124,9 @@ TEST(CliInput, NamesAreCleanedLowerCasedAndReportedOnceInOrderOfFirstAppearance)
       Cli({"--registrar", url, "--all", file.Path(), "-"}, "FIRST-name.com\nthird.com\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "second-name.com\tavailable\t\n"
-            "first-name.com\tavailable\t\n"
-            "third.com\tavailable\t\n");
+            "second-name.com\tavailable\t\t\n"
+            "first-name.com\tavailable\t\t\n"
+            "third.com\tavailable\t\t\n");
 }
 
 TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
@@ -138,28 +138,28 @@ TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
   const Case cases[] = {
       {{}, "hello.com\nworld.net\n中文域名.cn\n"},
       {{"--all"},
-       "hello.com\tavailable\t\n"
-       "abc.com\tregistered\t\n"
-       "world.net\tavailable\t\n"
-       "mytaken.org\tregistered\t\n"
-       "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\n"
-       "中文域名.cn\tavailable\t\n"},
+       "hello.com\tavailable\t\t\n"
+       "abc.com\tregistered\t\t\n"
+       "world.net\tavailable\t\t\n"
+       "mytaken.org\tregistered\t\t\n"
+       "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\n"
+       "中文域名.cn\tavailable\t\t\n"},
       {{"--format", "csv"},
-       "name,status,detail\r\n"
-       "hello.com,available,\r\n"
-       "abc.com,registered,\r\n"
-       "world.net,available,\r\n"
-       "mytaken.org,registered,\r\n"
-       "bad_name.com,invalid,character '_' (U+005F) is not allowed\r\n"
-       "中文域名.cn,available,\r\n"},
+       "name,status,detail,reason\r\n"
+       "hello.com,available,,\r\n"
+       "abc.com,registered,,\r\n"
+       "world.net,available,,\r\n"
+       "mytaken.org,registered,,\r\n"
+       "bad_name.com,invalid,character '_' (U+005F) is not allowed,\r\n"
+       "中文域名.cn,available,,\r\n"},
       {{"--format=json"},
-       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\"}\n"
-       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\"}\n"
-       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\"}\n"
-       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\"}\n"
+       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"
+       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\"}\n"
+       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"
+       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\"}\n"
        "{\"name\":\"bad_name.com\",\"status\":\"invalid\",\"detail\":\"character '_' (U+005F) "
-       "is not allowed\"}\n"
-       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\"}\n"},
+       "is not allowed\",\"reason\":\"\"}\n"
+       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;
@@ -175,19 +175,19 @@ TEST(CliFormats, FieldsThatWouldBreakTheirFormatAreQuotedOrEscaped) {
   const std::string input = "a,\"b\".com\nx\ty.com\n";
   const ChildOutcome csv = Cli({"-f", "csv", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(csv.out,
-            "name,status,detail\r\n"
-            "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\"\r\n"
-            "x\ty.com,invalid,character U+0009 is not allowed\r\n");
+            "name,status,detail,reason\r\n"
+            "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\",\r\n"
+            "x\ty.com,invalid,character U+0009 is not allowed,\r\n");
   const ChildOutcome tsv = Cli({"-a", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(tsv.out,
-            "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\n"
-            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\n");
+            "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\t\n"
+            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\t\n");
   const ChildOutcome json = Cli({"-f", "json", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"a,\\\"b\\\".com\",\"status\":\"invalid\",\"detail\":\"character ',' "
-            "(U+002C) is not allowed\"}\n"
+            "(U+002C) is not allowed\",\"reason\":\"\"}\n"
             "{\"name\":\"x\\ty.com\",\"status\":\"invalid\",\"detail\":\"character U+0009 is "
-            "not allowed\"}\n");
+            "not allowed\",\"reason\":\"\"}\n");
 }
 
 TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
@@ -205,15 +205,15 @@ TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
   const ChildOutcome run = Cli({"--all", "--source", "registrar"}, input);
   EXPECT_EQ(run.exitCode, 1) << "nothing could be checked";
   EXPECT_EQ(run.out,
-            "nodot\tinvalid\tno dot\n"
-            "a..com\tinvalid\tempty label\n"
-            ".com\tinvalid\tempty label\n"
-            "example.com.\tinvalid\tempty label\n" +
-                long63 + "a.com\tinvalid\tlabel longer than 63 octets\n" + long63 + "." + long63 +
+            "nodot\tinvalid\tno dot\t\n"
+            "a..com\tinvalid\tempty label\t\n"
+            ".com\tinvalid\tempty label\t\n"
+            "example.com.\tinvalid\tempty label\t\n" +
+                long63 + "a.com\tinvalid\tlabel longer than 63 octets\t\n" + long63 + "." + long63 +
                 "." + long63 + "." + std::string(62, 'b') +
-                "\tinvalid\tname longer than 253 octets\n"
-                "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\n"
-                "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\n");
+                "\tinvalid\tname longer than 253 octets\t\n"
+                "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\n"
+                "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\t\n");
   EXPECT_EQ(run.err, "共输入8个，其中0个可以注册，8个无效\n");
 }
 
@@ -221,7 +221,9 @@ TEST(CliExitStatus, UnreachableRegistrarMakesEveryNameUnknownAndExitsWithOne) {
   const ChildOutcome run =
       Cli({"--registrar", "http://127.0.0.1:1", "-f", "csv"}, "hello.com\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out.find("hello.com,unknown,search failed: "), 20u) << run.out;
+  // The reason says what kind of failure it was, after the platform's own words.
+  EXPECT_EQ(run.out.find("hello.com,unknown,search failed: "), 27u) << run.out;
+  EXPECT_NE(run.out.find(",connect\r\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("bad_name.com,invalid,"), std::string::npos);
   EXPECT_EQ(run.err, "共输入2个，其中0个可以注册，1个未能查询，1个无效\n");
 }

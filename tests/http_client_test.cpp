@@ -1,4 +1,5 @@
-// The concurrent HTTP client against the simulated RDAP registries over loopback HTTP.
+// The concurrent HTTP client against the simulated RDAP registries over loopback HTTP, on both
+// platforms: libcurl here, WinHTTP under Wine, with the same expectations.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -40,7 +41,7 @@ TEST(HttpClient, ReportsStatusHeadersAndBody) {
   auto client = web::OpenHttpClient(Options());
 
   const web::Reply taken = GetOne(*client, sim.BaseUrl(0) + "domain/abc.com");
-  ASSERT_TRUE(taken.ok()) << taken.failure;
+  ASSERT_TRUE(taken.ok()) << taken.failure->message;
   EXPECT_EQ(taken.status, 200);
   EXPECT_EQ(taken.Header("content-type"), "application/rdap+json");
   EXPECT_NE(taken.body.find("\"ldhName\":\"ABC.COM\""), std::string::npos);
@@ -77,29 +78,68 @@ TEST(HttpClient, NeverHasMoreThanTheCapInFlightPerHost) {
   }
 }
 
-TEST(HttpClient, BrokenExchangesAreFailuresNotAnswers) {
+// Each situation fails with the same kind, and where the words are this program's own, the
+// same words, whichever platform's client met it.
+TEST(HttpClient, BrokenExchangesFailWithTheirKind) {
   sim::RdapSim sim;
   sim.SetFault("loop.com", {.redirectLoop = true});
+  sim.SetFault("ftp.com", {.redirectTo = "ftp://127.0.0.1/x"});
   sim.SetFault("cut.com", {.cutMidBody = true});
   sim.SetFault("stall.com", {.stall = true});
   sim.SetFault("huge.com", {.body = std::string(70'000, 'x')});
+  sim.SetFault("headers.com", {.headerBytes = 20'000});
   web::ClientOptions options = Options();
   options.requestTimeout = 700ms;
   options.maxBodyBytes = 64'000;
+  options.maxHeaderBytes = 16'000;
   auto client = web::OpenHttpClient(options);
-
-  EXPECT_EQ(GetOne(*client, sim.BaseUrl(0) + "domain/loop.com").failure, "too many redirects");
-  const web::Reply cut = GetOne(*client, sim.BaseUrl(0) + "domain/cut.com");
-  EXPECT_FALSE(cut.ok());
-  EXPECT_TRUE(cut.body.empty());
-  EXPECT_EQ(GetOne(*client, sim.BaseUrl(0) + "domain/stall.com").failure, "timed out");
-  EXPECT_EQ(GetOne(*client, sim.BaseUrl(0) + "domain/huge.com").failure,
-            "response larger than 64000 bytes");
-  EXPECT_EQ(GetOne(*client, "http://127.0.0.1:1/rdap/domain/x.com").ok(), false);
+  const std::string base = sim.BaseUrl(0) + "domain/";
+  using Kind = web::FailureKind;
+  const struct {
+    std::string url;
+    Kind kind;
+    std::string message;  // empty: the platform's own words
+  } cases[] = {
+      {base + "loop.com", Kind::Redirects, "too many redirects"},
+      {base + "ftp.com", Kind::Redirects, ""},
+      {base + "cut.com", Kind::Connect, ""},
+      {base + "stall.com", Kind::Timeout, "timed out"},
+      {base + "huge.com", Kind::TooLarge, "response larger than 64000 bytes"},
+      {base + "headers.com", Kind::TooLarge, "response headers larger than 16000 bytes"},
+      {"http://127.0.0.1:1/rdap/domain/x.com", Kind::Connect, ""},
+      {base + "a b.com", Kind::Request, "invalid address: it holds a space or a control character"},
+      {"ftp://127.0.0.1/", Kind::Request, "invalid address: only http and https addresses can be sent"},
+  };
+  for (const auto& c : cases) {
+    const web::Reply reply = GetOne(*client, c.url);
+    ASSERT_FALSE(reply.ok()) << c.url;
+    EXPECT_EQ(web::KindName(reply.failure->kind), web::KindName(c.kind))
+        << c.url << ": " << reply.failure->message;
+    if (!c.message.empty()) {
+      EXPECT_EQ(reply.failure->message, c.message) << c.url;
+    }
+    EXPECT_TRUE(reply.body.empty() && reply.headers.empty()) << c.url;
+  }
   // Five redirects followed, then given up: six requests for the loop.
   size_t loops = 0;
   for (const auto& arrival : sim.Arrivals()) loops += arrival.name == "loop.com";
   EXPECT_EQ(loops, 6u);
+}
+
+TEST(HttpClient, HeaderWithALineBreakIsRefusedBeforeSending) {
+  sim::RdapSim sim;
+  auto client = web::OpenHttpClient(Options());
+  for (const web::Get& request : {
+           web::Get{sim.BaseUrl(0) + "domain/abc.com", {{"Accept", "a\r\nX-Injected: 1"}}},
+           web::Get{sim.BaseUrl(0) + "domain/abc.com", {{"Bad Name", "x"}}},
+       }) {
+    web::Reply reply;
+    client->Start(request, [&reply](web::Reply r) { reply = std::move(r); });
+    RunAll(*client);
+    ASSERT_FALSE(reply.ok());
+    EXPECT_EQ(reply.failure->kind, web::FailureKind::Request);
+  }
+  EXPECT_TRUE(sim.Arrivals().empty());
 }
 
 TEST(HttpClient, WakeEndsAWaitFromAnotherThread) {

@@ -199,7 +199,7 @@ class RdapSourceTest : public ::testing::Test {
   std::vector<check::Answer> Check(check::Source& source, const std::vector<std::u16string>& names,
                                    std::stop_token stop = {}) {
     std::vector<check::Answer> answers(names.size(),
-                                       {Status::Unknown, u"not reported", {}, {}, {}});
+                                       check::WithStatus(Status::Unknown, u"not reported"));
     std::vector<int> reports(names.size(), 0);
     source.Check(
         names,
@@ -234,31 +234,34 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
   struct Expected {
     Status status;
     std::u16string detail;
+    std::string_view reason;  // of an unknown answer
   };
   const std::vector<Expected> expected = {
-      {Status::Available, u""},
-      {Status::Registered, u""},
-      {Status::Unknown, u"the registry answered with a web page, not RDAP"},
-      {Status::Unknown, u"the registry's answer is not valid JSON"},
-      {Status::Unknown, u"the registry answered for another name (another.org)"},
-      {Status::Unknown, u"the registry answered HTTP 500"},
-      {Status::Unknown, u"too many redirects"},
-      {Status::Unknown, u""},  // curl's words for the cut
-      {Status::Unknown, u"timed out"},
-      {Status::LikelyAvailable, u"no RDAP service for .de; DNS has no such name"},
-      {Status::Registered, u"no RDAP service for .de; DNS delegates the name"},
-      {Status::Unknown, u"no RDAP service for .zz, and DNS failed: DNS failed or did not answer"},
-      {Status::Unknown, u"no RDAP service for .qq, and DNS does not know the suffix"},
-      {Status::Available, u""},
-      {Status::Invalid, u""},
-      {Status::Registered, u""},
-      {Status::Available, u""},
+      {Status::Available, u"", ""},
+      {Status::Registered, u"", ""},
+      {Status::Unknown, u"the registry answered with a web page, not RDAP", "protocol"},
+      {Status::Unknown, u"the registry's answer is not valid JSON", "protocol"},
+      {Status::Unknown, u"the registry answered for another name (another.org)", "protocol"},
+      {Status::Unknown, u"the registry answered HTTP 500", "http"},
+      {Status::Unknown, u"too many redirects", "redirects"},
+      {Status::Unknown, u"", "connect"},  // the platform's words for the cut
+      {Status::Unknown, u"timed out", "timeout"},
+      {Status::LikelyAvailable, u"no RDAP service for .de; DNS has no such name", ""},
+      {Status::Registered, u"no RDAP service for .de; DNS delegates the name", ""},
+      {Status::Unknown, u"no RDAP service for .zz, and DNS failed: DNS failed or did not answer",
+       "dns"},
+      {Status::Unknown, u"no RDAP service for .qq, and DNS does not know the suffix", "dns"},
+      {Status::Available, u"", ""},
+      {Status::Invalid, u"", ""},
+      {Status::Registered, u"", ""},
+      {Status::Available, u"", ""},
   };
   for (std::size_t i = 0; i < names.size(); ++i) {
     EXPECT_EQ(answers[i].status, expected[i].status) << i;
     if (!expected[i].detail.empty()) {
       EXPECT_EQ(answers[i].detail, expected[i].detail) << i;
     }
+    EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", expected[i].reason) << i;
   }
   EXPECT_FALSE(answers[7].detail.empty());
   EXPECT_TRUE(answers[14].detail.starts_with(u"cannot be an IDN: "));
@@ -302,6 +305,7 @@ TEST_F(RdapSourceTest, WaitsTheRetryAfterTimeAndGivesUpAfterThreeTries) {
   EXPECT_EQ(answers[1].status, Status::Available);
   EXPECT_EQ(answers[2].status, Status::Unknown);
   EXPECT_EQ(answers[2].detail, u"rate-limited");
+  EXPECT_EQ(answers[2].reason, web::FailureKind::RateLimited);
 
   std::map<std::string, std::vector<std::chrono::steady_clock::time_point>> times;
   for (const auto& arrival : sim.Arrivals()) times[arrival.name].push_back(arrival.at);

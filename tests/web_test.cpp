@@ -121,7 +121,7 @@ class ScriptedRequest : public web::HttpRequest {
   }
   web::Status send(std::u16string_view body) override {
     s_.sentBody = body;
-    if (s_.sendFails) return web::Failure{"no connection"};
+    if (s_.sendFails) return web::Failure{"no connection", web::FailureKind::Connect};
     return web::Ok();
   }
   Result<int> readyState() override {
@@ -147,6 +147,17 @@ class ScriptedSession : public web::HttpSession {
   Script& s_;
 };
 
+// The fetched text, or nothing when the fetch failed.
+std::optional<std::u16string> TextOf(const Result<std::u16string>& fetched) {
+  if (!fetched) return std::nullopt;
+  return fetched.value();
+}
+
+std::optional<web::FailureKind> KindOf(const Result<std::u16string>& fetched) {
+  if (fetched) return std::nullopt;
+  return fetched.failure().kind;
+}
+
 class CountingPump : public web::MessagePump {
  public:
   void ProcessPendingMessages() override {
@@ -169,8 +180,7 @@ TEST(FetchText, CompleteAnswerIsDecodedWithoutPumping) {
   ScriptedSession session(script);
   CountingPump pump;
   auto text = web::FetchText(session, u"http://127.0.0.1:1/domains/searchbulk.aspx", pump);
-  ASSERT_TRUE(text);
-  EXPECT_EQ(*text, u"<p>中文域名</p>");
+  EXPECT_EQ(TextOf(text), u"<p>中文域名</p>");
   EXPECT_EQ(pump.calls, 0);
   EXPECT_EQ(script.progId, u"MSXML2.XMLHTTP");
   EXPECT_EQ(script.method, u"GET");
@@ -185,40 +195,44 @@ TEST(FetchText, PumpsMessagesBetweenReadsUntilComplete) {
   script.body = Bytes("page");
   ScriptedSession session(script);
   CountingPump pump;
-  EXPECT_EQ(web::FetchText(session, u"http://x/", pump), u"page");
+  EXPECT_EQ(TextOf(web::FetchText(session, u"http://x/", pump)), u"page");
   EXPECT_EQ(pump.calls, 4);
   EXPECT_EQ(script.stateReads, 5);
 }
 
-TEST(FetchText, WindowGoneEndsTheWaitWithTheEmptyValue) {
+TEST(FetchText, WindowGoneEndsTheWaitAsCancelled) {
   Script script;
   script.states = {1};
   ScriptedSession session(script);
   CountingPump pump;
   pump.goneAfter = 3;
-  EXPECT_EQ(web::FetchText(session, u"http://x/", pump), std::nullopt);
+  EXPECT_EQ(KindOf(web::FetchText(session, u"http://x/", pump)), web::FailureKind::Cancelled);
   EXPECT_EQ(pump.calls, 3);
 }
 
-TEST(FetchText, AnyFailingStepYieldsTheEmptyValue) {
+TEST(FetchText, AnyFailingStepEndsTheFetchWithItsFailure) {
   struct Case {
     const char* what;
     void (*arrange)(Script&);
+    web::FailureKind kind;
   } cases[] = {
-      {"create fails", [](Script& s) { s.createFails = true; }},
-      {"send fails", [](Script& s) { s.sendFails = true; }},
+      {"create fails", [](Script& s) { s.createFails = true; }, web::FailureKind::Other},
+      {"send fails", [](Script& s) { s.sendFails = true; }, web::FailureKind::Connect},
       {"ready state unreadable",
        [](Script& s) {
-         s.states = {1, web::Failure{"gone"}};
-       }},
-      {"body unreadable", [](Script& s) { s.body = web::Failure{"connection reset"}; }},
+         s.states = {1, web::Failure{"gone", web::FailureKind::Timeout}};
+       },
+       web::FailureKind::Timeout},
+      {"body unreadable",
+       [](Script& s) { s.body = web::Failure{"too big", web::FailureKind::TooLarge}; },
+       web::FailureKind::TooLarge},
   };
   for (const Case& c : cases) {
     Script script;
     c.arrange(script);
     ScriptedSession session(script);
     CountingPump pump;
-    EXPECT_EQ(web::FetchText(session, u"http://x/", pump), std::nullopt) << c.what;
+    EXPECT_EQ(KindOf(web::FetchText(session, u"http://x/", pump)), c.kind) << c.what;
     EXPECT_LE(pump.calls, 1) << c.what;
   }
 }
@@ -262,7 +276,7 @@ std::unique_ptr<web::HttpRequest> NewRequest(web::HttpSession& session) {
   return std::move(created.value());
 }
 
-// A synchronous exchange; the body as text, or "FAILED: reason".
+// A synchronous exchange; the body as text, or "FAILED(kind): reason".
 std::string Exchange(web::HttpSession& session, std::u16string_view method, std::u16string_view url,
                      std::u16string_view body = {}, std::u16string_view contentType = {}) {
   auto request = NewRequest(session);
@@ -270,7 +284,9 @@ std::string Exchange(web::HttpSession& session, std::u16string_view method, std:
   if (!contentType.empty()) {
     EXPECT_TRUE(request->setRequestHeader(u"Content-Type", contentType));
   }
-  if (auto sent = request->send(body); !sent) return "FAILED: " + sent.error();
+  if (auto sent = request->send(body); !sent) {
+    return "FAILED(" + std::string(web::KindName(sent.failure().kind)) + "): " + sent.error();
+  }
   EXPECT_EQ(request->readyState().value(), 4);
   auto bytes = request->responseBody();
   return bytes ? std::string(bytes.value().begin(), bytes.value().end()) : "FAILED: no body";
@@ -352,10 +368,12 @@ TEST(HttpSession, RedirectsAreBoundedAndStayOnHttp) {
   web::TransferLimits limits;
   limits.maxRedirects = 3;
   auto session = web::OpenHttpSession(limits);
-  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/loop")).rfind("FAILED", 0), 0u);
-  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/file")).rfind("FAILED", 0), 0u);
+  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/loop")).rfind("FAILED(redirects)", 0), 0u);
+  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/file")).rfind("FAILED(redirects)", 0), 0u);
   auto request = NewRequest(*session);
-  EXPECT_TRUE(request->Open(u"GET", u"file:///etc/passwd", false));
+  const web::Status opened = request->Open(u"GET", u"file:///etc/passwd", false);
+  ASSERT_FALSE(opened);
+  EXPECT_EQ(opened.failure().kind, web::FailureKind::Request);
   EXPECT_FALSE(request->send());
 }
 
@@ -408,8 +426,8 @@ TEST(HttpSession, ErrorStatusIsAnAnswerButTransportFailuresFail) {
   });
   auto session = web::OpenHttpSession();
   EXPECT_EQ(Exchange(*session, u"GET", local.Url("/fail")), "server error page");
-  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/cut")).rfind("FAILED", 0), 0u);
-  EXPECT_EQ(Exchange(*session, u"GET", RefusedUrl()).rfind("FAILED", 0), 0u);
+  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/cut")).rfind("FAILED(connect)", 0), 0u);
+  EXPECT_EQ(Exchange(*session, u"GET", RefusedUrl()).rfind("FAILED(connect)", 0), 0u);
 
   auto request = NewRequest(*session);
   ASSERT_TRUE(request->Open(u"GET", RefusedUrl(), true));
@@ -442,8 +460,9 @@ TEST(HttpSession, BodyOverTheCapFails) {
   limits.maxResponseBytes = 64 << 10;
   auto session = web::OpenHttpSession(limits);
   EXPECT_EQ(Exchange(*session, u"GET", local.Url("/sized?n=65536")).size(), 65536u);
-  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/sized?n=65537")).rfind("FAILED", 0), 0u);
-  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/chunked")).rfind("FAILED", 0), 0u);
+  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/sized?n=65537")).rfind("FAILED(too-large)", 0),
+            0u);
+  EXPECT_EQ(Exchange(*session, u"GET", local.Url("/chunked")).rfind("FAILED(too-large)", 0), 0u);
 }
 
 TEST(HttpSession, SilentServersEndAtTheShortenedTimeouts) {
@@ -470,9 +489,10 @@ TEST(HttpSession, SilentServersEndAtTheShortenedTimeouts) {
     Clock::duration atLeast;
     const char* reason;
   } cases[] = {
-      {"no answer", silent.Url(), limits.idleTimeout, "nothing received"},
-      {"stops mid-body", local.Url("/stall"), limits.idleTimeout, "nothing received"},
-      {"no connection", full.Url(), limits.connectTimeout, "onnect"},
+      {"no answer", silent.Url(), limits.idleTimeout, "FAILED(timeout): nothing received"},
+      {"stops mid-body", local.Url("/stall"), limits.idleTimeout,
+       "FAILED(timeout): nothing received"},
+      {"no connection", full.Url(), limits.connectTimeout, "FAILED(timeout)"},
   };
   for (const Case& c : cases) {
     const auto start = Clock::now();
@@ -510,7 +530,7 @@ TEST(HttpSession, RequestMayBeDestroyedMidTransfer) {
 // ---------------------------------------------------------------------------------------------
 // FetchText over the libcurl session
 
-TEST(FetchTextOverHttp, ErrorPageIsTextAndUnreachableServerIsEmpty) {
+TEST(FetchTextOverHttp, ErrorPageIsTextAndUnreachableServerAConnectFailure) {
   LocalServer local;
   local.server.Get("/fail", [](const httplib::Request&, httplib::Response& res) {
     res.status = 500;
@@ -518,8 +538,8 @@ TEST(FetchTextOverHttp, ErrorPageIsTextAndUnreachableServerIsEmpty) {
   });
   auto session = web::OpenHttpSession();
   CountingPump pump;
-  EXPECT_EQ(web::FetchText(*session, local.Url("/fail"), pump), u"中文域名 error");
-  EXPECT_EQ(web::FetchText(*session, RefusedUrl(), pump), std::nullopt);
+  EXPECT_EQ(TextOf(web::FetchText(*session, local.Url("/fail"), pump)), u"中文域名 error");
+  EXPECT_EQ(KindOf(web::FetchText(*session, RefusedUrl(), pump)), web::FailureKind::Connect);
 }
 
 TEST(FetchTextOverHttp, WaitingForASlowAnswerCostsLittleCpu) {
@@ -535,7 +555,7 @@ TEST(FetchTextOverHttp, WaitingForASlowAnswerCostsLittleCpu) {
   auto text = web::FetchText(*session, local.Url("/slow"), pump);
   const auto wall = Clock::now() - wallStart;
   const auto cpu = test::ProcessCpuTime() - cpuStart;
-  EXPECT_EQ(text, u"中文域名");
+  EXPECT_EQ(TextOf(text), u"中文域名");
 
   const double ratio = std::chrono::duration<double>(cpu) / std::chrono::duration<double>(wall);
   std::printf("wait of %.0f ms: %.1f ms CPU (%.1f%% of wall), %d pumps, longest gap %.1f ms\n",
@@ -557,7 +577,7 @@ TEST(FetchTextOverHttp, ClosingTheWindowEndsTheWaitAtOnce) {
     CountingPump pump;
     pump.goneAfter = 3;
     const auto start = Clock::now();
-    EXPECT_EQ(web::FetchText(*session, silent.Url(), pump), std::nullopt);
+    EXPECT_EQ(KindOf(web::FetchText(*session, silent.Url(), pump)), web::FailureKind::Cancelled);
     EXPECT_LT(Clock::now() - start, 500ms);
   }
   LetAbandonedRequestsEnd();

@@ -8,26 +8,20 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "CurlFailure.h"
 #include "HostQueue.h"
 #include "HttpClient.h"
+#include "RequestCheck.h"
 
 namespace web {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Headers of a response count against the same cap as its body, so that endless headers
-// cannot grow memory either.
-constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
-
-void InitCurlOnce() {
-  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
-  (void)init;
-}
 
 std::string Trim(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n");
@@ -45,7 +39,9 @@ struct Transfer {
   Reply reply;
   std::size_t headerBytes = 0;
   std::size_t maxBody = 0;
-  bool overCap = false;
+  std::size_t maxHeaders = 0;
+  // Why the transfer was cut short by this side: an answer over a cap, or a refused request.
+  std::optional<Failure> cut;
   char errorText[CURL_ERROR_SIZE] = {};
 
   ~Transfer() {
@@ -57,7 +53,7 @@ struct Transfer {
     auto* t = static_cast<Transfer*>(self);
     const size_t n = size * count;
     if (n > t->maxBody - t->reply.body.size()) {
-      t->overCap = true;
+      t->cut = BodyTooLarge(t->maxBody);
       return 0;  // anything but n aborts the transfer
     }
     t->reply.body.append(data, n);
@@ -67,18 +63,19 @@ struct Transfer {
   static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
     auto* t = static_cast<Transfer*>(self);
     const size_t n = size * count;
-    t->headerBytes += n;
-    if (t->headerBytes > kMaxHeaderBytes) {
-      t->overCap = true;
-      return 0;
-    }
     const std::string_view line(data, n);
     if (line.starts_with("HTTP/")) {
       // A new response begins (after a redirect or an interim answer): only the last counts.
       t->reply.headers.clear();
       t->reply.body.clear();
-      return n;
+      t->headerBytes = 0;
     }
+    t->headerBytes += n;
+    if (t->headerBytes > t->maxHeaders) {
+      t->cut = HeadersTooLarge(t->maxHeaders);
+      return 0;
+    }
+    if (line.starts_with("HTTP/")) return n;
     const auto colon = line.find(':');
     if (colon == std::string_view::npos || colon == 0) return n;
     std::string name(line.substr(0, colon));
@@ -88,25 +85,6 @@ struct Transfer {
     return n;
   }
 };
-
-std::string FailureText(CURLcode code, const Transfer& t) {
-  const std::string detail = t.errorText[0] ? t.errorText : curl_easy_strerror(code);
-  switch (code) {
-    case CURLE_OPERATION_TIMEDOUT:
-      return "timed out";
-    case CURLE_TOO_MANY_REDIRECTS:
-      return "too many redirects";
-    case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_SSL_CERTPROBLEM:
-    case CURLE_SSL_CIPHER:
-    case CURLE_SSL_CACERT_BADFILE:
-    case CURLE_SSL_ISSUER_ERROR:
-      return "TLS failure: " + detail;
-    default:
-      return detail;
-  }
-}
 
 class CurlClient final : public HttpClient {
  public:
@@ -142,7 +120,7 @@ class CurlClient final : public HttpClient {
 
  private:
   void StartQueued();
-  void Configure(Transfer& t);
+  Status Configure(Transfer& t);
   // Moves ended transfers out of the multi handle; their callbacks run afterwards.
   std::vector<std::unique_ptr<Transfer>> CollectEnded();
 
@@ -154,26 +132,45 @@ class CurlClient final : public HttpClient {
   std::atomic<bool> woken_{false};
 };
 
-void CurlClient::Configure(Transfer& t) {
+// Every option whose failure would change what is sent or accepted is checked; the others
+// (user agent, compression, HTTP/2) only change how.
+Status CurlClient::Configure(Transfer& t) {
+  if (Status address = CheckAddress(t.request.url); !address) return address;
+  for (const auto& [name, value] : t.request.headers) {
+    if (Status header = CheckHeader(name, value); !header) return header;
+  }
   CURL* e = t.easy;
   t.maxBody = options_.maxBodyBytes;
-  (void)curl_easy_setopt(e, CURLOPT_URL, t.request.url.c_str());
+  t.maxHeaders = options_.maxHeaderBytes;
+  // A redirect may keep or strengthen the scheme, never drop from https to http.
+  const bool secure = t.request.url.starts_with("https:") || t.request.url.starts_with("HTTPS:");
+  for (Status set : {
+           Required(curl_easy_setopt(e, CURLOPT_URL, t.request.url.c_str()), "the address"),
+           Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"),
+                    "the allowed protocols"),
+           Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https"),
+                    "the protocols allowed for redirects"),
+           Required(curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L), "redirects"),
+           Required(curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(options_.maxRedirects, 0))),
+                    "the redirect limit"),
+           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
+           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
+           Required(curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS,
+                                     long(options_.connectTimeout.count())),
+                    "the connect time-out"),
+           Required(curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, long(options_.requestTimeout.count())),
+                    "the time-out"),
+       }) {
+    if (!set) return set;
+  }
   (void)curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
   (void)curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
   (void)curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t.errorText);
-  (void)curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-  (void)curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  (void)curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(options_.maxRedirects, 0)));
-  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
   (void)curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
   // Wait for a connection that can carry several streams rather than opening another one.
   (void)curl_easy_setopt(e, CURLOPT_PIPEWAIT, 1L);
   (void)curl_easy_setopt(e, CURLOPT_USERAGENT, options_.userAgent.c_str());
   (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
-  (void)curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(options_.connectTimeout.count()));
-  (void)curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, long(options_.requestTimeout.count()));
   (void)curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBodyBytes));
   (void)curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
   (void)curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
@@ -183,16 +180,20 @@ void CurlClient::Configure(Transfer& t) {
     t.headerList = curl_slist_append(t.headerList, (name + ": " + value).c_str());
   }
   (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, t.headerList);
+  return Ok();
 }
 
 void CurlClient::StartQueued() {
   for (auto& [host, transfer] : queue_.TakeStartable()) {
     Transfer& t = *transfer;
     t.easy = curl_easy_init();
-    if (t.easy) Configure(t);
-    if (!t.easy || curl_multi_add_handle(multi_, t.easy) != CURLM_OK) {
+    Status configured = t.easy ? Configure(t) : Failure{"cannot start the transfer"};
+    if (configured && curl_multi_add_handle(multi_, t.easy) != CURLM_OK) {
+      configured = Failure{"cannot start the transfer"};
+    }
+    if (!configured) {
       // It cannot start; it ends at the next Run() like any failed transfer.
-      t.reply.failure = "cannot start the transfer";
+      t.reply.failure = configured.failure();
       queue_.Finished(host);
       failedToStart_.push_back(std::move(transfer));
       continue;
@@ -213,10 +214,14 @@ std::vector<std::unique_ptr<Transfer>> CurlClient::CollectEnded() {
     active_.erase(found);
     const CURLcode code = msg->data.result;
     (void)curl_multi_remove_handle(multi_, t->easy);
-    if (t->overCap || code == CURLE_FILESIZE_EXCEEDED) {
-      t->reply.failure = "response larger than " + std::to_string(options_.maxBodyBytes) + " bytes";
+    if (t->cut) {
+      t->reply.failure = std::move(t->cut);
+    } else if (code == CURLE_FILESIZE_EXCEEDED) {
+      t->reply.failure = BodyTooLarge(options_.maxBodyBytes);
     } else if (code != CURLE_OK) {
-      t->reply.failure = FailureText(code, *t);
+      long redirects = 0;
+      (void)curl_easy_getinfo(t->easy, CURLINFO_REDIRECT_COUNT, &redirects);
+      t->reply.failure = CurlFailure(code, redirects > 0, t->errorText);
     } else {
       long status = 0;
       (void)curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &status);
@@ -258,6 +263,10 @@ void CurlClient::Run(Clock::time_point deadline) {
 }
 
 }  // namespace
+
+Status CheckHttpClientSupport() {
+  return CheckCurlOptions();
+}
 
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options) {
   InitCurlOnce();

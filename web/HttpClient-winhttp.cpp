@@ -14,6 +14,8 @@
 #include <winhttp.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <condition_variable>
 #include <map>
 #include <memory>
@@ -25,6 +27,7 @@
 
 #include "HostQueue.h"
 #include "HttpClient.h"
+#include "RequestCheck.h"
 
 #ifndef WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL
 #define WINHTTP_OPTION_ENABLE_HTTP_PROTOCOL 133
@@ -37,8 +40,6 @@ namespace web {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
 
 std::wstring Widen(std::string_view text) {
   if (text.empty()) return {};
@@ -59,27 +60,35 @@ std::string Narrow(std::wstring_view text) {
   return out;
 }
 
-std::string FailureText(DWORD error) {
+Failure FailureOf(DWORD error) {
   switch (error) {
     case ERROR_WINHTTP_TIMEOUT:
-      return "timed out";
+      return {"timed out", FailureKind::Timeout};
     case ERROR_WINHTTP_REDIRECT_FAILED:
-      return "too many redirects";
+      return {"too many redirects", FailureKind::Redirects};
+    case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
+      return {"a redirect to a weaker or unknown scheme was refused", FailureKind::Redirects};
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_INVALID_CA:
     case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
     case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
-      return "TLS failure (WinHTTP error " + std::to_string(error) + ")";
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+      return {"TLS failure (WinHTTP error " + std::to_string(error) + ")", FailureKind::Tls};
     case ERROR_WINHTTP_CANNOT_CONNECT:
-      return "cannot connect";
+      return {"cannot connect", FailureKind::Connect};
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-      return "cannot resolve the host name";
+      return {"cannot resolve the host name", FailureKind::Dns};
     case ERROR_WINHTTP_CONNECTION_ERROR:
-      return "the connection broke";
+      return {"the connection broke", FailureKind::Connect};
+    case ERROR_WINHTTP_INVALID_SERVER_RESPONSE:
+    case ERROR_WINHTTP_HEADER_NOT_FOUND:
+      return {"the server's answer is not HTTP", FailureKind::Protocol};
+    case ERROR_WINHTTP_OPERATION_CANCELLED:
+      return {"cancelled", FailureKind::Cancelled};
     default:
-      return "WinHTTP error " + std::to_string(error);
+      return {"WinHTTP error " + std::to_string(error), FailureKind::Other};
   }
 }
 
@@ -95,16 +104,19 @@ struct Transfer {
   bool timedOut = false;
 };
 
-// The response's header lines, names lower-cased; the status line is left out.
-void ReadHeaders(HINTERNET request, Reply& reply) {
+// The response's header lines, names lower-cased; the status line is left out. Headers over the
+// cap fail the exchange, as they do on the other platform, rather than vanish with Retry-After.
+Status ReadHeaders(HINTERNET request, std::size_t cap, Reply& reply) {
   DWORD size = 0;
   WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                       nullptr, &size, WINHTTP_NO_HEADER_INDEX);
-  if (size == 0 || size > kMaxHeaderBytes) return;
+  // The size counts UTF-16 bytes; the cap, like libcurl's, the bytes on the wire.
+  if (size / sizeof(wchar_t) > cap) return HeadersTooLarge(cap);
+  if (size == 0) return Ok();
   std::wstring raw(size / sizeof(wchar_t) + 1, L'\0');
   if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                            raw.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
-    return;
+    return FailureOf(GetLastError());
   }
   raw.resize(size / sizeof(wchar_t));
   const std::string text = Narrow(raw);
@@ -125,6 +137,7 @@ void ReadHeaders(HINTERNET request, Reply& reply) {
     }
     start = end;
   }
+  return Ok();
 }
 
 // What the transfers' threads share with the client, kept alive by whichever of them ends last.
@@ -207,7 +220,7 @@ class WinHttpClient final : public HttpClient {
  private:
   void StartQueued();
   static void Exchange(Shared& shared, Transfer& t);
-  static bool ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
+  static Status ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
   std::shared_ptr<Shared> shared_;
   HostQueue<std::shared_ptr<Transfer>> queue_;
   // Touched by the caller's thread only.
@@ -234,7 +247,15 @@ void WinHttpClient::StartQueued() {
 
 void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
   if (!shared.session) {
-    t.reply.failure = "WinHTTP is not available";
+    t.reply.failure = Failure{"WinHTTP is not available"};
+    return;
+  }
+  Status checked = CheckAddress(t.request.url);
+  for (const auto& [name, value] : t.request.headers) {
+    if (checked) checked = CheckHeader(name, value);
+  }
+  if (!checked) {
+    t.reply.failure = checked.failure();
     return;
   }
   URL_COMPONENTS parts{};
@@ -245,13 +266,13 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
   const std::wstring url = Widen(t.request.url);
   if (!WinHttpCrackUrl(url.c_str(), DWORD(url.size()), 0, &parts) ||
       (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
-    t.reply.failure = "invalid address";
+    t.reply.failure = Failure{"invalid address", FailureKind::Request};
     return;
   }
   const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
   HINTERNET connect = WinHttpConnect(shared.session, host.c_str(), parts.nPort, 0);
   if (!connect) {
-    t.reply.failure = FailureText(GetLastError());
+    t.reply.failure = FailureOf(GetLastError());
     return;
   }
   std::wstring object(parts.lpszUrlPath, parts.dwUrlPathLength);
@@ -266,19 +287,20 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
     cancelled = t.cancelled;
     if (!cancelled) t.handle = request;
   }
+  const Failure timedOut{"timed out", FailureKind::Timeout};
+  const Failure stopped{"cancelled", FailureKind::Cancelled};
   if (!request || cancelled) {
-    t.reply.failure = request ? "cancelled" : FailureText(GetLastError());
+    t.reply.failure = request ? stopped : FailureOf(GetLastError());
     if (request) WinHttpCloseHandle(request);
-  } else if (!ExchangeSteps(shared.options, t, request)) {
-    const DWORD error = GetLastError();
+  } else if (Status exchanged = ExchangeSteps(shared.options, t, request); !exchanged) {
     std::lock_guard lock(shared.mutex);
-    t.reply.failure = t.timedOut ? "timed out" : t.cancelled ? "cancelled" : FailureText(error);
+    t.reply.failure = t.timedOut ? timedOut : t.cancelled ? stopped : exchanged.failure();
   }
   {
     std::lock_guard lock(shared.mutex);
     if (t.handle) WinHttpCloseHandle(t.handle);
     t.handle = nullptr;
-    if (t.timedOut) t.reply.failure = "timed out";
+    if (t.timedOut) t.reply.failure = timedOut;
   }
   WinHttpCloseHandle(connect);
   if (!t.reply.ok()) {
@@ -288,13 +310,20 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
   }
 }
 
-bool WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
+// Steps: (1) limits and headers, (2) send and receive the response, (3) its status, headers
+// and final address, (4) the body, no longer than announced and no larger than the cap.
+Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
+  const auto lastError = [] { return FailureOf(GetLastError()); };
   const int connectMs = int(options.connectTimeout.count());
   const int totalMs = int(options.requestTimeout.count());
   WinHttpSetTimeouts(request, connectMs, connectMs, totalMs, totalMs);
   DWORD redirects = DWORD(std::max(options.maxRedirects, 0));
-  WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
-                   sizeof redirects);
+  DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP;
+  if (!WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                        sizeof redirects) ||
+      !WinHttpSetOption(request, WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy)) {
+    return lastError();
+  }
   std::wstring headers;
   for (const auto& [name, value] : t.request.headers) {
     headers += Widen(name) + L": " + Widen(value) + L"\r\n";
@@ -302,21 +331,23 @@ bool WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HIN
   if (!headers.empty() &&
       !WinHttpAddRequestHeaders(request, headers.c_str(), DWORD(headers.size()),
                                 WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE)) {
-    return false;
+    return lastError();
   }
+
   if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
                           0) ||
       !WinHttpReceiveResponse(request, nullptr)) {
-    return false;
+    return lastError();
   }
+
   DWORD status = 0;
   DWORD size = sizeof status;
   if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                            WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX)) {
-    return false;
+    return lastError();
   }
   t.reply.status = int(status);
-  ReadHeaders(request, t.reply);
+  if (Status read = ReadHeaders(request, options.maxHeaderBytes, t.reply); !read) return read;
   DWORD urlSize = 0;
   WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &urlSize);
   std::wstring finalUrl(urlSize / sizeof(wchar_t) + 1, L'\0');
@@ -326,17 +357,25 @@ bool WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HIN
   } else {
     t.reply.url = t.request.url;
   }
+
+  // A connection closed early ends the body quietly here; the announced length tells.
+  const std::string announced = t.reply.Header("content-length");
   char buffer[16384];
   for (;;) {
     DWORD read = 0;
-    if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return false;
-    if (read == 0) return true;
-    if (read > options.maxBodyBytes - t.reply.body.size()) {
-      t.reply.failure = "response larger than " + std::to_string(options.maxBodyBytes) + " bytes";
-      return true;
-    }
+    if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return lastError();
+    if (read == 0) break;
+    if (read > options.maxBodyBytes - t.reply.body.size()) return BodyTooLarge(options.maxBodyBytes);
     t.reply.body.append(buffer, read);
   }
+  std::uint64_t length = 0;
+  const auto [end, error] =
+      std::from_chars(announced.data(), announced.data() + announced.size(), length);
+  if (error == std::errc() && end == announced.data() + announced.size() && !announced.empty() &&
+      t.reply.body.size() < length) {
+    return Failure{"the connection closed before the whole body arrived", FailureKind::Connect};
+  }
+  return Ok();
 }
 
 void WinHttpClient::Run(Clock::time_point deadline) {
@@ -376,6 +415,10 @@ void WinHttpClient::Run(Clock::time_point deadline) {
 }
 
 }  // namespace
+
+Status CheckHttpClientSupport() {
+  return Ok();
+}
 
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options) {
   return std::make_unique<WinHttpClient>(options);

@@ -24,6 +24,14 @@ std::string Reply::Header(std::string_view name) const {
   return "";
 }
 
+Failure BodyTooLarge(std::size_t cap) {
+  return {"response larger than " + std::to_string(cap) + " bytes", FailureKind::TooLarge};
+}
+
+Failure HeadersTooLarge(std::size_t cap) {
+  return {"response headers larger than " + std::to_string(cap) + " bytes", FailureKind::TooLarge};
+}
+
 std::string HostOf(std::string_view url) {
   std::string_view rest;
   if (StartsWithIgnoringCase(url, "https://")) {

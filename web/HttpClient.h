@@ -1,7 +1,8 @@
 // A client for many GET requests at once, for services that answer in status codes and headers
 // (RDAP registries, the bootstrap file): it runs transfers concurrently on the caller's thread,
 // keeps at most a given number in flight per host, reuses connections (HTTP/2 where a server
-// offers it), follows a few redirects and always verifies certificates. It does not retry,
+// offers it), follows a few redirects (never from https to http) and always verifies
+// certificates. A failed exchange keeps its kind (web::FailureKind). It does not retry,
 // pace or interpret answers: callers decide what a status means. It keeps no cookies.
 //
 // This sits beside HttpSession, which mirrors the browser component the window was built
@@ -12,10 +13,13 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "Result.h"
 
 namespace web {
 
@@ -28,6 +32,8 @@ struct ClientOptions {
   // The whole exchange, redirects included.
   std::chrono::milliseconds requestTimeout{30'000};
   std::size_t maxBodyBytes = 4u << 20;
+  // The response's header lines together, so that endless headers cannot grow memory either.
+  std::size_t maxHeaderBytes = 256u << 10;
   int maxRedirects = 5;
 };
 
@@ -39,7 +45,7 @@ struct Get {
 
 struct Reply {
   // Empty when a response arrived (of any status); otherwise why the exchange failed.
-  std::string failure;
+  std::optional<Failure> failure;
   int status = 0;
   // The address that gave the final response, after any redirects.
   std::string url;
@@ -47,7 +53,7 @@ struct Reply {
   std::vector<std::pair<std::string, std::string>> headers;
   std::string body;
 
-  bool ok() const { return failure.empty(); }
+  bool ok() const { return !failure; }
   // The first value of a header (name in lower case), "" when absent.
   std::string Header(std::string_view name) const;
 };
@@ -73,6 +79,14 @@ class HttpClient {
 
 // The platform's client: libcurl's multi interface on POSIX, WinHTTP on Windows.
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options);
+
+// The same failure from both backends for an answer over the caps of ClientOptions.
+Failure BodyTooLarge(std::size_t cap);
+Failure HeadersTooLarge(std::size_t cap);
+
+// Ok where this platform's client has every safeguard it relies on; otherwise why not (a libcurl
+// too old to restrict protocols), for a program to say at start.
+Status CheckHttpClientSupport();
 
 // The host part of an http or https address ("https://Rdap.Example:8443/x" -> "rdap.example:8443"),
 // by which requests are counted against ClientOptions::perHost; "" when there is none.

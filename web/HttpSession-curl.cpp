@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "CurlFailure.h"
 #include "HttpRequest.h"
+#include "RequestCheck.h"
 #include "TextEncoding.h"
 
 namespace web {
@@ -24,31 +27,10 @@ using Clock = std::chrono::steady_clock;
 // unknown clients differently.
 constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 5.1)";
 
-void InitCurlOnce() {
-  // A function-local static is initialised exactly once, even with concurrent callers.
-  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
-  (void)init;
-}
-
-bool IsTokenChar(char16_t c) {
-  if (c <= 0x20 || c >= 0x7F) return false;
-  return std::u16string_view(u"\"(),/:;<=>?@[\\]{}").find(c) == std::u16string_view::npos;
-}
-
-bool IsToken(std::u16string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), IsTokenChar);
-}
-
-// Header values and addresses end up in the request line or a header line: a CR, LF or NUL in
-// them would let a caller's text add lines of its own.
-bool HasLineBreakOrNul(std::u16string_view text) {
-  return text.find_first_of(std::u16string_view(u"\r\n\0", 3)) != std::u16string_view::npos;
-}
-
 std::string AsciiUpper(std::u16string_view text) {
   std::string out;
   for (char16_t c : text) {
-    // Anything outside ASCII becomes a character no name or method contains.
+    // Anything outside ASCII becomes a character no name contains.
     out.push_back(c >= 0x80 ? '\x7f' : c >= u'a' && c <= u'z' ? char(c - 32) : char(c));
   }
   return out;
@@ -90,12 +72,12 @@ class CurlRequest final : public HttpRequest {
   enum class Phase { Unopened, Opened, Sending, Done };
 
   void Reset();
-  void Configure(std::u16string_view body);
+  Status Configure(std::u16string_view body);
   Status Start(std::u16string_view body);
   // Runs the transfer for at most `wait`, returning early on network activity or completion.
   void Drive(std::chrono::milliseconds wait);
   void Finish(CURLcode code);
-  void Fail(std::string message);
+  void Fail(Failure failure);
 
   static size_t OnBody(char* data, size_t size, size_t count, void* self);
   static size_t OnHeader(char* data, size_t size, size_t count, void* self);
@@ -118,9 +100,10 @@ class CurlRequest final : public HttpRequest {
   bool headersSeen_ = false;
   std::size_t headerBytes_ = 0;
   std::vector<std::uint8_t> response_;
-  bool overCap_ = false;
+  // Why this side cut the transfer short: an answer over the cap.
+  std::optional<Failure> cut_;
   Clock::time_point lastReceived_;
-  std::string failure_;  // empty while the exchange has not failed
+  std::optional<Failure> failure_;  // empty while the exchange has not failed
 };
 
 void CurlRequest::Reset() {
@@ -137,16 +120,17 @@ void CurlRequest::Reset() {
   response_.clear();
   headersSeen_ = false;
   headerBytes_ = 0;
-  overCap_ = false;
-  failure_.clear();
+  cut_.reset();
+  failure_.reset();
   errorText_[0] = '\0';
 }
 
 Status CurlRequest::Open(std::u16string_view method, std::u16string_view url, bool async) {
   Reset();
-  if (!IsToken(method)) return Failure{"invalid request method"};
-  if (url.empty() || HasLineBreakOrNul(url)) return Failure{"invalid address"};
-  method_ = AsciiUpper(method);
+  Result<std::string> checked = CheckedMethod(method);
+  if (!checked) return checked.failure();
+  if (Status address = CheckAddress(url); !address) return address;
+  method_ = std::move(checked.value());
   url_ = Utf16ToUtf8(url);
   async_ = async;
   phase_ = Phase::Opened;
@@ -155,24 +139,33 @@ Status CurlRequest::Open(std::u16string_view method, std::u16string_view url, bo
 
 Status CurlRequest::setRequestHeader(std::u16string_view name, std::u16string_view value) {
   if (phase_ != Phase::Opened) return Failure{"the request is not open"};
-  if (!IsToken(name) || HasLineBreakOrNul(value)) return Failure{"invalid request header"};
+  if (Status header = CheckHeader(name, value); !header) return header;
   // curl drops a header given as "Name:" and sends "Name;" as a header with an empty value.
   headerLines_.push_back(Utf16ToUtf8(name) + (value.empty() ? ";" : ": " + Utf16ToUtf8(value)));
   return Ok();
 }
 
-void CurlRequest::Configure(std::u16string_view body) {
+// Every option whose failure would change what is sent or accepted is checked; the others only
+// change how.
+Status CurlRequest::Configure(std::u16string_view body) {
   CURL* e = easy_;
-  (void)curl_easy_setopt(e, CURLOPT_SHARE, shared_->handle());
-  (void)curl_easy_setopt(e, CURLOPT_URL, url_.c_str());
+  for (Status set : {
+           Required(curl_easy_setopt(e, CURLOPT_SHARE, shared_->handle()), "the cookie store"),
+           Required(curl_easy_setopt(e, CURLOPT_URL, url_.c_str()), "the address"),
+           Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"),
+                    "the allowed protocols"),
+           Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
+                    "the protocols allowed for redirects"),
+           Required(curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L), "redirects"),
+           Required(curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(limits_.maxRedirects, 0))),
+                    "the redirect limit"),
+           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
+           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
+       }) {
+    if (!set) return set;
+  }
   (void)curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
   (void)curl_easy_setopt(e, CURLOPT_ERRORBUFFER, errorText_);
-  (void)curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-  (void)curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  (void)curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-  (void)curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(limits_.maxRedirects, 0)));
-  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-  (void)curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
   // An empty file name switches the cookie engine on without reading or writing any file.
   (void)curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
   (void)curl_easy_setopt(e, CURLOPT_USERAGENT, kUserAgent);
@@ -204,6 +197,7 @@ void CurlRequest::Configure(std::u16string_view body) {
   headers_ = curl_slist_append(headers_, "Expect:");
   for (const std::string& line : headerLines_) headers_ = curl_slist_append(headers_, line.c_str());
   (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers_);
+  return Ok();
 }
 
 Status CurlRequest::Start(std::u16string_view body) {
@@ -212,7 +206,7 @@ Status CurlRequest::Start(std::u16string_view body) {
   if (!easy_ || !multi_) return Failure{"out of memory"};
   // The handle must know its share before it joins the multi handle, or its connections go to
   // a cache that dies with this request.
-  Configure(body);
+  if (Status configured = Configure(body); !configured) return configured;
   phase_ = Phase::Sending;
   lastReceived_ = Clock::now();
   if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return Failure{"cannot start transfer"};
@@ -223,7 +217,7 @@ Status CurlRequest::send(std::u16string_view body) {
   if (phase_ != Phase::Opened) return Failure{"the request is not open or was already sent"};
   Status started = Start(body);
   if (!started) {
-    Fail(started.error());
+    Fail(started.failure());
     return started;
   }
   if (async_) {
@@ -235,7 +229,7 @@ Status CurlRequest::send(std::u16string_view body) {
         lastReceived_ + limits_.idleTimeout - Clock::now());
     Drive(std::clamp(idleLeft, std::chrono::milliseconds(1), std::chrono::milliseconds(1000)));
   }
-  if (!failure_.empty()) return Failure{failure_};
+  if (failure_) return *failure_;
   return Ok();
 }
 
@@ -254,24 +248,30 @@ void CurlRequest::Drive(std::chrono::milliseconds wait) {
     }
   }
   if (Clock::now() - lastReceived_ >= limits_.idleTimeout) {
-    Fail("nothing received for " + std::to_string(limits_.idleTimeout.count()) + " ms");
+    Fail({"nothing received for " + std::to_string(limits_.idleTimeout.count()) + " ms",
+          FailureKind::Timeout});
   }
 }
 
 void CurlRequest::Finish(CURLcode code) {
-  if (overCap_ || code == CURLE_FILESIZE_EXCEEDED) {
-    Fail("response larger than " + std::to_string(limits_.maxResponseBytes) + " bytes");
+  if (cut_) {
+    Fail(std::move(*cut_));
+  } else if (code == CURLE_FILESIZE_EXCEEDED) {
+    Fail({"response larger than " + std::to_string(limits_.maxResponseBytes) + " bytes",
+          FailureKind::TooLarge});
   } else if (code != CURLE_OK) {
-    Fail(errorText_[0] ? std::string(errorText_) : std::string(curl_easy_strerror(code)));
+    long redirects = 0;
+    (void)curl_easy_getinfo(easy_, CURLINFO_REDIRECT_COUNT, &redirects);
+    Fail(CurlFailure(code, redirects > 0, errorText_));
   } else {
     phase_ = Phase::Done;
   }
 }
 
-void CurlRequest::Fail(std::string message) {
+void CurlRequest::Fail(Failure failure) {
   // The transfer stops here; its connection is closed rather than reused half-read.
   if (multi_ && easy_) (void)curl_multi_remove_handle(multi_, easy_);
-  failure_ = std::move(message);
+  failure_ = std::move(failure);
   response_.clear();
   response_.shrink_to_fit();
   phase_ = Phase::Done;
@@ -282,7 +282,9 @@ size_t CurlRequest::OnBody(char* data, size_t size, size_t count, void* self) {
   const size_t n = size * count;
   request->lastReceived_ = Clock::now();
   if (n > request->limits_.maxResponseBytes - request->response_.size()) {
-    request->overCap_ = true;
+    request->cut_ = Failure{"response larger than " +
+                                std::to_string(request->limits_.maxResponseBytes) + " bytes",
+                            FailureKind::TooLarge};
     return 0;  // anything other than n makes curl abort the transfer
   }
   request->response_.insert(request->response_.end(), data, data + n);
@@ -298,7 +300,9 @@ size_t CurlRequest::OnHeader(char* data, size_t size, size_t count, void* self) 
   // Endless headers would otherwise be an unbounded answer that never reaches the body cap.
   request->headerBytes_ += n;
   if (request->headerBytes_ > request->limits_.maxResponseBytes) {
-    request->overCap_ = true;
+    request->cut_ = Failure{"response headers larger than " +
+                                std::to_string(request->limits_.maxResponseBytes) + " bytes",
+                            FailureKind::TooLarge};
     return 0;
   }
   return n;
@@ -325,7 +329,7 @@ Result<int> CurlRequest::readyState() {
 
 Result<std::vector<std::uint8_t>> CurlRequest::responseBody() {
   if (phase_ != Phase::Done) return Failure{"the response is not complete"};
-  if (!failure_.empty()) return Failure{failure_};
+  if (failure_) return *failure_;
   return response_;
 }
 

@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "HttpRequest.h"
+#include "RequestCheck.h"
 #include "TextEncoding.h"
 
 namespace web {
@@ -39,20 +40,36 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
                                             [&](auto x, auto y) { return lower(x) == lower(y); });
 }
 
-// An HTTP token: what a method or a header name may consist of.
-bool IsToken(std::u16string_view text) {
-  constexpr std::u16string_view kSeparators = u"()<>@,;:\\\"/[]?={} \t";
-  return !text.empty() && std::all_of(text.begin(), text.end(), [&](char16_t c) {
-    return c > 32 && c < 127 && kSeparators.find(c) == kSeparators.npos;
-  });
-}
-
-bool HasControlOrBlank(std::u16string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char16_t c) { return c <= 32 || c == 127; });
+FailureKind KindOf(DWORD error) {
+  switch (error) {
+    case ERROR_INTERNET_TIMEOUT:
+    case WSAETIMEDOUT:
+      return FailureKind::Timeout;
+    case ERROR_INTERNET_NAME_NOT_RESOLVED:
+      return FailureKind::Dns;
+    case ERROR_INTERNET_INVALID_CA:
+    case ERROR_INTERNET_SEC_CERT_CN_INVALID:
+    case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
+    case ERROR_INTERNET_SEC_CERT_REVOKED:
+    case ERROR_INTERNET_SEC_CERT_ERRORS:
+    case ERROR_INTERNET_SECURITY_CHANNEL_ERROR:
+      return FailureKind::Tls;
+    case ERROR_HTTP_INVALID_SERVER_RESPONSE:
+    case ERROR_HTTP_HEADER_NOT_FOUND:
+      return FailureKind::Protocol;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_INVALID_PARAMETER:
+      return FailureKind::Other;
+    default:
+      // Everything else WinINet reports of an exchange is about the connection.
+      return FailureKind::Connect;
+  }
 }
 
 Failure LastError(const char* step) {
-  return Failure{std::string(step) + " failed (error " + std::to_string(GetLastError()) + ")"};
+  const DWORD error = GetLastError();
+  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
+                 KindOf(error)};
 }
 
 // The process's WinINet root handle, kept alive by every request that still uses it, so that a
@@ -81,10 +98,10 @@ Result<Target> Crack(const std::wstring& url) {
   parts.dwUrlPathLength = 1;
   parts.dwExtraInfoLength = 1;
   if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts))
-    return Failure{"not a web address"};
+    return Failure{"not a web address", FailureKind::Request};
   if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)
-    return Failure{"only http and https addresses are supported"};
-  if (parts.dwHostNameLength == 0) return Failure{"the address names no host"};
+    return Failure{"only http and https addresses are supported", FailureKind::Request};
+  if (parts.dwHostNameLength == 0) return Failure{"the address names no host", FailureKind::Request};
   Target target;
   target.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
   target.host.assign(host, parts.dwHostNameLength);
@@ -197,11 +214,13 @@ struct Exchange {
     if (began.count() != 0 && now - began >= root->limits.transferTimeout) {
       Abandon();
       End(Failure{"the transfer took longer than " +
-                  std::to_string(root->limits.transferTimeout.count()) + " ms"});
+                      std::to_string(root->limits.transferTimeout.count()) + " ms",
+                  FailureKind::Timeout});
     } else if (!connected && hop.count() != 0 && now - hop >= root->limits.connectTimeout) {
       Abandon();
       End(Failure{"could not connect within " +
-                  std::to_string(root->limits.connectTimeout.count()) + " ms"});
+                      std::to_string(root->limits.connectTimeout.count()) + " ms",
+                  FailureKind::Timeout});
     }
   }
 
@@ -244,13 +263,17 @@ Failure Exchange::TransferFailure(const char* step) const {
   if (!connected) {
     if (timedOut)
       return Failure{"could not connect within " +
-                     std::to_string(root->limits.connectTimeout.count()) + " ms"};
-    return Failure{"could not connect to the server (error " + std::to_string(error) + ")"};
+                         std::to_string(root->limits.connectTimeout.count()) + " ms",
+                     FailureKind::Timeout};
+    return Failure{"could not connect to the server (error " + std::to_string(error) + ")",
+                   KindOf(error)};
   }
   if (timedOut)
-    return Failure{"nothing received for " + std::to_string(root->limits.idleTimeout.count()) +
-                   " ms"};
-  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")"};
+    return Failure{
+        "nothing received for " + std::to_string(root->limits.idleTimeout.count()) + " ms",
+        FailureKind::Timeout};
+  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
+                 KindOf(error)};
 }
 
 DWORD QueryStatus(HINTERNET request) {
@@ -276,7 +299,7 @@ Result<std::wstring> Resolve(const std::wstring& base, const std::wstring& locat
   DWORD size = INTERNET_MAX_URL_LENGTH;
   std::wstring combined(size, L'\0');
   if (!InternetCombineUrlW(base.c_str(), location.c_str(), combined.data(), &size, 0))
-    return Failure{"the redirect names an unusable address"};
+    return Failure{"the redirect names an unusable address", FailureKind::Redirects};
   combined.resize(size);
   return combined;
 }
@@ -298,7 +321,9 @@ Status Exchange::SendOnce(const Target& target) {
     InternetCloseHandle(newConnection);
     return failure;
   }
-  if (!Adopt(newConnection, newRequest)) return Failure{"the request was abandoned"};
+  if (!Adopt(newConnection, newRequest)) {
+    return Failure{"the request was abandoned", FailureKind::Cancelled};
+  }
   connected = false;
   hopStart = std::chrono::steady_clock::now().time_since_epoch().count();
   (void)InternetSetStatusCallbackW(newRequest, &OnStatus);
@@ -345,12 +370,14 @@ Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
       return TransferFailure("InternetReadFile");
     if (got == 0) {
       if (announced && bytes.size() < *announced)
-        return Failure{"the connection closed before the whole body arrived"};
+        return Failure{"the connection closed before the whole body arrived",
+                       FailureKind::Connect};
       return bytes;
     }
     if (bytes.size() + got > root->limits.maxResponseBytes)
       return Failure{"the response is larger than " +
-                     std::to_string(root->limits.maxResponseBytes) + " bytes"};
+                         std::to_string(root->limits.maxResponseBytes) + " bytes",
+                     FailureKind::TooLarge};
     bytes.insert(bytes.end(), chunk, chunk + got);
     SetState(3);
   }
@@ -362,16 +389,20 @@ Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
 Result<std::vector<std::uint8_t>> Exchange::Transfer() {
   for (int redirects = 0;; ++redirects) {
     Result<Target> target = Crack(url);
-    if (!target) return Failure{target.error()};
-    if (Status sent = SendOnce(target.value()); !sent) return Failure{sent.error()};
+    // After a redirect, an address that cannot be used is the redirect's fault.
+    if (!target && redirects > 0) return Failure{target.error(), FailureKind::Redirects};
+    if (!target) return target.failure();
+    if (Status sent = SendOnce(target.value()); !sent) return sent.failure();
     SetState(2);
     DWORD status = QueryStatus(request);
     std::wstring location = QueryLocation(request);
     bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
     if (!redirect || location.empty()) return ReadBody();
-    if (redirects >= root->limits.maxRedirects) return Failure{"too many redirects"};
+    if (redirects >= root->limits.maxRedirects) {
+      return Failure{"too many redirects", FailureKind::Redirects};
+    }
     Result<std::wstring> next = Resolve(url, location);
-    if (!next) return Failure{next.error()};
+    if (!next) return next.failure();
     url = next.value();
     if (status != 307 && status != 308 && method != L"GET" && method != L"HEAD") {
       method = L"GET";
@@ -393,12 +424,13 @@ class WinInetRequest final : public HttpRequest {
 
   Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
     if (exchange_ && sent_ && !exchange_->Ended()) return Failure{"the request is under way"};
-    if (!IsToken(method)) return Failure{"invalid method"};
-    if (HasControlOrBlank(url)) return Failure{"invalid address"};
+    Result<std::string> checked = CheckedMethod(method);
+    if (!checked) return checked.failure();
+    if (Status address = CheckAddress(url); !address) return address;
     Release();
     exchange_ = std::make_shared<Exchange>();
     exchange_->root = root_;
-    exchange_->method = Wide(method);
+    exchange_->method.assign(checked.value().begin(), checked.value().end());
     exchange_->url = Wide(url);
     async_ = async;
     sent_ = false;
@@ -407,8 +439,7 @@ class WinInetRequest final : public HttpRequest {
 
   Status setRequestHeader(std::u16string_view name, std::u16string_view value) override {
     if (!exchange_ || sent_) return Failure{"setRequestHeader needs an opened, unsent request"};
-    if (!IsToken(name) || value.find_first_of(u"\r\n") != value.npos)
-      return Failure{"invalid header"};
+    if (Status header = CheckHeader(name, value); !header) return header;
     exchange_->headers.emplace_back(Wide(name), Wide(value));
     return Ok();
   }
@@ -423,12 +454,12 @@ class WinInetRequest final : public HttpRequest {
     try {
       worker_ = std::thread([exchange = exchange_] { exchange->Run(); });
     } catch (const std::system_error&) {
-      exchange_->End(Failure{"no thread for the request"});
+      exchange_->End(Failure{"no thread for the request", FailureKind::Other});
     }
     if (async_) return Ok();
     while (!exchange_->Ended()) exchange_->WaitForEnd(std::chrono::hours(1));
     std::lock_guard lock(exchange_->mutex);
-    if (!exchange_->outcome) return Failure{exchange_->outcome.error()};
+    if (!exchange_->outcome) return exchange_->outcome.failure();
     return Ok();
   }
 

@@ -1,6 +1,7 @@
 // The page fetch and the byte decoding that the query uses to read the registrar's pages.
-// FetchText keeps the window responsive while it waits; it never reports a failure, it answers
-// with the empty value instead. Neither function knows which window or platform it serves.
+// FetchText keeps the window responsive while it waits; a failure keeps its kind, and the
+// window's query treats every failure as the empty value. Neither function knows which window or
+// platform it serves.
 #pragma once
 
 #include <cstdint>
@@ -25,10 +26,10 @@ class MessagePump {
 };
 
 // GETs the address asynchronously, letting window messages run between reads of readyState,
-// and returns the body decoded as "gb2312". std::nullopt is the empty value: any step failed,
-// or the window went away during the wait.
-std::optional<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
-                                        MessagePump& pump);
+// and returns the body decoded as "gb2312", or why it could not: the failing step's failure,
+// or one of kind Cancelled when the window went away during the wait.
+Result<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
+                                 MessagePump& pump);
 
 // Decodes bytes in the named character set. "gb2312" decodes as GB18030, a superset of GBK and
 // GB2312, with invalid sequences becoming U+FFFD. An unknown character set name fails.

@@ -227,9 +227,12 @@ void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
 
 void RdapSim::Impl::Answer(const std::string& name, const RdapFault& fault, bool faulty,
                            const httplib::Request& req, httplib::Response& res) {
-  if (faulty && fault.redirectLoop) {
+  if (faulty && fault.headerBytes > 0) {
+    res.set_header("X-Padding", std::string(fault.headerBytes, 'p'));
+  }
+  if (faulty && (fault.redirectLoop || fault.redirectTo)) {
     res.status = 302;
-    res.set_header("Location", req.path);
+    res.set_header("Location", fault.redirectTo.value_or(req.path));
     return;
   }
   std::string body;

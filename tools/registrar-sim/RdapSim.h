@@ -21,17 +21,20 @@
 namespace sim {
 
 // What a registry does for one name instead of its normal answer. The first that applies of:
-// redirectLoop, status, otherName, body; the answer then travels as cutMidBody or stall say.
+// redirectLoop, redirectTo, status, otherName, body; the answer then travels as cutMidBody or
+// stall say, with headerBytes of padding in its headers.
 struct RdapFault {
   std::chrono::milliseconds delay{0};
   int status = 0;                           // 429, 500, 503...: a small JSON error answer
   std::optional<std::string> retryAfter{};  // the Retry-After header of that answer
   bool redirectLoop = false;                // 302 to itself, for ever
+  std::optional<std::string> redirectTo{};  // 302 to this address
   std::optional<std::string> otherName{};   // a domain object for this name instead
   std::optional<std::string> body{};        // these bytes with status 200 (or `status`)
   std::string contentType = "application/rdap+json";
   bool cutMidBody = false;  // announce the whole length, send half, close the connection
   bool stall = false;       // send the headers and half the body, then nothing until stopped
+  std::size_t headerBytes = 0;  // an extra header line about this long
   // How many requests for the name it applies to before the normal answer returns; 0: all.
   int times = 0;
 };

@@ -1,0 +1,103 @@
+#include "CurlFailure.h"
+
+#include <string>
+
+namespace web {
+namespace {
+
+FailureKind KindOf(CURLcode code, bool redirected) {
+  switch (code) {
+    case CURLE_OPERATION_TIMEDOUT:
+      return FailureKind::Timeout;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return FailureKind::Dns;
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+      return FailureKind::Connect;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_SHUTDOWN_FAILED:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_USE_SSL_FAILED:
+      return FailureKind::Tls;
+    case CURLE_TOO_MANY_REDIRECTS:
+      return FailureKind::Redirects;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      // The address was checked before sending, so after a redirect only the redirect's target
+      // can be refused; before one, the server answered something that is not HTTP.
+      return redirected ? FailureKind::Redirects : FailureKind::Protocol;
+    case CURLE_FILESIZE_EXCEEDED:
+      return FailureKind::TooLarge;
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
+    case CURLE_BAD_CONTENT_ENCODING:
+    case CURLE_RANGE_ERROR:
+      return FailureKind::Protocol;
+    case CURLE_ABORTED_BY_CALLBACK:
+      return FailureKind::Cancelled;
+    default:
+      return FailureKind::Other;
+  }
+}
+
+}  // namespace
+
+void InitCurlOnce() {
+  // A function-local static is initialised exactly once, even with concurrent callers.
+  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
+  (void)init;
+}
+
+Failure CurlFailure(CURLcode code, bool redirected, const char* errorText) {
+  const FailureKind kind = KindOf(code, redirected);
+  switch (kind) {
+    case FailureKind::Timeout:
+      return {"timed out", kind};
+    case FailureKind::Redirects:
+      return {code == CURLE_TOO_MANY_REDIRECTS ? "too many redirects"
+                                               : "a redirect to a weaker or unknown scheme was refused",
+              kind};
+    default:
+      break;
+  }
+  std::string detail = errorText && errorText[0] ? errorText : curl_easy_strerror(code);
+  if (kind == FailureKind::Tls) detail = "TLS failure: " + detail;
+  return {std::move(detail), kind};
+}
+
+Status Required(CURLcode set, const char* what) {
+  if (set == CURLE_OK) return Ok();
+  return Failure{std::string("libcurl cannot set ") + what + " (" + curl_easy_strerror(set) +
+                     "); Brelka needs libcurl 7.85 or later",
+                 FailureKind::Other};
+}
+
+Status CheckCurlOptions() {
+  InitCurlOnce();
+  CURL* easy = curl_easy_init();
+  if (!easy) return Failure{"libcurl cannot start a transfer (out of memory)"};
+  Status checked = Required(curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https"),
+                            "the allowed protocols");
+  if (checked) {
+    checked = Required(curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "https"),
+                       "the protocols allowed for redirects");
+  }
+  curl_easy_cleanup(easy);
+  return checked;
+}
+
+}  // namespace web

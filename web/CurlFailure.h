@@ -1,0 +1,28 @@
+// What both libcurl backends share: starting libcurl once, the kind and text of a failed
+// transfer, and setting an option whose failure would leave a safeguard off. It does not run
+// transfers.
+#pragma once
+
+#include <curl/curl.h>
+
+#include "Result.h"
+
+namespace web {
+
+// Starts libcurl on first use, from any thread, exactly once.
+void InitCurlOnce();
+
+// `redirected`: the transfer had followed a redirect when it failed, so a refused protocol
+// is the redirect's. `errorText` is the transfer's error buffer, possibly empty.
+Failure CurlFailure(CURLcode code, bool redirected, const char* errorText);
+
+// The result of setting an option the program relies on (protocols, redirect limits,
+// verification), named `what`: a libcurl too old to know it would run without the safeguard, so
+// the transfer fails instead, saying which libcurl is needed.
+Status Required(CURLcode set, const char* what);
+
+// Sets every such option on a throw-away handle, so that a program can refuse to start on a
+// libcurl that lacks one rather than fail each transfer.
+Status CheckCurlOptions();
+
+}  // namespace web

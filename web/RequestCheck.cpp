@@ -1,0 +1,84 @@
+#include "RequestCheck.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace web {
+namespace {
+
+// A code unit as a number, so that UTF-8 bytes above 127 compare as such.
+template <class Char>
+unsigned Unit(Char c) {
+  return static_cast<std::make_unsigned_t<Char>>(c);
+}
+
+// Works on the code units of either string type; everything it accepts is ASCII.
+template <class Char>
+bool IsToken(std::basic_string_view<Char> text) {
+  constexpr std::string_view kSeparators = "()<>@,;:\\\"/[]?={} \t";
+  return !text.empty() && std::all_of(text.begin(), text.end(), [&](Char c) {
+           return Unit(c) > 32 && Unit(c) < 127 &&
+                  kSeparators.find(char(c)) == std::string_view::npos;
+         });
+}
+
+template <class Char>
+bool StartsWithIgnoringCase(std::basic_string_view<Char> text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    const unsigned c = Unit(text[i]);
+    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != unsigned(prefix[i])) return false;
+  }
+  return true;
+}
+
+template <class Char>
+Status CheckAddressOf(std::basic_string_view<Char> url) {
+  if (!StartsWithIgnoringCase(url, "http://") && !StartsWithIgnoringCase(url, "https://")) {
+    return Failure{"invalid address: only http and https addresses can be sent",
+                   FailureKind::Request};
+  }
+  if (std::any_of(url.begin(), url.end(), [](Char c) { return Unit(c) <= 32 || Unit(c) == 127; })) {
+    return Failure{"invalid address: it holds a space or a control character",
+                   FailureKind::Request};
+  }
+  return Ok();
+}
+
+template <class Char>
+Status CheckHeaderOf(std::basic_string_view<Char> name, std::basic_string_view<Char> value) {
+  const bool breaksLines = std::any_of(value.begin(), value.end(),
+                                       [](Char c) { return c == '\r' || c == '\n' || c == 0; });
+  if (!IsToken(name) || breaksLines) {
+    return Failure{"invalid request header: a name must be a token, a value one line",
+                   FailureKind::Request};
+  }
+  return Ok();
+}
+
+}  // namespace
+
+Result<std::string> CheckedMethod(std::u16string_view method) {
+  if (!IsToken(method)) return Failure{"invalid request method", FailureKind::Request};
+  std::string out;
+  for (char16_t c : method) out.push_back(c >= u'a' && c <= u'z' ? char(c - 32) : char(c));
+  return out;
+}
+
+Status CheckAddress(std::u16string_view url) {
+  return CheckAddressOf(url);
+}
+
+Status CheckAddress(std::string_view url) {
+  return CheckAddressOf(url);
+}
+
+Status CheckHeader(std::u16string_view name, std::u16string_view value) {
+  return CheckHeaderOf(name, value);
+}
+
+Status CheckHeader(std::string_view name, std::string_view value) {
+  return CheckHeaderOf(name, value);
+}
+
+}  // namespace web

@@ -1,0 +1,23 @@
+// The check every backend makes of a request before it sends anything, so that one request is
+// refused the same way, with the same text, on every platform: the method must be an HTTP token
+// (it goes out upper-cased), header names tokens and header values free of CR, LF and NUL (which
+// would let a value add lines of its own), and the address an http or https address without a
+// space or a control character. A refusal is a Failure of kind Request. It does not parse the
+// address any further: that stays with the platform's component.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Result.h"
+
+namespace web {
+
+// The method as it goes out, upper-cased.
+Result<std::string> CheckedMethod(std::u16string_view method);
+Status CheckAddress(std::u16string_view url);
+Status CheckAddress(std::string_view url);
+Status CheckHeader(std::u16string_view name, std::u16string_view value);
+Status CheckHeader(std::string_view name, std::string_view value);
+
+}  // namespace web

@@ -76,6 +76,34 @@ Error SetTimeout(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+// An IPv4 address in dotted decimal, each part 0 to 255 without leading zeros.
+bool IsIpv4(std::string_view text) {
+  for (int part = 0; part < 4; ++part) {
+    const std::size_t end = part < 3 ? text.find('.') : text.size();
+    if (end == std::string_view::npos) return false;
+    const std::string_view digits = text.substr(0, end);
+    if (digits.size() > 1 && digits[0] == '0') return false;
+    if (!Number(digits, 0, 255)) return false;
+    text.remove_prefix(part < 3 ? end + 1 : end);
+  }
+  return text.empty();
+}
+
+// ADDRESS[:PORT], read the same way on every platform, so that a mistyped server is a usage
+// error rather than every DNS answer turning unknown.
+Error SetDns(Options& options, std::string_view value) {
+  const std::size_t colon = value.find(':');
+  const std::string_view address = value.substr(0, colon);
+  const bool portOk = colon == std::string_view::npos || Number(value.substr(colon + 1), 1, 65535);
+  if (!IsIpv4(address) || !portOk) {
+    return "--dns takes an IPv4 address and an optional port from 1 to 65535, as "
+           "192.0.2.53:5353: '" +
+           std::string(value) + "'";
+  }
+  options.dnsServer = std::string(value);
+  return std::nullopt;
+}
+
 Error SetBootstrapUrl(Options& options, std::string_view value) {
   if (!value.starts_with("https://") && !value.starts_with("http://")) {
     return "--bootstrap-url needs an http:// or https:// address: '" + std::string(value) + "'";
@@ -91,9 +119,9 @@ constexpr OptionSpec kOptions[] = {
        return std::nullopt;
      }},
     {"--format", 'f', "FORMAT",
-     "list: the available names, one per line (the default); tsv: name, status and detail, "
-     "tab-separated; csv: the same as CSV with a header line; json: one JSON object per line, "
-     "with the keys name, status and detail",
+     "list: the available names, one per line (the default); tsv: name, status, detail and "
+     "reason, tab-separated; csv: the same as CSV with a header line; json: one JSON object per "
+     "line, with the keys name, status, detail and reason",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
      [](Options& o, std::string_view) -> Error {
@@ -122,12 +150,9 @@ constexpr OptionSpec kOptions[] = {
      SetPerHost},
     {"--timeout", 0, "SECONDS", "rdap: the longest one request may take (default 30)", SetTimeout},
     {"--dns", 0, "ADDRESS[:PORT]",
-     "rdap: the DNS server to ask about names whose suffix has no RDAP service (default: the "
-     "system's)",
-     [](Options& o, std::string_view value) -> Error {
-       o.dnsServer = std::string(value);
-       return std::nullopt;
-     }},
+     "rdap: the DNS server (IPv4) to ask about names whose suffix has no RDAP service "
+     "(default: the system's)",
+     SetDns},
     {"--demo", 0, "", "check against the built-in simulators (registrar or RDAP), offline",
      [](Options& o, std::string_view) -> Error {
        o.demo = true;
@@ -244,6 +269,19 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
   if (options.source == "rdap" && options.registrar) {
     return web::Failure{"--registrar applies to --source registrar only"};
   }
+  // What only the registries' source uses is refused rather than silently ignored.
+  const std::pair<bool, const char*> rdapOnly[] = {
+      {options.bootstrap.has_value(), "--bootstrap"},
+      {options.bootstrapUrl.has_value(), "--bootstrap-url"},
+      {options.dnsServer.has_value(), "--dns"},
+      {options.perHost.has_value(), "--per-host"},
+      {options.timeoutSeconds.has_value(), "--timeout"},
+  };
+  for (const auto& [given, name] : rdapOnly) {
+    if (given && options.source == "registrar") {
+      return web::Failure{std::string(name) + " applies to --source rdap only"};
+    }
+  }
   if (options.demo && (options.bootstrap || options.bootstrapUrl || options.dnsServer)) {
     return web::Failure{"--demo brings its own bootstrap and DNS server"};
   }
@@ -274,11 +312,13 @@ std::string HelpText() {
       "\n"
       "Statuses: available, registered, likely-available (rdap: the suffix has no RDAP\n"
       "service and DNS does not know the name), unknown (no answer could be had; the detail\n"
-      "says why), invalid (not a domain name; the detail says why). With --source rdap, TSV\n"
-      "and CSV have three more columns, and JSON three more keys: the A-label of an\n"
-      "international name (a_label, aLabel), and the registrar and expiration date of a\n"
-      "registered name (registrar, expires) when the registry gives them. Progress and the\n"
-      "summary go to standard error; the answers go to standard output.\n"
+      "says why; the reason is one of timeout, connect, dns, tls, too-large, redirects, http,\n"
+      "protocol, rate-limited, cancelled, request, other), invalid (not a domain name; the\n"
+      "detail says why). With --source rdap, TSV and CSV have three more columns, and JSON\n"
+      "three more keys: the A-label of an international name (a_label, aLabel), and the\n"
+      "registrar and expiration date of a registered name (registrar, expires) when the\n"
+      "registry gives them. Progress and the summary go to standard error; the answers go to\n"
+      "standard output.\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
       "there was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage,\n"

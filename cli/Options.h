@@ -27,11 +27,12 @@ struct Options {
   bool demo = false;
   // The RDAP source: a bootstrap file to use instead of the cached one, where to fetch the
   // bootstrap from, the DNS server for suffixes without RDAP, its manners and its patience.
+  // Only what the user gave: the defaults live with the parts that use them.
   std::optional<std::string> bootstrap;
   std::optional<std::string> bootstrapUrl;
   std::optional<std::string> dnsServer;
-  std::size_t perHost = 4;
-  int timeoutSeconds = 30;
+  std::optional<std::size_t> perHost;
+  std::optional<int> timeoutSeconds;
   bool help = false;
   bool version = false;
 };

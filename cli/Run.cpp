@@ -65,8 +65,8 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
   return web::Ok();
 }
 
-// Standard output, written in input order: an answer goes out once every name before it has
-// been answered, in blocks, so that a long check shows its first answers early.
+// Standard output, written in input order: an answer goes out, flushed, as soon as every name
+// before it has been answered, so no line waits behind a host that is paused.
 class AnswerWriter {
  public:
   // beforeWrite runs before anything goes out, so that a progress line on the same terminal
@@ -85,9 +85,7 @@ class AnswerWriter {
   // Writes what is answered, up to the first name that is not.
   void WriteReady() {
     while (next_ < names_.size() && answers_[next_]) Take(next_++);
-    if (buffer_.size() >= 64 * 1024 || Clock::now() - flushed_ > std::chrono::milliseconds(200)) {
-      Flush();
-    }
+    Flush();
   }
 
   // Writes every answered name that is left, skipping those without an answer. False when any
@@ -107,7 +105,6 @@ class AnswerWriter {
     beforeWrite_();
     if (!Write(Stream::Out, buffer_)) failed_ = true;
     buffer_.clear();
-    flushed_ = Clock::now();
   }
 
   Format format_;
@@ -118,7 +115,6 @@ class AnswerWriter {
   bool failed_ = false;
   std::size_t next_ = 0;
   std::string buffer_;
-  Clock::time_point flushed_ = Clock::now();
 };
 
 // The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
@@ -127,8 +123,8 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& option
                                                            std::stop_token stop) {
   web::ClientOptions client;
   client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
-  client.perHost = options.perHost;
-  client.requestTimeout = std::chrono::seconds(options.timeoutSeconds);
+  if (options.perHost) client.perHost = *options.perHost;
+  if (options.timeoutSeconds) client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);
   std::optional<check::Bootstrap> bootstrap;
   if (options.demo) {
     auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
@@ -158,7 +154,8 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& option
     bootstrap = std::move(loaded.value().bootstrap);
   }
   check::RdapOptions rdap;
-  rdap.perHost = options.perHost;
+  // The source keeps to the client's cap, so that both count the same requests.
+  rdap.perHost = client.perHost;
   const std::string dns = options.demo ? demo.dnsServer : options.dnsServer.value_or("");
   return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
       std::move(*bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns), rdap));

@@ -28,6 +28,7 @@ struct Child::Impl {
     for (;;) {
       const ssize_t n = read(fd, buffer, sizeof buffer);
       if (n > 0) {
+        std::lock_guard lock(mutex);
         into.append(buffer, static_cast<std::size_t>(n));
       } else if (n < 0 && errno == EINTR) {
         continue;
@@ -103,6 +104,11 @@ Child::~Child() {
 
 void Child::Interrupt() {
   kill(impl_->pid, SIGINT);
+}
+
+std::string Child::OutputSoFar() {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->out;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {

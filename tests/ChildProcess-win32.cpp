@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <mutex>
 #include <stdexcept>
 #include <thread>
 
@@ -34,10 +35,13 @@ std::wstring Quoted(const std::wstring& arg) {
   return out + L"\"";
 }
 
-void ReadAll(HANDLE pipe, std::string& into) {
+void ReadAll(HANDLE pipe, std::string& into, std::mutex& mutex) {
   char buffer[65536];
   DWORD got = 0;
-  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) into.append(buffer, got);
+  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    std::lock_guard lock(mutex);
+    into.append(buffer, got);
+  }
   CloseHandle(pipe);
 }
 
@@ -46,6 +50,7 @@ void ReadAll(HANDLE pipe, std::string& into) {
 struct Child::Impl {
   PROCESS_INFORMATION process{};
   std::thread writer, outReader, errReader;
+  std::mutex mutex;  // guards out and err while the readers run
   std::string out, err;
 };
 
@@ -88,8 +93,8 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
     }
     CloseHandle(inWrite);
   });
-  impl_->outReader = std::thread([this, outRead] { ReadAll(outRead, impl_->out); });
-  impl_->errReader = std::thread([this, errRead] { ReadAll(errRead, impl_->err); });
+  impl_->outReader = std::thread([this, outRead] { ReadAll(outRead, impl_->out, impl_->mutex); });
+  impl_->errReader = std::thread([this, errRead] { ReadAll(errRead, impl_->err, impl_->mutex); });
 }
 
 Child::~Child() {
@@ -101,6 +106,11 @@ Child::~Child() {
 
 void Child::Interrupt() {
   GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, impl_->process.dwProcessId);
+}
+
+std::string Child::OutputSoFar() {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->out;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {

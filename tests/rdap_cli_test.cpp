@@ -158,11 +158,42 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
        "brelka-cli: --registrar applies to --source registrar only (see --help)\n"},
       {{"--demo", "--bootstrap", "x.json"},
        "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
+      {{"--source", "registrar", "--per-host", "3"},
+       "brelka-cli: --per-host applies to --source rdap only (see --help)\n"},
+      {{"--registrar", "http://127.0.0.1:1", "--timeout", "5"},
+       "brelka-cli: --timeout applies to --source rdap only (see --help)\n"},
+      {{"--source", "registrar", "--dns", "127.0.0.1"},
+       "brelka-cli: --dns applies to --source rdap only (see --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     const ChildOutcome run = Cli(args, "a.com\n");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, message);
+  }
+}
+
+TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
+  sim.SetFault("slow.com", {.delay = std::chrono::seconds(4)});
+  testing_support::Child child(kCli, {"--bootstrap", bootstrap_, "-f", "tsv", "-q"},
+                               "hello.com\nslow.com\n");
+  std::string early;
+  for (int i = 0; i < 150 && early.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    early = child.OutputSoFar();
+  }
+  EXPECT_EQ(early, "hello.com\tavailable\t\t\t\t\t\n");
+  const ChildOutcome run = child.Wait();
+  EXPECT_EQ(run.out, "hello.com\tavailable\t\t\t\t\t\nslow.com\tavailable\t\t\t\t\t\n");
+}
+
+TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
+  for (const char* server : {"nonsense", "127.0.0.1:53abc", "127.0.0.1:0", "127.0.0.1:65536",
+                             "256.1.1.1", "1.2.3", "01.2.3.4", "127.0.0.1:"}) {
+    const ChildOutcome run = Cli({"--dns", server}, "a.com\n");
+    EXPECT_EQ(run.exitCode, 2) << server;
+    EXPECT_EQ(run.err, std::string("brelka-cli: --dns takes an IPv4 address and an optional port "
+                                   "from 1 to 65535, as 192.0.2.53:5353: '") +
+                           server + "' (see --help)\n");
   }
 }
 

@@ -348,6 +348,12 @@ Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, H
   }
   t.reply.status = int(status);
   if (Status read = ReadHeaders(request, options.maxHeaderBytes, t.reply); !read) return read;
+  // WinHTTP hands back, as the answer, a redirect it would not follow: one from https to http
+  // or to another scheme. libcurl refuses those, and so does this client.
+  const bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
+  if (redirect && !t.reply.Header("location").empty()) {
+    return Failure{"a redirect to a weaker or unknown scheme was refused", FailureKind::Redirects};
+  }
   DWORD urlSize = 0;
   WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &urlSize);
   std::wstring finalUrl(urlSize / sizeof(wchar_t) + 1, L'\0');

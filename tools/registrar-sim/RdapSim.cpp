@@ -227,8 +227,9 @@ void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
 
 void RdapSim::Impl::Answer(const std::string& name, const RdapFault& fault, bool faulty,
                            const httplib::Request& req, httplib::Response& res) {
-  if (faulty && fault.headerBytes > 0) {
-    res.set_header("X-Padding", std::string(fault.headerBytes, 'p'));
+  // In lines of a kilobyte, as a server with many headers would send them.
+  for (std::size_t line = 0; faulty && line * 1000 < fault.headerBytes; ++line) {
+    res.set_header("X-Padding-" + std::to_string(line), std::string(1000, 'p'));
   }
   if (faulty && (fault.redirectLoop || fault.redirectTo)) {
     res.status = 302;

@@ -153,6 +153,25 @@ TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
   EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
 }
 
+// Too few file descriptors for every socket of the simulated registries, at each point of their
+// start up to the first that lets them start: the program ends with a message, never aborts.
+TEST(CliOutput, ADemoThatCannotStartEndsWithAMessageNotAnAbort) {
+  const std::string kRefused = "brelka-cli: the built-in simulator cannot start: ";
+  int refusals = 0;
+  for (int limit = 5; limit <= 16; ++limit) {
+    const ChildOutcome run = testing_support::RunChild(
+        "/bin/sh",
+        {"-c", "ulimit -n " + std::to_string(limit) + "; exec \"$0\" --demo --timeout 2", kCli},
+        "hello.com\n");
+    EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1)
+        << limit << " files: exit " << run.exitCode << ", " << run.err;
+    if (!run.err.starts_with(kRefused)) break;
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    ++refusals;
+  }
+  EXPECT_GE(refusals, 2);
+}
+
 TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
   const ChildOutcome run = testing_support::RunChild(
       kCli, {"--demo", "--source", "registrar", "--all"},

@@ -337,18 +337,20 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
     const int port = server->bind_to_any_port("127.0.0.1");
     if (port <= 0) throw std::runtime_error("rdap-sim: cannot listen on 127.0.0.1");
     impl.ports.push_back(static_cast<std::uint16_t>(port));
-    ConnectionServer* raw = server.get();
     impl.servers.push_back(std::move(server));
-    impl.threads.emplace_back([raw] { raw->listen_after_bind(); });
+  }
+  impl.dnsSocket = OpenLoopbackUdp(impl.dnsPort);
+  if (impl.dnsSocket == INVALID_SOCKET) {
+    throw std::runtime_error("rdap-sim: cannot listen for DNS on 127.0.0.1");
+  }
+
+  // Only once every socket is open do threads start, so a failure above leaves none running.
+  for (auto& server : impl.servers) {
+    impl.threads.emplace_back([raw = server.get()] { raw->listen_after_bind(); });
   }
   {
     std::unique_lock lock(impl.mutex);
     impl.stopped.wait(lock, [&impl] { return impl.running == kRegistries; });
-  }
-
-  impl.dnsSocket = OpenLoopbackUdp(impl.dnsPort);
-  if (impl.dnsSocket == INVALID_SOCKET) {
-    throw std::runtime_error("rdap-sim: cannot listen for DNS on 127.0.0.1");
   }
   impl.dnsThread = std::thread([&impl] { impl.ServeDns(); });
 }

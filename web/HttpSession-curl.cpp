@@ -333,14 +333,19 @@ Result<std::vector<std::uint8_t>> CurlRequest::responseBody() {
   return response_;
 }
 
+// libcurl and its TLS library start with the session's first request, not with the session:
+// the window opens one at start, and most of its life passes without a query.
 class CurlSession final : public HttpSession {
  public:
-  explicit CurlSession(const TransferLimits& limits)
-      : shared_(std::make_shared<SharedState>()), limits_(limits) {}
+  explicit CurlSession(const TransferLimits& limits) : limits_(limits) {}
 
   Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
     if (AsciiUpper(progId) != "MSXML2.XMLHTTP") {
       return Failure{"cannot create object " + Utf16ToUtf8(progId)};
+    }
+    if (!shared_) {
+      InitCurlOnce();
+      shared_ = std::make_shared<SharedState>();
     }
     return std::unique_ptr<HttpRequest>(std::make_unique<CurlRequest>(shared_, limits_));
   }
@@ -353,7 +358,6 @@ class CurlSession final : public HttpSession {
 }  // namespace
 
 std::unique_ptr<HttpSession> OpenHttpSession(const TransferLimits& limits) {
-  InitCurlOnce();
   return std::make_unique<CurlSession>(limits);
 }
 

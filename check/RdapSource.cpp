@@ -250,12 +250,14 @@ void RdapSource::Check(std::span<const std::u16string> names, const Report& repo
         job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
   };
 
-  // 2. Feed each host up to its cap, unless it asked for a pause; wait for what comes back.
+  // 2. Feed each host up to the client's cap, unless it asked for a pause; wait for what comes
+  // back. Scheduling here rather than in the client keeps a paused host's names out of its queue.
+  const std::size_t perHost = client.PerHost();
   while (run->remaining > 0 && !stop.stop_requested()) {
     const auto now = Steady::now();
     auto next = now + kMaxRetryWait;
     for (auto& [name, host] : run->hosts) {
-      while (host.inFlight < options_.perHost && !host.waiting.empty()) {
+      while (host.inFlight < perHost && !host.waiting.empty()) {
         if (host.notBefore > now) {
           next = std::min(next, host.notBefore);
           break;

@@ -20,8 +20,6 @@
 namespace check {
 
 struct RdapOptions {
-  // Requests in flight per registry host; the client given should have the same cap.
-  std::size_t perHost = 4;
   int maxTries = 3;
   // DNS lookups at once, for names under suffixes without RDAP.
   std::size_t dnsLookups = 4;

@@ -262,29 +262,6 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
       if (Error error = option->apply(options, *value)) return web::Failure{*error};
     }
   }
-  if (options.demo && options.registrar) {
-    return web::Failure{"--demo and --registrar cannot be used together"};
-  }
-  if (options.source.empty()) options.source = options.registrar ? "registrar" : "rdap";
-  if (options.source == "rdap" && options.registrar) {
-    return web::Failure{"--registrar applies to --source registrar only"};
-  }
-  // What only the registries' source uses is refused rather than silently ignored.
-  const std::pair<bool, const char*> rdapOnly[] = {
-      {options.bootstrap.has_value(), "--bootstrap"},
-      {options.bootstrapUrl.has_value(), "--bootstrap-url"},
-      {options.dnsServer.has_value(), "--dns"},
-      {options.perHost.has_value(), "--per-host"},
-      {options.timeoutSeconds.has_value(), "--timeout"},
-  };
-  for (const auto& [given, name] : rdapOnly) {
-    if (given && options.source == "registrar") {
-      return web::Failure{std::string(name) + " applies to --source rdap only"};
-    }
-  }
-  if (options.demo && (options.bootstrap || options.bootstrapUrl || options.dnsServer)) {
-    return web::Failure{"--demo brings its own bootstrap and DNS server"};
-  }
   return options;
 }
 

@@ -1,6 +1,7 @@
 // The command line of brelka-cli: what the user asked for, and the one table of options that
-// both the parser and --help read. Parsing only records and checks the words; it opens no file
-// and makes no request.
+// both the parser and --help read. Parsing only records and checks each word; whether the
+// options fit together, and every default, is for Resolve (Settings.h). It opens no file and
+// makes no request.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +21,7 @@ struct Options {
   std::vector<std::string> files;  // "-" is standard input; none: standard input
   Format format = Format::List;
   bool quiet = false;
-  // "rdap" or "registrar"; when not given, "registrar" if --registrar is, else "rdap".
+  // "rdap" or "registrar", or empty when not given.
   std::string source;
   // Scheme, host and port of the registrar, without a path.
   std::optional<std::string> registrar;

@@ -15,6 +15,7 @@
 #include "NameReader.h"
 #include "Options.h"
 #include "Progress.h"
+#include "Settings.h"
 #include "check/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
@@ -119,32 +120,28 @@ class AnswerWriter {
 
 // The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
 // IANA's (fetched or refreshed when needed). Fails with what the user can do about it.
-web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& options, const Demo& demo,
-                                                           std::stop_token stop) {
-  web::ClientOptions client;
-  client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
-  if (options.perHost) client.perHost = *options.perHost;
-  if (options.timeoutSeconds) client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);
+web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Settings& settings,
+                                                           const Demo& demo, std::stop_token stop) {
   std::optional<check::Bootstrap> bootstrap;
-  if (options.demo) {
+  if (settings.demo) {
     auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
     if (!parsed) return web::Failure{parsed.error()};
     bootstrap = std::move(parsed.value());
-  } else if (options.bootstrap) {
-    const std::string& file = *options.bootstrap;
+  } else if (settings.bootstrapFile) {
+    const std::string& file = *settings.bootstrapFile;
     auto loaded =
         check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
     if (!loaded) return web::Failure{loaded.error()};
     bootstrap = std::move(loaded.value());
   } else {
     check::BootstrapCache cache;
-    cache.url = options.bootstrapUrl.value_or(check::kIanaBootstrapUrl);
+    cache.url = settings.bootstrapUrl;
     cache.folder = check::UserCacheFolder();
     if (cache.folder.empty()) {
       return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set); download " +
                           cache.url + " and pass it with --bootstrap FILE"};
     }
-    auto fetcher = web::OpenHttpClient(client);
+    auto fetcher = web::OpenHttpClient(settings.client);
     auto loaded =
         check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);
     if (!loaded) return web::Failure{loaded.error()};
@@ -153,12 +150,10 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Options& option
     }
     bootstrap = std::move(loaded.value().bootstrap);
   }
-  check::RdapOptions rdap;
-  // The source keeps to the client's cap, so that both count the same requests.
-  rdap.perHost = client.perHost;
-  const std::string dns = options.demo ? demo.dnsServer : options.dnsServer.value_or("");
+  const std::string dns = settings.demo ? demo.dnsServer : settings.dnsServer;
   return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
-      std::move(*bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns), rdap));
+      std::move(*bootstrap), web::OpenHttpClient(settings.client), check::OpenNsResolver(dns),
+      settings.rdap));
 }
 
 // The names split into those answered here as invalid and those a source must check.
@@ -191,13 +186,13 @@ struct Checked {
 };
 
 // Checks the valid names and writes every answer as it becomes due.
-Checked CheckAndWrite(const Options& options, check::Source* source,
+Checked CheckAndWrite(const Settings& settings, check::Source* source,
                       const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
                       std::stop_token stop) {
-  Progress progress(judged.valid.size(), !options.quiet && IsTerminal(Stream::Err));
+  Progress progress(judged.valid.size(), !settings.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
-  const Columns columns = options.source == "rdap" ? Columns::Registry : Columns::Basic;
-  AnswerWriter writer(options.format, columns, names, judged.answers, [&progress, sameTerminal] {
+  const Columns columns = settings.source == SourceKind::Rdap ? Columns::Registry : Columns::Basic;
+  AnswerWriter writer(settings.format, columns, names, judged.answers, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });
   Checked checked;
@@ -233,12 +228,15 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\n");
     return kAllAnswered;
   }
-  if (options.demo && !startDemo) {
+  web::Result<Settings> resolved = Resolve(options);
+  if (!resolved) return UsageError(resolved.error() + " (see --help)");
+  const Settings& settings = resolved.value();
+  if (settings.demo && !startDemo) {
     return UsageError("--demo is not available in this build: it has no built-in simulator");
   }
 
   check::NameList list;
-  if (web::Status read = ReadInputs(options.files, list); !read) return UsageError(read.error());
+  if (web::Status read = ReadInputs(settings.files, list); !read) return UsageError(read.error());
   Counts counts;
   counts.entered = list.Names().size();
   Judged judged = Judge(list.Names(), counts);
@@ -247,11 +245,10 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   std::stop_source stop;
   StopOnInterrupt(stop);
   Demo demo;
-  std::string registrarBase = options.registrar.value_or(
-      std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
-  if (options.demo) {
+  std::string registrarBase = settings.registrarBase;
+  if (settings.demo) {
     try {
-      demo = startDemo(options.source);
+      demo = startDemo(std::string(SourceName(settings.source)));
     } catch (const std::exception& e) {
       Write(Stream::Err,
             std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");
@@ -260,11 +257,16 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     registrarBase = demo.baseUrl;
   }
 
-  // The source for the valid names; the RDAP source first needs its bootstrap.
+  // The source for the valid names; the RDAP source first needs its bootstrap. A platform
+  // component without a safeguard the sources rely on stops the run before any request.
   std::unique_ptr<web::HttpSession> session;
   std::unique_ptr<check::Source> source;
-  if (!judged.valid.empty() && options.source == "rdap") {
-    auto opened = OpenRdapSource(options, demo, stop.get_token());
+  if (web::Status ready = web::CheckHttpClientSupport(); !judged.valid.empty() && !ready) {
+    Write(Stream::Err, "brelka-cli: " + ready.error() + "\n");
+    return kSomeUnknown;
+  }
+  if (!judged.valid.empty() && settings.source == SourceKind::Rdap) {
+    auto opened = OpenRdapSource(settings, demo, stop.get_token());
     if (!opened && stop.stop_requested()) {
       Write(Stream::Err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
       return kInterruptedExit;
@@ -281,7 +283,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
 
   const Checked checked =
-      CheckAndWrite(options, source.get(), list.Names(), judged, counts, stop.get_token());
+      CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop.get_token());
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }
@@ -290,7 +292,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
                            std::to_string(judged.valid.size()) + " names were checked\n");
     return kInterruptedExit;
   }
-  if (!options.quiet) Write(Stream::Err, SummaryText(counts));
+  if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
   return counts.unknown > 0 || judged.valid.empty() ? kSomeUnknown : kAllAnswered;
 }
 

@@ -188,7 +188,6 @@ class RdapSourceTest : public ::testing::Test {
     client.perHost = perHost;
     client.requestTimeout = 2s;
     check::RdapOptions options;
-    options.perHost = perHost;
     auto bootstrap = check::Bootstrap::Parse(sim.BootstrapJson());
     EXPECT_TRUE(bootstrap);
     return std::make_unique<check::RdapSource>(std::move(bootstrap.value()),

@@ -1,0 +1,46 @@
+// What each part of brelka-cli needs, resolved once from the command line: which source
+// answers, the HTTP client's settings, the RDAP source's and its bootstrap's, and where the
+// registrar is. Every default the command line can change is taken here from the part that owns
+// it (the client's per-host cap and time-out, IANA's bootstrap address, the product's
+// registrar), and an option that does not apply to the chosen source is refused here rather
+// than ignored later. It reads no file and starts nothing.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Options.h"
+#include "check/RdapSource.h"
+#include "web/HttpClient.h"
+#include "web/Result.h"
+
+namespace cli {
+
+enum class SourceKind { Registrar, Rdap };
+
+// "registrar" or "rdap", as the command line and the demo name them.
+std::string_view SourceName(SourceKind source);
+
+struct Settings {
+  std::vector<std::string> files;  // "-" is standard input; none: standard input
+  Format format = Format::List;
+  bool quiet = false;
+  bool demo = false;
+  SourceKind source = SourceKind::Rdap;
+  // Scheme, host and port of the registrar.
+  std::string registrarBase;
+  // The RDAP source: its HTTP client, its own rules, its bootstrap (a file, or the cached copy
+  // of bootstrapUrl) and the DNS server of its fallback ("" for the system's).
+  web::ClientOptions client;
+  check::RdapOptions rdap;
+  std::optional<std::string> bootstrapFile;
+  std::string bootstrapUrl;
+  std::string dnsServer;
+};
+
+// Fails with a one-line message naming the option that does not fit.
+web::Result<Settings> Resolve(const Options& options);
+
+}  // namespace cli

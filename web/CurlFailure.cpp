@@ -1,5 +1,6 @@
 #include "CurlFailure.h"
 
+#include <algorithm>
 #include <string>
 
 namespace web {
@@ -86,16 +87,28 @@ Status Required(CURLcode set, const char* what) {
                  FailureKind::Other};
 }
 
+Status SetSafeguards(CURL* e, const char* redirectProtocols, int maxRedirects) {
+  const Status steps[] = {
+      Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"), "the allowed protocols"),
+      Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols),
+               "the protocols allowed for redirects"),
+      Required(curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L), "redirects"),
+      Required(curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(maxRedirects, 0))),
+               "the redirect limit"),
+      Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
+      Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
+  };
+  for (const Status& step : steps) {
+    if (!step) return step;
+  }
+  return Ok();
+}
+
 Status CheckCurlOptions() {
   InitCurlOnce();
   CURL* easy = curl_easy_init();
   if (!easy) return Failure{"libcurl cannot start a transfer (out of memory)"};
-  Status checked = Required(curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https"),
-                            "the allowed protocols");
-  if (checked) {
-    checked = Required(curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "https"),
-                       "the protocols allowed for redirects");
-  }
+  Status checked = SetSafeguards(easy, "https", 0);
   curl_easy_cleanup(easy);
   return checked;
 }

@@ -21,6 +21,11 @@ Failure CurlFailure(CURLcode code, bool redirected, const char* errorText);
 // the transfer fails instead, saying which libcurl is needed.
 Status Required(CURLcode set, const char* what);
 
+// Sets the options every transfer relies on: only http and https, redirects followed up to the
+// limit and only to `redirectProtocols` ("https" keeps an https request from falling back to
+// http), certificates and host names verified. The first that cannot be set is the failure.
+Status SetSafeguards(CURL* easy, const char* redirectProtocols, int maxRedirects);
+
 // Sets every such option on a throw-away handle, so that a program can refuse to start on a
 // libcurl that lacks one rather than fail each transfer.
 Status CheckCurlOptions();

@@ -147,15 +147,7 @@ Status CurlClient::Configure(Transfer& t) {
   const bool secure = t.request.url.starts_with("https:") || t.request.url.starts_with("HTTPS:");
   for (Status set : {
            Required(curl_easy_setopt(e, CURLOPT_URL, t.request.url.c_str()), "the address"),
-           Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"),
-                    "the allowed protocols"),
-           Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https"),
-                    "the protocols allowed for redirects"),
-           Required(curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L), "redirects"),
-           Required(curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(options_.maxRedirects, 0))),
-                    "the redirect limit"),
-           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
-           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
+           SetSafeguards(e, secure ? "https" : "http,https", options_.maxRedirects),
            Required(curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS,
                                      long(options_.connectTimeout.count())),
                     "the connect time-out"),

@@ -149,18 +149,11 @@ Status CurlRequest::setRequestHeader(std::u16string_view name, std::u16string_vi
 // change how.
 Status CurlRequest::Configure(std::u16string_view body) {
   CURL* e = easy_;
+  // The registrar is reached over plain http, and its redirects may go either way.
   for (Status set : {
            Required(curl_easy_setopt(e, CURLOPT_SHARE, shared_->handle()), "the cookie store"),
            Required(curl_easy_setopt(e, CURLOPT_URL, url_.c_str()), "the address"),
-           Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"),
-                    "the allowed protocols"),
-           Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https"),
-                    "the protocols allowed for redirects"),
-           Required(curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L), "redirects"),
-           Required(curl_easy_setopt(e, CURLOPT_MAXREDIRS, long(std::max(limits_.maxRedirects, 0))),
-                    "the redirect limit"),
-           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
-           Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
+           SetSafeguards(e, "http,https", limits_.maxRedirects),
        }) {
     if (!set) return set;
   }

@@ -38,11 +38,10 @@ int main(int argc, char* argv[]) {
                                                          QStringLiteral("Noto Sans CJK SC")});
     QFont::insertSubstitution(QStringLiteral(u"黑体"), QStringLiteral("Noto Sans CJK SC"));
     QFont::insertSubstitution(QStringLiteral(u"微软雅黑"), QStringLiteral("Noto Sans CJK SC"));
-    for (const QFont& font : {Font(QStringLiteral(u"宋体"), 9, false),
-                              Font(QStringLiteral(u"宋体"), 9, true),
-                              Font(QStringLiteral(u"微软雅黑"), 10.5, true, true),
-                              Font(QStringLiteral(u"黑体"), 9, false),
-                              Font(QStringLiteral(u"微软雅黑"), 9, false)}) {
+    for (const QFont& font :
+         {Font(QStringLiteral(u"宋体"), 9, false), Font(QStringLiteral(u"宋体"), 9, true),
+          Font(QStringLiteral(u"微软雅黑"), 10.5, true, true),
+          Font(QStringLiteral(u"黑体"), 9, false), Font(QStringLiteral(u"微软雅黑"), 9, false)}) {
       auto* label = new QLabel(kText);
       label->setFont(font);
       layout->addWidget(label);

@@ -81,8 +81,8 @@ int main(int argc, char* argv[]) {
   std::printf("start to first paint, median of %d runs each, started in turn:\n", rounds);
   for (std::size_t which = 0; which < kProbes; ++which) {
     std::printf("  %-22s %6.1f ms (%4.2fx)  peak %5.1f MiB (%4.2fx)\n", probes[which].title,
-                Median(times[which]), Median(times[which]) / Median(times[0]),
-                Median(peaks[which]), Median(peaks[which]) / Median(peaks[0]));
+                Median(times[which]), Median(times[which]) / Median(times[0]), Median(peaks[which]),
+                Median(peaks[which]) / Median(peaks[0]));
   }
   return 0;
 }

@@ -8,6 +8,28 @@ namespace {
 
 using Error = std::optional<std::string>;
 
+// A word of the command line as a message shows it, in quotes: a control character in it would
+// break the one-line message or act on the terminal, so it is written escaped (\n, \x1b).
+std::string Quoted(std::string_view word) {
+  std::string out = "'";
+  for (char c : word) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      constexpr char kHex[] = "0123456789abcdef";
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xf];
+    } else {
+      out += c;
+    }
+  }
+  return out + "'";
+}
+
 Error SetFormat(Options& options, std::string_view value) {
   constexpr std::pair<std::string_view, Format> kFormats[] = {
       {"list", Format::List}, {"tsv", Format::Tsv}, {"csv", Format::Csv}, {"json", Format::Json}};
@@ -17,12 +39,12 @@ Error SetFormat(Options& options, std::string_view value) {
       return std::nullopt;
     }
   }
-  return "unknown format '" + std::string(value) + "' (list, tsv, csv or json)";
+  return "unknown format " + Quoted(value) + " (list, tsv, csv or json)";
 }
 
 Error SetSource(Options& options, std::string_view value) {
   if (value != "registrar" && value != "rdap") {
-    return "unknown source '" + std::string(value) + "' (rdap or registrar)";
+    return "unknown source " + Quoted(value) + " (rdap or registrar)";
   }
   options.source = value;
   return std::nullopt;
@@ -38,14 +60,14 @@ Error SetRegistrar(Options& options, std::string_view value) {
     }
   }
   if (rest.size() == value.size()) {
-    return "--registrar needs an http:// or https:// address: '" + std::string(value) + "'";
+    return "--registrar needs an http:// or https:// address: " + Quoted(value);
   }
   if (rest.ends_with('/')) rest.remove_suffix(1);
   const bool hostOnly = !rest.empty() && std::none_of(rest.begin(), rest.end(), [](char c) {
     return c == '/' || c == '?' || c == '#' || c == '@' || static_cast<unsigned char>(c) <= 0x20;
   });
   if (!hostOnly) {
-    return "--registrar takes a scheme, host and port only: '" + std::string(value) + "'";
+    return "--registrar takes a scheme, host and port only: " + Quoted(value);
   }
   options.registrar = std::string(value.substr(0, value.size() - (value.ends_with('/') ? 1 : 0)));
   return std::nullopt;
@@ -64,14 +86,14 @@ std::optional<long> Number(std::string_view value, long low, long high) {
 
 Error SetPerHost(Options& options, std::string_view value) {
   const auto n = Number(value, 1, 64);
-  if (!n) return "--per-host takes a number from 1 to 64: '" + std::string(value) + "'";
+  if (!n) return "--per-host takes a number from 1 to 64: " + Quoted(value);
   options.perHost = std::size_t(*n);
   return std::nullopt;
 }
 
 Error SetTimeout(Options& options, std::string_view value) {
   const auto n = Number(value, 1, 3600);
-  if (!n) return "--timeout takes seconds from 1 to 3600: '" + std::string(value) + "'";
+  if (!n) return "--timeout takes seconds from 1 to 3600: " + Quoted(value);
   options.timeoutSeconds = int(*n);
   return std::nullopt;
 }
@@ -97,8 +119,8 @@ Error SetDns(Options& options, std::string_view value) {
   const bool portOk = colon == std::string_view::npos || Number(value.substr(colon + 1), 1, 65535);
   if (!IsIpv4(address) || !portOk) {
     return "--dns takes an IPv4 address and an optional port from 1 to 65535, as "
-           "192.0.2.53:5353: '" +
-           std::string(value) + "'";
+           "192.0.2.53:5353: " +
+           Quoted(value);
   }
   options.dnsServer = std::string(value);
   return std::nullopt;
@@ -106,7 +128,7 @@ Error SetDns(Options& options, std::string_view value) {
 
 Error SetBootstrapUrl(Options& options, std::string_view value) {
   if (!value.starts_with("https://") && !value.starts_with("http://")) {
-    return "--bootstrap-url needs an http:// or https:// address: '" + std::string(value) + "'";
+    return "--bootstrap-url needs an http:// or https:// address: " + Quoted(value);
   }
   options.bootstrapUrl = std::string(value);
   return std::nullopt;
@@ -234,13 +256,13 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
     if (arg.starts_with("--")) {
       const std::size_t equals = arg.find('=');
       const OptionSpec* option = FindLong(std::string_view(arg).substr(0, equals));
-      if (!option) return web::Failure{"unknown option '" + arg.substr(0, equals) + "'"};
+      if (!option) return web::Failure{"unknown option " + Quoted(arg.substr(0, equals))};
       given.emplace_back(option, std::string(option->name));
       if (equals != std::string::npos) value = arg.substr(equals + 1);
     } else {
       for (std::size_t k = 1; k < arg.size(); ++k) {
         const OptionSpec* option = FindShort(arg[k]);
-        if (!option) return web::Failure{"unknown option '-" + std::string(1, arg[k]) + "'"};
+        if (!option) return web::Failure{"unknown option " + Quoted("-" + std::string(1, arg[k]))};
         given.emplace_back(option, "-" + std::string(1, arg[k]));
         if (!option->valueName.empty()) {
           if (k + 1 < arg.size()) value = arg.substr(k + 1);
@@ -251,12 +273,12 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
     for (const auto& [option, shown] : given) {
       const bool last = &shown == &given.back().second;
       if (option->valueName.empty()) {
-        if (last && value) return web::Failure{"option '" + shown + "' takes no value"};
+        if (last && value) return web::Failure{"option " + Quoted(shown) + " takes no value"};
         (void)option->apply(options, "");
         continue;
       }
       if (!value) {
-        if (i + 1 == args.size()) return web::Failure{"option '" + shown + "' needs a value"};
+        if (i + 1 == args.size()) return web::Failure{"option " + Quoted(shown) + " needs a value"};
         value = args[++i];
       }
       if (Error error = option->apply(options, *value)) return web::Failure{*error};

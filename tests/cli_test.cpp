@@ -74,6 +74,8 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndOneLineNamingTheProblem) {
   const Case cases[] = {
       {{"--bogus"}, "brelka-cli: unknown option '--bogus' (see --help)\n"},
       {{"-z"}, "brelka-cli: unknown option '-z' (see --help)\n"},
+      // A control character cannot break the one-line message or act on the terminal.
+      {{"--bo\ngus\x1b[2J"}, "brelka-cli: unknown option '--bo\\ngus\\x1b[2J' (see --help)\n"},
       {{"--format"}, "brelka-cli: option '--format' needs a value (see --help)\n"},
       {{"--format=xml"},
        "brelka-cli: unknown format 'xml' (list, tsv, csv or json) (see --help)\n"},

@@ -112,7 +112,8 @@ TEST(HttpClient, BrokenExchangesFailWithTheirKind) {
       {base + "headers.com", Kind::TooLarge, "response headers larger than 16000 bytes"},
       {"http://127.0.0.1:1/rdap/domain/x.com", Kind::Connect, ""},
       {base + "a b.com", Kind::Request, "invalid address: it holds a space or a control character"},
-      {"ftp://127.0.0.1/", Kind::Request, "invalid address: only http and https addresses can be sent"},
+      {"ftp://127.0.0.1/", Kind::Request,
+       "invalid address: only http and https addresses can be sent"},
   };
   for (const auto& c : cases) {
     const web::Reply reply = GetOne(*client, c.url);

@@ -89,7 +89,8 @@ TEST_F(RdapCli, StructuredFormatsCarryTheALabelRegistrarAndExpiry) {
             "中文域名.cn,available,,,xn--fiq06l2rdsvs.cn,,\r\n");
   const ChildOutcome json = Cli({"--bootstrap", bootstrap_, "-f", "json", "-q"}, input);
   EXPECT_EQ(json.out,
-            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"aLabel\":\"\","
+            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
+            "\"aLabel\":\"\","
             "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\"}\n"
             "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
             "\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":\"\"}\n");

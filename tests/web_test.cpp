@@ -224,7 +224,9 @@ TEST(FetchText, AnyFailingStepEndsTheFetchWithItsFailure) {
        },
        web::FailureKind::Timeout},
       {"body unreadable",
-       [](Script& s) { s.body = web::Failure{"too big", web::FailureKind::TooLarge}; },
+       [](Script& s) {
+         s.body = web::Failure{"too big", web::FailureKind::TooLarge};
+       },
        web::FailureKind::TooLarge},
   };
   for (const Case& c : cases) {

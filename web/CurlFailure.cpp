@@ -69,8 +69,9 @@ Failure CurlFailure(CURLcode code, bool redirected, const char* errorText) {
     case FailureKind::Timeout:
       return {"timed out", kind};
     case FailureKind::Redirects:
-      return {code == CURLE_TOO_MANY_REDIRECTS ? "too many redirects"
-                                               : "a redirect to a weaker or unknown scheme was refused",
+      return {code == CURLE_TOO_MANY_REDIRECTS
+                  ? "too many redirects"
+                  : "a redirect to a weaker or unknown scheme was refused",
               kind};
     default:
       break;

@@ -40,7 +40,7 @@ struct Transfer {
   std::size_t headerBytes = 0;
   std::size_t maxBody = 0;
   std::size_t maxHeaders = 0;
-  // Why the transfer was cut short by this side: an answer over a cap, or a refused request.
+  // Why this side cut the transfer short: an answer over a cap.
   std::optional<Failure> cut;
   char errorText[CURL_ERROR_SIZE] = {};
 

@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <condition_variable>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -208,7 +208,9 @@ class WinHttpClient final : public HttpClient {
   void Run(Clock::time_point deadline) override;
 
   std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
-  std::size_t PerHost() const override { return std::max<std::size_t>(shared_->options.perHost, 1); }
+  std::size_t PerHost() const override {
+    return std::max<std::size_t>(shared_->options.perHost, 1);
+  }
 
   void Wake() override {
     {
@@ -372,7 +374,8 @@ Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, H
     DWORD read = 0;
     if (!WinHttpReadData(request, buffer, sizeof buffer, &read)) return lastError();
     if (read == 0) break;
-    if (read > options.maxBodyBytes - t.reply.body.size()) return BodyTooLarge(options.maxBodyBytes);
+    if (read > options.maxBodyBytes - t.reply.body.size())
+      return BodyTooLarge(options.maxBodyBytes);
     t.reply.body.append(buffer, read);
   }
   std::uint64_t length = 0;

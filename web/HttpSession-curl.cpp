@@ -275,9 +275,9 @@ size_t CurlRequest::OnBody(char* data, size_t size, size_t count, void* self) {
   const size_t n = size * count;
   request->lastReceived_ = Clock::now();
   if (n > request->limits_.maxResponseBytes - request->response_.size()) {
-    request->cut_ = Failure{"response larger than " +
-                                std::to_string(request->limits_.maxResponseBytes) + " bytes",
-                            FailureKind::TooLarge};
+    request->cut_ = Failure{
+        "response larger than " + std::to_string(request->limits_.maxResponseBytes) + " bytes",
+        FailureKind::TooLarge};
     return 0;  // anything other than n makes curl abort the transfer
   }
   request->response_.insert(request->response_.end(), data, data + n);

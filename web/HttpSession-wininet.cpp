@@ -101,7 +101,8 @@ Result<Target> Crack(const std::wstring& url) {
     return Failure{"not a web address", FailureKind::Request};
   if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)
     return Failure{"only http and https addresses are supported", FailureKind::Request};
-  if (parts.dwHostNameLength == 0) return Failure{"the address names no host", FailureKind::Request};
+  if (parts.dwHostNameLength == 0)
+    return Failure{"the address names no host", FailureKind::Request};
   Target target;
   target.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
   target.host.assign(host, parts.dwHostNameLength);
@@ -218,9 +219,9 @@ struct Exchange {
                   FailureKind::Timeout});
     } else if (!connected && hop.count() != 0 && now - hop >= root->limits.connectTimeout) {
       Abandon();
-      End(Failure{"could not connect within " +
-                      std::to_string(root->limits.connectTimeout.count()) + " ms",
-                  FailureKind::Timeout});
+      End(Failure{
+          "could not connect within " + std::to_string(root->limits.connectTimeout.count()) + " ms",
+          FailureKind::Timeout});
     }
   }
 
@@ -262,9 +263,9 @@ Failure Exchange::TransferFailure(const char* step) const {
        quiet >= root->limits.idleTimeout * 9 / 10);
   if (!connected) {
     if (timedOut)
-      return Failure{"could not connect within " +
-                         std::to_string(root->limits.connectTimeout.count()) + " ms",
-                     FailureKind::Timeout};
+      return Failure{
+          "could not connect within " + std::to_string(root->limits.connectTimeout.count()) + " ms",
+          FailureKind::Timeout};
     return Failure{"could not connect to the server (error " + std::to_string(error) + ")",
                    KindOf(error)};
   }
@@ -370,14 +371,13 @@ Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
       return TransferFailure("InternetReadFile");
     if (got == 0) {
       if (announced && bytes.size() < *announced)
-        return Failure{"the connection closed before the whole body arrived",
-                       FailureKind::Connect};
+        return Failure{"the connection closed before the whole body arrived", FailureKind::Connect};
       return bytes;
     }
     if (bytes.size() + got > root->limits.maxResponseBytes)
-      return Failure{"the response is larger than " +
-                         std::to_string(root->limits.maxResponseBytes) + " bytes",
-                     FailureKind::TooLarge};
+      return Failure{
+          "the response is larger than " + std::to_string(root->limits.maxResponseBytes) + " bytes",
+          FailureKind::TooLarge};
     bytes.insert(bytes.end(), chunk, chunk + got);
     SetState(3);
   }

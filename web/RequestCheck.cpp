@@ -17,9 +17,8 @@ template <class Char>
 bool IsToken(std::basic_string_view<Char> text) {
   constexpr std::string_view kSeparators = "()<>@,;:\\\"/[]?={} \t";
   return !text.empty() && std::all_of(text.begin(), text.end(), [&](Char c) {
-           return Unit(c) > 32 && Unit(c) < 127 &&
-                  kSeparators.find(char(c)) == std::string_view::npos;
-         });
+    return Unit(c) > 32 && Unit(c) < 127 && kSeparators.find(char(c)) == std::string_view::npos;
+  });
 }
 
 template <class Char>

@@ -93,6 +93,8 @@ class [[nodiscard]] Result {
 
 using Status = Result<std::monostate>;
 
-inline Status Ok() { return std::monostate{}; }
+inline Status Ok() {
+  return std::monostate{};
+}
 
 }  // namespace web

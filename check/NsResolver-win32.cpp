@@ -1,7 +1,7 @@
 // NS lookups on Windows. The system's DNS client (DnsQuery_W) serves the configured servers and
-// a chosen server on port 53, the only port it asks. A chosen server on another port (a local
-// test resolver, the demo's) is asked directly over UDP; its answer's records are read by the
-// system's DnsExtractRecordsFromMessage_W, so that only the fixed header is read here.
+// a chosen IPv4 server on port 53, the only kind it asks. A chosen server on another port (a
+// local test resolver, the demo's) or at an IPv6 address is asked directly over UDP; its answer's
+// records are read by the system's DnsExtractRecordsFromMessage_W.
 
 // Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
@@ -13,11 +13,12 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "check/DnsServer.h"
 #include "check/NsResolver.h"
 
 namespace check {
@@ -28,7 +29,6 @@ using Clock = std::chrono::steady_clock;
 // Two tries of two seconds each bound a lookup, as on the other platforms.
 constexpr int kTries = 2;
 constexpr auto kTryTime = std::chrono::seconds(2);
-constexpr std::size_t kHeaderSize = 12;
 
 // What the answer's records say, once the header has said the name exists.
 NsAnswer FromRecords(PDNS_RECORD records) {
@@ -41,48 +41,13 @@ NsAnswer FromRecords(PDNS_RECORD records) {
   return answer;
 }
 
-// A query for the NS records of `name` (RFC 1035, section 4.1), or empty when the name cannot be
-// one: an empty label, or a label or name that is too long.
-std::string NsQuery(const std::string& name, std::uint16_t id) {
-  std::string query = {char(id >> 8), char(id & 0xFF), 0x01, 0x00, 0, 1, 0, 0, 0, 0, 0, 0};
-  std::size_t start = 0;
-  while (start <= name.size()) {
-    std::size_t end = name.find('.', start);
-    if (end == std::string::npos) end = name.size();
-    const std::size_t length = end - start;
-    if (length == 0 || length > 63) return "";
-    query += static_cast<char>(length);
-    query.append(name, start, length);
-    start = end + 1;
-  }
-  if (query.size() - kHeaderSize + 1 > 255) return "";
-  query += std::string("\0\0\x02\0\x01", 5);  // the root, type NS, class IN
-  return query;
-}
-
-// Reads a server's answer to query `id`; Kind::Failed with an empty reason when `answer` is
-// not one (another id, or not an answer at all), so that the caller waits on.
-NsAnswer ReadAnswer(std::span<char> answer, std::uint16_t id) {
-  if (answer.size() < kHeaderSize) return {NsAnswer::Kind::Failed, ""};
-  const auto byte = [&answer](std::size_t i) { return static_cast<unsigned char>(answer[i]); };
-  const bool isAnswer = (byte(2) & 0x80) != 0;
-  if (!isAnswer || ((byte(0) << 8) | byte(1)) != id) return {NsAnswer::Kind::Failed, ""};
-  switch (byte(3) & 0x0F) {
-    case 0:
-      break;
-    case 3:
-      return {NsAnswer::Kind::NoSuchName, ""};
-    case 2:
-      return {NsAnswer::Kind::Failed, "DNS failed or did not answer"};
-    default:
-      return {NsAnswer::Kind::Failed, "DNS refused the query"};
-  }
-  const bool truncated = (byte(2) & 0x02) != 0;
-  const int answers = (byte(6) << 8) | byte(7);
-  if (answers == 0) {
-    return truncated ? NsAnswer{NsAnswer::Kind::Failed, "the DNS answer was cut short"}
-                     : NsAnswer{NsAnswer::Kind::NoRecords, ""};
-  }
+// Reads a server's answer to query `id`; nothing when `answer` is not one (another id, or not
+// an answer at all), so that the caller waits on.
+std::optional<NsAnswer> ReadAnswer(std::span<char> answer, std::uint16_t id) {
+  const DnsHeader header = ReadDnsHeader(
+      std::span(reinterpret_cast<const unsigned char*>(answer.data()), answer.size()), id);
+  if (!header.forQuery) return std::nullopt;
+  if (header.settled) return header.settled;
   // The system reads the counts in the machine's byte order.
   auto* message = reinterpret_cast<PDNS_MESSAGE_BUFFER>(answer.data());
   DNS_BYTE_FLIP_HEADER_COUNTS(&message->MessageHead);
@@ -101,15 +66,23 @@ class DnsApiResolver final : public NsResolver {
     WSADATA data;
     started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
     if (server_.empty()) return;
-    const auto colon = server_.rfind(':');
-    const std::string host = server_.substr(0, colon);
-    const std::string port = colon == std::string::npos ? "53" : server_.substr(colon + 1);
-    char* end = nullptr;
-    const unsigned long number = std::strtoul(port.c_str(), &end, 10);
-    valid_ = InetPtonA(AF_INET, host.c_str(), &address_.sin_addr) == 1 && !port.empty() &&
-             *end == '\0' && number > 0 && number <= 65535;
-    address_.sin_family = AF_INET;
-    address_.sin_port = htons(static_cast<u_short>(number));
+    const std::optional<DnsServer> parsed = ParseDnsServer(server_);
+    valid_ = parsed.has_value();
+    if (!parsed) return;
+    if (parsed->ipv6) {
+      auto& address = reinterpret_cast<sockaddr_in6&>(address_);
+      address.sin6_family = AF_INET6;
+      address.sin6_port = htons(parsed->port);
+      valid_ = InetPtonA(AF_INET6, parsed->address.c_str(), &address.sin6_addr) == 1;
+      addressLength_ = sizeof address;
+    } else {
+      auto& address = reinterpret_cast<sockaddr_in&>(address_);
+      address.sin_family = AF_INET;
+      address.sin_port = htons(parsed->port);
+      valid_ = InetPtonA(AF_INET, parsed->address.c_str(), &address.sin_addr) == 1;
+      addressLength_ = sizeof address;
+      systemAsks_ = parsed->port == 53;
+    }
   }
   ~DnsApiResolver() override {
     if (started_) WSACleanup();
@@ -118,12 +91,12 @@ class DnsApiResolver final : public NsResolver {
   NsAnswer LookUpNs(const std::string& name) override {
     if (!server_.empty() && !valid_)
       return {NsAnswer::Kind::Failed, "invalid DNS server " + server_};
-    if (!server_.empty() && ntohs(address_.sin_port) != 53) return AskDirectly(name);
+    if (!server_.empty() && !systemAsks_) return AskDirectly(name);
     IP4_ARRAY servers{};
     PIP4_ARRAY extra = nullptr;
     if (!server_.empty()) {
       servers.AddrCount = 1;
-      servers.AddrArray[0] = address_.sin_addr.S_un.S_addr;
+      servers.AddrArray[0] = reinterpret_cast<const sockaddr_in&>(address_).sin_addr.S_un.S_addr;
       extra = &servers;
     }
     const std::wstring wide(name.begin(), name.end());
@@ -150,15 +123,15 @@ class DnsApiResolver final : public NsResolver {
     const std::uint16_t id = nextId.fetch_add(7919);
     const std::string query = NsQuery(name, id);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
-    const SOCKET sock =
-        WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT);
+    const SOCKET sock = WSASocketW(address_.ss_family, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
+                                   WSA_FLAG_NO_HANDLE_INHERIT);
     if (sock == INVALID_SOCKET) return {NsAnswer::Kind::Failed, "cannot open a UDP socket"};
     // A connected socket only receives the server's datagrams; a non-blocking one never waits
     // in recv, whatever a poll said.
     NsAnswer answer{NsAnswer::Kind::Failed, "DNS failed or did not answer"};
     u_long nonBlocking = 1;
     if (ioctlsocket(sock, FIONBIO, &nonBlocking) == 0 &&
-        connect(sock, reinterpret_cast<const sockaddr*>(&address_), sizeof address_) == 0) {
+        connect(sock, reinterpret_cast<const sockaddr*>(&address_), addressLength_) == 0) {
       std::vector<char> buffer(65536);  // the largest datagram
       for (int attempt = 0; attempt < kTries; ++attempt) {
         if (send(sock, query.data(), static_cast<int>(query.size()), 0) == SOCKET_ERROR) break;
@@ -184,16 +157,18 @@ class DnsApiResolver final : public NsResolver {
       const int n = recv(sock, buffer.data(), static_cast<int>(buffer.size()), 0);
       if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
       if (n == SOCKET_ERROR) return false;
-      NsAnswer read = ReadAnswer(std::span<char>(buffer.data(), std::size_t(n)), id);
-      if (read.kind != NsAnswer::Kind::Failed || !read.reason.empty()) {
-        answer = std::move(read);
+      if (auto read = ReadAnswer(std::span<char>(buffer.data(), std::size_t(n)), id)) {
+        answer = std::move(*read);
         return true;
       }
     }
   }
 
   std::string server_;
-  sockaddr_in address_{};
+  sockaddr_storage address_{};
+  int addressLength_ = 0;
+  // An IPv4 server on port 53, which the system's DNS client can ask itself.
+  bool systemAsks_ = false;
   bool valid_ = true;
   bool started_ = false;
 };

@@ -27,8 +27,9 @@ class NsResolver {
   virtual NsAnswer LookUpNs(const std::string& name) = 0;
 };
 
-// The platform's resolver. `server` is "" for the system's configured servers, or
-// "ADDRESS:PORT" (IPv4) for one server of the caller's choosing.
+// The platform's resolver. `server` is "" for the system's configured servers, or one server of
+// the caller's choosing as ParseDnsServer reads it (IPv4 or IPv6, any port); a server it cannot
+// read fails every lookup.
 std::unique_ptr<NsResolver> OpenNsResolver(const std::string& server);
 
 }  // namespace check

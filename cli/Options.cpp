@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "check/DnsServer.h"
+
 namespace cli {
 namespace {
 
@@ -98,28 +100,12 @@ Error SetTimeout(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
-// An IPv4 address in dotted decimal, each part 0 to 255 without leading zeros.
-bool IsIpv4(std::string_view text) {
-  for (int part = 0; part < 4; ++part) {
-    const std::size_t end = part < 3 ? text.find('.') : text.size();
-    if (end == std::string_view::npos) return false;
-    const std::string_view digits = text.substr(0, end);
-    if (digits.size() > 1 && digits[0] == '0') return false;
-    if (!Number(digits, 0, 255)) return false;
-    text.remove_prefix(part < 3 ? end + 1 : end);
-  }
-  return text.empty();
-}
-
-// ADDRESS[:PORT], read the same way on every platform, so that a mistyped server is a usage
-// error rather than every DNS answer turning unknown.
+// ADDRESS[:PORT], read the same way as the resolvers of every platform read it, so that a
+// mistyped server is a usage error rather than every DNS answer turning unknown.
 Error SetDns(Options& options, std::string_view value) {
-  const std::size_t colon = value.find(':');
-  const std::string_view address = value.substr(0, colon);
-  const bool portOk = colon == std::string_view::npos || Number(value.substr(colon + 1), 1, 65535);
-  if (!IsIpv4(address) || !portOk) {
-    return "--dns takes an IPv4 address and an optional port from 1 to 65535, as "
-           "192.0.2.53:5353: " +
+  if (!check::ParseDnsServer(value)) {
+    return "--dns takes an IPv4 or IPv6 address and an optional port from 1 to 65535, as "
+           "192.0.2.53:5353 or [2001:db8::53]:5353: " +
            Quoted(value);
   }
   options.dnsServer = std::string(value);
@@ -172,8 +158,8 @@ constexpr OptionSpec kOptions[] = {
      SetPerHost},
     {"--timeout", 0, "SECONDS", "rdap: the longest one request may take (default 30)", SetTimeout},
     {"--dns", 0, "ADDRESS[:PORT]",
-     "rdap: the DNS server (IPv4) to ask about names whose suffix has no RDAP service "
-     "(default: the system's)",
+     "rdap: the DNS server to ask about names whose suffix has no RDAP service, IPv4 or IPv6 "
+     "([ADDRESS]:PORT) (default: the system's)",
      SetDns},
     {"--demo", 0, "", "check against the built-in simulators (registrar or RDAP), offline",
      [](Options& o, std::string_view) -> Error {

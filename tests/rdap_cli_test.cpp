@@ -188,12 +188,15 @@ TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
 }
 
 TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
-  for (const char* server : {"nonsense", "127.0.0.1:53abc", "127.0.0.1:0", "127.0.0.1:65536",
-                             "256.1.1.1", "1.2.3", "01.2.3.4", "127.0.0.1:"}) {
+  for (const char* server :
+       {"nonsense", "127.0.0.1:53abc", "127.0.0.1:0", "127.0.0.1:65536", "256.1.1.1", "1.2.3",
+        "01.2.3.4", "127.0.0.1:", "[::1]53", "[::1]:", "[1::2::3]", "[12345::1]:53",
+        "[1:2:3:4:5:6:7:8:9]", "[::1"}) {
     const ChildOutcome run = Cli({"--dns", server}, "a.com\n");
     EXPECT_EQ(run.exitCode, 2) << server;
-    EXPECT_EQ(run.err, std::string("brelka-cli: --dns takes an IPv4 address and an optional port "
-                                   "from 1 to 65535, as 192.0.2.53:5353: '") +
+    EXPECT_EQ(run.err, std::string("brelka-cli: --dns takes an IPv4 or IPv6 address and an "
+                                   "optional port from 1 to 65535, as 192.0.2.53:5353 or "
+                                   "[2001:db8::53]:5353: '") +
                            server + "' (see --help)\n");
   }
 }

@@ -12,6 +12,7 @@
 #include "check/ALabel.h"
 #include "check/Bootstrap.h"
 #include "check/BootstrapCache.h"
+#include "check/DnsServer.h"
 #include "check/DomainReply.h"
 #include "check/RdapSource.h"
 #include "check/RetryAfter.h"
@@ -177,6 +178,46 @@ TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
     EXPECT_EQ(answer.status, c.expected) << c.status << " " << c.body;
     EXPECT_EQ(answer.detail, c.detail) << c.status << " " << c.body;
   }
+}
+
+TEST(DnsServer, ReadsIpv4AndIpv6WithAnOptionalPort) {
+  const struct {
+    const char* text;
+    const char* address;
+    bool ipv6;
+    std::uint16_t port;
+  } cases[] = {
+      {"192.0.2.53", "192.0.2.53", false, 53},
+      {"127.0.0.1:5353", "127.0.0.1", false, 5353},
+      {"[2001:db8::53]:5353", "2001:db8::53", true, 5353},
+      {"[::1]", "::1", true, 53},
+      {"2001:db8:0:0:0:0:0:53", "2001:db8:0:0:0:0:0:53", true, 53},
+      {"[::ffff:192.0.2.1]:65535", "::ffff:192.0.2.1", true, 65535},
+  };
+  for (const auto& c : cases) {
+    const std::optional<check::DnsServer> server = check::ParseDnsServer(c.text);
+    ASSERT_TRUE(server) << c.text;
+    EXPECT_EQ(server->address, c.address) << c.text;
+    EXPECT_EQ(server->ipv6, c.ipv6) << c.text;
+    EXPECT_EQ(server->port, c.port) << c.text;
+  }
+}
+
+// A chosen server is asked over UDP on whichever address family it has.
+TEST(NsResolver, AsksAChosenServerOverIpv4AndIpv6) {
+  sim::RdapSim sim;
+  std::vector<std::string> servers = {sim.DnsServer()};
+  if (!sim.DnsServer6().empty()) servers.push_back(sim.DnsServer6());
+  using Kind = check::NsAnswer::Kind;
+  for (const std::string& server : servers) {
+    auto resolver = check::OpenNsResolver(server);
+    EXPECT_EQ(resolver->LookUpNs("de").kind, Kind::Delegated) << server;
+    EXPECT_EQ(resolver->LookUpNs("xyz.de").kind, Kind::Delegated) << server;
+    EXPECT_EQ(resolver->LookUpNs("free.de").kind, Kind::NoSuchName) << server;
+    EXPECT_EQ(resolver->LookUpNs("nobody.zz").reason, "DNS failed or did not answer") << server;
+  }
+  EXPECT_GE(sim.DnsQueries(), 4 * servers.size());
+  if (servers.size() == 1) GTEST_SKIP() << "no IPv6 loopback on this machine";
 }
 
 // The source against the simulator, with the simulator's own bootstrap and DNS responder.

@@ -122,6 +122,9 @@ struct RdapSim::Impl {
   std::vector<std::uint16_t> ports;
   socket_t dnsSocket = INVALID_SOCKET;
   std::uint16_t dnsPort = 0;
+  // The same responder on ::1, where the machine has IPv6.
+  socket_t dnsSocket6 = INVALID_SOCKET;
+  std::uint16_t dnsPort6 = 0;
   std::thread dnsThread;
 
   mutable std::mutex mutex;
@@ -143,6 +146,7 @@ struct RdapSim::Impl {
 
   ~Impl() {
     if (dnsSocket != INVALID_SOCKET) CloseSocket(dnsSocket);
+    if (dnsSocket6 != INVALID_SOCKET) CloseSocket(dnsSocket6);
   }
 
   bool Wait(std::optional<std::chrono::milliseconds> time) {
@@ -289,24 +293,28 @@ int RdapSim::Impl::DnsRule(const std::string& name) const {
 void RdapSim::Impl::ServeDns() {
   std::array<char, 512> buffer{};
   for (;;) {
-    PollEntry entries[2] = {};
-    entries[0].fd = dnsSocket;
-    entries[0].events = POLLIN;
-    entries[1].fd = stop.Handle();
-    entries[1].events = POLLIN;
-    if (PollSockets(entries, 2, -1) < 0 || entries[1].revents != 0) return;
-    if ((entries[0].revents & POLLIN) == 0) continue;
-    sockaddr_in from{};
-    socklen_t fromLength = sizeof from;
-    const auto n = ::recvfrom(dnsSocket, buffer.data(), static_cast<int>(buffer.size()), 0,
-                              reinterpret_cast<sockaddr*>(&from), &fromLength);
-    if (n <= 0) continue;
-    ++dnsQueries;
-    const std::string reply = DnsAnswer(std::string(buffer.data(), size_t(n)),
-                                        [this](const std::string& name) { return DnsRule(name); });
-    if (!reply.empty()) {
-      (void)::sendto(dnsSocket, reply.data(), static_cast<int>(reply.size()), 0,
-                     reinterpret_cast<sockaddr*>(&from), fromLength);
+    PollEntry entries[3] = {};
+    entries[0].fd = stop.Handle();
+    entries[1].fd = dnsSocket;
+    entries[2].fd = dnsSocket6;
+    const unsigned count = dnsSocket6 == INVALID_SOCKET ? 2 : 3;
+    for (unsigned i = 0; i < count; ++i) entries[i].events = POLLIN;
+    if (PollSockets(entries, count, -1) < 0 || entries[0].revents != 0) return;
+    for (unsigned i = 1; i < count; ++i) {
+      if ((entries[i].revents & POLLIN) == 0) continue;
+      sockaddr_storage from{};
+      socklen_t fromLength = sizeof from;
+      const auto n = ::recvfrom(entries[i].fd, buffer.data(), static_cast<int>(buffer.size()), 0,
+                                reinterpret_cast<sockaddr*>(&from), &fromLength);
+      if (n <= 0) continue;
+      ++dnsQueries;
+      const std::string reply = DnsAnswer(
+          std::string(buffer.data(), size_t(n)),
+          [this](const std::string& name) { return DnsRule(name); });
+      if (!reply.empty()) {
+        (void)::sendto(entries[i].fd, reply.data(), static_cast<int>(reply.size()), 0,
+                       reinterpret_cast<sockaddr*>(&from), fromLength);
+      }
     }
   }
 }
@@ -343,6 +351,7 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
   if (impl.dnsSocket == INVALID_SOCKET) {
     throw std::runtime_error("rdap-sim: cannot listen for DNS on 127.0.0.1");
   }
+  impl.dnsSocket6 = OpenLoopbackUdp(impl.dnsPort6, true);
 
   // Only once every socket is open do threads start, so a failure above leaves none running.
   for (auto& server : impl.servers) {
@@ -383,6 +392,11 @@ std::string RdapSim::BootstrapJson() const {
 
 std::string RdapSim::DnsServer() const {
   return "127.0.0.1:" + std::to_string(impl_->dnsPort);
+}
+
+std::string RdapSim::DnsServer6() const {
+  if (impl_->dnsSocket6 == INVALID_SOCKET) return "";
+  return "[::1]:" + std::to_string(impl_->dnsPort6);
 }
 
 void RdapSim::SetLatency(std::chrono::milliseconds latency) {

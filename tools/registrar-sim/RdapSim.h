@@ -69,6 +69,8 @@ class RdapSim {
   std::string BootstrapJson() const;
   // "127.0.0.1:PORT" of the DNS responder (UDP).
   std::string DnsServer() const;
+  // "[::1]:PORT" of the same responder on IPv6; "" where the machine has no IPv6 loopback.
+  std::string DnsServer6() const;
 
   // Every registry waits this long before each answer (on top of any fault's delay).
   void SetLatency(std::chrono::milliseconds latency);

@@ -30,8 +30,9 @@ long SendSome(socket_t sock, const char* data, std::size_t size);
 long ReceiveSome(socket_t sock, char* data, std::size_t size);
 // Address reuse (no port sharing) and no delayed small writes, for listening sockets.
 void SetServerSocketOptions(socket_t sock);
-// A UDP socket bound to 127.0.0.1 on a free port, which it reports; INVALID_SOCKET on failure.
-socket_t OpenLoopbackUdp(std::uint16_t& port);
+// A UDP socket bound to 127.0.0.1 (or ::1) on a free port, which it reports; INVALID_SOCKET on
+// failure.
+socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6 = false);
 
 // Readable from the moment Fire() is called, for good: every wait that watches Handle() ends.
 class StopSignal {

@@ -1,0 +1,146 @@
+#include "check/DnsServer.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace check {
+namespace {
+
+constexpr std::size_t kHeaderSize = 12;
+
+bool IsDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsIpv4(std::string_view text) {
+  for (int part = 0; part < 4; ++part) {
+    const std::size_t end = part < 3 ? text.find('.') : text.size();
+    if (end == std::string_view::npos) return false;
+    const std::string_view digits = text.substr(0, end);
+    if (!IsDigits(digits) || digits.size() > 3 || (digits.size() > 1 && digits[0] == '0')) {
+      return false;
+    }
+    if (std::stoi(std::string(digits)) > 255) return false;
+    text.remove_prefix(part < 3 ? end + 1 : end);
+  }
+  return text.empty();
+}
+
+// Groups of one to four hex digits separated by ':', eight of them, or fewer around one '::';
+// the last two groups may be written as an IPv4 address.
+bool IsIpv6(std::string_view text) {
+  if (text.size() < 2 || text.size() > 45) return false;
+  const std::size_t gap = text.find("::");
+  if (gap != std::string_view::npos && text.find("::", gap + 1) != std::string_view::npos) {
+    return false;
+  }
+  int groups = 0;
+  const auto countGroups = [&groups](std::string_view part, bool last) {
+    if (part.empty()) return true;
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t colon = part.find(':', start);
+      const std::string_view group = part.substr(start, colon - start);
+      if (last && colon == std::string_view::npos && group.find('.') != std::string_view::npos) {
+        groups += 2;
+        return IsIpv4(group);
+      }
+      if (group.empty() || group.size() > 4 ||
+          !std::all_of(group.begin(), group.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+          })) {
+        return false;
+      }
+      ++groups;
+      if (colon == std::string_view::npos) return true;
+      start = colon + 1;
+    }
+  };
+  if (gap == std::string_view::npos) return countGroups(text, true) && groups == 8;
+  return countGroups(text.substr(0, gap), false) && countGroups(text.substr(gap + 2), true) &&
+         groups <= 7;
+}
+
+}  // namespace
+
+std::optional<DnsServer> ParseDnsServer(std::string_view text) {
+  DnsServer server;
+  std::string_view port;
+  if (text.starts_with('[')) {
+    const std::size_t close = text.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    server.address = std::string(text.substr(1, close - 1));
+    server.ipv6 = true;
+    const std::string_view rest = text.substr(close + 1);
+    if (!rest.empty() && !rest.starts_with(':')) return std::nullopt;
+    if (!rest.empty()) port = rest.substr(1);
+    if (!rest.empty() && port.empty()) return std::nullopt;
+  } else if (text.find(':') != text.rfind(':')) {
+    server.address = std::string(text);  // IPv6 without a port
+    server.ipv6 = true;
+  } else {
+    const std::size_t colon = text.find(':');
+    server.address = std::string(text.substr(0, colon));
+    if (colon != std::string_view::npos) {
+      port = text.substr(colon + 1);
+      if (port.empty()) return std::nullopt;
+    }
+  }
+  if (server.ipv6 ? !IsIpv6(server.address) : !IsIpv4(server.address)) return std::nullopt;
+  if (!port.empty()) {
+    unsigned number = 0;
+    if (!IsDigits(port) || port.size() > 5) return std::nullopt;
+    std::from_chars(port.data(), port.data() + port.size(), number);
+    if (number < 1 || number > 65535) return std::nullopt;
+    server.port = static_cast<std::uint16_t>(number);
+  }
+  return server;
+}
+
+std::string NsQuery(const std::string& name, std::uint16_t id) {
+  std::string query = {char(id >> 8), char(id & 0xFF), 0x01, 0x00, 0, 1, 0, 0, 0, 0, 0, 0};
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find('.', start);
+    if (end == std::string::npos) end = name.size();
+    const std::size_t length = end - start;
+    if (length == 0 || length > 63) return "";
+    query += static_cast<char>(length);
+    query.append(name, start, length);
+    start = end + 1;
+  }
+  if (query.size() - kHeaderSize + 1 > 255) return "";
+  query += std::string("\0\0\x02\0\x01", 5);  // the root, type NS, class IN
+  return query;
+}
+
+DnsHeader ReadDnsHeader(std::span<const unsigned char> message, std::uint16_t id) {
+  DnsHeader header;
+  if (message.size() < kHeaderSize) return header;
+  const bool isAnswer = (message[2] & 0x80) != 0;
+  if (!isAnswer || ((message[0] << 8) | message[1]) != id) return header;
+  header.forQuery = true;
+  switch (message[3] & 0x0F) {
+    case 0:
+      break;
+    case 3:
+      header.settled = NsAnswer{NsAnswer::Kind::NoSuchName, ""};
+      return header;
+    case 2:
+      header.settled = NsAnswer{NsAnswer::Kind::Failed, "DNS failed or did not answer"};
+      return header;
+    default:
+      header.settled = NsAnswer{NsAnswer::Kind::Failed, "DNS refused the query"};
+      return header;
+  }
+  const bool truncated = (message[2] & 0x02) != 0;
+  const int answers = (message[6] << 8) | message[7];
+  if (answers == 0) {
+    header.settled = truncated ? NsAnswer{NsAnswer::Kind::Failed, "the DNS answer was cut short"}
+                               : NsAnswer{NsAnswer::Kind::NoRecords, ""};
+  }
+  return header;
+}
+
+}  // namespace check

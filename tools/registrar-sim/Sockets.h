@@ -30,6 +30,8 @@ long SendSome(socket_t sock, const char* data, std::size_t size);
 long ReceiveSome(socket_t sock, char* data, std::size_t size);
 // Address reuse (no port sharing) and no delayed small writes, for listening sockets.
 void SetServerSocketOptions(socket_t sock);
+// An unbound UDP socket of the address family, not inherited by child processes.
+socket_t OpenUdpSocket(int family);
 // A UDP socket bound to 127.0.0.1 (or ::1) on a free port, which it reports; INVALID_SOCKET on
 // failure.
 socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6 = false);

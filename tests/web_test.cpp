@@ -401,17 +401,53 @@ TEST(HttpSession, PostSendsTheBodyAsUtf8WithTheCallersHeader) {
   EXPECT_EQ(expect, "");
 }
 
+// The same refusals, with the same words, from both platforms' components.
 TEST(HttpSession, RejectsRequestLinesAndHeadersThatWouldInjectText) {
   auto session = web::OpenHttpSession();
   auto request = NewRequest(*session);
   EXPECT_FALSE(request->readyState());
-  EXPECT_FALSE(request->Open(u"GET /x HTTP/1.1\r\nX:", u"http://127.0.0.1/", false));
-  EXPECT_FALSE(request->Open(u"GET", u"http://127.0.0.1/\r\nX: y", false));
+  const std::string kMethod = "invalid request method";
+  const std::string kBlank = "invalid address: it holds a space or a control character";
+  const std::string kHeader = "invalid request header: a name must be a token, a value one line";
+  const struct {
+    std::u16string method, url;
+    std::string message;
+  } opens[] = {
+      {u"GET /x HTTP/1.1\r\nX:", u"http://127.0.0.1/", kMethod},
+      {u"GET", u"http://127.0.0.1/\r\nX: y", kBlank},
+      {u"GET", u"http://127.0.0.1/a b", kBlank},
+      {u"GET", std::u16string(u"http://127.0.0.1/a\0b", 20), kBlank},
+      {u"GET", u"file:///etc/passwd", "invalid address: only http and https addresses can be sent"},
+  };
+  for (const auto& open : opens) {
+    const web::Status opened = request->Open(open.method, open.url, false);
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.error(), open.message);
+    EXPECT_EQ(opened.failure().kind, web::FailureKind::Request);
+  }
   ASSERT_TRUE(request->Open(u"get", u"http://127.0.0.1/", true));
   EXPECT_EQ(request->readyState().value(), 1);
-  EXPECT_FALSE(request->setRequestHeader(u"Content-Type", u"a\r\nCookie: x"));
-  EXPECT_FALSE(request->setRequestHeader(u"Bad Name", u"v"));
+  for (const auto& [name, value] :
+       {std::pair<std::u16string, std::u16string>{u"Content-Type", u"a\r\nCookie: x"},
+        {u"Content-Type", std::u16string(u"a\0b", 3)},
+        {u"Bad Name", u"v"}}) {
+    const web::Status set = request->setRequestHeader(name, value);
+    ASSERT_FALSE(set);
+    EXPECT_EQ(set.error(), kHeader);
+  }
   EXPECT_FALSE(request->responseBody());
+}
+
+TEST(HttpSession, SendsTheMethodUpperCased) {
+  LocalServer local;
+  std::string method;
+  local.server.Post("/m", [&method](const httplib::Request& req, httplib::Response& res) {
+    method = req.method;
+    res.set_content("ok", "text/plain");
+  });
+  auto session = web::OpenHttpSession();
+  EXPECT_EQ(Exchange(*session, u"post", local.Url("/m"), u"a=b", u"text/plain"), "ok");
+  EXPECT_EQ(method, "POST");
 }
 
 TEST(HttpSession, ErrorStatusIsAnAnswerButTransportFailuresFail) {

@@ -42,6 +42,22 @@ constexpr std::string_view StatusName(Status status) {
   return "unknown";
 }
 
+// Which route gave the answer: the registrar's bulk search, a registry's RDAP service, or DNS.
+enum class Route { Registrar, Rdap, Dns };
+
+// The route as scripts read it, in the output's "source" field.
+constexpr std::string_view RouteName(Route route) {
+  switch (route) {
+    case Route::Registrar:
+      return "registrar";
+    case Route::Rdap:
+      return "rdap";
+    case Route::Dns:
+      return "dns";
+  }
+  return "";
+}
+
 struct Answer {
   Status status = Status::Unknown;
   // The reason for Unknown and Invalid; empty when there is nothing to add.
@@ -54,6 +70,8 @@ struct Answer {
   // Why an Unknown answer could not be had, for scripts: a time-out may be worth a later try,
   // a TLS failure is not. Empty for every other status.
   std::optional<web::FailureKind> reason;
+  // Empty for a name that was sent nowhere (Invalid).
+  std::optional<Route> source;
 };
 
 inline Answer WithStatus(Status status, std::u16string detail = {}) {

@@ -173,6 +173,7 @@ struct Run {
   std::size_t remaining = 0;
 
   void Finish(const Job& job, Answer answer) {
+    answer.source = job.host.empty() ? Route::Dns : Route::Rdap;
     if (!job.aLabel.empty() && FromUtf8(job.aLabel) != names[job.index]) {
       answer.aLabel = FromUtf8(job.aLabel);
     }

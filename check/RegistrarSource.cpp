@@ -50,9 +50,13 @@ void RegistrarSource::Check(std::span<const std::u16string> names, const Report&
 void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::size_t first,
                                  const Report& report, StopPump& pump) {
   // A failure while stopping is the stop, not the registrar's: those names stay unanswered.
+  auto answer = [&](std::size_t i, Answer found) {
+    found.source = Route::Registrar;
+    report(first + i, std::move(found));
+  };
   auto fail = [&](std::u16string detail, web::FailureKind reason) {
     if (pump.WindowGone()) return;
-    for (std::size_t i = 0; i < chunk.size(); ++i) report(first + i, Unknown(detail, reason));
+    for (std::size_t i = 0; i < chunk.size(); ++i) answer(i, Unknown(detail, reason));
   };
 
   // The chunk as the window's input box would hold it, then as the window submits it.
@@ -81,7 +85,7 @@ void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::siz
   for (std::u16string_view line : query::Split(listed, u"\r\n")) available.insert(line);
   for (std::size_t i = 0; i < chunk.size(); ++i) {
     const bool free = available.contains(chunk[i]);
-    report(first + i, WithStatus(free ? Status::Available : Status::Registered));
+    answer(i, WithStatus(free ? Status::Available : Status::Registered));
   }
 
   // The answers stand whatever the removal does; it only keeps the registrar's pending

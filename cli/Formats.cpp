@@ -46,8 +46,9 @@ std::string CsvField(std::string_view text) {
 
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";
-  return columns == Columns::Registry ? "name,status,detail,reason,a_label,registrar,expires\r\n"
-                                      : "name,status,detail,reason\r\n";
+  return columns == Columns::Registry
+             ? "name,status,detail,reason,source,a_label,registrar,expires\r\n"
+             : "name,status,detail,reason,source\r\n";
 }
 
 std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
@@ -59,6 +60,7 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
   const std::string reason(answer.status == check::Status::Unknown && answer.reason
                                ? web::KindName(*answer.reason)
                                : "");
+  const std::string source(answer.source ? check::RouteName(*answer.source) : "");
   const bool registry = columns == Columns::Registry;
   const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
   const std::string registrar = web::Utf16ToUtf8(answer.registrar);
@@ -68,21 +70,22 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
       return answer.status == check::Status::Available ? utf8Name + "\n" : "";
     case Format::Tsv:
       return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\t" +
-             reason +
+             reason + "\t" + source +
              (registry
                   ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" + TsvField(expires)
                   : "") +
              "\n";
     case Format::Csv:
       return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +
-             reason +
+             reason + "," + source +
              (registry
                   ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires)
                   : "") +
              "\r\n";
     case Format::Json: {
       nlohmann::ordered_json line = {
-          {"name", utf8Name}, {"status", status}, {"detail", detail}, {"reason", reason}};
+          {"name", utf8Name}, {"status", status},   {"detail", detail},
+          {"reason", reason}, {"source", source}};
       if (registry) {
         line["aLabel"] = aLabel;
         line["registrar"] = registrar;

@@ -11,9 +11,10 @@
 
 namespace cli {
 
-// Which fields TSV, CSV and JSON carry: name, status, detail and reason (the kind of failure of
-// an unknown answer, else empty); with Registry (the RDAP source) also the A-label, the
-// registrar and the expiration date, empty when unknown.
+// Which fields TSV, CSV and JSON carry: name, status, detail, reason (the kind of failure of an
+// unknown answer, else empty) and source (the route that answered: registrar, rdap or dns; empty
+// for an invalid name); with Registry (the RDAP source) also the A-label, the registrar and the
+// expiration date, empty when unknown.
 enum class Columns { Basic, Registry };
 
 // What goes before the first answer: CSV's header line, else nothing.

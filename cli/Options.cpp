@@ -127,9 +127,9 @@ constexpr OptionSpec kOptions[] = {
        return std::nullopt;
      }},
     {"--format", 'f', "FORMAT",
-     "list: the available names, one per line (the default); tsv: name, status, detail and "
-     "reason, tab-separated; csv: the same as CSV with a header line; json: one JSON object per "
-     "line, with the keys name, status, detail and reason",
+     "list: the available names, one per line (the default); tsv: name, status, detail, "
+     "reason and source, tab-separated; csv: the same as CSV with a header line; json: one JSON "
+     "object per line, with the keys name, status, detail, reason and source",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
      [](Options& o, std::string_view) -> Error {
@@ -299,11 +299,12 @@ std::string HelpText() {
       "service and DNS does not know the name), unknown (no answer could be had; the detail\n"
       "says why; the reason is one of timeout, connect, dns, tls, too-large, redirects, http,\n"
       "protocol, rate-limited, cancelled, request, other), invalid (not a domain name; the\n"
-      "detail says why). With --source rdap, TSV and CSV have three more columns, and JSON\n"
-      "three more keys: the A-label of an international name (a_label, aLabel), and the\n"
-      "registrar and expiration date of a registered name (registrar, expires) when the\n"
-      "registry gives them. Progress and the summary go to standard error; the answers go to\n"
-      "standard output.\n"
+      "detail says why). The source says which route answered: registrar, rdap or dns\n"
+      "(empty for an invalid name). With --source rdap, TSV and CSV have three more columns,\n"
+      "and JSON three more keys: the A-label of an international name (a_label, aLabel),\n"
+      "and the registrar and expiration date of a registered name (registrar, expires) when\n"
+      "the registry gives them. Progress and the summary go to standard error; the answers go\n"
+      "to standard output.\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
       "there was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage,\n"

@@ -126,9 +126,9 @@ TEST(CliInput, NamesAreCleanedLowerCasedAndReportedOnceInOrderOfFirstAppearance)
       Cli({"--registrar", url, "--all", file.Path(), "-"}, "FIRST-name.com\nthird.com\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "second-name.com\tavailable\t\t\n"
-            "first-name.com\tavailable\t\t\n"
-            "third.com\tavailable\t\t\n");
+            "second-name.com\tavailable\t\t\tregistrar\n"
+            "first-name.com\tavailable\t\t\tregistrar\n"
+            "third.com\tavailable\t\t\tregistrar\n");
 }
 
 TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
@@ -140,28 +140,28 @@ TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
   const Case cases[] = {
       {{}, "hello.com\nworld.net\n中文域名.cn\n"},
       {{"--all"},
-       "hello.com\tavailable\t\t\n"
-       "abc.com\tregistered\t\t\n"
-       "world.net\tavailable\t\t\n"
-       "mytaken.org\tregistered\t\t\n"
-       "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\n"
-       "中文域名.cn\tavailable\t\t\n"},
+       "hello.com\tavailable\t\t\tregistrar\n"
+       "abc.com\tregistered\t\t\tregistrar\n"
+       "world.net\tavailable\t\t\tregistrar\n"
+       "mytaken.org\tregistered\t\t\tregistrar\n"
+       "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\n"
+       "中文域名.cn\tavailable\t\t\tregistrar\n"},
       {{"--format", "csv"},
-       "name,status,detail,reason\r\n"
-       "hello.com,available,,\r\n"
-       "abc.com,registered,,\r\n"
-       "world.net,available,,\r\n"
-       "mytaken.org,registered,,\r\n"
-       "bad_name.com,invalid,character '_' (U+005F) is not allowed,\r\n"
-       "中文域名.cn,available,,\r\n"},
+       "name,status,detail,reason,source\r\n"
+       "hello.com,available,,,registrar\r\n"
+       "abc.com,registered,,,registrar\r\n"
+       "world.net,available,,,registrar\r\n"
+       "mytaken.org,registered,,,registrar\r\n"
+       "bad_name.com,invalid,character '_' (U+005F) is not allowed,,\r\n"
+       "中文域名.cn,available,,,registrar\r\n"},
       {{"--format=json"},
-       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"
-       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\"}\n"
-       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"
-       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\"}\n"
+       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
+       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
+       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
+       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
        "{\"name\":\"bad_name.com\",\"status\":\"invalid\",\"detail\":\"character '_' (U+005F) "
-       "is not allowed\",\"reason\":\"\"}\n"
-       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\"}\n"},
+       "is not allowed\",\"reason\":\"\",\"source\":\"\"}\n"
+       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;
@@ -177,19 +177,19 @@ TEST(CliFormats, FieldsThatWouldBreakTheirFormatAreQuotedOrEscaped) {
   const std::string input = "a,\"b\".com\nx\ty.com\n";
   const ChildOutcome csv = Cli({"-f", "csv", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(csv.out,
-            "name,status,detail,reason\r\n"
-            "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\",\r\n"
-            "x\ty.com,invalid,character U+0009 is not allowed,\r\n");
+            "name,status,detail,reason,source\r\n"
+            "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\",,\r\n"
+            "x\ty.com,invalid,character U+0009 is not allowed,,\r\n");
   const ChildOutcome tsv = Cli({"-a", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(tsv.out,
-            "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\t\n"
-            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\t\n");
+            "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\t\t\n"
+            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\t\t\n");
   const ChildOutcome json = Cli({"-f", "json", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"a,\\\"b\\\".com\",\"status\":\"invalid\",\"detail\":\"character ',' "
-            "(U+002C) is not allowed\",\"reason\":\"\"}\n"
+            "(U+002C) is not allowed\",\"reason\":\"\",\"source\":\"\"}\n"
             "{\"name\":\"x\\ty.com\",\"status\":\"invalid\",\"detail\":\"character U+0009 is "
-            "not allowed\",\"reason\":\"\"}\n");
+            "not allowed\",\"reason\":\"\",\"source\":\"\"}\n");
 }
 
 TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
@@ -207,15 +207,15 @@ TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
   const ChildOutcome run = Cli({"--all", "--source", "registrar"}, input);
   EXPECT_EQ(run.exitCode, 1) << "nothing could be checked";
   EXPECT_EQ(run.out,
-            "nodot\tinvalid\tno dot\t\n"
-            "a..com\tinvalid\tempty label\t\n"
-            ".com\tinvalid\tempty label\t\n"
-            "example.com.\tinvalid\tempty label\t\n" +
-                long63 + "a.com\tinvalid\tlabel longer than 63 octets\t\n" + long63 + "." + long63 +
+            "nodot\tinvalid\tno dot\t\t\n"
+            "a..com\tinvalid\tempty label\t\t\n"
+            ".com\tinvalid\tempty label\t\t\n"
+            "example.com.\tinvalid\tempty label\t\t\n" +
+                long63 + "a.com\tinvalid\tlabel longer than 63 octets\t\t\n" + long63 + "." + long63 +
                 "." + long63 + "." + std::string(62, 'b') +
-                "\tinvalid\tname longer than 253 octets\t\n"
-                "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\n"
-                "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\t\n");
+                "\tinvalid\tname longer than 253 octets\t\t\n"
+                "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\n"
+                "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\t\t\n");
   EXPECT_EQ(run.err, "共输入8个，其中0个可以注册，8个无效\n");
 }
 
@@ -224,8 +224,8 @@ TEST(CliExitStatus, UnreachableRegistrarMakesEveryNameUnknownAndExitsWithOne) {
       Cli({"--registrar", "http://127.0.0.1:1", "-f", "csv"}, "hello.com\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1);
   // The reason says what kind of failure it was, after the platform's own words.
-  EXPECT_EQ(run.out.find("hello.com,unknown,search failed: "), 27u) << run.out;
-  EXPECT_NE(run.out.find(",connect\r\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("hello.com,unknown,search failed: "), 34u) << run.out;
+  EXPECT_NE(run.out.find(",connect,registrar\r\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("bad_name.com,invalid,"), std::string::npos);
   EXPECT_EQ(run.err, "共输入2个，其中0个可以注册，1个未能查询，1个无效\n");
 }

@@ -110,14 +110,14 @@ TEST(CliChunks, AFailingChunkLeavesItsNamesUnknownAndTheOthersGoOn) {
     start = end + 1;
   }
   ASSERT_EQ(lines.size(), 1000u);
-  EXPECT_EQ(lines[0], "name-0.com\tavailable\t\t");
-  EXPECT_EQ(lines[2], "taken-2.com\tregistered\t\t");
+  EXPECT_EQ(lines[0], "name-0.com\tavailable\t\t\tregistrar");
+  EXPECT_EQ(lines[2], "taken-2.com\tregistered\t\t\tregistrar");
   EXPECT_EQ(lines[490].rfind("name-490.com\tunknown\tthe selection page could not be read: ", 0),
             0u)
       << lines[490];
   EXPECT_EQ(lines[979].rfind("name-979.com\tunknown\t", 0), 0u);
-  EXPECT_EQ(lines[980], "taken-980.com\tregistered\t\t");
-  EXPECT_EQ(lines[981], "name-981.com\tavailable\t\t");
+  EXPECT_EQ(lines[980], "taken-980.com\tregistered\t\t\tregistrar");
+  EXPECT_EQ(lines[981], "name-981.com\tavailable\t\t\tregistrar");
   // Nothing of the failed chunk was released: its answer was never read.
   EXPECT_EQ(registrar.Requests().size(), 3u + 2u + 3u);
 }
@@ -181,10 +181,10 @@ TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
                                 "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\n"
-            "abc.com\tregistered\t\t\n"
-            "mytaken.net\tregistered\t\t\n"
-            "中文域名.cn\tavailable\t\t\n");
+            "hello.com\tavailable\t\t\tregistrar\n"
+            "abc.com\tregistered\t\t\tregistrar\n"
+            "mytaken.net\tregistered\t\t\tregistrar\n"
+            "中文域名.cn\tavailable\t\t\tregistrar\n");
   EXPECT_EQ(run.err, "共输入4个，其中2个可以注册\n");
 }
 

@@ -62,12 +62,12 @@ TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
           "hello.com\nabc.com\n中文域名.cn\nbusy.com\nfree.de\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\t\t\t\n"
-            "abc.com\tregistered\t\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "中文域名.cn\tavailable\t\t\txn--fiq06l2rdsvs.cn\t\t\n"
-            "busy.com\tunknown\trate-limited\trate-limited\t\t\t\n"
-            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\t\t\t\n"
-            "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\n");
+            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
+            "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\n"
+            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n"
+            "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\n");
   EXPECT_EQ(run.err, "共输入6个，其中2个可以注册，1个未能查询，1个无效\n");
   // Three tries for the refused name, with the program's name and version on each request.
   int busy = 0;
@@ -84,16 +84,16 @@ TEST_F(RdapCli, StructuredFormatsCarryTheALabelRegistrarAndExpiry) {
   const ChildOutcome csv = Cli({"--bootstrap", bootstrap_, "-f", "csv", "-q"}, input);
   EXPECT_EQ(csv.exitCode, 0) << csv.err;
   EXPECT_EQ(csv.out,
-            "name,status,detail,reason,a_label,registrar,expires\r\n"
-            "abc.com,registered,,,,Simulated Registrar Ltd,2031-02-03T04:05:06Z\r\n"
-            "中文域名.cn,available,,,xn--fiq06l2rdsvs.cn,,\r\n");
+            "name,status,detail,reason,source,a_label,registrar,expires\r\n"
+            "abc.com,registered,,,rdap,,Simulated Registrar Ltd,2031-02-03T04:05:06Z\r\n"
+            "中文域名.cn,available,,,rdap,xn--fiq06l2rdsvs.cn,,\r\n");
   const ChildOutcome json = Cli({"--bootstrap", bootstrap_, "-f", "json", "-q"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
-            "\"aLabel\":\"\","
+            "\"source\":\"rdap\",\"aLabel\":\"\","
             "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\"}\n"
             "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
-            "\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":\"\"}\n");
+            "\"source\":\"rdap\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":\"\"}\n");
   const ChildOutcome list = Cli({"--bootstrap", bootstrap_, "-q"}, input);
   EXPECT_EQ(list.out, "中文域名.cn\n");
 }
@@ -182,9 +182,10 @@ TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     early = child.OutputSoFar();
   }
-  EXPECT_EQ(early, "hello.com\tavailable\t\t\t\t\t\n");
+  EXPECT_EQ(early, "hello.com\tavailable\t\t\trdap\t\t\t\n");
   const ChildOutcome run = child.Wait();
-  EXPECT_EQ(run.out, "hello.com\tavailable\t\t\t\t\t\nslow.com\tavailable\t\t\t\t\t\n");
+  EXPECT_EQ(run.out,
+            "hello.com\tavailable\t\t\trdap\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\n");
 }
 
 TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
@@ -206,11 +207,11 @@ TEST(RdapCliDemo, TheDemoAsksTheSimulatedRegistriesOffline) {
       kCli, {"--demo", "--all"}, "hello.com\nabc.com\nmytaken.net\n中文域名.cn\nfree.de\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\t\t\t\n"
-            "abc.com\tregistered\t\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "mytaken.net\tregistered\t\t\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "中文域名.cn\tavailable\t\t\txn--fiq06l2rdsvs.cn\t\t\n"
-            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\t\t\t\n");
+            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "mytaken.net\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
+            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n");
   EXPECT_EQ(run.err, "共输入5个，其中2个可以注册\n");
 }
 

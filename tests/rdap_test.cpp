@@ -304,6 +304,10 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
     EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", expected[i].reason) << i;
   }
   EXPECT_FALSE(answers[7].detail.empty());
+  // Which route answered: the registry, DNS for a suffix without RDAP, none for an invalid name.
+  EXPECT_EQ(answers[2].source, check::Route::Rdap);
+  EXPECT_EQ(answers[9].source, check::Route::Dns);
+  EXPECT_EQ(answers[14].source, std::nullopt);
   EXPECT_TRUE(answers[14].detail.starts_with(u"cannot be an IDN: "));
   EXPECT_EQ(answers[1].registrar, u"Simulated Registrar Ltd");
   EXPECT_EQ(answers[1].expires, u"2031-02-03T04:05:06Z");

@@ -58,6 +58,16 @@ web::Result<Bootstrap> Bootstrap::Parse(std::string_view json) {
   return bootstrap;
 }
 
+void Bootstrap::Merge(const Bootstrap& other, bool replace) {
+  for (const auto& [suffix, baseUrl] : other.baseUrls_) {
+    if (replace) {
+      baseUrls_.insert_or_assign(suffix, baseUrl);
+    } else {
+      baseUrls_.emplace(suffix, baseUrl);
+    }
+  }
+}
+
 std::optional<Service> Bootstrap::ServiceFor(std::string_view name) const {
   // From the longest suffix (after the first dot) to the shortest (the last label).
   for (auto dot = name.find('.'); dot != std::string_view::npos; dot = name.find('.', dot + 1)) {

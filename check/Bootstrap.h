@@ -27,10 +27,17 @@ class Bootstrap {
   // The service of the longest suffix of an ASCII name (an A-label, lower case), if any.
   std::optional<Service> ServiceFor(std::string_view name) const;
 
+  // Adds the other file's services: where both name a suffix, `replace` decides whose wins.
+  void Merge(const Bootstrap& other, bool replace);
+
   std::size_t Size() const { return baseUrls_.size(); }
 
  private:
   std::map<std::string, std::string, std::less<>> baseUrls_;  // by suffix
 };
+
+// The services shipped with the program for suffixes IANA's file leaves out, in the same form
+// (check/rdap-supplement.json, with each service's source).
+std::string_view RdapSupplementJson();
 
 }  // namespace check

@@ -154,6 +154,13 @@ constexpr OptionSpec kOptions[] = {
      "rdap: where to fetch the bootstrap file from when the cached copy is missing or older "
      "than a day (default https://data.iana.org/rdap/dns.json)",
      SetBootstrapUrl},
+    {"--rdap-extra", 0, "FILE",
+     "rdap: more RDAP services, in the bootstrap file's form; they replace the bootstrap's "
+     "own for the same suffix",
+     [](Options& o, std::string_view value) -> Error {
+       o.rdapExtra = std::string(value);
+       return std::nullopt;
+     }},
     {"--per-host", 0, "N", "rdap: at most N requests in flight to one registry (default 4)",
      SetPerHost},
     {"--timeout", 0, "SECONDS", "rdap: the longest one request may take (default 30)", SetTimeout},

@@ -31,6 +31,7 @@ struct Options {
   // Only what the user gave: the defaults live with the parts that use them.
   std::optional<std::string> bootstrap;
   std::optional<std::string> bootstrapUrl;
+  std::optional<std::string> rdapExtra;
   std::optional<std::string> dnsServer;
   std::optional<std::size_t> perHost;
   std::optional<int> timeoutSeconds;

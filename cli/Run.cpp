@@ -150,6 +150,18 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Settings& setti
     }
     bootstrap = std::move(loaded.value().bootstrap);
   }
+  if (settings.rdapSupplement) {
+    auto supplement = check::Bootstrap::Parse(check::RdapSupplementJson());
+    if (!supplement) return web::Failure{"the built-in RDAP supplement: " + supplement.error()};
+    bootstrap->Merge(supplement.value(), false);
+  }
+  if (settings.rdapExtraFile) {
+    const std::string& file = *settings.rdapExtraFile;
+    auto extra =
+        check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
+    if (!extra) return web::Failure{extra.error()};
+    bootstrap->Merge(extra.value(), true);
+  }
   const std::string dns = settings.demo ? demo.dnsServer : settings.dnsServer;
   return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
       std::move(*bootstrap), web::OpenHttpClient(settings.client), check::OpenNsResolver(dns),

@@ -35,6 +35,7 @@ web::Result<Settings> Resolve(const Options& options) {
   const std::pair<bool, const char*> rdapOnly[] = {
       {options.bootstrap.has_value(), "--bootstrap"},
       {options.bootstrapUrl.has_value(), "--bootstrap-url"},
+      {options.rdapExtra.has_value(), "--rdap-extra"},
       {options.dnsServer.has_value(), "--dns"},
       {options.perHost.has_value(), "--per-host"},
       {options.timeoutSeconds.has_value(), "--timeout"},
@@ -44,7 +45,8 @@ web::Result<Settings> Resolve(const Options& options) {
       return web::Failure{std::string(name) + " applies to --source rdap only"};
     }
   }
-  if (options.demo && (options.bootstrap || options.bootstrapUrl || options.dnsServer)) {
+  if (options.demo &&
+      (options.bootstrap || options.bootstrapUrl || options.rdapExtra || options.dnsServer)) {
     return web::Failure{"--demo brings its own bootstrap and DNS server"};
   }
 
@@ -62,6 +64,8 @@ web::Result<Settings> Resolve(const Options& options) {
   }
   settings.bootstrapFile = options.bootstrap;
   settings.bootstrapUrl = options.bootstrapUrl.value_or(check::kIanaBootstrapUrl);
+  settings.rdapSupplement = !options.demo && !options.bootstrap;
+  settings.rdapExtraFile = options.rdapExtra;
   settings.dnsServer = options.dnsServer.value_or("");
   return settings;
 }

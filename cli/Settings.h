@@ -37,6 +37,11 @@ struct Settings {
   check::RdapOptions rdap;
   std::optional<std::string> bootstrapFile;
   std::string bootstrapUrl;
+  // The services shipped for suffixes IANA's file leaves out join a bootstrap fetched from the
+  // network; a bootstrap file of the user's is used as it is, and the demo stays offline.
+  bool rdapSupplement = true;
+  // The user's services, which replace the bootstrap's own for the same suffix.
+  std::optional<std::string> rdapExtraFile;
   std::string dnsServer;
 };
 

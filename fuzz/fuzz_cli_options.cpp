@@ -52,10 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(settings.client.perHost >= 1 && settings.client.perHost <= 64);
   if (settings.source == cli::SourceKind::Registrar) {
     FUZZ_CHECK(!options.perHost && !options.timeoutSeconds && !options.dnsServer);
-    FUZZ_CHECK(!options.bootstrap && !options.bootstrapUrl);
+    FUZZ_CHECK(!options.bootstrap && !options.bootstrapUrl && !options.rdapExtra);
   } else {
     FUZZ_CHECK(!options.registrar);
   }
-  if (settings.demo) FUZZ_CHECK(!options.registrar && settings.dnsServer.empty());
+  if (settings.demo) {
+    FUZZ_CHECK(!options.registrar && settings.dnsServer.empty() && !settings.rdapSupplement);
+  }
   return 0;
 }

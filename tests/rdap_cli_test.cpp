@@ -159,6 +159,10 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
        "brelka-cli: --registrar applies to --source registrar only (see --help)\n"},
       {{"--demo", "--bootstrap", "x.json"},
        "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
+      {{"--demo", "--rdap-extra", "x.json"},
+       "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
+      {{"--source", "registrar", "--rdap-extra", "x.json"},
+       "brelka-cli: --rdap-extra applies to --source rdap only (see --help)\n"},
       {{"--source", "registrar", "--per-host", "3"},
        "brelka-cli: --per-host applies to --source rdap only (see --help)\n"},
       {{"--registrar", "http://127.0.0.1:1", "--timeout", "5"},
@@ -171,6 +175,20 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, message);
   }
+}
+
+// A suffix the bootstrap leaves to DNS is asked over RDAP once an extra file names its service.
+TEST_F(RdapCli, AnExtraServiceFileAddsASuffixToRdap) {
+  const std::string extra = (folder_ / "extra.json").string();
+  std::ofstream(extra) << R"({"services": [[["de"], [")" << sim.BaseUrl(1) << R"("]]]})";
+  const ChildOutcome run =
+      Cli({"--bootstrap", bootstrap_, "--rdap-extra", extra, "--all", "-q"}, "free.de\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "free.de\tavailable\t\t\trdap\t\t\t\n");
+  const ChildOutcome missing =
+      Cli({"--bootstrap", bootstrap_, "--rdap-extra", extra + ".gone", "-q"}, "free.de\n");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "brelka-cli: cannot read the bootstrap file " + extra + ".gone\n");
 }
 
 TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {

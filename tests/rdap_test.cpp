@@ -46,6 +46,30 @@ TEST(Bootstrap, MatchesTheLongestSuffixAndPrefersHttps) {
   EXPECT_EQ(bootstrap.value().ServiceFor("abc.co.uk")->suffix, "co.uk");
 }
 
+// The shipped services join IANA's file without overriding it; the user's extra ones override.
+TEST(Bootstrap, TheSupplementFillsWhatIanasFileLeavesOutAndTheUsersReplaces) {
+  auto supplement = check::Bootstrap::Parse(check::RdapSupplementJson());
+  ASSERT_TRUE(supplement);
+  for (const auto& [name, base] : {std::pair{"denic.de", "https://rdap.denic.de/"},
+                                   {"switch.ch", "https://rdap.nic.ch/"},
+                                   {"nic.li", "https://rdap.nic.li/"},
+                                   {"arnes.si", "https://rdap.register.si/"}}) {
+    const auto service = supplement.value().ServiceFor(name);
+    ASSERT_TRUE(service) << name;
+    EXPECT_EQ(service->baseUrl, base) << name;
+  }
+  auto iana = check::Bootstrap::Parse(R"({"services": [[["de", "com"], ["https://iana.test/"]]]})");
+  ASSERT_TRUE(iana);
+  check::Bootstrap merged = iana.value();
+  merged.Merge(supplement.value(), false);
+  EXPECT_EQ(merged.ServiceFor("a.de")->baseUrl, "https://iana.test/");
+  EXPECT_EQ(merged.ServiceFor("a.ch")->baseUrl, "https://rdap.nic.ch/");
+  auto extra = check::Bootstrap::Parse(R"({"services": [[["com"], ["https://extra.test/"]]]})");
+  ASSERT_TRUE(extra);
+  merged.Merge(extra.value(), true);
+  EXPECT_EQ(merged.ServiceFor("a.com")->baseUrl, "https://extra.test/");
+}
+
 TEST(Bootstrap, RefusesWhatIsNotABootstrapFile) {
   EXPECT_EQ(check::Bootstrap::Parse("<html>").error(), "the bootstrap file is not JSON");
   EXPECT_EQ(check::Bootstrap::Parse(R"({"services": 1})").error(),

@@ -30,8 +30,6 @@
 namespace cli {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
   return kUsageError;

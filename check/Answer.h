@@ -16,6 +16,8 @@ enum class Status {
   // The registry (or registrar) says the name can be registered.
   Available,
   Registered,
+  // The registry says the name is reserved or prohibited: taken, though by nobody.
+  Reserved,
   // No registry could be asked, but DNS says the name does not exist.
   LikelyAvailable,
   // No answer could be had; the detail says why. Never a guess.
@@ -24,14 +26,16 @@ enum class Status {
   Invalid,
 };
 
-// The status as scripts read it: "available", "registered", "likely-available", "unknown",
-// "invalid".
+// The status as scripts read it: "available", "registered", "reserved", "likely-available",
+// "unknown", "invalid".
 constexpr std::string_view StatusName(Status status) {
   switch (status) {
     case Status::Available:
       return "available";
     case Status::Registered:
       return "registered";
+    case Status::Reserved:
+      return "reserved";
     case Status::LikelyAvailable:
       return "likely-available";
     case Status::Unknown:
@@ -42,8 +46,9 @@ constexpr std::string_view StatusName(Status status) {
   return "unknown";
 }
 
-// Which route gave the answer: the registrar's bulk search, a registry's RDAP service, or DNS.
-enum class Route { Registrar, Rdap, Dns };
+// Which route gave the answer: the registrar's bulk search, a registry's RDAP service or WHOIS
+// server, or DNS.
+enum class Route { Registrar, Rdap, Whois, Dns };
 
 // The route as scripts read it, in the output's "source" field.
 constexpr std::string_view RouteName(Route route) {
@@ -52,6 +57,8 @@ constexpr std::string_view RouteName(Route route) {
       return "registrar";
     case Route::Rdap:
       return "rdap";
+    case Route::Whois:
+      return "whois";
     case Route::Dns:
       return "dns";
   }

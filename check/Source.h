@@ -27,6 +27,10 @@ class Source {
   // than guessed.
   virtual void Check(std::span<const std::u16string> names, const Report& report,
                      std::stop_token stop) = 0;
+
+  // Names now waiting on a server that asked for a pause, for a progress line; any thread may
+  // ask.
+  virtual std::size_t PausedNames() const { return 0; }
 };
 
 }  // namespace check

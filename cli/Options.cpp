@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "check/DnsServer.h"
+#include "check/Pace.h"
+#include "check/whois/WhoisRoute.h"
 
 namespace cli {
 namespace {
@@ -45,8 +47,8 @@ Error SetFormat(Options& options, std::string_view value) {
 }
 
 Error SetSource(Options& options, std::string_view value) {
-  if (value != "registrar" && value != "rdap") {
-    return "unknown source " + Quoted(value) + " (rdap or registrar)";
+  if (value != "registry" && value != "rdap" && value != "whois" && value != "registrar") {
+    return "unknown source " + Quoted(value) + " (registry, rdap, whois or registrar)";
   }
   options.source = value;
   return std::nullopt;
@@ -120,6 +122,31 @@ Error SetBootstrapUrl(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+// SUFFIX=HOST[:PORT]: the suffix as a name's tail is written (A-label or not), the server as
+// TCP reads it.
+Error SetWhoisServer(Options& options, std::string_view value) {
+  const std::size_t equals = value.find('=');
+  std::string suffix(value.substr(0, equals == std::string_view::npos ? 0 : equals));
+  while (!suffix.empty() && suffix.front() == '.') suffix.erase(suffix.begin());
+  if (suffix.empty() || suffix.find_first_of(" \t/:@") != std::string::npos) {
+    return "--whois-server takes SUFFIX=HOST[:PORT], as cn=whois.cnnic.cn: " + Quoted(value);
+  }
+  auto server = web::ParseHostPort(value.substr(equals + 1), check::kWhoisPort);
+  if (!server) return "--whois-server " + Quoted(value) + ": " + server.error();
+  for (char& c : suffix) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  options.whoisServers.emplace_back(std::move(suffix), std::move(server.value()));
+  return std::nullopt;
+}
+
+Error SetRate(Options& options, std::string_view value) {
+  auto rate = check::ParseRate(value);
+  if (!rate) return "--rate " + rate.error();
+  options.rates.push_back(std::move(rate.value()));
+  return std::nullopt;
+}
+
 constexpr OptionSpec kOptions[] = {
     {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
      [](Options& o, std::string_view) -> Error {
@@ -137,38 +164,50 @@ constexpr OptionSpec kOptions[] = {
        return std::nullopt;
      }},
     {"--source", 0, "SOURCE",
-     "where the answers come from: rdap, the registries themselves (the default), or registrar, "
-     "the registrar's bulk search (the default when --registrar is given)",
+     "where the answers come from: registry, each registry over RDAP where it has a service, "
+     "else WHOIS, else DNS (the default); rdap or whois, that protocol only (then DNS); or "
+     "registrar, the registrar's bulk search (the default when --registrar is given)",
      SetSource},
     {"--registrar", 0, "URL",
      "the registrar's scheme, host and port, as http://host:port (the paths stay the same)",
      SetRegistrar},
     {"--bootstrap", 0, "FILE",
-     "rdap: the RDAP bootstrap file (IANA's dns.json) to use instead of the cached copy; the "
+     "registry: the RDAP bootstrap file (IANA's dns.json) to use instead of the cached copy; the "
      "network is not asked for it",
      [](Options& o, std::string_view value) -> Error {
        o.bootstrap = std::string(value);
        return std::nullopt;
      }},
     {"--bootstrap-url", 0, "URL",
-     "rdap: where to fetch the bootstrap file from when the cached copy is missing or older "
+     "registry: where to fetch the bootstrap file from when the cached copy is missing or older "
      "than a day (default https://data.iana.org/rdap/dns.json)",
      SetBootstrapUrl},
     {"--rdap-extra", 0, "FILE",
-     "rdap: more RDAP services, in the bootstrap file's form; they replace the bootstrap's "
+     "registry: more RDAP services, in the bootstrap file's form; they replace the bootstrap's "
      "own for the same suffix",
      [](Options& o, std::string_view value) -> Error {
        o.rdapExtra = std::string(value);
        return std::nullopt;
      }},
-    {"--per-host", 0, "N", "rdap: at most N requests in flight to one registry (default 4)",
-     SetPerHost},
-    {"--timeout", 0, "SECONDS", "rdap: the longest one request may take (default 30)", SetTimeout},
+    {"--whois-server", 0, "SUFFIX=HOST[:PORT]",
+     "registry: ask this WHOIS server (port 43 unless given) for names under SUFFIX, without "
+     "asking whois.iana.org; may be given more than once",
+     SetWhoisServer},
+    {"--rate", 0, "HOST=N/s",
+     "registry: ask HOST at most N times a second (a fraction is allowed), instead of the "
+     "built-in rate table's figure; may be given more than once",
+     SetRate},
+    {"--per-host", 0, "N",
+     "registry: at most N RDAP requests in flight to one registry (default 4)", SetPerHost},
+    {"--timeout", 0, "SECONDS", "registry: the longest one RDAP request may take (default 30)",
+     SetTimeout},
     {"--dns", 0, "ADDRESS[:PORT]",
-     "rdap: the DNS server to ask about names whose suffix has no RDAP service, IPv4 or IPv6 "
-     "([ADDRESS]:PORT) (default: the system's)",
+     "registry: the DNS server to ask about names whose suffix has no RDAP or WHOIS service, "
+     "IPv4 or IPv6 ([ADDRESS]:PORT) (default: the system's)",
      SetDns},
-    {"--demo", 0, "", "check against the built-in simulators (registrar or RDAP), offline",
+    {"--demo", 0, "",
+     "check against the built-in simulators (the registrar, or the registries' RDAP and WHOIS "
+     "servers), offline",
      [](Options& o, std::string_view) -> Error {
        o.demo = true;
        return std::nullopt;

@@ -9,9 +9,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "check/Pace.h"
 #include "web/Result.h"
+#include "web/TcpQuery.h"
 
 namespace cli {
 
@@ -21,7 +24,7 @@ struct Options {
   std::vector<std::string> files;  // "-" is standard input; none: standard input
   Format format = Format::List;
   bool quiet = false;
-  // "rdap" or "registrar", or empty when not given.
+  // "registry", "rdap", "whois" or "registrar", or empty when not given.
   std::string source;
   // Scheme, host and port of the registrar, without a path.
   std::optional<std::string> registrar;
@@ -33,6 +36,9 @@ struct Options {
   std::optional<std::string> bootstrapUrl;
   std::optional<std::string> rdapExtra;
   std::optional<std::string> dnsServer;
+  // WHOIS servers by suffix, and rates by host, in the order given.
+  std::vector<std::pair<std::string, web::HostPort>> whoisServers;
+  std::vector<check::RateOverride> rates;
   std::optional<std::size_t> perHost;
   std::optional<int> timeoutSeconds;
   bool help = false;

@@ -8,7 +8,8 @@ namespace cli {
 
 Progress::Progress(std::size_t total, bool shown) : total_(total), shown_(shown && total > 0) {}
 
-std::string Progress::Line(std::size_t done, std::size_t total, Clock::duration elapsed) {
+std::string Progress::Line(std::size_t done, std::size_t total, Clock::duration elapsed,
+                           std::size_t paused) {
   const double seconds = std::chrono::duration<double>(elapsed).count();
   std::string line = std::to_string(done) + "/" + std::to_string(total) + " names";
   if (done > 0 && seconds > 0) {
@@ -17,15 +18,16 @@ std::string Progress::Line(std::size_t done, std::size_t total, Clock::duration 
     const auto left = static_cast<long long>((total - done) / rate + 0.5);
     line += ", " + std::to_string(left) + " s left";
   }
+  if (paused > 0) line += ", " + std::to_string(paused) + " waiting on paused servers";
   return line;
 }
 
-void Progress::Update(std::size_t done) {
+void Progress::Update(std::size_t done, std::size_t paused) {
   if (!shown_) return;
   const Clock::time_point now = Clock::now();
   if (done < total_ && now - drawn_ < std::chrono::milliseconds(100)) return;
   drawn_ = now;
-  std::string line = Line(done, total_, now - started_);
+  std::string line = Line(done, total_, now - started_, paused);
   const std::size_t width = line.size();
   if (line.size() < width_) line.resize(width_, ' ');
   width_ = width;

@@ -1,5 +1,5 @@
 // What the person at the terminal reads on standard error: a progress line redrawn in place
-// (names done of the total, names per second, time left) and the summary at the end.
+// (names done of the total, names per second, time left, names waiting on a paused server) and the summary at the end.
 #pragma once
 
 #include <chrono>
@@ -16,12 +16,14 @@ class Progress {
   Progress(std::size_t total, bool shown);
 
   // Redraws the line, at most ten times a second, and always for the last name.
-  void Update(std::size_t done);
+  // paused: names waiting on a server that asked for a pause.
+  void Update(std::size_t done, std::size_t paused = 0);
   // Blanks the line, so that what follows starts on a clean one.
   void Clear();
 
   // The line as drawn after `elapsed`, without the carriage return that redraws it.
-  static std::string Line(std::size_t done, std::size_t total, Clock::duration elapsed);
+  static std::string Line(std::size_t done, std::size_t total, Clock::duration elapsed,
+                          std::size_t paused = 0);
 
  private:
   std::size_t total_;

@@ -19,7 +19,7 @@
 #include "check/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
-#include "check/RdapSource.h"
+#include "check/RegistrySource.h"
 #include "check/RegistrarSource.h"
 #include "web/HttpRequest.h"
 
@@ -116,10 +116,11 @@ class AnswerWriter {
   std::string buffer_;
 };
 
-// The RDAP source with its bootstrap: the demo's, the user's file, or the cached copy of
-// IANA's (fetched or refreshed when needed). Fails with what the user can do about it.
-web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Settings& settings,
-                                                           const Demo& demo, std::stop_token stop) {
+// The RDAP bootstrap: the demo's, the user's file, or the cached copy of IANA's (fetched or
+// refreshed when needed), with the services shipped for suffixes it leaves out and the user's
+// own. Fails with what the user can do about it.
+web::Result<check::Bootstrap> LoadBootstrap(const Settings& settings, const Demo& demo,
+                                            std::stop_token stop) {
   std::optional<check::Bootstrap> bootstrap;
   if (settings.demo) {
     auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
@@ -160,10 +161,39 @@ web::Result<std::unique_ptr<check::Source>> OpenRdapSource(const Settings& setti
     if (!extra) return web::Failure{extra.error()};
     bootstrap->Merge(extra.value(), true);
   }
+  return std::move(*bootstrap);
+}
+
+// The registries' source: RDAP with its bootstrap (unless --source whois), WHOIS (unless
+// --source rdap) with IANA's referrals kept in the cache folder, and DNS.
+web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
+                                                               const Demo& demo,
+                                                               std::stop_token stop) {
+  check::Bootstrap bootstrap;
+  if (settings.source != SourceKind::Whois) {
+    auto loaded = LoadBootstrap(settings, demo, stop);
+    if (!loaded) return loaded.failure();
+    bootstrap = std::move(loaded.value());
+  }
+  std::shared_ptr<check::WhoisRoute> whois;
+  if (settings.source != SourceKind::Rdap) {
+    check::WhoisSettings route = settings.whois;
+    if (settings.demo) {
+      route.iana = demo.whoisIana;
+      route.connectTo = demo.whoisServers;
+    } else if (const auto folder = check::UserCacheFolder(); !folder.empty()) {
+      route.cacheFile = folder / "whois-servers.tsv";
+    }
+    whois = std::make_shared<check::WhoisRoute>(std::move(route));
+  }
+  check::RegistryOptions options = settings.registry;
+  options.warn = [](const std::string& warning) {
+    Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
+  };
   const std::string dns = settings.demo ? demo.dnsServer : settings.dnsServer;
-  return std::unique_ptr<check::Source>(std::make_unique<check::RdapSource>(
-      std::move(*bootstrap), web::OpenHttpClient(settings.client), check::OpenNsResolver(dns),
-      settings.rdap));
+  return std::unique_ptr<check::Source>(std::make_unique<check::RegistrySource>(
+      std::move(bootstrap), web::OpenHttpClient(settings.client), check::OpenNsResolver(dns),
+      std::move(whois), std::move(options)));
 }
 
 // The names split into those answered here as invalid and those a source must check.
@@ -201,7 +231,8 @@ Checked CheckAndWrite(const Settings& settings, check::Source* source,
                       std::stop_token stop) {
   Progress progress(judged.valid.size(), !settings.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
-  const Columns columns = settings.source == SourceKind::Rdap ? Columns::Registry : Columns::Basic;
+  const Columns columns =
+      settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
   AnswerWriter writer(settings.format, columns, names, judged.answers, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });
@@ -214,7 +245,7 @@ Checked CheckAndWrite(const Settings& settings, check::Source* source,
           if (answer.status == check::Status::Unknown) ++counts.unknown;
           judged.answers[judged.positions[index]] = std::move(answer);
           writer.WriteReady();
-          progress.Update(++checked.done);
+          progress.Update(++checked.done, source->PausedNames());
         },
         stop);
   }
@@ -275,8 +306,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     Write(Stream::Err, "brelka-cli: " + ready.error() + "\n");
     return kSomeUnknown;
   }
-  if (!judged.valid.empty() && settings.source == SourceKind::Rdap) {
-    auto opened = OpenRdapSource(settings, demo, stop.get_token());
+  if (!judged.valid.empty() && settings.source != SourceKind::Registrar) {
+    auto opened = OpenRegistrySource(settings, demo, stop.get_token());
     if (!opened && stop.stop_requested()) {
       Write(Stream::Err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
       return kInterruptedExit;

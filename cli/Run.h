@@ -4,9 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
+
+#include "web/TcpQuery.h"
 
 namespace cli {
 
@@ -16,16 +19,19 @@ inline constexpr int kSomeUnknown = 1;
 inline constexpr int kUsageError = 2;
 
 // A running simulator for --demo, kept alive by `server`: the registrar's base address, or
-// for the RDAP source the bootstrap text that points at the simulated registries and the
-// address of their DNS responder.
+// for the registries the bootstrap text that points at the simulated RDAP services, the
+// addresses of the simulated whois.iana.org and WHOIS servers (by their real host names), and
+// the address of their DNS responder.
 struct Demo {
   std::shared_ptr<void> server;
   std::string baseUrl;
   std::string rdapBootstrap;
+  web::HostPort whoisIana;
+  std::map<std::string, web::HostPort, std::less<>> whoisServers;
   std::string dnsServer;
 };
-// Starts the built-in simulator for the source ("registrar" or "rdap"); empty where the
-// program has none.
+// Starts the built-in simulator for the source ("registrar", or "registry", "rdap" or
+// "whois"); empty where the program has none.
 using DemoStarter = std::function<Demo(const std::string& source)>;
 
 // args: the arguments after the program's name, in UTF-8.

@@ -13,41 +13,55 @@
 namespace cli {
 
 std::string_view SourceName(SourceKind source) {
-  return source == SourceKind::Rdap ? "rdap" : "registrar";
+  switch (source) {
+    case SourceKind::Registrar:
+      return "registrar";
+    case SourceKind::Registry:
+      break;
+    case SourceKind::Rdap:
+      return "rdap";
+    case SourceKind::Whois:
+      return "whois";
+  }
+  return "registry";
 }
 
 web::Result<Settings> Resolve(const Options& options) {
   // 1. The source: the one asked for, else the registrar when its address is given.
   Settings settings;
-  if (options.source.empty()) {
-    settings.source = options.registrar ? SourceKind::Registrar : SourceKind::Rdap;
-  } else {
-    settings.source = options.source == "rdap" ? SourceKind::Rdap : SourceKind::Registrar;
+  settings.source = options.registrar ? SourceKind::Registrar : SourceKind::Registry;
+  for (const SourceKind kind :
+       {SourceKind::Registrar, SourceKind::Registry, SourceKind::Rdap, SourceKind::Whois}) {
+    if (options.source == SourceName(kind)) settings.source = kind;
   }
+  const bool registries = settings.source != SourceKind::Registrar;
 
   // 2. What cannot go together, or does not apply to that source.
   if (options.demo && options.registrar) {
     return web::Failure{"--demo and --registrar cannot be used together"};
   }
-  if (settings.source == SourceKind::Rdap && options.registrar) {
+  if (registries && options.registrar) {
     return web::Failure{"--registrar applies to --source registrar only"};
   }
-  const std::pair<bool, const char*> rdapOnly[] = {
+  const std::pair<bool, const char*> registriesOnly[] = {
       {options.bootstrap.has_value(), "--bootstrap"},
       {options.bootstrapUrl.has_value(), "--bootstrap-url"},
       {options.rdapExtra.has_value(), "--rdap-extra"},
+      {!options.whoisServers.empty(), "--whois-server"},
+      {!options.rates.empty(), "--rate"},
       {options.dnsServer.has_value(), "--dns"},
       {options.perHost.has_value(), "--per-host"},
       {options.timeoutSeconds.has_value(), "--timeout"},
   };
-  for (const auto& [given, name] : rdapOnly) {
-    if (given && settings.source == SourceKind::Registrar) {
-      return web::Failure{std::string(name) + " applies to --source rdap only"};
+  for (const auto& [given, name] : registriesOnly) {
+    if (given && !registries) {
+      return web::Failure{std::string(name) + " applies to the registries' sources only " +
+                          "(--source registry, rdap or whois)"};
     }
   }
-  if (options.demo &&
-      (options.bootstrap || options.bootstrapUrl || options.rdapExtra || options.dnsServer)) {
-    return web::Failure{"--demo brings its own bootstrap and DNS server"};
+  if (options.demo && (options.bootstrap || options.bootstrapUrl || options.rdapExtra ||
+                       options.dnsServer || !options.whoisServers.empty())) {
+    return web::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
   }
 
   // 3. Each setting: the user's where given, else its owner's default.
@@ -58,7 +72,15 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.registrarBase = options.registrar.value_or(
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   settings.client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
-  if (options.perHost) settings.client.perHost = *options.perHost;
+  if (options.perHost) {
+    settings.client.perHost = *options.perHost;
+    settings.registry.paces.SetRdapInFlight(*options.perHost);
+  }
+  for (const check::RateOverride& rate : options.rates) {
+    settings.registry.paces.SetRate(rate.host, rate.perSecond);
+  }
+  settings.registry.useRdap = settings.source != SourceKind::Whois;
+  for (const auto& [suffix, server] : options.whoisServers) settings.whois.servers[suffix] = server;
   if (options.timeoutSeconds) {
     settings.client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);
   }

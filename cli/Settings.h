@@ -12,15 +12,17 @@
 #include <vector>
 
 #include "Options.h"
-#include "check/RdapSource.h"
+#include "check/RegistrySource.h"
 #include "web/HttpClient.h"
 #include "web/Result.h"
 
 namespace cli {
 
-enum class SourceKind { Registrar, Rdap };
+// The registrar's bulk search, or the registries: every route (RDAP, WHOIS, DNS), or one
+// protocol (then DNS).
+enum class SourceKind { Registrar, Registry, Rdap, Whois };
 
-// "registrar" or "rdap", as the command line and the demo name them.
+// "registrar", "registry", "rdap" or "whois", as the command line and the demo name them.
 std::string_view SourceName(SourceKind source);
 
 struct Settings {
@@ -28,13 +30,15 @@ struct Settings {
   Format format = Format::List;
   bool quiet = false;
   bool demo = false;
-  SourceKind source = SourceKind::Rdap;
+  SourceKind source = SourceKind::Registry;
   // Scheme, host and port of the registrar.
   std::string registrarBase;
-  // The RDAP source: its HTTP client, its own rules, its bootstrap (a file, or the cached copy
-  // of bootstrapUrl) and the DNS server of its fallback ("" for the system's).
+  // The registries: the HTTP client, the source's own rules and paces, the RDAP bootstrap (a
+  // file, or the cached copy of bootstrapUrl), the WHOIS route's settings and the DNS server
+  // of the last route ("" for the system's).
   web::ClientOptions client;
-  check::RdapOptions rdap;
+  check::RegistryOptions registry;
+  check::WhoisSettings whois;
   std::optional<std::string> bootstrapFile;
   std::string bootstrapUrl;
   // The services shipped for suffixes IANA's file leaves out join a bootstrap fetched from the

@@ -58,7 +58,7 @@ class RdapCli : public ::testing::Test {
 TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
   sim.SetFault("busy.com", {.status = 503});
   const ChildOutcome run =
-      Cli({"--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--all"},
+      Cli({"--source", "rdap", "--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--all"},
           "hello.com\nabc.com\n中文域名.cn\nbusy.com\nfree.de\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out,
@@ -158,17 +158,25 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
       {{"--source", "rdap", "--registrar", "http://127.0.0.1:1"},
        "brelka-cli: --registrar applies to --source registrar only (see --help)\n"},
       {{"--demo", "--bootstrap", "x.json"},
-       "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
-      {{"--demo", "--rdap-extra", "x.json"},
-       "brelka-cli: --demo brings its own bootstrap and DNS server (see --help)\n"},
+       "brelka-cli: --demo brings its own bootstrap, WHOIS and DNS servers (see --help)\n"},
+      {{"--demo", "--whois-server", "cn=127.0.0.1"},
+       "brelka-cli: --demo brings its own bootstrap, WHOIS and DNS servers (see --help)\n"},
       {{"--source", "registrar", "--rdap-extra", "x.json"},
-       "brelka-cli: --rdap-extra applies to --source rdap only (see --help)\n"},
-      {{"--source", "registrar", "--per-host", "3"},
-       "brelka-cli: --per-host applies to --source rdap only (see --help)\n"},
-      {{"--registrar", "http://127.0.0.1:1", "--timeout", "5"},
-       "brelka-cli: --timeout applies to --source rdap only (see --help)\n"},
-      {{"--source", "registrar", "--dns", "127.0.0.1"},
-       "brelka-cli: --dns applies to --source rdap only (see --help)\n"},
+       "brelka-cli: --rdap-extra applies to the registries' sources only (--source registry, "
+       "rdap or whois) (see --help)\n"},
+      {{"--registrar", "http://127.0.0.1:1", "--rate", "whois.eu=2/s"},
+       "brelka-cli: --rate applies to the registries' sources only (--source registry, rdap or "
+       "whois) (see --help)\n"},
+      {{"--rate", "whois.eu=0/s"},
+       "brelka-cli: --rate 'whois.eu=0/s' is not a rate: give requests a second above 0 and at "
+       "most 1000, e.g. 5/s (see --help)\n"},
+      {{"--rate", "5/s"}, "brelka-cli: --rate '5/s' is not HOST=N/s (see --help)\n"},
+      {{"--whois-server", "whois.cnnic.cn"},
+       "brelka-cli: --whois-server takes SUFFIX=HOST[:PORT], as cn=whois.cnnic.cn: "
+       "'whois.cnnic.cn' (see --help)\n"},
+      {{"--whois-server", "cn=whois.cnnic.cn:99999"},
+       "brelka-cli: --whois-server 'cn=whois.cnnic.cn:99999': '99999' is not a port (1-65535) "
+       "(see --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     const ChildOutcome run = Cli(args, "a.com\n");
@@ -220,17 +228,61 @@ TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
   }
 }
 
-TEST(RdapCliDemo, TheDemoAsksTheSimulatedRegistriesOffline) {
+// Every suffix of the window's usage note, the Chinese ones and a few more, each from its route:
+// RDAP where the registry has a service, else WHOIS at the server whois.iana.org names, else
+// DNS, which knows no such suffix.
+TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
   const ChildOutcome run = testing_support::RunChild(
-      kCli, {"--demo", "--all"}, "hello.com\nabc.com\nmytaken.net\n中文域名.cn\nfree.de\n");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
+      kCli, {"--demo", "--all"},
+      "hello.com\nabc.com\nfree.net\nfree.org\nfree.info\nfree.co\nabc.com.co\nfree.net.co\n"
+      "free.nom.co\nfree.me\nfree.us\nfree.biz\nfree.ca\nfree.mx\nfree.com.mx\nfree.ws\n"
+      "free.asia\nfree.bz\nfree.mobi\nfree.eu\nabc.eu\nfree.in\nfree.nl\nabc.nl\nfree.se\n"
+      "abc.se\nfree.cn\nabc.cn\nreserved1.cn\nfree.com.cn\n中文域名.中国\nfree.de\nabc.de\n"
+      "free.jp\nabc.jp\nreserved2.jp\nfree.io\nabc.io\nfree.nosuchtld\n");
+  EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out,
             "hello.com\tavailable\t\t\trdap\t\t\t\n"
             "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "mytaken.net\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
-            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n");
-  EXPECT_EQ(run.err, "共输入5个，其中2个可以注册\n");
+            "free.net\tavailable\t\t\trdap\t\t\t\n"
+            "free.org\tavailable\t\t\trdap\t\t\t\n"
+            "free.info\tavailable\t\t\trdap\t\t\t\n"
+            "free.co\tavailable\t\t\twhois\t\t\t\n"
+            "abc.com.co\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-09-03T08:40:13Z\n"
+            "free.net.co\tavailable\t\t\twhois\t\t\t\n"
+            "free.nom.co\tavailable\t\t\twhois\t\t\t\n"
+            "free.me\tavailable\t\t\twhois\t\t\t\n"
+            "free.us\tavailable\t\t\twhois\t\t\t\n"
+            "free.biz\tavailable\t\t\twhois\t\t\t\n"
+            "free.ca\tavailable\t\t\twhois\t\t\t\n"
+            "free.mx\tavailable\t\t\twhois\t\t\t\n"
+            "free.com.mx\tavailable\t\t\twhois\t\t\t\n"
+            "free.ws\tavailable\t\t\twhois\t\t\t\n"
+            "free.asia\tavailable\t\t\twhois\t\t\t\n"
+            "free.bz\tavailable\t\t\twhois\t\t\t\n"
+            "free.mobi\tavailable\t\t\twhois\t\t\t\n"
+            "free.eu\tavailable\t\t\twhois\t\t\t\n"
+            "abc.eu\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\n"
+            "free.in\tavailable\t\t\twhois\t\t\t\n"
+            "free.nl\tavailable\t\t\twhois\t\t\t\n"
+            "abc.nl\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\n"
+            "free.se\tavailable\t\t\twhois\t\t\t\n"
+            "abc.se\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-10-20\n"
+            "free.cn\tavailable\t\t\twhois\t\t\t\n"
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n"
+            "reserved1.cn\treserved\twhois.cnnic.cn says the name is reserved\t\twhois\t\t\t\n"
+            "free.com.cn\tavailable\t\t\twhois\t\t\t\n"
+            "中文域名.中国\tavailable\t\t\twhois\txn--fiq06l2rdsvs.xn--fiqs8s\t\t\n"
+            "free.de\tavailable\t\t\twhois\t\t\t\n"
+            "abc.de\tregistered\t\t\twhois\t\t\t\n"
+            "free.jp\tavailable\t\t\twhois\t\t\t\n"
+            "abc.jp\tregistered\t\t\twhois\t\t\t2030/05/31\n"
+            "reserved2.jp\treserved\twhois.jprs.jp says the name is reserved\t\twhois\t\t\t\n"
+            "free.io\tavailable\t\t\trdap\t\t\t\n"
+            "abc.io\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "free.nosuchtld\tunknown\tno RDAP or WHOIS service for .nosuchtld, and DNS does not "
+            "know the suffix\tdns\tdns\t\t\t\n");
+  // Reserved names are taken, not available, and not unknown.
+  EXPECT_EQ(run.err, "共输入39个，其中27个可以注册，1个未能查询\n");
 }
 
 }  // namespace

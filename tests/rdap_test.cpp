@@ -14,7 +14,7 @@
 #include "check/BootstrapCache.h"
 #include "check/DnsServer.h"
 #include "check/DomainReply.h"
-#include "check/RdapSource.h"
+#include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
 #include "tools/registrar-sim/RdapSim.h"
 
@@ -247,17 +247,18 @@ TEST(NsResolver, AsksAChosenServerOverIpv4AndIpv6) {
 // The source against the simulator, with the simulator's own bootstrap and DNS responder.
 class RdapSourceTest : public ::testing::Test {
  protected:
-  std::unique_ptr<check::RdapSource> Source(std::size_t perHost = 4) {
+  std::unique_ptr<check::RegistrySource> Source(std::size_t perHost = 4) {
     web::ClientOptions client;
     client.userAgent = "brelka-test/1.0";
     client.perHost = perHost;
     client.requestTimeout = 2s;
-    check::RdapOptions options;
+    check::RegistryOptions options;
+    options.paces.SetRdapInFlight(perHost);
     auto bootstrap = check::Bootstrap::Parse(sim.BootstrapJson());
     EXPECT_TRUE(bootstrap);
-    return std::make_unique<check::RdapSource>(std::move(bootstrap.value()),
-                                               web::OpenHttpClient(client),
-                                               check::OpenNsResolver(sim.DnsServer()), options);
+    return std::make_unique<check::RegistrySource>(
+        std::move(bootstrap.value()), web::OpenHttpClient(client),
+        check::OpenNsResolver(sim.DnsServer()), nullptr, options);
   }
 
   std::vector<check::Answer> Check(check::Source& source, const std::vector<std::u16string>& names,

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "check/RdapSource.h"
+#include "check/RegistrySource.h"
 #include "tests/ChildProcess.h"
 #include "web/HttpClient.h"
 
@@ -141,8 +141,8 @@ TEST(WinRdapSource, AnswersFromTheRegistryWithALabels) {
   auto bootstrap =
       check::Bootstrap::Parse(R"({"services":[[["com"],[")" + registry.Base() + R"("]]]})");
   ASSERT_TRUE(bootstrap);
-  check::RdapSource source(std::move(bootstrap.value()), web::OpenHttpClient({}),
-                           check::OpenNsResolver(""), {});
+  check::RegistrySource source(std::move(bootstrap.value()), web::OpenHttpClient({}),
+                               check::OpenNsResolver(""), nullptr, {});
   const std::vector<std::u16string> names = {u"abc.com", u"hello.com", u"中文域名.com",
                                              u"busy.com"};
   std::vector<check::Answer> answers(names.size());

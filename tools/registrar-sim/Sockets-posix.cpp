@@ -57,6 +57,11 @@ socket_t OpenUdpSocket(int family) {
   return sock < 0 ? INVALID_SOCKET : sock;
 }
 
+socket_t OpenTcpSocket(int family) {
+  const socket_t sock = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  return sock < 0 ? INVALID_SOCKET : sock;
+}
+
 // A pipe: its read end becomes readable with the first byte, which nobody reads.
 StopSignal::StopSignal() {
   int fds[2];

@@ -46,6 +46,11 @@ socket_t OpenUdpSocket(int family) {
                       WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
 }
 
+socket_t OpenTcpSocket(int family) {
+  return ::WSASocketW(family, SOCK_STREAM, IPPROTO_TCP, nullptr, 0,
+                      WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+}
+
 // Winsock waits on sockets only, so the signal is a UDP socket on loopback: one datagram sent
 // to it, which nobody reads, keeps it readable.
 StopSignal::StopSignal() {

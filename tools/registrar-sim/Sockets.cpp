@@ -2,8 +2,10 @@
 
 namespace sim {
 
-socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6) {
-  const socket_t sock = OpenUdpSocket(ipv6 ? AF_INET6 : AF_INET);
+namespace {
+
+// Binds the socket to the loopback address of its family on a free port, and reports the port.
+socket_t BindLoopback(socket_t sock, std::uint16_t& port, bool ipv6) {
   if (sock == INVALID_SOCKET) return INVALID_SOCKET;
   sockaddr_storage address{};
   socklen_t length = 0;
@@ -26,6 +28,23 @@ socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6) {
   port = ntohs(ipv6 ? reinterpret_cast<sockaddr_in6&>(address).sin6_port
                     : reinterpret_cast<sockaddr_in&>(address).sin_port);
   return sock;
+}
+
+}  // namespace
+
+socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6) {
+  return BindLoopback(OpenUdpSocket(ipv6 ? AF_INET6 : AF_INET), port, ipv6);
+}
+
+socket_t OpenLoopbackTcp(std::uint16_t& port) {
+  const socket_t sock = OpenTcpSocket(AF_INET);
+  if (sock != INVALID_SOCKET) SetServerSocketOptions(sock);
+  const socket_t bound = BindLoopback(sock, port, false);
+  if (bound != INVALID_SOCKET && ::listen(bound, 64) != 0) {
+    CloseSocket(bound, true);
+    return INVALID_SOCKET;
+  }
+  return bound;
 }
 
 }  // namespace sim

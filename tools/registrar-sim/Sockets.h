@@ -32,9 +32,13 @@ long ReceiveSome(socket_t sock, char* data, std::size_t size);
 void SetServerSocketOptions(socket_t sock);
 // An unbound UDP socket of the address family, not inherited by child processes.
 socket_t OpenUdpSocket(int family);
+socket_t OpenTcpSocket(int family);
 // A UDP socket bound to 127.0.0.1 (or ::1) on a free port, which it reports; INVALID_SOCKET on
 // failure.
 socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6 = false);
+// A TCP socket listening on 127.0.0.1 on a free port, which it reports; INVALID_SOCKET on
+// failure.
+socket_t OpenLoopbackTcp(std::uint16_t& port);
 
 // Readable from the moment Fire() is called, for good: every wait that watches Handle() ends.
 class StopSignal {

@@ -1,0 +1,167 @@
+#include "check/Pace.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace check {
+namespace {
+
+// How many answers after a refusal raise the rate by a tenth of the table's figure.
+constexpr int kAnswersPerStep = 10;
+// Never slower than one request a minute, however often a server refuses.
+constexpr double kSlowest = 1.0 / 60;
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+bool ReadLimits(const nlohmann::json& entry, PaceLimits& limits) {
+  if (!entry.is_object()) return false;
+  if (const auto found = entry.find("inFlight"); found != entry.end()) {
+    if (!found->is_number_unsigned() || found->get<std::size_t>() == 0) return false;
+    limits.inFlight = found->get<std::size_t>();
+  }
+  if (const auto found = entry.find("perSecond"); found != entry.end()) {
+    if (!found->is_number() || found->get<double>() <= 0) return false;
+    limits.perSecond = found->get<double>();
+    limits.burst = std::max(1.0, limits.perSecond);
+  }
+  if (const auto found = entry.find("burst"); found != entry.end()) {
+    if (!found->is_number() || found->get<double>() < 1) return false;
+    limits.burst = found->get<double>();
+  }
+  return true;
+}
+
+}  // namespace
+
+Pace::Pace(PaceLimits limits) : limits_(limits), rate_(limits.perSecond), tokens_(limits.burst) {}
+
+void Pace::Refill(Steady::time_point now) {
+  if (refilled_ == Steady::time_point{}) refilled_ = now;
+  if (now <= refilled_) return;  // paused until later, or no time has passed
+  const double seconds = std::chrono::duration<double>(now - refilled_).count();
+  if (seconds > 0) tokens_ = std::min(limits_.burst, tokens_ + seconds * rate_);
+  refilled_ = now;
+}
+
+Steady::time_point Pace::NextStart(Steady::time_point now) {
+  if (inFlight_ >= limits_.inFlight) return Steady::time_point::max();
+  if (now < pausedUntil_) return pausedUntil_;
+  Refill(now);
+  if (tokens_ >= 1) return now;
+  const auto wait = std::chrono::duration<double>((1 - tokens_) / rate_);
+  return now + std::chrono::ceil<Steady::duration>(wait);
+}
+
+void Pace::Started(Steady::time_point now) {
+  Refill(now);
+  tokens_ -= 1;
+  ++inFlight_;
+}
+
+void Pace::Answered(Steady::time_point) {
+  Ended();
+  if (rate_ < limits_.perSecond && ++answeredSinceRefusal_ >= kAnswersPerStep) {
+    answeredSinceRefusal_ = 0;
+    rate_ = std::min(limits_.perSecond, rate_ + limits_.perSecond / 10);
+  }
+}
+
+void Pace::Refused(Steady::time_point now, Steady::time_point resume) {
+  Ended();
+  Refill(now);
+  rate_ = std::max(kSlowest, rate_ / 2);
+  tokens_ = 0;
+  answeredSinceRefusal_ = 0;
+  pausedUntil_ = std::max(pausedUntil_, resume);
+  refilled_ = std::max(refilled_, resume);
+}
+
+void Pace::Ended() {
+  if (inFlight_ > 0) --inFlight_;
+}
+
+web::Result<PaceTable> PaceTable::Parse(std::string_view json) {
+  const nlohmann::json root = nlohmann::json::parse(json, nullptr, false);
+  if (root.is_discarded() || !root.is_object()) return web::Failure{"the rate table is not JSON"};
+  PaceTable table;
+  const auto defaults = root.find("defaults");
+  if (defaults == root.end() || !defaults->is_object() ||
+      !ReadLimits(defaults->value("rdap", nlohmann::json::object()), table.rdap_) ||
+      !ReadLimits(defaults->value("whois", nlohmann::json::object()), table.whois_)) {
+    return web::Failure{"the rate table's defaults are missing or malformed"};
+  }
+  if (const auto hosts = root.find("hosts"); hosts != root.end() && hosts->is_object()) {
+    for (const auto& [host, entry] : hosts->items()) {
+      PaceLimits limits = table.whois_;
+      if (ReadLimits(entry, limits)) table.hosts_[Lower(host)] = limits;
+    }
+  }
+  return table;
+}
+
+PaceTable PaceTable::BuiltIn() {
+  auto parsed = Parse(RatesJson());
+  return parsed ? std::move(parsed.value()) : PaceTable{};
+}
+
+PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
+  const std::string lower = Lower(host);
+  PaceLimits limits = protocol == Protocol::Rdap ? rdap_ : whois_;
+  if (const auto found = hosts_.find(lower); found != hosts_.end()) limits = found->second;
+  if (const auto rate = rates_.find(lower); rate != rates_.end()) {
+    limits.perSecond = rate->second;
+    limits.burst = std::max(1.0, rate->second);
+  }
+  return limits;
+}
+
+void PaceTable::SetRate(const std::string& host, double perSecond) {
+  rates_[Lower(host)] = perSecond;
+}
+
+void PaceTable::SetRdapInFlight(std::size_t inFlight) { rdap_.inFlight = std::max<std::size_t>(inFlight, 1); }
+
+web::Result<RateOverride> ParseRate(std::string_view text) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos || equals == 0) {
+    return web::Failure{"'" + std::string(text) + "' is not HOST=N/s"};
+  }
+  RateOverride rate;
+  rate.host = Lower(text.substr(0, equals));
+  std::string_view number = text.substr(equals + 1);
+  if (number.size() > 2 && number.substr(number.size() - 2) == "/s") {
+    number.remove_suffix(2);
+  }
+  const bool plain = !number.empty() && std::all_of(number.begin(), number.end(), [](char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+  });
+  double value = 0;
+  if (plain) {
+    // from_chars for double is missing from some of the toolchains this builds with.
+    try {
+      std::size_t used = 0;
+      value = std::stod(std::string(number), &used);
+      if (used != number.size()) value = 0;
+    } catch (const std::exception&) {
+      value = 0;
+    }
+  }
+  if (!(value > 0) || value > 1000 || !std::isfinite(value)) {
+    return web::Failure{"'" + std::string(text) +
+                        "' is not a rate: give requests a second above 0 and at most 1000, "
+                        "e.g. 5/s"};
+  }
+  rate.perSecond = value;
+  return rate;
+}
+
+}  // namespace check

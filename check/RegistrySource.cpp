@@ -1,0 +1,374 @@
+#include "check/RegistrySource.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "check/ALabel.h"
+#include "check/DomainReply.h"
+#include "check/RetryAfter.h"
+#include "check/Utf8.h"
+
+namespace check {
+namespace {
+
+struct Job {
+  std::size_t index = 0;
+  std::string aLabel;
+  Route route = Route::Dns;
+  std::string host;  // of the server whose pace it keeps; empty for DNS lookups
+  std::string url;   // RDAP
+  std::shared_ptr<const WhoisTarget> whois;
+  int tries = 0;
+};
+
+// Where answers of blocking work (DNS lookups, WHOIS questions) meet the loop that waits for
+// them, along with the HTTP client's.
+struct Completion {
+  std::mutex mutex;
+  std::condition_variable ended;
+  std::vector<std::pair<Job, Answer>> done;
+  std::function<void()> wake;
+  bool interrupted = false;
+};
+
+// Blocking work on a few threads of its own. A thread inside a question when the run ends
+// finishes it on its own (every question is bounded) and then lets go of the shared state;
+// waiting for it would delay a stop by seconds.
+class Lookups {
+ public:
+  using Settle = std::function<Answer(const Job&, std::stop_token)>;
+
+  Lookups(Settle settle, std::size_t threads, std::shared_ptr<Completion> completion)
+      : shared_(std::make_shared<Shared>()), threads_(std::max<std::size_t>(threads, 1)) {
+    shared_->settle = std::move(settle);
+    shared_->completion = std::move(completion);
+  }
+
+  ~Lookups() {
+    {
+      std::lock_guard lock(shared_->mutex);
+      shared_->stopped = true;
+    }
+    shared_->stop.request_stop();
+    shared_->work.notify_all();
+    for (std::thread& thread : running_) thread.detach();
+  }
+
+  void Add(Job job) {
+    std::lock_guard lock(shared_->mutex);
+    shared_->todo.push_back(std::move(job));
+    if (running_.size() < threads_) running_.emplace_back(&Lookups::Work, shared_);
+    shared_->work.notify_one();
+  }
+
+ private:
+  struct Shared {
+    std::mutex mutex;
+    std::condition_variable work;
+    std::deque<Job> todo;
+    Settle settle;
+    std::shared_ptr<Completion> completion;
+    std::stop_source stop;
+    bool stopped = false;
+  };
+
+  static void Work(std::shared_ptr<Shared> shared) {
+    std::unique_lock lock(shared->mutex);
+    for (;;) {
+      shared->work.wait(lock, [&] { return shared->stopped || !shared->todo.empty(); });
+      if (shared->stopped) return;
+      Job job = std::move(shared->todo.front());
+      shared->todo.pop_front();
+      lock.unlock();
+      Answer answer = shared->settle(job, shared->stop.get_token());
+      lock.lock();
+      if (shared->stopped) return;
+      Completion& completion = *shared->completion;
+      std::lock_guard done(completion.mutex);
+      completion.done.emplace_back(std::move(job), std::move(answer));
+      completion.ended.notify_all();
+      if (completion.wake) completion.wake();
+    }
+  }
+
+  std::shared_ptr<Shared> shared_;
+  std::size_t threads_;
+  std::vector<std::thread> running_;
+};
+
+std::string LastLabel(const std::string& name) {
+  return name.substr(name.rfind('.') + 1);
+}
+
+// What DNS says of a name that no registry route answers. The suffix itself is looked up first
+// (once), so that a name under a suffix that does not exist is not "likely available".
+class DnsRoute {
+ public:
+  DnsRoute(std::shared_ptr<NsResolver> resolver, std::u16string_view routes)
+      : resolver_(std::move(resolver)), routes_(routes) {}
+
+  Answer Settle(const Job& job) {
+    const std::string suffix = LastLabel(job.aLabel);
+    const std::u16string noRoute = u"no " + routes_ + u" service for ." + FromUtf8(suffix);
+    std::optional<NsAnswer> zone;
+    {
+      std::lock_guard lock(mutex_);
+      if (const auto found = suffixes_.find(suffix); found != suffixes_.end()) zone = found->second;
+    }
+    if (!zone) {
+      zone = resolver_->LookUpNs(suffix);
+      std::lock_guard lock(mutex_);
+      suffixes_.emplace(suffix, *zone);
+    }
+    if (zone->kind == NsAnswer::Kind::NoSuchName) {
+      return Failed(noRoute + u", and DNS does not know the suffix");
+    }
+    if (zone->kind == NsAnswer::Kind::Failed) {
+      return Failed(noRoute + u", and DNS failed: " + FromUtf8(zone->reason));
+    }
+    const NsAnswer name = resolver_->LookUpNs(job.aLabel);
+    switch (name.kind) {
+      case NsAnswer::Kind::Delegated:
+        return WithStatus(Status::Registered, noRoute + u"; DNS delegates the name");
+      case NsAnswer::Kind::NoSuchName:
+        return WithStatus(Status::LikelyAvailable, noRoute + u"; DNS has no such name");
+      case NsAnswer::Kind::NoRecords:
+        return Failed(noRoute + u"; DNS knows the name but has no NS records for it");
+      case NsAnswer::Kind::Failed:
+        break;
+    }
+    return Failed(noRoute + u", and DNS failed: " + FromUtf8(name.reason));
+  }
+
+ private:
+  static Answer Failed(std::u16string detail) {
+    return Unknown(std::move(detail), web::FailureKind::Dns);
+  }
+
+  std::shared_ptr<NsResolver> resolver_;
+  std::u16string routes_;  // those tried before DNS, as the detail names them
+  std::mutex mutex_;
+  std::map<std::string, NsAnswer> suffixes_;
+};
+
+// One run of Check: each server's queue and pace, and how many names are left.
+struct Run {
+  struct Server {
+    std::deque<Job> waiting;
+    Pace pace;
+  };
+
+  std::span<const std::u16string> names;
+  const Source::Report* report = nullptr;
+  std::map<std::string, Server> servers;
+  std::size_t remaining = 0;
+  int maxTries = 3;
+
+  void Finish(const Job& job, Answer answer) {
+    answer.source = job.route;
+    if (!job.aLabel.empty() && FromUtf8(job.aLabel) != names[job.index]) {
+      answer.aLabel = FromUtf8(job.aLabel);
+    }
+    --remaining;
+    (*report)(job.index, std::move(answer));
+  }
+
+  // A refusal: the server pauses, and the name waits its turn again unless its tries are spent.
+  void Refused(Job job, std::string_view retryAfter) {
+    Server& server = servers[job.host];
+    const auto wait = RetryWait(retryAfter, job.tries, std::chrono::system_clock::now());
+    const auto now = Steady::now();
+    server.pace.Refused(now, now + wait);
+    if (job.tries >= maxTries) {
+      return Finish(job, Unknown(u"rate-limited", web::FailureKind::RateLimited));
+    }
+    server.waiting.push_front(std::move(job));
+  }
+};
+
+}  // namespace
+
+RegistrySource::RegistrySource(Bootstrap bootstrap, std::unique_ptr<web::HttpClient> client,
+                               std::shared_ptr<NsResolver> resolver,
+                               std::shared_ptr<WhoisRoute> whois, RegistryOptions options)
+    : bootstrap_(std::move(bootstrap)),
+      client_(std::move(client)),
+      resolver_(std::move(resolver)),
+      whois_(std::move(whois)),
+      options_(std::move(options)),
+      paused_(std::make_shared<std::atomic<std::size_t>>(0)) {}
+
+RegistrySource::~RegistrySource() = default;
+
+std::size_t RegistrySource::PausedNames() const { return paused_->load(); }
+
+void RegistrySource::Check(std::span<const std::u16string> names, const Report& report,
+                           std::stop_token stop) {
+  // Callbacks of transfers still in flight after a stop find the run gone and do nothing.
+  auto run = std::make_shared<Run>();
+  run->names = names;
+  run->report = &report;
+  run->maxTries = options_.maxTries;
+  web::HttpClient& client = *client_;
+  auto completion = std::make_shared<Completion>();
+  completion->wake = [&client] { client.Wake(); };
+  auto dnsRoute = std::make_shared<DnsRoute>(
+      resolver_, !whois_ ? u"RDAP" : options_.useRdap ? u"RDAP or WHOIS" : u"WHOIS");
+  Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job); },
+              options_.dnsLookups, completion);
+  std::shared_ptr<WhoisRoute> whoisRoute = whois_;
+  Lookups whois(
+      [whoisRoute](const Job& job, std::stop_token stopped) {
+        return whoisRoute->Ask(*job.whois, job.aLabel, stopped);
+      },
+      options_.whoisLookups, completion);
+  const auto serverFor = [&](const std::string& host, Protocol protocol) -> Run::Server& {
+    auto found = run->servers.find(host);
+    if (found == run->servers.end()) {
+      found = run->servers.emplace(host, Run::Server{{}, Pace(options_.paces.For(host, protocol))})
+                  .first;
+    }
+    return found->second;
+  };
+
+  // 1. Each name to its route: a registry's queue, DNS, or straight to its answer.
+  std::map<std::string, std::shared_ptr<const WhoisTarget>> targets;  // by suffix asked
+  for (std::size_t i = 0; i < names.size() && !stop.stop_requested(); ++i) {
+    web::Result<std::string> aLabel = ToALabel(names[i]);
+    if (!aLabel) {
+      report(i, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
+      continue;
+    }
+    Job job{i, std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0};
+    ++run->remaining;
+    if (const std::optional<Service> service =
+            options_.useRdap ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
+      job.route = Route::Rdap;
+      job.url = service->baseUrl + "domain/" + job.aLabel;
+      job.host = web::HostOf(service->baseUrl);
+      serverFor(job.host, Protocol::Rdap).waiting.push_back(std::move(job));
+      continue;
+    }
+    if (whois_) {
+      const std::string suffix = job.aLabel.substr(job.aLabel.find('.') + 1);
+      auto target = targets.find(suffix);
+      if (target == targets.end()) {
+        auto found = whois_->TargetFor(job.aLabel, std::chrono::system_clock::now(), stop);
+        target = targets.emplace(suffix, found ? std::make_shared<const WhoisTarget>(
+                                                     std::move(*found))
+                                               : nullptr)
+                     .first;
+        if (options_.warn) {
+          for (const std::string& warning : whois_->TakeWarnings()) options_.warn(warning);
+        }
+      }
+      if (target->second) {
+        job.route = Route::Whois;
+        job.whois = target->second;
+        job.host = target->second->host;
+        serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
+        continue;
+      }
+    }
+    dns.Add(std::move(job));
+  }
+
+  const std::stop_callback onStop(stop, [&client, completion] {
+    client.Wake();
+    {
+      std::lock_guard lock(completion->mutex);
+      completion->interrupted = true;
+    }
+    completion->ended.notify_all();
+  });
+
+  const auto onReply = [weak = std::weak_ptr<Run>(run)](Job job, web::Reply reply) {
+    const std::shared_ptr<Run> run = weak.lock();
+    if (!run) return;
+    Pace& pace = run->servers[job.host].pace;
+    if (!reply.ok()) {
+      pace.Ended();
+      return run->Finish(job, Unknown(FromUtf8(reply.failure->message), reply.failure->kind));
+    }
+    if (reply.status == 429 || reply.status == 503) {
+      return run->Refused(std::move(job), reply.Header("retry-after"));
+    }
+    pace.Answered(Steady::now());
+    if (reply.status == 404 && web::HostOf(reply.url) != job.host) {
+      return run->Finish(job, Unknown(u"redirected to another service, which answered 404",
+                                      web::FailureKind::Protocol));
+    }
+    run->Finish(
+        job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
+  };
+
+  const auto onWhoisAnswer = [&run](Job job, Answer answer) {
+    if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
+    Pace& pace = run->servers[job.host].pace;
+    if (answer.status == Status::Unknown && answer.reason == web::FailureKind::RateLimited) {
+      return run->Refused(std::move(job), "");
+    }
+    if (answer.status == Status::Unknown && answer.reason != web::FailureKind::Protocol) {
+      pace.Ended();
+    } else {
+      pace.Answered(Steady::now());
+    }
+    run->Finish(job, std::move(answer));
+  };
+
+  // 2. Start what each server's pace allows; wait for what comes back. Scheduling here rather
+  // than in the client keeps a paused server's names out of its queue.
+  while (run->remaining > 0 && !stop.stop_requested()) {
+    const auto now = Steady::now();
+    auto next = now + kMaxRetryWait;
+    std::size_t paused = 0;
+    for (auto& [host, server] : run->servers) {
+      while (!server.waiting.empty()) {
+        const auto start = server.pace.NextStart(now);
+        if (start > now) {
+          next = std::min(next, start);
+          if (server.pace.Paused(now)) paused += server.waiting.size();
+          break;
+        }
+        Job job = std::move(server.waiting.front());
+        server.waiting.pop_front();
+        server.pace.Started(now);
+        ++job.tries;
+        if (job.route == Route::Whois) {
+          whois.Add(std::move(job));
+          continue;
+        }
+        web::Get request{job.url, {{"Accept", "application/rdap+json"}}};
+        client.Start(std::move(request), [onReply, job](web::Reply reply) mutable {
+          onReply(std::move(job), std::move(reply));
+        });
+      }
+    }
+    paused_->store(paused);
+    std::vector<std::pair<Job, Answer>> done;
+    {
+      std::lock_guard lock(completion->mutex);
+      done = std::exchange(completion->done, {});
+    }
+    for (auto& [job, answer] : done) onWhoisAnswer(std::move(job), std::move(answer));
+    if (!done.empty()) continue;  // a pace may allow more now
+    if (run->remaining == 0 || stop.stop_requested()) break;
+    if (client.Pending() > 0) {
+      client.Run(next);
+    } else {
+      std::unique_lock lock(completion->mutex);
+      completion->ended.wait_until(lock, next, [&] {
+        return !completion->done.empty() || std::exchange(completion->interrupted, false);
+      });
+    }
+  }
+  paused_->store(0);
+}
+
+}  // namespace check

@@ -1,0 +1,63 @@
+// The registries' own answers. Each name takes the first route that its suffix has:
+//   1. RDAP, at the service the bootstrap names for its longest suffix (IANA's file, with the
+//      services shipped for suffixes it leaves out), as "GET <base>domain/<A-label>";
+//   2. WHOIS, at the server whois.iana.org (or the built-in table) names for its TLD;
+//   3. DNS, which can only say "likely available" or "registered".
+// Toward each server it keeps that server's pace (Pace.h): requests in flight, a rate, and a
+// pause after a refusal (Retry-After honoured); at most three tries per name.
+//
+// It does not read, clean or print names, and it never guesses: a name it could not settle is
+// "unknown" with the reason.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "check/Bootstrap.h"
+#include "check/NsResolver.h"
+#include "check/Pace.h"
+#include "check/Source.h"
+#include "check/whois/WhoisRoute.h"
+#include "web/HttpClient.h"
+
+namespace check {
+
+struct RegistryOptions {
+  int maxTries = 3;
+  // DNS lookups at once, for names under suffixes without a registry route.
+  std::size_t dnsLookups = 4;
+  // WHOIS questions at once, over all servers (each server's own cap is its pace's).
+  std::size_t whoisLookups = 8;
+  bool useRdap = true;
+  PaceTable paces = PaceTable::BuiltIn();
+  // Warnings for the person (a stale WHOIS referral), as they arise.
+  std::function<void(const std::string&)> warn;
+};
+
+class RegistrySource final : public Source {
+ public:
+  // Without a WHOIS route, names whose suffix has no RDAP go to DNS. Without RDAP
+  // (options.useRdap false), the bootstrap is not consulted.
+  RegistrySource(Bootstrap bootstrap, std::unique_ptr<web::HttpClient> client,
+                 std::shared_ptr<NsResolver> resolver, std::shared_ptr<WhoisRoute> whois,
+                 RegistryOptions options = {});
+  ~RegistrySource() override;
+
+  void Check(std::span<const std::u16string> names, const Report& report,
+             std::stop_token stop) override;
+
+  std::size_t PausedNames() const override;
+
+ private:
+  Bootstrap bootstrap_;
+  std::unique_ptr<web::HttpClient> client_;
+  std::shared_ptr<NsResolver> resolver_;
+  std::shared_ptr<WhoisRoute> whois_;
+  RegistryOptions options_;
+  std::shared_ptr<std::atomic<std::size_t>> paused_;
+};
+
+}  // namespace check

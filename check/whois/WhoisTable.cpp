@@ -1,0 +1,272 @@
+#include "check/whois/WhoisTable.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "check/Utf8.h"
+#include "web/Module1.h"
+
+namespace check {
+namespace {
+
+std::u16string LowerAscii(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return text;
+}
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::vector<std::u16string> Texts(const nlohmann::json& entry, const char* key) {
+  std::vector<std::u16string> texts;
+  const auto found = entry.find(key);
+  if (found == entry.end() || !found->is_array()) return texts;
+  for (const nlohmann::json& text : *found) {
+    if (text.is_string()) {
+      texts.push_back(LowerAscii(NormaliseWhoisText(FromUtf8(text.get<std::string>()))));
+    }
+  }
+  return texts;
+}
+
+std::string Word(const nlohmann::json& entry, const char* key, std::string fallback) {
+  const auto found = entry.find(key);
+  return found != entry.end() && found->is_string() ? found->get<std::string>() : fallback;
+}
+
+WhoisServer ReadServer(const nlohmann::json& entry, const WhoisServer* fallback) {
+  WhoisServer server;
+  server.query = Word(entry, "query", "{name}");
+  server.charset = LowerAscii(Word(entry, "charset", "utf-8"));
+  server.available = Texts(entry, "available");
+  server.reserved = Texts(entry, "reserved");
+  server.throttled = Texts(entry, "throttled");
+  server.record = Texts(entry, "record");
+  server.registered = Texts(entry, "registered");
+  server.registrar = Texts(entry, "registrar");
+  server.expires = Texts(entry, "expires");
+  if (fallback && server.available.empty() && server.record.empty()) {
+    WhoisServer read = *fallback;
+    read.query = server.query;
+    read.charset = server.charset;
+    return read;
+  }
+  return server;
+}
+
+std::u16string WithName(std::u16string_view pattern, std::u16string_view name) {
+  std::u16string text(pattern);
+  constexpr std::u16string_view kName = u"{name}";
+  for (std::size_t at = text.find(kName); at != std::u16string::npos;
+       at = text.find(kName, at + name.size())) {
+    text.replace(at, kName.size(), name);
+  }
+  return text;
+}
+
+// The first of the texts that the answer holds, with the name put in.
+const std::u16string* FirstFound(const std::vector<std::u16string>& texts,
+                                 std::u16string_view lower, std::u16string_view name) {
+  for (const std::u16string& text : texts) {
+    if (lower.find(WithName(text, name)) != std::u16string_view::npos) return &text;
+  }
+  return nullptr;
+}
+
+// Whether the answer holds one of the patterns as whole lines.
+bool HoldsLines(const std::vector<std::u16string>& patterns, std::u16string_view framed,
+                std::u16string_view name) {
+  return std::any_of(patterns.begin(), patterns.end(), [&](const std::u16string& pattern) {
+    return framed.find(u"\n" + WithName(pattern, name) + u"\n") != std::u16string_view::npos;
+  });
+}
+
+// The value after the first label found at the start of a line: the rest of that line, else
+// the next line. Taken from `text`, which is `framed` before lower-casing.
+std::u16string ValueAfter(const std::vector<std::u16string>& labels, std::u16string_view framed,
+                          std::u16string_view text) {
+  for (const std::u16string& label : labels) {
+    const std::size_t at = framed.find(u"\n" + label);
+    if (at == std::u16string_view::npos) continue;
+    std::size_t start = at + 1 + label.size();
+    std::size_t end = text.find(u'\n', start);
+    std::u16string_view value = text.substr(start, end - start);
+    while (!value.empty() && value.front() == u' ') value.remove_prefix(1);
+    if (value.empty() && end != std::u16string_view::npos && end + 1 < text.size()) {
+      start = end + 1;
+      end = text.find(u'\n', start);
+      value = text.substr(start, end - start);
+    }
+    if (!value.empty()) return std::u16string(value);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::u16string NormaliseWhoisText(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  bool space = false;
+  const auto endLine = [&] {
+    while (!out.empty() && out.back() == u' ') out.pop_back();
+    out += u'\n';
+    space = false;
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c == u'\r') {
+      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      endLine();
+      continue;
+    }
+    if (c == u'\n') {
+      endLine();
+      continue;
+    }
+    if (c == u'\t' || c == u' ' || c == u'\u00A0') {
+      space = true;
+      continue;
+    }
+    if (c == u'\u2018' || c == u'\u2019' || c == u'\u02BC') c = u'\'';
+    if (space && !out.empty() && out.back() != u'\n') out += u' ';
+    space = false;
+    out += c;
+  }
+  while (!out.empty() && (out.back() == u' ' || out.back() == u'\n')) out.pop_back();
+  return out;
+}
+
+web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
+  const nlohmann::json root = nlohmann::json::parse(json, nullptr, false);
+  if (root.is_discarded() || !root.is_object()) return web::Failure{"the WHOIS table is not JSON"};
+  const auto servers = root.find("servers");
+  const auto fallback = root.find("default");
+  if (servers == root.end() || !servers->is_object() || fallback == root.end() ||
+      !fallback->is_object()) {
+    return web::Failure{"the WHOIS table has no servers or no default entry"};
+  }
+  WhoisTable table;
+  table.default_ = ReadServer(*fallback, nullptr);
+  for (const auto& [host, entry] : servers->items()) {
+    if (!entry.is_object()) continue;
+    WhoisServer server = ReadServer(entry, &table.default_);
+    server.host = LowerAscii(host);
+    if (const auto suffixes = entry.find("suffixes");
+        suffixes != entry.end() && suffixes->is_array()) {
+      for (const nlohmann::json& suffix : *suffixes) {
+        if (suffix.is_string()) table.hostsBySuffix_[LowerAscii(suffix.get<std::string>())] = server.host;
+      }
+    }
+    table.servers_[server.host] = std::move(server);
+  }
+  return table;
+}
+
+const WhoisTable& WhoisTable::BuiltIn() {
+  static const WhoisTable table = [] {
+    auto parsed = Parse(WhoisServersJson());
+    return parsed ? std::move(parsed.value()) : WhoisTable{};
+  }();
+  return table;
+}
+
+WhoisServer WhoisTable::ServerFor(std::string_view host) const {
+  const std::string lower = LowerAscii(std::string(host));
+  if (const auto found = servers_.find(lower); found != servers_.end()) return found->second;
+  WhoisServer server = default_;
+  server.host = lower;
+  return server;
+}
+
+bool WhoisTable::Lists(std::string_view host) const {
+  return servers_.count(LowerAscii(std::string(host))) > 0;
+}
+
+std::optional<std::string> WhoisTable::HostFor(std::string_view aLabel) const {
+  for (std::size_t dot = aLabel.find('.'); dot != std::string_view::npos;
+       dot = aLabel.find('.', dot + 1)) {
+    if (const auto found = hostsBySuffix_.find(aLabel.substr(dot + 1));
+        found != hostsBySuffix_.end()) {
+      return found->second;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string WhoisQuery(const WhoisServer& server, std::string_view aLabel) {
+  std::string line = server.query;
+  const std::size_t at = line.find("{name}");
+  if (at != std::string::npos) line.replace(at, 6, aLabel);
+  return line + "\r\n";
+}
+
+Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel,
+                       std::string_view bytes) {
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  auto decoded = web::DecodeBytes({data, bytes.size()},
+                                  std::u16string(server.charset.begin(), server.charset.end()));
+  const std::u16string text = u"\n" + NormaliseWhoisText(decoded ? decoded.value()
+                                                                   : FromUtf8(bytes)) + u"\n";
+  const std::u16string lower = LowerAscii(text);
+  const std::u16string name = LowerAscii(FromUtf8(aLabel));
+  const std::u16string host = FromUtf8(server.host);
+
+  // The throttle and the reservation first: a throttled answer may repeat the query, and a
+  // reserved name may come with a record.
+  if (FirstFound(server.throttled, lower, name)) {
+    return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
+  }
+  if (FirstFound(server.reserved, lower, name)) {
+    return WithStatus(Status::Reserved, host + u" says the name is reserved");
+  }
+  if (FirstFound(server.available, lower, name)) return WithStatus(Status::Available);
+  if (HoldsLines(server.record, lower, name) &&
+      (server.registered.empty() || FirstFound(server.registered, lower, name))) {
+    Answer registered = WithStatus(Status::Registered);
+    registered.registrar = ValueAfter(server.registrar, lower, text);
+    registered.expires = ValueAfter(server.expires, lower, text);
+    return registered;
+  }
+  return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
+}
+
+std::optional<std::string> ReadIanaReferral(std::string_view answer) {
+  std::optional<std::string> whois;
+  std::size_t start = 0;
+  while (start < answer.size()) {
+    std::size_t end = answer.find('\n', start);
+    if (end == std::string_view::npos) end = answer.size();
+    std::string_view line = answer.substr(start, end - start);
+    start = end + 1;
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) continue;
+    const std::string key = LowerAscii(std::string(line.substr(0, colon)));
+    if (key != "refer" && key != "whois") continue;
+    std::string_view value = line.substr(colon + 1);
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) {
+      value.remove_suffix(1);
+    }
+    const bool plausible = !value.empty() && value.size() <= 253 &&
+                           std::all_of(value.begin(), value.end(), [](char c) {
+                             return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                    (c >= '0' && c <= '9') || c == '.' || c == '-';
+                           });
+    if (!plausible) continue;
+    if (key == "refer") return LowerAscii(std::string(value));
+    if (!whois) whois = LowerAscii(std::string(value));
+  }
+  return whois;
+}
+
+}  // namespace check

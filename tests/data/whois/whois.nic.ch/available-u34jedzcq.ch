@@ -1,0 +1,2 @@
+We do not have an entry in our database matching your query.
+

@@ -1,0 +1,219 @@
+#include "web/TcpQuery.h"
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <cerrno>
+#endif
+
+namespace web {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kStopCheck{250};
+
+// The few calls where Winsock and POSIX sockets differ.
+#ifdef _WIN32
+using Handle = SOCKET;
+constexpr Handle kNone = INVALID_SOCKET;
+void CloseHandle_(Handle socket) { closesocket(socket); }
+bool SetNonBlocking(Handle socket) {
+  u_long on = 1;
+  return ioctlsocket(socket, FIONBIO, &on) == 0;
+}
+bool ConnectPending() { return WSAGetLastError() == WSAEWOULDBLOCK; }
+bool WouldBlock() { return WSAGetLastError() == WSAEWOULDBLOCK; }
+int Wait(pollfd* fd, int ms) { return WSAPoll(fd, 1, ms); }
+bool StartSockets() {
+  static const bool started = [] {
+    WSADATA data;
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  return started;
+}
+int SendSome(Handle socket, const char* data, std::size_t size) {
+  return send(socket, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)), 0);
+}
+#else
+using Handle = int;
+constexpr Handle kNone = -1;
+void CloseHandle_(Handle socket) { close(socket); }
+bool SetNonBlocking(Handle socket) {
+  const int flags = fcntl(socket, F_GETFL, 0);
+  return flags >= 0 && fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0;
+}
+bool ConnectPending() { return errno == EINPROGRESS; }
+bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR; }
+int Wait(pollfd* fd, int ms) { return poll(fd, 1, ms); }
+bool StartSockets() { return true; }
+int SendSome(Handle socket, const char* data, std::size_t size) {
+  return static_cast<int>(send(socket, data, size, MSG_NOSIGNAL));
+}
+#endif
+
+struct Socket {
+  Handle handle = kNone;
+  ~Socket() {
+    if (handle != kNone) CloseHandle_(handle);
+  }
+};
+
+enum class Waited { Ready, TimedOut, Stopped, Failed };
+
+// Waits for the socket to become readable or writable, until the deadline or a stop.
+Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
+                 const std::stop_token& stop) {
+  for (;;) {
+    if (stop.stop_requested()) return Waited::Stopped;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return Waited::TimedOut;
+    pollfd fd{};
+    fd.fd = handle;
+    fd.events = events;
+    const int ready = Wait(&fd, static_cast<int>(std::min(left, kStopCheck).count()));
+    if (ready > 0) return Waited::Ready;
+    if (ready < 0 && !WouldBlock()) return Waited::Failed;
+  }
+}
+
+Failure Failed(std::string message, FailureKind kind) { return Failure{std::move(message), kind}; }
+
+// A connection to one of the host's addresses, within the connect limit.
+Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
+                                        const std::stop_token& stop) {
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  const std::string service = std::to_string(port);
+  if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0 || !found) {
+    return Failed("cannot resolve " + host, FailureKind::Dns);
+  }
+  const std::unique_ptr<addrinfo, void (*)(addrinfo*)> addresses(found, freeaddrinfo);
+  const auto deadline = Clock::now() + limits.connect;
+  bool timedOut = false;
+  for (const addrinfo* address = found; address; address = address->ai_next) {
+    auto socket = std::make_unique<Socket>();
+    socket->handle = ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+    if (socket->handle == kNone || !SetNonBlocking(socket->handle)) continue;
+    if (connect(socket->handle, address->ai_addr, static_cast<int>(address->ai_addrlen)) == 0) {
+      return socket;
+    }
+    if (!ConnectPending()) continue;
+    const Waited waited = WaitUntil(socket->handle, POLLOUT, deadline, stop);
+    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::TimedOut) {
+      timedOut = true;
+      break;
+    }
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (getsockopt(socket->handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) ==
+            0 &&
+        error == 0) {
+      return socket;
+    }
+  }
+  const std::string where = host + " port " + service;
+  if (timedOut) {
+    return Failed("no connection to " + where + " within " +
+                      std::to_string(limits.connect.count() / 1000) + " s",
+                  FailureKind::Timeout);
+  }
+  return Failed("cannot connect to " + where, FailureKind::Connect);
+}
+
+}  // namespace
+
+Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+                               const TcpLimits& limits, std::stop_token stop) {
+  if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
+  const auto deadline = Clock::now() + limits.whole;
+  const std::string name(host);
+  auto connected = Connect(name, port, limits, stop);
+  if (!connected) return connected.failure();
+  const Handle handle = connected.value()->handle;
+  const auto late = [&] {
+    return Failed(name + " did not finish its answer within " +
+                      std::to_string(limits.whole.count() / 1000) + " s",
+                  FailureKind::Timeout);
+  };
+
+  for (std::size_t sent = 0; sent < query.size();) {
+    const Waited waited = WaitUntil(handle, POLLOUT, deadline, stop);
+    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::TimedOut) return late();
+    const int wrote = SendSome(handle, query.data() + sent, query.size() - sent);
+    if (wrote < 0 && WouldBlock()) continue;
+    if (wrote <= 0) return Failed(name + " closed the connection", FailureKind::Connect);
+    sent += static_cast<std::size_t>(wrote);
+  }
+
+  std::string answer;
+  char buffer[16 * 1024];
+  for (;;) {
+    const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
+    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::TimedOut) return late();
+    const auto got = recv(handle, buffer, static_cast<int>(sizeof buffer), 0);
+    if (got == 0) return answer;
+    if (got < 0) {
+      if (WouldBlock()) continue;
+      // A reset after a whole answer is common; an empty one says nothing.
+      if (!answer.empty()) return answer;
+      return Failed(name + " broke the connection", FailureKind::Connect);
+    }
+    answer.append(buffer, static_cast<std::size_t>(got));
+    if (answer.size() > limits.maxBytes) {
+      return Failed(name + " answered with more than " + std::to_string(limits.maxBytes) +
+                        " bytes",
+                    FailureKind::TooLarge);
+    }
+  }
+}
+
+Result<HostPort> ParseHostPort(std::string_view text, int fallback) {
+  HostPort parsed;
+  parsed.port = fallback;
+  std::string_view host = text;
+  std::string_view port;
+  if (!text.empty() && text.front() == '[') {
+    const std::size_t close = text.find(']');
+    if (close == std::string_view::npos) return Failure{"'" + std::string(text) + "' lacks ']'"};
+    host = text.substr(1, close - 1);
+    const std::string_view rest = text.substr(close + 1);
+    if (!rest.empty()) {
+      if (rest.front() != ':') return Failure{"'" + std::string(text) + "' is not HOST:PORT"};
+      port = rest.substr(1);
+      if (port.empty()) return Failure{"'" + std::string(text) + "' has no port after ':'"};
+    }
+  } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
+    host = text.substr(0, colon);
+    port = text.substr(colon + 1);
+    if (port.empty()) return Failure{"'" + std::string(text) + "' has no port after ':'"};
+  }
+  if (host.empty()) return Failure{"'" + std::string(text) + "' names no host"};
+  if (!port.empty()) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
+    if (error != std::errc() || end != port.data() + port.size() || value < 1 || value > 65535 ||
+        port.front() == '+') {
+      return Failure{"'" + std::string(port) + "' is not a port (1-65535)"};
+    }
+    parsed.port = value;
+  }
+  parsed.host = std::string(host);
+  return parsed;
+}
+
+}  // namespace web

@@ -1,0 +1,35 @@
+// One question over a plain TCP connection, as WHOIS asks (RFC 3912): connect, send the query,
+// read until the server closes. Every wait is bounded: the connection, the whole answer, its
+// size. A failure has the kinds of the HTTP client (dns, connect, timeout, too-large,
+// cancelled). It knows nothing of what the bytes mean.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <stop_token>
+#include <string>
+#include <string_view>
+
+#include "web/Result.h"
+
+namespace web {
+
+struct TcpLimits {
+  std::chrono::milliseconds connect{10'000};
+  std::chrono::milliseconds whole{30'000};  // from the start to the server's close
+  std::size_t maxBytes = 256 * 1024;
+};
+
+// The server's whole answer. A stop ends the wait within a quarter of a second.
+Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+                               const TcpLimits& limits = {}, std::stop_token stop = {});
+
+// "host", "host:port" or "[v6]:port" into its parts; the port is `fallback` when not given.
+// Fails on an empty host or a port outside 1-65535.
+struct HostPort {
+  std::string host;
+  int port = 0;
+};
+Result<HostPort> ParseHostPort(std::string_view text, int fallback);
+
+}  // namespace web

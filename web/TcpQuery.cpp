@@ -144,8 +144,7 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
   if (!connected) return connected.failure();
   const Handle handle = connected.value()->handle;
   const auto late = [&] {
-    return Failed(name + " did not finish its answer within " +
-                      std::to_string(limits.whole.count() / 1000) + " s",
+    return Failed("no whole answer within " + std::to_string(limits.whole.count() / 1000) + " s",
                   FailureKind::Timeout);
   };
 
@@ -155,7 +154,7 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
     if (waited == Waited::TimedOut) return late();
     const int wrote = SendSome(handle, query.data() + sent, query.size() - sent);
     if (wrote < 0 && WouldBlock()) continue;
-    if (wrote <= 0) return Failed(name + " closed the connection", FailureKind::Connect);
+    if (wrote <= 0) return Failed("the server closed the connection", FailureKind::Connect);
     sent += static_cast<std::size_t>(wrote);
   }
 
@@ -166,17 +165,19 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return late();
     const auto got = recv(handle, buffer, static_cast<int>(sizeof buffer), 0);
+    if (got == 0 && answer.empty()) {
+      return Failed("the server closed the connection without an answer", FailureKind::Connect);
+    }
     if (got == 0) return answer;
     if (got < 0) {
       if (WouldBlock()) continue;
       // A reset after a whole answer is common; an empty one says nothing.
       if (!answer.empty()) return answer;
-      return Failed(name + " broke the connection", FailureKind::Connect);
+      return Failed("the connection broke", FailureKind::Connect);
     }
     answer.append(buffer, static_cast<std::size_t>(got));
     if (answer.size() > limits.maxBytes) {
-      return Failed(name + " answered with more than " + std::to_string(limits.maxBytes) +
-                        " bytes",
+      return Failed("an answer larger than " + std::to_string(limits.maxBytes) + " bytes",
                     FailureKind::TooLarge);
     }
   }

@@ -167,6 +167,14 @@ web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
         if (suffix.is_string()) table.hostsBySuffix_[LowerAscii(suffix.get<std::string>())] = server.host;
       }
     }
+    if (const auto aliases = entry.find("aliases"); aliases != entry.end() && aliases->is_array()) {
+      for (const nlohmann::json& alias : *aliases) {
+        if (!alias.is_string()) continue;
+        WhoisServer named = server;
+        named.host = LowerAscii(alias.get<std::string>());
+        table.servers_[named.host] = std::move(named);
+      }
+    }
     table.servers_[server.host] = std::move(server);
   }
   return table;

@@ -151,6 +151,7 @@ struct WhoisSim::Impl {
   std::map<std::string, Server> servers;  // by host, IANA's stand-in included
   std::map<std::string, WhoisFault> faults;
   std::vector<std::thread> threads;
+  std::vector<socket_t> held;  // connections of silent faults
 
   void Listen(Server& server);
   void Serve(Server& server, socket_t client);
@@ -215,13 +216,19 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
     }
   }
   if (faulty && fault.text) text = *fault.text;
-  if (faulty && (fault.silent || fault.delay.count() > 0)) {
+  if (faulty && fault.silent) {
+    // Kept open without a word, while the server goes on with other clients.
+    std::lock_guard lock(mutex);
+    held.push_back(client);
+    return;
+  }
+  if (faulty && fault.delay.count() > 0) {
     PollEntry entry{};
     entry.fd = stop.Handle();
     entry.events = POLLIN;
-    PollSockets(&entry, 1, fault.silent ? -1 : static_cast<int>(fault.delay.count()));
+    PollSockets(&entry, 1, static_cast<int>(fault.delay.count()));
   }
-  if (!(faulty && (fault.close || fault.silent))) Send(client, text);
+  if (!(faulty && fault.close)) Send(client, text);
   CloseSocket(client);
 }
 
@@ -264,6 +271,7 @@ WhoisSim::~WhoisSim() {
   impl_->stop.Fire();
   for (std::thread& thread : impl_->threads) thread.join();
   for (auto& [host, server] : impl_->servers) CloseSocket(server.listener, true);
+  for (const socket_t client : impl_->held) CloseSocket(client, true);
 }
 
 std::string WhoisSim::IanaAddress() const { return Address(kIana); }

@@ -1,0 +1,322 @@
+// WHOIS: the table's reading of genuine recorded answers, IANA's referrals, each server's pace,
+// and the route against the simulated servers over loopback.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "check/Pace.h"
+#include "check/RegistrySource.h"
+#include "check/whois/WhoisRoute.h"
+#include "check/whois/WhoisTable.h"
+#include "tools/registrar-sim/RdapSim.h"
+#include "tools/registrar-sim/WhoisSim.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using check::Status;
+
+std::string Recording(const std::string& file) {
+  // The build copies tests/data beside the tests' working folder.
+  std::ifstream in(std::filesystem::path("data/whois") / file, std::ios::binary);
+  EXPECT_TRUE(in) << file;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Every recording, read by the table's entry for the server that gave it. A free name is
+// available only in the server's own words; throttles and texts the table does not know are
+// unknown, never available.
+TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
+  struct Case {
+    std::string file;  // under tests/data/whois/
+    std::string name;  // asked for
+    Status status;
+    std::string_view reason = "";
+    std::u16string registrar = u"";
+    std::u16string expires = u"";
+  };
+  const Case cases[] = {
+      {"whois.cnnic.cn/available-u34jedzcq.cn", "u34jedzcq.cn", Status::Available},
+      {"whois.cnnic.cn/available-likexian-have-no-money-to-register.cn",
+       "likexian-have-no-money-to-register.cn", Status::Available},
+      {"whois.cnnic.cn/available-likexian-have-no-money-to-register.xn--fiqs8s",
+       "likexian-have-no-money-to-register.xn--fiqs8s", Status::Available},
+      {"whois.cnnic.cn/registered-google.cn", "google.cn", Status::Registered, "",
+       u"MarkMonitor Inc.", u"2017-03-17 12:48:36"},
+      {"whois.cnnic.cn/registered-xn--6qq79v.xn--fiqs8s", "xn--6qq79v.xn--fiqs8s",
+       Status::Registered, "", u"厦门易名科技股份有限公司", u"2021-08-08 22:27:10"},
+      {"whois.cnnic.cn/reserved.cn", "x.cn", Status::Reserved},
+      {"whois.cnnic.cn/reserved-list.cn", "x.cn", Status::Reserved},
+      // The same server's answer about another name is not this name's record.
+      {"whois.cnnic.cn/registered-google.cn", "gooogle.cn", Status::Unknown, "protocol"},
+      {"whois.denic.de/available-u34jedzcq.de", "u34jedzcq.de", Status::Available},
+      {"whois.denic.de/available-likexian-have-no-money-to-register.de",
+       "likexian-have-no-money-to-register.de", Status::Available},
+      {"whois.denic.de/registered-google.de", "google.de", Status::Registered},
+      {"whois.denic.de/registered-failed-msens.de", "msens.de", Status::Registered},
+      {"whois.denic.de/invalid-googlededewdedewdewde.foo.de", "googlededewdedewdewde.foo.de",
+       Status::Unknown, "protocol"},
+      {"whois.denic.de/throttled.de", "x.de", Status::Unknown, "rate-limited"},
+      {"whois.eu/available-u34jedzcq.eu", "u34jedzcq.eu", Status::Available},
+      {"whois.eu/available-likexian-have-no-money-to-register.eu",
+       "likexian-have-no-money-to-register.eu", Status::Available},
+      {"whois.eu/registered-google.eu", "google.eu", Status::Registered, "", u"MarkMonitor Inc."},
+      {"whois.eu/throttled-wholesalegolfshop.eu", "wholesalegolfshop.eu", Status::Unknown,
+       "rate-limited"},
+      {"whois.jprs.jp/available-u34jedzcq.jp", "u34jedzcq.jp", Status::Available},
+      {"whois.jprs.jp/available-likexian-have-no-money-to-register.jp",
+       "likexian-have-no-money-to-register.jp", Status::Available},
+      {"whois.jprs.jp/registered-google.jp", "google.jp", Status::Registered, "", u"",
+       u"2014/05/31"},
+      {"whois.jprs.jp/reserved-example.jp", "example.jp", Status::Reserved},
+      {"whois.nic.io/available-u34jedzcq.io", "u34jedzcq.io", Status::Available},
+      // Its terms mention that queries are throttled; that is not a throttle.
+      {"whois.nic.io/available-likexian-have-no-money-to-register.io",
+       "likexian-have-no-money-to-register.io", Status::Available},
+      {"whois.nic.io/registered-redis.io", "redis.io", Status::Registered, "", u"Name.com LLC",
+       u"2020-05-28T22:09:44Z"},
+      {"whois.nic.io/registered-google.io", "google.io", Status::Registered, "",
+       u"MarkMonitor, Inc.", u"2020-09-29T00:00:00-0700"},
+      {"whois.nic.io/reserved.io", "x.io", Status::Reserved},
+      {"whois.nic.co/available-u34jedzcq.co", "u34jedzcq.co", Status::Available},
+      {"whois.nic.co/available-likexian-have-no-money-to-register.co",
+       "likexian-have-no-money-to-register.co", Status::Available},
+      {"whois.nic.co/registered-t.co", "t.co", Status::Registered, "", u"CSC CORPORATE DOMAINS",
+       u"Mon Apr 25 23:59:59 GMT 2016"},
+      {"whois.nic.ch/available-u34jedzcq.ch", "u34jedzcq.ch", Status::Available},
+      {"whois.nic.ch/available-likexian-have-no-money-to-register.ch",
+       "likexian-have-no-money-to-register.ch", Status::Available},
+      {"whois.nic.ch/registered-google.ch", "google.ch", Status::Registered},
+      {"whois.nic.ch/registered-tabbed-google.ch", "google.ch", Status::Registered, "",
+       u"MarkMonitor"},
+      {"whois.iis.se/available-u34jedzcq.se", "u34jedzcq.se", Status::Available},
+      {"whois.iis.se/available-likexian-have-no-money-to-register.se",
+       "likexian-have-no-money-to-register.se", Status::Available},
+      {"whois.iis.se/registered-google.se", "google.se", Status::Registered, "",
+       u"MarkMonitor Inc", u"2014-10-20"},
+      {"whois.pir.org/available-u34jedzcq.org", "u34jedzcq.org", Status::Available},
+      {"whois.pir.org/registered-google.org", "google.org", Status::Registered, "",
+       u"MarkMonitor Inc. (R37-LROR)", u"2014-10-20T04:00:00Z"},
+      {"whois.pir.org/throttled.org", "x.org", Status::Unknown, "rate-limited"},
+      {"whois.nic.uk/available-u34jedzcq.uk", "u34jedzcq.co.uk", Status::Available},
+      {"whois.nic.uk/registered-google.uk", "google.co.uk", Status::Registered, "",
+       u"Markmonitor Inc. t/a Markmonitor [Tag = MARKMONITOR]", u"14-Feb-2015"},
+      {"whois.nic.uk/throttled-google.co.uk", "google.co.uk", Status::Unknown, "rate-limited"},
+      {"whois.hkirc.hk/available-u34jedzcq.hk", "u34jedzcq.hk", Status::Available},
+      {"whois.hkirc.hk/registered-google.hk", "google.hk", Status::Registered, "",
+       u"MARKMONITOR INC.", u"31-03-2014"},
+      {"whois.domain-registry.nl/available-likexian-have-no-money-to-register.nl",
+       "likexian-have-no-money-to-register.nl", Status::Available},
+      {"whois.domain-registry.nl/registered-google.nl", "google.nl", Status::Registered, "",
+       u"MarkMonitor Inc."},
+      {"whois.verisign-grs.com/available-u34jedzcq.com", "u34jedzcq.com", Status::Available},
+      {"whois.verisign-grs.com/registered-google.com", "google.com", Status::Registered, "",
+       u"MarkMonitor Inc.", u"2020-09-14T04:00:00Z"},
+      {"whois.nic.me/available-u34jedzcq.me", "u34jedzcq.me", Status::Available},
+      {"whois.nic.me/registered-google.me", "google.me", Status::Registered, "",
+       u"MarkMonitor Inc R45-ME", u"13-Jun-2014 17:17:40 UTC"},
+      // A server's answer read by another server's entry says nothing it recognises.
+      {"whois.denic.de/available-u34jedzcq.de", "u34jedzcq.de", Status::Unknown, "protocol"},
+  };
+  const check::WhoisTable& table = check::WhoisTable::BuiltIn();
+  for (const Case& c : cases) {
+    const std::string host = c.file.substr(0, c.file.find('/'));
+    const bool misread = &c == &cases[std::size(cases) - 1];
+    const check::WhoisServer server = table.ServerFor(misread ? "whois.cnnic.cn" : host);
+    const check::Answer answer = check::ReadWhoisAnswer(server, c.name, Recording(c.file));
+    EXPECT_EQ(answer.status, c.status) << c.file << ": " << std::string(check::StatusName(answer.status));
+    EXPECT_EQ(answer.reason ? web::KindName(*answer.reason) : "", c.reason) << c.file;
+    EXPECT_EQ(answer.registrar, c.registrar) << c.file;
+    EXPECT_EQ(answer.expires, c.expires) << c.file;
+  }
+}
+
+TEST(WhoisAnswers, QueriesAndTextsAsTheServersWantThem) {
+  const check::WhoisTable& table = check::WhoisTable::BuiltIn();
+  EXPECT_EQ(check::WhoisQuery(table.ServerFor("whois.denic.de"), "xn--mnchen-3ya.de"),
+            "-T dn,ace xn--mnchen-3ya.de\r\n");
+  EXPECT_EQ(check::WhoisQuery(table.ServerFor("whois.jprs.jp"), "abc.jp"), "abc.jp/e\r\n");
+  EXPECT_EQ(check::WhoisQuery(table.ServerFor("whois.verisign-grs.com"), "abc.com"),
+            "domain abc.com\r\n");
+  EXPECT_EQ(check::WhoisQuery(table.ServerFor("whois.unlisted.example"), "abc.test"),
+            "abc.test\r\n");
+  EXPECT_EQ(table.HostFor("abc.com.cn"), "whois.cnnic.cn");
+  EXPECT_EQ(table.HostFor("abc.nosuchtld"), std::nullopt);
+  // Line ends, tabs, runs of spaces and typographic apostrophes do not change a match.
+  check::WhoisServer server;
+  server.available = {u"we don't know {name}"};
+  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "We  don\xE2\x80\x99t\r\nknow").status,
+            Status::Unknown);
+  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "  We\tdon\xE2\x80\x99t know  A.TEST\r\n")
+                .status,
+            Status::Available);
+  // Bytes that are not UTF-8 neither match nor break the reading.
+  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "\xff\xfe we don't know a.test").status,
+            Status::Available);
+}
+
+TEST(WhoisAnswers, IanaNamesTheServerOfATld) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {"% IANA WHOIS server\nrefer:        whois.nic.io\n\ndomain:       IO\n\nwhois:        "
+       "whois.nic.io\n",
+       "whois.nic.io"},
+      {"domain:       TEST\r\nrefer:        Whois.Nic.Test\r\n", "whois.nic.test"},
+      {"domain:       X\nwhois:        whois.x.example\n", "whois.x.example"},
+      {"% IANA WHOIS server\n% This query returned 0 objects.\n", std::nullopt},
+      {"refer: not a host; rm -rf\nrefer:\n", std::nullopt},
+      {Recording("whois.iana.org/int-nato.int"), std::nullopt},
+      {Recording("whois.iana.org/tld-not-assigned-eh"), std::nullopt},
+  };
+  for (const auto& [answer, server] : cases) {
+    EXPECT_EQ(check::ReadIanaReferral(answer), server) << answer;
+  }
+}
+
+TEST(Pace, KeepsTheRateHalvesItOnARefusalAndRegainsIt) {
+  check::Pace pace({1, 2, 1});  // one in flight, two a second, no burst
+  const auto t0 = check::Steady::now();
+  EXPECT_EQ(pace.NextStart(t0), t0);
+  pace.Started(t0);
+  EXPECT_EQ(pace.NextStart(t0), check::Steady::time_point::max());  // one in flight
+  pace.Answered(t0);
+  EXPECT_EQ(pace.NextStart(t0), t0 + 500ms);
+  pace.Started(t0 + 500ms);
+  pace.Refused(t0 + 500ms, t0 + 3s);
+  EXPECT_TRUE(pace.Paused(t0 + 2s));
+  EXPECT_EQ(pace.NextStart(t0 + 2s), t0 + 3s);
+  EXPECT_DOUBLE_EQ(pace.PerSecond(), 1);
+  EXPECT_EQ(pace.NextStart(t0 + 3s), t0 + 4s);  // a token at the new rate
+  for (int i = 0; i < 10; ++i) {
+    pace.Started(t0 + 10s);
+    pace.Answered(t0 + 10s);
+  }
+  EXPECT_DOUBLE_EQ(pace.PerSecond(), 1.2);
+
+  check::PaceTable table = check::PaceTable::BuiltIn();
+  EXPECT_EQ(table.For("whois.hkirc.hk", check::Protocol::Whois).perSecond, 0.1);
+  EXPECT_EQ(table.For("rdap.example", check::Protocol::Rdap).inFlight, 4u);
+  EXPECT_EQ(table.For("whois.example", check::Protocol::Whois).perSecond, 1);
+  table.SetRate("WHOIS.example", 5);
+  EXPECT_EQ(table.For("whois.example", check::Protocol::Whois).perSecond, 5);
+}
+
+// The route against the simulated servers: what each server receives, and what the program
+// makes of every way a server can fail.
+class WhoisRouteTest : public ::testing::Test {
+ protected:
+  WhoisRouteTest() {
+    cache_ = std::filesystem::path(::testing::TempDir()) /
+             ("brelka-whois-" + std::to_string(std::random_device{}()) + ".tsv");
+  }
+  ~WhoisRouteTest() override { std::filesystem::remove(cache_); }
+
+  check::WhoisSettings Settings() {
+    check::WhoisSettings settings;
+    settings.iana = web::ParseHostPort(whois.IanaAddress(), 0).value();
+    for (const auto& [host, suffixes] : sim::WhoisSim::kServers) {
+      settings.connectTo[host] = web::ParseHostPort(whois.Address(host), 0).value();
+    }
+    settings.cacheFile = cache_;
+    settings.limits.connect = 2s;
+    settings.limits.whole = 2s;
+    return settings;
+  }
+
+  std::vector<check::Answer> Check(std::shared_ptr<check::WhoisRoute> route,
+                                   const std::vector<std::u16string>& names,
+                                   check::RegistryOptions options = {}) {
+    check::RegistrySource source({}, web::OpenHttpClient({}), check::OpenNsResolver(dns.DnsServer()),
+                                 std::move(route), std::move(options));
+    std::vector<check::Answer> answers(names.size(), check::WithStatus(Status::Unknown, u"none"));
+    source.Check(names, [&](std::size_t i, check::Answer a) { answers.at(i) = std::move(a); }, {});
+    return answers;
+  }
+
+  sim::WhoisSim whois;
+  sim::RdapSim dns;  // for its DNS responder
+  std::filesystem::path cache_;
+};
+
+TEST_F(WhoisRouteTest, EachServerGetsItsOwnQueryAndIanaIsAskedOncePerTld) {
+  auto route = std::make_shared<check::WhoisRoute>(Settings());
+  const auto answers = Check(route, {u"münchen.de", u"abc.jp", u"中文域名.中国", u"abc.cn",
+                                     u"free.com.cn", u"free.nosuchtld"});
+  const Status expected[] = {Status::Available, Status::Registered, Status::Available,
+                             Status::Registered, Status::Available, Status::Unknown};
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    EXPECT_EQ(answers[i].status, expected[i]) << i;
+    EXPECT_EQ(answers[i].source, i < 5 ? check::Route::Whois : check::Route::Dns) << i;
+  }
+  EXPECT_EQ(whois.Queries("whois.denic.de"),
+            std::vector<std::string>{"-T dn,ace xn--mnchen-3ya.de"});
+  EXPECT_EQ(whois.Queries("whois.jprs.jp"), std::vector<std::string>{"abc.jp/e"});
+  EXPECT_EQ(whois.Queries("whois.cnnic.cn"),
+            (std::vector<std::string>{"xn--fiq06l2rdsvs.xn--fiqs8s", "abc.cn", "free.com.cn"}));
+  EXPECT_EQ(whois.Queries("whois.iana.org"),
+            (std::vector<std::string>{"de", "jp", "xn--fiqs8s", "cn", "nosuchtld"}));
+
+  // The referrals are kept: a later run asks IANA nothing, and a server the user names for a
+  // suffix is asked without IANA.
+  check::WhoisSettings settings = Settings();
+  settings.servers["eu"] = web::ParseHostPort(whois.Address("whois.eu"), 0).value();
+  const auto again =
+      Check(std::make_shared<check::WhoisRoute>(settings), {u"abc.de", u"free.cn", u"abc.eu"});
+  EXPECT_EQ(again[0].status, Status::Registered);
+  EXPECT_EQ(again[1].status, Status::Available);
+  EXPECT_EQ(again[2].status, Status::Registered);
+  EXPECT_EQ(again[2].registrar, u"Simulated Registrar Ltd");  // read as whois.eu's answers
+  EXPECT_EQ(whois.Queries("whois.iana.org").size(), 5u);
+}
+
+TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
+  whois.SetFault("closed.cn", {.close = true});
+  whois.SetFault("silent.cn", {.silent = true});
+  whois.SetFault("garbled.cn", {.text = std::string("\x01\xff<html>busy</html>")});
+  whois.SetFault("huge.cn", {.text = std::string(300 * 1024, 'x')});
+  auto route = std::make_shared<check::WhoisRoute>(Settings());
+  const auto answers =
+      Check(route, {u"closed.cn", u"silent.cn", u"garbled.cn", u"huge.cn", u"free.cn"});
+  const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", ""};
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    EXPECT_EQ(answers[i].status, i < 4 ? Status::Unknown : Status::Available) << i;
+    EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", reasons[i]) << i;
+  }
+  EXPECT_EQ(answers[0].detail, u"whois.cnnic.cn: the server closed the connection without an answer");
+  EXPECT_EQ(answers[1].detail, u"whois.cnnic.cn: no whole answer within 2 s");
+  EXPECT_EQ(answers[2].detail, u"whois.cnnic.cn gave an answer Brelka does not recognise");
+}
+
+TEST_F(WhoisRouteTest, IanaOutOfReachLeavesTheBuiltInTableWithAWarning) {
+  check::WhoisSettings settings = Settings();
+  settings.iana = {"127.0.0.1", 9};  // nothing listens there
+  std::vector<std::string> warnings;
+  check::RegistryOptions options;
+  options.warn = [&warnings](const std::string& warning) { warnings.push_back(warning); };
+  const auto answers =
+      Check(std::make_shared<check::WhoisRoute>(settings), {u"free.eu", u"abc.eu"}, options);
+  EXPECT_EQ(answers[0].status, Status::Available);
+  EXPECT_EQ(answers[1].status, Status::Registered);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_TRUE(warnings[0].starts_with("127.0.0.1 cannot be reached (")) << warnings[0];
+}
+
+// A server that throttles a client asking more often than every 300 ms: the pace slows down
+// after each refusal and every name is answered by the registry's own word.
+TEST_F(WhoisRouteTest, AThrottledServerIsPausedAndAskedAgain) {
+  whois.SetMinimumInterval("whois.cnnic.cn", 300ms);
+  check::RegistryOptions options;
+  options.paces.SetRate("whois.cnnic.cn", 20);
+  std::vector<std::u16string> names;
+  for (int i = 0; i < 8; ++i) names.push_back(u"free" + std::u16string(1, u'a' + i) + u".cn");
+  const auto answers = Check(std::make_shared<check::WhoisRoute>(Settings()), names, options);
+  for (const auto& answer : answers) EXPECT_EQ(answer.status, Status::Available);
+  EXPECT_GE(whois.Throttled("whois.cnnic.cn"), 1u);
+}
+
+}  // namespace

@@ -118,8 +118,9 @@ PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
   PaceLimits limits = protocol == Protocol::Rdap ? rdap_ : whois_;
   if (const auto found = hosts_.find(lower); found != hosts_.end()) limits = found->second;
   if (const auto rate = rates_.find(lower); rate != rates_.end()) {
+    // A steady rate: a server that counts a sliding second sees no more than the figure.
     limits.perSecond = rate->second;
-    limits.burst = std::max(1.0, rate->second);
+    limits.burst = 1;
   }
   return limits;
 }

@@ -65,7 +65,7 @@ class PaceTable {
   static PaceTable BuiltIn();
 
   PaceLimits For(std::string_view host, Protocol protocol) const;
-  // The user's rate for a host (requests a second), which also sets its burst.
+  // The user's rate for a host (requests a second), kept steadily: no burst above it.
   void SetRate(const std::string& host, double perSecond);
   // The user's cap on RDAP requests in flight per host, for hosts the table does not list.
   void SetRdapInFlight(std::size_t inFlight);

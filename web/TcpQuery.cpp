@@ -99,7 +99,11 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
   if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0 || !found) {
     return Failed("cannot resolve " + host, FailureKind::Dns);
   }
-  const std::unique_ptr<addrinfo, void (*)(addrinfo*)> addresses(found, freeaddrinfo);
+  // freeaddrinfo is stdcall on 32-bit Windows, so it goes through a deleter of our own.
+  struct Free {
+    void operator()(addrinfo* list) const { freeaddrinfo(list); }
+  };
+  const std::unique_ptr<addrinfo, Free> addresses(found);
   const auto deadline = Clock::now() + limits.connect;
   bool timedOut = false;
   for (const addrinfo* address = found; address; address = address->ai_next) {

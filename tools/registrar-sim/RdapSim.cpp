@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -137,6 +138,12 @@ struct RdapSim::Impl {
   std::vector<size_t> inFlight = std::vector<size_t>(kRegistries, 0);
   std::vector<size_t> maxInFlight = std::vector<size_t>(kRegistries, 0);
   std::vector<RdapArrival> arrivals;
+  // Requests a second above which a registry answers 429 (0: no limit), the arrival times of
+  // the last second, and the 429s it gave.
+  std::vector<double> rateLimit = std::vector<double>(kRegistries, 0);
+  std::vector<std::deque<Clock::time_point>> lastSecond =
+      std::vector<std::deque<Clock::time_point>>(kRegistries);
+  std::vector<std::size_t> refused = std::vector<std::size_t>(kRegistries, 0);
   int bootstrapStatus = 0;
   std::chrono::milliseconds bootstrapDelay{0};
   int bootstrapVersion = 1;
@@ -216,7 +223,19 @@ void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
     arrivals.push_back({registry, name, Clock::now(), req.get_header_value("User-Agent"),
                         req.get_header_value("Accept")});
     maxInFlight[registry] = std::max(maxInFlight[registry], ++inFlight[registry]);
-    if (const auto found = faults.find(Lower(name)); found != faults.end()) {
+    if (rateLimit[registry] > 0) {
+      // A sliding second, as registries that publish a rate count it.
+      const auto now = Clock::now();
+      auto& recent = lastSecond[registry];
+      while (!recent.empty() && now - recent.front() >= 1s) recent.pop_front();
+      recent.push_back(now);
+      if (static_cast<double>(recent.size()) > rateLimit[registry]) {
+        ++refused[registry];
+        fault = RdapFault{.status = 429, .retryAfter = "1"};
+        faulty = true;
+      }
+    }
+    if (const auto found = faults.find(Lower(name)); !faulty && found != faults.end()) {
       int& uses = faultUses[found->first];
       faulty = found->second.times == 0 || uses < found->second.times;
       ++uses;
@@ -402,6 +421,16 @@ std::string RdapSim::DnsServer6() const {
 void RdapSim::SetLatency(std::chrono::milliseconds latency) {
   std::lock_guard lock(impl_->mutex);
   impl_->latency = latency;
+}
+
+void RdapSim::SetRateLimit(std::size_t registry, double perSecond) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->rateLimit.at(registry) = perSecond;
+}
+
+std::size_t RdapSim::Refused(std::size_t registry) const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->refused.at(registry);
 }
 
 void RdapSim::SetFault(const std::string& name, RdapFault fault) {

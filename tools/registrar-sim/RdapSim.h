@@ -75,6 +75,10 @@ class RdapSim {
   // Every registry waits this long before each answer (on top of any fault's delay).
   void SetLatency(std::chrono::milliseconds latency);
   void SetFault(const std::string& name, RdapFault fault);
+  // The registry answers 429 (Retry-After: 1) when more than `perSecond` requests, this one
+  // included, arrived within the last second; 0 lifts the limit. Refused counts those answers.
+  void SetRateLimit(std::size_t registry, double perSecond);
+  std::size_t Refused(std::size_t registry) const;
   // The bootstrap endpoint answers with this status instead (0: normally).
   void SetBootstrapStatus(int status);
   // The bootstrap endpoint waits this long before it answers.

@@ -30,6 +30,9 @@
 namespace cli {
 namespace {
 
+// The most requests in flight to one server that any pace may ask for.
+constexpr std::size_t kMostPerHost = 64;
+
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
   return kUsageError;
@@ -191,8 +194,11 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
   };
   const std::string dns = settings.demo ? demo.dnsServer : settings.dnsServer;
+  // The source's paces own the requests in flight per server; the client only keeps a ceiling.
+  web::ClientOptions client = settings.client;
+  client.perHost = kMostPerHost;
   return std::unique_ptr<check::Source>(std::make_unique<check::RegistrySource>(
-      std::move(bootstrap), web::OpenHttpClient(settings.client), check::OpenNsResolver(dns),
+      std::move(bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns),
       std::move(whois), std::move(options)));
 }
 

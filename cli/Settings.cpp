@@ -72,10 +72,7 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.registrarBase = options.registrar.value_or(
       std::string(query::kRegistrarBase.begin(), query::kRegistrarBase.end()));
   settings.client.userAgent = std::string("brelka-cli/") + BRELKA_VERSION;
-  if (options.perHost) {
-    settings.client.perHost = *options.perHost;
-    settings.registry.paces.SetRdapInFlight(*options.perHost);
-  }
+  if (options.perHost) settings.registry.paces.SetRdapInFlight(*options.perHost);
   for (const check::RateOverride& rate : options.rates) {
     settings.registry.paces.SetRate(rate.host, rate.perSecond);
   }

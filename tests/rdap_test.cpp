@@ -250,7 +250,7 @@ class RdapSourceTest : public ::testing::Test {
   std::unique_ptr<check::RegistrySource> Source(std::size_t perHost = 4) {
     web::ClientOptions client;
     client.userAgent = "brelka-test/1.0";
-    client.perHost = perHost;
+    client.perHost = 64;  // the source's pace owns the cap
     client.requestTimeout = 2s;
     check::RegistryOptions options;
     options.paces.SetRdapInFlight(perHost);

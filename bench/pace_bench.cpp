@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "check/Bootstrap.h"
+#include "check/rdap/Bootstrap.h"
 #include "check/RegistrySource.h"
 #include "check/whois/WhoisRoute.h"
 #include "tools/registrar-sim/RdapSim.h"

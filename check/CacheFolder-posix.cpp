@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "check/BootstrapCache.h"
+#include "check/CacheFolder.h"
 
 namespace check {
 

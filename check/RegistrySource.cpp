@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "check/ALabel.h"
-#include "check/DomainReply.h"
+#include "check/dns/DnsRoute.h"
+#include "check/rdap/DomainReply.h"
 #include "check/RetryAfter.h"
 #include "check/Utf8.h"
 
@@ -102,61 +103,6 @@ class Lookups {
   std::vector<std::thread> running_;
 };
 
-std::string LastLabel(const std::string& name) {
-  return name.substr(name.rfind('.') + 1);
-}
-
-// What DNS says of a name that no registry route answers. The suffix itself is looked up first
-// (once), so that a name under a suffix that does not exist is not "likely available".
-class DnsRoute {
- public:
-  DnsRoute(std::shared_ptr<NsResolver> resolver, std::u16string_view routes)
-      : resolver_(std::move(resolver)), routes_(routes) {}
-
-  Answer Settle(const Job& job) {
-    const std::string suffix = LastLabel(job.aLabel);
-    const std::u16string noRoute = u"no " + routes_ + u" service for ." + FromUtf8(suffix);
-    std::optional<NsAnswer> zone;
-    {
-      std::lock_guard lock(mutex_);
-      if (const auto found = suffixes_.find(suffix); found != suffixes_.end()) zone = found->second;
-    }
-    if (!zone) {
-      zone = resolver_->LookUpNs(suffix);
-      std::lock_guard lock(mutex_);
-      suffixes_.emplace(suffix, *zone);
-    }
-    if (zone->kind == NsAnswer::Kind::NoSuchName) {
-      return Failed(noRoute + u", and DNS does not know the suffix");
-    }
-    if (zone->kind == NsAnswer::Kind::Failed) {
-      return Failed(noRoute + u", and DNS failed: " + FromUtf8(zone->reason));
-    }
-    const NsAnswer name = resolver_->LookUpNs(job.aLabel);
-    switch (name.kind) {
-      case NsAnswer::Kind::Delegated:
-        return WithStatus(Status::Registered, noRoute + u"; DNS delegates the name");
-      case NsAnswer::Kind::NoSuchName:
-        return WithStatus(Status::LikelyAvailable, noRoute + u"; DNS has no such name");
-      case NsAnswer::Kind::NoRecords:
-        return Failed(noRoute + u"; DNS knows the name but has no NS records for it");
-      case NsAnswer::Kind::Failed:
-        break;
-    }
-    return Failed(noRoute + u", and DNS failed: " + FromUtf8(name.reason));
-  }
-
- private:
-  static Answer Failed(std::u16string detail) {
-    return Unknown(std::move(detail), web::FailureKind::Dns);
-  }
-
-  std::shared_ptr<NsResolver> resolver_;
-  std::u16string routes_;  // those tried before DNS, as the detail names them
-  std::mutex mutex_;
-  std::map<std::string, NsAnswer> suffixes_;
-};
-
 // One run of Check: each server's queue and pace, and how many names are left.
 struct Run {
   struct Server {
@@ -220,7 +166,7 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
   completion->wake = [&client] { client.Wake(); };
   auto dnsRoute = std::make_shared<DnsRoute>(
       resolver_, !whois_ ? u"RDAP" : options_.useRdap ? u"RDAP or WHOIS" : u"WHOIS");
-  Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job); },
+  Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job.aLabel); },
               options_.dnsLookups, completion);
   std::shared_ptr<WhoisRoute> whoisRoute = whois_;
   Lookups whois(

@@ -16,8 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "check/Bootstrap.h"
-#include "check/NsResolver.h"
+#include "check/rdap/Bootstrap.h"
+#include "check/dns/NsResolver.h"
 #include "check/Pace.h"
 #include "check/Source.h"
 #include "check/whois/WhoisRoute.h"

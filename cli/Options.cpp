@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "check/DnsServer.h"
+#include "check/dns/DnsServer.h"
 #include "check/Pace.h"
 #include "check/whois/WhoisRoute.h"
 

@@ -16,7 +16,7 @@
 #include "Options.h"
 #include "Progress.h"
 #include "Settings.h"
-#include "check/BootstrapCache.h"
+#include "check/rdap/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "check/RegistrySource.h"

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <utility>
 
-#include "check/BootstrapCache.h"
+#include "check/rdap/BootstrapCache.h"
 #include "query/BulkQuery.h"
 
 #ifndef BRELKA_VERSION

@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "check/ALabel.h"
-#include "check/Bootstrap.h"
-#include "check/BootstrapCache.h"
-#include "check/DnsServer.h"
-#include "check/DomainReply.h"
+#include "check/rdap/Bootstrap.h"
+#include "check/rdap/BootstrapCache.h"
+#include "check/dns/DnsServer.h"
+#include "check/rdap/DomainReply.h"
 #include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
 #include "tools/registrar-sim/RdapSim.h"

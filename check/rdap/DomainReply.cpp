@@ -1,4 +1,4 @@
-#include "check/DomainReply.h"
+#include "check/rdap/DomainReply.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>

@@ -37,7 +37,7 @@ class Bootstrap {
 };
 
 // The services shipped with the program for suffixes IANA's file leaves out, in the same form
-// (check/rdap-supplement.json, with each service's source).
+// (check/rdap/rdap-supplement.json, with each service's source).
 std::string_view RdapSupplementJson();
 
 }  // namespace check

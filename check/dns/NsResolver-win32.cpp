@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "check/DnsServer.h"
-#include "check/NsResolver.h"
+#include "check/dns/DnsServer.h"
+#include "check/dns/NsResolver.h"
 
 namespace check {
 namespace {

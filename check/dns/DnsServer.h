@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "check/NsResolver.h"
+#include "check/dns/NsResolver.h"
 
 namespace check {
 

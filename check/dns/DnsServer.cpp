@@ -1,4 +1,4 @@
-#include "check/DnsServer.h"
+#include "check/dns/DnsServer.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "check/BootstrapCache.h"
+#include "check/rdap/BootstrapCache.h"
 
 #include <fstream>
 #include <iterator>

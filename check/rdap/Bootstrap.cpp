@@ -1,4 +1,4 @@
-#include "check/Bootstrap.h"
+#include "check/rdap/Bootstrap.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>

@@ -10,7 +10,8 @@
 #include <stop_token>
 #include <string>
 
-#include "check/Bootstrap.h"
+#include "check/CacheFolder.h"
+#include "check/rdap/Bootstrap.h"
 #include "web/HttpClient.h"
 #include "web/Result.h"
 
@@ -40,9 +41,5 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
 
 // A bootstrap file the user names; never touches the network.
 web::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file);
-
-// The user's cache folder for the program: $XDG_CACHE_HOME/brelka, else ~/.cache/brelka on
-// Linux; %LOCALAPPDATA%\Brelka on Windows. Empty when the environment names none.
-std::filesystem::path UserCacheFolder();
 
 }  // namespace check

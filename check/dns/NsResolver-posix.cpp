@@ -20,8 +20,8 @@
 #include <span>
 #include <vector>
 
-#include "check/DnsServer.h"
-#include "check/NsResolver.h"
+#include "check/dns/DnsServer.h"
+#include "check/dns/NsResolver.h"
 
 namespace check {
 namespace {

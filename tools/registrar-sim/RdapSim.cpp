@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tools/registrar-sim/AsciiCase.h"
 #include "tools/registrar-sim/RegistrarSim.h"
 #include "tools/registrar-sim/SocketConnection.h"
 #include "tools/registrar-sim/Sockets.h"
@@ -40,18 +41,6 @@ constexpr const char* kRdapType = "application/rdap+json";
 bool EndsWithLabel(const std::string& name, const std::string& suffix) {
   return name == suffix || (name.size() > suffix.size() && name.ends_with(suffix) &&
                             name[name.size() - suffix.size() - 1] == '.');
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return text;
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-  return text;
 }
 
 std::string DomainObject(const std::string& name) {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tools/registrar-sim/AsciiCase.h"
 #include "tools/registrar-sim/RdapSim.h"
 #include "tools/registrar-sim/Sockets.h"
 
@@ -37,18 +38,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kReadTimeoutMs = 5000;
 constexpr const char* kIana = "whois.iana.org";
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return text;
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-  return text;
-}
 
 bool Reserved(const std::string& name) { return name.starts_with("reserved"); }
 

@@ -147,6 +147,8 @@ TEST(Progress, LineShowsDoneOfTotalRateAndTimeLeft) {
   EXPECT_EQ(cli::Progress::Line(0, 5000, std::chrono::seconds(0)), "0/5000 names");
   EXPECT_EQ(cli::Progress::Line(980, 5000, std::chrono::seconds(2)),
             "980/5000 names, 490 names/s, 8 s left");
+  EXPECT_EQ(cli::Progress::Line(980, 5000, std::chrono::seconds(2), 37),
+            "980/5000 names, 490 names/s, 8 s left, 37 waiting on paused servers");
 }
 
 TEST(Summary, GivesUnknownAndInvalidCountsOnlyWhenThereAreAny) {

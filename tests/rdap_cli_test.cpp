@@ -12,6 +12,7 @@
 
 #include "ChildProcess.h"
 #include "tools/registrar-sim/RdapSim.h"
+#include "tools/registrar-sim/WhoisSim.h"
 
 namespace {
 
@@ -226,6 +227,30 @@ TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
                                    "[2001:db8::53]:5353: '") +
                            server + "' (see --help)\n");
   }
+}
+
+// WHOIS alone, at a server the user names: no bootstrap is needed and IANA is not asked. A
+// reserved name shows with its status in the structured output, never in the list of free
+// names, and is not counted as available; a throttled server's name is asked again.
+TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
+  sim::WhoisSim whois;
+  whois.SetFault("busy.cn", {.text = std::string("Queried interval is too short.\r\n")});
+  const std::string server = "cn=" + whois.Address("whois.cnnic.cn");
+  const std::string names = "free.cn\nabc.cn\nreserved-x.cn\nbusy.cn\n";
+  const ChildOutcome all = Cli({"--source", "whois", "--whois-server", server, "--all"}, names);
+  EXPECT_EQ(all.exitCode, 1) << all.err;
+  EXPECT_EQ(all.out,
+            "free.cn\tavailable\t\t\twhois\t\t\t\n"
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n"
+            "reserved-x.cn\treserved\t127.0.0.1 says the name is reserved\t\twhois\t\t\t\n"
+            "busy.cn\tunknown\trate-limited\trate-limited\twhois\t\t\t\n");
+  EXPECT_EQ(all.err, "共输入4个，其中1个可以注册，1个未能查询\n");
+  EXPECT_EQ(whois.Queries("whois.cnnic.cn").size(), 3u + 3u);  // busy.cn three times
+  EXPECT_TRUE(whois.Queries("whois.iana.org").empty());
+  EXPECT_FALSE(std::filesystem::exists(cachedCopy_));
+
+  const ChildOutcome list = Cli({"--source", "whois", "--whois-server", server, "-q"}, names);
+  EXPECT_EQ(list.out, "free.cn\n");
 }
 
 // Every suffix of the window's usage note, the Chinese ones and a few more, each from its route:

@@ -306,6 +306,25 @@ TEST_F(WhoisRouteTest, IanaOutOfReachLeavesTheBuiltInTableWithAWarning) {
   EXPECT_TRUE(warnings[0].starts_with("127.0.0.1 cannot be reached (")) << warnings[0];
 }
 
+// A referral older than 30 days is asked again; when IANA cannot answer, the old one serves,
+// with a warning.
+TEST_F(WhoisRouteTest, AStaleReferralServesWithAWarningWhenIanaIsOutOfReach) {
+  const auto asked = std::chrono::duration_cast<std::chrono::seconds>(
+      (std::chrono::system_clock::now() - std::chrono::hours(24 * 40)).time_since_epoch());
+  std::ofstream(cache_) << "eu\twhois.eu\t" << asked.count() << "\n"
+                        << "garbage line\n";
+  check::WhoisSettings settings = Settings();
+  settings.iana = {"127.0.0.1", 9};
+  std::vector<std::string> warnings;
+  check::RegistryOptions options;
+  options.warn = [&warnings](const std::string& warning) { warnings.push_back(warning); };
+  const auto answers = Check(std::make_shared<check::WhoisRoute>(settings), {u"abc.eu"}, options);
+  EXPECT_EQ(answers[0].status, Status::Registered);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[1], "the WHOIS server for .eu was learnt more than 30 days ago and could not "
+                         "be checked");
+}
+
 // A server that throttles a client asking more often than every 300 ms: the pace slows down
 // after each refusal and every name is answered by the registry's own word.
 TEST_F(WhoisRouteTest, AThrottledServerIsPausedAndAskedAgain) {

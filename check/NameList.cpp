@@ -18,7 +18,13 @@ std::u16string CleanName(std::u16string_view line) {
 
 void NameList::AddLine(std::u16string_view line) {
   std::u16string name = CleanName(line);
-  if (name.empty() || !seen_.insert(name).second) return;
+  if (name.empty()) return;
+  if (suffixes_.empty() || name.find(u'.') != std::u16string::npos) return Add(std::move(name));
+  for (const std::u16string& suffix : suffixes_) Add(name + u"." + suffix);
+}
+
+void NameList::Add(std::u16string name) {
+  if (!seen_.insert(name).second) return;
   names_.push_back(std::move(name));
 }
 

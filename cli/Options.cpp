@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "check/dns/DnsServer.h"
+#include "NameReader.h"
+#include "check/NameList.h"
+#include "check/NameRules.h"
 #include "check/Pace.h"
+#include "check/dns/DnsServer.h"
 #include "check/whois/WhoisRoute.h"
+#include "web/TextEncoding.h"
 
 namespace cli {
 namespace {
@@ -140,6 +144,17 @@ Error SetWhoisServer(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+Error SetSuffixes(Options& options, std::string_view value) {
+  for (std::size_t start = 0; start <= value.size();) {
+    const std::size_t comma = std::min(value.find(',', start), value.size());
+    auto suffix = ReadSuffix(value.substr(start, comma - start));
+    if (!suffix) return "--tld " + suffix.error();
+    options.suffixes.push_back(std::move(suffix.value()));
+    start = comma + 1;
+  }
+  return std::nullopt;
+}
+
 Error SetRate(Options& options, std::string_view value) {
   auto rate = check::ParseRate(value);
   if (!rate) return "--rate " + rate.error();
@@ -161,6 +176,22 @@ constexpr OptionSpec kOptions[] = {
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
      [](Options& o, std::string_view) -> Error {
        o.quiet = true;
+       return std::nullopt;
+     }},
+    {"--tld", 0, "LIST",
+     "turn each line without a dot into one name per suffix, in the order given "
+     "(comma-separated, e.g. com,cn,com.cn,中国); lines with a dot stay as they are",
+     SetSuffixes},
+    {"--tld-file", 0, "FILE", "the same, with the suffixes one per line of FILE (after --tld's)",
+     [](Options& o, std::string_view value) -> Error {
+       o.suffixFile = std::string(value);
+       return std::nullopt;
+     }},
+    {"--resume", 0, "FILE",
+     "an earlier run's output (json, tsv or csv): the names it settled are written again as "
+     "they were, not asked again; unknown names are asked again",
+     [](Options& o, std::string_view value) -> Error {
+       o.resumeFile = std::string(value);
        return std::nullopt;
      }},
     {"--source", 0, "SOURCE",
@@ -264,6 +295,18 @@ std::string Wrapped(std::string_view words) {
 }
 
 }  // namespace
+
+web::Result<std::u16string> ReadSuffix(std::string_view text) {
+  std::u16string decoded;
+  if (!DecodeUtf8(text, decoded)) return web::Failure{Quoted(text) + " is not UTF-8"};
+  std::u16string suffix = check::CleanName(decoded);
+  if (!suffix.empty() && suffix.front() == u'.') suffix.erase(suffix.begin());
+  if (suffix.empty()) return web::Failure{Quoted(text) + " is not a suffix: it is empty"};
+  if (const auto reason = check::InvalidReason(u"x." + suffix)) {
+    return web::Failure{Quoted(text) + " is not a suffix: " + web::Utf16ToUtf8(*reason)};
+  }
+  return suffix;
+}
 
 std::span<const OptionSpec> OptionTable() {
   return kOptions;

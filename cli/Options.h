@@ -22,6 +22,12 @@ enum class Format { List, Tsv, Csv, Json };
 
 struct Options {
   std::vector<std::string> files;  // "-" is standard input; none: standard input
+  // The suffixes each line without a dot becomes a name under, in order (--tld, checked), and a
+  // file of more (--tld-file, read by the run).
+  std::vector<std::u16string> suffixes;
+  std::optional<std::string> suffixFile;
+  // An earlier run's output, whose settled answers are not asked again.
+  std::optional<std::string> resumeFile;
   Format format = Format::List;
   bool quiet = false;
   // "registry", "rdap", "whois" or "registrar", or empty when not given.
@@ -60,5 +66,9 @@ std::span<const OptionSpec> OptionTable();
 web::Result<Options> ParseCommandLine(std::span<const std::string> args);
 
 std::string HelpText();
+
+// One suffix as --tld and --tld-file give it: cleaned and lower-cased like a name, a leading
+// dot dropped, and valid at the end of a name (IDN suffixes too). Fails naming it.
+web::Result<std::u16string> ReadSuffix(std::string_view text);
 
 }  // namespace cli

@@ -46,6 +46,7 @@ std::string SummaryText(const Counts& counts) {
                      std::to_string(counts.available) + "个可以注册";
   if (counts.unknown > 0) text += "，" + std::to_string(counts.unknown) + "个未能查询";
   if (counts.invalid > 0) text += "，" + std::to_string(counts.invalid) + "个无效";
+  if (counts.resumed > 0) text += "，" + std::to_string(counts.resumed) + "个沿用上次结果";
   return text + "\n";
 }
 

@@ -15,6 +15,7 @@
 #include "NameReader.h"
 #include "Options.h"
 #include "Progress.h"
+#include "Resume.h"
 #include "Settings.h"
 #include "check/rdap/BootstrapCache.h"
 #include "check/NameList.h"
@@ -65,6 +66,25 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
     if (web::Status read = ReadNames(in, file, list); !read) return read;
   }
   return web::Ok();
+}
+
+// The suffixes of --tld-file, one per line (UTF-8, blank lines skipped), each checked as --tld
+// checks its own.
+web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file) {
+  const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+  std::vector<std::u16string> suffixes;
+  std::string line;
+  for (std::size_t number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    auto suffix = ReadSuffix(line);
+    if (!suffix) return web::Failure{file + ":" + std::to_string(number) + ": " + suffix.error()};
+    suffixes.push_back(std::move(suffix.value()));
+  }
+  return suffixes;
 }
 
 // Standard output, written in input order: an answer goes out, flushed, as soon as every name
@@ -226,6 +246,25 @@ Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
   return judged;
 }
 
+// Takes out of the names to check those an earlier run settled, with their answers as they were.
+void Resume(const Settled& settled, Judged& judged, Counts& counts) {
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;
+  for (std::size_t k = 0; k < judged.valid.size(); ++k) {
+    const auto found = settled.find(judged.valid[k]);
+    if (found == settled.end()) {
+      valid.push_back(std::move(judged.valid[k]));
+      positions.push_back(judged.positions[k]);
+      continue;
+    }
+    judged.answers[judged.positions[k]] = found->second;
+    ++counts.resumed;
+    if (found->second.status == check::Status::Available) ++counts.available;
+  }
+  judged.valid = std::move(valid);
+  judged.positions = std::move(positions);
+}
+
 struct Checked {
   std::size_t done = 0;
   bool written = true;
@@ -283,10 +322,26 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
 
   check::NameList list;
+  std::vector<std::u16string> suffixes = settings.suffixes;
+  if (settings.suffixFile) {
+    auto more = ReadSuffixFile(*settings.suffixFile);
+    if (!more) return UsageError(more.error());
+    suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
+  }
+  list.SetSuffixes(std::move(suffixes));
   if (web::Status read = ReadInputs(settings.files, list); !read) return UsageError(read.error());
   Counts counts;
   counts.entered = list.Names().size();
   Judged judged = Judge(list.Names(), counts);
+  if (settings.resumeFile) {
+    const std::string& file = *settings.resumeFile;
+    std::ifstream in(std::filesystem::path(std::u8string(file.begin(), file.end())),
+                     std::ios::binary);
+    if (!in) return UsageError("cannot open '" + file + "': " + std::strerror(errno));
+    auto settled = ReadSettled(in, file);
+    if (!settled) return UsageError(settled.error());
+    Resume(settled.value(), judged, counts);
+  }
 
   // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
   std::stop_source stop;

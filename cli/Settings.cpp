@@ -66,6 +66,9 @@ web::Result<Settings> Resolve(const Options& options) {
 
   // 3. Each setting: the user's where given, else its owner's default.
   settings.files = options.files;
+  settings.suffixes = options.suffixes;
+  settings.suffixFile = options.suffixFile;
+  settings.resumeFile = options.resumeFile;
   settings.format = options.format;
   settings.quiet = options.quiet;
   settings.demo = options.demo;

@@ -27,6 +27,10 @@ std::string_view SourceName(SourceKind source);
 
 struct Settings {
   std::vector<std::string> files;  // "-" is standard input; none: standard input
+  // Suffixes for lines without a dot: --tld's, then those of the file (read by the run).
+  std::vector<std::u16string> suffixes;
+  std::optional<std::string> suffixFile;
+  std::optional<std::string> resumeFile;
   Format format = Format::List;
   bool quiet = false;
   bool demo = false;

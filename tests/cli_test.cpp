@@ -89,6 +89,10 @@ TEST(CliOptions, UsageErrorsExitWithTwoAndOneLineNamingTheProblem) {
        "'http://127.0.0.1:8080/domains' (see --help)\n"},
       {{"--demo", "--registrar", "http://127.0.0.1:1"},
        "brelka-cli: --demo and --registrar cannot be used together (see --help)\n"},
+      {{"--tld", "com,,net"}, "brelka-cli: --tld '' is not a suffix: it is empty (see --help)\n"},
+      {{"--tld", "com,bad_x"},
+       "brelka-cli: --tld 'bad_x' is not a suffix: character '_' (U+005F) is not allowed (see "
+       "--help)\n"},
   };
   for (const Case& c : cases) {
     const ChildOutcome run = Cli(c.args, "hello.com\n");
@@ -129,6 +133,73 @@ TEST(CliInput, NamesAreCleanedLowerCasedAndReportedOnceInOrderOfFirstAppearance)
             "second-name.com\tavailable\t\t\tregistrar\n"
             "first-name.com\tavailable\t\t\tregistrar\n"
             "third.com\tavailable\t\t\tregistrar\n");
+}
+
+// Keywords across suffixes: a line without a dot becomes one name per suffix, in the order
+// given; names are de-duplicated after the expansion; a bad suffix is a usage error.
+TEST(CliInput, KeywordsBecomeOneNamePerSuffixAndEachNameIsCheckedOnce) {
+  REGISTRAR_OR_SKIP(url);
+  const TempFile suffixes("net\r\n\r\n.ORG\r\n", "suffixes.txt");
+  const ChildOutcome run =
+      Cli({"--registrar", url, "--all", "--tld", "com,.CN,中国", "--tld-file", suffixes.Path()},
+          "shop\nshop.com\nSHOP\nhello.io\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "shop.com\tavailable\t\t\tregistrar\n"
+            "shop.cn\tavailable\t\t\tregistrar\n"
+            "shop.中国\tavailable\t\t\tregistrar\n"
+            "shop.net\tavailable\t\t\tregistrar\n"
+            "shop.org\tavailable\t\t\tregistrar\n"
+            "hello.io\tavailable\t\t\tregistrar\n");
+
+  const TempFile bad("com\nnet\nbad_one\n", "bad-suffixes.txt");
+  const ChildOutcome refused = Cli({"--registrar", url, "--tld-file", bad.Path()}, "shop\n");
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.err, "brelka-cli: " + bad.Path() +
+                             ":3: 'bad_one' is not a suffix: character '_' (U+005F) is not "
+                             "allowed\n");
+  EXPECT_EQ(refused.out, "");
+}
+
+// A run resumed from an earlier one's output in any structured format: the names it settled are
+// written again as they were (here an answer the registrar would not give, to show that nothing
+// was asked), unknown names are asked again, and a last line cut off mid-write is left out.
+TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
+  REGISTRAR_OR_SKIP(url);
+  const std::pair<std::string, std::string> earlier[] = {
+      {"a.jsonl",
+       "{\"name\":\"abc.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
+       "\"source\":\"registrar\"}\n"
+       "{\"name\":\"hello.com\",\"status\":\"unknown\",\"detail\":\"timed out\","
+       "\"reason\":\"timeout\",\"source\":\"registrar\"}\n"
+       "{\"name\":\"free.net\",\"status\":\"reser"},
+      {"a.csv",
+       "name,status,detail,reason,source\r\n"
+       "abc.com,available,\"said \"\"free\"\",\r\nover two lines\",,registrar\r\n"
+       "hello.com,unknown,x,timeout,registrar\r\n"},
+      {"a.tsv",
+       "abc.com\tavailable\tsaid \\\"free\\\"\t\tregistrar\n"
+       "hello.com\tunknown\tx\ttimeout\tregistrar\n"
+       "free.net\tregist"},
+  };
+  for (const auto& [name, bytes] : earlier) {
+    const TempFile file(bytes, name);
+    const ChildOutcome run =
+        Cli({"--registrar", url, "--all", "--resume", file.Path()}, "abc.com\nhello.com\nfree.net\n");
+    EXPECT_EQ(run.exitCode, 0) << name << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\t')), "abc.com") << name;
+    EXPECT_NE(run.out.find("abc.com\tavailable\t"), std::string::npos) << name << run.out;
+    EXPECT_NE(run.out.find("\nhello.com\tavailable\t\t\tregistrar\nfree.net\tavailable\t"),
+              std::string::npos)
+        << name << run.out;
+    EXPECT_EQ(run.err, "共输入3个，其中3个可以注册，1个沿用上次结果\n") << name;
+  }
+
+  const TempFile broken("abc.com\tavailable\t\t\tregistrar\nhello.com\tgone\t\t\t\nlast\n",
+                        "broken.tsv");
+  const ChildOutcome refused = Cli({"--registrar", url, "--resume", broken.Path()}, "abc.com\n");
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.err, "brelka-cli: " + broken.Path() + ":2: unknown status 'gone'\n");
 }
 
 TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {

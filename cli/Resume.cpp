@@ -1,0 +1,188 @@
+#include "Resume.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <vector>
+
+#include "NameReader.h"
+
+namespace cli {
+namespace {
+
+enum class Shape { Json, Tsv, Csv };
+
+std::optional<check::Status> StatusNamed(std::string_view word) {
+  for (const check::Status status :
+       {check::Status::Available, check::Status::Registered, check::Status::Reserved,
+        check::Status::LikelyAvailable, check::Status::Unknown, check::Status::Invalid}) {
+    if (check::StatusName(status) == word) return status;
+  }
+  return std::nullopt;
+}
+
+std::optional<check::Route> RouteNamed(std::string_view word) {
+  for (const check::Route route :
+       {check::Route::Registrar, check::Route::Rdap, check::Route::Whois, check::Route::Dns}) {
+    if (check::RouteName(route) == word) return route;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::u16string> Text(std::string_view utf8) {
+  std::u16string text;
+  if (!DecodeUtf8(utf8, text)) return std::nullopt;
+  return text;
+}
+
+// The fields in the output's order: name, status, detail, reason, source, and with the
+// registries' columns a_label, registrar, expires. Fails with what is wrong.
+web::Status Take(const std::vector<std::string>& fields, Settled& settled) {
+  if (fields.size() != 5 && fields.size() != 8) {
+    return web::Failure{"expected 5 or 8 fields, found " + std::to_string(fields.size())};
+  }
+  const std::optional<check::Status> status = StatusNamed(fields[1]);
+  if (!status) return web::Failure{"unknown status '" + fields[1] + "'"};
+  std::optional<check::Route> source;
+  if (!fields[4].empty()) {
+    source = RouteNamed(fields[4]);
+    if (!source) return web::Failure{"unknown source '" + fields[4] + "'"};
+  }
+  std::vector<std::u16string> texts;
+  for (const std::string& field : fields) {
+    auto text = Text(field);
+    if (!text) return web::Failure{"a field is not UTF-8"};
+    texts.push_back(std::move(*text));
+  }
+  if (texts[0].empty()) return web::Failure{"the name is empty"};
+  if (*status == check::Status::Unknown) return web::Ok();  // to be asked again
+  check::Answer answer = check::WithStatus(*status, texts[2]);
+  answer.source = source;
+  if (texts.size() == 8) {
+    answer.aLabel = texts[5];
+    answer.registrar = texts[6];
+    answer.expires = texts[7];
+  }
+  settled[texts[0]] = std::move(answer);
+  return web::Ok();
+}
+
+web::Status TakeJson(const std::string& line, Settled& settled) {
+  const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
+  if (object.is_discarded() || !object.is_object()) return web::Failure{"not a JSON object"};
+  std::vector<std::string> fields;
+  const auto field = [&object](const char* key) -> std::optional<std::string> {
+    const auto found = object.find(key);
+    if (found == object.end()) return std::string();
+    if (!found->is_string()) return std::nullopt;
+    return found->get<std::string>();
+  };
+  for (const char* key : {"name", "status", "detail", "reason", "source"}) {
+    auto value = field(key);
+    if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+    fields.push_back(std::move(*value));
+  }
+  if (object.contains("aLabel") || object.contains("registrar") || object.contains("expires")) {
+    for (const char* key : {"aLabel", "registrar", "expires"}) {
+      auto value = field(key);
+      if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+      fields.push_back(std::move(*value));
+    }
+  }
+  return Take(fields, settled);
+}
+
+// A TSV field's escapes (\t, \n, \r, \\) undone.
+web::Status TakeTsv(const std::string& line, Settled& settled) {
+  std::vector<std::string> fields(1);
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\t') {
+      fields.emplace_back();
+    } else if (c == '\\' && i + 1 < line.size()) {
+      const char next = line[++i];
+      fields.back() += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    } else {
+      fields.back() += c;
+    }
+  }
+  return Take(fields, settled);
+}
+
+// One CSV record by RFC 4180, line breaks inside quotes included; fails on a stray quote.
+web::Status TakeCsv(const std::string& record, Settled& settled) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < record.size(); ++i) {
+    const char c = record[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
+        fields.back() += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        fields.back() += c;
+      }
+    } else if (c == '"' && fields.back().empty()) {
+      quoted = true;
+    } else if (c == ',') {
+      fields.emplace_back();
+    } else if (c == '"') {
+      return web::Failure{"a quote inside an unquoted field"};
+    } else {
+      fields.back() += c;
+    }
+  }
+  if (quoted) return web::Failure{"a quoted field does not end"};
+  return Take(fields, settled);
+}
+
+bool QuotesOpen(const std::string& text) {
+  std::size_t quotes = 0;
+  for (char c : text) quotes += c == '"';
+  return quotes % 2 == 1;
+}
+
+}  // namespace
+
+web::Result<Settled> ReadSettled(std::istream& in, const std::string& file) {
+  Settled settled;
+  std::optional<Shape> shape;
+  std::string line;
+  std::string record;  // a CSV record may span lines
+  std::size_t recordStart = 0;
+  for (std::size_t number = 1; std::getline(in, line); ++number) {
+    const bool complete = !in.eof();
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+    if (shape == Shape::Csv) {
+      if (record.empty()) recordStart = number;
+      record += record.empty() ? line : "\n" + line;
+      if (QuotesOpen(record) && complete) continue;
+      line = std::move(record);
+      record.clear();
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+    } else if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (!complete) break;  // cut off by a run that ended mid-write
+    if (line.empty()) continue;
+    if (!shape) {
+      shape = line.front() == '{'                 ? Shape::Json
+              : line.starts_with("name,status,") ? Shape::Csv
+                                                 : Shape::Tsv;
+      if (shape == Shape::Csv) continue;  // the header
+    }
+    const web::Status taken = shape == Shape::Json  ? TakeJson(line, settled)
+                              : shape == Shape::Tsv ? TakeTsv(line, settled)
+                                                    : TakeCsv(line, settled);
+    if (!taken) {
+      const std::size_t at = shape == Shape::Csv ? recordStart : number;
+      return web::Failure{file + ":" + std::to_string(at) + ": " + taken.error()};
+    }
+  }
+  if (in.bad()) return web::Failure{"cannot read '" + file + "'"};
+  return settled;
+}
+
+}  // namespace cli

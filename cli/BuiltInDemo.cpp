@@ -7,6 +7,7 @@
 #include "tools/registrar-sim/RdapSim.h"
 #include "tools/registrar-sim/RegistrarSim.h"
 #include "tools/registrar-sim/WhoisSim.h"
+#include "web/HttpClient.h"
 
 namespace cli {
 namespace {
@@ -39,7 +40,7 @@ web::HostPort Address(const std::string& text) {
 Demo StartBuiltInDemo(const std::string& source) {
   if (source == "registrar") {
     auto registrar = std::make_shared<sim::RegistrarSim>();
-    return Demo{registrar, registrar->BaseUrl(), "", {}, {}, ""};
+    return Demo{registrar, registrar->BaseUrl(), "", {}, {}, "", {}};
   }
   struct Registries {
     sim::RdapSim rdap;
@@ -47,9 +48,13 @@ Demo StartBuiltInDemo(const std::string& source) {
   };
   auto registries = std::make_shared<Registries>();
   Demo demo{registries, "", BootstrapWithoutWhoisSuffixes(registries->rdap.BootstrapJson()),
-            Address(registries->whois.IanaAddress()), {}, registries->rdap.DnsServer()};
+            Address(registries->whois.IanaAddress()), {}, registries->rdap.DnsServer(), {}};
   for (const auto& [host, suffixes] : sim::WhoisSim::kServers) {
     demo.whoisServers[host] = Address(registries->whois.Address(host));
+    demo.hosts.push_back(host);
+  }
+  for (std::size_t i = 0; i < sim::RdapSim::kRegistries; ++i) {
+    demo.hosts.push_back(web::HostOf(registries->rdap.BaseUrl(i)));
   }
   return demo;
 }

@@ -33,6 +33,8 @@ namespace {
 
 // The most requests in flight to one server that any pace may ask for.
 constexpr std::size_t kMostPerHost = 64;
+// Requests a second toward the demo's own simulated servers.
+constexpr double kDemoRate = 1000;
 
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
@@ -210,6 +212,9 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     whois = std::make_shared<check::WhoisRoute>(std::move(route));
   }
   check::RegistryOptions options = settings.registry;
+  for (const std::string& host : demo.hosts) {
+    if (!settings.rates.contains(host)) options.paces.SetRate(host, kDemoRate);
+  }
   options.warn = [](const std::string& warning) {
     Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
   };
@@ -333,6 +338,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   Counts counts;
   counts.entered = list.Names().size();
   Judged judged = Judge(list.Names(), counts);
+  const bool nothingValid = judged.valid.empty();
   if (settings.resumeFile) {
     const std::string& file = *settings.resumeFile;
     std::ifstream in(std::filesystem::path(std::u8string(file.begin(), file.end())),
@@ -395,7 +401,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     return kInterruptedExit;
   }
   if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
-  return counts.unknown > 0 || judged.valid.empty() ? kSomeUnknown : kAllAnswered;
+  return counts.unknown > 0 || nothingValid ? kSomeUnknown : kAllAnswered;
 }
 
 }  // namespace cli

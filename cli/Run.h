@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "web/TcpQuery.h"
 
@@ -29,6 +30,9 @@ struct Demo {
   web::HostPort whoisIana;
   std::map<std::string, web::HostPort, std::less<>> whoisServers;
   std::string dnsServer;
+  // Every simulated server by the host its pace is kept under: they are ours and publish no
+  // rate, so the demo does not keep the cautious default toward them.
+  std::vector<std::string> hosts;
 };
 // Starts the built-in simulator for the source ("registrar", or "registry", "rdap" or
 // "whois"); empty where the program has none.

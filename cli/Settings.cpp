@@ -78,6 +78,7 @@ web::Result<Settings> Resolve(const Options& options) {
   if (options.perHost) settings.registry.paces.SetRdapInFlight(*options.perHost);
   for (const check::RateOverride& rate : options.rates) {
     settings.registry.paces.SetRate(rate.host, rate.perSecond);
+    settings.rates.insert(rate.host);
   }
   settings.registry.useRdap = settings.source != SourceKind::Whois;
   for (const auto& [suffix, server] : options.whoisServers) settings.whois.servers[suffix] = server;

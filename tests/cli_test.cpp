@@ -195,6 +195,15 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
     EXPECT_EQ(run.err, "共输入3个，其中3个可以注册，1个沿用上次结果\n") << name;
   }
 
+  // Everything settled: nothing is asked, not even a registrar that cannot be reached.
+  const TempFile complete("abc.com\tregistered\t\t\tregistrar\nnot_a.com\tinvalid\tx\t\t\n",
+                          "complete.tsv");
+  const ChildOutcome resumed =
+      Cli({"--registrar", "http://127.0.0.1:1", "--all", "--resume", complete.Path()}, "abc.com\n");
+  EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
+  EXPECT_EQ(resumed.out, "abc.com\tregistered\t\t\tregistrar\n");
+  EXPECT_EQ(resumed.err, "共输入1个，其中0个可以注册，1个沿用上次结果\n");
+
   const TempFile broken("abc.com\tavailable\t\t\tregistrar\nhello.com\tgone\t\t\t\nlast\n",
                         "broken.tsv");
   const ChildOutcome refused = Cli({"--registrar", url, "--resume", broken.Path()}, "abc.com\n");

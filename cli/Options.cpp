@@ -155,6 +155,23 @@ Error SetSuffixes(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+Error SetProxy(Options& options, std::string_view value) {
+  std::string_view rest;
+  for (std::string_view scheme : {"http://", "https://", "socks5h://", "socks5://"}) {
+    if (value.starts_with(scheme)) rest = value.substr(scheme.size());
+  }
+  if (!rest.empty() && rest.back() == '/') rest.remove_suffix(1);
+  const auto server = web::ParseHostPort(rest, 0);
+  if (rest.empty() || !server || server.value().port == 0 ||
+      rest.find_first_of("/?#@ ") != std::string_view::npos) {
+    return "--proxy takes http://, https:// or socks5h:// with a host and a port, as "
+           "http://proxy.example:3128: " +
+           Quoted(value);
+  }
+  options.proxy = std::string(value);
+  return std::nullopt;
+}
+
 Error SetRate(Options& options, std::string_view value) {
   auto rate = check::ParseRate(value);
   if (!rate) return "--rate " + rate.error();
@@ -228,6 +245,12 @@ constexpr OptionSpec kOptions[] = {
      "registry: ask HOST at most N times a second (a fraction is allowed), instead of the "
      "built-in rate table's figure; may be given more than once",
      SetRate},
+    {"--proxy", 0, "URL",
+     "registry: send RDAP and bootstrap requests through this proxy (http://, https:// or "
+     "socks5h://HOST:PORT; default: the https_proxy, http_proxy, all_proxy and no_proxy "
+     "variables on Linux, the user's proxy settings on Windows); WHOIS goes through a "
+     "socks5h:// proxy too, and direct beside an HTTP one",
+     SetProxy},
     {"--per-host", 0, "N",
      "registry: at most N RDAP requests in flight to one registry (default 4)", SetPerHost},
     {"--timeout", 0, "SECONDS", "registry: the longest one RDAP request may take (default 30)",

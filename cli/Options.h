@@ -45,6 +45,9 @@ struct Options {
   // WHOIS servers by suffix, and rates by host, in the order given.
   std::vector<std::pair<std::string, web::HostPort>> whoisServers;
   std::vector<check::RateOverride> rates;
+  // The proxy for the registries: http://, https:// or socks5h:// (socks5:// too), with a host
+  // and a port.
+  std::optional<std::string> proxy;
   std::optional<std::size_t> perHost;
   std::optional<int> timeoutSeconds;
   bool help = false;

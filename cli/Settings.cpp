@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <utility>
 
 #include "check/rdap/BootstrapCache.h"
@@ -49,6 +50,7 @@ web::Result<Settings> Resolve(const Options& options) {
       {options.rdapExtra.has_value(), "--rdap-extra"},
       {!options.whoisServers.empty(), "--whois-server"},
       {!options.rates.empty(), "--rate"},
+      {options.proxy.has_value(), "--proxy"},
       {options.dnsServer.has_value(), "--dns"},
       {options.perHost.has_value(), "--per-host"},
       {options.timeoutSeconds.has_value(), "--timeout"},
@@ -81,6 +83,30 @@ web::Result<Settings> Resolve(const Options& options) {
     settings.rates.insert(rate.host);
   }
   settings.registry.useRdap = settings.source != SourceKind::Whois;
+  // WHOIS can go through a SOCKS proxy only: the one given, else the environment's all_proxy.
+  std::string proxy = options.proxy.value_or("");
+  settings.client.proxy = proxy;
+#ifdef _WIN32
+  if (!proxy.empty() && !proxy.starts_with("http://") && settings.source != SourceKind::Whois) {
+    return web::Failure{"--proxy: WinHTTP takes http:// proxies only (a socks5h:// proxy serves "
+                        "--source whois)"};
+  }
+#endif
+  if (proxy.empty()) {
+    for (const char* variable : {"all_proxy", "ALL_PROXY"}) {
+      const char* value = std::getenv(variable);
+      if (value && *value) {
+        proxy = value;
+        break;
+      }
+    }
+  }
+  for (std::string_view scheme : {"socks5h://", "socks5://"}) {
+    if (!proxy.starts_with(scheme)) continue;
+    std::string_view rest = std::string_view(proxy).substr(scheme.size());
+    if (!rest.empty() && rest.back() == '/') rest.remove_suffix(1);
+    if (auto server = web::ParseHostPort(rest, 1080)) settings.whois.socks = server.value();
+  }
   for (const auto& [suffix, server] : options.whoisServers) settings.whois.servers[suffix] = server;
   if (options.timeoutSeconds) {
     settings.client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "ChildProcess.h"
+#include "tools/registrar-sim/ProxySim.h"
 #include "tools/registrar-sim/RdapSim.h"
 #include "tools/registrar-sim/WhoisSim.h"
 
@@ -172,6 +173,15 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
        "brelka-cli: --rate 'whois.eu=0/s' is not a rate: give requests a second above 0 and at "
        "most 1000, e.g. 5/s (see --help)\n"},
       {{"--rate", "5/s"}, "brelka-cli: --rate '5/s' is not HOST=N/s (see --help)\n"},
+      {{"--proxy", "ftp://proxy.example:21"},
+       "brelka-cli: --proxy takes http://, https:// or socks5h:// with a host and a port, as "
+       "http://proxy.example:3128: 'ftp://proxy.example:21' (see --help)\n"},
+      {{"--proxy", "http://proxy.example"},
+       "brelka-cli: --proxy takes http://, https:// or socks5h:// with a host and a port, as "
+       "http://proxy.example:3128: 'http://proxy.example' (see --help)\n"},
+      {{"--source", "registrar", "--proxy", "http://proxy.example:3128"},
+       "brelka-cli: --proxy applies to the registries' sources only (--source registry, rdap or "
+       "whois) (see --help)\n"},
       {{"--whois-server", "whois.cnnic.cn"},
        "brelka-cli: --whois-server takes SUFFIX=HOST[:PORT], as cn=whois.cnnic.cn: "
        "'whois.cnnic.cn' (see --help)\n"},
@@ -251,6 +261,59 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
 
   const ChildOutcome list = Cli({"--source", "whois", "--whois-server", server, "-q"}, names);
   EXPECT_EQ(list.out, "free.cn\n");
+}
+
+// Behind a proxy: RDAP requests demonstrably pass through the one given (tunnelled with
+// libcurl, in absolute form with WinHTTP), WHOIS through a SOCKS one, and a proxy that is dead
+// or refuses makes the names unknown (connect), never available.
+TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
+  sim::ProxySim proxy;
+  const std::string registry = sim.BaseUrl(0).substr(7, sim.BaseUrl(0).find('/', 7) - 7);
+  const std::vector<std::string> rdap = {"--source", "rdap", "--bootstrap", bootstrap_, "--all",
+                                         "-q"};
+  auto args = [&rdap](std::vector<std::string> more) {
+    more.insert(more.begin(), rdap.begin(), rdap.end());
+    return more;
+  };
+  const ChildOutcome through = Cli(args({"--proxy", "http://" + proxy.Address()}), "hello.com\n");
+  EXPECT_EQ(through.exitCode, 0) << through.err;
+  EXPECT_EQ(through.out, "hello.com\tavailable\t\t\trdap\t\t\t\n");
+#ifdef _WIN32
+  EXPECT_EQ(proxy.Passed(), std::vector<std::string>{"http " + registry});
+#else
+  EXPECT_EQ(proxy.Passed(), std::vector<std::string>{"connect " + registry});
+  // The environment's variables when none is given, and a SOCKS proxy for RDAP as for WHOIS.
+  ::setenv("http_proxy", ("http://" + proxy.Address()).c_str(), 1);
+  const ChildOutcome fromEnvironment = Cli(rdap, "abc.com\n");
+  ::unsetenv("http_proxy");
+  EXPECT_EQ(fromEnvironment.out,
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n");
+  const ChildOutcome socks = Cli(args({"--proxy", "socks5h://" + proxy.Address()}), "free.com\n");
+  EXPECT_EQ(socks.out, "free.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(proxy.Passed().size(), 3u);
+  EXPECT_EQ(proxy.Passed().back(), "socks " + registry);
+#endif
+
+  sim::WhoisSim whois;
+  const std::string server = whois.Address("whois.cnnic.cn");
+  const ChildOutcome overSocks =
+      Cli({"--source", "whois", "--whois-server", "cn=" + server, "--proxy",
+           "socks5h://" + proxy.Address(), "--all", "-q"},
+          "abc.cn\n");
+  EXPECT_EQ(overSocks.out,
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n");
+  EXPECT_EQ(proxy.Passed().back(), "socks " + server);
+
+  for (const std::string& dead : {std::string("http://127.0.0.1:1"), std::string("refused")}) {
+    if (dead == "refused") proxy.Refuse();
+    const std::string address = dead == "refused" ? "http://" + proxy.Address() : dead;
+    const ChildOutcome failed = Cli(args({"--proxy", address}), "hello.com\n");
+    EXPECT_EQ(failed.exitCode, 1) << dead;
+    EXPECT_TRUE(failed.out.starts_with("hello.com\tunknown\t")) << failed.out;
+#ifndef _WIN32  // WinHTTP passes a refusing proxy's 403 on as the answer (http)
+    EXPECT_NE(failed.out.find("\tconnect\trdap\t"), std::string::npos) << failed.out;
+#endif
+  }
 }
 
 // Every suffix of the window's usage note, the Chinese ones and a few more, each from its route:

@@ -14,6 +14,7 @@ FailureKind KindOf(CURLcode code, bool redirected) {
     case CURLE_COULDNT_RESOLVE_PROXY:
       return FailureKind::Dns;
     case CURLE_COULDNT_CONNECT:
+    case CURLE_PROXY:  // the proxy refused the tunnel, or its handshake failed
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:

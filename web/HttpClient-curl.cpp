@@ -162,6 +162,10 @@ Status CurlClient::Configure(Transfer& t) {
   (void)curl_easy_setopt(e, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
   // Wait for a connection that can carry several streams rather than opening another one.
   (void)curl_easy_setopt(e, CURLOPT_PIPEWAIT, 1L);
+  // Without a proxy of its own, libcurl follows the environment's proxy variables. Through an
+  // HTTP proxy every request is tunnelled, so that a proxy's refusal is told from a registry's.
+  if (!options_.proxy.empty()) (void)curl_easy_setopt(e, CURLOPT_PROXY, options_.proxy.c_str());
+  (void)curl_easy_setopt(e, CURLOPT_HTTPPROXYTUNNEL, 1L);
   (void)curl_easy_setopt(e, CURLOPT_USERAGENT, options_.userAgent.c_str());
   (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
   (void)curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBodyBytes));

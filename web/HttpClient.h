@@ -35,6 +35,11 @@ struct ClientOptions {
   // The response's header lines together, so that endless headers cannot grow memory either.
   std::size_t maxHeaderBytes = 256u << 10;
   int maxRedirects = 5;
+  // The proxy every request goes through ("http://host:port", "https://...", "socks5h://..."
+  // with libcurl; "http://" only with WinHTTP). Empty: the environment's proxy variables
+  // (https_proxy, http_proxy, all_proxy, no_proxy) on Linux, the user's proxy settings on
+  // Windows.
+  std::string proxy;
 };
 
 struct Get {

@@ -137,37 +137,106 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
   return Failed("cannot connect to " + where, FailureKind::Connect);
 }
 
-}  // namespace
+Failure Late(const TcpLimits& limits) {
+  return Failed("no whole answer within " + std::to_string(limits.whole.count() / 1000) + " s",
+                FailureKind::Timeout);
+}
 
-Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
-                               const TcpLimits& limits, std::stop_token stop) {
-  if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
-  const auto deadline = Clock::now() + limits.whole;
-  const std::string name(host);
-  auto connected = Connect(name, port, limits, stop);
-  if (!connected) return connected.failure();
-  const Handle handle = connected.value()->handle;
-  const auto late = [&] {
-    return Failed("no whole answer within " + std::to_string(limits.whole.count() / 1000) + " s",
-                  FailureKind::Timeout);
-  };
-
-  for (std::size_t sent = 0; sent < query.size();) {
+Status SendAll(Handle handle, std::string_view bytes, Clock::time_point deadline,
+               const TcpLimits& limits, const std::stop_token& stop) {
+  for (std::size_t sent = 0; sent < bytes.size();) {
     const Waited waited = WaitUntil(handle, POLLOUT, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
-    if (waited == Waited::TimedOut) return late();
-    const int wrote = SendSome(handle, query.data() + sent, query.size() - sent);
+    if (waited == Waited::TimedOut) return Late(limits);
+    const int wrote = SendSome(handle, bytes.data() + sent, bytes.size() - sent);
     if (wrote < 0 && WouldBlock()) continue;
     if (wrote <= 0) return Failed("the server closed the connection", FailureKind::Connect);
     sent += static_cast<std::size_t>(wrote);
   }
+  return Ok();
+}
+
+// Exactly `size` bytes, for the proxy's replies.
+Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock::time_point deadline,
+                                   const TcpLimits& limits, const std::stop_token& stop) {
+  std::string bytes;
+  char buffer[256];
+  while (bytes.size() < size) {
+    const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
+    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::TimedOut) return Late(limits);
+    const auto got = recv(handle, buffer, static_cast<int>(std::min(sizeof buffer, size - bytes.size())), 0);
+    if (got < 0 && WouldBlock()) continue;
+    if (got <= 0) return Failed("the proxy closed the connection", FailureKind::Connect);
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+// RFC 1928: no authentication, then CONNECT to the host by name, which the proxy resolves.
+Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::time_point deadline,
+                    const TcpLimits& limits, const std::stop_token& stop) {
+  if (host.size() > 255) return Failed("a host name too long for SOCKS", FailureKind::Request);
+  const auto refused = [](const std::string& why) {
+    return Failed("the SOCKS proxy " + why, FailureKind::Connect);
+  };
+  if (Status sent = SendAll(handle, std::string("\x05\x01\x00", 3), deadline, limits, stop); !sent) {
+    return sent;
+  }
+  auto chosen = ReceiveExactly(handle, 2, deadline, limits, stop);
+  if (!chosen) return chosen.failure();
+  if (chosen.value() != std::string("\x05\x00", 2)) return refused("wants an authentication");
+  std::string request("\x05\x01\x00\x03", 4);
+  request += static_cast<char>(host.size());
+  request += host;
+  request += static_cast<char>(port >> 8);
+  request += static_cast<char>(port & 0xff);
+  if (Status sent = SendAll(handle, request, deadline, limits, stop); !sent) return sent;
+  auto reply = ReceiveExactly(handle, 5, deadline, limits, stop);
+  if (!reply) return reply.failure();
+  const std::string& head = reply.value();
+  if (head[0] != 5) return refused("answered in another protocol");
+  if (head[1] != 0) {
+    return refused("refused the connection to " + host + " (reply " +
+                   std::to_string(static_cast<unsigned char>(head[1])) + ")");
+  }
+  // The rest of the bound address: IPv4, a name of head[4] bytes, or IPv6; then the port.
+  const std::size_t rest = head[3] == 1 ? 3 + 2 : head[3] == 4 ? 15 + 2
+                           : head[3] == 3 ? static_cast<unsigned char>(head[4]) + 2
+                                          : 0;
+  if (rest == 0) return refused("answered in another protocol");
+  auto bound = ReceiveExactly(handle, rest, deadline, limits, stop);
+  return bound ? Ok() : Status(bound.failure());
+}
+
+}  // namespace
+
+Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+                               const TcpLimits& limits, std::stop_token stop,
+                               const HostPort* socks) {
+  if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
+  const auto deadline = Clock::now() + limits.whole;
+  const std::string name(host);
+  auto connected = socks ? Connect(socks->host, socks->port, limits, stop)
+                         : Connect(name, port, limits, stop);
+  if (!connected) {
+    if (!socks) return connected.failure();
+    return Failed("the SOCKS proxy: " + connected.error(), connected.failure().kind);
+  }
+  const Handle handle = connected.value()->handle;
+  if (socks) {
+    if (Status tunnel = ThroughSocks(handle, name, port, deadline, limits, stop); !tunnel) {
+      return tunnel.failure();
+    }
+  }
+  if (Status sent = SendAll(handle, query, deadline, limits, stop); !sent) return sent.failure();
 
   std::string answer;
   char buffer[16 * 1024];
   for (;;) {
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
-    if (waited == Waited::TimedOut) return late();
+    if (waited == Waited::TimedOut) return Late(limits);
     const auto got = recv(handle, buffer, static_cast<int>(sizeof buffer), 0);
     if (got == 0 && answer.empty()) {
       return Failed("the server closed the connection without an answer", FailureKind::Connect);

@@ -20,16 +20,19 @@ struct TcpLimits {
   std::size_t maxBytes = 256 * 1024;
 };
 
-// The server's whole answer. A stop ends the wait within a quarter of a second.
-Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
-                               const TcpLimits& limits = {}, std::stop_token stop = {});
-
-// "host", "host:port" or "[v6]:port" into its parts; the port is `fallback` when not given.
-// Fails on an empty host or a port outside 1-65535.
 struct HostPort {
   std::string host;
   int port = 0;
 };
+
+// The server's whole answer, by way of a SOCKS5 proxy (RFC 1928, no authentication; the proxy
+// resolves the host) when one is given. A stop ends the wait within a quarter of a second.
+Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+                               const TcpLimits& limits = {}, std::stop_token stop = {},
+                               const HostPort* socks = nullptr);
+
+// "host", "host:port" or "[v6]:port" into its parts; the port is `fallback` when not given.
+// Fails on an empty host or a port outside 1-65535.
 Result<HostPort> ParseHostPort(std::string_view text, int fallback);
 
 }  // namespace web

@@ -78,7 +78,8 @@ std::optional<std::string> WhoisRoute::ServerOfTld(const std::string& tld,
   }
   if (!ianaFailed_) {
     auto answer = web::AskOverTcp(settings_.iana.host, settings_.iana.port, tld + "\r\n",
-                                  settings_.limits, stop);
+                                  settings_.limits, stop,
+                                  settings_.socks ? &*settings_.socks : nullptr);
     if (answer) {
       const std::optional<std::string> host = ReadIanaReferral(answer.value());
       referrals_[tld] = Referral{host.value_or(""), Seconds(now)};
@@ -135,7 +136,8 @@ std::optional<WhoisTarget> WhoisRoute::TargetFor(std::string_view aLabel,
 Answer WhoisRoute::Ask(const WhoisTarget& target, std::string_view aLabel,
                        std::stop_token stop) const {
   auto answer = web::AskOverTcp(target.address.host, target.address.port,
-                                WhoisQuery(target.server, aLabel), settings_.limits, stop);
+                                WhoisQuery(target.server, aLabel), settings_.limits, stop,
+                                settings_.socks ? &*settings_.socks : nullptr);
   if (!answer) {
     return Unknown(FromUtf8(target.host + ": " + answer.error()), answer.failure().kind);
   }

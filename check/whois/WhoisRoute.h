@@ -33,6 +33,8 @@ struct WhoisSettings {
   std::filesystem::path cacheFile;
   std::chrono::hours maxAge{24 * 30};
   web::TcpLimits limits;
+  // A SOCKS5 proxy that every WHOIS question goes through, IANA's included.
+  std::optional<web::HostPort> socks;
 };
 
 struct WhoisTarget {

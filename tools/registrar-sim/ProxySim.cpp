@@ -189,12 +189,24 @@ void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
     CloseSocket(upstream);
     return;
   }
-  // Absolute form: the request goes on in origin form, one per connection.
-  if (!Lower(uri).starts_with("http://")) return;
-  const std::size_t pathStart = uri.find('/', 7);
-  const std::string hostPort = uri.substr(7, pathStart == std::string::npos ? std::string::npos
-                                                                            : pathStart - 7);
-  const std::string path = pathStart == std::string::npos ? "/" : uri.substr(pathStart);
+  // Absolute form: the request goes on in origin form, one per connection. A client that sends
+  // the origin form to a proxy names its target in the Host header.
+  std::string hostPort;
+  std::string path;
+  if (Lower(uri).starts_with("http://")) {
+    const std::size_t pathStart = uri.find('/', 7);
+    hostPort = uri.substr(7, pathStart == std::string::npos ? std::string::npos : pathStart - 7);
+    path = pathStart == std::string::npos ? "/" : uri.substr(pathStart);
+  } else if (uri.starts_with("/")) {
+    const std::size_t host = Lower(buffer).find("\r\nhost:");
+    if (host == std::string::npos || host > headEnd) return;
+    const std::size_t end = buffer.find("\r\n", host + 2);
+    hostPort = buffer.substr(host + 8, end - host - 8);
+    hostPort.erase(0, hostPort.find_first_not_of(' '));
+    path = uri;
+  } else {
+    return;
+  }
   const std::optional<Target> target = ParseTarget(hostPort);
   const socket_t upstream = target ? Dial(*target) : INVALID_SOCKET;
   if (upstream == INVALID_SOCKET) {

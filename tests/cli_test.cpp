@@ -195,6 +195,19 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
     EXPECT_EQ(run.err, "共输入3个，其中3个可以注册，1个沿用上次结果\n") << name;
   }
 
+  // A registries' run's columns come back whole: the A-label, registrar and expiry date.
+  const TempFile registry(
+      "{\"name\":\"中文域名.cn\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
+      "\"source\":\"whois\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"R, Ltd\","
+      "\"expires\":\"2030-03-17\"}\n",
+      "registry.jsonl");
+  const ChildOutcome whole =
+      Cli({"--source", "rdap", "-f", "csv", "--resume", registry.Path()}, "中文域名.cn\n");
+  EXPECT_EQ(whole.exitCode, 0) << whole.err;
+  EXPECT_EQ(whole.out,
+            "name,status,detail,reason,source,a_label,registrar,expires\r\n"
+            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17\r\n");
+
   // Everything settled: nothing is asked, not even a registrar that cannot be reached.
   const TempFile complete("abc.com\tregistered\t\t\tregistrar\nnot_a.com\tinvalid\tx\t\t\n",
                           "complete.tsv");

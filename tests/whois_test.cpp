@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "check/Pace.h"
 #include "check/RegistrySource.h"
@@ -14,6 +15,7 @@
 #include "check/whois/WhoisTable.h"
 #include "tools/registrar-sim/RdapSim.h"
 #include "tools/registrar-sim/WhoisSim.h"
+#include "web/TcpQuery.h"
 
 namespace {
 
@@ -175,6 +177,28 @@ TEST(WhoisAnswers, IanaNamesTheServerOfATld) {
   };
   for (const auto& [answer, server] : cases) {
     EXPECT_EQ(check::ReadIanaReferral(answer), server) << answer;
+  }
+}
+
+// How --whois-server and the SOCKS proxy's address are read: a port of 1-65535 in digits only,
+// IPv6 in brackets.
+TEST(HostPort, ReadsHostAndPortOrRefusesThem) {
+  const std::tuple<std::string, std::string, int> good[] = {
+      {"whois.cnnic.cn", "whois.cnnic.cn", 43},
+      {"whois.cnnic.cn:4343", "whois.cnnic.cn", 4343},
+      {"[::1]:4343", "::1", 4343},
+      {"[2001:db8::43]", "2001:db8::43", 43},
+      {"127.0.0.1:65535", "127.0.0.1", 65535},
+  };
+  for (const auto& [text, host, port] : good) {
+    const auto parsed = web::ParseHostPort(text, 43);
+    ASSERT_TRUE(parsed) << text << ": " << parsed.error();
+    EXPECT_EQ(parsed.value().host, host) << text;
+    EXPECT_EQ(parsed.value().port, port) << text;
+  }
+  for (const char* bad : {"", ":43", "host:", "host:0", "host:65536", "host:+43", "host:4x",
+                          "[::1", "[::1]43", "[::1]:"}) {
+    EXPECT_FALSE(web::ParseHostPort(bad, 43)) << bad;
   }
 }
 

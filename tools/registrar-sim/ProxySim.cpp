@@ -57,6 +57,16 @@ bool SendAll(socket_t sock, const std::string& bytes) {
   return true;
 }
 
+// A connection to "host:port" for an HTTP client, which is told 502 when there is none.
+socket_t DialFor(socket_t client, const std::string& hostPort) {
+  const std::optional<Target> target = ParseTarget(hostPort);
+  const socket_t upstream = target ? Dial(*target) : INVALID_SOCKET;
+  if (upstream == INVALID_SOCKET) {
+    SendAll(client, "HTTP/1.1 502 Bad Gateway\r\nContent-Length: 0\r\n\r\n");
+  }
+  return upstream;
+}
+
 }  // namespace
 
 struct ProxySim::Impl {
@@ -175,12 +185,8 @@ void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
     return;
   }
   if (method == "CONNECT") {
-    const std::optional<Target> target = ParseTarget(uri);
-    const socket_t upstream = target ? Dial(*target) : INVALID_SOCKET;
-    if (upstream == INVALID_SOCKET) {
-      SendAll(client, "HTTP/1.1 502 Bad Gateway\r\nContent-Length: 0\r\n\r\n");
-      return;
-    }
+    const socket_t upstream = DialFor(client, uri);
+    if (upstream == INVALID_SOCKET) return;
     Note("connect " + uri);
     if (SendAll(client, "HTTP/1.1 200 Connection established\r\n\r\n")) {
       const std::string rest = buffer.substr(headEnd);
@@ -207,12 +213,8 @@ void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
   } else {
     return;
   }
-  const std::optional<Target> target = ParseTarget(hostPort);
-  const socket_t upstream = target ? Dial(*target) : INVALID_SOCKET;
-  if (upstream == INVALID_SOCKET) {
-    SendAll(client, "HTTP/1.1 502 Bad Gateway\r\nContent-Length: 0\r\n\r\n");
-    return;
-  }
+  const socket_t upstream = DialFor(client, hostPort);
+  if (upstream == INVALID_SOCKET) return;
   Note("http " + hostPort);
   std::string head = method + " " + path + line.substr(lastSpace) + "\r\nConnection: close\r\n";
   for (std::size_t at = lineEnd + 2; at + 2 < headEnd;) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "check/rdap/Bootstrap.h"
 #include "check/RegistrySource.h"
+#include "check/rdap/Bootstrap.h"
 #include "check/whois/WhoisRoute.h"
 #include "tools/registrar-sim/RdapSim.h"
 #include "tools/registrar-sim/WhoisSim.h"
@@ -29,13 +29,12 @@ struct Outcome {
 Outcome Run(check::RegistrySource& source, const std::vector<std::u16string>& names) {
   Outcome outcome;
   const auto started = Clock::now();
-  source.Check(
-      names,
-      [&](std::size_t, check::Answer answer) {
-        outcome.available += answer.status == check::Status::Available;
-        outcome.unknown += answer.status == check::Status::Unknown;
-      },
-      {});
+  source.Check(names,
+               [&](std::size_t, check::Answer answer) {
+                 outcome.available += answer.status == check::Status::Available;
+                 outcome.unknown += answer.status == check::Status::Unknown;
+               },
+               {});
   outcome.seconds = std::chrono::duration<double>(Clock::now() - started).count();
   return outcome;
 }
@@ -69,9 +68,10 @@ void Rdap(bool rates) {
   std::printf("RDAP, 150 names over registries limited to 20, 10 and 5 a second, %s\n",
               rates ? "--rate set to those figures" : "the built-in defaults (adapting)");
   std::printf("  bound (50 names at 5 a second)  %6.2f s\n", bound);
-  std::printf("  brelka                          %6.2f s  (%.2fx the bound), %zu available, %zu "
-              "unknown\n",
-              outcome.seconds, outcome.seconds / bound, outcome.available, outcome.unknown);
+  std::printf(
+      "  brelka                          %6.2f s  (%.2fx the bound), %zu available, %zu "
+      "unknown\n",
+      outcome.seconds, outcome.seconds / bound, outcome.available, outcome.unknown);
   std::printf("  requests %zu, answered 429: %zu (%.1f%%; 20/10/5 a second: %zu/%zu/%zu)\n",
               requests, refused, 100.0 * refused / requests, sim.Refused(0), sim.Refused(1),
               sim.Refused(2));
@@ -90,8 +90,8 @@ void Whois(double rate) {
                                std::make_shared<check::WhoisRoute>(settings), options);
   std::vector<std::u16string> names;
   for (int i = 0; i < 40; ++i) {
-    names.push_back(u"pace-" + std::u16string(1, u'a' + i % 26) +
-                    std::u16string(1, u'a' + i / 26) + u".cn");
+    names.push_back(u"pace-" + std::u16string(1, u'a' + i % 26) + std::u16string(1, u'a' + i / 26) +
+                    u".cn");
   }
   const Outcome outcome = Run(source, names);
   const std::size_t queries = sim.Queries(host).size();
@@ -101,9 +101,10 @@ void Whois(double rate) {
               rate > 0 ? ("--rate " + std::to_string(rate).substr(0, 3) + "/s").c_str()
                        : "the default WHOIS pace (1 a second)");
   std::printf("  bound (40 x 0.5 s)              %6.2f s\n", bound);
-  std::printf("  brelka                          %6.2f s  (%.2fx the bound), %zu available, %zu "
-              "unknown\n",
-              outcome.seconds, outcome.seconds / bound, outcome.available, outcome.unknown);
+  std::printf(
+      "  brelka                          %6.2f s  (%.2fx the bound), %zu available, %zu "
+      "unknown\n",
+      outcome.seconds, outcome.seconds / bound, outcome.available, outcome.unknown);
   std::printf("  queries %zu, throttle answers: %zu (%.1f%%)\n", queries, throttled,
               100.0 * throttled / queries);
 }

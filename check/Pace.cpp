@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace check {
@@ -129,7 +128,9 @@ void PaceTable::SetRate(const std::string& host, double perSecond) {
   rates_[Lower(host)] = perSecond;
 }
 
-void PaceTable::SetRdapInFlight(std::size_t inFlight) { rdap_.inFlight = std::max<std::size_t>(inFlight, 1); }
+void PaceTable::SetRdapInFlight(std::size_t inFlight) {
+  rdap_.inFlight = std::max<std::size_t>(inFlight, 1);
+}
 
 web::Result<RateOverride> ParseRate(std::string_view text) {
   const std::size_t equals = text.find('=');

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "check/ALabel.h"
-#include "check/dns/DnsRoute.h"
-#include "check/rdap/DomainReply.h"
 #include "check/RetryAfter.h"
 #include "check/Utf8.h"
+#include "check/dns/DnsRoute.h"
+#include "check/rdap/DomainReply.h"
 
 namespace check {
 namespace {
@@ -152,7 +152,9 @@ RegistrySource::RegistrySource(Bootstrap bootstrap, std::unique_ptr<web::HttpCli
 
 RegistrySource::~RegistrySource() = default;
 
-std::size_t RegistrySource::PausedNames() const { return paused_->load(); }
+std::size_t RegistrySource::PausedNames() const {
+  return paused_->load();
+}
 
 void RegistrySource::Check(std::span<const std::u16string> names, const Report& report,
                            std::stop_token stop) {
@@ -164,8 +166,9 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
   web::HttpClient& client = *client_;
   auto completion = std::make_shared<Completion>();
   completion->wake = [&client] { client.Wake(); };
-  auto dnsRoute = std::make_shared<DnsRoute>(
-      resolver_, !whois_ ? u"RDAP" : options_.useRdap ? u"RDAP or WHOIS" : u"WHOIS");
+  auto dnsRoute = std::make_shared<DnsRoute>(resolver_, !whois_            ? u"RDAP"
+                                                        : options_.useRdap ? u"RDAP or WHOIS"
+                                                                           : u"WHOIS");
   Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job.aLabel); },
               options_.dnsLookups, completion);
   std::shared_ptr<WhoisRoute> whoisRoute = whois_;
@@ -206,9 +209,9 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
       auto target = targets.find(suffix);
       if (target == targets.end()) {
         auto found = whois_->TargetFor(job.aLabel, std::chrono::system_clock::now(), stop);
-        target = targets.emplace(suffix, found ? std::make_shared<const WhoisTarget>(
-                                                     std::move(*found))
-                                               : nullptr)
+        target = targets
+                     .emplace(suffix, found ? std::make_shared<const WhoisTarget>(std::move(*found))
+                                            : nullptr)
                      .first;
         if (options_.warn) {
           for (const std::string& warning : whois_->TakeWarnings()) options_.warn(warning);

@@ -16,10 +16,10 @@
 #include <memory>
 #include <string>
 
-#include "check/rdap/Bootstrap.h"
-#include "check/dns/NsResolver.h"
 #include "check/Pace.h"
 #include "check/Source.h"
+#include "check/dns/NsResolver.h"
+#include "check/rdap/Bootstrap.h"
 #include "check/whois/WhoisRoute.h"
 #include "web/HttpClient.h"
 

@@ -47,8 +47,13 @@ Demo StartBuiltInDemo(const std::string& source) {
     sim::WhoisSim whois;
   };
   auto registries = std::make_shared<Registries>();
-  Demo demo{registries, "", BootstrapWithoutWhoisSuffixes(registries->rdap.BootstrapJson()),
-            Address(registries->whois.IanaAddress()), {}, registries->rdap.DnsServer(), {}};
+  Demo demo{registries,
+            "",
+            BootstrapWithoutWhoisSuffixes(registries->rdap.BootstrapJson()),
+            Address(registries->whois.IanaAddress()),
+            {},
+            registries->rdap.DnsServer(),
+            {}};
   for (const auto& [host, suffixes] : sim::WhoisSim::kServers) {
     demo.whoisServers[host] = Address(registries->whois.Address(host));
     demo.hosts.push_back(host);

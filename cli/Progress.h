@@ -1,5 +1,6 @@
 // What the person at the terminal reads on standard error: a progress line redrawn in place
-// (names done of the total, names per second, time left, names waiting on a paused server) and the summary at the end.
+// (names done of the total, names per second, time left, names waiting on a paused server) and
+// the summary at the end.
 #pragma once
 
 #include <chrono>

@@ -168,7 +168,7 @@ web::Result<Settled> ReadSettled(std::istream& in, const std::string& file) {
     if (!complete) break;  // cut off by a run that ended mid-write
     if (line.empty()) continue;
     if (!shape) {
-      shape = line.front() == '{'                 ? Shape::Json
+      shape = line.front() == '{'                ? Shape::Json
               : line.starts_with("name,status,") ? Shape::Csv
                                                  : Shape::Tsv;
       if (shape == Shape::Csv) continue;  // the header

@@ -17,11 +17,11 @@
 #include "Progress.h"
 #include "Resume.h"
 #include "Settings.h"
-#include "check/rdap/BootstrapCache.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
-#include "check/RegistrySource.h"
 #include "check/RegistrarSource.h"
+#include "check/RegistrySource.h"
+#include "check/rdap/BootstrapCache.h"
 #include "web/HttpRequest.h"
 
 #ifndef BRELKA_VERSION

@@ -88,8 +88,9 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.client.proxy = proxy;
 #ifdef _WIN32
   if (!proxy.empty() && !proxy.starts_with("http://") && settings.source != SourceKind::Whois) {
-    return web::Failure{"--proxy: WinHTTP takes http:// proxies only (a socks5h:// proxy serves "
-                        "--source whois)"};
+    return web::Failure{
+        "--proxy: WinHTTP takes http:// proxies only (a socks5h:// proxy serves "
+        "--source whois)"};
   }
 #endif
   if (proxy.empty()) {

@@ -184,8 +184,8 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
   };
   for (const auto& [name, bytes] : earlier) {
     const TempFile file(bytes, name);
-    const ChildOutcome run =
-        Cli({"--registrar", url, "--all", "--resume", file.Path()}, "abc.com\nhello.com\nfree.net\n");
+    const ChildOutcome run = Cli({"--registrar", url, "--all", "--resume", file.Path()},
+                                 "abc.com\nhello.com\nfree.net\n");
     EXPECT_EQ(run.exitCode, 0) << name << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\t')), "abc.com") << name;
     EXPECT_NE(run.out.find("abc.com\tavailable\t"), std::string::npos) << name << run.out;
@@ -248,13 +248,18 @@ TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
        "bad_name.com,invalid,character '_' (U+005F) is not allowed,,\r\n"
        "中文域名.cn,available,,,registrar\r\n"},
       {{"--format=json"},
-       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
-       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
-       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
-       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"
+       "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
+       "\"source\":\"registrar\"}\n"
+       "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\",\"source\":"
+       "\"registrar\"}\n"
+       "{\"name\":\"world.net\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
+       "\"source\":\"registrar\"}\n"
+       "{\"name\":\"mytaken.org\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
+       "\"source\":\"registrar\"}\n"
        "{\"name\":\"bad_name.com\",\"status\":\"invalid\",\"detail\":\"character '_' (U+005F) "
        "is not allowed\",\"reason\":\"\",\"source\":\"\"}\n"
-       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\",\"source\":\"registrar\"}\n"},
+       "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
+       "\"source\":\"registrar\"}\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;
@@ -304,8 +309,8 @@ TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {
             "a..com\tinvalid\tempty label\t\t\n"
             ".com\tinvalid\tempty label\t\t\n"
             "example.com.\tinvalid\tempty label\t\t\n" +
-                long63 + "a.com\tinvalid\tlabel longer than 63 octets\t\t\n" + long63 + "." + long63 +
-                "." + long63 + "." + std::string(62, 'b') +
+                long63 + "a.com\tinvalid\tlabel longer than 63 octets\t\t\n" + long63 + "." +
+                long63 + "." + long63 + "." + std::string(62, 'b') +
                 "\tinvalid\tname longer than 253 octets\t\t\n"
                 "under_score.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\n"
                 "中文　名.cn\tinvalid\tcharacter U+3000 is not allowed\t\t\n");

@@ -63,13 +63,14 @@ TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
       Cli({"--source", "rdap", "--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--all"},
           "hello.com\nabc.com\n中文域名.cn\nbusy.com\nfree.de\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\n"
-            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
-            "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\n"
-            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n"
-            "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\n");
+  EXPECT_EQ(
+      run.out,
+      "hello.com\tavailable\t\t\trdap\t\t\t\n"
+      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+      "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
+      "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\n"
+      "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n"
+      "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\n");
   EXPECT_EQ(run.err, "共输入6个，其中2个可以注册，1个未能查询，1个无效\n");
   // Three tries for the refused name, with the program's name and version on each request.
   int busy = 0;
@@ -95,7 +96,8 @@ TEST_F(RdapCli, StructuredFormatsCarryTheALabelRegistrarAndExpiry) {
             "\"source\":\"rdap\",\"aLabel\":\"\","
             "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\"}\n"
             "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
-            "\"source\":\"rdap\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":\"\"}\n");
+            "\"source\":\"rdap\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":"
+            "\"\"}\n");
   const ChildOutcome list = Cli({"--bootstrap", bootstrap_, "-q"}, input);
   EXPECT_EQ(list.out, "中文域名.cn\n");
 }
@@ -221,15 +223,13 @@ TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
   }
   EXPECT_EQ(early, "hello.com\tavailable\t\t\trdap\t\t\t\n");
   const ChildOutcome run = child.Wait();
-  EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(run.out, "hello.com\tavailable\t\t\trdap\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\n");
 }
 
 TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
-  for (const char* server :
-       {"nonsense", "127.0.0.1:53abc", "127.0.0.1:0", "127.0.0.1:65536", "256.1.1.1", "1.2.3",
-        "01.2.3.4", "127.0.0.1:", "[::1]53", "[::1]:", "[1::2::3]", "[12345::1]:53",
-        "[1:2:3:4:5:6:7:8:9]", "[::1"}) {
+  for (const char* server : {"nonsense", "127.0.0.1:53abc", "127.0.0.1:0", "127.0.0.1:65536",
+                             "256.1.1.1", "1.2.3", "01.2.3.4", "127.0.0.1:", "[::1]53", "[::1]:",
+                             "[1::2::3]", "[12345::1]:53", "[1:2:3:4:5:6:7:8:9]", "[::1"}) {
     const ChildOutcome run = Cli({"--dns", server}, "a.com\n");
     EXPECT_EQ(run.exitCode, 2) << server;
     EXPECT_EQ(run.err, std::string("brelka-cli: --dns takes an IPv4 or IPv6 address and an "
@@ -269,8 +269,8 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
 TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   sim::ProxySim proxy;
   const std::string registry = sim.BaseUrl(0).substr(7, sim.BaseUrl(0).find('/', 7) - 7);
-  const std::vector<std::string> rdap = {"--source", "rdap", "--bootstrap", bootstrap_, "--all",
-                                         "-q"};
+  const std::vector<std::string> rdap = {"--source", "rdap",  "--bootstrap",
+                                         bootstrap_, "--all", "-q"};
   auto args = [&rdap](std::vector<std::string> more) {
     more.insert(more.begin(), rdap.begin(), rdap.end());
     return more;
@@ -296,10 +296,9 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
 
   sim::WhoisSim whois;
   const std::string server = whois.Address("whois.cnnic.cn");
-  const ChildOutcome overSocks =
-      Cli({"--source", "whois", "--whois-server", "cn=" + server, "--proxy",
-           "socks5h://" + proxy.Address(), "--all", "-q"},
-          "abc.cn\n");
+  const ChildOutcome overSocks = Cli({"--source", "whois", "--whois-server", "cn=" + server,
+                                      "--proxy", "socks5h://" + proxy.Address(), "--all", "-q"},
+                                     "abc.cn\n");
   EXPECT_EQ(overSocks.out,
             "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n");
   EXPECT_EQ(proxy.Passed().back(), "socks " + server);

@@ -100,8 +100,8 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
       {"whois.iis.se/available-u34jedzcq.se", "u34jedzcq.se", Status::Available},
       {"whois.iis.se/available-likexian-have-no-money-to-register.se",
        "likexian-have-no-money-to-register.se", Status::Available},
-      {"whois.iis.se/registered-google.se", "google.se", Status::Registered, "",
-       u"MarkMonitor Inc", u"2014-10-20"},
+      {"whois.iis.se/registered-google.se", "google.se", Status::Registered, "", u"MarkMonitor Inc",
+       u"2014-10-20"},
       {"whois.pir.org/available-u34jedzcq.org", "u34jedzcq.org", Status::Available},
       {"whois.pir.org/registered-google.org", "google.org", Status::Registered, "",
        u"MarkMonitor Inc. (R37-LROR)", u"2014-10-20T04:00:00Z"},
@@ -132,7 +132,8 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
     const bool misread = &c == &cases[std::size(cases) - 1];
     const check::WhoisServer server = table.ServerFor(misread ? "whois.cnnic.cn" : host);
     const check::Answer answer = check::ReadWhoisAnswer(server, c.name, Recording(c.file));
-    EXPECT_EQ(answer.status, c.status) << c.file << ": " << std::string(check::StatusName(answer.status));
+    EXPECT_EQ(answer.status, c.status)
+        << c.file << ": " << std::string(check::StatusName(answer.status));
     EXPECT_EQ(answer.reason ? web::KindName(*answer.reason) : "", c.reason) << c.file;
     EXPECT_EQ(answer.registrar, c.registrar) << c.file;
     EXPECT_EQ(answer.expires, c.expires) << c.file;
@@ -155,9 +156,9 @@ TEST(WhoisAnswers, QueriesAndTextsAsTheServersWantThem) {
   server.available = {u"we don't know {name}"};
   EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "We  don\xE2\x80\x99t\r\nknow").status,
             Status::Unknown);
-  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "  We\tdon\xE2\x80\x99t know  A.TEST\r\n")
-                .status,
-            Status::Available);
+  EXPECT_EQ(
+      check::ReadWhoisAnswer(server, "a.test", "  We\tdon\xE2\x80\x99t know  A.TEST\r\n").status,
+      Status::Available);
   // Bytes that are not UTF-8 neither match nor break the reading.
   EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "\xff\xfe we don't know a.test").status,
             Status::Available);
@@ -196,8 +197,8 @@ TEST(HostPort, ReadsHostAndPortOrRefusesThem) {
     EXPECT_EQ(parsed.value().host, host) << text;
     EXPECT_EQ(parsed.value().port, port) << text;
   }
-  for (const char* bad : {"", ":43", "host:", "host:0", "host:65536", "host:+43", "host:4x",
-                          "[::1", "[::1]43", "[::1]:"}) {
+  for (const char* bad : {"", ":43", "host:", "host:0", "host:65536", "host:+43", "host:4x", "[::1",
+                          "[::1]43", "[::1]:"}) {
     EXPECT_FALSE(web::ParseHostPort(bad, 43)) << bad;
   }
 }
@@ -255,8 +256,9 @@ class WhoisRouteTest : public ::testing::Test {
   std::vector<check::Answer> Check(std::shared_ptr<check::WhoisRoute> route,
                                    const std::vector<std::u16string>& names,
                                    check::RegistryOptions options = {}) {
-    check::RegistrySource source({}, web::OpenHttpClient({}), check::OpenNsResolver(dns.DnsServer()),
-                                 std::move(route), std::move(options));
+    check::RegistrySource source({}, web::OpenHttpClient({}),
+                                 check::OpenNsResolver(dns.DnsServer()), std::move(route),
+                                 std::move(options));
     std::vector<check::Answer> answers(names.size(), check::WithStatus(Status::Unknown, u"none"));
     source.Check(names, [&](std::size_t i, check::Answer a) { answers.at(i) = std::move(a); }, {});
     return answers;
@@ -271,8 +273,8 @@ TEST_F(WhoisRouteTest, EachServerGetsItsOwnQueryAndIanaIsAskedOncePerTld) {
   auto route = std::make_shared<check::WhoisRoute>(Settings());
   const auto answers = Check(route, {u"münchen.de", u"abc.jp", u"中文域名.中国", u"abc.cn",
                                      u"free.com.cn", u"free.nosuchtld"});
-  const Status expected[] = {Status::Available, Status::Registered, Status::Available,
-                             Status::Registered, Status::Available, Status::Unknown};
+  const Status expected[] = {Status::Available,  Status::Registered, Status::Available,
+                             Status::Registered, Status::Available,  Status::Unknown};
   for (std::size_t i = 0; i < answers.size(); ++i) {
     EXPECT_EQ(answers[i].status, expected[i]) << i;
     EXPECT_EQ(answers[i].source, i < 5 ? check::Route::Whois : check::Route::Dns) << i;
@@ -311,7 +313,8 @@ TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
     EXPECT_EQ(answers[i].status, i < 4 ? Status::Unknown : Status::Available) << i;
     EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", reasons[i]) << i;
   }
-  EXPECT_EQ(answers[0].detail, u"whois.cnnic.cn: the server closed the connection without an answer");
+  EXPECT_EQ(answers[0].detail,
+            u"whois.cnnic.cn: the server closed the connection without an answer");
   EXPECT_EQ(answers[1].detail, u"whois.cnnic.cn: no whole answer within 2 s");
   EXPECT_EQ(answers[2].detail, u"whois.cnnic.cn gave an answer Brelka does not recognise");
 }
@@ -345,8 +348,9 @@ TEST_F(WhoisRouteTest, AStaleReferralServesWithAWarningWhenIanaIsOutOfReach) {
   const auto answers = Check(std::make_shared<check::WhoisRoute>(settings), {u"abc.eu"}, options);
   EXPECT_EQ(answers[0].status, Status::Registered);
   ASSERT_EQ(warnings.size(), 2u);
-  EXPECT_EQ(warnings[1], "the WHOIS server for .eu was learnt more than 30 days ago and could not "
-                         "be checked");
+  EXPECT_EQ(warnings[1],
+            "the WHOIS server for .eu was learnt more than 30 days ago and could not "
+            "be checked");
 }
 
 // A server that throttles a client asking more often than every 300 ms: the pace slows down

@@ -26,14 +26,22 @@ constexpr std::chrono::milliseconds kStopCheck{250};
 #ifdef _WIN32
 using Handle = SOCKET;
 constexpr Handle kNone = INVALID_SOCKET;
-void CloseHandle_(Handle socket) { closesocket(socket); }
+void CloseHandle_(Handle socket) {
+  closesocket(socket);
+}
 bool SetNonBlocking(Handle socket) {
   u_long on = 1;
   return ioctlsocket(socket, FIONBIO, &on) == 0;
 }
-bool ConnectPending() { return WSAGetLastError() == WSAEWOULDBLOCK; }
-bool WouldBlock() { return WSAGetLastError() == WSAEWOULDBLOCK; }
-int Wait(pollfd* fd, int ms) { return WSAPoll(fd, 1, ms); }
+bool ConnectPending() {
+  return WSAGetLastError() == WSAEWOULDBLOCK;
+}
+bool WouldBlock() {
+  return WSAGetLastError() == WSAEWOULDBLOCK;
+}
+int Wait(pollfd* fd, int ms) {
+  return WSAPoll(fd, 1, ms);
+}
 bool StartSockets() {
   static const bool started = [] {
     WSADATA data;
@@ -47,15 +55,25 @@ int SendSome(Handle socket, const char* data, std::size_t size) {
 #else
 using Handle = int;
 constexpr Handle kNone = -1;
-void CloseHandle_(Handle socket) { close(socket); }
+void CloseHandle_(Handle socket) {
+  close(socket);
+}
 bool SetNonBlocking(Handle socket) {
   const int flags = fcntl(socket, F_GETFL, 0);
   return flags >= 0 && fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0;
 }
-bool ConnectPending() { return errno == EINPROGRESS; }
-bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR; }
-int Wait(pollfd* fd, int ms) { return poll(fd, 1, ms); }
-bool StartSockets() { return true; }
+bool ConnectPending() {
+  return errno == EINPROGRESS;
+}
+bool WouldBlock() {
+  return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+}
+int Wait(pollfd* fd, int ms) {
+  return poll(fd, 1, ms);
+}
+bool StartSockets() {
+  return true;
+}
 int SendSome(Handle socket, const char* data, std::size_t size) {
   return static_cast<int>(send(socket, data, size, MSG_NOSIGNAL));
 }
@@ -86,7 +104,9 @@ Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
   }
 }
 
-Failure Failed(std::string message, FailureKind kind) { return Failure{std::move(message), kind}; }
+Failure Failed(std::string message, FailureKind kind) {
+  return Failure{std::move(message), kind};
+}
 
 // A connection to one of the host's addresses, within the connect limit.
 Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
@@ -165,7 +185,8 @@ Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock::time_
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
-    const auto got = recv(handle, buffer, static_cast<int>(std::min(sizeof buffer, size - bytes.size())), 0);
+    const auto got =
+        recv(handle, buffer, static_cast<int>(std::min(sizeof buffer, size - bytes.size())), 0);
     if (got < 0 && WouldBlock()) continue;
     if (got <= 0) return Failed("the proxy closed the connection", FailureKind::Connect);
     bytes.append(buffer, static_cast<std::size_t>(got));
@@ -180,7 +201,8 @@ Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::tim
   const auto refused = [](const std::string& why) {
     return Failed("the SOCKS proxy " + why, FailureKind::Connect);
   };
-  if (Status sent = SendAll(handle, std::string("\x05\x01\x00", 3), deadline, limits, stop); !sent) {
+  if (Status sent = SendAll(handle, std::string("\x05\x01\x00", 3), deadline, limits, stop);
+      !sent) {
     return sent;
   }
   auto chosen = ReceiveExactly(handle, 2, deadline, limits, stop);
@@ -201,7 +223,8 @@ Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::tim
                    std::to_string(static_cast<unsigned char>(head[1])) + ")");
   }
   // The rest of the bound address: IPv4, a name of head[4] bytes, or IPv6; then the port.
-  const std::size_t rest = head[3] == 1 ? 3 + 2 : head[3] == 4 ? 15 + 2
+  const std::size_t rest = head[3] == 1   ? 3 + 2
+                           : head[3] == 4 ? 15 + 2
                            : head[3] == 3 ? static_cast<unsigned char>(head[4]) + 2
                                           : 0;
   if (rest == 0) return refused("answered in another protocol");
@@ -217,8 +240,8 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
   if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
   const auto deadline = Clock::now() + limits.whole;
   const std::string name(host);
-  auto connected = socks ? Connect(socks->host, socks->port, limits, stop)
-                         : Connect(name, port, limits, stop);
+  auto connected =
+      socks ? Connect(socks->host, socks->port, limits, stop) : Connect(name, port, limits, stop);
   if (!connected) {
     if (!socks) return connected.failure();
     return Failed("the SOCKS proxy: " + connected.error(), connected.failure().kind);

@@ -8,7 +8,9 @@
 namespace check {
 namespace {
 
-Answer Failed(std::u16string detail) { return Unknown(std::move(detail), web::FailureKind::Dns); }
+Answer Failed(std::u16string detail) {
+  return Unknown(std::move(detail), web::FailureKind::Dns);
+}
 
 }  // namespace
 

@@ -77,9 +77,9 @@ std::optional<std::string> WhoisRoute::ServerOfTld(const std::string& tld,
     return named(cached->second.host);
   }
   if (!ianaFailed_) {
-    auto answer = web::AskOverTcp(settings_.iana.host, settings_.iana.port, tld + "\r\n",
-                                  settings_.limits, stop,
-                                  settings_.socks ? &*settings_.socks : nullptr);
+    auto answer =
+        web::AskOverTcp(settings_.iana.host, settings_.iana.port, tld + "\r\n", settings_.limits,
+                        stop, settings_.socks ? &*settings_.socks : nullptr);
     if (answer) {
       const std::optional<std::string> host = ReadIanaReferral(answer.value());
       referrals_[tld] = Referral{host.value_or(""), Seconds(now)};
@@ -105,8 +105,8 @@ WhoisTarget WhoisRoute::Target(const std::string& host, std::optional<web::HostP
   target.host = host;
   if (!address) {
     const auto mapped = settings_.connectTo.find(host);
-    address = mapped != settings_.connectTo.end() ? mapped->second
-                                                  : web::HostPort{host, kWhoisPort};
+    address =
+        mapped != settings_.connectTo.end() ? mapped->second : web::HostPort{host, kWhoisPort};
   }
   target.address = *address;
   // A server the table does not list reads as the table's server for the suffix, if any:
@@ -135,15 +135,17 @@ std::optional<WhoisTarget> WhoisRoute::TargetFor(std::string_view aLabel,
 
 Answer WhoisRoute::Ask(const WhoisTarget& target, std::string_view aLabel,
                        std::stop_token stop) const {
-  auto answer = web::AskOverTcp(target.address.host, target.address.port,
-                                WhoisQuery(target.server, aLabel), settings_.limits, stop,
-                                settings_.socks ? &*settings_.socks : nullptr);
+  auto answer =
+      web::AskOverTcp(target.address.host, target.address.port, WhoisQuery(target.server, aLabel),
+                      settings_.limits, stop, settings_.socks ? &*settings_.socks : nullptr);
   if (!answer) {
     return Unknown(FromUtf8(target.host + ": " + answer.error()), answer.failure().kind);
   }
   return ReadWhoisAnswer(target.server, aLabel, answer.value());
 }
 
-std::vector<std::string> WhoisRoute::TakeWarnings() { return std::exchange(warnings_, {}); }
+std::vector<std::string> WhoisRoute::TakeWarnings() {
+  return std::exchange(warnings_, {});
+}
 
 }  // namespace check

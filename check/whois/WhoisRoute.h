@@ -60,7 +60,7 @@ class WhoisRoute {
 
  private:
   struct Referral {
-    std::string host;  // empty: IANA names no server
+    std::string host;        // empty: IANA names no server
     std::int64_t asked = 0;  // seconds since the epoch
   };
   void LoadCache();

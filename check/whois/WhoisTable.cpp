@@ -164,7 +164,8 @@ web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
     if (const auto suffixes = entry.find("suffixes");
         suffixes != entry.end() && suffixes->is_array()) {
       for (const nlohmann::json& suffix : *suffixes) {
-        if (suffix.is_string()) table.hostsBySuffix_[LowerAscii(suffix.get<std::string>())] = server.host;
+        if (suffix.is_string())
+          table.hostsBySuffix_[LowerAscii(suffix.get<std::string>())] = server.host;
       }
     }
     if (const auto aliases = entry.find("aliases"); aliases != entry.end() && aliases->is_array()) {
@@ -218,13 +219,12 @@ std::string WhoisQuery(const WhoisServer& server, std::string_view aLabel) {
   return line + "\r\n";
 }
 
-Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel,
-                       std::string_view bytes) {
+Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::string_view bytes) {
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
   auto decoded = web::DecodeBytes({data, bytes.size()},
                                   std::u16string(server.charset.begin(), server.charset.end()));
-  const std::u16string text = u"\n" + NormaliseWhoisText(decoded ? decoded.value()
-                                                                   : FromUtf8(bytes)) + u"\n";
+  const std::u16string text =
+      u"\n" + NormaliseWhoisText(decoded ? decoded.value() : FromUtf8(bytes)) + u"\n";
   const std::u16string lower = LowerAscii(text);
   const std::u16string name = LowerAscii(FromUtf8(aLabel));
   const std::u16string host = FromUtf8(server.host);
@@ -261,8 +261,10 @@ std::optional<std::string> ReadIanaReferral(std::string_view answer) {
     const std::string key = LowerAscii(std::string(line.substr(0, colon)));
     if (key != "refer" && key != "whois") continue;
     std::string_view value = line.substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-    while (!value.empty() && (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) {
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+      value.remove_prefix(1);
+    while (!value.empty() &&
+           (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) {
       value.remove_suffix(1);
     }
     const bool plausible = !value.empty() && value.size() <= 253 &&

@@ -142,8 +142,9 @@ void ProxySim::Impl::ServeSocks(socket_t client, std::string buffer) {
   if (!SendAll(client, std::string("\x05\x00", 2))) return;
   if (!Read(client, buffer, buffer.size() < 5 ? 5 - buffer.size() : 0)) return;
   const unsigned char type = static_cast<unsigned char>(buffer[3]);
-  const std::size_t length = type == 3 ? 5 + static_cast<unsigned char>(buffer[4]) + 2
-                                       : type == 1 ? 4 + 4 + 2 : 0;
+  const std::size_t length = type == 3   ? 5 + static_cast<unsigned char>(buffer[4]) + 2
+                             : type == 1 ? 4 + 4 + 2
+                                         : 0;
   if (length == 0 || buffer[1] != 1) return;
   if (!Read(client, buffer, buffer.size() < length ? length - buffer.size() : 0)) return;
   Target target;
@@ -280,7 +281,9 @@ ProxySim::~ProxySim() {
   CloseSocket(impl_->listener, true);
 }
 
-std::string ProxySim::Address() const { return "127.0.0.1:" + std::to_string(impl_->port); }
+std::string ProxySim::Address() const {
+  return "127.0.0.1:" + std::to_string(impl_->port);
+}
 
 std::vector<std::string> ProxySim::Passed() const {
   std::lock_guard lock(impl_->mutex);

@@ -39,7 +39,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int kReadTimeoutMs = 5000;
 constexpr const char* kIana = "whois.iana.org";
 
-bool Reserved(const std::string& name) { return name.starts_with("reserved"); }
+bool Reserved(const std::string& name) {
+  return name.starts_with("reserved");
+}
 
 // The name a server's query line asks about: DENIC's "-T dn,ace NAME", JPRS's "NAME/e".
 std::string NameOf(const std::string& host, std::string query) {
@@ -58,13 +60,15 @@ std::string Answer(const std::string& host, const std::string& name, bool thrott
     if (throttled) return "Queried interval is too short.\r\n";
     if (Reserved(name)) return "The domain you requested is prohibited.\r\n";
     if (!taken) return "No matching record.\r\n";
-    return "Domain Name: " + name + "\r\nROID: 20030311s10001s00000001-cn\r\n"
+    return "Domain Name: " + name +
+           "\r\nROID: 20030311s10001s00000001-cn\r\n"
            "Domain Status: ok\r\nSponsoring Registrar: Simulated Registrar Ltd\r\n"
            "Registration Time: 2003-03-17 12:20:05\r\nExpiration Time: 2030-03-17 12:48:36\r\n"
            "DNSSEC: unsigned\r\n";
   }
   if (host == "whois.denic.de") {
-    if (throttled) return "% Error: 55000000002 Connection refused; access control limit reached.\n\n\n";
+    if (throttled)
+      return "% Error: 55000000002 Connection refused; access control limit reached.\n\n\n";
     if (name.empty()) return "% Error: 55000000010 unexpected query\n";
     if (!taken) return "Domain: " + name + "\nStatus: free\n";
     return "% Restricted rights.\n\nDomain: " + name +
@@ -80,14 +84,18 @@ std::string Answer(const std::string& host, const std::string& name, bool thrott
            "Registrar Ltd\n        Website: https://registrar.example/\n";
   }
   if (host == "whois.iis.se") {
-    if (!taken) return "# This whois printout is printed with UTF-8 encoding.\n#\ndomain \"" + name + "\" not found.\n";
+    if (!taken)
+      return "# This whois printout is printed with UTF-8 encoding.\n#\ndomain \"" + name +
+             "\" not found.\n";
     return "state:            active\ndomain:           " + name +
            "\nexpires:          2030-10-20\nregistrar:        Simulated Registrar Ltd\n";
   }
   if (host == "whois.domain-registry.nl") {
-    if (throttled) return "maximum number of requests per second exceeded, only 1 request per second allowed\n";
+    if (throttled)
+      return "maximum number of requests per second exceeded, only 1 request per second allowed\n";
     if (!taken) return name + " is free\n";
-    return "Domain name: " + name + "\nStatus:      active\n\nRegistrar:\n   Simulated Registrar Ltd\n";
+    return "Domain name: " + name +
+           "\nStatus:      active\n\nRegistrar:\n   Simulated Registrar Ltd\n";
   }
   if (host != "whois.jprs.jp") {
     const std::string free = host == "whois.registry.co" ? "No Data Found\n"
@@ -111,7 +119,8 @@ std::string Answer(const std::string& host, const std::string& name, bool thrott
 }
 
 std::string IanaAnswer(const std::string& tld) {
-  std::string out = "% IANA WHOIS server\n% for more information on IANA, visit http://www.iana.org\n";
+  std::string out =
+      "% IANA WHOIS server\n% for more information on IANA, visit http://www.iana.org\n";
   for (const auto& [host, suffixes] : WhoisSim::kServers) {
     if (std::find(suffixes.begin(), suffixes.end(), tld) != suffixes.end()) {
       return out + "% This query returned 1 object\n\nrefer:        " + host +
@@ -192,9 +201,8 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
     } else {
       const std::string name = NameOf(server.host, *query);
       const auto now = Clock::now();
-      const bool throttled =
-          server.interval.count() > 0 && server.last != Clock::time_point{} &&
-          now - server.last < server.interval;
+      const bool throttled = server.interval.count() > 0 && server.last != Clock::time_point{} &&
+                             now - server.last < server.interval;
       server.last = now;
       if (throttled) ++server.throttled;
       if (const auto found = faults.find(name); found != faults.end() && !throttled) {
@@ -263,7 +271,9 @@ WhoisSim::~WhoisSim() {
   for (const socket_t client : impl_->held) CloseSocket(client, true);
 }
 
-std::string WhoisSim::IanaAddress() const { return Address(kIana); }
+std::string WhoisSim::IanaAddress() const {
+  return Address(kIana);
+}
 
 std::string WhoisSim::Address(const std::string& host) const {
   return "127.0.0.1:" + std::to_string(impl_->servers.at(host).port);

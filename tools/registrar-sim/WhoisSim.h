@@ -21,8 +21,8 @@
 namespace sim {
 
 struct WhoisFault {
-  bool close = false;    // close the connection without a word
-  bool silent = false;   // say nothing until the simulator stops
+  bool close = false;                 // close the connection without a word
+  bool silent = false;                // say nothing until the simulator stops
   std::optional<std::string> text{};  // answer these bytes instead
   std::chrono::milliseconds delay{0};
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "check/Pace.h"
@@ -351,6 +352,30 @@ TEST_F(WhoisRouteTest, AStaleReferralServesWithAWarningWhenIanaIsOutOfReach) {
   EXPECT_EQ(warnings[1],
             "the WHOIS server for .eu was learnt more than 30 days ago and could not "
             "be checked");
+}
+
+// A stop while a server keeps silent ends the run at once, and the name is left out rather than
+// guessed.
+TEST_F(WhoisRouteTest, AStopDuringASilentServerEndsTheRunWithoutGuessing) {
+  whois.SetFault("silent.cn", {.silent = true});
+  check::WhoisSettings settings = Settings();
+  settings.limits.whole = 20s;
+  check::RegistrySource source({}, web::OpenHttpClient({}), check::OpenNsResolver(dns.DnsServer()),
+                               std::make_shared<check::WhoisRoute>(settings));
+  std::stop_source stop;
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(500ms);
+    stop.request_stop();
+  });
+  std::vector<std::size_t> reported;
+  const auto started = std::chrono::steady_clock::now();
+  const std::vector<std::u16string> names = {u"silent.cn"};
+  source.Check(
+      names, [&](std::size_t i, check::Answer) { reported.push_back(i); }, stop.get_token());
+  const auto took = std::chrono::steady_clock::now() - started;
+  stopper.join();
+  EXPECT_TRUE(reported.empty());
+  EXPECT_LT(took, 5s);
 }
 
 // A server that throttles a client asking more often than every 300 ms: the pace slows down

@@ -135,7 +135,7 @@ void PaceTable::SetRdapInFlight(std::size_t inFlight) {
 web::Result<RateOverride> ParseRate(std::string_view text) {
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos || equals == 0) {
-    return web::Failure{"'" + std::string(text) + "' is not HOST=N/s"};
+    return web::Failure{"is not HOST=N/s"};
   }
   RateOverride rate;
   rate.host = Lower(text.substr(0, equals));
@@ -158,9 +158,7 @@ web::Result<RateOverride> ParseRate(std::string_view text) {
     }
   }
   if (!(value > 0) || value > 1000 || !std::isfinite(value)) {
-    return web::Failure{"'" + std::string(text) +
-                        "' is not a rate: give requests a second above 0 and at most 1000, "
-                        "e.g. 5/s"};
+    return web::Failure{"is not a rate: give requests a second above 0 and at most 1000, e.g. 5/s"};
   }
   rate.perSecond = value;
   return rate;

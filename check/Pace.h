@@ -80,7 +80,7 @@ class PaceTable {
 std::string_view RatesJson();
 
 // "HOST=N/s" (or "HOST=N") of --rate into its parts; N may be a fraction, above 0 and at most
-// 1000.
+// 1000. A failure says what is wrong, to follow the text as the caller quotes it.
 struct RateOverride {
   std::string host;
   double perSecond = 0;

@@ -174,7 +174,7 @@ Error SetProxy(Options& options, std::string_view value) {
 
 Error SetRate(Options& options, std::string_view value) {
   auto rate = check::ParseRate(value);
-  if (!rate) return "--rate " + rate.error();
+  if (!rate) return "--rate " + Quoted(value) + " " + rate.error();
   options.rates.push_back(std::move(rate.value()));
   return std::nullopt;
 }

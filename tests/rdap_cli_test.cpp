@@ -188,8 +188,12 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
        "brelka-cli: --whois-server takes SUFFIX=HOST[:PORT], as cn=whois.cnnic.cn: "
        "'whois.cnnic.cn' (see --help)\n"},
       {{"--whois-server", "cn=whois.cnnic.cn:99999"},
-       "brelka-cli: --whois-server 'cn=whois.cnnic.cn:99999': '99999' is not a port (1-65535) "
-       "(see --help)\n"},
+       "brelka-cli: --whois-server 'cn=whois.cnnic.cn:99999': the port is not a number from 1 to "
+       "65535 (see --help)\n"},
+      // A control character in what is repeated is written escaped, on one line.
+      {{"--rate", "a\nb=1/s\x1b"},
+       "brelka-cli: --rate 'a\\nb=1/s\\x1b' is not a rate: give requests a second above 0 and "
+       "at most 1000, e.g. 5/s (see --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     const ChildOutcome run = Cli(args, "a.com\n");

@@ -286,26 +286,26 @@ Result<HostPort> ParseHostPort(std::string_view text, int fallback) {
   std::string_view port;
   if (!text.empty() && text.front() == '[') {
     const std::size_t close = text.find(']');
-    if (close == std::string_view::npos) return Failure{"'" + std::string(text) + "' lacks ']'"};
+    if (close == std::string_view::npos) return Failure{"an IPv6 address lacks its ']'"};
     host = text.substr(1, close - 1);
     const std::string_view rest = text.substr(close + 1);
     if (!rest.empty()) {
-      if (rest.front() != ':') return Failure{"'" + std::string(text) + "' is not HOST:PORT"};
+      if (rest.front() != ':') return Failure{"not HOST:PORT"};
       port = rest.substr(1);
-      if (port.empty()) return Failure{"'" + std::string(text) + "' has no port after ':'"};
+      if (port.empty()) return Failure{"no port after ':'"};
     }
   } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
     host = text.substr(0, colon);
     port = text.substr(colon + 1);
-    if (port.empty()) return Failure{"'" + std::string(text) + "' has no port after ':'"};
+    if (port.empty()) return Failure{"no port after ':'"};
   }
-  if (host.empty()) return Failure{"'" + std::string(text) + "' names no host"};
+  if (host.empty()) return Failure{"no host"};
   if (!port.empty()) {
     int value = 0;
     const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
     if (error != std::errc() || end != port.data() + port.size() || value < 1 || value > 65535 ||
         port.front() == '+') {
-      return Failure{"'" + std::string(port) + "' is not a port (1-65535)"};
+      return Failure{"the port is not a number from 1 to 65535"};
     }
     parsed.port = value;
   }

@@ -32,7 +32,8 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
                                const HostPort* socks = nullptr);
 
 // "host", "host:port" or "[v6]:port" into its parts; the port is `fallback` when not given.
-// Fails on an empty host or a port outside 1-65535.
+// Fails on an empty host or a port outside 1-65535, saying what is wrong without repeating the
+// text (the caller quotes it as it shows it).
 Result<HostPort> ParseHostPort(std::string_view text, int fallback);
 
 }  // namespace web

@@ -84,8 +84,6 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
        "likexian-have-no-money-to-register.io", Status::Available},
       {"whois.nic.io/registered-redis.io", "redis.io", Status::Registered, "", u"Name.com LLC",
        u"2020-05-28T22:09:44Z"},
-      {"whois.nic.io/registered-google.io", "google.io", Status::Registered, "",
-       u"MarkMonitor, Inc.", u"2020-09-29T00:00:00-0700"},
       {"whois.nic.io/reserved.io", "x.io", Status::Reserved},
       {"whois.nic.co/available-u34jedzcq.co", "u34jedzcq.co", Status::Available},
       {"whois.nic.co/available-likexian-have-no-money-to-register.co",

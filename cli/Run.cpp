@@ -206,6 +206,7 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     if (settings.demo) {
       route.iana = demo.whoisIana;
       route.connectTo = demo.whoisServers;
+      route.socks.reset();  // no proxy reaches the demo's servers on this machine's loopback
     } else if (const auto folder = check::UserCacheFolder(); !folder.empty()) {
       route.cacheFile = folder / "whois-servers.tsv";
     }
@@ -222,6 +223,7 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
   // The source's paces own the requests in flight per server; the client only keeps a ceiling.
   web::ClientOptions client = settings.client;
   client.perHost = kMostPerHost;
+  if (settings.demo) client.proxy = "";
   return std::unique_ptr<check::Source>(std::make_unique<check::RegistrySource>(
       std::move(bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns),
       std::move(whois), std::move(options)));

@@ -85,7 +85,7 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.registry.useRdap = settings.source != SourceKind::Whois;
   // WHOIS can go through a SOCKS proxy only: the one given, else the environment's all_proxy.
   std::string proxy = options.proxy.value_or("");
-  settings.client.proxy = proxy;
+  settings.client.proxy = options.proxy;
 #ifdef _WIN32
   if (!proxy.empty() && !proxy.starts_with("http://") && settings.source != SourceKind::Whois) {
     return web::Failure{

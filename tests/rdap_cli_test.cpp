@@ -296,6 +296,15 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   EXPECT_EQ(socks.out, "free.com\tavailable\t\t\trdap\t\t\t\n");
   EXPECT_EQ(proxy.Passed().size(), 3u);
   EXPECT_EQ(proxy.Passed().back(), "socks " + registry);
+  // The demo's servers are on this machine's loopback, which no proxy reaches.
+  ::setenv("http_proxy", "http://127.0.0.1:1", 1);
+  ::setenv("all_proxy", "socks5h://127.0.0.1:1", 1);
+  const ChildOutcome demo =
+      testing_support::RunChild(kCli, {"--demo", "--all", "-q"}, "hello.com\nfree.cn\n");
+  ::unsetenv("http_proxy");
+  ::unsetenv("all_proxy");
+  EXPECT_EQ(demo.out,
+            "hello.com\tavailable\t\t\trdap\t\t\t\nfree.cn\tavailable\t\t\twhois\t\t\t\n");
 #endif
 
   sim::WhoisSim whois;

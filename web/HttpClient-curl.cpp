@@ -164,7 +164,8 @@ Status CurlClient::Configure(Transfer& t) {
   (void)curl_easy_setopt(e, CURLOPT_PIPEWAIT, 1L);
   // Without a proxy of its own, libcurl follows the environment's proxy variables. Through an
   // HTTP proxy every request is tunnelled, so that a proxy's refusal is told from a registry's.
-  if (!options_.proxy.empty()) (void)curl_easy_setopt(e, CURLOPT_PROXY, options_.proxy.c_str());
+  // An empty proxy turns the variables off too.
+  if (options_.proxy) (void)curl_easy_setopt(e, CURLOPT_PROXY, options_.proxy->c_str());
   (void)curl_easy_setopt(e, CURLOPT_HTTPPROXYTUNNEL, 1L);
   (void)curl_easy_setopt(e, CURLOPT_USERAGENT, options_.userAgent.c_str());
   (void)curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");

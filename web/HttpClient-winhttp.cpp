@@ -164,22 +164,31 @@ void Cancel(Transfer& t) {
 }
 
 struct Proxy {
-  std::wstring name;    // "host:port"; empty: WinHTTP's own configuration
+  DWORD access = WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+  std::wstring name;    // "host:port" of a named proxy
   std::wstring bypass;  // hosts that go direct
 };
 
-// The proxy given ("http://host:port"), else the user's settings (Internet Options), which
-// WinHTTP does not read by itself.
-Proxy ProxyFor(const std::string& given) {
+// The proxy given ("http://host:port", or "" for none), else the user's settings (Internet
+// Options), which WinHTTP does not read by itself.
+Proxy ProxyFor(const std::optional<std::string>& given) {
   Proxy proxy;
-  if (!given.empty()) {
-    const std::string_view rest = std::string_view(given).substr(given.find("://") + 3);
+  if (given && given->empty()) {
+    proxy.access = WINHTTP_ACCESS_TYPE_NO_PROXY;
+    return proxy;
+  }
+  if (given) {
+    const std::string_view rest = std::string_view(*given).substr(given->find("://") + 3);
+    proxy.access = WINHTTP_ACCESS_TYPE_NAMED_PROXY;
     proxy.name = Widen(rest.substr(0, rest.find('/')));
     return proxy;
   }
   WINHTTP_CURRENT_USER_IE_PROXY_CONFIG user{};
   if (!WinHttpGetIEProxyConfigForCurrentUser(&user)) return proxy;
-  if (user.lpszProxy) proxy.name = user.lpszProxy;
+  if (user.lpszProxy) {
+    proxy.access = WINHTTP_ACCESS_TYPE_NAMED_PROXY;
+    proxy.name = user.lpszProxy;
+  }
   if (user.lpszProxyBypass) proxy.bypass = user.lpszProxyBypass;
   for (LPWSTR text : {user.lpszAutoConfigUrl, user.lpszProxy, user.lpszProxyBypass}) {
     if (text) GlobalFree(text);
@@ -193,12 +202,9 @@ class WinHttpClient final : public HttpClient {
       : shared_(std::make_shared<Shared>(options)), queue_(options.perHost) {
     HINTERNET& session = shared_->session;
     const Proxy proxy = ProxyFor(options.proxy);
-    session = WinHttpOpen(Widen(options.userAgent).c_str(),
-                          proxy.name.empty() ? WINHTTP_ACCESS_TYPE_DEFAULT_PROXY
-                                             : WINHTTP_ACCESS_TYPE_NAMED_PROXY,
+    session = WinHttpOpen(Widen(options.userAgent).c_str(), proxy.access,
                           proxy.name.empty() ? WINHTTP_NO_PROXY_NAME : proxy.name.c_str(),
-                          proxy.bypass.empty() ? WINHTTP_NO_PROXY_BYPASS : proxy.bypass.c_str(),
-                          0);
+                          proxy.bypass.empty() ? WINHTTP_NO_PROXY_BYPASS : proxy.bypass.c_str(), 0);
     if (!session) return;
     DWORD perServer = DWORD(std::max<std::size_t>(options.perHost, 1));
     WinHttpSetOption(session, WINHTTP_OPTION_MAX_CONNS_PER_SERVER, &perServer, sizeof perServer);

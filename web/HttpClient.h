@@ -36,10 +36,10 @@ struct ClientOptions {
   std::size_t maxHeaderBytes = 256u << 10;
   int maxRedirects = 5;
   // The proxy every request goes through ("http://host:port", "https://...", "socks5h://..."
-  // with libcurl; "http://" only with WinHTTP). Empty: the environment's proxy variables
-  // (https_proxy, http_proxy, all_proxy, no_proxy) on Linux, the user's proxy settings on
-  // Windows.
-  std::string proxy;
+  // with libcurl; "http://" only with WinHTTP); "" for none at all. Not given: the
+  // environment's proxy variables (https_proxy, http_proxy, all_proxy, no_proxy) on Linux, the
+  // user's proxy settings on Windows.
+  std::optional<std::string> proxy;
 };
 
 struct Get {

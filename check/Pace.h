@@ -43,7 +43,6 @@ class Pace {
 
   double PerSecond() const { return rate_; }
   bool Paused(Steady::time_point now) const { return now < pausedUntil_; }
-  std::size_t InFlight() const { return inFlight_; }
 
  private:
   void Refill(Steady::time_point now);

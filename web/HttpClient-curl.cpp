@@ -112,7 +112,6 @@ class CurlClient final : public HttpClient {
   void Run(Clock::time_point deadline) override;
 
   std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
-  std::size_t PerHost() const override { return std::max<std::size_t>(options_.perHost, 1); }
 
   void Wake() override {
     woken_ = true;

@@ -243,9 +243,6 @@ class WinHttpClient final : public HttpClient {
   void Run(Clock::time_point deadline) override;
 
   std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
-  std::size_t PerHost() const override {
-    return std::max<std::size_t>(shared_->options.perHost, 1);
-  }
 
   void Wake() override {
     {

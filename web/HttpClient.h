@@ -78,9 +78,6 @@ class HttpClient {
   virtual void Run(std::chrono::steady_clock::time_point deadline) = 0;
   // Requests queued or in flight.
   virtual std::size_t Pending() const = 0;
-  // Requests it lets be in flight to one host at a time (ClientOptions::perHost), for callers
-  // that schedule their own requests to keep to.
-  virtual std::size_t PerHost() const = 0;
   // Ends a Run() that is waiting, from any thread.
   virtual void Wake() = 0;
 };

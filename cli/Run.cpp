@@ -36,6 +36,11 @@ constexpr std::size_t kMostPerHost = 64;
 // Requests a second toward the demo's own simulated servers.
 constexpr double kDemoRate = 1000;
 
+// A file named on the command line, whose name arrives in UTF-8 on every platform.
+std::filesystem::path PathOf(const std::string& file) {
+  return std::filesystem::path(std::u8string(file.begin(), file.end()));
+}
+
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
   return kUsageError;
@@ -58,7 +63,7 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
       if (web::Status read = ReadNamesFromStandardInput(list); !read) return read;
       continue;
     }
-    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    const std::filesystem::path path = PathOf(file);
     std::ifstream in(path, std::ios::binary);
     if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
     std::error_code error;
@@ -73,7 +78,7 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
 // The suffixes of --tld-file, one per line (UTF-8, blank lines skipped), each checked as --tld
 // checks its own.
 web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file) {
-  const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+  const std::filesystem::path path = PathOf(file);
   std::ifstream in(path, std::ios::binary);
   if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
   std::vector<std::u16string> suffixes;
@@ -153,8 +158,7 @@ web::Result<check::Bootstrap> LoadBootstrap(const Settings& settings, const Demo
     bootstrap = std::move(parsed.value());
   } else if (settings.bootstrapFile) {
     const std::string& file = *settings.bootstrapFile;
-    auto loaded =
-        check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
+    auto loaded = check::LoadBootstrapFile(PathOf(file));
     if (!loaded) return web::Failure{loaded.error()};
     bootstrap = std::move(loaded.value());
   } else {
@@ -181,8 +185,7 @@ web::Result<check::Bootstrap> LoadBootstrap(const Settings& settings, const Demo
   }
   if (settings.rdapExtraFile) {
     const std::string& file = *settings.rdapExtraFile;
-    auto extra =
-        check::LoadBootstrapFile(std::filesystem::path(std::u8string(file.begin(), file.end())));
+    auto extra = check::LoadBootstrapFile(PathOf(file));
     if (!extra) return web::Failure{extra.error()};
     bootstrap->Merge(extra.value(), true);
   }
@@ -343,8 +346,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   const bool nothingValid = judged.valid.empty();
   if (settings.resumeFile) {
     const std::string& file = *settings.resumeFile;
-    std::ifstream in(std::filesystem::path(std::u8string(file.begin(), file.end())),
-                     std::ios::binary);
+    std::ifstream in(PathOf(file), std::ios::binary);
     if (!in) return UsageError("cannot open '" + file + "': " + std::strerror(errno));
     auto settled = ReadSettled(in, file);
     if (!settled) return UsageError(settled.error());

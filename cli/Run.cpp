@@ -19,9 +19,9 @@
 #include "Settings.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
+#include "check/OpenRegistries.h"
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
-#include "check/rdap/BootstrapCache.h"
 #include "web/HttpRequest.h"
 
 #ifndef BRELKA_VERSION
@@ -31,8 +31,6 @@
 namespace cli {
 namespace {
 
-// The most requests in flight to one server that any pace may ask for.
-constexpr std::size_t kMostPerHost = 64;
 // Requests a second toward the demo's own simulated servers.
 constexpr double kDemoRate = 1000;
 
@@ -146,90 +144,32 @@ class AnswerWriter {
   std::string buffer_;
 };
 
-// The RDAP bootstrap: the demo's, the user's file, or the cached copy of IANA's (fetched or
-// refreshed when needed), with the services shipped for suffixes it leaves out and the user's
-// own. Fails with what the user can do about it.
-web::Result<check::Bootstrap> LoadBootstrap(const Settings& settings, const Demo& demo,
-                                            std::stop_token stop) {
-  std::optional<check::Bootstrap> bootstrap;
-  if (settings.demo) {
-    auto parsed = check::Bootstrap::Parse(demo.rdapBootstrap);
-    if (!parsed) return web::Failure{parsed.error()};
-    bootstrap = std::move(parsed.value());
-  } else if (settings.bootstrapFile) {
-    const std::string& file = *settings.bootstrapFile;
-    auto loaded = check::LoadBootstrapFile(PathOf(file));
-    if (!loaded) return web::Failure{loaded.error()};
-    bootstrap = std::move(loaded.value());
-  } else {
-    check::BootstrapCache cache;
-    cache.url = settings.bootstrapUrl;
-    cache.folder = check::UserCacheFolder();
-    if (cache.folder.empty()) {
-      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set); download " +
-                          cache.url + " and pass it with --bootstrap FILE"};
-    }
-    auto fetcher = web::OpenHttpClient(settings.client);
-    auto loaded =
-        check::LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);
-    if (!loaded) return web::Failure{loaded.error()};
-    if (!loaded.value().warning.empty()) {
-      Write(Stream::Err, "brelka-cli: warning: " + loaded.value().warning + "\n");
-    }
-    bootstrap = std::move(loaded.value().bootstrap);
-  }
-  if (settings.rdapSupplement) {
-    auto supplement = check::Bootstrap::Parse(check::RdapSupplementJson());
-    if (!supplement) return web::Failure{"the built-in RDAP supplement: " + supplement.error()};
-    bootstrap->Merge(supplement.value(), false);
-  }
-  if (settings.rdapExtraFile) {
-    const std::string& file = *settings.rdapExtraFile;
-    auto extra = check::LoadBootstrapFile(PathOf(file));
-    if (!extra) return web::Failure{extra.error()};
-    bootstrap->Merge(extra.value(), true);
-  }
-  return std::move(*bootstrap);
-}
-
 // The registries' source: RDAP with its bootstrap (unless --source whois), WHOIS (unless
-// --source rdap) with IANA's referrals kept in the cache folder, and DNS.
+// --source rdap) and DNS, or in the demo the simulated servers.
 web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
                                                                const Demo& demo,
                                                                std::stop_token stop) {
-  check::Bootstrap bootstrap;
-  if (settings.source != SourceKind::Whois) {
-    auto loaded = LoadBootstrap(settings, demo, stop);
-    if (!loaded) return loaded.failure();
-    bootstrap = std::move(loaded.value());
+  check::RegistrySetup setup;
+  if (settings.demo) {
+    setup = demo.registries;
+  } else {
+    if (settings.bootstrapFile) setup.bootstrapFile = PathOf(*settings.bootstrapFile);
+    setup.bootstrapUrl = settings.bootstrapUrl;
+    setup.supplement = settings.rdapSupplement;
+    if (settings.rdapExtraFile) setup.extraFile = PathOf(*settings.rdapExtraFile);
+    setup.whois = settings.whois;
+    setup.dnsServer = settings.dnsServer;
+    setup.client = settings.client;
   }
-  std::shared_ptr<check::WhoisRoute> whois;
-  if (settings.source != SourceKind::Rdap) {
-    check::WhoisSettings route = settings.whois;
-    if (settings.demo) {
-      route.iana = demo.whoisIana;
-      route.connectTo = demo.whoisServers;
-      route.socks.reset();  // no proxy reaches the demo's servers on this machine's loopback
-    } else if (const auto folder = check::UserCacheFolder(); !folder.empty()) {
-      route.cacheFile = folder / "whois-servers.tsv";
-    }
-    whois = std::make_shared<check::WhoisRoute>(std::move(route));
-  }
-  check::RegistryOptions options = settings.registry;
+  setup.options = settings.registry;
   for (const std::string& host : demo.hosts) {
-    if (!settings.rates.contains(host)) options.paces.SetRate(host, kDemoRate);
+    if (!settings.rates.contains(host)) setup.options.paces.SetRate(host, kDemoRate);
   }
-  options.warn = [](const std::string& warning) {
+  setup.useWhois = settings.source != SourceKind::Rdap;
+  setup.options.warn = [](const std::string& warning) {
     Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
   };
-  const std::string dns = settings.demo ? demo.dnsServer : settings.dnsServer;
-  // The source's paces own the requests in flight per server; the client only keeps a ceiling.
-  web::ClientOptions client = settings.client;
-  client.perHost = kMostPerHost;
-  if (settings.demo) client.proxy = "";
-  return std::unique_ptr<check::Source>(std::make_unique<check::RegistrySource>(
-      std::move(bootstrap), web::OpenHttpClient(client), check::OpenNsResolver(dns),
-      std::move(whois), std::move(options)));
+  return check::OpenRegistrySource(std::move(setup), stop);
 }
 
 // The names split into those answered here as invalid and those a source must check.

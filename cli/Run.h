@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "web/TcpQuery.h"
+#include "check/OpenRegistries.h"
 
 namespace cli {
 
@@ -19,19 +19,14 @@ inline constexpr int kSomeUnknown = 1;
 // A usage error, an input that cannot be read, or answers that cannot be written.
 inline constexpr int kUsageError = 2;
 
-// A running simulator for --demo, kept alive by `server`: the registrar's base address, or
-// for the registries the bootstrap text that points at the simulated RDAP services, the
-// addresses of the simulated whois.iana.org and WHOIS servers (by their real host names), and
-// the address of their DNS responder.
+// A running simulator for --demo, kept alive by `server`: the registrar's base address, or the
+// registries' source set up to ask the simulated servers, and every simulated server by the host
+// its pace is kept under: they are ours and publish no rate, so the demo does not keep the
+// cautious default toward them.
 struct Demo {
   std::shared_ptr<void> server;
   std::string baseUrl;
-  std::string rdapBootstrap;
-  web::HostPort whoisIana;
-  std::map<std::string, web::HostPort, std::less<>> whoisServers;
-  std::string dnsServer;
-  // Every simulated server by the host its pace is kept under: they are ours and publish no
-  // rate, so the demo does not keep the cautious default toward them.
+  check::RegistrySetup registries;
   std::vector<std::string> hosts;
 };
 // Starts the built-in simulator for the source ("registrar", or "registry", "rdap" or

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "check/OpenRegistries.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <utility>
@@ -93,21 +95,8 @@ web::Result<Settings> Resolve(const Options& options) {
         "--source whois)"};
   }
 #endif
-  if (proxy.empty()) {
-    for (const char* variable : {"all_proxy", "ALL_PROXY"}) {
-      const char* value = std::getenv(variable);
-      if (value && *value) {
-        proxy = value;
-        break;
-      }
-    }
-  }
-  for (std::string_view scheme : {"socks5h://", "socks5://"}) {
-    if (!proxy.starts_with(scheme)) continue;
-    std::string_view rest = std::string_view(proxy).substr(scheme.size());
-    if (!rest.empty() && rest.back() == '/') rest.remove_suffix(1);
-    if (auto server = web::ParseHostPort(rest, 1080)) settings.whois.socks = server.value();
-  }
+  settings.whois.socks =
+      proxy.empty() ? check::EnvironmentSocksProxy() : check::SocksProxyOf(proxy);
   for (const auto& [suffix, server] : options.whoisServers) settings.whois.servers[suffix] = server;
   if (options.timeoutSeconds) {
     settings.client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);

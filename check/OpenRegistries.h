@@ -1,0 +1,64 @@
+// Opening the registries' source as every front end does: the RDAP bootstrap (a simulator's
+// text, the user's file, or IANA's file kept in the user's cache folder), the services shipped
+// for suffixes IANA's file leaves out, the WHOIS route with IANA's referrals kept beside the
+// bootstrap, and the DNS route. brelka-cli fills the setup from its options, the window from
+// nothing but its defaults, and the demos from their simulators. It reads no command line.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <string_view>
+
+#include "check/RegistrySource.h"
+#include "check/rdap/BootstrapCache.h"
+#include "check/whois/WhoisRoute.h"
+#include "web/HttpClient.h"
+#include "web/Result.h"
+
+namespace check {
+
+struct RegistrySetup {
+  // RDAP's bootstrap: this text as it stands (a simulator's), else this file, else the cached
+  // copy of the file at bootstrapUrl, fetched or refreshed when needed.
+  std::optional<std::string> bootstrapText;
+  std::optional<std::filesystem::path> bootstrapFile;
+  std::string bootstrapUrl = kIanaBootstrapUrl;
+  // The services shipped for suffixes IANA's file leaves out join the bootstrap.
+  bool supplement = true;
+  // The user's services, which replace the bootstrap's own for the same suffix.
+  std::optional<std::filesystem::path> extraFile;
+  bool useWhois = true;
+  // The referrals are kept in the cache folder unless whois.cacheFile names a file already or
+  // keepReferrals is false (servers that are not the real ones).
+  WhoisSettings whois;
+  bool keepReferrals = true;
+  // The DNS server of the last route; "" for the system's.
+  std::string dnsServer;
+  web::ClientOptions client;
+  // options.useRdap false: the bootstrap is neither loaded nor fetched.
+  RegistryOptions options;
+};
+
+// The most requests in flight to one server that any pace may ask for: the source's paces own
+// the cap, the client only keeps this ceiling.
+inline constexpr std::size_t kMostPerHost = 64;
+
+// Fails with what the person can do about it: no cache folder, a bootstrap that cannot be
+// fetched and has no usable copy, a file that cannot be read. A stop ends a fetch at once.
+// Warnings (a stale copy in use) go to options.warn.
+web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::stop_token stop);
+
+web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop);
+
+// The SOCKS5 proxy that a proxy address names ("socks5h://host:port"); nothing for any other
+// kind, which WHOIS cannot go through.
+std::optional<web::HostPort> SocksProxyOf(std::string_view proxy);
+
+// The environment's SOCKS5 proxy (all_proxy, ALL_PROXY), if it names one.
+std::optional<web::HostPort> EnvironmentSocksProxy();
+
+}  // namespace check

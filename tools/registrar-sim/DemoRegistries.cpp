@@ -1,0 +1,68 @@
+#include "DemoRegistries.h"
+
+#include <nlohmann/json.hpp>
+
+#include "RdapSim.h"
+#include "WhoisSim.h"
+#include "web/HttpClient.h"
+#include "web/TcpQuery.h"
+
+namespace sim {
+namespace {
+
+// Requests a second toward the simulated servers: ours, and quick.
+constexpr double kDemoRate = 1000;
+
+// The simulated RDAP services, less the suffixes that the simulated WHOIS servers answer:
+// as in the root zone, those registries have no RDAP service.
+std::string BootstrapWithoutWhoisSuffixes(const std::string& json) {
+  nlohmann::json bootstrap = nlohmann::json::parse(json);
+  for (nlohmann::json& service : bootstrap["services"]) {
+    nlohmann::json kept = nlohmann::json::array();
+    for (const nlohmann::json& suffix : service[0]) {
+      bool whois = false;
+      for (const auto& [host, suffixes] : WhoisSim::kServers) {
+        for (const std::string& answered : suffixes) whois = whois || suffix == answered;
+      }
+      if (!whois) kept.push_back(suffix);
+    }
+    service[0] = kept;
+  }
+  return bootstrap.dump();
+}
+
+web::HostPort Address(const std::string& text) {
+  auto parsed = web::ParseHostPort(text, 0);
+  return parsed ? parsed.value() : web::HostPort{};
+}
+
+}  // namespace
+
+DemoRegistries StartDemoRegistries() {
+  struct Servers {
+    RdapSim rdap;
+    WhoisSim whois;
+  };
+  auto servers = std::make_shared<Servers>();
+  DemoRegistries demo;
+  demo.servers = servers;
+  check::RegistrySetup& setup = demo.setup;
+  setup.bootstrapText = BootstrapWithoutWhoisSuffixes(servers->rdap.BootstrapJson());
+  setup.supplement = false;
+  setup.whois.iana = Address(servers->whois.IanaAddress());
+  setup.whois.socks.reset();  // no proxy reaches the simulators on this machine's loopback
+  setup.keepReferrals = false;
+  setup.dnsServer = servers->rdap.DnsServer();
+  setup.client.proxy = "";
+  for (const auto& [host, suffixes] : WhoisSim::kServers) {
+    setup.whois.connectTo[host] = Address(servers->whois.Address(host));
+    demo.hosts.push_back(host);
+  }
+  for (std::size_t i = 0; i < RdapSim::kRegistries; ++i) {
+    demo.hosts.push_back(web::HostOf(servers->rdap.BaseUrl(i)));
+  }
+  for (const std::string& host : demo.hosts) setup.options.paces.SetRate(host, kDemoRate);
+  return demo;
+}
+
+}  // namespace sim

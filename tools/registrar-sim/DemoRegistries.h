@@ -1,0 +1,26 @@
+// The demos' registries: the simulated RDAP services, WHOIS servers (with a stand-in for
+// whois.iana.org) and DNS responder on 127.0.0.1, and the registries' source set up to ask them
+// and nothing else, as brelka-cli --demo and the window's demo do.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "check/OpenRegistries.h"
+
+namespace sim {
+
+struct DemoRegistries {
+  std::shared_ptr<void> servers;  // keeps them running
+  // Offline: the simulators' bootstrap, their WHOIS servers by the real hosts' names, their DNS
+  // responder, no proxy, and a fast pace toward each.
+  check::RegistrySetup setup;
+  // Every simulated server by the host its pace is kept under.
+  std::vector<std::string> hosts;
+};
+
+// Throws std::runtime_error when a simulator cannot start.
+DemoRegistries StartDemoRegistries();
+
+}  // namespace sim

@@ -34,6 +34,12 @@ Form1::Form1(query::WindowState& window, Platform& platform, web::HttpSession& s
              std::u16string registrarBase)
     : window_(window), platform_(platform), query_(window, session, std::move(registrarBase)) {}
 
+Form1::Form1(query::WindowState& window, Platform& platform, web::HttpSession& session,
+             SourceOpener registries, std::function<void()> wake)
+    : Form1(window, platform, session) {
+  registries_ = std::make_unique<RegistryQuery>(window, std::move(registries), std::move(wake));
+}
+
 web::Status Form1::Form_Load() {
   // The folder and the file name are joined as they stand: no separator is added or removed.
   const std::u16string skinPath = platform_.ProgramFolder() + std::u16string(kSkinFile);
@@ -57,7 +63,15 @@ void Form1::Text1_Click() {
 }
 
 void Form1::Command1_Click() {
-  query_.Command1_Click();
+  if (registries_) {
+    registries_->Command1_Click();
+  } else {
+    query_.Command1_Click();
+  }
+}
+
+void Form1::OnRunEvent() {
+  if (registries_) registries_->OnRunEvent();
 }
 
 void Form1::Command2_Click() {

@@ -10,10 +10,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "Platform.h"
+#include "RegistryQuery.h"
 #include "query/BulkQuery.h"
 #include "query/WindowState.h"
 #include "web/HttpRequest.h"
@@ -39,6 +42,10 @@ class Form1 {
  public:
   Form1(query::WindowState& window, Platform& platform, web::HttpSession& session,
         std::u16string registrarBase = std::u16string(query::kRegistrarBase));
+  // The start button asks the registries that `registries` opens instead of the registrar; the
+  // front end answers each call of wake with OnRunEvent on the window's thread.
+  Form1(query::WindowState& window, Platform& platform, web::HttpSession& session,
+        SourceOpener registries, std::function<void()> wake);
 
   // Runs once before the window is first shown. A failure (no skin library, no entry point)
   // means the program must end without showing the window.
@@ -47,6 +54,8 @@ class Form1 {
   void Form_Unload(std::int16_t& cancel);
   void Text1_Click();
   void Command1_Click();
+  // A run of the registries has news for the window.
+  void OnRunEvent();
   void Command2_Click();
   web::Status Command3_Click();
   web::Status Label6_Click(std::int16_t index);
@@ -55,6 +64,7 @@ class Form1 {
   query::WindowState& window_;
   Platform& platform_;
   query::BulkQuery query_;
+  std::unique_ptr<RegistryQuery> registries_;
 };
 
 }  // namespace app

@@ -17,12 +17,8 @@ namespace query {
 namespace {
 
 constexpr std::u16string_view kNoLineBreak = u"查询必须大于2个,小于500个!";
-constexpr std::u16string_view kWaiting = u"查询中,请稍等....";
 constexpr std::u16string_view kBadFormat = u"域名格式错误";
 constexpr std::u16string_view kTooMany = u"数量不能大于490个";
-constexpr std::u16string_view kAllRegistered = u"您查询的域名全部已经被注册!!";
-constexpr std::u16string_view kQueryFailed = u"查询失败,请检查网络连接后重试";
-constexpr std::u16string_view kIdle = u".";
 
 // The highest element index a query may hold: 491 elements, empty ones included.
 constexpr std::int16_t kHighestElementIndex = 490;
@@ -37,54 +33,62 @@ struct BulkQuery::Harvest {
 BulkQuery::BulkQuery(WindowState& window, web::HttpSession& session, std::u16string registrarBase)
     : window_(window), session_(session), registrarBase_(std::move(registrarBase)) {}
 
-void BulkQuery::Command1_Click() {
+std::optional<std::u16string> PrepareRun(WindowState& window) {
   // 1. The one test made before the window turns busy.
-  if (!Contains(window_.Text1(), u"\r\n")) {
-    window_.ShowMessage(kNoLineBreak);
-    return;
+  if (!Contains(window.Text1(), u"\r\n")) {
+    window.ShowMessage(kNoLineBreak);
+    return std::nullopt;
   }
 
   // 2-5. Busy.
-  window_.SetCommand1Enabled(false);
-  window_.SetText2(u"");
-  window_.SetLabel3(kWaiting);
-  window_.LastNameIndex = 0;
-  window_.LastHitIndex = 0;
+  window.SetCommand1Enabled(false);
+  window.SetText2(u"");
+  window.SetLabel3(kWaiting);
+  window.LastNameIndex = 0;
+  window.LastHitIndex = 0;
 
-  auto refuse = [this](std::u16string_view message) {
-    window_.ShowMessage(message);
-    window_.SetCommand1Enabled(true);
-    window_.SetLabel3(kIdle);
+  auto refuse = [&window](std::u16string_view message) {
+    window.ShowMessage(message);
+    window.SetCommand1Enabled(true);
+    window.SetLabel3(kIdle);
   };
 
   // 6. Format test on the text as the user left it.
-  if (const std::u16string input = window_.Text1(); !Contains(input, u".") || input.size() < 5) {
+  if (const std::u16string input = window.Text1(); !Contains(input, u".") || input.size() < 5) {
     refuse(kBadFormat);
-    return;
+    return std::nullopt;
   }
 
   // 7-10. Clean in place, one step at a time, so the box shows each step's result. A step that
   // changed nothing leaves the box alone: it would show the same text, and a text box given a
   // long text anew takes its time over every line.
   for (const Replacement& step : kCleaningSteps) {
-    const std::u16string before = window_.Text1();
+    const std::u16string before = window.Text1();
     if (std::u16string cleaned = ReplaceAll(before, step.what, step.with); cleaned != before) {
-      window_.SetText1(cleaned);
+      window.SetText1(cleaned);
     }
   }
 
   // 11-13. The submitted list and its bound.
-  const std::u16string list = SubmittedList(window_.Text1());
+  const std::u16string list = SubmittedList(window.Text1());
   const std::size_t elements = CountPieces(list, u",", kHighestElementIndex + 2);
   if (elements > static_cast<std::size_t>(kHighestElementIndex) + 1) {
-    window_.LastNameIndex = kHighestElementIndex;
+    window.LastNameIndex = kHighestElementIndex;
     refuse(kTooMany);
-    return;
+    return std::nullopt;
   }
-  if (elements > 0) window_.LastNameIndex = static_cast<std::int16_t>(elements - 1);
+  if (elements > 0) window.LastNameIndex = static_cast<std::int16_t>(elements - 1);
+
+  return list;
+}
+
+void BulkQuery::Command1_Click() {
+  // 1-13.
+  const std::optional<std::u16string> list = PrepareRun(window_);
+  if (!list) return;
 
   // 14-20. From here no failure stops the run; each one only shapes its ending.
-  const web::Status submitted = PostForm(kSearchPath, SearchBody(list));
+  const web::Status submitted = PostForm(kSearchPath, SearchBody(*list));
   const Harvest harvest = CollectAvailable();
   if (window_.WindowGone()) return;
 

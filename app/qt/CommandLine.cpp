@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace qtapp {
 namespace {
@@ -42,6 +43,12 @@ void PrintHelp(const ProgramDescription& program, std::ostream& out) {
       << "Options:\n"
          "  -h, --help     print this help and exit\n"
          "      --version  print the version and exit\n"
+         "      --source registrar|registry\n"
+         "                 what the start button asks: the registrar's bulk search (the\n"
+         "                 default), or each name's registry (RDAP, WHOIS, then DNS), as\n"
+         "                 brelka-cli does; without this option, \"source=registry\" in the\n"
+         "                 [query] section of $XDG_CONFIG_HOME/brelka/brelka.conf (else\n"
+         "                 ~/.config/brelka/brelka.conf) chooses the registries\n"
          "Qt's own options are passed on to Qt: -platform NAME, -display DISPLAY, -style STYLE,\n"
          "-reverse, -session ID and the others that Qt documents.\n"
          "\n"
@@ -62,9 +69,19 @@ int Refuse(const ProgramDescription& program, const std::string& reason, std::os
 
 std::optional<int> HandleCommandLine(int argc, const char* const* argv,
                                      const ProgramDescription& program, std::ostream& out,
-                                     std::ostream& err) {
+                                     std::ostream& err, std::optional<app::QuerySource>* source) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
+    if (argument == "--source" || argument.starts_with("--source=")) {
+      std::vector<std::string> pair{std::string(argument)};
+      if (argument == "--source" && i + 1 < argc) pair.emplace_back(argv[++i]);
+      auto named = app::ReadSourceArguments(pair);
+      if (!named) {
+        return Refuse(program, "--source takes registrar or registry", err);
+      }
+      if (source) *source = named.value();
+      continue;
+    }
     if (argument == "--help" || argument == "-h") {
       PrintHelp(program, out);
       return 0;

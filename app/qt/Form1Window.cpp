@@ -78,8 +78,11 @@ QPlainTextEdit* TextBox(QWidget* widget) {
 }  // namespace
 
 Form1Window::Form1Window(app::Platform& platform, MessageBoxes& boxes, web::HttpSession& session,
-                         std::u16string registrarBase)
-    : boxes_(boxes), form_(*this, platform, session, std::move(registrarBase)) {
+                         std::u16string registrarBase, app::SourceOpener registries)
+    : boxes_(boxes),
+      form_(registries ? app::Form1(*this, platform, session, std::move(registries),
+                                    [this] { PostRunEvent(); })
+                       : app::Form1(*this, platform, session, std::move(registrarBase))) {
   SubstituteMissingFonts();
   Build();
 }
@@ -262,6 +265,13 @@ void Form1Window::runCommand1() {
   queryRunning_ = false;
   // The window may have closed while the query waited for a page; the query has unwound now.
   if (gone_) QCoreApplication::quit();
+}
+
+// A queued call runs on the window's thread once the event loop gets to it, and is dropped
+// when the window is gone by then.
+void Form1Window::PostRunEvent() {
+  QMetaObject::invokeMethod(
+      this, [this] { form_.OnRunEvent(); }, Qt::QueuedConnection);
 }
 
 void Form1Window::runCommand2() {

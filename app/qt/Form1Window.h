@@ -21,8 +21,10 @@ namespace qtapp {
 
 class Form1Window : public QWidget, public query::WindowState {
  public:
+  // With `registries`, the start button asks the registries it opens instead of the registrar.
   Form1Window(app::Platform& platform, MessageBoxes& boxes, web::HttpSession& session,
-              std::u16string registrarBase = std::u16string(query::kRegistrarBase));
+              std::u16string registrarBase = std::u16string(query::kRegistrarBase),
+              app::SourceOpener registries = {});
 
   // Runs Form_Load; a failure means the window must not be shown.
   web::Status Load();
@@ -61,6 +63,8 @@ class Form1Window : public QWidget, public query::WindowState {
   int Pixels(app::Twips twips) const;
 
   void runCommand1();
+  // From any thread: has the window's thread hear from the registries' run.
+  void PostRunEvent();
   void runCommand2();
   void runCommand3();
   // Tells the user how a platform step failed; the handler has already stopped there.

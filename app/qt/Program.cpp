@@ -1,8 +1,11 @@
 #include "Program.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QSettings>
+#include <QStandardPaths>
 #include <iostream>
 
 #include "Form1Window.h"
@@ -31,11 +34,44 @@ void ReportFailedStart(const std::string& reason) {
   box.exec();
 }
 
+QString SettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/brelka/brelka.conf");
+}
+
+app::SourceChoice ChooseSource(std::optional<app::QuerySource> given, const QString& file) {
+  std::optional<std::string> text;
+  if (!given) {
+    QFile settings(file);
+    if (settings.open(QIODevice::ReadOnly)) text = settings.readAll().toStdString();
+  }
+  return app::ChooseSource(given, file.toStdU16String(), text, [&file] {
+    const QSettings settings(file, QSettings::IniFormat);
+    return settings.value(QStringLiteral("query/source")).toString().toStdString();
+  });
+}
+
+check::RegistrySetup RealRegistries() {
+  check::RegistrySetup setup;
+  setup.client.userAgent = std::string("brelka/") + BRELKA_VERSION;
+  setup.whois.socks = check::EnvironmentSocksProxy();
+  return setup;
+}
+
 int RunProgram(QApplication& application, const ProgramOptions& options) {
+  const QString settingsFile =
+      options.settingsFile.isEmpty() ? SettingsFile() : options.settingsFile;
+  const app::SourceChoice choice = ChooseSource(options.source, settingsFile);
+  app::SourceOpener registries;
+  if (choice.source == app::QuerySource::Registry) {
+    registries = [setup = options.registries ? options.registries : RealRegistries](
+                     std::stop_token stop) { return check::OpenRegistrySource(setup(), stop); };
+  }
+
   std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();
   QtMessageBoxes boxes;
   QtPlatform platform(boxes);
-  Form1Window window(platform, boxes, *session, options.registrarBase);
+  Form1Window window(platform, boxes, *session, options.registrarBase, std::move(registries));
   window.setWindowTitle(window.windowTitle() + options.captionSuffix);
 
   if (web::Status loaded = window.Load(); !loaded) {
@@ -45,6 +81,12 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager& manager) { window.CommitData(manager); });
   window.ShowCentred();
+  if (choice.fault) {
+    boxes.Inform(&window,
+                 QString::fromStdU16String(*choice.fault)
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                 QString::fromUtf16(app::kAppTitle.data(), app::kAppTitle.size()));
+  }
   return application.exec();
 }
 

@@ -46,6 +46,8 @@ DemoRegistries StartDemoRegistries() {
   auto servers = std::make_shared<Servers>();
   DemoRegistries demo;
   demo.servers = servers;
+  demo.rdap = &servers->rdap;
+  demo.whois = &servers->whois;
   check::RegistrySetup& setup = demo.setup;
   setup.bootstrapText = BootstrapWithoutWhoisSuffixes(servers->rdap.BootstrapJson());
   setup.supplement = false;

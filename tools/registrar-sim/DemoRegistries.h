@@ -11,6 +11,9 @@
 
 namespace sim {
 
+class RdapSim;
+class WhoisSim;
+
 struct DemoRegistries {
   std::shared_ptr<void> servers;  // keeps them running
   // Offline: the simulators' bootstrap, their WHOIS servers by the real hosts' names, their DNS
@@ -18,6 +21,9 @@ struct DemoRegistries {
   check::RegistrySetup setup;
   // Every simulated server by the host its pace is kept under.
   std::vector<std::string> hosts;
+  // The simulators themselves, for tests that set their latency and faults.
+  RdapSim* rdap = nullptr;
+  WhoisSim* whois = nullptr;
 };
 
 // Throws std::runtime_error when a simulator cannot start.

@@ -15,6 +15,8 @@ constexpr int kFirstControlId = 100;
 // A key pressed in a control, offered to the window first: wParam the virtual key, lParam the
 // control. The answer is non-zero when the window used the key up.
 constexpr UINT kControlKey = WM_APP + 1;
+// The registries' run has news for the window; posted from the run's threads.
+constexpr UINT kRunEvent = WM_APP + 2;
 // The program's icon in the resource script.
 constexpr int kIconId = 1;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -53,9 +55,17 @@ web::Status RegisterWindowClass(WNDPROC procedure) {
 }  // namespace
 
 Form1Window::Form1Window(Win32Platform& platform, web::HttpSession& session,
-                         std::u16string registrarBase, std::u16string captionSuffix)
+                         std::u16string registrarBase, std::u16string captionSuffix,
+                         SourceOpener registries)
     : platform_(platform),
-      form_(*this, platform, session, std::move(registrarBase)),
+      form_(registries ? Form1(*this, platform, session, std::move(registries),
+                               [this] {
+                                 // A window that is gone by now takes no message.
+                                 if (HWND window = runEvents_.load()) {
+                                   PostMessageW(window, kRunEvent, 0, 0);
+                                 }
+                               })
+                       : Form1(*this, platform, session, std::move(registrarBase))),
       caption_(Form1Layout().caption + captionSuffix) {}
 
 Form1Window::~Form1Window() {
@@ -117,6 +127,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
   if (message == WM_NCCREATE) {
     self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
+    self->runEvents_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   } else {
     self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -125,6 +136,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
+    self->runEvents_ = nullptr;
     self->controls_.clear();
     self->specs_.clear();
     return DefWindowProcW(window, message, wParam, lParam);
@@ -152,6 +164,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDestroy();
     case kControlKey:
       return OnControlKey(wParam, reinterpret_cast<HWND>(lParam));
+    case kRunEvent:
+      form_.OnRunEvent();
+      return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);
   }

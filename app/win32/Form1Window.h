@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,9 +23,10 @@ namespace app::win32 {
 
 class Form1Window final : public query::WindowState {
  public:
+  // With `registries`, the start button asks the registries it opens instead of the registrar.
   Form1Window(Win32Platform& platform, web::HttpSession& session,
               std::u16string registrarBase = std::u16string(query::kRegistrarBase),
-              std::u16string captionSuffix = {});
+              std::u16string captionSuffix = {}, SourceOpener registries = {});
   ~Form1Window() override;
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
@@ -82,6 +84,8 @@ class Form1Window final : public query::WindowState {
   Form1 form_;
   std::u16string caption_;
   HWND window_ = nullptr;
+  // The window that the registries' run posts its news to, read from the run's threads.
+  std::atomic<HWND> runEvents_{nullptr};
   bool gone_ = false;
   // Set once the window has been shown: only then does its end end the program.
   bool shown_ = false;

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -179,8 +180,9 @@ std::wstring ThisFolder() {
 // One run of the program, ended at the latest when the test is over.
 class Program {
  public:
-  explicit Program(const std::wstring& folder) {
-    std::wstring command = L"\"" + folder + L"\\brelka.exe\"";
+  explicit Program(const std::wstring& folder, const std::wstring& file = L"brelka.exe",
+                   const std::wstring& arguments = L"") {
+    std::wstring command = L"\"" + folder + L"\\" + file + L"\"" + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -226,6 +228,11 @@ bool BringToFront(HWND window) {
 
 class Keyboard : public ::testing::Test {
  protected:
+  Keyboard() : Keyboard(ThisFolder()) {}
+  Keyboard(const std::wstring& folder, const std::wstring& file = L"brelka.exe",
+           const std::wstring& arguments = L"")
+      : program(folder, file, arguments) {}
+
   void SetUp() override {
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(WaitUntil([&] { return (form = MainWindowOf(program.Id())) != nullptr; }));
@@ -297,7 +304,7 @@ class Keyboard : public ::testing::Test {
     ASSERT_TRUE(TextComesTo(text1, L""));
   }
 
-  Program program{ThisFolder()};
+  Program program;
   HWND form = nullptr;
   DWORD thread = 0;
   HWND command1 = nullptr, command2 = nullptr, command3 = nullptr;
@@ -465,6 +472,71 @@ TEST_F(Keyboard, FiveThousandPastedNamesAreRefused) {
               std::chrono::duration<double>(took).count());
   AnswerBox(VK_RETURN);
   EXPECT_EQ(TextOf(text1), names);
+}
+
+// The unpacked zip, which CTest names; under Wine a path of the build machine is on drive Z:.
+std::wstring UnpackedZip() {
+  const char* folder = std::getenv("BRELKA_UNPACKED_ZIP");
+  if (!folder) return L"";
+  std::wstring path(folder, folder + std::strlen(folder));
+  if (path.starts_with(L"/")) path = L"Z:" + path;
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+}
+
+// The demo as a user starts it from the unpacked zip, asking the simulated registries.
+class DemoFromTheZip : public Keyboard {
+ protected:
+  DemoFromTheZip() : Keyboard(UnpackedZip(), L"brelka-demo.exe", L" --source registry") {}
+  void SetUp() override {
+    if (UnpackedZip().empty()) GTEST_SKIP() << "no unpacked zip was named for this run";
+    Keyboard::SetUp();
+  }
+  // The text of the first control that shows one starting with `start`.
+  std::wstring ShownText(const std::wstring& start) {
+    std::wstring shown;
+    WaitUntil([&] {
+      for (HWND child : ChildWindowsOf(form)) {
+        if (TextOf(child).starts_with(start)) shown = TextOf(child);
+      }
+      return !shown.empty();
+    });
+    return shown;
+  }
+};
+
+TEST_F(DemoFromTheZip, AsksTheSimulatedRegistriesAndSaysSoInItsCaption) {
+  EXPECT_TRUE(TextOf(form).starts_with(kCaptionStart));
+  EXPECT_NE(TextOf(form).find(L"演示"), std::wstring::npos) << testing::PrintToString(TextOf(form));
+
+  const std::wstring names = L"Freename.com\r\nabc.com\r\nfreeword.de\r\nbad_name.com\r\n";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (names.size() + 1) * sizeof(wchar_t));
+  wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), names.c_str());
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  EmptyTheBoxesWithCommand2();
+  Press(VK_TAB);
+  Press(VK_TAB);
+  ASSERT_TRUE(FocusComesTo(text1));
+  PressWith(VK_CONTROL, 'V');
+  ASSERT_TRUE(TextComesTo(text1, names));
+  for (int i = 0; i < 3; ++i) PressWith(VK_SHIFT, VK_TAB);
+  ASSERT_TRUE(FocusComesTo(command1));
+  Press(VK_RETURN);
+
+  EXPECT_EQ(ShownText(L"共输入"), L"共输入4个，其中2个可以注册，1个未能查询");
+  EXPECT_TRUE(TextComesTo(text2, L"freename.com\r\nfreeword.de\r\n"))
+      << testing::PrintToString(TextOf(text2));
+  EXPECT_TRUE(NoBox());
+
+  PressWith(VK_MENU, VK_F4);
+  EXPECT_EQ(AwaitBox().text, L"真的退出吗?");
+  AnswerBox(VK_RETURN);
+  ASSERT_TRUE(program.Ended(kPatience));
+  EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 // A copy of the program in a folder of its own, with or without a skin library beside it.

@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& word : words) argv.push_back(word.c_str());
 
   std::ostringstream out, err;
+  std::optional<app::QuerySource> source;
   const std::optional<int> status = qtapp::HandleCommandLine(
-      static_cast<int>(argv.size()), argv.data(), {"brelka", "About.\n"}, out, err);
+      static_cast<int>(argv.size()), argv.data(), {"brelka", "About.\n"}, out, err, &source);
 
   // Either the window starts, silently; or help or the version is printed and the status is 0;
   // or one reason is given on the error stream and the status is 2.

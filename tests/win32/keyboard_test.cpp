@@ -217,6 +217,17 @@ class Program {
   bool started_ = false;
 };
 
+bool PutOnClipboard(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str());
+  GlobalUnlock(memory);
+  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
 // Puts a window of the program in front, where the keyboard's input goes.
 bool BringToFront(HWND window) {
   return WaitUntil([window] {
@@ -447,13 +458,7 @@ TEST_F(Keyboard, AltF4AndTheCloseButtonAskEscCancelsEnterEndsTheProgram) {
 TEST_F(Keyboard, FiveThousandPastedNamesAreRefused) {
   std::wstring names;
   for (int i = 0; i < 5000; ++i) names += L"pasted-name-" + std::to_wstring(i) + L".com\r\n";
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (names.size() + 1) * sizeof(wchar_t));
-  wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), names.c_str());
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(names));
 
   EmptyTheBoxesWithCommand2();
   Press(VK_TAB);
@@ -510,13 +515,7 @@ TEST_F(DemoFromTheZip, AsksTheSimulatedRegistriesAndSaysSoInItsCaption) {
   EXPECT_NE(TextOf(form).find(L"演示"), std::wstring::npos) << testing::PrintToString(TextOf(form));
 
   const std::wstring names = L"Freename.com\r\nabc.com\r\nfreeword.de\r\nbad_name.com\r\n";
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (names.size() + 1) * sizeof(wchar_t));
-  wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), names.c_str());
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(names));
   EmptyTheBoxesWithCommand2();
   Press(VK_TAB);
   Press(VK_TAB);

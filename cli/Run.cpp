@@ -152,6 +152,9 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
   check::RegistrySetup setup;
   if (settings.demo) {
     setup = demo.registries;
+    // The user's time-out and our User-Agent, but no proxy: none reaches the simulators.
+    setup.client = settings.client;
+    setup.client.proxy = "";
   } else {
     if (settings.bootstrapFile) setup.bootstrapFile = PathOf(*settings.bootstrapFile);
     setup.bootstrapUrl = settings.bootstrapUrl;

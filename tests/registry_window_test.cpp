@@ -97,9 +97,7 @@ TEST_F(RegistryWindowTest, AMixedListEndsWithTheFreeNamesAndWhatCouldNotBeAnswer
   EXPECT_EQ(Box(ControlId::Text1)->toPlainText(),
             QStringLiteral("Freename.com\nabc.com\nfreeword.de\nbroken.com\nbad_name.com\n"
                            "othername.zz\nFREENAME.com\nnewname.org\n"));
-}
 
-TEST_F(RegistryWindowTest, EveryNameTakenSaysSoInTheResultBox) {
   PasteAndStart(QStringLiteral("abc.com\nxyz.org\n"));
   ASSERT_TRUE(WaitForTheEnd());
   EXPECT_EQ(Status(), QStringLiteral(u"共输入2个，其中0个可以注册"));

@@ -1,7 +1,7 @@
 // The real Win32 window asking the registries: the simulated RDAP services, WHOIS servers and
 // DNS responder answer on 127.0.0.1 inside this process, the window is driven through window
 // messages, its news arrives as posted messages, and message boxes are answered as they open.
-// Also which source brelka.ini and the command line choose, read with the profile functions.
+// Also which source brelka.ini chooses, read with the profile functions.
 // Winsock (for the simulators) must come before the rest of the Windows headers.
 #include <winsock2.h>
 
@@ -155,34 +155,6 @@ TEST_F(RegistryWindowTest, ClosingMidRunEndsTheRunAtOnce) {
   window.reset();
   // A hang check, not a speed goal: the answer it would wait for is 30 s away.
   EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
-}
-
-TEST_F(RegistryWindowTest, ABootstrapThatCannotBeFetchedFailsTheRunAndSaysWhyOnce) {
-  // A cache folder without a copy of the bootstrap.
-  wchar_t temporary[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temporary);
-  const std::wstring cache =
-      std::wstring(temporary) + L"brelka-cache-" + std::to_wstring(GetCurrentProcessId());
-  const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
-  const std::wstring saved = local ? local : L"";
-  _wputenv_s(L"LOCALAPPDATA", cache.c_str());
-  Open([] {
-    check::RegistrySetup setup;
-    setup.bootstrapUrl = "http://127.0.0.1:1/rdap/dns.json";
-    setup.client.proxy = "";
-    return setup;
-  });
-  for (int run = 0; run < 2; ++run) {
-    Start(L"freename.com\r\nabc.com\r\n");
-    ASSERT_TRUE(WaitForTheEnd());
-    EXPECT_EQ(Text(ControlId::Label3), L"查询失败,请检查网络连接后重试");
-    EXPECT_EQ(Text(ControlId::Text2), L"");
-  }
-  _wputenv_s(L"LOCALAPPDATA", saved.c_str());
-  std::filesystem::remove_all(cache);
-  ASSERT_EQ(boxes.seen.size(), 1u);
-  EXPECT_EQ(boxes.seen[0].caption, L"Brelka");
-  EXPECT_TRUE(boxes.seen[0].text.starts_with(L"无法取得各注册局的查询地址: "));
 }
 
 // Which source the start button asks: brelka.ini read with the profile functions (the rules

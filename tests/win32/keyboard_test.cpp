@@ -315,6 +315,20 @@ class Keyboard : public ::testing::Test {
     ASSERT_TRUE(TextComesTo(text1, L""));
   }
 
+  // From the focus at start: empties both boxes, pastes the text into the input box with Ctrl+V
+  // and brings the focus back to the start button.
+  void PasteIntoTheInputBox(const std::wstring& names) {
+    ASSERT_TRUE(PutOnClipboard(names));
+    EmptyTheBoxesWithCommand2();
+    Press(VK_TAB);
+    Press(VK_TAB);
+    ASSERT_TRUE(FocusComesTo(text1));
+    PressWith(VK_CONTROL, 'V');
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(text1).size() == names.size(); }));
+    for (int i = 0; i < 3; ++i) PressWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(FocusComesTo(command1));
+  }
+
   Program program;
   HWND form = nullptr;
   DWORD thread = 0;
@@ -458,16 +472,7 @@ TEST_F(Keyboard, AltF4AndTheCloseButtonAskEscCancelsEnterEndsTheProgram) {
 TEST_F(Keyboard, FiveThousandPastedNamesAreRefused) {
   std::wstring names;
   for (int i = 0; i < 5000; ++i) names += L"pasted-name-" + std::to_wstring(i) + L".com\r\n";
-  ASSERT_TRUE(PutOnClipboard(names));
-
-  EmptyTheBoxesWithCommand2();
-  Press(VK_TAB);
-  Press(VK_TAB);
-  ASSERT_TRUE(FocusComesTo(text1));
-  PressWith(VK_CONTROL, 'V');
-  ASSERT_TRUE(WaitUntil([&] { return TextOf(text1).size() == names.size(); }));
-  for (int i = 0; i < 3; ++i) PressWith(VK_SHIFT, VK_TAB);
-  ASSERT_TRUE(FocusComesTo(command1));
+  ASSERT_NO_FATAL_FAILURE(PasteIntoTheInputBox(names));
 
   const auto start = std::chrono::steady_clock::now();
   Press(VK_RETURN);
@@ -515,15 +520,7 @@ TEST_F(DemoFromTheZip, AsksTheSimulatedRegistriesAndSaysSoInItsCaption) {
   EXPECT_NE(TextOf(form).find(L"演示"), std::wstring::npos) << testing::PrintToString(TextOf(form));
 
   const std::wstring names = L"Freename.com\r\nabc.com\r\nfreeword.de\r\nbad_name.com\r\n";
-  ASSERT_TRUE(PutOnClipboard(names));
-  EmptyTheBoxesWithCommand2();
-  Press(VK_TAB);
-  Press(VK_TAB);
-  ASSERT_TRUE(FocusComesTo(text1));
-  PressWith(VK_CONTROL, 'V');
-  ASSERT_TRUE(TextComesTo(text1, names));
-  for (int i = 0; i < 3; ++i) PressWith(VK_SHIFT, VK_TAB);
-  ASSERT_TRUE(FocusComesTo(command1));
+  ASSERT_NO_FATAL_FAILURE(PasteIntoTheInputBox(names));
   Press(VK_RETURN);
 
   EXPECT_EQ(ShownText(L"共输入"), L"共输入4个，其中2个可以注册，1个未能查询");

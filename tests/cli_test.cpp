@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -27,13 +28,18 @@ class TempFile {
  public:
   explicit TempFile(const std::string& bytes, const std::string& name = "names.txt")
       : path_(std::filesystem::temp_directory_path() /
-              ("brelka-cli-test-" + std::to_string(++counter_) + "-" + name)) {
+              ("brelka-cli-test-" + Run() + "-" + std::to_string(++counter_) + "-" + name)) {
     std::ofstream(path_, std::ios::binary) << bytes;
   }
   ~TempFile() { std::filesystem::remove(path_); }
   std::string Path() const { return path_.string(); }
 
  private:
+  // Test cases run as processes of their own, side by side: each gets its own names.
+  static const std::string& Run() {
+    static const std::string run = std::to_string(std::random_device()());
+    return run;
+  }
   static inline int counter_ = 0;
   std::filesystem::path path_;
 };

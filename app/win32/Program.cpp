@@ -33,19 +33,6 @@ std::vector<std::string> Arguments() {
   return args;
 }
 
-std::wstring ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return path.substr(0, path.find_last_of(L"\\/"));
-}
-
 void Tell(HWND owner, const std::wstring& text, UINT icon) {
   MessageBoxW(owner, text.c_str(), Wide(kAppTitle).c_str(), MB_OK | icon | MB_SETFOREGROUND);
 }
@@ -53,7 +40,10 @@ void Tell(HWND owner, const std::wstring& text, UINT icon) {
 }  // namespace
 
 std::wstring SettingsFile() {
-  const std::wstring beside = ProgramFolder() + L"\\brelka.ini";
+  std::wstring folder = Wide(Win32Platform().ProgramFolder());
+  // A drive's root keeps its separator.
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  const std::wstring beside = folder + L"brelka.ini";
   if (GetFileAttributesW(beside.c_str()) != INVALID_FILE_ATTRIBUTES) return beside;
   wchar_t* roaming = nullptr;
   std::wstring file = beside;

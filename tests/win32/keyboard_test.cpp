@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -497,7 +499,9 @@ std::wstring UnpackedZip() {
 // The demo as a user starts it from the unpacked zip, asking the simulated registries.
 class DemoFromTheZip : public Keyboard {
  protected:
-  DemoFromTheZip() : Keyboard(UnpackedZip(), L"brelka-demo.exe", L" --source registry") {}
+  DemoFromTheZip() : DemoFromTheZip(UnpackedZip(), L" --source registry") {}
+  DemoFromTheZip(const std::wstring& folder, const std::wstring& arguments)
+      : Keyboard(folder, L"brelka-demo.exe", arguments) {}
   void SetUp() override {
     if (UnpackedZip().empty()) GTEST_SKIP() << "no unpacked zip was named for this run";
     Keyboard::SetUp();
@@ -533,6 +537,26 @@ TEST_F(DemoFromTheZip, AsksTheSimulatedRegistriesAndSaysSoInItsCaption) {
   AnswerBox(VK_RETURN);
   ASSERT_TRUE(program.Ended(kPatience));
   EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+// brelka.ini beside the program chooses the registries when the command line says nothing.
+std::wstring WithIniBeside(const std::wstring& folder) {
+  if (!folder.empty())
+    std::ofstream(std::filesystem::path(folder + L"\\brelka.ini"))
+        << "[query]\r\nsource=registry\r\n";
+  return folder;
+}
+
+class DemoWithIniBeside : public DemoFromTheZip {
+ protected:
+  DemoWithIniBeside() : DemoFromTheZip(WithIniBeside(UnpackedZip()), L"") {}
+  ~DemoWithIniBeside() override { DeleteFileW((UnpackedZip() + L"\\brelka.ini").c_str()); }
+};
+
+TEST_F(DemoWithIniBeside, AsksTheRegistries) {
+  ASSERT_NO_FATAL_FAILURE(PasteIntoTheInputBox(L"freename.com\r\nbad_name.com\r\n"));
+  Press(VK_RETURN);
+  EXPECT_EQ(ShownText(L"共输入"), L"共输入2个，其中1个可以注册，1个未能查询");
 }
 
 // A copy of the program in a folder of its own, with or without a skin library beside it.

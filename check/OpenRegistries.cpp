@@ -70,6 +70,13 @@ web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std
       std::move(whois), std::move(setup.options)));
 }
 
+RegistrySetup DefaultRegistrySetup(std::string userAgent) {
+  RegistrySetup setup;
+  setup.client.userAgent = std::move(userAgent);
+  setup.whois.socks = EnvironmentSocksProxy();
+  return setup;
+}
+
 std::optional<web::HostPort> SocksProxyOf(std::string_view proxy) {
   for (std::string_view scheme : {"socks5h://", "socks5://"}) {
     if (!proxy.starts_with(scheme)) continue;

@@ -54,6 +54,11 @@ web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::st
 
 web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop);
 
+// The real registries as a program asks them by default: IANA's bootstrap cached in the user's
+// cache folder, WHOIS through the environment's SOCKS5 proxy if it names one, each server at
+// its pace.
+RegistrySetup DefaultRegistrySetup(std::string userAgent);
+
 // The SOCKS5 proxy that a proxy address names ("socks5h://host:port"); nothing for any other
 // kind, which WHOIS cannot go through.
 std::optional<web::HostPort> SocksProxyOf(std::string_view proxy);

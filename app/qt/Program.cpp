@@ -51,21 +51,17 @@ app::SourceChoice ChooseSource(std::optional<app::QuerySource> given, const QStr
   });
 }
 
-check::RegistrySetup RealRegistries() {
-  check::RegistrySetup setup;
-  setup.client.userAgent = std::string("brelka/") + BRELKA_VERSION;
-  setup.whois.socks = check::EnvironmentSocksProxy();
-  return setup;
-}
-
 int RunProgram(QApplication& application, const ProgramOptions& options) {
   const QString settingsFile =
       options.settingsFile.isEmpty() ? SettingsFile() : options.settingsFile;
   const app::SourceChoice choice = ChooseSource(options.source, settingsFile);
   app::SourceOpener registries;
   if (choice.source == app::QuerySource::Registry) {
-    registries = [setup = options.registries ? options.registries : RealRegistries](
-                     std::stop_token stop) { return check::OpenRegistrySource(setup(), stop); };
+    std::function<check::RegistrySetup()> setup = options.registries;
+    if (!setup) {
+      setup = [] { return check::DefaultRegistrySetup(std::string("brelka/") + BRELKA_VERSION); };
+    }
+    registries = [setup](std::stop_token stop) { return check::OpenRegistrySource(setup(), stop); };
   }
 
   std::unique_ptr<web::HttpSession> session = web::OpenHttpSession();

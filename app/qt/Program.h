@@ -24,7 +24,7 @@ struct ProgramOptions {
   std::optional<app::QuerySource> source;
   // Empty: SettingsFile().
   QString settingsFile;
-  // How the registries are asked; called on the run's thread. Empty: the real registries.
+  // How the registries are asked; called on the run's thread. Empty: check::DefaultRegistrySetup.
   std::function<check::RegistrySetup()> registries;
 };
 
@@ -34,10 +34,6 @@ QString SettingsFile();
 // The source that the settings file (an INI file, read with QSettings) chooses when the command
 // line does not, with what is wrong with the file when something is.
 app::SourceChoice ChooseSource(std::optional<app::QuerySource> given, const QString& file);
-
-// The registries as brelka-cli asks them by default: RDAP from IANA's bootstrap (cached in the
-// user's cache folder), WHOIS, DNS, each at its registry's pace.
-check::RegistrySetup RealRegistries();
 
 // The exit status: 0 after the window closed, non-zero when start-up failed (with the reason on
 // standard error and in an error box, and no main window shown).

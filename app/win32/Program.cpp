@@ -68,13 +68,6 @@ SourceChoice ChooseSource(std::optional<QuerySource> given, const std::wstring& 
   });
 }
 
-check::RegistrySetup RealRegistries() {
-  check::RegistrySetup setup;
-  setup.client.userAgent = std::string("brelka/") + BRELKA_VERSION;
-  setup.whois.socks = check::EnvironmentSocksProxy();
-  return setup;
-}
-
 int RunProgram(int showCommand, const ProgramOptions& options) {
   const std::vector<std::string> args = Arguments();
   auto given = ReadSourceArguments(args);
@@ -85,8 +78,11 @@ int RunProgram(int showCommand, const ProgramOptions& options) {
   const SourceChoice choice = ChooseSource(given.value(), SettingsFile());
   SourceOpener registries;
   if (choice.source == QuerySource::Registry) {
-    registries = [setup = options.registries ? options.registries : RealRegistries](
-                     std::stop_token stop) { return check::OpenRegistrySource(setup(), stop); };
+    std::function<check::RegistrySetup()> setup = options.registries;
+    if (!setup) {
+      setup = [] { return check::DefaultRegistrySetup(std::string("brelka/") + BRELKA_VERSION); };
+    }
+    registries = [setup](std::stop_token stop) { return check::OpenRegistrySource(setup(), stop); };
   }
 
   Win32Platform platform;

@@ -18,7 +18,7 @@ namespace app::win32 {
 struct ProgramOptions {
   std::u16string registrarBase = std::u16string(query::kRegistrarBase);
   std::u16string captionSuffix;
-  // How the registries are asked; called on the run's thread. Empty: the real registries.
+  // How the registries are asked; called on the run's thread. Empty: check::DefaultRegistrySetup.
   std::function<check::RegistrySetup()> registries;
 };
 
@@ -29,9 +29,6 @@ std::wstring SettingsFile();
 // The source that the settings file (read with the profile functions) chooses when the command
 // line does not, with what is wrong with the file when something is.
 SourceChoice ChooseSource(std::optional<QuerySource> given, const std::wstring& file);
-
-// The registries as brelka-cli asks them by default.
-check::RegistrySetup RealRegistries();
 
 // The exit status: 0 once the window has closed, 1 when it could not open, 2 for a command line
 // it does not take (told in a box).

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "check/ALabel.h"
+#include "check/PublicSuffix.h"
 #include "check/RetryAfter.h"
 #include "check/Utf8.h"
 #include "check/dns/DnsRoute.h"
@@ -192,6 +193,12 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     web::Result<std::string> aLabel = ToALabel(names[i]);
     if (!aLabel) {
       report(i, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
+      continue;
+    }
+    // A registry holds only the names one label above a public suffix; asked about any other
+    // name it says it has none, which is no answer about that name.
+    if (auto reason = UnregistrableReason(aLabel.value())) {
+      report(i, WithStatus(Status::Invalid, std::move(*reason)));
       continue;
     }
     Job job{i, std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0};

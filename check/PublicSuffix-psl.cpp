@@ -1,0 +1,32 @@
+// Public suffixes through libpsl, reading the list built into the program rather than the
+// system's copy, so that Linux and Windows judge names by the same version of the list.
+#include <libpsl.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "check/PublicSuffix.h"
+
+namespace check {
+namespace {
+
+psl_ctx_t* LoadBuiltInList() {
+  const std::string_view text = PublicSuffixListText();
+  // fmemopen only reads the buffer, though its signature does not say so.
+  std::FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+  if (!file) return nullptr;
+  psl_ctx_t* list = psl_load_fp(file);
+  std::fclose(file);
+  return list;
+}
+
+}  // namespace
+
+bool IsPublicSuffix(std::string_view aLabel) {
+  static const std::unique_ptr<psl_ctx_t, decltype(&psl_free)> list(LoadBuiltInList(), &psl_free);
+  // Without the list (out of memory at start), by the implicit rule alone: a top-level label.
+  if (!list) return aLabel.find('.') == std::string_view::npos;
+  return psl_is_public_suffix2(list.get(), std::string(aLabel).c_str(), PSL_TYPE_ICANN) != 0;
+}
+
+}  // namespace check

@@ -1,0 +1,13 @@
+// Public suffixes by our own reading of the built-in list, where libpsl is not at hand (Windows).
+// Linux reads the same file with libpsl, and a test holds the two readings to the same verdicts.
+#include "check/PublicSuffix.h"
+#include "check/PublicSuffixRules.h"
+
+namespace check {
+
+bool IsPublicSuffix(std::string_view aLabel) {
+  static const PublicSuffixRules rules = PublicSuffixRules::Parse(PublicSuffixListText());
+  return rules.IsPublicSuffix(aLabel);
+}
+
+}  // namespace check

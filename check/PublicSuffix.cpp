@@ -1,0 +1,27 @@
+#include "check/PublicSuffix.h"
+
+#include "check/Utf8.h"
+
+namespace check {
+
+std::string_view PublicSuffixListDate() {
+  // The version of Debian's publicsuffix package the file was copied from.
+  return "2023-02-09";
+}
+
+std::optional<std::u16string> UnregistrableReason(std::string_view aLabel) {
+  if (IsPublicSuffix(aLabel)) {
+    return FromUtf8(aLabel) + u" is a suffix under which names are registered, not a name";
+  }
+  // The first suffix that is public is the longest; the registry holds one label above it.
+  std::size_t held = 0;
+  for (std::size_t dot = aLabel.find('.'); dot != std::string_view::npos;
+       dot = aLabel.find('.', dot + 1)) {
+    if (IsPublicSuffix(aLabel.substr(dot + 1))) break;
+    held = dot + 1;
+  }
+  if (held == 0) return std::nullopt;
+  return u"under " + FromUtf8(aLabel.substr(held)) + u", which is the name a registry holds";
+}
+
+}  // namespace check

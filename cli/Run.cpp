@@ -17,12 +17,16 @@
 #include "Progress.h"
 #include "Resume.h"
 #include "Settings.h"
+#include "check/ALabel.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "check/OpenRegistries.h"
+#include "check/PublicSuffix.h"
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
+#include "check/Utf8.h"
 #include "web/HttpRequest.h"
+#include "web/TextEncoding.h"
 
 #ifndef BRELKA_VERSION
 #define BRELKA_VERSION "unknown"
@@ -73,9 +77,22 @@ web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& l
   return web::Ok();
 }
 
+// For the registries: a suffix of --tld or --tld-file must be one under which a registry sells
+// names, or every name made with it would lie under a name someone holds.
+web::Status CheckPublicSuffix(std::u16string_view suffix) {
+  const std::string text = web::Utf16ToUtf8(suffix);
+  auto aLabel = check::ToALabel(suffix);
+  if (!aLabel) return web::Failure{Quoted(text) + " is not a suffix: " + aLabel.error()};
+  if (check::IsPublicSuffix(aLabel.value())) return web::Ok();
+  const auto under = check::UnregistrableReason(aLabel.value());
+  return web::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +
+                      (under ? web::Utf16ToUtf8(*under) : "it is a name a registry holds")};
+}
+
 // The suffixes of --tld-file, one per line (UTF-8, blank lines skipped), each checked as --tld
 // checks its own.
-web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file) {
+web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file,
+                                                        bool registries) {
   const std::filesystem::path path = PathOf(file);
   std::ifstream in(path, std::ios::binary);
   if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
@@ -86,7 +103,10 @@ web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file)
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     auto suffix = ReadSuffix(line);
-    if (!suffix) return web::Failure{file + ":" + std::to_string(number) + ": " + suffix.error()};
+    web::Status checked = web::Ok();
+    if (suffix && registries) checked = CheckPublicSuffix(suffix.value());
+    if (!suffix) checked = web::Failure{suffix.error()};
+    if (!checked) return web::Failure{file + ":" + std::to_string(number) + ": " + checked.error()};
     suffixes.push_back(std::move(suffix.value()));
   }
   return suffixes;
@@ -182,11 +202,21 @@ struct Judged {
   std::vector<std::size_t> positions;  // of each valid name in the list
 };
 
-Judged Judge(const std::vector<std::u16string>& names, Counts& counts) {
+// For the registries, a name no registry holds is invalid too (see check/PublicSuffix.h), so that
+// neither a resumed answer nor a registry's "no such name" stands for it.
+std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
+  auto reason = check::InvalidReason(name);
+  if (reason || !registries) return reason;
+  auto aLabel = check::ToALabel(name);
+  if (!aLabel) return check::FromUtf8(aLabel.error());
+  return check::UnregistrableReason(aLabel.value());
+}
+
+Judged Judge(const std::vector<std::u16string>& names, bool registries, Counts& counts) {
   Judged judged;
   judged.answers.resize(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (auto reason = check::InvalidReason(names[i])) {
+    if (auto reason = InvalidFor(names[i], registries)) {
       check::Answer& answer = judged.answers[i].emplace();
       answer.status = check::Status::Invalid;
       answer.detail = std::move(*reason);
@@ -275,9 +305,15 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
 
   check::NameList list;
+  const bool registries = settings.source != SourceKind::Registrar;
   std::vector<std::u16string> suffixes = settings.suffixes;
+  for (const std::u16string& suffix : suffixes) {
+    if (web::Status checked = CheckPublicSuffix(suffix); registries && !checked) {
+      return UsageError("--tld " + checked.error());
+    }
+  }
   if (settings.suffixFile) {
-    auto more = ReadSuffixFile(*settings.suffixFile);
+    auto more = ReadSuffixFile(*settings.suffixFile, registries);
     if (!more) return UsageError(more.error());
     suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
   }
@@ -285,7 +321,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   if (web::Status read = ReadInputs(settings.files, list); !read) return UsageError(read.error());
   Counts counts;
   counts.entered = list.Names().size();
-  Judged judged = Judge(list.Names(), counts);
+  Judged judged = Judge(list.Names(), registries, counts);
   const bool nothingValid = judged.valid.empty();
   if (settings.resumeFile) {
     const std::string& file = *settings.resumeFile;

@@ -7,42 +7,57 @@
 namespace cli {
 namespace {
 
-// A TSV field holds no tab or line break: they, and the backslash, are written escaped.
+// A TSV field holds no tab, line break or other control character: they, and the backslash,
+// are written escaped.
 std::string TsvField(std::string_view text) {
   std::string out;
   for (char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (auto escaped = EscapedControl(c)) {
+      out += *escaped;
+    } else {
+      out += c;
     }
   }
   return out;
 }
 
-// RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled.
+// RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled. Other
+// control characters are written escaped, so that no field acts on a terminal.
 std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
+  std::string out;
   for (char c : text) {
     if (c == '"') out += '"';
-    out += c;
+    auto escaped = c == '\r' || c == '\n' || c == '\t' ? std::nullopt : EscapedControl(c);
+    out += escaped ? *escaped : std::string(1, c);
   }
-  return out + "\"";
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return out;
+  return "\"" + out + "\"";
 }
 
 }  // namespace
+
+std::optional<std::string> EscapedControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (c == '\n') return "\\n";
+  if (c == '\t') return "\\t";
+  if (c == '\r') return "\\r";
+  if (byte >= 0x20 && byte != 0x7f) return std::nullopt;
+  constexpr char kHex[] = "0123456789abcdef";
+  return std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+}
+
+// A word of the command line as a message shows it, in quotes: a control character in it would
+// break the one-line message or act on the terminal, so it is written escaped (\n, \x1b).
+std::string Quoted(std::string_view word) {
+  std::string out = "'";
+  for (char c : word) {
+    auto escaped = EscapedControl(c);
+    out += escaped ? *escaped : std::string(1, c);
+  }
+  return out + "'";
+}
 
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";

@@ -3,6 +3,7 @@
 // their columns and keys stay as they are.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ namespace cli {
 // for an invalid name); with Registry (the RDAP source) also the A-label, the registrar and the
 // expiration date, empty when unknown.
 enum class Columns { Basic, Registry };
+
+// A control character (below 0x20, or DEL) as a message or a field shows it, so that it neither
+// breaks a line nor acts on a terminal: \n, \t, \r, else \xHH. Nothing for any other byte.
+std::optional<std::string> EscapedControl(char c);
+
+// A word of the command line as a message shows it: in quotes, its control characters escaped.
+std::string Quoted(std::string_view word);
 
 // What goes before the first answer: CSV's header line, else nothing.
 std::string FormatHeader(Format format, Columns columns = Columns::Basic);

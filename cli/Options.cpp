@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "Formats.h"
 #include "NameReader.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
@@ -15,28 +16,6 @@ namespace cli {
 namespace {
 
 using Error = std::optional<std::string>;
-
-// A word of the command line as a message shows it, in quotes: a control character in it would
-// break the one-line message or act on the terminal, so it is written escaped (\n, \x1b).
-std::string Quoted(std::string_view word) {
-  std::string out = "'";
-  for (char c : word) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (byte < 0x20 || byte == 0x7f) {
-      constexpr char kHex[] = "0123456789abcdef";
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xf];
-    } else {
-      out += c;
-    }
-  }
-  return out + "'";
-}
 
 Error SetFormat(Options& options, std::string_view value) {
   constexpr std::pair<std::string_view, Format> kFormats[] = {

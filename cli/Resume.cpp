@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cctype>
 #include <optional>
 #include <vector>
 
@@ -92,13 +93,18 @@ web::Status TakeJson(const std::string& line, Settled& settled) {
   return Take(fields, settled);
 }
 
-// A TSV field's escapes (\t, \n, \r, \\) undone.
+// A TSV field's escapes (\t, \n, \r, \\, \xHH) undone.
 web::Status TakeTsv(const std::string& line, Settled& settled) {
   std::vector<std::string> fields(1);
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
     if (c == '\t') {
       fields.emplace_back();
+    } else if (c == '\\' && i + 3 < line.size() && line[i + 1] == 'x' &&
+               std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
+               std::isxdigit(static_cast<unsigned char>(line[i + 3]))) {
+      fields.back() += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+      i += 3;
     } else if (c == '\\' && i + 1 < line.size()) {
       const char next = line[++i];
       fields.back() += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;

@@ -278,22 +278,27 @@ TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {
 }
 
 TEST(CliFormats, FieldsThatWouldBreakTheirFormatAreQuotedOrEscaped) {
-  const std::string input = "a,\"b\".com\nx\ty.com\n";
+  // A terminal's control sequences (a title, a cleared screen) never reach it raw.
+  const std::string input = "a,\"b\".com\nx\ty.com\ne\x1b]0;x\x07.com\n";
   const ChildOutcome csv = Cli({"-f", "csv", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(csv.out,
             "name,status,detail,reason,source\r\n"
             "\"a,\"\"b\"\".com\",invalid,\"character ',' (U+002C) is not allowed\",,\r\n"
-            "x\ty.com,invalid,character U+0009 is not allowed,,\r\n");
+            "x\ty.com,invalid,character U+0009 is not allowed,,\r\n"
+            "e\\x1b]0;x\\x07.com,invalid,character U+001B is not allowed,,\r\n");
   const ChildOutcome tsv = Cli({"-a", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(tsv.out,
             "a,\"b\".com\tinvalid\tcharacter ',' (U+002C) is not allowed\t\t\n"
-            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\t\t\n");
+            "x\\ty.com\tinvalid\tcharacter U+0009 is not allowed\t\t\n"
+            "e\\x1b]0;x\\x07.com\tinvalid\tcharacter U+001B is not allowed\t\t\n");
   const ChildOutcome json = Cli({"-f", "json", "-q", "--source", "registrar"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"a,\\\"b\\\".com\",\"status\":\"invalid\",\"detail\":\"character ',' "
             "(U+002C) is not allowed\",\"reason\":\"\",\"source\":\"\"}\n"
             "{\"name\":\"x\\ty.com\",\"status\":\"invalid\",\"detail\":\"character U+0009 is "
-            "not allowed\",\"reason\":\"\",\"source\":\"\"}\n");
+            "not allowed\",\"reason\":\"\",\"source\":\"\"}\n"
+            "{\"name\":\"e\\u001b]0;x\\u0007.com\",\"status\":\"invalid\",\"detail\":"
+            "\"character U+001B is not allowed\",\"reason\":\"\",\"source\":\"\"}\n");
 }
 
 TEST(CliNames, NamesThatCannotBeDomainNamesAreInvalidWithAReason) {

@@ -122,6 +122,17 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
       {"whois.nic.me/available-u34jedzcq.me", "u34jedzcq.me", Status::Available},
       {"whois.nic.me/registered-google.me", "google.me", Status::Registered, "",
        u"MarkMonitor Inc R45-ME", u"13-Jun-2014 17:17:40 UTC"},
+      // International names, recorded as each registry writes them.
+      {"whois.denic.de/registered-xn--fw-via.de", "xn--fw-via.de", Status::Registered},
+      {"whois.iis.se/registered-xn--fl-fka.se", "xn--fl-fka.se", Status::Registered, "",
+       u"Rymdweb AB", u"2023-12-29"},
+      {"whois.domain-registry.nl/throttled.nl", "x.nl", Status::Unknown, "rate-limited"},
+      {"whois.pir.org/registered-likexian-google.org", "google.org", Status::Registered, "",
+       u"MarkMonitor, Inc.", u"2020-10-19T00:00:00-0700"},
+      {"whois.nic.me/registered-likexian-google.me", "google.me", Status::Registered, "",
+       u"MarkMonitor Inc.", u"2020-06-13T17:17:40Z"},
+      {"whois.nic.co/registered-likexian-google.co", "google.co", Status::Registered, "",
+       u"MarkMonitor, Inc.", u"2020-02-24T23:59:59Z"},
       // A server's answer read by another server's entry says nothing it recognises.
       {"whois.denic.de/available-u34jedzcq.de", "u34jedzcq.de", Status::Unknown, "protocol"},
   };
@@ -137,6 +148,44 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
     EXPECT_EQ(answer.registrar, c.registrar) << c.file;
     EXPECT_EQ(answer.expires, c.expires) << c.file;
   }
+}
+
+// A registrant writes some lines of a record. None of them, nor a free text inside a line,
+// turns the record of the name asked for into anything but a registration.
+TEST(WhoisAnswers, TheRecordOfTheNameWinsOverAnyOtherLine) {
+  const auto edited = [](std::string recording, std::string_view line, std::string_view with) {
+    const std::size_t at = recording.find(line);
+    EXPECT_NE(at, std::string::npos) << line;
+    return recording.replace(at, line.size(), with);
+  };
+  const check::WhoisTable& table = check::WhoisTable::BuiltIn();
+  struct Case {
+    std::string host, name, answer;
+  };
+  const Case cases[] = {
+      {"whois.pir.org", "google.org",
+       edited(Recording("whois.pir.org/registered-google.org"),
+              "Registrant Organization:Google Inc.", "Registrant Organization:Page Not Found Ltd")},
+      {"whois.pir.org", "google.org",
+       edited(Recording("whois.pir.org/registered-google.org"), "Registrant Organization:Google Inc.",
+              "Registrant Organization:Google Inc.\r\nNOT FOUND\r\nWHOIS LIMIT EXCEEDED - SEE "
+              "WWW.PIR.ORG/WHOIS FOR DETAILS")},
+      {"whois.nic.io", "redis.io",
+       edited(Recording("whois.nic.io/registered-redis.io"), "Registrant Organization: ",
+              "Registrant Organization: Reserved by Registry ")},
+      {"whois.verisign-grs.com", "google.com",
+       edited(Recording("whois.verisign-grs.com/registered-google.com"), ">>> Last update",
+              "No match for \"GOOGLE.COM\".\r\n>>> Last update")},
+  };
+  for (const Case& c : cases) {
+    const check::Answer answer = check::ReadWhoisAnswer(table.ServerFor(c.host), c.name, c.answer);
+    EXPECT_EQ(answer.status, Status::Registered) << c.host << ": " << check::StatusName(answer.status);
+  }
+  // The texts are whole lines: a line that only holds one says nothing.
+  EXPECT_EQ(check::ReadWhoisAnswer(table.ServerFor("whois.pir.org"), "x.org",
+                                   "Domain Status: NOT FOUND yet\r\n")
+                .reason,
+            web::FailureKind::Protocol);
 }
 
 TEST(WhoisAnswers, QueriesAndTextsAsTheServersWantThem) {
@@ -159,7 +208,7 @@ TEST(WhoisAnswers, QueriesAndTextsAsTheServersWantThem) {
       check::ReadWhoisAnswer(server, "a.test", "  We\tdon\xE2\x80\x99t know  A.TEST\r\n").status,
       Status::Available);
   // Bytes that are not UTF-8 neither match nor break the reading.
-  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "\xff\xfe we don't know a.test").status,
+  EXPECT_EQ(check::ReadWhoisAnswer(server, "a.test", "\xff\xfe\r\nwe don't know a.test").status,
             Status::Available);
 }
 

@@ -73,20 +73,58 @@ std::u16string WithName(std::u16string_view pattern, std::u16string_view name) {
   return text;
 }
 
-// The first of the texts that the answer holds, with the name put in.
-const std::u16string* FirstFound(const std::vector<std::u16string>& texts,
-                                 std::u16string_view lower, std::u16string_view name) {
-  for (const std::u16string& text : texts) {
-    if (lower.find(WithName(text, name)) != std::u16string_view::npos) return &text;
+// Whether one line of an answer is one line of a text: {name} stands for the name, {any} for
+// any run of characters within the line.
+bool LineIs(std::u16string_view line, std::u16string_view pattern, std::u16string_view name) {
+  const std::u16string text = WithName(pattern, name);
+  constexpr std::u16string_view kAny = u"{any}";
+  std::vector<std::u16string_view> pieces;
+  std::u16string_view rest = text;
+  for (std::size_t any = rest.find(kAny); any != std::u16string_view::npos; any = rest.find(kAny)) {
+    pieces.push_back(rest.substr(0, any));
+    rest.remove_prefix(any + kAny.size());
   }
-  return nullptr;
+  if (pieces.empty()) return line == rest;
+  if (line.size() < pieces.front().size() + rest.size() || !line.starts_with(pieces.front()) ||
+      !line.ends_with(rest)) {
+    return false;
+  }
+  std::size_t at = pieces.front().size();
+  const std::size_t end = line.size() - rest.size();
+  for (std::size_t k = 1; k < pieces.size(); ++k) {
+    const std::size_t found = line.find(pieces[k], at);
+    if (found == std::u16string_view::npos || found + pieces[k].size() > end) return false;
+    at = found + pieces[k].size();
+  }
+  return true;
 }
 
-// Whether the answer holds one of the patterns as whole lines.
-bool HoldsLines(const std::vector<std::u16string>& patterns, std::u16string_view framed,
+// The answer's lines, lower-cased as the texts are.
+using Lines = std::vector<std::u16string_view>;
+
+Lines SplitLines(std::u16string_view text) {
+  Lines lines;
+  std::size_t start = 0;
+  for (std::size_t end = text.find(u'\n'); end != std::u16string_view::npos;
+       end = text.find(u'\n', start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+// Whether the answer holds one of the texts as whole lines, one after another.
+bool HoldsLines(const std::vector<std::u16string>& texts, const Lines& lines,
                 std::u16string_view name) {
-  return std::any_of(patterns.begin(), patterns.end(), [&](const std::u16string& pattern) {
-    return framed.find(u"\n" + WithName(pattern, name) + u"\n") != std::u16string_view::npos;
+  return std::any_of(texts.begin(), texts.end(), [&](const std::u16string& text) {
+    const Lines wanted = SplitLines(text);
+    for (std::size_t first = 0; first + wanted.size() <= lines.size(); ++first) {
+      std::size_t k = 0;
+      while (k < wanted.size() && LineIs(lines[first + k], wanted[k], name)) ++k;
+      if (k == wanted.size()) return true;
+    }
+    return false;
   });
 }
 
@@ -229,22 +267,25 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   const std::u16string name = LowerAscii(FromUtf8(aLabel));
   const std::u16string host = FromUtf8(server.host);
 
-  // The throttle and the reservation first: a throttled answer may repeat the query, and a
-  // reserved name may come with a record.
-  if (FirstFound(server.throttled, lower, name)) {
-    return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
-  }
-  if (FirstFound(server.reserved, lower, name)) {
-    return WithStatus(Status::Reserved, host + u" says the name is reserved");
-  }
-  if (FirstFound(server.available, lower, name)) return WithStatus(Status::Available);
-  if (HoldsLines(server.record, lower, name) &&
-      (server.registered.empty() || FirstFound(server.registered, lower, name))) {
+  const Lines lines = SplitLines(lower);
+  const auto holds = [&](const std::vector<std::u16string>& texts) {
+    return HoldsLines(texts, lines, name);
+  };
+
+  // The record of the name asked for wins: whatever else the answer says, it is never free.
+  // A reservation written as a record (a status line of its own) is a reservation.
+  if (holds(server.record) && (server.registered.empty() || holds(server.registered))) {
+    if (holds(server.reserved)) return WithStatus(Status::Reserved, host + u" says the name is reserved");
     Answer registered = WithStatus(Status::Registered);
     registered.registrar = ValueAfter(server.registrar, lower, text);
     registered.expires = ValueAfter(server.expires, lower, text);
     return registered;
   }
+  if (holds(server.throttled)) {
+    return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
+  }
+  if (holds(server.reserved)) return WithStatus(Status::Reserved, host + u" says the name is reserved");
+  if (holds(server.available)) return WithStatus(Status::Available);
   return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
 }
 

@@ -149,6 +149,25 @@ std::u16string ValueAfter(const std::vector<std::u16string>& labels, std::u16str
   return {};
 }
 
+// Each "key: value" line of an IANA answer, the key lower-cased, the value trimmed.
+template <class Visit>
+void ForEachIanaField(std::string_view answer, Visit visit) {
+  std::size_t start = 0;
+  while (start < answer.size()) {
+    std::size_t end = answer.find('\n', start);
+    if (end == std::string_view::npos) end = answer.size();
+    std::string_view line = answer.substr(start, end - start);
+    start = end + 1;
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) continue;
+    std::string_view value = line.substr(colon + 1);
+    const std::size_t first = value.find_first_not_of(" \t");
+    value.remove_prefix(first == std::string_view::npos ? value.size() : first);
+    value = value.substr(0, value.find_last_not_of(" \t\r") + 1);
+    visit(LowerAscii(std::string(line.substr(0, colon))), value);
+  }
+}
+
 }  // namespace
 
 std::u16string NormaliseWhoisText(std::u16string_view text) {
@@ -239,6 +258,12 @@ bool WhoisTable::Lists(std::string_view host) const {
   return servers_.count(LowerAscii(std::string(host))) > 0;
 }
 
+std::vector<std::string> WhoisTable::Hosts() const {
+  std::vector<std::string> hosts;
+  for (const auto& [host, server] : servers_) hosts.push_back(host);
+  return hosts;
+}
+
 std::optional<std::string> WhoisTable::HostFor(std::string_view aLabel) const {
   for (std::size_t dot = aLabel.find('.'); dot != std::string_view::npos;
        dot = aLabel.find('.', dot + 1)) {
@@ -275,7 +300,8 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   // The record of the name asked for wins: whatever else the answer says, it is never free.
   // A reservation written as a record (a status line of its own) is a reservation.
   if (holds(server.record) && (server.registered.empty() || holds(server.registered))) {
-    if (holds(server.reserved)) return WithStatus(Status::Reserved, host + u" says the name is reserved");
+    if (holds(server.reserved))
+      return WithStatus(Status::Reserved, host + u" says the name is reserved");
     Answer registered = WithStatus(Status::Registered);
     registered.registrar = ValueAfter(server.registrar, lower, text);
     registered.expires = ValueAfter(server.expires, lower, text);
@@ -284,40 +310,37 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   if (holds(server.throttled)) {
     return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
   }
-  if (holds(server.reserved)) return WithStatus(Status::Reserved, host + u" says the name is reserved");
+  if (holds(server.reserved))
+    return WithStatus(Status::Reserved, host + u" says the name is reserved");
   if (holds(server.available)) return WithStatus(Status::Available);
   return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
 }
 
+bool IsHostName(std::string_view text) {
+  return !text.empty() && text.size() <= 253 && std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-';
+  });
+}
+
+bool IsIanaRecordOf(std::string_view answer, std::string_view tld) {
+  bool found = false;
+  ForEachIanaField(answer, [&](const std::string& key, std::string_view value) {
+    found = found ||
+            (key == "domain" && LowerAscii(std::string(value)) == LowerAscii(std::string(tld)));
+  });
+  return found;
+}
+
 std::optional<std::string> ReadIanaReferral(std::string_view answer) {
+  std::optional<std::string> refer;
   std::optional<std::string> whois;
-  std::size_t start = 0;
-  while (start < answer.size()) {
-    std::size_t end = answer.find('\n', start);
-    if (end == std::string_view::npos) end = answer.size();
-    std::string_view line = answer.substr(start, end - start);
-    start = end + 1;
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) continue;
-    const std::string key = LowerAscii(std::string(line.substr(0, colon)));
-    if (key != "refer" && key != "whois") continue;
-    std::string_view value = line.substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
-      value.remove_prefix(1);
-    while (!value.empty() &&
-           (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) {
-      value.remove_suffix(1);
-    }
-    const bool plausible = !value.empty() && value.size() <= 253 &&
-                           std::all_of(value.begin(), value.end(), [](char c) {
-                             return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                                    (c >= '0' && c <= '9') || c == '.' || c == '-';
-                           });
-    if (!plausible) continue;
-    if (key == "refer") return LowerAscii(std::string(value));
-    if (!whois) whois = LowerAscii(std::string(value));
-  }
-  return whois;
+  ForEachIanaField(answer, [&](const std::string& key, std::string_view value) {
+    if ((key != "refer" && key != "whois") || !IsHostName(value)) return;
+    std::optional<std::string>& kept = key == "refer" ? refer : whois;
+    if (!kept) kept = LowerAscii(std::string(value));
+  });
+  return refer ? refer : whois;
 }
 
 }  // namespace check

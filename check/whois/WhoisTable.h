@@ -40,6 +40,8 @@ class WhoisTable {
   // The entry for a host: its own, else the default one under the host's name.
   WhoisServer ServerFor(std::string_view host) const;
   bool Lists(std::string_view host) const;
+  // Every host the table has an entry for.
+  std::vector<std::string> Hosts() const;
   // The host the table names for a name's longest suffix, if any.
   std::optional<std::string> HostFor(std::string_view aLabel) const;
 
@@ -64,6 +66,13 @@ std::u16string NormaliseWhoisText(std::u16string_view text);
 // The server that whois.iana.org names for a TLD in its answer ("refer:", else "whois:"), or
 // nothing when the answer names none (a TLD that does not exist).
 std::optional<std::string> ReadIanaReferral(std::string_view answer);
+
+// Whether the answer is IANA's record of that TLD (A-label, any case): it has the line
+// "domain: TLD". Only such an answer says anything lasting about the TLD.
+bool IsIanaRecordOf(std::string_view answer, std::string_view tld);
+
+// Whether the text can be a host name: letters, digits, dots and hyphens, 1 to 253 of them.
+bool IsHostName(std::string_view text);
 
 std::string_view WhoisServersJson();
 

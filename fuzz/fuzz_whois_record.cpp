@@ -1,0 +1,66 @@
+// A property of the WHOIS reader rather than a second copy of it: for every server in the table,
+// an answer that holds the record of the name asked for (its record lines, and the status line
+// the entry requires) is never "available", whatever lines stand around it. The fuzzer chooses
+// the lines and where the record goes among them.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "check/Utf8.h"
+#include "check/whois/WhoisTable.h"
+#include "web/TextEncoding.h"
+
+namespace {
+
+constexpr std::string_view kName = "abc.test";
+
+// A text of the table as lines of an answer: {name} the name, {any} a word.
+std::string Written(std::u16string text) {
+  for (const auto& [token, with] :
+       {std::pair<std::u16string_view, std::u16string_view>{u"{name}", u"ABC.test"},
+        {u"{any}", u"x"}}) {
+    for (std::size_t at = text.find(token); at != std::u16string::npos;
+         at = text.find(token, at + with.size())) {
+      text.replace(at, token.size(), with);
+    }
+  }
+  return web::Utf16ToUtf8(text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const std::size_t choice = data[0] | data[1] << 8;
+  const std::string_view bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
+  std::vector<std::string_view> lines;
+  for (std::size_t start = 0; start <= bytes.size();) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+  }
+  const check::WhoisTable& table = check::WhoisTable::BuiltIn();
+  std::vector<std::string> hosts = table.Hosts();
+  hosts.push_back("unlisted.example");  // read by the default entry
+  for (const std::string& host : hosts) {
+    const check::WhoisServer server = table.ServerFor(host);
+    if (server.record.empty()) continue;
+    std::string record = Written(server.record[choice % server.record.size()]);
+    if (!server.registered.empty()) {
+      record += "\n" + Written(server.registered[(choice >> 4) % server.registered.size()]);
+    }
+    const std::size_t at = (choice >> 8) % (lines.size() + 1);
+    std::string answer;
+    for (std::size_t i = 0; i <= lines.size(); ++i) {
+      if (i == at) answer += record + "\n";
+      if (i < lines.size()) answer += std::string(lines[i]) + "\n";
+    }
+    const check::Answer read = check::ReadWhoisAnswer(server, kName, answer);
+    FUZZ_CHECK(read.status != check::Status::Available);
+  }
+  return 0;
+}

@@ -1,7 +1,8 @@
 // The Public Suffix List's ICANN rules, read from the list's text, and the list's algorithm
 // over them as libpsl applies it: normal, wildcard ("*.ck", which makes "ck" a suffix too) and
-// exception ("!www.ck") rules, and the implicit "*" that makes any top-level label a suffix. Rules in Unicode are kept as A-labels, since
-// names are asked in that form. It does not read the private section, and it reads no file.
+// exception ("!www.ck") rules, and the implicit "*" that makes any top-level label a suffix. Rules
+// in Unicode are kept as A-labels, since names are asked in that form. It does not read the private
+// section, and it reads no file.
 #pragma once
 
 #include <string>

@@ -98,9 +98,11 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
                   : "") +
              "\r\n";
     case Format::Json: {
-      nlohmann::ordered_json line = {
-          {"name", utf8Name}, {"status", status},   {"detail", detail},
-          {"reason", reason}, {"source", source}};
+      nlohmann::ordered_json line = {{"name", utf8Name},
+                                     {"status", status},
+                                     {"detail", detail},
+                                     {"reason", reason},
+                                     {"source", source}};
       if (registry) {
         line["aLabel"] = aLabel;
         line["registrar"] = registrar;

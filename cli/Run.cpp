@@ -91,8 +91,7 @@ web::Status CheckPublicSuffix(std::u16string_view suffix) {
 
 // The suffixes of --tld-file, one per line (UTF-8, blank lines skipped), each checked as --tld
 // checks its own.
-web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file,
-                                                        bool registries) {
+web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file, bool registries) {
   const std::filesystem::path path = PathOf(file);
   std::ifstream in(path, std::ios::binary);
   if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};

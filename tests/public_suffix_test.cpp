@@ -65,10 +65,9 @@ TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
     auto aLabel = check::ToALabel(check::FromUtf8(rule));
     ASSERT_TRUE(aLabel) << rule;
     const std::string name = aLabel.value();
-    for (const std::string& asked : {name, "x." + name, "x.y." + name,
-                                     name.substr(name.find('.') == std::string::npos
-                                                     ? 0
-                                                     : name.find('.') + 1)}) {
+    for (const std::string& asked :
+         {name, "x." + name, "x.y." + name,
+          name.substr(name.find('.') == std::string::npos ? 0 : name.find('.') + 1)}) {
       EXPECT_EQ(rules.IsPublicSuffix(asked), check::IsPublicSuffix(asked)) << asked;
       ++compared;
     }

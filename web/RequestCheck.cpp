@@ -80,4 +80,12 @@ Status CheckHeader(std::string_view name, std::string_view value) {
   return CheckHeaderOf(name, value);
 }
 
+Status CheckQueryLine(std::string_view query) {
+  const bool oneLine =
+      query.ends_with("\r\n") &&
+      std::all_of(query.begin(), query.end() - 2, [](char c) { return c >= 0x20 && c < 0x7f; });
+  if (oneLine) return Ok();
+  return Failure{"invalid query: it must be one line of ASCII", FailureKind::Request};
+}
+
 }  // namespace web

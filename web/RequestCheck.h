@@ -19,5 +19,8 @@ Status CheckAddress(std::u16string_view url);
 Status CheckAddress(std::string_view url);
 Status CheckHeader(std::u16string_view name, std::u16string_view value);
 Status CheckHeader(std::string_view name, std::string_view value);
+// A question over TCP (WHOIS) is one line of printable ASCII and its CR LF: nothing in it may
+// end the line early or add one.
+Status CheckQueryLine(std::string_view query);
 
 }  // namespace web

@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
+
+#include "web/RequestCheck.h"
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -42,6 +47,18 @@ bool WouldBlock() {
 int Wait(pollfd* fd, int ms) {
   return WSAPoll(fd, 1, ms);
 }
+// Windows 7's WSAPoll never reports a refused non-blocking connect; select() does, in its
+// exception set.
+int WaitConnected(Handle socket, int ms) {
+  fd_set writable;
+  fd_set failed;
+  FD_ZERO(&writable);
+  FD_ZERO(&failed);
+  FD_SET(socket, &writable);
+  FD_SET(socket, &failed);
+  timeval wait{ms / 1000, (ms % 1000) * 1000};
+  return select(0, nullptr, &writable, &failed, &wait);
+}
 bool StartSockets() {
   static const bool started = [] {
     WSADATA data;
@@ -71,6 +88,12 @@ bool WouldBlock() {
 int Wait(pollfd* fd, int ms) {
   return poll(fd, 1, ms);
 }
+int WaitConnected(Handle socket, int ms) {
+  pollfd fd{};
+  fd.fd = socket;
+  fd.events = POLLOUT;
+  return poll(&fd, 1, ms);
+}
 bool StartSockets() {
   return true;
 }
@@ -88,6 +111,9 @@ struct Socket {
 
 enum class Waited { Ready, TimedOut, Stopped, Failed };
 
+// WaitUntil's events for a connection under way, which some systems report their own way.
+constexpr short kConnected = -1;
+
 // Waits for the socket to become readable or writable, until the deadline or a stop.
 Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
                  const std::stop_token& stop) {
@@ -95,10 +121,16 @@ Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
     if (stop.stop_requested()) return Waited::Stopped;
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return Waited::TimedOut;
-    pollfd fd{};
-    fd.fd = handle;
-    fd.events = events;
-    const int ready = Wait(&fd, static_cast<int>(std::min(left, kStopCheck).count()));
+    const int ms = static_cast<int>(std::min(left, kStopCheck).count());
+    int ready = 0;
+    if (events == kConnected) {
+      ready = WaitConnected(handle, ms);
+    } else {
+      pollfd fd{};
+      fd.fd = handle;
+      fd.events = events;
+      ready = Wait(&fd, ms);
+    }
     if (ready > 0) return Waited::Ready;
     if (ready < 0 && !WouldBlock()) return Waited::Failed;
   }
@@ -108,25 +140,65 @@ Failure Failed(std::string message, FailureKind kind) {
   return Failure{std::move(message), kind};
 }
 
-// A connection to one of the host's addresses, within the connect limit.
+// freeaddrinfo is stdcall on 32-bit Windows, so it goes through a deleter of our own.
+struct FreeAddresses {
+  void operator()(addrinfo* list) const { freeaddrinfo(list); }
+};
+using Addresses = std::unique_ptr<addrinfo, FreeAddresses>;
+
+// The host's addresses. getaddrinfo cannot be interrupted, so it runs on a thread of its own,
+// which a stop or the deadline leaves behind to finish (and free what it found) alone.
+Result<Addresses> Resolve(const std::string& host, const std::string& service,
+                          Clock::time_point deadline, const std::stop_token& stop) {
+  struct Shared {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    addrinfo* found = nullptr;
+  };
+  auto shared = std::make_shared<Shared>();
+  std::thread([shared, host, service] {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0) found = nullptr;
+    Addresses owned(found);
+    std::lock_guard lock(shared->mutex);
+    if (shared->abandoned) return;
+    shared->found = owned.release();
+    shared->finished = true;
+    shared->done.notify_all();
+  }).detach();
+  std::unique_lock lock(shared->mutex);
+  while (!shared->finished) {
+    const auto now = Clock::now();
+    if (stop.stop_requested() || now >= deadline) {
+      shared->abandoned = true;
+      if (stop.stop_requested()) return Failed("stopped", FailureKind::Cancelled);
+      return Failed("cannot resolve " + host + " in time", FailureKind::Dns);
+    }
+    shared->done.wait_until(lock, std::min(deadline, now + kStopCheck));
+  }
+  if (!shared->found) return Failed("cannot resolve " + host, FailureKind::Dns);
+  return Addresses(shared->found);
+}
+
+// A connection to one of the host's addresses, within the connect limit. Each address in turn
+// gets its share of the time left, so an address that never answers (an IPv6 route that goes
+// nowhere) leaves time for the next.
 Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
                                         const std::stop_token& stop) {
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo* found = nullptr;
-  const std::string service = std::to_string(port);
-  if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0 || !found) {
-    return Failed("cannot resolve " + host, FailureKind::Dns);
-  }
-  // freeaddrinfo is stdcall on 32-bit Windows, so it goes through a deleter of our own.
-  struct Free {
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-  };
-  const std::unique_ptr<addrinfo, Free> addresses(found);
   const auto deadline = Clock::now() + limits.connect;
+  const std::string service = std::to_string(port);
+  auto resolved = Resolve(host, service, deadline, stop);
+  if (!resolved) return resolved.failure();
+  const addrinfo* found = resolved.value().get();
+  std::size_t left = 0;
+  for (const addrinfo* address = found; address; address = address->ai_next) ++left;
   bool timedOut = false;
-  for (const addrinfo* address = found; address; address = address->ai_next) {
+  for (const addrinfo* address = found; address; address = address->ai_next, --left) {
     auto socket = std::make_unique<Socket>();
     socket->handle = ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
     if (socket->handle == kNone || !SetNonBlocking(socket->handle)) continue;
@@ -134,12 +206,11 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
       return socket;
     }
     if (!ConnectPending()) continue;
-    const Waited waited = WaitUntil(socket->handle, POLLOUT, deadline, stop);
+    const auto share = (deadline - Clock::now()) / static_cast<int>(left);
+    const Waited waited = WaitUntil(socket->handle, kConnected, Clock::now() + share, stop);
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
-    if (waited == Waited::TimedOut) {
-      timedOut = true;
-      break;
-    }
+    timedOut = waited == Waited::TimedOut;
+    if (timedOut) continue;
     int error = 0;
     socklen_t size = sizeof error;
     if (getsockopt(socket->handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) ==
@@ -238,6 +309,7 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
                                const TcpLimits& limits, std::stop_token stop,
                                const HostPort* socks) {
   if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
+  if (Status line = CheckQueryLine(query); !line) return line.failure();
   const auto deadline = Clock::now() + limits.whole;
   const std::string name(host);
   auto connected =
@@ -267,9 +339,10 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
     if (got == 0) return answer;
     if (got < 0) {
       if (WouldBlock()) continue;
-      // A reset after a whole answer is common; an empty one says nothing.
-      if (!answer.empty()) return answer;
-      return Failed("the connection broke", FailureKind::Connect);
+      // Nothing tells a reset after the whole answer from one in its middle, and a cut answer
+      // may lack the very lines that make it a record.
+      return Failed(answer.empty() ? "the connection broke" : "the connection broke mid-answer",
+                    FailureKind::Connect);
     }
     answer.append(buffer, static_cast<std::size_t>(got));
     if (answer.size() > limits.maxBytes) {

@@ -108,12 +108,14 @@ class Lookups {
 struct Run {
   struct Server {
     std::deque<Job> waiting;
-    Pace pace;
+    Pace& pace;               // the source's, which outlives the run
+    std::size_t started = 0;  // and not yet ended
   };
 
   std::span<const std::u16string> names;
   const Source::Report* report = nullptr;
   std::map<std::string, Server> servers;
+  std::shared_ptr<Paces> paces;  // kept alive for transfers that end after the run
   std::size_t remaining = 0;
   int maxTries = 3;
 
@@ -128,7 +130,7 @@ struct Run {
 
   // A refusal: the server pauses, and the name waits its turn again unless its tries are spent.
   void Refused(Job job, std::string_view retryAfter) {
-    Server& server = servers[job.host];
+    Server& server = servers.at(job.host);
     const auto wait = RetryWait(retryAfter, job.tries, std::chrono::system_clock::now());
     const auto now = Steady::now();
     server.pace.Refused(now, now + wait);
@@ -149,7 +151,8 @@ RegistrySource::RegistrySource(Bootstrap bootstrap, std::unique_ptr<web::HttpCli
       resolver_(std::move(resolver)),
       whois_(std::move(whois)),
       options_(std::move(options)),
-      paused_(std::make_shared<std::atomic<std::size_t>>(0)) {}
+      paused_(std::make_shared<std::atomic<std::size_t>>(0)),
+      paces_(std::make_shared<Paces>()) {}
 
 RegistrySource::~RegistrySource() = default;
 
@@ -178,11 +181,17 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
         return whoisRoute->Ask(*job.whois, job.aLabel, stopped);
       },
       options_.whoisLookups, completion);
+  run->paces = paces_;
+  if (whois_) whois_->NewRun();
+  // Each server's pace carries over from one run to the next, as the server sees one client.
   const auto serverFor = [&](const std::string& host, Protocol protocol) -> Run::Server& {
     auto found = run->servers.find(host);
     if (found == run->servers.end()) {
-      found = run->servers.emplace(host, Run::Server{{}, Pace(options_.paces.For(host, protocol))})
-                  .first;
+      auto pace = paces_->find(host);
+      if (pace == paces_->end()) {
+        pace = paces_->emplace(host, Pace(options_.paces.For(host, protocol))).first;
+      }
+      found = run->servers.emplace(host, Run::Server{{}, pace->second}).first;
     }
     return found->second;
   };
@@ -247,7 +256,9 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
   const auto onReply = [weak = std::weak_ptr<Run>(run)](Job job, web::Reply reply) {
     const std::shared_ptr<Run> run = weak.lock();
     if (!run) return;
-    Pace& pace = run->servers[job.host].pace;
+    Run::Server& server = run->servers.at(job.host);
+    --server.started;
+    Pace& pace = server.pace;
     if (!reply.ok()) {
       pace.Ended();
       return run->Finish(job, Unknown(FromUtf8(reply.failure->message), reply.failure->kind));
@@ -266,7 +277,9 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
 
   const auto onWhoisAnswer = [&run](Job job, Answer answer) {
     if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
-    Pace& pace = run->servers[job.host].pace;
+    Run::Server& server = run->servers.at(job.host);
+    --server.started;
+    Pace& pace = server.pace;
     if (answer.status == Status::Unknown && answer.reason == web::FailureKind::RateLimited) {
       return run->Refused(std::move(job), "");
     }
@@ -295,6 +308,7 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
         Job job = std::move(server.waiting.front());
         server.waiting.pop_front();
         server.pace.Started(now);
+        ++server.started;
         ++job.tries;
         if (job.route == Route::Whois) {
           whois.Add(std::move(job));
@@ -325,6 +339,11 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     }
   }
   paused_->store(0);
+  // Requests a stop left behind end without an answer as far as the paces go, which the next
+  // run keeps.
+  for (auto& [host, server] : run->servers) {
+    for (; server.started > 0; --server.started) server.pace.Ended();
+  }
 }
 
 }  // namespace check

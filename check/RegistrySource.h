@@ -3,8 +3,9 @@
 //      services shipped for suffixes it leaves out), as "GET <base>domain/<A-label>";
 //   2. WHOIS, at the server whois.iana.org (or the built-in table) names for its TLD;
 //   3. DNS, which can only say "likely available" or "registered".
-// Toward each server it keeps that server's pace (Pace.h): requests in flight, a rate, and a
-// pause after a refusal (Retry-After honoured); at most three tries per name.
+// Only names a registry holds are asked (PublicSuffix.h); any other is invalid. Toward each
+// server it keeps that server's pace (Pace.h), from one run to the next: requests in flight, a
+// rate, and a pause after a refusal (Retry-After honoured); at most three tries per name.
 //
 // It does not read, clean or print names, and it never guesses: a name it could not settle is
 // "unknown" with the reason.
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -37,6 +39,8 @@ struct RegistryOptions {
   std::function<void(const std::string&)> warn;
 };
 
+using Paces = std::map<std::string, Pace>;
+
 class RegistrySource final : public Source {
  public:
   // Without a WHOIS route, names whose suffix has no RDAP go to DNS. Without RDAP
@@ -58,6 +62,7 @@ class RegistrySource final : public Source {
   std::shared_ptr<WhoisRoute> whois_;
   RegistryOptions options_;
   std::shared_ptr<std::atomic<std::size_t>> paused_;
+  std::shared_ptr<Paces> paces_;  // by host, for as long as the source lives
 };
 
 }  // namespace check

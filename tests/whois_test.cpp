@@ -167,19 +167,21 @@ TEST(WhoisAnswers, TheRecordOfTheNameWinsOverAnyOtherLine) {
        edited(Recording("whois.pir.org/registered-google.org"),
               "Registrant Organization:Google Inc.", "Registrant Organization:Page Not Found Ltd")},
       {"whois.pir.org", "google.org",
-       edited(Recording("whois.pir.org/registered-google.org"), "Registrant Organization:Google Inc.",
+       edited(Recording("whois.pir.org/registered-google.org"),
+              "Registrant Organization:Google Inc.",
               "Registrant Organization:Google Inc.\r\nNOT FOUND\r\nWHOIS LIMIT EXCEEDED - SEE "
               "WWW.PIR.ORG/WHOIS FOR DETAILS")},
       {"whois.nic.io", "redis.io",
-       edited(Recording("whois.nic.io/registered-redis.io"), "Registrant Organization: ",
-              "Registrant Organization: Reserved by Registry ")},
+       edited(Recording("whois.nic.io/registered-redis.io"),
+              "Registrant Organization: ", "Registrant Organization: Reserved by Registry ")},
       {"whois.verisign-grs.com", "google.com",
        edited(Recording("whois.verisign-grs.com/registered-google.com"), ">>> Last update",
               "No match for \"GOOGLE.COM\".\r\n>>> Last update")},
   };
   for (const Case& c : cases) {
     const check::Answer answer = check::ReadWhoisAnswer(table.ServerFor(c.host), c.name, c.answer);
-    EXPECT_EQ(answer.status, Status::Registered) << c.host << ": " << check::StatusName(answer.status);
+    EXPECT_EQ(answer.status, Status::Registered)
+        << c.host << ": " << check::StatusName(answer.status);
   }
   // The texts are whole lines: a line that only holds one says nothing.
   EXPECT_EQ(check::ReadWhoisAnswer(table.ServerFor("whois.pir.org"), "x.org",
@@ -353,12 +355,14 @@ TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
   whois.SetFault("silent.cn", {.silent = true});
   whois.SetFault("garbled.cn", {.text = std::string("\x01\xff<html>busy</html>")});
   whois.SetFault("huge.cn", {.text = std::string(300 * 1024, 'x')});
+  // A record cut off by a reset may lack the very lines that make it one.
+  whois.SetFault("abc.cn", {.reset = true});
   auto route = std::make_shared<check::WhoisRoute>(Settings());
   const auto answers =
-      Check(route, {u"closed.cn", u"silent.cn", u"garbled.cn", u"huge.cn", u"free.cn"});
-  const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", ""};
+      Check(route, {u"closed.cn", u"silent.cn", u"garbled.cn", u"huge.cn", u"abc.cn", u"free.cn"});
+  const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", "connect", ""};
   for (std::size_t i = 0; i < answers.size(); ++i) {
-    EXPECT_EQ(answers[i].status, i < 4 ? Status::Unknown : Status::Available) << i;
+    EXPECT_EQ(answers[i].status, i < 5 ? Status::Unknown : Status::Available) << i;
     EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", reasons[i]) << i;
   }
   EXPECT_EQ(answers[0].detail,
@@ -383,6 +387,42 @@ TEST_F(WhoisRouteTest, IanaOutOfReachLeavesTheBuiltInTableWithAWarning) {
 
 // A referral older than 30 days is asked again; when IANA cannot answer, the old one serves,
 // with a warning.
+// Whatever a caller built, a question that is not one line of ASCII never leaves the machine.
+TEST_F(WhoisRouteTest, AQueryThatIsNotOneLineOfAsciiIsRefusedBeforeSending) {
+  const web::HostPort server = web::ParseHostPort(whois.Address("whois.cnnic.cn"), 0).value();
+  for (const std::string& query :
+       {std::string("abc.cn\r\nfree.cn\r\n"), std::string("abc.cn"), std::string("ab\0c.cn\r\n", 9),
+        std::string("\xe4\xb8\xad.cn\r\n")}) {
+    const auto answer = web::AskOverTcp(server.host, server.port, query);
+    ASSERT_FALSE(answer);
+    EXPECT_EQ(answer.failure().kind, web::FailureKind::Request);
+  }
+  EXPECT_TRUE(whois.Queries("whois.cnnic.cn").empty());
+}
+
+// A referral is kept for a month, so only IANA's record of the TLD is kept, and a kept one is
+// checked as a fresh one would be. A window's next run asks again where IANA gave nothing.
+TEST_F(WhoisRouteTest, OnlyIanasRecordOfATldIsKeptAndReadBackWithTheSameChecks) {
+  const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                       .count();
+  std::ofstream(cache_) << "eu\tnot a host!\t" << now - 86400 << "\n"
+                        << "cn\twhois.cnnic.cn\t" << now + 86400 * 365 << "\n";
+  whois.SetFault("iana:jp", {.text = std::string("% This query returned 0 objects.\n")});
+  auto route = std::make_shared<check::WhoisRoute>(Settings());
+  for (int run = 0; run < 2; ++run) {
+    const auto answers = Check(route, {u"abc.eu", u"abc.cn", u"abc.jp"});
+    for (const check::Answer& answer : answers) EXPECT_EQ(answer.status, Status::Registered);
+  }
+  // eu and cn once each (then from the cache), jp on each run; the built-in table served it.
+  EXPECT_EQ(whois.Queries("whois.iana.org"), (std::vector<std::string>{"eu", "cn", "jp", "jp"}));
+  std::ifstream in(cache_);
+  std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(kept.find("eu\twhois.eu\t"), std::string::npos) << kept;
+  EXPECT_NE(kept.find("cn\twhois.cnnic.cn\t"), std::string::npos) << kept;
+  EXPECT_EQ(kept.find("jp\t"), std::string::npos) << kept;
+}
+
 TEST_F(WhoisRouteTest, AStaleReferralServesWithAWarningWhenIanaIsOutOfReach) {
   const auto asked = std::chrono::duration_cast<std::chrono::seconds>(
       (std::chrono::system_clock::now() - std::chrono::hours(24 * 40)).time_since_epoch());

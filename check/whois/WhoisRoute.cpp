@@ -1,5 +1,6 @@
 #include "check/whois/WhoisRoute.h"
 
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -32,6 +33,7 @@ WhoisRoute::WhoisRoute(WhoisSettings settings, const WhoisTable& table)
 
 void WhoisRoute::LoadCache() {
   if (settings_.cacheFile.empty()) return;
+  const std::int64_t now = Seconds(std::chrono::system_clock::now());
   std::ifstream in(settings_.cacheFile, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
@@ -42,10 +44,14 @@ void WhoisRoute::LoadCache() {
         !std::getline(fields, asked) || tld.empty()) {
       continue;
     }
-    try {
-      referrals_[tld] = Referral{host, std::stoll(asked)};
-    } catch (const std::exception&) {
+    // Checked as a fresh answer would be: a host name (or none), asked in the past.
+    std::int64_t seconds = 0;
+    const auto read = std::from_chars(asked.data(), asked.data() + asked.size(), seconds);
+    if (read.ec != std::errc() || read.ptr != asked.data() + asked.size() || seconds > now ||
+        (!host.empty() && !IsHostName(host))) {
+      continue;
     }
+    referrals_[tld] = Referral{host, seconds};
   }
 }
 
@@ -80,16 +86,25 @@ std::optional<std::string> WhoisRoute::ServerOfTld(const std::string& tld,
     auto answer =
         web::AskOverTcp(settings_.iana.host, settings_.iana.port, tld + "\r\n", settings_.limits,
                         stop, settings_.socks ? &*settings_.socks : nullptr);
-    if (answer) {
+    // Kept only when it is IANA's record of this TLD, and "no WHOIS" only where the built-in
+    // table knows none either: a garbled or foreign answer must not hold for a month.
+    const std::optional<std::string> builtIn = table_.HostFor("x." + tld);
+    if (answer && IsIanaRecordOf(answer.value(), tld)) {
       const std::optional<std::string> host = ReadIanaReferral(answer.value());
-      referrals_[tld] = Referral{host.value_or(""), Seconds(now)};
-      SaveCache();
-      return host;
+      if (host || !builtIn) {
+        referrals_[tld] = Referral{host.value_or(""), Seconds(now)};
+        SaveCache();
+        return host;
+      }
+      return builtIn;
     }
+    if (answer && cached == referrals_.end()) return builtIn;
     if (stop.stop_requested()) return std::nullopt;
-    ianaFailed_ = true;
-    warnings_.push_back(settings_.iana.host + " cannot be reached (" + answer.error() +
-                        "); using the WHOIS servers known from earlier runs or built in");
+    if (!answer) {
+      ianaFailed_ = true;
+      warnings_.push_back(settings_.iana.host + " cannot be reached (" + answer.error() +
+                          "); using the WHOIS servers known from earlier runs or built in");
+    }
   }
   if (cached != referrals_.end()) {
     warnings_.push_back("the WHOIS server for ." + tld + " was learnt more than " +
@@ -142,6 +157,11 @@ Answer WhoisRoute::Ask(const WhoisTarget& target, std::string_view aLabel,
     return Unknown(FromUtf8(target.host + ": " + answer.error()), answer.failure().kind);
   }
   return ReadWhoisAnswer(target.server, aLabel, answer.value());
+}
+
+void WhoisRoute::NewRun() {
+  decided_.clear();
+  ianaFailed_ = false;
 }
 
 std::vector<std::string> WhoisRoute::TakeWarnings() {

@@ -55,6 +55,10 @@ class WhoisRoute {
   // Asks the server about the name; safe from any thread.
   Answer Ask(const WhoisTarget& target, std::string_view aLabel, std::stop_token stop) const;
 
+  // Forgets which server each TLD had in the last run, so that a referral that failed is asked
+  // again (the cache keeps those that succeeded). Not thread-safe.
+  void NewRun();
+
   // Warnings for the person, once each (a stale referral, IANA out of reach).
   std::vector<std::string> TakeWarnings();
 

@@ -198,6 +198,10 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
     server.queries.push_back(*query);
     if (server.host == kIana) {
       text = IanaAnswer(Lower(*query));
+      if (const auto found = faults.find("iana:" + Lower(*query)); found != faults.end()) {
+        fault = found->second;
+        faulty = true;
+      }
     } else {
       const std::string name = NameOf(server.host, *query);
       const auto now = Clock::now();
@@ -224,6 +228,11 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
     entry.fd = stop.Handle();
     entry.events = POLLIN;
     PollSockets(&entry, 1, static_cast<int>(fault.delay.count()));
+  }
+  if (faulty && fault.reset) {
+    Send(client, text.substr(0, text.size() / 2));
+    SetResetOnClose(client);
+    return CloseSocket(client, true);
   }
   if (!(faulty && fault.close)) Send(client, text);
   CloseSocket(client);

@@ -23,6 +23,7 @@ namespace sim {
 struct WhoisFault {
   bool close = false;                 // close the connection without a word
   bool silent = false;                // say nothing until the simulator stops
+  bool reset = false;                 // send half the answer, then reset the connection
   std::optional<std::string> text{};  // answer these bytes instead
   std::chrono::milliseconds delay{0};
 };
@@ -44,6 +45,7 @@ class WhoisSim {
   // Answers a client that asks this server again sooner than `interval` after its previous
   // query with the server's throttle text.
   void SetMinimumInterval(const std::string& host, std::chrono::milliseconds interval);
+  // A fault for one name's queries, or for IANA's answer about a TLD as "iana:TLD".
   void SetFault(const std::string& name, WhoisFault fault);
 
   // The query lines a server received, without CR LF, in order ("" for IANA's stand-in: its

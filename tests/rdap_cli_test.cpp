@@ -331,6 +331,35 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
 // Every suffix of the window's usage note, the Chinese ones and a few more, each from its route:
 // RDAP where the registry has a service, else WHOIS at the server whois.iana.org names, else
 // DNS, which knows no such suffix.
+// A registry asked about a name under one it holds says it has no such name; that is no answer
+// about the name. Neither a registry, a suffix of --tld, nor an earlier run's answer stands for it.
+TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
+  const std::string names = "blog.example.com\nshop.example.com.cn\ncom.cn\nhello.com\n";
+  const std::string resume = (folder_ / "old.tsv").string();
+  std::ofstream(resume) << "blog.example.com\tavailable\t\t\trdap\t\t\t\n";
+  const ChildOutcome run = Cli({"--demo", "--all", "--resume", resume}, names);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "blog.example.com\tinvalid\tunder example.com, which is the name a registry "
+            "holds\t\t\t\t\t\n"
+            "shop.example.com.cn\tinvalid\tunder example.com.cn, which is the name a registry "
+            "holds\t\t\t\t\t\n"
+            "com.cn\tinvalid\tcom.cn is a suffix under which names are registered, not a "
+            "name\t\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(run.err, "共输入4个，其中1个可以注册，3个无效\n");
+
+  const ChildOutcome tld = Cli({"--demo", "--tld", "com,example.com"}, "shop\n");
+  EXPECT_EQ(tld.exitCode, 2);
+  EXPECT_EQ(tld.err,
+            "brelka-cli: --tld 'example.com' is not a suffix under which a registry sells names: "
+            "it is a name a registry holds\n");
+  // The registrar judges its own input, as the window's default route does.
+  const ChildOutcome registrar =
+      Cli({"--demo", "--source", "registrar", "--all"}, "blog.example.com\n");
+  EXPECT_EQ(registrar.out, "blog.example.com\tavailable\t\t\tregistrar\n");
+}
+
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
   const ChildOutcome run = testing_support::RunChild(
       kCli, {"--demo", "--all"},

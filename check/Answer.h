@@ -3,6 +3,7 @@
 // obtained or how it is printed.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,6 +80,8 @@ struct Answer {
   std::optional<web::FailureKind> reason;
   // Empty for a name that was sent nowhere (Invalid).
   std::optional<Route> source;
+  // When the answer was had, for a front end that keeps answers; empty when it does not say.
+  std::optional<std::chrono::sys_seconds> checked;
 };
 
 inline Answer WithStatus(Status status, std::u16string detail = {}) {

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+
 #include "web/TextEncoding.h"
 
 namespace cli {
@@ -62,12 +64,42 @@ std::string Quoted(std::string_view word) {
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";
   return columns == Columns::Registry
-             ? "name,status,detail,reason,source,a_label,registrar,expires\r\n"
-             : "name,status,detail,reason,source\r\n";
+             ? "name,status,detail,reason,source,a_label,registrar,expires,checked\r\n"
+             : "name,status,detail,reason,source,checked\r\n";
+}
+
+std::string CheckedText(std::chrono::sys_seconds at) {
+  const auto day = std::chrono::floor<std::chrono::days>(at);
+  const std::chrono::year_month_day date(day);
+  const std::chrono::hh_mm_ss time(at - day);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
+                unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
+                int(time.minutes().count()), int(time.seconds().count()));
+  return text;
+}
+
+std::optional<std::chrono::sys_seconds> ReadCheckedText(std::string_view text) {
+  int year = 0;
+  unsigned month = 0, day = 0;
+  int hours = 0, minutes = 0, seconds = 0;
+  char zone = 0;
+  const std::string copy(text);
+  if (text.size() != 20 ||
+      std::sscanf(copy.c_str(), "%4d-%2u-%2uT%2d:%2d:%2d%c", &year, &month, &day, &hours, &minutes,
+                  &seconds, &zone) != 7 ||
+      zone != 'Z' || hours > 23 || minutes > 59 || seconds > 59) {
+    return std::nullopt;
+  }
+  const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                         std::chrono::day(day)};
+  if (!date.ok()) return std::nullopt;
+  return std::chrono::sys_days(date) + std::chrono::hours(hours) + std::chrono::minutes(minutes) +
+         std::chrono::seconds(seconds);
 }
 
 std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
-                         Columns columns) {
+                         Columns columns, bool demo) {
   const std::string utf8Name = web::Utf16ToUtf8(name);
   const std::string_view status = check::StatusName(answer.status);
   const std::string detail = web::Utf16ToUtf8(answer.detail);
@@ -80,6 +112,9 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
   const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
   const std::string registrar = web::Utf16ToUtf8(answer.registrar);
   const std::string expires = web::Utf16ToUtf8(answer.expires);
+  const std::string checked = demo             ? std::string(kDemoChecked)
+                              : answer.checked ? CheckedText(*answer.checked)
+                                               : "";
   switch (format) {
     case Format::List:
       return answer.status == check::Status::Available ? utf8Name + "\n" : "";
@@ -89,14 +124,14 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
              (registry
                   ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" + TsvField(expires)
                   : "") +
-             "\n";
+             "\t" + checked + "\n";
     case Format::Csv:
       return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +
              reason + "," + source +
              (registry
                   ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires)
                   : "") +
-             "\r\n";
+             "," + checked + "\r\n";
     case Format::Json: {
       nlohmann::ordered_json line = {{"name", utf8Name},
                                      {"status", status},
@@ -108,6 +143,7 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
         line["registrar"] = registrar;
         line["expires"] = expires;
       }
+      line["checked"] = checked;
       return line.dump() + "\n";
     }
   }

@@ -5,6 +5,7 @@
 
 #include "Formats.h"
 #include "NameReader.h"
+#include "Resume.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "check/Pace.h"
@@ -188,6 +189,15 @@ constexpr OptionSpec kOptions[] = {
      "they were, not asked again; unknown names are asked again",
      [](Options& o, std::string_view value) -> Error {
        o.resumeFile = std::string(value);
+       return std::nullopt;
+     }},
+    {"--max-age", 0, "DURATION",
+     "with --resume: ask again the names whose answer is older than this (90s, 30m, 12h, 7d; "
+     "default 24h)",
+     [](Options& o, std::string_view value) -> Error {
+       auto age = ParseMaxAge(value);
+       if (!age) return "--max-age " + Quoted(value) + " " + age.error();
+       o.maxAge = age.value();
        return std::nullopt;
      }},
     {"--source", 0, "SOURCE",

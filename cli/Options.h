@@ -4,6 +4,7 @@
 // makes no request.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -28,6 +29,8 @@ struct Options {
   std::optional<std::string> suffixFile;
   // An earlier run's output, whose settled answers are not asked again.
   std::optional<std::string> resumeFile;
+  // How old a resumed answer may be before its name is asked again (--max-age).
+  std::optional<std::chrono::seconds> maxAge;
   Format format = Format::List;
   bool quiet = false;
   // "registry", "rdap", "whois" or "registrar", or empty when not given.

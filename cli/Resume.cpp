@@ -2,10 +2,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "Formats.h"
 #include "NameReader.h"
 
 namespace cli {
@@ -36,39 +40,69 @@ std::optional<std::u16string> Text(std::string_view utf8) {
   return text;
 }
 
-// The fields in the output's order: name, status, detail, reason, source, and with the
-// registries' columns a_label, registrar, expires. Fails with what is wrong.
-web::Status Take(const std::vector<std::string>& fields, Settled& settled) {
-  if (fields.size() != 5 && fields.size() != 8) {
-    return web::Failure{"expected 5 or 8 fields, found " + std::to_string(fields.size())};
-  }
-  const std::optional<check::Status> status = StatusNamed(fields[1]);
-  if (!status) return web::Failure{"unknown status '" + fields[1] + "'"};
-  std::optional<check::Route> source;
-  if (!fields[4].empty()) {
-    source = RouteNamed(fields[4]);
-    if (!source) return web::Failure{"unknown source '" + fields[4] + "'"};
-  }
-  std::vector<std::u16string> texts;
-  for (const std::string& field : fields) {
-    auto text = Text(field);
-    if (!text) return web::Failure{"a field is not UTF-8"};
-    texts.push_back(std::move(*text));
-  }
-  if (texts[0].empty()) return web::Failure{"the name is empty"};
-  if (*status == check::Status::Unknown) return web::Ok();  // to be asked again
-  check::Answer answer = check::WithStatus(*status, texts[2]);
-  answer.source = source;
-  if (texts.size() == 8) {
-    answer.aLabel = texts[5];
-    answer.registrar = texts[6];
-    answer.expires = texts[7];
-  }
-  settled[texts[0]] = std::move(answer);
-  return web::Ok();
-}
+// One answer's line: its fields in the output's order (name, status, detail, reason, source,
+// with the registries' columns a_label, registrar, expires; then checked), taken or refused for
+// the run that resumes.
+class Reader {
+ public:
+  Reader(const ResumingRun& run, SettledFile& file) : run_(run), file_(file) {}
 
-web::Status TakeJson(const std::string& line, Settled& settled) {
+  // Fails with what is wrong.
+  web::Status Take(std::vector<std::string> fields) {
+    std::optional<std::string> checked;
+    if (fields.size() == 6 || fields.size() == 9) {
+      checked = std::move(fields.back());
+      fields.pop_back();
+    }
+    if (fields.size() != 5 && fields.size() != 8) {
+      return web::Failure{"expected 6 or 9 fields, found " + std::to_string(fields.size())};
+    }
+    const std::optional<check::Status> status = StatusNamed(fields[1]);
+    if (!status) return web::Failure{"unknown status '" + fields[1] + "'"};
+    std::optional<check::Route> source;
+    if (!fields[4].empty()) {
+      source = RouteNamed(fields[4]);
+      if (!source) return web::Failure{"unknown source '" + fields[4] + "'"};
+      if (std::find(run_.routes.begin(), run_.routes.end(), *source) == run_.routes.end()) {
+        return web::Failure{"answered by " + fields[4] + ", which this run does not ask"};
+      }
+    }
+    std::optional<std::chrono::sys_seconds> at;
+    if (checked && *checked == kDemoChecked && !run_.demo) {
+      return web::Failure{"answered by the demo's simulators, not by a registry"};
+    }
+    if (checked && *checked != kDemoChecked && !checked->empty()) {
+      at = ReadCheckedText(*checked);
+      if (!at) return web::Failure{"the time '" + *checked + "' is not YYYY-MM-DDThh:mm:ssZ"};
+    }
+    if (!checked || checked->empty()) file_.undated = true;
+    std::vector<std::u16string> texts;
+    for (const std::string& field : fields) {
+      auto text = Text(field);
+      if (!text) return web::Failure{"a field is not UTF-8"};
+      texts.push_back(std::move(*text));
+    }
+    if (texts[0].empty()) return web::Failure{"the name is empty"};
+    if (*status == check::Status::Unknown) return web::Ok();   // to be asked again
+    if (at && run_.now - *at > run_.maxAge) return web::Ok();  // too old: asked again
+    check::Answer answer = check::WithStatus(*status, texts[2]);
+    answer.source = source;
+    answer.checked = at;
+    if (texts.size() == 8) {
+      answer.aLabel = texts[5];
+      answer.registrar = texts[6];
+      answer.expires = texts[7];
+    }
+    file_.settled[texts[0]] = std::move(answer);
+    return web::Ok();
+  }
+
+ private:
+  const ResumingRun& run_;
+  SettledFile& file_;
+};
+
+web::Status TakeJson(const std::string& line, Reader& reader) {
   const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
   if (object.is_discarded() || !object.is_object()) return web::Failure{"not a JSON object"};
   std::vector<std::string> fields;
@@ -90,11 +124,16 @@ web::Status TakeJson(const std::string& line, Settled& settled) {
       fields.push_back(std::move(*value));
     }
   }
-  return Take(fields, settled);
+  if (object.contains("checked")) {
+    auto value = field("checked");
+    if (!value) return web::Failure{"'checked' is not a string"};
+    fields.push_back(std::move(*value));
+  }
+  return reader.Take(std::move(fields));
 }
 
 // A TSV field's escapes (\t, \n, \r, \\, \xHH) undone.
-web::Status TakeTsv(const std::string& line, Settled& settled) {
+web::Status TakeTsv(const std::string& line, Reader& reader) {
   std::vector<std::string> fields(1);
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
@@ -112,11 +151,11 @@ web::Status TakeTsv(const std::string& line, Settled& settled) {
       fields.back() += c;
     }
   }
-  return Take(fields, settled);
+  return reader.Take(std::move(fields));
 }
 
 // One CSV record by RFC 4180, line breaks inside quotes included; fails on a stray quote.
-web::Status TakeCsv(const std::string& record, Settled& settled) {
+web::Status TakeCsv(const std::string& record, Reader& reader) {
   std::vector<std::string> fields(1);
   bool quoted = false;
   for (std::size_t i = 0; i < record.size(); ++i) {
@@ -141,32 +180,35 @@ web::Status TakeCsv(const std::string& record, Settled& settled) {
     }
   }
   if (quoted) return web::Failure{"a quoted field does not end"};
-  return Take(fields, settled);
+  return reader.Take(std::move(fields));
 }
 
-bool QuotesOpen(const std::string& text) {
-  std::size_t quotes = 0;
-  for (char c : text) quotes += c == '"';
-  return quotes % 2 == 1;
+std::size_t Quotes(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '"'));
 }
 
 }  // namespace
 
-web::Result<Settled> ReadSettled(std::istream& in, const std::string& file) {
-  Settled settled;
+web::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
+                                     const ResumingRun& run) {
+  SettledFile settled;
+  Reader reader(run, settled);
   std::optional<Shape> shape;
   std::string line;
   std::string record;  // a CSV record may span lines
   std::size_t recordStart = 0;
+  std::size_t recordQuotes = 0;  // counted line by line: an open quote never rescans the record
   for (std::size_t number = 1; std::getline(in, line); ++number) {
     const bool complete = !in.eof();
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (shape == Shape::Csv) {
       if (record.empty()) recordStart = number;
       record += record.empty() ? line : "\n" + line;
-      if (QuotesOpen(record) && complete) continue;
+      recordQuotes += Quotes(line);
+      if (recordQuotes % 2 == 1 && complete) continue;
       line = std::move(record);
       record.clear();
+      recordQuotes = 0;
       if (!line.empty() && line.back() == '\r') line.pop_back();
     } else if (!line.empty() && line.back() == '\r') {
       line.pop_back();
@@ -179,16 +221,39 @@ web::Result<Settled> ReadSettled(std::istream& in, const std::string& file) {
                                                  : Shape::Tsv;
       if (shape == Shape::Csv) continue;  // the header
     }
-    const web::Status taken = shape == Shape::Json  ? TakeJson(line, settled)
-                              : shape == Shape::Tsv ? TakeTsv(line, settled)
-                                                    : TakeCsv(line, settled);
+    const web::Status taken = shape == Shape::Json  ? TakeJson(line, reader)
+                              : shape == Shape::Tsv ? TakeTsv(line, reader)
+                                                    : TakeCsv(line, reader);
     if (!taken) {
       const std::size_t at = shape == Shape::Csv ? recordStart : number;
       return web::Failure{file + ":" + std::to_string(at) + ": " + taken.error()};
     }
   }
   if (in.bad()) return web::Failure{"cannot read '" + file + "'"};
+  if (!record.empty()) {
+    return web::Failure{file + ":" + std::to_string(recordStart) + ": a quoted field does not end"};
+  }
   return settled;
+}
+
+web::Result<std::chrono::seconds> ParseMaxAge(std::string_view text) {
+  const auto failure = web::Failure{"takes a number and a unit: 90s, 30m, 12h or 7d"};
+  if (text.size() < 2) return failure;
+  std::int64_t count = 0;
+  const char* end = text.data() + text.size() - 1;
+  const auto read = std::from_chars(text.data(), end, count);
+  if (read.ec != std::errc() || read.ptr != end || count < 0 || count > 36500) return failure;
+  switch (text.back()) {
+    case 's':
+      return std::chrono::seconds(count);
+    case 'm':
+      return std::chrono::seconds(count * 60);
+    case 'h':
+      return std::chrono::seconds(count * 3600);
+    case 'd':
+      return std::chrono::seconds(count * 86400);
+  }
+  return failure;
 }
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include "Run.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -117,11 +118,12 @@ class AnswerWriter {
  public:
   // beforeWrite runs before anything goes out, so that a progress line on the same terminal
   // can make way.
-  AnswerWriter(Format format, Columns columns, const std::vector<std::u16string>& names,
+  AnswerWriter(Format format, Columns columns, bool demo, const std::vector<std::u16string>& names,
                std::vector<std::optional<check::Answer>>& answers,
                std::function<void()> beforeWrite)
       : format_(format),
         columns_(columns),
+        demo_(demo),
         names_(names),
         answers_(answers),
         beforeWrite_(std::move(beforeWrite)) {
@@ -145,7 +147,9 @@ class AnswerWriter {
   }
 
  private:
-  void Take(std::size_t i) { buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_); }
+  void Take(std::size_t i) {
+    buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_, demo_);
+  }
   void Flush() {
     if (buffer_.empty()) return;
     beforeWrite_();
@@ -155,6 +159,7 @@ class AnswerWriter {
 
   Format format_;
   Columns columns_;
+  bool demo_;
   const std::vector<std::u16string>& names_;
   std::vector<std::optional<check::Answer>>& answers_;
   std::function<void()> beforeWrite_;
@@ -194,6 +199,25 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
   return check::OpenRegistrySource(std::move(setup), stop);
 }
 
+std::chrono::sys_seconds Now() {
+  return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+// The routes whose answers a run of this source could have given, and so may take back.
+std::vector<check::Route> RoutesOf(SourceKind source) {
+  switch (source) {
+    case SourceKind::Registrar:
+      return {check::Route::Registrar};
+    case SourceKind::Rdap:
+      return {check::Route::Rdap, check::Route::Dns};
+    case SourceKind::Whois:
+      return {check::Route::Whois, check::Route::Dns};
+    case SourceKind::Registry:
+      break;
+  }
+  return {check::Route::Rdap, check::Route::Whois, check::Route::Dns};
+}
+
 // The names split into those answered here as invalid and those a source must check.
 struct Judged {
   std::vector<std::optional<check::Answer>> answers;  // by position in the list
@@ -219,6 +243,7 @@ Judged Judge(const std::vector<std::u16string>& names, bool registries, Counts& 
       check::Answer& answer = judged.answers[i].emplace();
       answer.status = check::Status::Invalid;
       answer.detail = std::move(*reason);
+      answer.checked = Now();
       ++counts.invalid;
     } else {
       judged.valid.push_back(names[i]);
@@ -260,9 +285,10 @@ Checked CheckAndWrite(const Settings& settings, check::Source* source,
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns =
       settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
-  AnswerWriter writer(settings.format, columns, names, judged.answers, [&progress, sameTerminal] {
-    if (sameTerminal) progress.Clear();
-  });
+  AnswerWriter writer(settings.format, columns, settings.demo, names, judged.answers,
+                      [&progress, sameTerminal] {
+                        if (sameTerminal) progress.Clear();
+                      });
   Checked checked;
   if (source) {
     source->Check(
@@ -270,6 +296,7 @@ Checked CheckAndWrite(const Settings& settings, check::Source* source,
         [&](std::size_t index, check::Answer answer) {
           if (answer.status == check::Status::Available) ++counts.available;
           if (answer.status == check::Status::Unknown) ++counts.unknown;
+          answer.checked = Now();
           judged.answers[judged.positions[index]] = std::move(answer);
           writer.WriteReady();
           progress.Update(++checked.done, source->PausedNames());
@@ -326,9 +353,15 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     const std::string& file = *settings.resumeFile;
     std::ifstream in(PathOf(file), std::ios::binary);
     if (!in) return UsageError("cannot open '" + file + "': " + std::strerror(errno));
-    auto settled = ReadSettled(in, file);
+    const ResumingRun resuming{RoutesOf(settings.source), settings.demo, Now(), settings.maxAge};
+    auto settled = ReadSettled(in, file, resuming);
     if (!settled) return UsageError(settled.error());
-    Resume(settled.value(), judged, counts);
+    if (settled.value().undated && !settings.quiet) {
+      Write(Stream::Err, "brelka-cli: warning: " + Quoted(file) +
+                             " was written before answers carried their time; its answers are "
+                             "taken whatever their age\n");
+    }
+    Resume(settled.value().settled, judged, counts);
   }
 
   // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.

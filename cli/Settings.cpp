@@ -63,6 +63,7 @@ web::Result<Settings> Resolve(const Options& options) {
                           "(--source registry, rdap or whois)"};
     }
   }
+  if (options.maxAge && !options.resumeFile) return web::Failure{"--max-age goes with --resume"};
   if (options.demo && (options.bootstrap || options.bootstrapUrl || options.rdapExtra ||
                        options.dnsServer || !options.whoisServers.empty())) {
     return web::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
@@ -73,6 +74,7 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.suffixes = options.suffixes;
   settings.suffixFile = options.suffixFile;
   settings.resumeFile = options.resumeFile;
+  if (options.maxAge) settings.maxAge = *options.maxAge;
   settings.format = options.format;
   settings.quiet = options.quiet;
   settings.demo = options.demo;

@@ -32,6 +32,7 @@ struct Settings {
   std::vector<std::u16string> suffixes;
   std::optional<std::string> suffixFile;
   std::optional<std::string> resumeFile;
+  std::chrono::seconds maxAge{24 * 3600};
   Format format = Format::List;
   bool quiet = false;
   bool demo = false;

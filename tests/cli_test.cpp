@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "ChildProcess.h"
+#include "CliOutput.h"
 #include "TestRegistrar.h"
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 using testing_support::ChildOutcome;
 
 ChildOutcome Cli(std::vector<std::string> args, const std::string& input = "") {
-  return testing_support::RunChild(testing_support::ProgramBeside(CLI_PROGRAM), args, input);
+  return testing_support::RunCli(testing_support::ProgramBeside(CLI_PROGRAM), args, input);
 }
 
 // The simulator's address, or a skip when none runs.
@@ -198,7 +200,12 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
     EXPECT_NE(run.out.find("\nhello.com\tavailable\t\t\tregistrar\nfree.net\tavailable\t"),
               std::string::npos)
         << name << run.out;
-    EXPECT_EQ(run.err, "共输入3个，其中3个可以注册，1个沿用上次结果\n") << name;
+    // Files written before answers carried their time are taken as they are, with a warning.
+    EXPECT_EQ(run.err,
+              "brelka-cli: warning: '" + file.Path() +
+                  "' was written before answers carried their time; its answers are "
+                  "taken whatever their age\n共输入3个，其中3个可以注册，1个沿用上次结果\n")
+        << name;
   }
 
   // A registries' run's columns come back whole: the A-label, registrar and expiry date.
@@ -208,11 +215,11 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
       "\"expires\":\"2030-03-17\"}\n",
       "registry.jsonl");
   const ChildOutcome whole =
-      Cli({"--source", "rdap", "-f", "csv", "--resume", registry.Path()}, "中文域名.cn\n");
+      Cli({"--source", "whois", "-f", "csv", "--resume", registry.Path()}, "中文域名.cn\n");
   EXPECT_EQ(whole.exitCode, 0) << whole.err;
   EXPECT_EQ(whole.out,
             "name,status,detail,reason,source,a_label,registrar,expires\r\n"
-            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17\r\n");
+            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17,\r\n");
 
   // Everything settled: nothing is asked, not even a registrar that cannot be reached.
   const TempFile complete("abc.com\tregistered\t\t\tregistrar\nnot_a.com\tinvalid\tx\t\t\n",
@@ -220,14 +227,79 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
   const ChildOutcome resumed =
       Cli({"--registrar", "http://127.0.0.1:1", "--all", "--resume", complete.Path()}, "abc.com\n");
   EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
-  EXPECT_EQ(resumed.out, "abc.com\tregistered\t\t\tregistrar\n");
-  EXPECT_EQ(resumed.err, "共输入1个，其中0个可以注册，1个沿用上次结果\n");
+  EXPECT_EQ(resumed.out, "abc.com\tregistered\t\t\tregistrar\t\n");
+  EXPECT_TRUE(resumed.err.ends_with("共输入1个，其中0个可以注册，1个沿用上次结果\n"))
+      << resumed.err;
 
   const TempFile broken("abc.com\tavailable\t\t\tregistrar\nhello.com\tgone\t\t\t\nlast\n",
                         "broken.tsv");
   const ChildOutcome refused = Cli({"--registrar", url, "--resume", broken.Path()}, "abc.com\n");
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_EQ(refused.err, "brelka-cli: " + broken.Path() + ":2: unknown status 'gone'\n");
+}
+
+// Each answer carries the time it was had (UTC, to the second), or "demo" for the simulators'.
+// --resume takes back only answers this run could have given, no older than --max-age.
+TEST(CliResume, AnswersCarryTheirTimeAndOnlyFreshOnesOfThisRunsSourceAreTaken) {
+  REGISTRAR_OR_SKIP(url);
+  const ChildOutcome fresh =
+      testing_support::RunChild(testing_support::ProgramBeside(CLI_PROGRAM),
+                                {"--registrar", url, "-f", "json", "-q"}, "abc.com\n");
+  EXPECT_TRUE(std::regex_search(
+      fresh.out, std::regex("\"checked\":\"20\\d\\d-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ\"\\}\n$")))
+      << fresh.out;
+  const ChildOutcome demo =
+      testing_support::RunChild(testing_support::ProgramBeside(CLI_PROGRAM),
+                                {"--demo", "--source", "registrar", "--all", "-q"}, "abc.com\n");
+  EXPECT_EQ(demo.out, "abc.com\tregistered\t\t\tregistrar\tdemo\n");
+
+  const TempFile earlier(
+      "abc.com\tavailable\t\t\tregistrar\t2099-01-01T00:00:00Z\n"
+      "hello.com\tregistered\t\t\tregistrar\t2000-01-01T00:00:00Z\n",
+      "dated.tsv");
+  const std::string names = "abc.com\nhello.com\n";
+  const ChildOutcome young =
+      testing_support::RunChild(testing_support::ProgramBeside(CLI_PROGRAM),
+                                {"--registrar", url, "--all", "--resume", earlier.Path()}, names);
+  // The resumed answer keeps its time; the old one was asked again and has a time of now.
+  EXPECT_TRUE(young.out.starts_with("abc.com\tavailable\t\t\tregistrar\t2099-01-01T00:00:00Z\n"))
+      << young.out;
+  EXPECT_EQ(testing_support::WithoutCheckedColumn(young.out),
+            "abc.com\tavailable\t\t\tregistrar\nhello.com\tavailable\t\t\tregistrar\n");
+  EXPECT_EQ(young.err, "共输入2个，其中2个可以注册，1个沿用上次结果\n");
+  const ChildOutcome old =
+      Cli({"--registrar", url, "-q", "--max-age", "36500d", "--resume", earlier.Path()}, names);
+  EXPECT_EQ(old.out, "abc.com\n");
+
+  struct Refused {
+    std::string bytes;
+    std::string error;  // after the file's name
+  };
+  const Refused refusals[] = {
+      {"abc.com\tavailable\t\t\tregistrar\tdemo\n",
+       ":1: answered by the demo's simulators, not by a registry"},
+      {"abc.com\tavailable\t\t\trdap\t\t\t\t2099-01-01T00:00:00Z\n",
+       ":1: answered by rdap, which this run does not ask"},
+      {"abc.com\tavailable\t\t\tregistrar\tyesterday\n",
+       ":1: the time 'yesterday' is not YYYY-MM-DDThh:mm:ssZ"},
+      // An open quote is an error at its line, not the rest of the file swallowed.
+      {"name,status,detail,reason,source,checked\r\n"
+       "abc.com,available,,,registrar,2099-01-01T00:00:00Z\r\n"
+       "x.com,available,\"open,,registrar,2099-01-01T00:00:00Z\r\n"
+       "hello.com,available,,,registrar,2099-01-01T00:00:00Z\r\n",
+       ":3: a quoted field does not end"},
+  };
+  for (const Refused& r : refusals) {
+    const TempFile file(r.bytes, "refused.tsv");
+    const ChildOutcome run = Cli({"--registrar", url, "--resume", file.Path()}, names);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "brelka-cli: " + file.Path() + r.error + "\n");
+  }
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--max-age", "1w", "--resume", earlier.Path()},
+        std::vector<std::string>{"--max-age", "1d"}}) {
+    EXPECT_EQ(Cli(args, names).exitCode, 2);
+  }
 }
 
 TEST(CliFormats, EachFormatWritesEveryNameInInputOrder) {

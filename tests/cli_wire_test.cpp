@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "CliOutput.h"
 #include "tools/registrar-sim/RegistrarSim.h"
 
 namespace {
@@ -59,7 +60,7 @@ TEST(CliChunks, NamesGoInChunksOfAtMost490EachWithItsThreeRequestsInOneSession) 
   for (int n : {490, 491, 980, 981}) {
     RegistrarSim registrar;
     const ChildOutcome run =
-        testing_support::RunChild(kCli, {"--registrar", registrar.BaseUrl(), "-q"}, Names(n));
+        testing_support::RunCli(kCli, {"--registrar", registrar.BaseUrl(), "-q"}, Names(n));
     ASSERT_EQ(run.exitCode, 0) << n << ": " << run.err;
     EXPECT_EQ(run.out, Available(0, n)) << n;
 
@@ -99,7 +100,7 @@ TEST(CliChunks, AFailingChunkLeavesItsNamesUnknownAndTheOthersGoOn) {
   RegistrarSim registrar;
   registrar.Set(sim::Endpoint::SelectionPage, {.status = 503, .skip = 1, .times = 1});
   const ChildOutcome run =
-      testing_support::RunChild(kCli, {"--registrar", registrar.BaseUrl(), "--all"}, Names(1000));
+      testing_support::RunCli(kCli, {"--registrar", registrar.BaseUrl(), "--all"}, Names(1000));
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "共输入1000个，其中340个可以注册，490个未能查询\n");
 
@@ -147,7 +148,7 @@ TEST(CliInterrupt, CtrlCStopsAtOnceWritesWhatIsAnsweredAndExitsWith130) {
 }
 
 TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
-  const ChildOutcome run = testing_support::RunChild(
+  const ChildOutcome run = testing_support::RunCli(
       "/bin/sh", {"-c", "\"$0\" --demo >/dev/full", kCli}, "hello.com\nworld.net\n");
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
@@ -162,7 +163,7 @@ TEST(CliOutput, ADemoThatCannotStartEndsWithAMessageNotAnAbort) {
   const std::string kRefused = "brelka-cli: the built-in simulator cannot start: ";
   int refusals = 0;
   for (int limit = 5; limit <= 16; ++limit) {
-    const ChildOutcome run = testing_support::RunChild(
+    const ChildOutcome run = testing_support::RunCli(
         "/bin/sh",
         {"-c", "ulimit -n " + std::to_string(limit) + "; exec \"$0\" --demo --timeout 2", kCli},
         "hello.com\n");
@@ -177,7 +178,7 @@ TEST(CliOutput, ADemoThatCannotStartEndsWithAMessageNotAnAbort) {
 
 TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
   const ChildOutcome run =
-      testing_support::RunChild(kCli, {"--demo", "--source", "registrar", "--all"},
+      testing_support::RunCli(kCli, {"--demo", "--source", "registrar", "--all"},
                                 "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,

@@ -130,10 +130,12 @@ class AnswerWriter {
     buffer_ = FormatHeader(format, columns);
   }
 
-  // Writes what is answered, up to the first name that is not.
-  void WriteReady() {
+  // Writes what is answered, up to the first name that is not. False once anything could not
+  // be written.
+  bool WriteReady() {
     while (next_ < names_.size() && answers_[next_]) Take(next_++);
     Flush();
+    return !failed_;
   }
 
   // Writes every answered name that is left, skipping those without an answer. False when any
@@ -277,10 +279,11 @@ struct Checked {
   bool written = true;
 };
 
-// Checks the valid names and writes every answer as it becomes due.
+// Checks the valid names and writes every answer as it becomes due. An answer that cannot be
+// written stops the run at once: nobody would read the rest.
 Checked CheckAndWrite(const Settings& settings, check::Source* source,
                       const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
-                      std::stop_token stop) {
+                      std::stop_source& stop) {
   Progress progress(judged.valid.size(), !settings.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns =
@@ -298,10 +301,10 @@ Checked CheckAndWrite(const Settings& settings, check::Source* source,
           if (answer.status == check::Status::Unknown) ++counts.unknown;
           answer.checked = Now();
           judged.answers[judged.positions[index]] = std::move(answer);
-          writer.WriteReady();
+          if (!writer.WriteReady()) stop.request_stop();
           progress.Update(++checked.done, source->PausedNames());
         },
-        stop);
+        stop.get_token());
   }
   checked.written = writer.WriteRest();
   progress.Clear();
@@ -406,7 +409,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
 
   const Checked checked =
-      CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop.get_token());
+      CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop);
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }

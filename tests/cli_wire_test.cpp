@@ -154,6 +154,19 @@ TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
   EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
 }
 
+// The first answer that cannot be written ends the run: ten names at one a second from their
+// registry would take ten seconds otherwise.
+TEST(CliOutput, AFailedWriteStopsTheRunAtOnce) {
+  testing_support::Child child(
+      "/bin/sh", {"-c", "\"$0\" --demo --rate whois.cnnic.cn=1/s -q >/dev/full", kCli},
+      "free0.cn\nfree1.cn\nfree2.cn\nfree3.cn\nfree4.cn\nfree5.cn\nfree6.cn\nfree7.cn\n"
+      "free8.cn\nfree9.cn\n");
+  const ChildOutcome run = child.Wait(std::chrono::seconds(6));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
+}
+
 // Too few file descriptors for every socket of the simulated registries, at each point of their
 // start up to the first that lets them start: the program ends with a message, never aborts.
 TEST(CliOutput, ADemoThatCannotStartEndsWithAMessageNotAnAbort) {

@@ -1,5 +1,7 @@
 #include "check/Pace.h"
 
+#include "web/TcpQuery.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -19,6 +21,12 @@ std::string Lower(std::string_view text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return lower;
+}
+
+// "host:port" or "[v6]:port" without its port; a host without one as it is.
+std::string WithoutPort(const std::string& host) {
+  const auto parsed = web::ParseHostPort(host, 0);
+  return parsed && parsed.value().port != 0 ? parsed.value().host : host;
 }
 
 bool ReadLimits(const nlohmann::json& entry, PaceLimits& limits) {
@@ -113,10 +121,21 @@ PaceTable PaceTable::BuiltIn() {
 }
 
 PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
+  // Paces are kept per host and port ("127.0.0.1:8443"); a figure given for the host alone holds
+  // for each of its ports.
   const std::string lower = Lower(host);
+  const std::string alone = WithoutPort(lower);
+  const auto find = [&](const auto& map) {
+    auto found = map.find(lower);
+    return found != map.end() ? found : map.find(alone);
+  };
   PaceLimits limits = protocol == Protocol::Rdap ? rdap_ : whois_;
-  if (const auto found = hosts_.find(lower); found != hosts_.end()) limits = found->second;
-  if (const auto rate = rates_.find(lower); rate != rates_.end()) {
+  if (const auto found = find(hosts_); found != hosts_.end()) limits = found->second;
+  // The user's cap holds for every RDAP server; a server's published figure still caps it.
+  if (protocol == Protocol::Rdap && rdapInFlight_) {
+    limits.inFlight = std::min(limits.inFlight, *rdapInFlight_);
+  }
+  if (const auto rate = find(rates_); rate != rates_.end()) {
     // A steady rate: a server that counts a sliding second sees no more than the figure.
     limits.perSecond = rate->second;
     limits.burst = 1;
@@ -128,8 +147,13 @@ void PaceTable::SetRate(const std::string& host, double perSecond) {
   rates_[Lower(host)] = perSecond;
 }
 
+void PaceTable::SetRates(const PaceTable& user) {
+  for (const auto& [host, rate] : user.rates_) rates_[host] = rate;
+  if (user.rdapInFlight_) rdapInFlight_ = user.rdapInFlight_;
+}
+
 void PaceTable::SetRdapInFlight(std::size_t inFlight) {
-  rdap_.inFlight = std::max<std::size_t>(inFlight, 1);
+  rdapInFlight_ = std::max<std::size_t>(inFlight, 1);
 }
 
 web::Result<RateOverride> ParseRate(std::string_view text) {
@@ -138,7 +162,14 @@ web::Result<RateOverride> ParseRate(std::string_view text) {
     return web::Failure{"is not HOST=N/s"};
   }
   RateOverride rate;
-  rate.host = Lower(text.substr(0, equals));
+  // HOST or HOST:PORT, read as every other host and port is.
+  const auto server = web::ParseHostPort(text.substr(0, equals), 0);
+  if (!server) return web::Failure{"is not HOST[:PORT]=N/s: " + server.error()};
+  const std::string host = Lower(server.value().host);
+  const bool v6 = host.find(':') != std::string::npos;
+  rate.host = server.value().port == 0 ? host
+              : v6                     ? "[" + host + "]:" + std::to_string(server.value().port)
+                                       : host + ":" + std::to_string(server.value().port);
   std::string_view number = text.substr(equals + 1);
   if (number.size() > 2 && number.substr(number.size() - 2) == "/s") {
     number.remove_suffix(2);

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,20 +67,24 @@ class PaceTable {
   PaceLimits For(std::string_view host, Protocol protocol) const;
   // The user's rate for a host (requests a second), kept steadily: no burst above it.
   void SetRate(const std::string& host, double perSecond);
-  // The user's cap on RDAP requests in flight per host, for hosts the table does not list.
+  // The user's cap on RDAP requests in flight per host: every host's, under its own figure.
   void SetRdapInFlight(std::size_t inFlight);
+  // The user's rates and cap from another table, on top of this one's figures (the demo's).
+  void SetRates(const PaceTable& user);
 
  private:
   PaceLimits rdap_{4, 10, 10};
   PaceLimits whois_{1, 1, 1};
   std::map<std::string, PaceLimits, std::less<>> hosts_;
   std::map<std::string, double, std::less<>> rates_;
+  std::optional<std::size_t> rdapInFlight_;
 };
 
 std::string_view RatesJson();
 
-// "HOST=N/s" (or "HOST=N") of --rate into its parts; N may be a fraction, above 0 and at most
-// 1000. A failure says what is wrong, to follow the text as the caller quotes it.
+// "HOST[:PORT]=N/s" (or "=N") of --rate into its parts; HOST alone holds for every port; N may be a
+// fraction, above 0 and at most 1000. A failure says what is wrong, to follow the text as the
+// caller quotes it.
 struct RateOverride {
   std::string host;
   double perSecond = 0;

@@ -10,11 +10,10 @@ namespace cli {
 Demo StartBuiltInDemo(const std::string& source) {
   if (source == "registrar") {
     auto registrar = std::make_shared<sim::RegistrarSim>();
-    return Demo{registrar, registrar->BaseUrl(), {}, {}};
+    return Demo{registrar, registrar->BaseUrl(), {}};
   }
   sim::DemoRegistries registries = sim::StartDemoRegistries();
-  return Demo{std::move(registries.servers), "", std::move(registries.setup),
-              std::move(registries.hosts)};
+  return Demo{std::move(registries.servers), "", std::move(registries.setup)};
 }
 
 }  // namespace cli

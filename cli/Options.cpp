@@ -6,6 +6,7 @@
 #include "Formats.h"
 #include "NameReader.h"
 #include "Resume.h"
+#include "check/ALabel.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "check/Pace.h"
@@ -117,10 +118,12 @@ Error SetWhoisServer(Options& options, std::string_view value) {
   }
   auto server = web::ParseHostPort(value.substr(equals + 1), check::kWhoisPort);
   if (!server) return "--whois-server " + Quoted(value) + ": " + server.error();
-  for (char& c : suffix) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  options.whoisServers.emplace_back(std::move(suffix), std::move(server.value()));
+  // Names are matched in A-labels, lower case: 中国 is xn--fiqs8s.
+  std::u16string decoded;
+  auto aLabel = DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
+                                            : web::Result<std::string>(web::Failure{"not UTF-8"});
+  if (!aLabel) return "--whois-server " + Quoted(value) + ": " + aLabel.error();
+  options.whoisServers.emplace_back(std::move(aLabel.value()), std::move(server.value()));
   return std::nullopt;
 }
 
@@ -230,9 +233,9 @@ constexpr OptionSpec kOptions[] = {
      "registry: ask this WHOIS server (port 43 unless given) for names under SUFFIX, without "
      "asking whois.iana.org; may be given more than once",
      SetWhoisServer},
-    {"--rate", 0, "HOST=N/s",
-     "registry: ask HOST at most N times a second (a fraction is allowed), instead of the "
-     "built-in rate table's figure; may be given more than once",
+    {"--rate", 0, "HOST[:PORT]=N/s",
+     "registry: ask HOST (on every port, or on PORT only) at most N times a second (a fraction "
+     "is allowed), instead of the built-in rate table's figure; may be given more than once",
      SetRate},
     {"--proxy", 0, "URL",
      "registry: send RDAP and bootstrap requests through this proxy (http://, https:// or "

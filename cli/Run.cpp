@@ -36,9 +36,6 @@
 namespace cli {
 namespace {
 
-// Requests a second toward the demo's own simulated servers.
-constexpr double kDemoRate = 1000;
-
 // A file named on the command line, whose name arrives in UTF-8 on every platform.
 std::filesystem::path PathOf(const std::string& file) {
   return std::filesystem::path(std::u8string(file.begin(), file.end()));
@@ -191,8 +188,10 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     setup.client = settings.client;
   }
   setup.options = settings.registry;
-  for (const std::string& host : demo.hosts) {
-    if (!settings.rates.contains(host)) setup.options.paces.SetRate(host, kDemoRate);
+  if (settings.demo) {
+    // The demo's own fast pace toward its simulators, with the user's rates on top.
+    setup.options.paces = demo.registries.options.paces;
+    setup.options.paces.SetRates(settings.registry.paces);
   }
   setup.useWhois = settings.source != SourceKind::Rdap;
   setup.options.warn = [](const std::string& warning) {
@@ -408,8 +407,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
         *session, std::u16string(registrarBase.begin(), registrarBase.end()));
   }
 
-  const Checked checked =
-      CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop);
+  const Checked checked = CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop);
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }

@@ -27,7 +27,6 @@ struct Demo {
   std::shared_ptr<void> server;
   std::string baseUrl;
   check::RegistrySetup registries;
-  std::vector<std::string> hosts;
 };
 // Starts the built-in simulator for the source ("registrar", or "registry", "rdap" or
 // "whois"); empty where the program has none.

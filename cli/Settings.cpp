@@ -84,7 +84,6 @@ web::Result<Settings> Resolve(const Options& options) {
   if (options.perHost) settings.registry.paces.SetRdapInFlight(*options.perHost);
   for (const check::RateOverride& rate : options.rates) {
     settings.registry.paces.SetRate(rate.host, rate.perSecond);
-    settings.rates.insert(rate.host);
   }
   settings.registry.useRdap = settings.source != SourceKind::Whois;
   // WHOIS can go through a SOCKS proxy only: the one given, else the environment's all_proxy.
@@ -101,7 +100,12 @@ web::Result<Settings> Resolve(const Options& options) {
       proxy.empty() ? check::EnvironmentSocksProxy() : check::SocksProxyOf(proxy);
   for (const auto& [suffix, server] : options.whoisServers) settings.whois.servers[suffix] = server;
   if (options.timeoutSeconds) {
-    settings.client.requestTimeout = std::chrono::seconds(*options.timeoutSeconds);
+    // The whole of one question, over RDAP or WHOIS alike.
+    const std::chrono::seconds limit(*options.timeoutSeconds);
+    settings.client.requestTimeout = limit;
+    settings.whois.limits.whole = limit;
+    settings.whois.limits.connect =
+        std::min<std::chrono::milliseconds>(settings.whois.limits.connect, limit);
   }
   settings.bootstrapFile = options.bootstrap;
   settings.bootstrapUrl = options.bootstrapUrl.value_or(check::kIanaBootstrapUrl);

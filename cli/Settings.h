@@ -45,8 +45,6 @@ struct Settings {
   web::ClientOptions client;
   check::RegistryOptions registry;
   check::WhoisSettings whois;
-  // The hosts the user gave a rate for (--rate), which keep it even in the demo.
-  std::set<std::string, std::less<>> rates;
   std::optional<std::string> bootstrapFile;
   std::string bootstrapUrl;
   // The services shipped for suffixes IANA's file leaves out join a bootstrap fetched from the

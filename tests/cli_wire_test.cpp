@@ -192,7 +192,7 @@ TEST(CliOutput, ADemoThatCannotStartEndsWithAMessageNotAnAbort) {
 TEST(CliDemo, TheDemoAnswersOfflineByTheSimulatorsRule) {
   const ChildOutcome run =
       testing_support::RunCli(kCli, {"--demo", "--source", "registrar", "--all"},
-                                "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
+                              "hello.com\nabc.com\nmytaken.net\n中文域名.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "hello.com\tavailable\t\t\tregistrar\n"

@@ -55,7 +55,9 @@ class QueryOverHttp : public ::testing::Test {
   std::vector<RecordedRequest> requests_;
 };
 
-std::string Cookie(const RecordedRequest& request) { return request.Header("Cookie"); }
+std::string Cookie(const RecordedRequest& request) {
+  return request.Header("Cookie");
+}
 
 }  // namespace
 

@@ -267,6 +267,15 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
 
   const ChildOutcome list = Cli({"--source", "whois", "--whois-server", server, "-q"}, names);
   EXPECT_EQ(list.out, "free.cn\n");
+
+  // A suffix in Unicode is the same suffix as its A-label, and an IPv6 server takes brackets.
+  const ChildOutcome idn =
+      Cli({"--source", "whois", "--whois-server", "中国=" + whois.Address("whois.cnnic.cn"),
+           "--whois-server", "com.cn=[::1]:9", "--all", "--timeout", "2"},
+          "free.中国\nabc.com.cn\n");
+  EXPECT_EQ(idn.out,
+            "free.中国\tavailable\t\t\twhois\tfree.xn--fiqs8s\t\t\n"
+            "abc.com.cn\tunknown\t::1: cannot connect to ::1 port 9\tconnect\twhois\t\t\t\n");
 }
 
 // Behind a proxy: RDAP requests demonstrably pass through the one given (tunnelled with

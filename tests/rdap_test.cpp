@@ -10,12 +10,12 @@
 #include <thread>
 
 #include "check/ALabel.h"
-#include "check/rdap/Bootstrap.h"
-#include "check/rdap/BootstrapCache.h"
-#include "check/dns/DnsServer.h"
-#include "check/rdap/DomainReply.h"
 #include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
+#include "check/dns/DnsServer.h"
+#include "check/rdap/Bootstrap.h"
+#include "check/rdap/BootstrapCache.h"
+#include "check/rdap/DomainReply.h"
 #include "tools/registrar-sim/RdapSim.h"
 
 namespace {

@@ -239,6 +239,7 @@ TEST(HostPort, ReadsHostAndPortOrRefusesThem) {
       {"whois.cnnic.cn:4343", "whois.cnnic.cn", 4343},
       {"[::1]:4343", "::1", 4343},
       {"[2001:db8::43]", "2001:db8::43", 43},
+      {"2001:db8::43", "2001:db8::43", 43},
       {"127.0.0.1:65535", "127.0.0.1", 65535},
   };
   for (const auto& [text, host, port] : good) {
@@ -251,6 +252,26 @@ TEST(HostPort, ReadsHostAndPortOrRefusesThem) {
                           "[::1]43", "[::1]:"}) {
     EXPECT_FALSE(web::ParseHostPort(bad, 43)) << bad;
   }
+}
+
+// The user's figures: a rate for a host holds on each of its ports unless one is named, and the
+// cap on requests in flight holds for every RDAP server, under the server's own figure.
+TEST(Pace, TheUsersFiguresHoldByHostOrHostAndPortAndUnderEachServersOwn) {
+  check::PaceTable table = check::PaceTable::BuiltIn();
+  for (const char* rate : {"127.0.0.1=5/s", "127.0.0.1:8443=2/s", "[::1]:8443=3"}) {
+    const auto parsed = check::ParseRate(rate);
+    ASSERT_TRUE(parsed) << rate;
+    table.SetRate(parsed.value().host, parsed.value().perSecond);
+  }
+  EXPECT_EQ(table.For("127.0.0.1:9000", check::Protocol::Rdap).perSecond, 5);
+  EXPECT_EQ(table.For("127.0.0.1:8443", check::Protocol::Rdap).perSecond, 2);
+  EXPECT_EQ(table.For("[::1]:8443", check::Protocol::Rdap).perSecond, 3);
+  EXPECT_FALSE(check::ParseRate("[::1=3/s"));
+  table.SetRdapInFlight(3);
+  EXPECT_EQ(table.For("rdap.example", check::Protocol::Rdap).inFlight, 3u);
+  EXPECT_EQ(table.For("rdap.centralnic.com", check::Protocol::Rdap).inFlight, 2u);
+  table.SetRdapInFlight(1);
+  EXPECT_EQ(table.For("rdap.centralnic.com", check::Protocol::Rdap).inFlight, 1u);
 }
 
 TEST(Pace, KeepsTheRateHalvesItOnARefusalAndRegainsIt) {

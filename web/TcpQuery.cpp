@@ -367,6 +367,8 @@ Result<HostPort> ParseHostPort(std::string_view text, int fallback) {
       port = rest.substr(1);
       if (port.empty()) return Failure{"no port after ':'"};
     }
+  } else if (text.find(':') != text.rfind(':')) {
+    host = text;  // an IPv6 address, which takes its port only in brackets
   } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
     host = text.substr(0, colon);
     port = text.substr(colon + 1);

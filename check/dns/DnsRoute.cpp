@@ -27,8 +27,11 @@ Answer DnsRoute::Settle(std::string_view aLabel) {
   }
   if (!zone) {
     zone = resolver_->LookUpNs(suffix);
-    std::lock_guard lock(mutex_);
-    suffixes_.emplace(suffix, *zone);
+    // Only what DNS said is kept: a failed look-up is tried again for the next name.
+    if (zone->kind != NsAnswer::Kind::Failed) {
+      std::lock_guard lock(mutex_);
+      suffixes_.emplace(suffix, *zone);
+    }
   }
   if (zone->kind == NsAnswer::Kind::NoSuchName) {
     return Failed(noRoute + u", and DNS does not know the suffix");

@@ -1,5 +1,5 @@
 // The last route: what DNS says of a name that no registry service answers. The suffix itself
-// is looked up first (once per suffix), so that a name under a suffix that does not exist is
+// is looked up first (once per suffix, until DNS answers), so that a name under a suffix that does not exist is
 // never "likely available"; then the name's NS records: delegated is registered, no such name is
 // likely available, anything else unknown. Safe to use from several threads.
 #pragma once

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "web/TcpQuery.h"
+
 namespace check {
 namespace {
 
@@ -46,8 +48,7 @@ bool IsIpv6(std::string_view text) {
         groups += 2;
         return IsIpv4(group);
       }
-      if (group.empty() || group.size() > 4 ||
-          !std::all_of(group.begin(), group.end(), [](char c) {
+      if (group.empty() || group.size() > 4 || !std::all_of(group.begin(), group.end(), [](char c) {
             return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
           })) {
         return false;
@@ -65,36 +66,15 @@ bool IsIpv6(std::string_view text) {
 }  // namespace
 
 std::optional<DnsServer> ParseDnsServer(std::string_view text) {
+  const auto parsed = web::ParseHostPort(text, 53);
+  if (!parsed) return std::nullopt;
   DnsServer server;
-  std::string_view port;
-  if (text.starts_with('[')) {
-    const std::size_t close = text.find(']');
-    if (close == std::string_view::npos) return std::nullopt;
-    server.address = std::string(text.substr(1, close - 1));
-    server.ipv6 = true;
-    const std::string_view rest = text.substr(close + 1);
-    if (!rest.empty() && !rest.starts_with(':')) return std::nullopt;
-    if (!rest.empty()) port = rest.substr(1);
-    if (!rest.empty() && port.empty()) return std::nullopt;
-  } else if (text.find(':') != text.rfind(':')) {
-    server.address = std::string(text);  // IPv6 without a port
-    server.ipv6 = true;
-  } else {
-    const std::size_t colon = text.find(':');
-    server.address = std::string(text.substr(0, colon));
-    if (colon != std::string_view::npos) {
-      port = text.substr(colon + 1);
-      if (port.empty()) return std::nullopt;
-    }
+  server.address = parsed.value().host;
+  server.ipv6 = server.address.find(':') != std::string::npos;
+  if (server.ipv6 ? !IsIpv6(server.address) : !IsIpv4(server.address) || text.starts_with('[')) {
+    return std::nullopt;
   }
-  if (server.ipv6 ? !IsIpv6(server.address) : !IsIpv4(server.address)) return std::nullopt;
-  if (!port.empty()) {
-    unsigned number = 0;
-    if (!IsDigits(port) || port.size() > 5) return std::nullopt;
-    std::from_chars(port.data(), port.data() + port.size(), number);
-    if (number < 1 || number > 65535) return std::nullopt;
-    server.port = static_cast<std::uint16_t>(number);
-  }
+  server.port = static_cast<std::uint16_t>(parsed.value().port);
   return server;
 }
 

@@ -399,20 +399,23 @@ std::string HelpText() {
   }
   text +=
       "\n"
-      "Statuses: available, registered, likely-available (rdap: the suffix has no RDAP\n"
-      "service and DNS does not know the name), unknown (no answer could be had; the detail\n"
-      "says why; the reason is one of timeout, connect, dns, tls, too-large, redirects, http,\n"
-      "protocol, rate-limited, cancelled, request, other), invalid (not a domain name; the\n"
-      "detail says why). The source says which route answered: registrar, rdap or dns\n"
-      "(empty for an invalid name). With --source rdap, TSV and CSV have three more columns,\n"
-      "and JSON three more keys: the A-label of an international name (a_label, aLabel),\n"
-      "and the registrar and expiration date of a registered name (registrar, expires) when\n"
-      "the registry gives them. Progress and the summary go to standard error; the answers go\n"
-      "to standard output.\n"
+      "Statuses: available, registered, reserved (the registry holds it back: taken, though\n"
+      "by nobody), likely-available (the registries' sources: no registry could be asked and\n"
+      "DNS does not know the name), unknown (no answer could be had; the detail says why; the\n"
+      "reason is one of timeout, connect, dns, tls, too-large, redirects, http, protocol,\n"
+      "rate-limited, cancelled, request, other), invalid (not a domain name, or with the\n"
+      "registries' sources not one a registry holds, as mail.google.com; the detail says why).\n"
+      "The source says which route answered: registrar, rdap, whois or dns (empty for an\n"
+      "invalid name). With the registries' sources (registry, rdap, whois), TSV and CSV have\n"
+      "three more columns and JSON three more keys: the A-label of an international name\n"
+      "(a_label, aLabel), and the registrar and expiration date of a registered name\n"
+      "(registrar, expires) when the registry gives them. Last comes checked: when the answer\n"
+      "was had, in UTC (2026-12-08T21:15:49Z), or demo for the simulators' answers. Progress\n"
+      "and the summary go to standard error; the answers go to standard output.\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
-      "there was no valid name to check, or (rdap) no bootstrap file could be had; 2 a usage,\n"
-      "input or output error; 130 interrupted by Ctrl+C.\n";
+      "there was no valid name to check, or (registries) no bootstrap file could be had; 2 a\n"
+      "usage, input or output error; 130 interrupted by Ctrl+C.\n";
   return text;
 }
 

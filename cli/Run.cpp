@@ -322,7 +322,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     return kAllAnswered;
   }
   if (options.version) {
-    Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\n");
+    Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\nPublic Suffix List of " +
+                           std::string(check::PublicSuffixListDate()) + "\n");
     return kAllAnswered;
   }
   web::Result<Settings> resolved = Resolve(options);

@@ -64,14 +64,16 @@ TEST(CliOptions, HelpAndVersionPrintAndSucceed) {
   EXPECT_EQ(help.out.rfind("Usage: brelka-cli [OPTIONS] [FILE...]\n", 0), 0u) << help.out;
   for (const char* option :
        {"-a, --all", "-f, --format FORMAT", "-q, --quiet", "--source SOURCE", "--registrar URL",
-        "--demo", "-h, --help", "-V, --version", "130 interrupted"}) {
+        "--demo", "-h, --help", "-V, --version", "130 interrupted", "reserved (",
+        "rdap, whois or dns", "(registrar, expires)", "Last comes checked", "--max-age DURATION",
+        "HOST[:PORT]=N/s"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   EXPECT_EQ(help.err, "");
 
   const ChildOutcome version = Cli({"-V"});
   EXPECT_EQ(version.exitCode, 0);
-  EXPECT_EQ(version.out, "brelka-cli " BRELKA_VERSION "\n");
+  EXPECT_EQ(version.out, "brelka-cli " BRELKA_VERSION "\nPublic Suffix List of 2023-02-09\n");
 }
 
 TEST(CliOptions, UsageErrorsExitWithTwoAndOneLineNamingTheProblem) {

@@ -102,7 +102,12 @@ struct Transfer {
   HINTERNET handle = nullptr;
   bool cancelled = false;
   bool timedOut = false;
+  Clock::time_point cancelledAt;  // when the time-out cancelled it
 };
+
+// How long a call that its time-out cancelled may take to return before the client gives up on
+// it: Wine's WinHTTP does not end a blocked call when its handle is closed.
+constexpr std::chrono::seconds kAbandonAfter{1};
 
 // The response's header lines, names lower-cased; the status line is left out. Headers over the
 // cap fail the exchange, as they do on the other platform, rather than vanish with Retry-After.
@@ -261,6 +266,9 @@ class WinHttpClient final : public HttpClient {
   // Touched by the caller's thread only.
   std::map<Transfer*, std::shared_ptr<Transfer>> active_;
   std::map<Transfer*, std::thread> threads_;
+  // Timed-out transfers whose call has not returned: answered already, kept alive (and their
+  // addresses unused) until their thread says it ended.
+  std::map<Transfer*, std::shared_ptr<Transfer>> abandoned_;
 };
 
 void WinHttpClient::StartQueued() {
@@ -429,6 +437,7 @@ void WinHttpClient::Run(Clock::time_point deadline) {
       lock.unlock();
       std::vector<std::shared_ptr<Transfer>> finished;
       for (Transfer* raw : ended) {
+        if (abandoned_.erase(raw) > 0) continue;
         threads_.at(raw).join();
         threads_.erase(raw);
         finished.push_back(std::move(active_.at(raw)));
@@ -442,12 +451,39 @@ void WinHttpClient::Run(Clock::time_point deadline) {
     if (active_.empty() || std::exchange(shared_->woken, false)) return;
     auto until = deadline;
     const auto now = Clock::now();
+    std::vector<std::shared_ptr<Transfer>> late;
     for (auto& [raw, transfer] : active_) {
       if (transfer->deadline <= now && !transfer->cancelled) {
         transfer->timedOut = true;
+        transfer->cancelledAt = now;
         Cancel(*transfer);
       }
-      if (!transfer->cancelled) until = std::min(until, transfer->deadline);
+      if (transfer->timedOut && now >= transfer->cancelledAt + kAbandonAfter) {
+        late.push_back(transfer);
+      } else {
+        until = std::min(
+            until, transfer->timedOut ? transfer->cancelledAt + kAbandonAfter : transfer->deadline);
+      }
+    }
+    if (!late.empty()) {
+      // The time-out holds even where the system's call does not return: the thread is left
+      // to end on its own, and the name gets its answer now.
+      for (const auto& transfer : late) {
+        Transfer* raw = transfer.get();
+        threads_.at(raw).detach();
+        threads_.erase(raw);
+        active_.erase(raw);
+        abandoned_.emplace(raw, transfer);
+        queue_.Finished(transfer->host);
+      }
+      lock.unlock();
+      StartQueued();
+      for (const auto& transfer : late) {
+        Reply reply;
+        reply.failure = Failure{"timed out", FailureKind::Timeout};
+        transfer->done(std::move(reply));
+      }
+      return;
     }
     if (now >= deadline) return;
     shared_->changed.wait_until(lock, until,

@@ -27,7 +27,20 @@ struct Job {
   std::string url;   // RDAP
   std::shared_ptr<const WhoisTarget> whois;
   int tries = 0;
+  // Not a name's question but the look-up of its suffix's WHOIS server (whois.iana.org).
+  bool referral = false;
 };
+
+// The WHOIS servers found for suffixes, by the thread that looks them up, for the loop.
+struct Referrals {
+  std::mutex mutex;
+  std::map<std::string, std::shared_ptr<const WhoisTarget>> found;  // by suffix
+  std::vector<std::string> warnings;
+};
+
+std::string SuffixOf(const std::string& aLabel) {
+  return aLabel.substr(aLabel.find('.') + 1);
+}
 
 // Where answers of blocking work (DNS lookups, WHOIS questions) meet the loop that waits for
 // them, along with the HTTP client's.
@@ -176,6 +189,20 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
   Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job.aLabel); },
               options_.dnsLookups, completion);
   std::shared_ptr<WhoisRoute> whoisRoute = whois_;
+  // Each suffix's server is looked up on a thread of its own, one suffix after another (IANA
+  // is one shared server), while the names of other routes go on.
+  auto referred = std::make_shared<Referrals>();
+  Lookups referrals(
+      [whoisRoute, referred](const Job& job, std::stop_token stopped) {
+        auto found = whoisRoute->TargetFor(job.aLabel, std::chrono::system_clock::now(), stopped);
+        std::vector<std::string> warnings = whoisRoute->TakeWarnings();
+        std::lock_guard lock(referred->mutex);
+        referred->found[SuffixOf(job.aLabel)] =
+            found ? std::make_shared<const WhoisTarget>(std::move(*found)) : nullptr;
+        referred->warnings.insert(referred->warnings.end(), warnings.begin(), warnings.end());
+        return Answer{};
+      },
+      1, completion);
   Lookups whois(
       [whoisRoute](const Job& job, std::stop_token stopped) {
         return whoisRoute->Ask(*job.whois, job.aLabel, stopped);
@@ -196,8 +223,18 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     return found->second;
   };
 
-  // 1. Each name to its route: a registry's queue, DNS, or straight to its answer.
-  std::map<std::string, std::shared_ptr<const WhoisTarget>> targets;  // by suffix asked
+  // A name whose suffix's WHOIS server is known goes to that server's queue, else to DNS.
+  const auto toWhois = [&](Job job, const std::shared_ptr<const WhoisTarget>& target) {
+    if (!target) return dns.Add(std::move(job));
+    job.route = Route::Whois;
+    job.whois = target;
+    job.host = target->host;
+    serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
+  };
+
+  // 1. Each name to its route: a registry's queue, its suffix's WHOIS look-up, DNS, or straight
+  // to its answer.
+  std::map<std::string, std::vector<Job>> awaiting;  // by suffix, until its server is known
   for (std::size_t i = 0; i < names.size() && !stop.stop_requested(); ++i) {
     web::Result<std::string> aLabel = ToALabel(names[i]);
     if (!aLabel) {
@@ -220,28 +257,16 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
       serverFor(job.host, Protocol::Rdap).waiting.push_back(std::move(job));
       continue;
     }
-    if (whois_) {
-      const std::string suffix = job.aLabel.substr(job.aLabel.find('.') + 1);
-      auto target = targets.find(suffix);
-      if (target == targets.end()) {
-        auto found = whois_->TargetFor(job.aLabel, std::chrono::system_clock::now(), stop);
-        target = targets
-                     .emplace(suffix, found ? std::make_shared<const WhoisTarget>(std::move(*found))
-                                            : nullptr)
-                     .first;
-        if (options_.warn) {
-          for (const std::string& warning : whois_->TakeWarnings()) options_.warn(warning);
-        }
-      }
-      if (target->second) {
-        job.route = Route::Whois;
-        job.whois = target->second;
-        job.host = target->second->host;
-        serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
-        continue;
-      }
+    if (!whois_) {
+      dns.Add(std::move(job));
+      continue;
     }
-    dns.Add(std::move(job));
+    std::vector<Job>& waiting = awaiting[SuffixOf(job.aLabel)];
+    if (waiting.empty()) {
+      Job lookUp{i, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true};
+      referrals.Add(std::move(lookUp));
+    }
+    waiting.push_back(std::move(job));
   }
 
   const std::stop_callback onStop(stop, [&client, completion] {
@@ -275,7 +300,24 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
         job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
   };
 
-  const auto onWhoisAnswer = [&run](Job job, Answer answer) {
+  // A suffix's server is known: its names join that server's queue, or DNS.
+  const auto onReferral = [&](const Job& lookUp) {
+    const std::string suffix = SuffixOf(lookUp.aLabel);
+    std::shared_ptr<const WhoisTarget> target;
+    std::vector<std::string> warnings;
+    {
+      std::lock_guard lock(referred->mutex);
+      target = referred->found[suffix];
+      warnings = std::exchange(referred->warnings, {});
+    }
+    if (options_.warn) {
+      for (const std::string& warning : warnings) options_.warn(warning);
+    }
+    for (Job& job : std::exchange(awaiting[suffix], {})) toWhois(std::move(job), target);
+  };
+
+  const auto onWhoisAnswer = [&run, &onReferral](Job job, Answer answer) {
+    if (job.referral) return onReferral(job);
     if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
     Run::Server& server = run->servers.at(job.host);
     --server.started;

@@ -408,6 +408,32 @@ TEST_F(WhoisRouteTest, IanaOutOfReachLeavesTheBuiltInTableWithAWarning) {
 
 // A referral older than 30 days is asked again; when IANA cannot answer, the old one serves,
 // with a warning.
+// A suffix's WHOIS server is looked up beside the run: a registry's names are answered while
+// whois.iana.org still holds the question (here it never answers; the limit is 2 s).
+TEST_F(WhoisRouteTest, ARegistrysNamesGoOnWhileAWhoisServerIsLookedUp) {
+  whois.SetFault("iana:eu", {.silent = true});
+  auto bootstrap = check::Bootstrap::Parse(dns.BootstrapJson());
+  ASSERT_TRUE(bootstrap);
+  check::RegistrySource source(std::move(bootstrap.value()), web::OpenHttpClient({}),
+                               check::OpenNsResolver(dns.DnsServer()),
+                               std::make_shared<check::WhoisRoute>(Settings()));
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<std::chrono::steady_clock::duration> after(2);
+  std::vector<check::Answer> answers(2);
+  const std::vector<std::u16string> names = {u"abc.eu", u"hello.com"};
+  source.Check(names,
+               [&](std::size_t i, check::Answer a) {
+                 after.at(i) = std::chrono::steady_clock::now() - start;
+                 answers.at(i) = std::move(a);
+               },
+               {});
+  EXPECT_EQ(answers[1].status, Status::Available);
+  EXPECT_LT(after[1], 1s);
+  // With no word from IANA, the built-in table's server answers for .eu.
+  EXPECT_EQ(answers[0].status, Status::Registered);
+  EXPECT_GE(after[0], 2s);
+}
+
 // Whatever a caller built, a question that is not one line of ASCII never leaves the machine.
 TEST_F(WhoisRouteTest, AQueryThatIsNotOneLineOfAsciiIsRefusedBeforeSending) {
   const web::HostPort server = web::ParseHostPort(whois.Address("whois.cnnic.cn"), 0).value();

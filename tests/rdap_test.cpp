@@ -180,8 +180,8 @@ TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
   const Case cases[] = {
       // A 404 is the registry's "no such name" only as the RDAP service gives it: an error
       // object (RFC 9083 section 6) or nothing; a proxy's or CDN's page says nothing.
-      {404, "application/rdap+json", R"({"errorCode":404,"title":"Not Found"})",
-       Status::Available, u""},
+      {404, "application/rdap+json", R"({"errorCode":404,"title":"Not Found"})", Status::Available,
+       u""},
       {404, "", "\r\n", Status::Available, u""},
       {404, "text/html", "<html><body>404 Not Found</body></html>", Status::Unknown,
        u"the answer 404 came as a web page, not from an RDAP service"},

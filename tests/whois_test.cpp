@@ -376,14 +376,12 @@ TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
   whois.SetFault("silent.cn", {.silent = true});
   whois.SetFault("garbled.cn", {.text = std::string("\x01\xff<html>busy</html>")});
   whois.SetFault("huge.cn", {.text = std::string(300 * 1024, 'x')});
-  // A record cut off by a reset may lack the very lines that make it one.
-  whois.SetFault("abc.cn", {.reset = true});
   auto route = std::make_shared<check::WhoisRoute>(Settings());
   const auto answers =
-      Check(route, {u"closed.cn", u"silent.cn", u"garbled.cn", u"huge.cn", u"abc.cn", u"free.cn"});
-  const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", "connect", ""};
+      Check(route, {u"closed.cn", u"silent.cn", u"garbled.cn", u"huge.cn", u"free.cn"});
+  const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", ""};
   for (std::size_t i = 0; i < answers.size(); ++i) {
-    EXPECT_EQ(answers[i].status, i < 5 ? Status::Unknown : Status::Available) << i;
+    EXPECT_EQ(answers[i].status, i < 4 ? Status::Unknown : Status::Available) << i;
     EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", reasons[i]) << i;
   }
   EXPECT_EQ(answers[0].detail,
@@ -391,6 +389,17 @@ TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
   EXPECT_EQ(answers[1].detail, u"whois.cnnic.cn: no whole answer within 2 s");
   EXPECT_EQ(answers[2].detail, u"whois.cnnic.cn gave an answer Brelka does not recognise");
 }
+
+// A record cut off by a reset may lack the very lines that make it one. (Wine closes a socket
+// gracefully even with a zero linger, so its simulator cannot cut an answer that way.)
+#ifndef _WIN32
+TEST_F(WhoisRouteTest, AnAnswerCutOffByAResetIsAFailure) {
+  whois.SetFault("abc.cn", {.reset = true});
+  const auto answers = Check(std::make_shared<check::WhoisRoute>(Settings()), {u"abc.cn"});
+  EXPECT_EQ(answers[0].status, Status::Unknown);
+  EXPECT_EQ(answers[0].reason, web::FailureKind::Connect);
+}
+#endif
 
 TEST_F(WhoisRouteTest, IanaOutOfReachLeavesTheBuiltInTableWithAWarning) {
   check::WhoisSettings settings = Settings();

@@ -146,10 +146,20 @@ struct FreeAddresses {
 };
 using Addresses = std::unique_ptr<addrinfo, FreeAddresses>;
 
-// The host's addresses. getaddrinfo cannot be interrupted, so it runs on a thread of its own,
-// which a stop or the deadline leaves behind to finish (and free what it found) alone.
+// The host's addresses. getaddrinfo cannot be interrupted, so a name is looked up on a thread
+// of its own, which a stop or the deadline leaves behind to finish (and free what it found)
+// alone.
 Result<Addresses> Resolve(const std::string& host, const std::string& service,
                           Clock::time_point deadline, const std::stop_token& stop) {
+  // An address needs no look-up and no thread.
+  addrinfo numeric{};
+  numeric.ai_family = AF_UNSPEC;
+  numeric.ai_socktype = SOCK_STREAM;
+  numeric.ai_flags = AI_NUMERICHOST;
+  if (addrinfo* found = nullptr;
+      getaddrinfo(host.c_str(), service.c_str(), &numeric, &found) == 0 && found) {
+    return Addresses(found);
+  }
   struct Shared {
     std::mutex mutex;
     std::condition_variable done;

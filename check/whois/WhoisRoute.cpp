@@ -37,6 +37,7 @@ void WhoisRoute::LoadCache() {
   std::ifstream in(settings_.cacheFile, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // written on Windows
     // "tld<TAB>host<TAB>seconds"; a line in any other shape is left out.
     std::istringstream fields(line);
     std::string tld, host, asked;

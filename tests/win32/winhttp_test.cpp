@@ -16,6 +16,7 @@
 
 #include "check/RegistrySource.h"
 #include "tests/ChildProcess.h"
+#include "tests/CliOutput.h"
 #include "web/HttpClient.h"
 
 namespace {
@@ -178,7 +179,7 @@ TEST(WinRdapCli, TheProgramAsksTheRegistryGivenByTheBootstrapFile) {
   const std::filesystem::path bootstrap =
       std::filesystem::temp_directory_path() / "brelka-winhttp-test-dns.json";
   std::ofstream(bootstrap) << R"({"services":[[["com"],[")" << registry.Base() << R"("]]]})";
-  const testing_support::ChildOutcome run = testing_support::RunChild(
+  const testing_support::ChildOutcome run = testing_support::RunCli(
       testing_support::ProgramBeside("brelka-cli.exe"),
       {"--bootstrap", bootstrap.string(), "--all", "-q"}, "abc.com\nhello.com\n中文域名.com\n");
   std::filesystem::remove(bootstrap);

@@ -73,10 +73,9 @@ std::u16string WithName(std::u16string_view pattern, std::u16string_view name) {
   return text;
 }
 
-// Whether one line of an answer is one line of a text: {name} stands for the name, {any} for
-// any run of characters within the line.
-bool LineIs(std::u16string_view line, std::u16string_view pattern, std::u16string_view name) {
-  const std::u16string text = WithName(pattern, name);
+// Whether one line of an answer is one line of a text, its name already put in: {any} stands
+// for any run of characters within the line.
+bool LineIs(std::u16string_view line, std::u16string_view text) {
   constexpr std::u16string_view kAny = u"{any}";
   std::vector<std::u16string_view> pieces;
   std::u16string_view rest = text;
@@ -118,10 +117,11 @@ Lines SplitLines(std::u16string_view text) {
 bool HoldsLines(const std::vector<std::u16string>& texts, const Lines& lines,
                 std::u16string_view name) {
   return std::any_of(texts.begin(), texts.end(), [&](const std::u16string& text) {
-    const Lines wanted = SplitLines(text);
+    const std::u16string named = WithName(text, name);
+    const Lines wanted = SplitLines(named);
     for (std::size_t first = 0; first + wanted.size() <= lines.size(); ++first) {
       std::size_t k = 0;
-      while (k < wanted.size() && LineIs(lines[first + k], wanted[k], name)) ++k;
+      while (k < wanted.size() && LineIs(lines[first + k], wanted[k])) ++k;
       if (k == wanted.size()) return true;
     }
     return false;

@@ -128,7 +128,6 @@ struct Run {
   std::span<const std::u16string> names;
   const Source::Report* report = nullptr;
   std::map<std::string, Server> servers;
-  std::shared_ptr<Paces> paces;  // kept alive for transfers that end after the run
   std::size_t remaining = 0;
   int maxTries = 3;
 
@@ -164,8 +163,7 @@ RegistrySource::RegistrySource(Bootstrap bootstrap, std::unique_ptr<web::HttpCli
       resolver_(std::move(resolver)),
       whois_(std::move(whois)),
       options_(std::move(options)),
-      paused_(std::make_shared<std::atomic<std::size_t>>(0)),
-      paces_(std::make_shared<Paces>()) {}
+      paused_(std::make_shared<std::atomic<std::size_t>>(0)) {}
 
 RegistrySource::~RegistrySource() = default;
 
@@ -208,15 +206,14 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
         return whoisRoute->Ask(*job.whois, job.aLabel, stopped);
       },
       options_.whoisLookups, completion);
-  run->paces = paces_;
   if (whois_) whois_->NewRun();
   // Each server's pace carries over from one run to the next, as the server sees one client.
   const auto serverFor = [&](const std::string& host, Protocol protocol) -> Run::Server& {
     auto found = run->servers.find(host);
     if (found == run->servers.end()) {
-      auto pace = paces_->find(host);
-      if (pace == paces_->end()) {
-        pace = paces_->emplace(host, Pace(options_.paces.For(host, protocol))).first;
+      auto pace = paces_.find(host);
+      if (pace == paces_.end()) {
+        pace = paces_.emplace(host, Pace(options_.paces.For(host, protocol))).first;
       }
       found = run->servers.emplace(host, Run::Server{{}, pace->second}).first;
     }

@@ -39,8 +39,6 @@ struct RegistryOptions {
   std::function<void(const std::string&)> warn;
 };
 
-using Paces = std::map<std::string, Pace>;
-
 class RegistrySource final : public Source {
  public:
   // Without a WHOIS route, names whose suffix has no RDAP go to DNS. Without RDAP
@@ -62,7 +60,7 @@ class RegistrySource final : public Source {
   std::shared_ptr<WhoisRoute> whois_;
   RegistryOptions options_;
   std::shared_ptr<std::atomic<std::size_t>> paused_;
-  std::shared_ptr<Paces> paces_;  // by host, for as long as the source lives
+  std::map<std::string, Pace> paces_;  // by host, for as long as the source lives
 };
 
 }  // namespace check

@@ -100,9 +100,9 @@ web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file,
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     auto suffix = ReadSuffix(line);
-    web::Status checked = web::Ok();
-    if (suffix && registries) checked = CheckPublicSuffix(suffix.value());
-    if (!suffix) checked = web::Failure{suffix.error()};
+    const web::Status checked = !suffix      ? web::Failure{suffix.error()}
+                                : registries ? CheckPublicSuffix(suffix.value())
+                                             : web::Ok();
     if (!checked) return web::Failure{file + ":" + std::to_string(number) + ": " + checked.error()};
     suffixes.push_back(std::move(suffix.value()));
   }
@@ -337,7 +337,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   const bool registries = settings.source != SourceKind::Registrar;
   std::vector<std::u16string> suffixes = settings.suffixes;
   for (const std::u16string& suffix : suffixes) {
-    if (web::Status checked = CheckPublicSuffix(suffix); registries && !checked) {
+    if (web::Status checked = registries ? CheckPublicSuffix(suffix) : web::Ok(); !checked) {
       return UsageError("--tld " + checked.error());
     }
   }

@@ -137,7 +137,8 @@ TEST(StartButton, HarvestsReleasesAndSummarises) {
   const FakeExchange* removal = run.Find(
       u"POST", u"/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true");
   ASSERT_NE(removal, nullptr);
-  EXPECT_EQ(removal->body, u"delete_free-one.com=free-one.com&delete_free-two.net=free-two.net");
+  EXPECT_EQ(removal->body,
+            u"delete_free-one.com=free-one.com&delete_free-two.net=free-two.net");
   EXPECT_EQ(run.session.sent.size(), 3u);
 }
 
@@ -176,16 +177,14 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
     void (*arrange)(FakeHttpSession&);
   };
   const Case cases[] = {
-      {"submission failed",
-       [](FakeHttpSession& s) {
+      {"submission failed", [](FakeHttpSession& s) {
          s.page = SelectionPage("");
          s.onSend = [](const FakeExchange& e) -> web::Status {
            if (e.method == u"POST") return web::Failure{"connection refused"};
            return web::Ok();
          };
        }},
-      {"nothing reachable",
-       [](FakeHttpSession& s) {
+      {"nothing reachable", [](FakeHttpSession& s) {
          s.onSend = [](const FakeExchange&) -> web::Status { return web::Failure{"refused"}; };
        }},
       {"page without the marker", [](FakeHttpSession& s) { s.page = "<html>busy</html>"; }},

@@ -55,9 +55,7 @@ class QueryOverHttp : public ::testing::Test {
   std::vector<RecordedRequest> requests_;
 };
 
-std::string Cookie(const RecordedRequest& request) {
-  return request.Header("Cookie");
-}
+std::string Cookie(const RecordedRequest& request) { return request.Header("Cookie"); }
 
 }  // namespace
 

@@ -92,8 +92,7 @@ TEST(Cleaning, SubmittedListAndBodyKeepEveryElementUnescaped) {
 }
 
 TEST(Harvesting, ListsEntriesOfTheSelectionTableInPageOrder) {
-  auto names =
-      HarvestNames(Page(u"<table><tr x' id='A.COM' title='x'/><tr x' id='Bb.Net'/></table>"));
+  auto names = HarvestNames(Page(u"<table><tr x' id='A.COM' title='x'/><tr x' id='Bb.Net'/></table>"));
   ASSERT_TRUE(names.ok());
   EXPECT_EQ(names.value().lines, u"A.COM\r\nBb.Net\r\n");
   EXPECT_EQ(names.value().lastHit, 2);

@@ -111,29 +111,29 @@ struct Socket {
 
 enum class Waited { Ready, TimedOut, Stopped, Failed };
 
-// WaitUntil's events for a connection under way, which some systems report their own way.
-constexpr short kConnected = -1;
-
-// Waits for the socket to become readable or writable, until the deadline or a stop.
-Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
-                 const std::stop_token& stop) {
+// Waits in steps of at most kStopCheck (`waitOnce(ms)`, > 0 when ready) until ready, the
+// deadline or a stop.
+template <class WaitOnce>
+Waited WaitUntil(Clock::time_point deadline, const std::stop_token& stop, WaitOnce waitOnce) {
   for (;;) {
     if (stop.stop_requested()) return Waited::Stopped;
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return Waited::TimedOut;
-    const int ms = static_cast<int>(std::min(left, kStopCheck).count());
-    int ready = 0;
-    if (events == kConnected) {
-      ready = WaitConnected(handle, ms);
-    } else {
-      pollfd fd{};
-      fd.fd = handle;
-      fd.events = events;
-      ready = Wait(&fd, ms);
-    }
+    const int ready = waitOnce(static_cast<int>(std::min(left, kStopCheck).count()));
     if (ready > 0) return Waited::Ready;
     if (ready < 0 && !WouldBlock()) return Waited::Failed;
   }
+}
+
+// Waits for the socket to become readable or writable, until the deadline or a stop.
+Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
+                 const std::stop_token& stop) {
+  return WaitUntil(deadline, stop, [&](int ms) {
+    pollfd fd{};
+    fd.fd = handle;
+    fd.events = events;
+    return Wait(&fd, ms);
+  });
 }
 
 Failure Failed(std::string message, FailureKind kind) {
@@ -217,7 +217,8 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
     }
     if (!ConnectPending()) continue;
     const auto share = (deadline - Clock::now()) / static_cast<int>(left);
-    const Waited waited = WaitUntil(socket->handle, kConnected, Clock::now() + share, stop);
+    const Waited waited = WaitUntil(Clock::now() + share, stop,
+                                    [&](int ms) { return WaitConnected(socket->handle, ms); });
     if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
     timedOut = waited == Waited::TimedOut;
     if (timedOut) continue;

@@ -85,8 +85,9 @@ web::Reply Fetch(web::HttpClient& client, web::Get request, std::stop_token stop
     client.Run(std::chrono::steady_clock::now() + std::chrono::seconds(5));
   }
   if (!ended) {
-    reply.failure = stop.stop_requested() ? web::Failure{"interrupted", web::FailureKind::Cancelled}
-                                          : web::Failure{"the request was lost"};
+    reply.failure = stop.stop_requested()
+                        ? web::Failure{"interrupted", web::FailureKind::Cancelled}
+                        : web::Failure{"the request was lost"};
   }
   return reply;
 }

@@ -23,7 +23,7 @@
 
 #include "query/BulkQuery.h"
 #include "query/MemoryWindow.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 
 extern char** environ;

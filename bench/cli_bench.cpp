@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 extern char** environ;
 

@@ -13,8 +13,8 @@
 #include "check/RegistrySource.h"
 #include "check/rdap/Bootstrap.h"
 #include "check/whois/WhoisRoute.h"
-#include "tools/registrar-sim/RdapSim.h"
-#include "tools/registrar-sim/WhoisSim.h"
+#include "sim/RdapSim.h"
+#include "sim/WhoisSim.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include "app/qt/Form1Window.h"
 #include "app/qt/MessageBoxes.h"
 #include "app/qt/QtPlatform.h"
-#include "tools/registrar-sim/DemoRegistries.h"
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/DemoRegistries.h"
+#include "sim/RdapSim.h"
 #include "web/HttpRequest.h"
 
 namespace {

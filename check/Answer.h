@@ -48,8 +48,9 @@ constexpr std::string_view StatusName(Status status) {
 }
 
 // Which route gave the answer: the registrar's bulk search, a registry's RDAP service or WHOIS
-// server, or DNS.
-enum class Route { Registrar, Rdap, Whois, Dns };
+// server, DNS (a zone's name servers, or the last route's resolver), or a zone file the user
+// gave.
+enum class Route { Registrar, Rdap, Whois, Dns, Zone };
 
 // The route as scripts read it, in the output's "source" field.
 constexpr std::string_view RouteName(Route route) {
@@ -62,6 +63,8 @@ constexpr std::string_view RouteName(Route route) {
       return "whois";
     case Route::Dns:
       return "dns";
+    case Route::Zone:
+      return "zone";
   }
   return "";
 }

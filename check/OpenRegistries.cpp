@@ -65,6 +65,13 @@ web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std
     whois = std::make_shared<WhoisRoute>(std::move(setup.whois));
   }
   setup.client.perHost = kMostPerHost;
+  if (!setup.details) {
+    DelegationSetup delegation;
+    delegation.resolver = setup.dnsServer;
+    delegation.zoneServers = setup.zoneServers;
+    delegation.paces = setup.options.paces;
+    setup.options.delegation = std::make_shared<DelegationCheck>(std::move(delegation));
+  }
   return std::unique_ptr<Source>(std::make_unique<RegistrySource>(
       std::move(bootstrap), web::OpenHttpClient(setup.client), OpenNsResolver(setup.dnsServer),
       std::move(whois), std::move(setup.options)));

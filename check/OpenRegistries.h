@@ -1,12 +1,14 @@
 // Opening the registries' source as every front end does: the RDAP bootstrap (a simulator's
 // text, the user's file, or IANA's file kept in the user's cache folder), the services shipped
 // for suffixes IANA's file leaves out, the WHOIS route with IANA's referrals kept beside the
-// bootstrap, and the DNS route. brelka-cli fills the setup from its options, the window from
-// nothing but its defaults, and the demos from their simulators. It reads no command line.
+// bootstrap, the check of each name's delegation, and the DNS route. brelka-cli fills the setup
+// from its options, the window from nothing but its defaults, and the demos from their simulators.
+// It reads no command line.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stop_token>
@@ -14,6 +16,7 @@
 #include <string_view>
 
 #include "check/RegistrySource.h"
+#include "check/dns/DnsServer.h"
 #include "check/rdap/BootstrapCache.h"
 #include "check/whois/WhoisRoute.h"
 #include "web/HttpClient.h"
@@ -36,8 +39,14 @@ struct RegistrySetup {
   // keepReferrals is false (servers that are not the real ones).
   WhoisSettings whois;
   bool keepReferrals = true;
-  // The DNS server of the last route; "" for the system's.
+  // The DNS server of the last route, which also finds each zone's servers; "" for the
+  // system's.
   std::string dnsServer;
+  // Every name asked of its registry, delegated or not (for the registrar and expiry date of
+  // taken names); else a delegated name is settled by its zone's servers alone.
+  bool details = false;
+  // Servers of the user's choosing for a zone, asked instead of those DNS names.
+  std::map<std::string, std::vector<DnsServer>, std::less<>> zoneServers;
   web::ClientOptions client;
   // options.useRdap false: the bootstrap is neither loaded nor fetched.
   RegistryOptions options;

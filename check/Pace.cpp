@@ -103,7 +103,8 @@ web::Result<PaceTable> PaceTable::Parse(std::string_view json) {
   const auto defaults = root.find("defaults");
   if (defaults == root.end() || !defaults->is_object() ||
       !ReadLimits(defaults->value("rdap", nlohmann::json::object()), table.rdap_) ||
-      !ReadLimits(defaults->value("whois", nlohmann::json::object()), table.whois_)) {
+      !ReadLimits(defaults->value("whois", nlohmann::json::object()), table.whois_) ||
+      !ReadLimits(defaults->value("dns", nlohmann::json::object()), table.dns_)) {
     return web::Failure{"the rate table's defaults are missing or malformed"};
   }
   if (const auto hosts = root.find("hosts"); hosts != root.end() && hosts->is_object()) {
@@ -129,7 +130,9 @@ PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
     auto found = map.find(lower);
     return found != map.end() ? found : map.find(alone);
   };
-  PaceLimits limits = protocol == Protocol::Rdap ? rdap_ : whois_;
+  PaceLimits limits = protocol == Protocol::Rdap  ? rdap_
+                      : protocol == Protocol::Dns ? dns_
+                                                  : whois_;
   if (const auto found = find(hosts_); found != hosts_.end()) limits = found->second;
   // The user's cap holds for every RDAP server; a server's published figure still caps it.
   if (protocol == Protocol::Rdap && rdapInFlight_) {

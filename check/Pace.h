@@ -1,7 +1,7 @@
-// How fast the program may ask each registry's server, RDAP and WHOIS alike: requests in flight,
-// requests a second with a burst, and the pause after a refusal. The figures come from a table
-// shipped as data (check/rates.json: what registries publish, and cautious values for those that
-// publish nothing), which the user can override per host. A server that refuses (HTTP 429 or
+// How fast the program may ask each registry's server, RDAP, WHOIS and DNS alike: requests in
+// flight, requests a second with a burst, and the pause after a refusal. The figures come from a
+// table shipped as data (check/rates.json: what registries publish, and cautious values for those
+// that publish nothing), which the user can override per host. A server that refuses (HTTP 429 or
 // 503, a WHOIS throttle text) is paused, for its Retry-After when it gives one, and its rate is
 // halved for the rest of the run; answers that follow raise it again, up to the table's figure.
 // It only keeps time; it sends nothing.
@@ -20,7 +20,7 @@ namespace check {
 
 using Steady = std::chrono::steady_clock;
 
-enum class Protocol { Rdap, Whois };
+enum class Protocol { Rdap, Whois, Dns };
 
 struct PaceLimits {
   std::size_t inFlight = 1;
@@ -75,6 +75,7 @@ class PaceTable {
  private:
   PaceLimits rdap_{4, 10, 10};
   PaceLimits whois_{1, 1, 1};
+  PaceLimits dns_{8, 20, 20};
   std::map<std::string, PaceLimits, std::less<>> hosts_;
   std::map<std::string, double, std::less<>> rates_;
   std::optional<std::size_t> rdapInFlight_;

@@ -29,6 +29,8 @@ struct Job {
   int tries = 0;
   // Not a name's question but the look-up of its suffix's WHOIS server (whois.iana.org).
   bool referral = false;
+  // The question to the name's zone's servers, before any registry's.
+  bool delegation = false;
 };
 
 // The WHOIS servers found for suffixes, by the thread that looks them up, for the loop.
@@ -229,9 +231,45 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
   };
 
-  // 1. Each name to its route: a registry's queue, its suffix's WHOIS look-up, DNS, or straight
-  // to its answer.
+  // A name to its registry's route: an RDAP server's queue, its suffix's WHOIS look-up (or that
+  // server's queue once known), or DNS.
   std::map<std::string, std::vector<Job>> awaiting;  // by suffix, until its server is known
+  const auto toRegistry = [&](Job job) {
+    job.route = Route::Dns;
+    if (const std::optional<Service> service =
+            options_.useRdap ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
+      job.route = Route::Rdap;
+      job.url = service->baseUrl + "domain/" + job.aLabel;
+      job.host = web::HostOf(service->baseUrl);
+      serverFor(job.host, Protocol::Rdap).waiting.push_back(std::move(job));
+      return;
+    }
+    if (!whois_) return dns.Add(std::move(job));
+    const std::string suffix = SuffixOf(job.aLabel);
+    std::vector<Job>& waiting = awaiting[suffix];
+    if (waiting.empty()) {
+      {
+        std::lock_guard lock(referred->mutex);
+        if (const auto found = referred->found.find(suffix); found != referred->found.end()) {
+          return toWhois(std::move(job), found->second);
+        }
+      }
+      Job lookUp{job.index, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true};
+      referrals.Add(std::move(lookUp));
+    }
+    waiting.push_back(std::move(job));
+  };
+
+  Lookups delegations(
+      [proving = options_.delegation](const Job& job, std::stop_token stopped) {
+        auto proof = proving->Prove(job.aLabel, stopped);
+        if (!proof) return Answer{};
+        return WithStatus(Status::Registered, u"delegated by " + FromUtf8(proof->server) +
+                                                  u", a server of " + FromUtf8(proof->zone));
+      },
+      options_.delegationLookups, completion);
+
+  // 1. Each name to its zone's servers, to its registry, or straight to its answer.
   for (std::size_t i = 0; i < names.size() && !stop.stop_requested(); ++i) {
     web::Result<std::string> aLabel = ToALabel(names[i]);
     if (!aLabel) {
@@ -246,24 +284,12 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     }
     Job job{i, std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0};
     ++run->remaining;
-    if (const std::optional<Service> service =
-            options_.useRdap ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
-      job.route = Route::Rdap;
-      job.url = service->baseUrl + "domain/" + job.aLabel;
-      job.host = web::HostOf(service->baseUrl);
-      serverFor(job.host, Protocol::Rdap).waiting.push_back(std::move(job));
-      continue;
+    if (options_.delegation) {
+      job.delegation = true;
+      delegations.Add(std::move(job));
+    } else {
+      toRegistry(std::move(job));
     }
-    if (!whois_) {
-      dns.Add(std::move(job));
-      continue;
-    }
-    std::vector<Job>& waiting = awaiting[SuffixOf(job.aLabel)];
-    if (waiting.empty()) {
-      Job lookUp{i, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true};
-      referrals.Add(std::move(lookUp));
-    }
-    waiting.push_back(std::move(job));
   }
 
   const std::stop_callback onStop(stop, [&client, completion] {
@@ -313,8 +339,13 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     for (Job& job : std::exchange(awaiting[suffix], {})) toWhois(std::move(job), target);
   };
 
-  const auto onWhoisAnswer = [&run, &onReferral](Job job, Answer answer) {
+  const auto onWhoisAnswer = [&run, &onReferral, &toRegistry](Job job, Answer answer) {
     if (job.referral) return onReferral(job);
+    if (job.delegation) {
+      job.delegation = false;
+      if (answer.status == Status::Registered) return run->Finish(job, std::move(answer));
+      return toRegistry(std::move(job));
+    }
     if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
     Run::Server& server = run->servers.at(job.host);
     --server.started;

@@ -1,4 +1,6 @@
-// The registries' own answers. Each name takes the first route that its suffix has:
+// The registries' own answers. A name its zone's servers delegate is registered, and asked of
+// no registry (Delegation.h); unless that check is left out, it comes first. Every other name
+// takes the first route that its suffix has:
 //   1. RDAP, at the service the bootstrap names for its longest suffix (IANA's file, with the
 //      services shipped for suffixes it leaves out), as "GET <base>domain/<A-label>";
 //   2. WHOIS, at the server whois.iana.org (or the built-in table) names for its TLD;
@@ -20,6 +22,7 @@
 
 #include "check/Pace.h"
 #include "check/Source.h"
+#include "check/dns/Delegation.h"
 #include "check/dns/NsResolver.h"
 #include "check/rdap/Bootstrap.h"
 #include "check/whois/WhoisRoute.h"
@@ -34,6 +37,11 @@ struct RegistryOptions {
   // WHOIS questions at once, over all servers (each server's own cap is its pace's).
   std::size_t whoisLookups = 8;
   bool useRdap = true;
+  // Names their zone's servers delegate are registered without a registry's word (route Dns);
+  // none: every name goes to its registry.
+  std::shared_ptr<DelegationCheck> delegation;
+  // Delegation questions at once, over all zones (each server's own cap is its pace's).
+  std::size_t delegationLookups = 32;
   PaceTable paces = PaceTable::BuiltIn();
   // Warnings for the person (a stale WHOIS referral), as they arise.
   std::function<void(const std::string&)> warn;

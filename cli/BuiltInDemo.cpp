@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "tools/registrar-sim/DemoRegistries.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/DemoRegistries.h"
+#include "sim/RegistrarSim.h"
 
 namespace cli {
 

@@ -107,23 +107,49 @@ Error SetBootstrapUrl(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
-// SUFFIX=HOST[:PORT]: the suffix as a name's tail is written (A-label or not), the server as
-// TCP reads it.
-Error SetWhoisServer(Options& options, std::string_view value) {
+// The suffix before '=' as names are matched: an A-label, lower case (中国 is xn--fiqs8s), without
+// a leading dot; nothing when it is not one.
+std::optional<std::string> SuffixBeforeEquals(std::string_view value) {
   const std::size_t equals = value.find('=');
   std::string suffix(value.substr(0, equals == std::string_view::npos ? 0 : equals));
   while (!suffix.empty() && suffix.front() == '.') suffix.erase(suffix.begin());
-  if (suffix.empty() || suffix.find_first_of(" \t/:@") != std::string::npos) {
+  if (suffix.empty() || suffix.find_first_of(" \t/:@") != std::string::npos) return std::nullopt;
+  return suffix;
+}
+
+web::Result<std::string> SuffixALabel(const std::string& suffix) {
+  std::u16string decoded;
+  return DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
+                                     : web::Result<std::string>(web::Failure{"not UTF-8"});
+}
+
+// SUFFIX=HOST[:PORT]: the suffix as a name's tail is written (A-label or not), the server as
+// TCP reads it.
+Error SetWhoisServer(Options& options, std::string_view value) {
+  const auto suffix = SuffixBeforeEquals(value);
+  if (!suffix) {
     return "--whois-server takes SUFFIX=HOST[:PORT], as cn=whois.cnnic.cn: " + Quoted(value);
   }
-  auto server = web::ParseHostPort(value.substr(equals + 1), check::kWhoisPort);
+  auto server = web::ParseHostPort(value.substr(value.find('=') + 1), check::kWhoisPort);
   if (!server) return "--whois-server " + Quoted(value) + ": " + server.error();
-  // Names are matched in A-labels, lower case: 中国 is xn--fiqs8s.
-  std::u16string decoded;
-  auto aLabel = DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
-                                            : web::Result<std::string>(web::Failure{"not UTF-8"});
+  auto aLabel = SuffixALabel(*suffix);
   if (!aLabel) return "--whois-server " + Quoted(value) + ": " + aLabel.error();
   options.whoisServers.emplace_back(std::move(aLabel.value()), std::move(server.value()));
+  return std::nullopt;
+}
+
+// ZONE=ADDRESS[:PORT]: the zone as --whois-server's suffix, the server as --dns's.
+Error SetZoneServer(Options& options, std::string_view value) {
+  const auto zone = SuffixBeforeEquals(value);
+  const auto server = check::ParseDnsServer(value.substr(value.find('=') + 1));
+  if (!zone || !server) {
+    return "--zone-server takes ZONE=ADDRESS[:PORT], as cn=203.119.25.1 or "
+           "com=[2001:db8::53]:5353: " +
+           Quoted(value);
+  }
+  auto aLabel = SuffixALabel(*zone);
+  if (!aLabel) return "--zone-server " + Quoted(value) + ": " + aLabel.error();
+  options.zoneServers.emplace_back(std::move(aLabel.value()), *server);
   return std::nullopt;
 }
 
@@ -251,6 +277,26 @@ constexpr OptionSpec kOptions[] = {
      "registry: the DNS server to ask about names whose suffix has no RDAP or WHOIS service, "
      "IPv4 or IPv6 ([ADDRESS]:PORT) (default: the system's)",
      SetDns},
+    {"--details", 0, "",
+     "registry: ask every name's registry, delegated or not, for the registrar and expiry date "
+     "of taken names (default: a name its zone's name servers delegate is registered without "
+     "the registry's word)",
+     [](Options& o, std::string_view) -> Error {
+       o.details = true;
+       return std::nullopt;
+     }},
+    {"--zone", 0, "FILE",
+     "registry: a zone file (plain or gzip, one record per line, as ICANN's CZDS hands them "
+     "out): a name it delegates is registered, with no question sent; may be given more than "
+     "once",
+     [](Options& o, std::string_view value) -> Error {
+       o.zoneFiles.emplace_back(value);
+       return std::nullopt;
+     }},
+    {"--zone-server", 0, "ZONE=ADDRESS[:PORT]",
+     "registry: ask this name server about delegations in ZONE instead of those DNS names for "
+     "it; may be given more than once",
+     SetZoneServer},
     {"--demo", 0, "",
      "check against the built-in simulators (the registrar, or the registries' RDAP and WHOIS "
      "servers), offline",

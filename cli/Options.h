@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "check/Pace.h"
+#include "check/dns/DnsServer.h"
 #include "web/Result.h"
 #include "web/TcpQuery.h"
 
@@ -53,6 +54,10 @@ struct Options {
   std::optional<std::string> proxy;
   std::optional<std::size_t> perHost;
   std::optional<int> timeoutSeconds;
+  // Every name to its registry, delegated or not; zone files; name servers by zone, in order.
+  bool details = false;
+  std::vector<std::string> zoneFiles;
+  std::vector<std::pair<std::string, check::DnsServer>> zoneServers;
   bool help = false;
   bool version = false;
 };

@@ -47,6 +47,7 @@ std::string SummaryText(const Counts& counts) {
   if (counts.unknown > 0) text += "，" + std::to_string(counts.unknown) + "个未能查询";
   if (counts.invalid > 0) text += "，" + std::to_string(counts.invalid) + "个无效";
   if (counts.resumed > 0) text += "，" + std::to_string(counts.resumed) + "个沿用上次结果";
+  if (counts.delegated > 0) text += "，" + std::to_string(counts.delegated) + "个见于区域文件";
   return text + "\n";
 }
 

@@ -39,10 +39,12 @@ struct Counts {
   std::size_t available = 0;
   std::size_t unknown = 0;
   std::size_t invalid = 0;
-  std::size_t resumed = 0;  // settled by an earlier run, not asked again
+  std::size_t resumed = 0;    // settled by an earlier run, not asked again
+  std::size_t delegated = 0;  // delegated in a zone file, not asked
 };
 
-// "共输入N个，其中M个可以注册", then the unknown, invalid and resumed names when there are any,
+// "共输入N个，其中M个可以注册", then the unknown, invalid, resumed names and those a zone file
+// settled when there are any,
 // and a line break.
 std::string SummaryText(const Counts& counts);
 

@@ -27,8 +27,8 @@ std::optional<check::Status> StatusNamed(std::string_view word) {
 }
 
 std::optional<check::Route> RouteNamed(std::string_view word) {
-  for (const check::Route route :
-       {check::Route::Registrar, check::Route::Rdap, check::Route::Whois, check::Route::Dns}) {
+  for (const check::Route route : {check::Route::Registrar, check::Route::Rdap, check::Route::Whois,
+                                   check::Route::Dns, check::Route::Zone}) {
     if (check::RouteName(route) == word) return route;
   }
   return std::nullopt;

@@ -26,6 +26,7 @@
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
 #include "check/Utf8.h"
+#include "check/dns/ZoneFile.h"
 #include "web/HttpRequest.h"
 #include "web/TextEncoding.h"
 
@@ -185,8 +186,10 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     if (settings.rdapExtraFile) setup.extraFile = PathOf(*settings.rdapExtraFile);
     setup.whois = settings.whois;
     setup.dnsServer = settings.dnsServer;
+    setup.zoneServers = settings.zoneServers;
     setup.client = settings.client;
   }
+  setup.details = settings.details;
   setup.options = settings.registry;
   if (settings.demo) {
     // The demo's own fast pace toward its simulators, with the user's rates on top.
@@ -210,13 +213,13 @@ std::vector<check::Route> RoutesOf(SourceKind source) {
     case SourceKind::Registrar:
       return {check::Route::Registrar};
     case SourceKind::Rdap:
-      return {check::Route::Rdap, check::Route::Dns};
+      return {check::Route::Rdap, check::Route::Dns, check::Route::Zone};
     case SourceKind::Whois:
-      return {check::Route::Whois, check::Route::Dns};
+      return {check::Route::Whois, check::Route::Dns, check::Route::Zone};
     case SourceKind::Registry:
       break;
   }
-  return {check::Route::Rdap, check::Route::Whois, check::Route::Dns};
+  return {check::Route::Rdap, check::Route::Whois, check::Route::Dns, check::Route::Zone};
 }
 
 // The names split into those answered here as invalid and those a source must check.
@@ -271,6 +274,64 @@ void Resume(const Settled& settled, Judged& judged, Counts& counts) {
   }
   judged.valid = std::move(valid);
   judged.positions = std::move(positions);
+}
+
+// Takes out of the names to check those the zone files delegate: registered, with no question
+// sent. Warns once for a zone older than two days and once for lines it could not read.
+web::Status TakeDelegated(const std::vector<std::string>& files, bool quiet, Judged& judged,
+                          Counts& counts) {
+  std::vector<std::string> aLabels;
+  for (const std::u16string& name : judged.valid) {
+    auto aLabel = check::ToALabel(name);
+    aLabels.push_back(aLabel ? aLabel.value() : std::string());
+  }
+  check::ZoneScanner scanner(aLabels);
+  const auto now = std::chrono::system_clock::now();
+  const auto twoDays = std::chrono::hours(48);
+  for (const std::string& file : files) {
+    const std::size_t unreadableBefore = scanner.Unreadable();
+    const auto serialBefore = scanner.Serial();
+    if (web::Status read = check::ScanZoneFile(PathOf(file), scanner); !read) {
+      return web::Failure{"--zone " + Quoted(file) + ": " + read.error()};
+    }
+    if (quiet) continue;
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(PathOf(file), error);
+    bool stale = !error && written < std::filesystem::file_time_type::clock::now() - twoDays;
+    if (scanner.Serial() && scanner.Serial() != serialBefore) {
+      const auto published = check::SerialTime(*scanner.Serial());
+      stale = stale || (published &&
+                        std::chrono::sys_seconds(std::chrono::seconds(*published)) < now - twoDays);
+    }
+    if (stale) {
+      Write(Stream::Err, "brelka-cli: warning: the zone file " + Quoted(file) +
+                             " is more than two days old; names registered since are missing "
+                             "from it and go to their registries\n");
+    }
+    if (const std::size_t skipped = scanner.Unreadable() - unreadableBefore; skipped > 0) {
+      Write(Stream::Err, "brelka-cli: warning: " + std::to_string(skipped) + " of the " +
+                             "lines of the zone file " + Quoted(file) +
+                             " could not be read and were skipped\n");
+    }
+  }
+  std::vector<std::u16string> valid;
+  std::vector<std::size_t> positions;
+  for (std::size_t k = 0; k < judged.valid.size(); ++k) {
+    if (!scanner.Delegated()[k]) {
+      valid.push_back(std::move(judged.valid[k]));
+      positions.push_back(judged.positions[k]);
+      continue;
+    }
+    check::Answer& answer = judged.answers[judged.positions[k]].emplace();
+    answer.status = check::Status::Registered;
+    answer.detail = u"delegated in the zone file";
+    answer.source = check::Route::Zone;
+    answer.checked = Now();
+    ++counts.delegated;
+  }
+  judged.valid = std::move(valid);
+  judged.positions = std::move(positions);
+  return web::Ok();
 }
 
 struct Checked {
@@ -365,6 +426,12 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
                              "taken whatever their age\n");
     }
     Resume(settled.value().settled, judged, counts);
+  }
+  if (!settings.zoneFiles.empty()) {
+    if (web::Status taken = TakeDelegated(settings.zoneFiles, settings.quiet, judged, counts);
+        !taken) {
+      return UsageError(taken.error());
+    }
   }
 
   // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.

@@ -56,6 +56,9 @@ web::Result<Settings> Resolve(const Options& options) {
       {options.dnsServer.has_value(), "--dns"},
       {options.perHost.has_value(), "--per-host"},
       {options.timeoutSeconds.has_value(), "--timeout"},
+      {options.details, "--details"},
+      {!options.zoneFiles.empty(), "--zone"},
+      {!options.zoneServers.empty(), "--zone-server"},
   };
   for (const auto& [given, name] : registriesOnly) {
     if (given && !registries) {
@@ -64,8 +67,9 @@ web::Result<Settings> Resolve(const Options& options) {
     }
   }
   if (options.maxAge && !options.resumeFile) return web::Failure{"--max-age goes with --resume"};
-  if (options.demo && (options.bootstrap || options.bootstrapUrl || options.rdapExtra ||
-                       options.dnsServer || !options.whoisServers.empty())) {
+  if (options.demo &&
+      (options.bootstrap || options.bootstrapUrl || options.rdapExtra || options.dnsServer ||
+       !options.whoisServers.empty() || !options.zoneServers.empty())) {
     return web::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
   }
 
@@ -112,6 +116,10 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.rdapSupplement = !options.demo && !options.bootstrap;
   settings.rdapExtraFile = options.rdapExtra;
   settings.dnsServer = options.dnsServer.value_or("");
+  settings.details = options.details;
+  settings.zoneFiles = options.zoneFiles;
+  for (const auto& [zone, server] : options.zoneServers)
+    settings.zoneServers[zone].push_back(server);
   return settings;
 }
 

@@ -6,6 +6,7 @@
 // than ignored later. It reads no file and starts nothing.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ struct Settings {
   // The user's services, which replace the bootstrap's own for the same suffix.
   std::optional<std::string> rdapExtraFile;
   std::string dnsServer;
+  // Every name to its registry (--details); zone files; name servers by zone.
+  bool details = false;
+  std::vector<std::string> zoneFiles;
+  std::map<std::string, std::vector<check::DnsServer>, std::less<>> zoneServers;
 };
 
 // Fails with a one-line message naming the option that does not fit.

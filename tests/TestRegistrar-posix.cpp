@@ -1,5 +1,5 @@
 #include "TestRegistrar.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 namespace testing_support {
 

@@ -12,7 +12,7 @@
 
 #include "ChildProcess.h"
 #include "CliOutput.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 namespace {
 

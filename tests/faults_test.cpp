@@ -17,8 +17,8 @@
 
 #include "query/BulkQuery.h"
 #include "query/MemoryWindow.h"
-#include "tools/registrar-sim/Pages.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/Pages.h"
+#include "sim/RegistrarSim.h"
 
 using namespace std::chrono_literals;
 using namespace std::string_literals;

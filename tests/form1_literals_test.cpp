@@ -28,7 +28,7 @@
 #include "app/qt/Form1Window.h"
 #include "app/qt/MessageBoxes.h"
 #include "app/qt/QtPlatform.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 
 namespace {

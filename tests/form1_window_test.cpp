@@ -19,7 +19,7 @@
 #include "ScriptedBoxes.h"
 #include "app/qt/BoxText.h"
 #include "app/qt/QtPlatform.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 
 namespace {

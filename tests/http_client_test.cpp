@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/RdapSim.h"
 #include "web/HttpClient.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "query/BulkQuery.h"
 #include "query/MemoryWindow.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 using namespace std::chrono_literals;
 using query::MemoryWindow;

@@ -12,9 +12,9 @@
 
 #include "ChildProcess.h"
 #include "CliOutput.h"
-#include "tools/registrar-sim/ProxySim.h"
-#include "tools/registrar-sim/RdapSim.h"
-#include "tools/registrar-sim/WhoisSim.h"
+#include "sim/ProxySim.h"
+#include "sim/RdapSim.h"
+#include "sim/WhoisSim.h"
 
 namespace {
 
@@ -373,7 +373,7 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
 
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
   const ChildOutcome run = testing_support::RunCli(
-      kCli, {"--demo", "--all"},
+      kCli, {"--demo", "--all", "--details"},
       "hello.com\nabc.com\nfree.net\nfree.org\nfree.info\nfree.co\nabc.com.co\nfree.net.co\n"
       "free.nom.co\nfree.me\nfree.us\nfree.biz\nfree.ca\nfree.mx\nfree.com.mx\nfree.ws\n"
       "free.asia\nfree.bz\nfree.mobi\nfree.eu\nabc.eu\nfree.in\nfree.nl\nabc.nl\nfree.se\n"

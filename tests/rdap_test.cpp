@@ -16,7 +16,7 @@
 #include "check/rdap/Bootstrap.h"
 #include "check/rdap/BootstrapCache.h"
 #include "check/rdap/DomainReply.h"
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/RdapSim.h"
 
 namespace {
 

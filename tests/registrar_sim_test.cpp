@@ -8,7 +8,7 @@
 #include <memory>
 #include <thread>
 
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 namespace {
 

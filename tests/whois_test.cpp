@@ -14,8 +14,8 @@
 #include "check/RegistrySource.h"
 #include "check/whois/WhoisRoute.h"
 #include "check/whois/WhoisTable.h"
-#include "tools/registrar-sim/RdapSim.h"
-#include "tools/registrar-sim/WhoisSim.h"
+#include "sim/RdapSim.h"
+#include "sim/WhoisSim.h"
 #include "web/TcpQuery.h"
 
 namespace {

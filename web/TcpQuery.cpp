@@ -320,7 +320,7 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
                                const TcpLimits& limits, std::stop_token stop,
                                const HostPort* socks) {
   if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
-  if (Status line = CheckQueryLine(query); !line) return line.failure();
+  if (Status line = limits.textLine ? CheckQueryLine(query) : Ok(); !line) return line.failure();
   const auto deadline = Clock::now() + limits.whole;
   const std::string name(host);
   auto connected =
@@ -360,6 +360,50 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
       return Failed("an answer larger than " + std::to_string(limits.maxBytes) + " bytes",
                     FailureKind::TooLarge);
     }
+    if (limits.complete && limits.complete(answer)) return answer;
+  }
+}
+
+Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
+                               std::chrono::milliseconds wait, std::stop_token stop,
+                               const std::function<bool(std::string_view)>& isAnswer) {
+  if (!StartSockets()) return Failed("cannot start the sockets library", FailureKind::Connect);
+  const std::string host(address);
+  addrinfo hints{};
+  hints.ai_socktype = SOCK_DGRAM;
+  hints.ai_flags = AI_NUMERICHOST;
+  addrinfo* found = nullptr;
+  if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0 || !found) {
+    return Failed("not a numeric address: " + host, FailureKind::Dns);
+  }
+  const Addresses owned(found);
+  Socket socket;
+  socket.handle = ::socket(found->ai_family, SOCK_DGRAM, 0);
+  // A connected socket receives only that server's datagrams.
+  if (socket.handle == kNone || !SetNonBlocking(socket.handle) ||
+      connect(socket.handle, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
+    return Failed("cannot open a UDP socket to " + host, FailureKind::Connect);
+  }
+  if (SendSome(socket.handle, query.data(), query.size()) != static_cast<int>(query.size())) {
+    return Failed("cannot send to " + host, FailureKind::Connect);
+  }
+  const auto deadline = Clock::now() + wait;
+  std::string buffer(65536, '\0');  // the largest datagram
+  for (;;) {
+    const Waited waited = WaitUntil(socket.handle, POLLIN, deadline, stop);
+    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::TimedOut) {
+      return Failed("no answer from " + host + " within " + std::to_string(wait.count()) + " ms",
+                    FailureKind::Timeout);
+    }
+    const auto got = recv(socket.handle, buffer.data(), static_cast<int>(buffer.size()), 0);
+    if (got < 0 && WouldBlock()) continue;
+    // A port that refuses shows as an error on a connected socket.
+    if (got < 0 || waited == Waited::Failed) {
+      return Failed(host + " refused the datagram", FailureKind::Connect);
+    }
+    const std::string_view datagram(buffer.data(), static_cast<std::size_t>(got));
+    if (isAnswer(datagram)) return std::string(datagram);
   }
 }
 

@@ -6,8 +6,8 @@
 
 #include "CommandLine.h"
 #include "Program.h"
-#include "tools/registrar-sim/DemoRegistries.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/DemoRegistries.h"
+#include "sim/RegistrarSim.h"
 
 int main(int argc, char* argv[]) {
   const qtapp::ProgramDescription program{

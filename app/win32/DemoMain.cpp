@@ -10,8 +10,8 @@
 #include "Program.h"
 #include "Wide.h"
 #include "app/Form1Layout.h"
-#include "tools/registrar-sim/DemoRegistries.h"
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/DemoRegistries.h"
+#include "sim/RegistrarSim.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

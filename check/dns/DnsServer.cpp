@@ -78,23 +78,6 @@ std::optional<DnsServer> ParseDnsServer(std::string_view text) {
   return server;
 }
 
-std::string NsQuery(const std::string& name, std::uint16_t id) {
-  std::string query = {char(id >> 8), char(id & 0xFF), 0x01, 0x00, 0, 1, 0, 0, 0, 0, 0, 0};
-  std::size_t start = 0;
-  while (start <= name.size()) {
-    std::size_t end = name.find('.', start);
-    if (end == std::string::npos) end = name.size();
-    const std::size_t length = end - start;
-    if (length == 0 || length > 63) return "";
-    query += static_cast<char>(length);
-    query.append(name, start, length);
-    start = end + 1;
-  }
-  if (query.size() - kHeaderSize + 1 > 255) return "";
-  query += std::string("\0\0\x02\0\x01", 5);  // the root, type NS, class IN
-  return query;
-}
-
 DnsHeader ReadDnsHeader(std::span<const unsigned char> message, std::uint16_t id) {
   DnsHeader header;
   if (message.size() < kHeaderSize) return header;

@@ -20,6 +20,7 @@
 #include <span>
 #include <vector>
 
+#include "check/dns/DnsMessage.h"
 #include "check/dns/DnsServer.h"
 #include "check/dns/NsResolver.h"
 
@@ -125,7 +126,7 @@ class ResolvResolver final : public NsResolver {
     static std::atomic<std::uint16_t> nextId{
         static_cast<std::uint16_t>(Clock::now().time_since_epoch().count())};
     const std::uint16_t id = nextId.fetch_add(7919);
-    const std::string query = NsQuery(name, id);
+    const std::string query = DnsQuery(name, DnsType::Ns, id, true);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
     const int sock = socket(address_.ss_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (sock < 0) return {NsAnswer::Kind::Failed, "cannot open a UDP socket"};
@@ -154,6 +155,21 @@ class ResolvResolver final : public NsResolver {
 
 std::unique_ptr<NsResolver> OpenNsResolver(const std::string& server) {
   return std::make_unique<ResolvResolver>(server);
+}
+
+std::vector<DnsServer> SystemDnsServers() {
+  std::vector<DnsServer> servers;
+  struct __res_state state {};
+  if (res_ninit(&state) != 0) return servers;
+  for (int i = 0; i < state.nscount; ++i) {
+    const sockaddr_in& address = state.nsaddr_list[i];
+    if (address.sin_family != AF_INET) continue;
+    char text[INET_ADDRSTRLEN];
+    if (!inet_ntop(AF_INET, &address.sin_addr, text, sizeof text)) continue;
+    servers.push_back({text, false, ntohs(address.sin_port)});
+  }
+  res_nclose(&state);
+  return servers;
 }
 
 }  // namespace check

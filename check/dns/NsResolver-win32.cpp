@@ -6,6 +6,7 @@
 // Winsock must come before the rest of the Windows headers.
 #include <winsock2.h>
 
+#include <iphlpapi.h>
 #include <windns.h>
 #include <windows.h>
 #include <ws2tcpip.h>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "check/dns/DnsMessage.h"
 #include "check/dns/DnsServer.h"
 #include "check/dns/NsResolver.h"
 
@@ -121,7 +123,7 @@ class DnsApiResolver final : public NsResolver {
   NsAnswer AskDirectly(const std::string& name) {
     static std::atomic<std::uint16_t> nextId{static_cast<std::uint16_t>(GetTickCount())};
     const std::uint16_t id = nextId.fetch_add(7919);
-    const std::string query = NsQuery(name, id);
+    const std::string query = DnsQuery(name, DnsType::Ns, id, true);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
     const SOCKET sock = WSASocketW(address_.ss_family, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
                                    WSA_FLAG_NO_HANDLE_INHERIT);
@@ -177,6 +179,19 @@ class DnsApiResolver final : public NsResolver {
 
 std::unique_ptr<NsResolver> OpenNsResolver(const std::string& server) {
   return std::make_unique<DnsApiResolver>(server);
+}
+
+std::vector<DnsServer> SystemDnsServers() {
+  std::vector<DnsServer> servers;
+  ULONG size = 0;
+  if (GetNetworkParams(nullptr, &size) != ERROR_BUFFER_OVERFLOW) return servers;
+  std::vector<unsigned char> buffer(size);
+  auto* params = reinterpret_cast<FIXED_INFO*>(buffer.data());
+  if (GetNetworkParams(params, &size) != NO_ERROR) return servers;
+  for (const IP_ADDR_STRING* entry = &params->DnsServerList; entry; entry = entry->Next) {
+    if (auto server = ParseDnsServer(entry->IpAddress.String)) servers.push_back(*server);
+  }
+  return servers;
 }
 
 }  // namespace check

@@ -23,8 +23,8 @@
 #include "app/win32/Wide.h"
 #include "app/win32/Win32Platform.h"
 #include "tests/win32/MessageBoxes.h"
-#include "tools/registrar-sim/DemoRegistries.h"
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/DemoRegistries.h"
+#include "sim/RdapSim.h"
 #include "web/HttpRequest.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/RdapSim.h"
 
 int main(int argc, char** argv) {
   std::string bootstrapFile;

@@ -1,12 +1,12 @@
-#include "tools/registrar-sim/ProxySim.h"
+#include "sim/ProxySim.h"
 
 #include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <thread>
 
-#include "tools/registrar-sim/AsciiCase.h"
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/AsciiCase.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 namespace {

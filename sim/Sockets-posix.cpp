@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 

@@ -1,9 +1,9 @@
-#include "tools/registrar-sim/SocketConnection.h"
+#include "sim/SocketConnection.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 namespace {

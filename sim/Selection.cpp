@@ -1,4 +1,4 @@
-#include "tools/registrar-sim/Selection.h"
+#include "sim/Selection.h"
 
 #ifdef _WIN32
 #include <windows.h>

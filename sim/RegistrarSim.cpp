@@ -1,4 +1,4 @@
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 #include <httplib.h>
 #ifdef CPPHTTPLIB_OPENSSL_SUPPORT
@@ -18,10 +18,10 @@
 #include <stdexcept>
 #include <thread>
 
-#include "tools/registrar-sim/Pages.h"
-#include "tools/registrar-sim/Selection.h"
-#include "tools/registrar-sim/SocketConnection.h"
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/Pages.h"
+#include "sim/Selection.h"
+#include "sim/SocketConnection.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "tools/registrar-sim/Pages.h"
+#include "sim/Pages.h"
 
 namespace sim::pages {
 

@@ -1,4 +1,4 @@
-#include "tools/registrar-sim/RdapSim.h"
+#include "sim/RdapSim.h"
 
 #include <httplib.h>
 
@@ -14,10 +14,10 @@
 #include <stdexcept>
 #include <thread>
 
-#include "tools/registrar-sim/AsciiCase.h"
-#include "tools/registrar-sim/RegistrarSim.h"
-#include "tools/registrar-sim/SocketConnection.h"
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/AsciiCase.h"
+#include "sim/RegistrarSim.h"
+#include "sim/SocketConnection.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 

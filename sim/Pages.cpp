@@ -1,4 +1,4 @@
-#include "tools/registrar-sim/Pages.h"
+#include "sim/Pages.h"
 
 namespace sim::pages {
 namespace {

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "tools/registrar-sim/RegistrarSim.h"
+#include "sim/RegistrarSim.h"
 
 int main(int argc, char** argv) {
   unsigned long port = 0;

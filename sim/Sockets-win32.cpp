@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 

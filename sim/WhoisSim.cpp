@@ -1,4 +1,4 @@
-#include "tools/registrar-sim/WhoisSim.h"
+#include "sim/WhoisSim.h"
 
 #include <algorithm>
 #include <functional>
@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <thread>
 
-#include "tools/registrar-sim/AsciiCase.h"
-#include "tools/registrar-sim/RdapSim.h"
-#include "tools/registrar-sim/Sockets.h"
+#include "sim/AsciiCase.h"
+#include "sim/RdapSim.h"
+#include "sim/Sockets.h"
 
 namespace sim {
 

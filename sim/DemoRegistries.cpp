@@ -1,9 +1,12 @@
 #include "DemoRegistries.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "RdapSim.h"
 #include "WhoisSim.h"
+#include "ZoneSim.h"
 #include "web/HttpClient.h"
 #include "web/TcpQuery.h"
 
@@ -31,6 +34,21 @@ std::string BootstrapWithoutWhoisSuffixes(const std::string& json) {
   return bootstrap.dump();
 }
 
+// Every suffix the simulated registries hold, each a zone of its own, and com.cn below cn (as
+// in the real cn zone), so that the demo follows a referral.
+std::vector<std::string> DemoZones() {
+  std::vector<std::string> zones = {"com.cn"};
+  for (const auto& suffixes : RdapSim::kSuffixes)
+    zones.insert(zones.end(), suffixes.begin(), suffixes.end());
+  zones.insert(zones.end(), RdapSim::kDnsOnly.begin(), RdapSim::kDnsOnly.end());
+  for (const auto& [host, suffixes] : WhoisSim::kServers) {
+    for (const std::string& suffix : suffixes) {
+      if (std::find(zones.begin(), zones.end(), suffix) == zones.end()) zones.push_back(suffix);
+    }
+  }
+  return zones;
+}
+
 web::HostPort Address(const std::string& text) {
   auto parsed = web::ParseHostPort(text, 0);
   return parsed ? parsed.value() : web::HostPort{};
@@ -42,12 +60,14 @@ DemoRegistries StartDemoRegistries() {
   struct Servers {
     RdapSim rdap;
     WhoisSim whois;
+    ZoneSim zones{DemoZones()};
   };
   auto servers = std::make_shared<Servers>();
   DemoRegistries demo;
   demo.servers = servers;
   demo.rdap = &servers->rdap;
   demo.whois = &servers->whois;
+  demo.zones = &servers->zones;
   check::RegistrySetup& setup = demo.setup;
   setup.bootstrapText = BootstrapWithoutWhoisSuffixes(servers->rdap.BootstrapJson());
   setup.supplement = false;
@@ -62,6 +82,12 @@ DemoRegistries StartDemoRegistries() {
   }
   for (std::size_t i = 0; i < RdapSim::kRegistries; ++i) {
     demo.hosts.push_back(web::HostOf(servers->rdap.BaseUrl(i)));
+  }
+  for (const std::string& zone : servers->zones.Zones()) {
+    for (const std::string& server : servers->zones.Servers(zone)) {
+      if (auto parsed = check::ParseDnsServer(server)) setup.zoneServers[zone].push_back(*parsed);
+      demo.hosts.push_back(server);
+    }
   }
   for (const std::string& host : demo.hosts) setup.options.paces.SetRate(host, kDemoRate);
   return demo;

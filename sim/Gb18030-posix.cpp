@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include "tools/registrar-sim/Pages.h"
+#include "sim/Pages.h"
 
 namespace sim::pages {
 

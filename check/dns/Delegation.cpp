@@ -1,0 +1,428 @@
+#include "check/dns/Delegation.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <random>
+
+#include "web/TcpQuery.h"
+
+namespace check {
+namespace {
+
+constexpr std::chrono::milliseconds kStopCheck{250};
+// A zone's servers that could not be found are looked for again after this long.
+constexpr auto kZoneRetry = std::chrono::seconds(30);
+// Enough of a zone's servers to spread the questions and survive one that is down.
+constexpr std::size_t kMostServers = 6;
+constexpr int kMostReferrals = 4;
+
+bool IsAddress(const DnsRecord& record) {
+  return record.type == std::uint16_t(DnsType::A) || record.type == std::uint16_t(DnsType::Aaaa);
+}
+
+std::string ParentOf(const std::string& name) {
+  const std::size_t dot = name.find('.');
+  return dot == std::string::npos ? "" : name.substr(dot + 1);
+}
+
+std::string KeyOf(const DnsServer& server) {
+  return (server.ipv6 ? "[" + server.address + "]" : server.address) + ":" +
+         std::to_string(server.port);
+}
+
+// The answer to `query` and not a stray datagram: same id, a response, the same question.
+bool Answers(std::string_view datagram, const std::string& query) {
+  return datagram.size() >= 12 && query.size() >= 12 && datagram.compare(0, 2, query, 0, 2) == 0 &&
+         (static_cast<unsigned char>(datagram[2]) & 0x80) != 0;
+}
+
+std::uint16_t IdOf(const std::string& query) {
+  return static_cast<std::uint16_t>((static_cast<unsigned char>(query[0]) << 8) |
+                                    static_cast<unsigned char>(query[1]));
+}
+
+// One question to one server: UDP, then TCP when the answer is cut short.
+std::optional<DnsMessage> Exchange(const DnsServer& server, const std::string& query,
+                                   std::chrono::milliseconds wait, std::stop_token stop,
+                                   std::string& failure) {
+  auto datagram = web::AskOverUdp(server.address, server.port, query, wait, stop,
+                                  [&query](std::string_view got) { return Answers(got, query); });
+  if (!datagram) {
+    failure = datagram.error();
+    return std::nullopt;
+  }
+  const auto read = [](const std::string& bytes) {
+    return ReadDnsMessage(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+  };
+  std::optional<DnsMessage> message = read(datagram.value());
+  if (message && message->truncated) {
+    web::TcpLimits limits;
+    limits.connect = wait;
+    limits.whole = 2 * wait;
+    limits.maxBytes = 2 + 65535;
+    limits.textLine = false;
+    limits.complete = [](std::string_view got) {
+      return got.size() >= 2 && got.size() >= 2u + ((static_cast<unsigned char>(got[0]) << 8) |
+                                                    static_cast<unsigned char>(got[1]));
+    };
+    const std::string framed =
+        std::string{char(query.size() >> 8), char(query.size() & 0xFF)} + query;
+    auto stream = web::AskOverTcp(server.address, server.port, framed, limits, stop);
+    if (!stream) {
+      failure = "the answer was cut short, and over TCP: " + stream.error();
+      return std::nullopt;
+    }
+    message = read(stream.value().substr(2));
+    if (message && (message->truncated || message->id != IdOf(query))) message.reset();
+  }
+  if (!message) failure = "a malformed DNS answer from " + server.address;
+  return message;
+}
+
+}  // namespace
+
+namespace {
+
+DelegationReading Delegated() {
+  DelegationReading reading;
+  reading.kind = DelegationReading::Kind::Delegated;
+  return reading;
+}
+
+}  // namespace
+
+DelegationReading ReadDelegation(const DnsMessage& answer, const std::string& name,
+                                 const std::string& zone) {
+  DelegationReading reading;
+  if (answer.rcode == kDnsNameError) {
+    reading.reason = "the " + zone + " servers have no such name";
+    return reading;
+  }
+  if (answer.rcode != kDnsNoError) {
+    reading.kind = DelegationReading::Kind::Failed;
+    reading.reason = "a server of " + zone + " answered with code " + std::to_string(answer.rcode);
+    return reading;
+  }
+  const auto isNs = [](const DnsRecord& record) {
+    return record.type == std::uint16_t(DnsType::Ns);
+  };
+  for (const DnsRecord& record : answer.answers) {
+    if (isNs(record) && record.owner == name) return Delegated();
+  }
+  for (const DnsRecord& record : answer.authority) {
+    if (!isNs(record)) continue;
+    if (record.owner == name) return Delegated();
+    // A zone cut between the zone asked and the name; the deepest one given counts.
+    if (record.owner != zone && IsAtOrUnder(record.owner, zone) &&
+        IsAtOrUnder(name, record.owner) && record.owner.size() > reading.zone.size()) {
+      reading.kind = DelegationReading::Kind::Referral;
+      reading.zone = record.owner;
+    }
+  }
+  if (reading.kind != DelegationReading::Kind::Referral) {
+    reading.reason = "the " + zone + " servers do not delegate it";
+    return reading;
+  }
+  for (const DnsRecord& record : answer.authority) {
+    if (isNs(record) && record.owner == reading.zone) reading.serverNames.push_back(record.data);
+  }
+  for (const DnsRecord& record : answer.additional) {
+    if (IsAddress(record) && std::find(reading.serverNames.begin(), reading.serverNames.end(),
+                                       record.owner) != reading.serverNames.end()) {
+      reading.glue.push_back(record);
+    }
+  }
+  return reading;
+}
+
+struct DelegationCheck::Server {
+  DnsServer address;
+  std::string name;
+  Pace pace;
+  std::condition_variable ready;
+};
+
+struct DelegationCheck::Zone {
+  std::string name;
+  std::vector<Server*> servers;  // empty: not a zone of its own
+  bool wildcard = false;
+  std::string failure;  // the servers could not be found or asked
+  Steady::time_point found;
+};
+
+DelegationCheck::DelegationCheck(DelegationSetup setup)
+    : setup_(std::move(setup)), nextId_(static_cast<std::uint16_t>(std::random_device{}())) {
+  if (setup_.resolver.empty()) {
+    resolvers_ = SystemDnsServers();
+  } else if (auto server = ParseDnsServer(setup_.resolver)) {
+    resolvers_.push_back(std::move(*server));
+  }
+}
+
+DelegationCheck::~DelegationCheck() = default;
+
+std::optional<DnsMessage> DelegationCheck::AskResolver(const std::string& name, DnsType type,
+                                                       std::stop_token stop) {
+  for (const DnsServer& resolver : resolvers_) {
+    const std::string query = DnsQuery(name, type, nextId_.fetch_add(7919), true);
+    if (query.empty()) return std::nullopt;
+    std::string failure;
+    if (auto answer = Exchange(resolver, query, setup_.tryTime, stop, failure)) return answer;
+    if (stop.stop_requested()) break;
+  }
+  return std::nullopt;
+}
+
+std::vector<DnsServer> DelegationCheck::AddressesOf(const std::vector<std::string>& names,
+                                                    const std::vector<DnsRecord>& glue,
+                                                    std::stop_token stop) {
+  std::vector<DnsServer> found;
+  std::vector<std::string> unglued;
+  for (const std::string& name : names) {
+    bool glued = false;
+    for (const DnsRecord& record : glue) {
+      if (record.owner != name || record.type != std::uint16_t(DnsType::A)) continue;
+      found.push_back({record.data, false, 53});
+      glued = true;
+      break;
+    }
+    if (!glued) unglued.push_back(name);
+  }
+  for (const std::string& name : unglued) {
+    if (found.size() >= kMostServers || stop.stop_requested()) break;
+    const auto answer = AskResolver(name, DnsType::A, stop);
+    if (!answer) continue;
+    for (const DnsRecord& record : answer->answers) {
+      if (record.type == std::uint16_t(DnsType::A)) {
+        found.push_back({record.data, false, 53});
+        break;
+      }
+    }
+  }
+  // IPv6 only where a zone gives nothing else: many machines have no IPv6 route.
+  if (found.empty()) {
+    for (const DnsRecord& record : glue) {
+      if (record.type == std::uint16_t(DnsType::Aaaa)) found.push_back({record.data, true, 53});
+    }
+  }
+  if (found.size() > kMostServers) found.resize(kMostServers);
+  return found;
+}
+
+std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::NewZone(
+    const std::string& name, std::vector<DnsServer> addresses, std::vector<std::string> names,
+    std::stop_token stop) {
+  auto zone = std::make_shared<Zone>();
+  zone->name = name;
+  zone->found = Steady::now();
+  {
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+      const std::string key = KeyOf(addresses[i]);
+      auto& server = servers_[key];
+      if (!server) {
+        server = std::make_unique<Server>();
+        server->address = addresses[i];
+        server->name = i < names.size() ? names[i] : addresses[i].address;
+        server->pace = Pace(setup_.paces.For(key, Protocol::Dns));
+      }
+      zone->servers.push_back(server.get());
+    }
+  }
+  if (zone->servers.empty()) {
+    zone->failure = "no address for the " + name + " servers";
+  } else if (const auto wildcard = HasWildcard(*zone, stop, zone->failure)) {
+    zone->wildcard = *wildcard;
+  }
+  std::lock_guard lock(mutex_);
+  zones_[name] = zone;
+  return zone;
+}
+
+std::optional<bool> DelegationCheck::HasWildcard(const Zone& zone, std::stop_token stop,
+                                                 std::string& failure) {
+  // A name nobody would register: any delegation of it comes from a wildcard.
+  char label[24];
+  std::snprintf(label, sizeof label, "brelka-probe-%08x", unsigned(std::random_device{}()));
+  const std::string probe = std::string(label) + "." + zone.name;
+  std::string why;
+  for (std::size_t i = 0; i < std::min<std::size_t>(2, zone.servers.size()); ++i) {
+    const auto answer = AskServer(*zone.servers[i], probe, DnsType::Ns, stop, why);
+    if (!answer) continue;
+    const DelegationReading reading = ReadDelegation(*answer, probe, zone.name);
+    if (reading.kind == DelegationReading::Kind::Failed) {
+      why = reading.reason;
+      continue;
+    }
+    return reading.kind != DelegationReading::Kind::NotProven;
+  }
+  failure = "the " + zone.name + " servers did not answer: " + why;
+  return std::nullopt;
+}
+
+std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFor(const std::string& name,
+                                                                      std::stop_token stop) {
+  const auto cached = [&]() -> std::shared_ptr<const Zone> {
+    std::lock_guard lock(mutex_);
+    const auto found = zones_.find(name);
+    if (found == zones_.end()) return nullptr;
+    const Zone& zone = *found->second;
+    if (!zone.failure.empty() && Steady::now() - zone.found > kZoneRetry) return nullptr;
+    return found->second;
+  };
+  if (auto zone = cached()) return zone;
+  std::lock_guard lookingUp(lookUp_);
+  if (auto zone = cached()) return zone;
+  if (const auto given = setup_.zoneServers.find(name); given != setup_.zoneServers.end()) {
+    return NewZone(name, given->second, {}, stop);
+  }
+  const auto answer = AskResolver(name, DnsType::Ns, stop);
+  auto zone = std::make_shared<Zone>();
+  zone->name = name;
+  zone->found = Steady::now();
+  if (!answer || (answer->rcode != kDnsNoError && answer->rcode != kDnsNameError)) {
+    zone->failure = "the resolver could not name the " + name + " servers";
+  } else {
+    std::vector<std::string> names;
+    for (const DnsRecord& record : answer->answers) {
+      if (record.type == std::uint16_t(DnsType::Ns) && record.owner == name) {
+        names.push_back(record.data);
+      }
+    }
+    if (!names.empty()) {
+      std::shuffle(names.begin(), names.end(), std::mt19937(std::random_device{}()));
+      std::vector<DnsServer> addresses = AddressesOf(names, answer->additional, stop);
+      // Each address's server name, for the answers' detail.
+      std::vector<std::string> named;
+      for (const DnsServer& address : addresses) {
+        std::string label = address.address;
+        for (const DnsRecord& record : answer->additional) {
+          if (IsAddress(record) && record.data == address.address) label = record.owner;
+        }
+        named.push_back(label);
+      }
+      return NewZone(name, std::move(addresses), std::move(named), stop);
+    }
+  }
+  std::lock_guard lock(mutex_);
+  zones_[name] = zone;
+  return zone;
+}
+
+std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFromReferral(
+    const DelegationReading& referral, std::stop_token stop) {
+  {
+    std::lock_guard lock(mutex_);
+    const auto found = zones_.find(referral.zone);
+    if (found != zones_.end() && found->second->failure.empty()) return found->second;
+  }
+  if (setup_.zoneServers.contains(referral.zone)) return ZoneFor(referral.zone, stop);
+  std::lock_guard lookingUp(lookUp_);
+  std::vector<DnsServer> addresses = AddressesOf(referral.serverNames, referral.glue, stop);
+  std::vector<std::string> named;
+  for (const DnsServer& address : addresses) {
+    std::string label = address.address;
+    for (const DnsRecord& record : referral.glue) {
+      if (record.data == address.address) label = record.owner;
+    }
+    named.push_back(label);
+  }
+  return NewZone(referral.zone, std::move(addresses), std::move(named), stop);
+}
+
+std::optional<DnsMessage> DelegationCheck::AskServer(Server& server, const std::string& name,
+                                                     DnsType type, std::stop_token stop,
+                                                     std::string& failure) {
+  {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      if (stop.stop_requested()) {
+        failure = "stopped";
+        return std::nullopt;
+      }
+      const auto now = Steady::now();
+      const auto start = server.pace.NextStart(now);
+      if (start <= now) {
+        server.pace.Started(now);
+        break;
+      }
+      server.ready.wait_until(lock, std::min(start, now + kStopCheck));
+    }
+  }
+  const std::string query = DnsQuery(name, type, nextId_.fetch_add(7919), false);
+  ++queries_;
+  std::optional<DnsMessage> answer;
+  if (query.empty()) {
+    failure = "not a name DNS can hold: " + name;
+  } else {
+    answer = Exchange(server.address, query, setup_.tryTime, stop, failure);
+  }
+  std::lock_guard lock(mutex_);
+  if (answer) {
+    server.pace.Answered(Steady::now());
+  } else {
+    server.pace.Ended();
+  }
+  server.ready.notify_all();
+  return answer;
+}
+
+std::optional<DelegationCheck::Proof> DelegationCheck::Prove(const std::string& aLabel,
+                                                             std::stop_token stop,
+                                                             std::string* why) {
+  const auto notProven = [why](std::string reason) -> std::optional<Proof> {
+    if (why) *why = std::move(reason);
+    return std::nullopt;
+  };
+  // The deepest zone above the name whose servers are known (com.cn, once the cn servers have
+  // referred a name to it), else its TLD's; referrals lead on from there.
+  std::shared_ptr<const Zone> zone;
+  {
+    std::lock_guard lock(mutex_);
+    for (std::string name = ParentOf(aLabel); !name.empty() && !zone; name = ParentOf(name)) {
+      const auto found = zones_.find(name);
+      if (found != zones_.end() && found->second->failure.empty() &&
+          !found->second->servers.empty()) {
+        zone = found->second;
+      }
+    }
+  }
+  if (!zone) zone = ZoneFor(aLabel.substr(aLabel.rfind('.') + 1), stop);
+  for (int referrals = 0; zone && referrals <= kMostReferrals; ++referrals) {
+    if (!zone->failure.empty()) return notProven(zone->failure);
+    if (zone->wildcard) return notProven("the " + zone->name + " zone has a wildcard");
+    if (zone->servers.empty()) return notProven("no servers for " + zone->name);
+    // Spread over the zone's servers; a second try goes to the next one.
+    const std::size_t first = turn_.fetch_add(1);
+    std::string failure;
+    std::optional<DelegationReading> reading;
+    const Server* asked = nullptr;
+    for (std::size_t attempt = 0; attempt < std::min<std::size_t>(2, zone->servers.size() + 1);
+         ++attempt) {
+      Server& server = *zone->servers[(first + attempt) % zone->servers.size()];
+      const auto answer = AskServer(server, aLabel, DnsType::Ns, stop, failure);
+      if (!answer) continue;
+      reading = ReadDelegation(*answer, aLabel, zone->name);
+      asked = &server;
+      if (reading->kind != DelegationReading::Kind::Failed) break;
+      failure = reading->reason;
+      reading.reset();
+    }
+    if (!reading) return notProven(failure);
+    switch (reading->kind) {
+      case DelegationReading::Kind::Delegated:
+        return Proof{asked->name, zone->name};
+      case DelegationReading::Kind::Referral:
+        zone = ZoneFromReferral(*reading, stop);
+        continue;
+      case DelegationReading::Kind::NotProven:
+      case DelegationReading::Kind::Failed:
+        return notProven(reading->reason);
+    }
+  }
+  return notProven("no zone found for " + aLabel);
+}
+
+}  // namespace check

@@ -1,0 +1,232 @@
+#include "check/dns/ZoneFile.h"
+
+#include <zlib.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace check {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+
+// The next whitespace-separated word of `line` from `at`, which moves past it.
+std::string_view Word(std::string_view line, std::size_t& at) {
+  while (at < line.size() && IsSpace(line[at])) ++at;
+  const std::size_t start = at;
+  while (at < line.size() && !IsSpace(line[at])) ++at;
+  return line.substr(start, at - start);
+}
+
+bool IsDigits(std::string_view word) {
+  if (word.empty()) return false;
+  for (char c : word) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+bool Equals(std::string_view word, std::string_view lower) {
+  if (word.size() != lower.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    char c = word[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != lower[i]) return false;
+  }
+  return true;
+}
+
+bool IsClass(std::string_view word) {
+  return Equals(word, "in") || Equals(word, "ch") || Equals(word, "hs") || Equals(word, "cs");
+}
+
+// A TTL as a number or in units (1h30m).
+bool IsTtl(std::string_view word) {
+  if (word.empty() || word[0] < '0' || word[0] > '9') return false;
+  for (char c : word) {
+    if (!((c >= '0' && c <= '9') || std::strchr("smhdwSMHDW", c))) return false;
+  }
+  return true;
+}
+
+void Lower(std::string_view from, std::string& to) {
+  to.assign(from);
+  for (char& c : to) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+}  // namespace
+
+ZoneScanner::ZoneScanner(const std::vector<std::string>& names) : delegated_(names.size()) {
+  wanted_.reserve(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) wanted_.emplace(names[i], i);
+}
+
+void ZoneScanner::Feed(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const auto* end = static_cast<const char*>(std::memchr(bytes.data(), '\n', bytes.size()));
+    if (!end) {
+      if (!overlong_ && pending_.size() + bytes.size() > kLongestLine) {
+        overlong_ = true;
+        pending_.clear();
+      }
+      if (!overlong_) pending_.append(bytes);
+      return;
+    }
+    const std::size_t length = static_cast<std::size_t>(end - bytes.data());
+    if (overlong_) {
+      ++lines_;
+      ++unreadable_;
+      overlong_ = false;
+    } else if (pending_.empty()) {
+      Line(bytes.substr(0, length));
+    } else {
+      pending_.append(bytes.substr(0, length));
+      Line(pending_);
+      pending_.clear();
+    }
+    bytes.remove_prefix(length + 1);
+  }
+}
+
+void ZoneScanner::Finish() {
+  if (overlong_) {
+    ++lines_;
+    ++unreadable_;
+  } else if (!pending_.empty()) {
+    Line(pending_);
+  }
+  pending_.clear();
+  overlong_ = false;
+}
+
+std::string ZoneScanner::Absolute(std::string_view name) const {
+  std::string absolute;
+  if (name == "@") {
+    absolute = origin_;
+  } else if (name.ends_with('.')) {
+    Lower(name.substr(0, name.size() - 1), absolute);
+  } else {
+    Lower(name, absolute);
+    if (!origin_.empty()) absolute += "." + origin_;
+  }
+  return absolute;
+}
+
+void ZoneScanner::Line(std::string_view line) {
+  ++lines_;
+  if (const std::size_t comment = line.find(';'); comment != std::string_view::npos) {
+    line = line.substr(0, comment);
+  }
+  if (inParentheses_) {
+    if (line.find(')') != std::string_view::npos) inParentheses_ = false;
+    return;
+  }
+  std::size_t at = 0;
+  const bool ownerGiven = !line.empty() && !IsSpace(line[0]);
+  std::string_view owner = ownerGiven ? Word(line, at) : std::string_view();
+  if (!ownerGiven) {
+    const std::size_t rest = at;
+    if (Word(line, at).empty()) return;  // blank
+    at = rest;
+  }
+  if (ownerGiven && owner.starts_with('$')) {
+    if (Equals(owner, "$origin")) {
+      const std::string_view origin = Word(line, at);
+      if (origin.empty()) {
+        ++unreadable_;
+        return;
+      }
+      Lower(origin.ends_with('.') ? origin.substr(0, origin.size() - 1) : origin, origin_);
+    } else if (!Equals(owner, "$ttl")) {
+      ++unreadable_;  // $INCLUDE and the like: nothing this reader follows
+    }
+    return;
+  }
+  // TTL and class, in either order and each optional, then the type.
+  std::string_view type = Word(line, at);
+  for (int i = 0; i < 2 && (IsTtl(type) || IsClass(type)); ++i) type = Word(line, at);
+  if (type.empty() || IsTtl(type) || IsClass(type) || (!ownerGiven && owner_.empty())) {
+    ++unreadable_;
+    return;
+  }
+  if (line.find('(', at) != std::string_view::npos &&
+      line.find(')', at) == std::string_view::npos) {
+    inParentheses_ = true;
+  }
+  const bool ns = Equals(type, "ns");
+  const bool soa = Equals(type, "soa");
+  if (ownerGiven) owner_.assign(owner);
+  if (soa && !serial_) {
+    Word(line, at);
+    Word(line, at);
+    const std::string_view serial = Word(line, at);
+    if (IsDigits(serial) && serial.size() <= 10) {
+      const unsigned long long value = std::stoull(std::string(serial));
+      if (value <= 0xFFFFFFFFull) serial_ = static_cast<std::uint32_t>(value);
+    }
+  }
+  if (!ns || wanted_.empty()) return;
+  // Most lines of a zone are written absolute and in lower case: look them up as they stand.
+  std::string_view name = owner_;
+  if (name.ends_with('.') && name.size() > 1) {
+    name.remove_suffix(1);
+    if (auto found = wanted_.find(name); found != wanted_.end()) {
+      delegated_[found->second] = true;
+      return;
+    }
+  }
+  lowered_ = Absolute(owner_);
+  if (auto found = wanted_.find(std::string_view(lowered_)); found != wanted_.end()) {
+    delegated_[found->second] = true;
+  }
+}
+
+web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner) {
+#ifdef _WIN32
+  gzFile zone = gzopen_w(file.c_str(), "rb");
+#else
+  gzFile zone = gzopen(file.c_str(), "rb");
+#endif
+  if (!zone) return web::Failure{std::string("cannot open it: ") + std::strerror(errno)};
+  gzbuffer(zone, kChunk);
+  std::string buffer(kChunk, '\0');
+  for (;;) {
+    const int got = gzread(zone, buffer.data(), static_cast<unsigned>(buffer.size()));
+    // A stream cut short ends like a whole one, but leaves its error behind.
+    int code = Z_OK;
+    const char* error = gzerror(zone, &code);
+    if (got < 0 || (code != Z_OK && code != Z_STREAM_END)) {
+      const std::string why = error;
+      gzclose(zone);
+      return web::Failure{"cannot read it: " + why};
+    }
+    if (got == 0) break;
+    scanner.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+  }
+  gzclose(zone);
+  scanner.Finish();
+  return web::Ok();
+}
+
+std::optional<std::int64_t> SerialTime(std::uint32_t serial) {
+  using namespace std::chrono;
+  // YYYYMMDDnn, a date from 1990 to 2099 with a count of that day's versions.
+  const unsigned date = serial / 100;
+  const year_month_day day{year(int(date / 10000)), month((date / 100) % 100),
+                           std::chrono::day(date % 100)};
+  if (day.ok() && day.year() >= year(1990) && day.year() <= year(2099)) {
+    return sys_days(day).time_since_epoch().count() * 86400;
+  }
+  // Seconds since 1970, after 2001.
+  if (serial >= 1'000'000'000u) return std::int64_t(serial);
+  return std::nullopt;
+}
+
+}  // namespace check

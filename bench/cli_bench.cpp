@@ -20,22 +20,15 @@
 #include <string>
 #include <vector>
 
+#include "ChildRun.h"
 #include "sim/RegistrarSim.h"
-
-extern char** environ;
 
 namespace {
 
+using bench::ProgramBeside;
+using bench::RunCli;
+using bench::Sample;
 using Clock = std::chrono::steady_clock;
-
-struct Sample {
-  double seconds = 0;
-  double peakMiB = 0;
-};
-
-std::filesystem::path ProgramBeside(const char* name) {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / name;
-}
 
 // n names as a user's list holds them: prefixes and upper case to clean, every third name
 // taken by the simulator's rule, every fifth in Chinese.
@@ -56,32 +49,6 @@ std::string Names(int n) {
 }
 
 // Runs brelka-cli with its answers thrown away; exits the benchmark if it fails.
-Sample RunCli(const std::vector<std::string>& args) {
-  const std::string program = ProgramBeside("brelka-cli").string();
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  const auto started = Clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
-    std::fprintf(stderr, "brelka-cli-bench: cannot start %s\n", program.c_str());
-    std::exit(1);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "brelka-cli-bench: brelka-cli failed\n");
-    std::exit(1);
-  }
-  return {seconds, double(usage.ru_maxrss) / 1024.0};
-}
-
 // The same requests with the same bodies, one after another on one kept-alive connection, by
 // one curl process that does nothing else: what no client can beat against this server.
 double LowerBound(const sim::RegistrarSim& registrar,
@@ -185,7 +152,8 @@ int main(int argc, char** argv) {
 
   // Demo mode, growing lists.
   std::printf(
-      "\nbrelka-cli --demo --source registrar (built-in simulator), names read from a file, median of %d runs\n\n",
+      "\nbrelka-cli --demo --source registrar (built-in simulator), names read from a file, median "
+      "of %d runs\n\n",
       runs);
   std::printf("| %9s | %9s | %12s | %9s | %22s |\n", "names", "seconds", "us per name", "peak MiB",
               "KiB per name added");

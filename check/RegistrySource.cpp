@@ -227,7 +227,11 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     if (!target) return dns.Add(std::move(job));
     job.route = Route::Whois;
     job.whois = target;
-    job.host = target->host;
+    // Each server keeps its own pace: two on one host (a mirror on another port) do not share
+    // one. A figure given for the host alone still holds for both.
+    job.host = target->address.port == kWhoisPort
+                   ? target->host
+                   : target->host + ":" + std::to_string(target->address.port);
     serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
   };
 

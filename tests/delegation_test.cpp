@@ -76,13 +76,13 @@ TEST(DnsMessage, ReadsNamesThroughPointersAndRefusesWhatCouldNotEnd) {
   for (const auto& c : cases) EXPECT_EQ(Read(c.bytes).has_value(), c.read) << c.what;
   EXPECT_EQ(Read(cases[5].bytes)->question, "a\\046b.com");
 
-  const std::string query = check::DnsQuery("Example.COM", check::DnsType::Ns, 7, false);
+  const std::string query = check::BuildDnsQuery("Example.COM", check::DnsType::Ns, 7, false);
   const auto asked = Read(query);
   ASSERT_TRUE(asked);
   EXPECT_EQ(asked->question, "example.com");
   EXPECT_EQ(asked->questionType, 2);
   EXPECT_EQ(query[2] & 0x01, 0) << "no recursion asked of an authoritative server";
-  EXPECT_TRUE(check::DnsQuery("a..com", check::DnsType::Ns, 7, false).empty());
+  EXPECT_TRUE(check::BuildDnsQuery("a..com", check::DnsType::Ns, 7, false).empty());
 }
 
 TEST(ReadDelegation, OnlyTheNameItselfDelegatedIsProof) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -48,7 +49,15 @@ class RdapCli : public ::testing::Test {
   }
   ~RdapCli() override { std::filesystem::remove_all(folder_); }
 
+  // Every run that would find zones' servers through the machine's resolver asks the
+  // simulator's DNS responder instead: tests talk to 127.0.0.1 alone.
   ChildOutcome Cli(std::vector<std::string> args, const std::string& input) {
+    const auto given = [&args](std::string_view option) {
+      return std::find(args.begin(), args.end(), option) != args.end();
+    };
+    if (!given("--dns") && !given("--demo") && !given("registrar")) {
+      args.insert(args.end(), {"--dns", sim.DnsServer()});
+    }
     return testing_support::RunCli(kCli, args, input);
   }
 
@@ -191,6 +200,12 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
       {{"--whois-server", "cn=whois.cnnic.cn:99999"},
        "brelka-cli: --whois-server 'cn=whois.cnnic.cn:99999': the port is not a number from 1 to "
        "65535 (see --help)\n"},
+      {{"--zone-server", "com"},
+       "brelka-cli: --zone-server takes ZONE=ADDRESS[:PORT], as cn=203.119.25.1 or "
+       "com=[2001:db8::53]:5353: 'com' (see --help)\n"},
+      {{"--source", "registrar", "--details"},
+       "brelka-cli: --details applies to the registries' sources only (--source registry, rdap "
+       "or whois) (see --help)\n"},
       // A control character in what is repeated is written escaped, on one line.
       {{"--rate", "a\nb=1/s\x1b"},
        "brelka-cli: --rate 'a\\nb=1/s\\x1b' is not a rate: give requests a second above 0 and "
@@ -201,6 +216,37 @@ TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, message);
   }
+}
+
+// A name a zone file delegates is registered without a question; the rest go on. A stale zone
+// and lines that cannot be read are said once each.
+TEST_F(RdapCli, ZoneFilesSettleTheirNamesWithoutAQuestion) {
+  const std::string zone = (folder_ / "com.zone").string();
+  std::ofstream(zone) << "com.\t900\tin\tsoa\ta.gtld-servers.net. nstld.verisign-grs.com. "
+                         "2020010101 1800 900 604800 86400\n"
+                         "abc.com.\t172800\tin\tns\tns1.abc.com.\n"
+                         "broken.com.\n";
+  const ChildOutcome run =
+      Cli({"--bootstrap", bootstrap_, "--zone", zone, "-f", "tsv"}, "abc.com\nhello.com\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "abc.com\tregistered\tdelegated in the zone file\t\tzone\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(run.err, "brelka-cli: warning: the zone file '" + zone +
+                         "' is more than two days old; names registered since are missing from "
+                         "it and go to their registries\n"
+                         "brelka-cli: warning: 1 of the lines of the zone file '" +
+                         zone +
+                         "' could not be read and were skipped\n"
+                         "共输入2个，其中1个可以注册，1个见于区域文件\n");
+  ASSERT_EQ(sim.Arrivals().size(), 1u);
+  EXPECT_EQ(sim.Arrivals()[0].name, "hello.com");
+
+  const ChildOutcome missing =
+      Cli({"--bootstrap", bootstrap_, "--zone", zone + ".gone"}, "a.com\n");
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_TRUE(missing.err.starts_with("brelka-cli: --zone '" + zone + ".gone': cannot open it: "))
+      << missing.err;
 }
 
 // A suffix the bootstrap leaves to DNS is asked over RDAP once an extra file names its service.
@@ -219,8 +265,9 @@ TEST_F(RdapCli, AnExtraServiceFileAddsASuffixToRdap) {
 
 TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
   sim.SetFault("slow.com", {.delay = std::chrono::seconds(4)});
-  testing_support::Child child(kCli, {"--bootstrap", bootstrap_, "-f", "tsv", "-q"},
-                               "hello.com\nslow.com\n");
+  testing_support::Child child(
+      kCli, {"--bootstrap", bootstrap_, "-f", "tsv", "-q", "--dns", sim.DnsServer()},
+      "hello.com\nslow.com\n");
   std::string early;
   for (int i = 0; i < 150 && early.empty(); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -369,6 +416,20 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
   const ChildOutcome registrar =
       Cli({"--demo", "--source", "registrar", "--all"}, "blog.example.com\n");
   EXPECT_EQ(registrar.out, "blog.example.com\tavailable\t\t\tregistrar\n");
+}
+
+// The demo's zones have name servers of their own: a delegated name is settled there, com.cn's
+// through the cn servers' referral, and only the rest reach a registry.
+TEST(RdapCliDemo, DelegatedNamesAreSettledByTheirZonesServers) {
+  const ChildOutcome run = testing_support::RunCli(
+      kCli, {"--demo", "-f", "tsv", "-q"}, "abc.com\nhello.com\nholdtaken.com\nabc.com.cn\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "holdtaken.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
+            "2031-02-03T04:05:06Z\n"
+            "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\n");
 }
 
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {

@@ -1,7 +1,6 @@
 #include "check/dns/Delegation.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstdio>
 #include <random>
 
@@ -141,7 +140,6 @@ struct DelegationCheck::Server {
   DnsServer address;
   std::string name;
   Pace pace;
-  std::condition_variable ready;
 };
 
 struct DelegationCheck::Zone {
@@ -166,7 +164,7 @@ DelegationCheck::~DelegationCheck() = default;
 std::optional<DnsMessage> DelegationCheck::AskResolver(const std::string& name, DnsType type,
                                                        std::stop_token stop) {
   for (const DnsServer& resolver : resolvers_) {
-    const std::string query = DnsQuery(name, type, nextId_.fetch_add(7919), true);
+    const std::string query = BuildDnsQuery(name, type, nextId_.fetch_add(7919), true);
     if (query.empty()) return std::nullopt;
     std::string failure;
     if (auto answer = Exchange(resolver, query, setup_.tryTime, stop, failure)) return answer;
@@ -249,7 +247,7 @@ std::optional<bool> DelegationCheck::HasWildcard(const Zone& zone, std::stop_tok
   const std::string probe = std::string(label) + "." + zone.name;
   std::string why;
   for (std::size_t i = 0; i < std::min<std::size_t>(2, zone.servers.size()); ++i) {
-    const auto answer = AskServer(*zone.servers[i], probe, DnsType::Ns, stop, why);
+    const auto answer = AskServer({zone.servers[i]}, nullptr, probe, DnsType::Ns, stop, why);
     if (!answer) continue;
     const DelegationReading reading = ReadDelegation(*answer, probe, zone.name);
     if (reading.kind == DelegationReading::Kind::Failed) {
@@ -332,9 +330,12 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFromReferral(
   return NewZone(referral.zone, std::move(addresses), std::move(named), stop);
 }
 
-std::optional<DnsMessage> DelegationCheck::AskServer(Server& server, const std::string& name,
+std::optional<DnsMessage> DelegationCheck::AskServer(const std::vector<Server*>& servers,
+                                                     const Server* besides, const std::string& name,
                                                      DnsType type, std::stop_token stop,
-                                                     std::string& failure) {
+                                                     std::string& failure, Server** asked) {
+  // The server whose pace lets it be asked soonest, so the questions spread over them all.
+  Server* server = nullptr;
   {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -343,29 +344,40 @@ std::optional<DnsMessage> DelegationCheck::AskServer(Server& server, const std::
         return std::nullopt;
       }
       const auto now = Steady::now();
-      const auto start = server.pace.NextStart(now);
-      if (start <= now) {
-        server.pace.Started(now);
+      auto soonest = Steady::time_point::max();
+      const std::size_t turn = turn_.fetch_add(1);
+      for (std::size_t k = 0; k < servers.size(); ++k) {
+        Server* candidate = servers[(turn + k) % servers.size()];
+        if (candidate == besides && servers.size() > 1) continue;
+        const auto start = candidate->pace.NextStart(now);
+        if (start < soonest) {
+          soonest = start;
+          server = candidate;
+        }
+      }
+      if (server && soonest <= now) {
+        server->pace.Started(now);
         break;
       }
-      server.ready.wait_until(lock, std::min(start, now + kStopCheck));
+      ready_.wait_until(lock, std::min(soonest, now + kStopCheck));
     }
   }
-  const std::string query = DnsQuery(name, type, nextId_.fetch_add(7919), false);
+  if (asked) *asked = server;
+  const std::string query = BuildDnsQuery(name, type, nextId_.fetch_add(7919), false);
   ++queries_;
   std::optional<DnsMessage> answer;
   if (query.empty()) {
     failure = "not a name DNS can hold: " + name;
   } else {
-    answer = Exchange(server.address, query, setup_.tryTime, stop, failure);
+    answer = Exchange(server->address, query, setup_.tryTime, stop, failure);
   }
   std::lock_guard lock(mutex_);
   if (answer) {
-    server.pace.Answered(Steady::now());
+    server->pace.Answered(Steady::now());
   } else {
-    server.pace.Ended();
+    server->pace.Ended();
   }
-  server.ready.notify_all();
+  ready_.notify_all();
   return answer;
 }
 
@@ -394,18 +406,15 @@ std::optional<DelegationCheck::Proof> DelegationCheck::Prove(const std::string& 
     if (!zone->failure.empty()) return notProven(zone->failure);
     if (zone->wildcard) return notProven("the " + zone->name + " zone has a wildcard");
     if (zone->servers.empty()) return notProven("no servers for " + zone->name);
-    // Spread over the zone's servers; a second try goes to the next one.
-    const std::size_t first = turn_.fetch_add(1);
+    // A second try goes to another server.
     std::string failure;
     std::optional<DelegationReading> reading;
-    const Server* asked = nullptr;
-    for (std::size_t attempt = 0; attempt < std::min<std::size_t>(2, zone->servers.size() + 1);
-         ++attempt) {
-      Server& server = *zone->servers[(first + attempt) % zone->servers.size()];
-      const auto answer = AskServer(server, aLabel, DnsType::Ns, stop, failure);
+    Server* asked = nullptr;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const auto answer =
+          AskServer(zone->servers, asked, aLabel, DnsType::Ns, stop, failure, &asked);
       if (!answer) continue;
       reading = ReadDelegation(*answer, aLabel, zone->name);
-      asked = &server;
       if (reading->kind != DelegationReading::Kind::Failed) break;
       failure = reading->reason;
       reading.reset();

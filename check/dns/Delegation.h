@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -88,14 +89,18 @@ class DelegationCheck {
                                         std::stop_token stop);
   std::vector<DnsServer> AddressesOf(const std::vector<std::string>& names,
                                      const std::vector<DnsRecord>& glue, std::stop_token stop);
-  std::optional<DnsMessage> AskServer(Server& server, const std::string& name, DnsType type,
-                                      std::stop_token stop, std::string& failure);
+  // One question to the first of `servers` (other than `besides`, when there is another) that
+  // its pace lets start; `asked` is set to it.
+  std::optional<DnsMessage> AskServer(const std::vector<Server*>& servers, const Server* besides,
+                                      const std::string& name, DnsType type, std::stop_token stop,
+                                      std::string& failure, Server** asked = nullptr);
   // Nothing, with `failure` set, when the zone's servers do not answer.
   std::optional<bool> HasWildcard(const Zone& zone, std::stop_token stop, std::string& failure);
 
   DelegationSetup setup_;
   std::vector<DnsServer> resolvers_;
-  std::mutex mutex_;  // the zones and the servers' paces
+  std::mutex mutex_;               // the zones and the servers' paces
+  std::condition_variable ready_;  // a server's question ended
   std::map<std::string, std::shared_ptr<const Zone>, std::less<>> zones_;
   std::map<std::string, std::unique_ptr<Server>, std::less<>> servers_;
   std::mutex lookUp_;  // one zone's servers are looked up at a time

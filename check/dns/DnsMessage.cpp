@@ -132,7 +132,7 @@ bool ReadRecords(Reader& reader, int count, std::vector<DnsRecord>& records) {
 
 }  // namespace
 
-std::string DnsQuery(const std::string& name, DnsType type, std::uint16_t id, bool recursion) {
+std::string BuildDnsQuery(const std::string& name, DnsType type, std::uint16_t id, bool recursion) {
   std::string query = {
       char(id >> 8), char(id & 0xFF), char(recursion ? 0x01 : 0x00), 0, 0, 1, 0, 0, 0, 0, 0, 0};
   std::size_t start = 0;

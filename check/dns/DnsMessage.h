@@ -42,7 +42,7 @@ inline constexpr int kDnsNameError = 3;  // NXDOMAIN
 
 // A query for `name`'s records of `type`, with recursion desired or not; empty when the name
 // cannot be one (an empty label, a label or name too long).
-std::string DnsQuery(const std::string& name, DnsType type, std::uint16_t id, bool recursion);
+std::string BuildDnsQuery(const std::string& name, DnsType type, std::uint16_t id, bool recursion);
 
 // Nothing when the bytes are not a whole, well-formed message.
 std::optional<DnsMessage> ReadDnsMessage(std::span<const unsigned char> bytes);

@@ -126,7 +126,7 @@ class ResolvResolver final : public NsResolver {
     static std::atomic<std::uint16_t> nextId{
         static_cast<std::uint16_t>(Clock::now().time_since_epoch().count())};
     const std::uint16_t id = nextId.fetch_add(7919);
-    const std::string query = DnsQuery(name, DnsType::Ns, id, true);
+    const std::string query = BuildDnsQuery(name, DnsType::Ns, id, true);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
     const int sock = socket(address_.ss_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (sock < 0) return {NsAnswer::Kind::Failed, "cannot open a UDP socket"};

@@ -123,7 +123,7 @@ class DnsApiResolver final : public NsResolver {
   NsAnswer AskDirectly(const std::string& name) {
     static std::atomic<std::uint16_t> nextId{static_cast<std::uint16_t>(GetTickCount())};
     const std::uint16_t id = nextId.fetch_add(7919);
-    const std::string query = DnsQuery(name, DnsType::Ns, id, true);
+    const std::string query = BuildDnsQuery(name, DnsType::Ns, id, true);
     if (query.empty()) return {NsAnswer::Kind::Failed, "not a name DNS can hold: " + name};
     const SOCKET sock = WSASocketW(address_.ss_family, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0,
                                    WSA_FLAG_NO_HANDLE_INHERIT);

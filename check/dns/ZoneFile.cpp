@@ -2,9 +2,14 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace check {
 namespace {
@@ -64,8 +69,17 @@ void Lower(std::string_view from, std::string& to) {
 }  // namespace
 
 ZoneScanner::ZoneScanner(const std::vector<std::string>& names) : delegated_(names.size()) {
+  // About 32 bits a name, so that few owners not asked pass.
+  std::size_t bits = 4096;
+  while (bits < 32 * names.size() && bits < (std::size_t(1) << 26)) bits *= 2;
+  filter_.assign(bits / 64, 0);
+  filterMask_ = bits - 1;
   wanted_.reserve(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) wanted_.emplace(names[i], i);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    wanted_.emplace(names[i], i);
+    const std::size_t bit = Hash{}(names[i]) & filterMask_;
+    filter_[bit / 64] |= std::uint64_t(1) << (bit % 64);
+  }
 }
 
 void ZoneScanner::Feed(std::string_view bytes) {
@@ -80,10 +94,11 @@ void ZoneScanner::Feed(std::string_view bytes) {
       return;
     }
     const std::size_t length = static_cast<std::size_t>(end - bytes.data());
-    if (overlong_) {
+    if (overlong_ || pending_.size() + length > kLongestLine) {
       ++lines_;
       ++unreadable_;
       overlong_ = false;
+      pending_.clear();
     } else if (pending_.empty()) {
       Line(bytes.substr(0, length));
     } else {
@@ -144,6 +159,7 @@ void ZoneScanner::Line(std::string_view line) {
         return;
       }
       Lower(origin.ends_with('.') ? origin.substr(0, origin.size() - 1) : origin, origin_);
+      lookedUp_ = false;
     } else if (!Equals(owner, "$ttl")) {
       ++unreadable_;  // $INCLUDE and the like: nothing this reader follows
     }
@@ -162,7 +178,10 @@ void ZoneScanner::Line(std::string_view line) {
   }
   const bool ns = Equals(type, "ns");
   const bool soa = Equals(type, "soa");
-  if (ownerGiven) owner_.assign(owner);
+  if (ownerGiven && owner != owner_) {
+    owner_.assign(owner);
+    lookedUp_ = false;
+  }
   if (soa && !serial_) {
     Word(line, at);
     Word(line, at);
@@ -172,22 +191,31 @@ void ZoneScanner::Line(std::string_view line) {
       if (value <= 0xFFFFFFFFull) serial_ = static_cast<std::uint32_t>(value);
     }
   }
-  if (!ns || wanted_.empty()) return;
+  // A name's NS records follow one another: its owner is looked up once.
+  if (!ns || wanted_.empty() || lookedUp_) return;
+  lookedUp_ = true;
   // Most lines of a zone are written absolute and in lower case: look them up as they stand.
   std::string_view name = owner_;
-  if (name.ends_with('.') && name.size() > 1) {
+  const bool plain =
+      name.size() > 1 && name.ends_with('.') &&
+      std::none_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+  if (plain) {
     name.remove_suffix(1);
-    if (auto found = wanted_.find(name); found != wanted_.end()) {
-      delegated_[found->second] = true;
-      return;
-    }
+  } else {
+    lowered_ = Absolute(owner_);
+    name = lowered_;
   }
-  lowered_ = Absolute(owner_);
-  if (auto found = wanted_.find(std::string_view(lowered_)); found != wanted_.end()) {
-    delegated_[found->second] = true;
-  }
+  if (!MayBeWanted(name)) return;
+  if (auto found = wanted_.find(name); found != wanted_.end()) delegated_[found->second] = true;
 }
 
+bool ZoneScanner::MayBeWanted(std::string_view name) const {
+  const std::size_t bit = Hash{}(name)&filterMask_;
+  return (filter_[bit / 64] >> (bit % 64)) & 1u;
+}
+
+// The file is decompressed on a thread of its own while the scanner reads what came before, a
+// few chunks ahead at most.
 web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner) {
 #ifdef _WIN32
   gzFile zone = gzopen_w(file.c_str(), "rb");
@@ -196,21 +224,62 @@ web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner
 #endif
   if (!zone) return web::Failure{std::string("cannot open it: ") + std::strerror(errno)};
   gzbuffer(zone, kChunk);
-  std::string buffer(kChunk, '\0');
-  for (;;) {
-    const int got = gzread(zone, buffer.data(), static_cast<unsigned>(buffer.size()));
-    // A stream cut short ends like a whole one, but leaves its error behind.
-    int code = Z_OK;
-    const char* error = gzerror(zone, &code);
-    if (got < 0 || (code != Z_OK && code != Z_STREAM_END)) {
-      const std::string why = error;
-      gzclose(zone);
-      return web::Failure{"cannot read it: " + why};
+  struct Shared {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::string> full;
+    std::vector<std::string> spare;
+    bool ended = false;
+    bool abandoned = false;
+    std::string error;
+  } shared;
+  for (int i = 0; i < 4; ++i) shared.spare.emplace_back(kChunk, '\0');
+  std::thread reader([&shared, zone] {
+    for (;;) {
+      std::string buffer;
+      {
+        std::unique_lock lock(shared.mutex);
+        shared.changed.wait(lock, [&] { return !shared.spare.empty() || shared.abandoned; });
+        if (shared.abandoned) break;
+        buffer = std::move(shared.spare.back());
+        shared.spare.pop_back();
+      }
+      buffer.resize(kChunk);
+      const int got = gzread(zone, buffer.data(), static_cast<unsigned>(buffer.size()));
+      // A stream cut short ends like a whole one, but leaves its error behind.
+      int code = Z_OK;
+      const char* error = gzerror(zone, &code);
+      std::lock_guard lock(shared.mutex);
+      if (got < 0 || (code != Z_OK && code != Z_STREAM_END)) {
+        shared.error = error;
+        break;
+      }
+      if (got == 0) break;
+      buffer.resize(static_cast<std::size_t>(got));
+      shared.full.push_back(std::move(buffer));
+      shared.changed.notify_all();
     }
-    if (got == 0) break;
-    scanner.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+    std::lock_guard lock(shared.mutex);
+    shared.ended = true;
+    shared.changed.notify_all();
+  });
+  for (;;) {
+    std::string buffer;
+    {
+      std::unique_lock lock(shared.mutex);
+      shared.changed.wait(lock, [&] { return !shared.full.empty() || shared.ended; });
+      if (shared.full.empty()) break;
+      buffer = std::move(shared.full.front());
+      shared.full.pop_front();
+    }
+    scanner.Feed(buffer);
+    std::lock_guard lock(shared.mutex);
+    shared.spare.push_back(std::move(buffer));
+    shared.changed.notify_all();
   }
+  reader.join();
   gzclose(zone);
+  if (!shared.error.empty()) return web::Failure{"cannot read it: " + shared.error};
   scanner.Finish();
   return web::Ok();
 }

@@ -48,6 +48,9 @@ class ZoneScanner {
     }
   };
   void Line(std::string_view line);
+  // False when the name is surely not asked: one bit per hash, most lines' owners ruled out
+  // without touching the table.
+  bool MayBeWanted(std::string_view name) const;
   std::string Absolute(std::string_view name) const;
 
   std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> wanted_;
@@ -56,7 +59,10 @@ class ZoneScanner {
   bool overlong_ = false;
   bool inParentheses_ = false;
   std::string origin_;
-  std::string owner_;  // the last owner given
+  std::string owner_;      // the last owner given
+  bool lookedUp_ = false;  // owner_ has been looked up
+  std::vector<std::uint64_t> filter_;
+  std::size_t filterMask_ = 0;
   std::string lowered_;
   std::size_t unreadable_ = 0;
   std::size_t lines_ = 0;

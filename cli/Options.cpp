@@ -275,6 +275,7 @@ constexpr OptionSpec kOptions[] = {
      SetTimeout},
     {"--dns", 0, "ADDRESS[:PORT]",
      "registry: the DNS server to ask about names whose suffix has no RDAP or WHOIS service, "
+     "and to find each TLD's name servers, "
      "IPv4 or IPv6 ([ADDRESS]:PORT) (default: the system's)",
      SetDns},
     {"--details", 0, "",

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "check/OpenRegistries.h"
@@ -205,6 +207,22 @@ TEST_F(DelegationTest, ServersThatNeverAnswerCostTwoBoundedTries) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_EQ(zones_.QueriesFor("abc.com"), 2u);
   EXPECT_NE(why.find("no answer"), std::string::npos) << why;
+}
+
+// A stop ends a wait for a server that never answers at once, not at the end of its try.
+TEST_F(DelegationTest, AStopEndsTheWaitAtOnce) {
+  zones_.SetFault("abc.com", {.drop = true});
+  check::DelegationCheck check = Check(std::chrono::seconds(30));
+  ASSERT_FALSE(check.Prove("probe.com", {}));  // the zone found, its wildcard probe done
+  std::stop_source stop;
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    stop.request_stop();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(check.Prove("abc.com", stop.get_token()));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  stopper.join();
 }
 
 // The registries' source asks a registry only about names the zones do not delegate, unless

@@ -30,10 +30,19 @@ std::string KeyOf(const DnsServer& server) {
          std::to_string(server.port);
 }
 
-// The answer to `query` and not a stray datagram: same id, a response, the same question.
+// The answer to `query` and not a stray datagram: same id, a response, the same question (which
+// a server copies, in any case).
 bool Answers(std::string_view datagram, const std::string& query) {
-  return datagram.size() >= 12 && query.size() >= 12 && datagram.compare(0, 2, query, 0, 2) == 0 &&
-         (static_cast<unsigned char>(datagram[2]) & 0x80) != 0;
+  if (datagram.size() < query.size() || query.size() < 12 ||
+      datagram.compare(0, 2, query, 0, 2) != 0 ||
+      (static_cast<unsigned char>(datagram[2]) & 0x80) == 0) {
+    return false;
+  }
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  for (std::size_t i = 12; i < query.size(); ++i) {
+    if (lower(datagram[i]) != lower(query[i])) return false;
+  }
+  return true;
 }
 
 std::uint16_t IdOf(const std::string& query) {
@@ -79,10 +88,6 @@ std::optional<DnsMessage> Exchange(const DnsServer& server, const std::string& q
   if (!message) failure = "a malformed DNS answer from " + server.address;
   return message;
 }
-
-}  // namespace
-
-namespace {
 
 DelegationReading Delegated() {
   DelegationReading reading;
@@ -173,39 +178,46 @@ std::optional<DnsMessage> DelegationCheck::AskResolver(const std::string& name, 
   return std::nullopt;
 }
 
-std::vector<DnsServer> DelegationCheck::AddressesOf(const std::vector<std::string>& names,
+DelegationCheck::Named DelegationCheck::AddressesOf(const std::vector<std::string>& names,
                                                     const std::vector<DnsRecord>& glue,
                                                     std::stop_token stop) {
-  std::vector<DnsServer> found;
+  Named found;
   std::vector<std::string> unglued;
   for (const std::string& name : names) {
-    bool glued = false;
-    for (const DnsRecord& record : glue) {
-      if (record.owner != name || record.type != std::uint16_t(DnsType::A)) continue;
-      found.push_back({record.data, false, 53});
-      glued = true;
-      break;
+    const auto record = std::find_if(glue.begin(), glue.end(), [&name](const DnsRecord& r) {
+      return r.owner == name && r.type == std::uint16_t(DnsType::A);
+    });
+    if (record == glue.end()) {
+      unglued.push_back(name);
+    } else {
+      found.addresses.push_back({record->data, false, 53});
+      found.names.push_back(name);
     }
-    if (!glued) unglued.push_back(name);
   }
   for (const std::string& name : unglued) {
-    if (found.size() >= kMostServers || stop.stop_requested()) break;
+    if (found.addresses.size() >= kMostServers || stop.stop_requested()) break;
     const auto answer = AskResolver(name, DnsType::A, stop);
     if (!answer) continue;
     for (const DnsRecord& record : answer->answers) {
       if (record.type == std::uint16_t(DnsType::A)) {
-        found.push_back({record.data, false, 53});
+        found.addresses.push_back({record.data, false, 53});
+        found.names.push_back(name);
         break;
       }
     }
   }
   // IPv6 only where a zone gives nothing else: many machines have no IPv6 route.
-  if (found.empty()) {
+  if (found.addresses.empty()) {
     for (const DnsRecord& record : glue) {
-      if (record.type == std::uint16_t(DnsType::Aaaa)) found.push_back({record.data, true, 53});
+      if (record.type != std::uint16_t(DnsType::Aaaa)) continue;
+      found.addresses.push_back({record.data, true, 53});
+      found.names.push_back(record.owner);
     }
   }
-  if (found.size() > kMostServers) found.resize(kMostServers);
+  if (found.addresses.size() > kMostServers) {
+    found.addresses.resize(kMostServers);
+    found.names.resize(kMostServers);
+  }
   return found;
 }
 
@@ -291,17 +303,8 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFor(const std:
     }
     if (!names.empty()) {
       std::shuffle(names.begin(), names.end(), std::mt19937(std::random_device{}()));
-      std::vector<DnsServer> addresses = AddressesOf(names, answer->additional, stop);
-      // Each address's server name, for the answers' detail.
-      std::vector<std::string> named;
-      for (const DnsServer& address : addresses) {
-        std::string label = address.address;
-        for (const DnsRecord& record : answer->additional) {
-          if (IsAddress(record) && record.data == address.address) label = record.owner;
-        }
-        named.push_back(label);
-      }
-      return NewZone(name, std::move(addresses), std::move(named), stop);
+      Named servers = AddressesOf(names, answer->additional, stop);
+      return NewZone(name, std::move(servers.addresses), std::move(servers.names), stop);
     }
   }
   std::lock_guard lock(mutex_);
@@ -318,16 +321,8 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFromReferral(
   }
   if (setup_.zoneServers.contains(referral.zone)) return ZoneFor(referral.zone, stop);
   std::lock_guard lookingUp(lookUp_);
-  std::vector<DnsServer> addresses = AddressesOf(referral.serverNames, referral.glue, stop);
-  std::vector<std::string> named;
-  for (const DnsServer& address : addresses) {
-    std::string label = address.address;
-    for (const DnsRecord& record : referral.glue) {
-      if (record.data == address.address) label = record.owner;
-    }
-    named.push_back(label);
-  }
-  return NewZone(referral.zone, std::move(addresses), std::move(named), stop);
+  Named servers = AddressesOf(referral.serverNames, referral.glue, stop);
+  return NewZone(referral.zone, std::move(servers.addresses), std::move(servers.names), stop);
 }
 
 std::optional<DnsMessage> DelegationCheck::AskServer(const std::vector<Server*>& servers,

@@ -290,7 +290,6 @@ web::Status TakeDelegated(const std::vector<std::string>& files, bool quiet, Jud
   const auto twoDays = std::chrono::hours(48);
   for (const std::string& file : files) {
     const std::size_t unreadableBefore = scanner.Unreadable();
-    const auto serialBefore = scanner.Serial();
     if (web::Status read = check::ScanZoneFile(PathOf(file), scanner); !read) {
       return web::Failure{"--zone " + Quoted(file) + ": " + read.error()};
     }
@@ -298,7 +297,7 @@ web::Status TakeDelegated(const std::vector<std::string>& files, bool quiet, Jud
     std::error_code error;
     const auto written = std::filesystem::last_write_time(PathOf(file), error);
     bool stale = !error && written < std::filesystem::file_time_type::clock::now() - twoDays;
-    if (scanner.Serial() && scanner.Serial() != serialBefore) {
+    if (scanner.Serial()) {
       const auto published = check::SerialTime(*scanner.Serial());
       stale = stale || (published &&
                         std::chrono::sys_seconds(std::chrono::seconds(*published)) < now - twoDays);

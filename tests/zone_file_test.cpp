@@ -73,6 +73,15 @@ TEST(ZoneFile, ReadsGzipAndPlainAlikeAndNamesABrokenFile) {
     EXPECT_EQ(scanner.Delegated(), kDelegated) << file;
   }
 
+  // Each file starts afresh: the first one's $ORIGIN does not make the next one's owners absolute.
+  const auto next = folder / "next.zone";
+  std::ofstream(next, std::ios::binary) << "sequel IN NS ns1.example.net.\n";
+  check::ZoneScanner both({"sequel.com"});
+  ASSERT_TRUE(check::ScanZoneFile(plain, both));
+  ASSERT_TRUE(check::ScanZoneFile(next, both));
+  EXPECT_FALSE(both.Delegated()[0]);
+  EXPECT_EQ(both.Serial(), std::nullopt);
+
   // A gzip file cut in its middle is an error, not a shorter zone.
   std::string bytes;
   {

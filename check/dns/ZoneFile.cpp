@@ -76,6 +76,7 @@ ZoneScanner::ZoneScanner(const std::vector<std::string>& names) : delegated_(nam
   filterMask_ = bits - 1;
   wanted_.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
+    if (names[i].empty()) continue;  // no owner is the empty name
     wanted_.emplace(names[i], i);
     const std::size_t bit = Hash{}(names[i]) & filterMask_;
     filter_[bit / 64] |= std::uint64_t(1) << (bit % 64);
@@ -108,6 +109,16 @@ void ZoneScanner::Feed(std::string_view bytes) {
     }
     bytes.remove_prefix(length + 1);
   }
+}
+
+void ZoneScanner::NewFile() {
+  pending_.clear();
+  overlong_ = false;
+  inParentheses_ = false;
+  origin_.clear();
+  owner_.clear();
+  lookedUp_ = false;
+  serial_.reset();
 }
 
 void ZoneScanner::Finish() {
@@ -224,6 +235,7 @@ web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner
 #endif
   if (!zone) return web::Failure{std::string("cannot open it: ") + std::strerror(errno)};
   gzbuffer(zone, kChunk);
+  scanner.NewFile();
   struct Shared {
     std::mutex mutex;
     std::condition_variable changed;

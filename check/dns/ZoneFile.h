@@ -27,14 +27,16 @@ class ZoneScanner {
   explicit ZoneScanner(const std::vector<std::string>& names);
 
   // The file's bytes in pieces of any size, then Finish for a last line without a newline.
+  // NewFile starts another file: its own $ORIGIN, owners and serial.
   void Feed(std::string_view bytes);
   void Finish();
+  void NewFile();
 
   // By the names' positions: delegated in what was fed.
   const std::vector<bool>& Delegated() const { return delegated_; }
   std::size_t Unreadable() const { return unreadable_; }
   std::size_t Lines() const { return lines_; }
-  // The serial of the first SOA record.
+  // The serial of the file's first SOA record.
   std::optional<std::uint32_t> Serial() const { return serial_; }
 
   // A line longer than this is unreadable; the rest of it is not kept.

@@ -122,7 +122,9 @@ class Lookups {
 // One run of Check: each server's queue and pace, and how many names are left.
 struct Run {
   struct Server {
-    std::deque<Job> waiting;
+    // By the name's position in the list: the earliest goes first, also when the names come
+    // back from their zone's servers out of order, so answers can be written as they come.
+    std::map<std::size_t, Job> waiting;
     Pace& pace;               // the source's, which outlives the run
     std::size_t started = 0;  // and not yet ended
   };
@@ -151,7 +153,8 @@ struct Run {
     if (job.tries >= maxTries) {
       return Finish(job, Unknown(u"rate-limited", web::FailureKind::RateLimited));
     }
-    server.waiting.push_front(std::move(job));
+    const std::size_t index = job.index;
+    server.waiting.emplace(index, std::move(job));
   }
 };
 
@@ -232,7 +235,8 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     job.host = target->address.port == kWhoisPort
                    ? target->host
                    : target->host + ":" + std::to_string(target->address.port);
-    serverFor(job.host, Protocol::Whois).waiting.push_back(std::move(job));
+    const std::size_t index = job.index;
+    serverFor(job.host, Protocol::Whois).waiting.emplace(index, std::move(job));
   };
 
   // A name to its registry's route: an RDAP server's queue, its suffix's WHOIS look-up (or that
@@ -245,7 +249,8 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
       job.route = Route::Rdap;
       job.url = service->baseUrl + "domain/" + job.aLabel;
       job.host = web::HostOf(service->baseUrl);
-      serverFor(job.host, Protocol::Rdap).waiting.push_back(std::move(job));
+      const std::size_t index = job.index;
+      serverFor(job.host, Protocol::Rdap).waiting.emplace(index, std::move(job));
       return;
     }
     if (!whois_) return dns.Add(std::move(job));
@@ -379,8 +384,8 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
           if (server.pace.Paused(now)) paused += server.waiting.size();
           break;
         }
-        Job job = std::move(server.waiting.front());
-        server.waiting.pop_front();
+        Job job = std::move(server.waiting.begin()->second);
+        server.waiting.erase(server.waiting.begin());
         server.pace.Started(now);
         ++server.started;
         ++job.tries;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -26,14 +27,6 @@ std::string_view Word(std::string_view line, std::size_t& at) {
   const std::size_t start = at;
   while (at < line.size() && !IsSpace(line[at])) ++at;
   return line.substr(start, at - start);
-}
-
-bool IsDigits(std::string_view word) {
-  if (word.empty()) return false;
-  for (char c : word) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
 }
 
 bool Equals(std::string_view word, std::string_view lower) {
@@ -197,10 +190,9 @@ void ZoneScanner::Line(std::string_view line) {
     Word(line, at);
     Word(line, at);
     const std::string_view serial = Word(line, at);
-    if (IsDigits(serial) && serial.size() <= 10) {
-      const unsigned long long value = std::stoull(std::string(serial));
-      if (value <= 0xFFFFFFFFull) serial_ = static_cast<std::uint32_t>(value);
-    }
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(serial.data(), serial.data() + serial.size(), value);
+    if (error == std::errc() && end == serial.data() + serial.size()) serial_ = value;
   }
   // A name's NS records follow one another: its owner is looked up once.
   if (!ns || wanted_.empty() || lookedUp_) return;

@@ -16,6 +16,7 @@
 #include "sim/ProxySim.h"
 #include "sim/RdapSim.h"
 #include "sim/WhoisSim.h"
+#include "sim/ZoneSim.h"
 
 namespace {
 
@@ -247,6 +248,28 @@ TEST_F(RdapCli, ZoneFilesSettleTheirNamesWithoutAQuestion) {
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_TRUE(missing.err.starts_with("brelka-cli: --zone '" + zone + ".gone': cannot open it: "))
       << missing.err;
+}
+
+// Name servers the user names for a zone, an IDN one by its Unicode name too, settle the names
+// they delegate; only the rest reach the registry.
+TEST_F(RdapCli, NameServersGivenForAZoneSettleWhatTheyDelegate) {
+  sim::ZoneSim zones({"com", "xn--fiqs8s"});
+  std::vector<std::string> args = {"--bootstrap", bootstrap_, "-f", "tsv", "-q"};
+  for (const auto& [zone, given] :
+       {std::pair<std::string, std::string>{"com", "com"}, {"xn--fiqs8s", "中国"}}) {
+    for (const std::string& server : zones.Servers(zone)) {
+      args.insert(args.end(), {"--zone-server", given + "=" + server});
+    }
+  }
+  const ChildOutcome run = Cli(args, "abc.com\nhello.com\nabc.中国\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "abc.中国\tregistered\tdelegated by 127.0.0.1, a server of xn--fiqs8s\t\tdns\t"
+            "abc.xn--fiqs8s\t\t\n");
+  ASSERT_EQ(sim.Arrivals().size(), 1u);
+  EXPECT_EQ(sim.Arrivals()[0].name, "hello.com");
 }
 
 // A suffix the bootstrap leaves to DNS is asked over RDAP once an extra file names its service.

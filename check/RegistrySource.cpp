@@ -278,6 +278,20 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
       },
       options_.delegationLookups, completion);
 
+  // Names come back from their zones' servers in any order; they go on to their registries in
+  // the list's order, so that no later name takes a registry's turn before an earlier one.
+  std::vector<std::size_t> proving;                  // positions, in the list's order
+  std::map<std::size_t, std::optional<Job>> proved;  // by position; nothing: settled
+  std::size_t released = 0;
+  const auto releaseInOrder = [&] {
+    for (; released < proving.size(); ++released) {
+      const auto found = proved.find(proving[released]);
+      if (found == proved.end()) break;
+      if (found->second) toRegistry(std::move(*found->second));
+      proved.erase(found);
+    }
+  };
+
   // 1. Each name to its zone's servers, to its registry, or straight to its answer.
   for (std::size_t i = 0; i < names.size() && !stop.stop_requested(); ++i) {
     web::Result<std::string> aLabel = ToALabel(names[i]);
@@ -295,6 +309,7 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     ++run->remaining;
     if (options_.delegation) {
       job.delegation = true;
+      proving.push_back(i);
       delegations.Add(std::move(job));
     } else {
       toRegistry(std::move(job));
@@ -348,12 +363,18 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
     for (Job& job : std::exchange(awaiting[suffix], {})) toWhois(std::move(job), target);
   };
 
-  const auto onWhoisAnswer = [&run, &onReferral, &toRegistry](Job job, Answer answer) {
+  const auto onWhoisAnswer = [&](Job job, Answer answer) {
     if (job.referral) return onReferral(job);
     if (job.delegation) {
       job.delegation = false;
-      if (answer.status == Status::Registered) return run->Finish(job, std::move(answer));
-      return toRegistry(std::move(job));
+      const std::size_t index = job.index;
+      if (answer.status == Status::Registered) {
+        run->Finish(job, std::move(answer));
+        proved.emplace(index, std::nullopt);
+      } else {
+        proved.emplace(index, std::move(job));
+      }
+      return releaseInOrder();
     }
     if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
     Run::Server& server = run->servers.at(job.host);

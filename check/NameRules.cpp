@@ -17,6 +17,8 @@ constexpr Range kNonAsciiNameCharacters[] = {
 #include "NameCharacterTable.inc"
 };
 
+}  // namespace
+
 bool IsNameCharacter(char32_t c) {
   if (c < 0x80) {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') ||
@@ -28,7 +30,6 @@ bool IsNameCharacter(char32_t c) {
   return after != std::begin(kNonAsciiNameCharacters) && c <= std::prev(after)->last;
 }
 
-// UTF-16 to code points; an unpaired surrogate stays as it is, and no name may hold one.
 std::u32string CodePoints(std::u16string_view text) {
   std::u32string out;
   out.reserve(text.size());
@@ -44,6 +45,8 @@ std::u32string CodePoints(std::u16string_view text) {
   }
   return out;
 }
+
+namespace {
 
 std::u16string Ascii(const std::string& text) {
   return std::u16string(text.begin(), text.end());

@@ -1,0 +1,89 @@
+// A pattern that makes names, in a small language of its own, and the names it makes, one after
+// another and never all at once. Uppercase letters are classes (lowercase text is literal, as
+// names are lower-cased anyway), and every other sign is one a shell passes on unquoted:
+//   L any letter   D any digit   C consonant   V vowel (a e i o u)
+//   I a letter that begins a pinyin initial   P a pinyin syllable   W a word of the word list
+//   /a-f/  /0-3,7/  /get,try/   one of: a range, a character or a piece of text, and so on
+//   X:3  X:2-4                  the item before, three times, or two to four times
+//   D=AABB  P=ABAB              a class in a shape: equal letters take the same value,
+//                               different letters different values
+//   +                           joins items and means nothing (D=AB+L)
+// It does not read files, check names with a registry or drop names seen before.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "web/Result.h"
+
+namespace check {
+
+// What every name a pattern makes must also be.
+struct PatternFilters {
+  std::u16string without;  // characters no name may hold
+  bool mixed = false;      // letters and digits both
+  // Characters of the first label.
+  std::size_t minLength = 0;
+  std::size_t maxLength = SIZE_MAX;
+};
+
+// The pinyin syllables, toneless, as a name spells them (lv for lü).
+std::span<const std::u16string_view> PinyinSyllables();
+
+class NamePattern {
+ public:
+  // Most shapes a pattern may branch into (counts, alternatives with classes in them).
+  static constexpr std::size_t kMaxShapes = 4096;
+
+  // Fails with "at character N: " and what is wrong there. words: the list W draws from,
+  // cleaned already.
+  static web::Result<NamePattern> Read(std::u16string_view text,
+                                       std::span<const std::u16string> words = {},
+                                       const PatternFilters& filters = {});
+
+  struct Count {
+    std::uint64_t names = 0;  // at most UINT64_MAX
+    // False when the filters or the name rules leave out an unknown part of the names:
+    // `names` is then what the pattern makes before them.
+    bool exact = true;
+  };
+  // Counts by arithmetic where it can, else by making the names, at most `budget` of them.
+  Count CountNames(std::uint64_t budget) const;
+
+  class Cursor;
+  // The names in order, as a Cursor makes them.
+  Cursor Names() const;
+
+  struct Slot;
+  struct Shape;
+
+ private:
+  std::vector<std::shared_ptr<const Shape>> shapes_;
+  PatternFilters filters_;
+};
+
+class NamePattern::Cursor {
+ public:
+  // Writes the next name into `name`; false once there is none left.
+  bool Next(std::u16string& name);
+
+ private:
+  friend class NamePattern;
+  Cursor(const NamePattern& pattern) : pattern_(&pattern) {}
+  bool Advance();
+  void Render(std::size_t from);
+
+  const NamePattern* pattern_;
+  std::size_t shape_ = 0;
+  bool started_ = false;
+  std::vector<std::size_t> choice_;  // by slot
+  std::vector<std::size_t> offset_;  // where each slot's text starts in text_
+  std::u16string text_;
+};
+
+}  // namespace check

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "check/NamePattern.h"
+#include "check/Utf8.h"
+#include "web/TextEncoding.h"
+
+namespace {
+
+using check::NamePattern;
+using check::PatternFilters;
+
+std::u16string U16(std::string_view utf8) {
+  return check::FromUtf8(utf8);
+}
+
+std::vector<std::string> All(const NamePattern& pattern) {
+  std::vector<std::string> names;
+  auto cursor = pattern.Names();
+  std::u16string name;
+  while (cursor.Next(name)) names.push_back(web::Utf16ToUtf8(name));
+  return names;
+}
+
+NamePattern Read(std::string_view text, const PatternFilters& filters = {},
+                 std::span<const std::u16string> words = {}) {
+  auto pattern = NamePattern::Read(U16(text), words, filters);
+  EXPECT_TRUE(pattern) << text << ": " << (pattern ? "" : pattern.error());
+  return pattern ? std::move(pattern.value()) : NamePattern::Read(u"a").value();
+}
+
+struct Shape {
+  std::string pattern;
+  std::uint64_t count;
+  std::vector<std::string> first;  // the first names, in order
+  std::string last;
+};
+
+TEST(NamePattern, WritesTheShapesInvestorsList) {
+  const Shape shapes[] = {
+      {"DDD", 1000, {"000", "001", "002"}, "999"},
+      {"L:5", 11881376, {"aaaaa", "aaaab"}, "zzzzz"},
+      {"CVCV", 21 * 5 * 21 * 5, {"baba", "babe"}, "zuzu"},
+      {"getDD", 100, {"get00", "get01"}, "get99"},
+      {"/get,try/L", 52, {"geta", "getb"}, "tryz"},
+      {"/a-c,x/D:1-2", 4 * 110, {"a0", "a1"}, "x99"},
+      {"/0-3/:2", 16, {"00", "01", "02", "03", "10"}, "33"},
+      {"D=AABB", 90, {"0011", "0022"}, "9988"},
+      {"D=ABAB", 90, {"0101", "0202"}, "9898"},
+      {"D=AAAB", 90, {"0001", "0002"}, "9998"},
+      {"D=ABBA", 90, {"0110", "0220"}, "9889"},
+      {"L=ABCABC", 26 * 25 * 24, {"abcabc", "abdabd"}, "zyxzyx"},
+      {"P=AA", 413, {"aa", "aiai"}, "zuozuo"},
+      {"IP", 20 * 413, {"ba", "bai"}, "zzuo"},
+      {"I:2", 400, {"bb", "bc"}, "zz"},
+      {"V+D=AB", 5 * 90, {"a01", "a02"}, "u98"},
+      {"shop/,s/", 2, {"shop", "shops"}, "shops"},
+      {"中国D", 10, {"中国0", "中国1"}, "中国9"},
+      {"DDD.cn", 1000, {"000.cn"}, "999.cn"},
+  };
+  for (const Shape& shape : shapes) {
+    SCOPED_TRACE(shape.pattern);
+    const NamePattern pattern = Read(shape.pattern);
+    const NamePattern::Count count = pattern.CountNames(100000);
+    EXPECT_EQ(count.names, shape.count);
+    EXPECT_TRUE(count.exact);
+    auto cursor = pattern.Names();
+    std::u16string name;
+    for (const std::string& expected : shape.first) {
+      ASSERT_TRUE(cursor.Next(name));
+      EXPECT_EQ(web::Utf16ToUtf8(name), expected);
+    }
+    if (shape.count > 100000) continue;
+    const std::vector<std::string> names = All(pattern);
+    ASSERT_EQ(names.size(), shape.count);
+    EXPECT_EQ(names.back(), shape.last);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+  }
+}
+
+TEST(NamePattern, PinyinSyllablesComeFromTheHanReadingsWithoutTones) {
+  const auto syllables = check::PinyinSyllables();
+  EXPECT_EQ(syllables.size(), 413u);
+  const std::set<std::u16string_view> all(syllables.begin(), syllables.end());
+  for (std::u16string_view kept : {u"zhuang", u"lv", u"nve", u"er", u"a", u"biang"}) {
+    EXPECT_TRUE(all.count(kept)) << web::Utf16ToUtf8(kept);
+  }
+  // The vowelless interjections, and ü written any way but v.
+  for (std::u16string_view left : {u"m", u"n", u"hm", u"lue", u"nue"}) {
+    EXPECT_FALSE(all.count(left)) << web::Utf16ToUtf8(left);
+  }
+}
+
+TEST(NamePattern, FiltersLeaveOutWhatBuyersAvoid) {
+  PatternFilters noFour;
+  noFour.without = u"4";
+  EXPECT_EQ(Read("DDD", noFour).CountNames(0).names, 729u);
+  EXPECT_EQ(Read("a4D", noFour).CountNames(0).names, 0u);
+  EXPECT_EQ(Read("D=AABB", noFour).CountNames(0).names, 72u);
+
+  // 杂米: letters and digits both; exact by arithmetic where each shape settles it.
+  PatternFilters mixed;
+  mixed.mixed = true;
+  EXPECT_EQ(Read("/L,D/:2", mixed).CountNames(0).names, 2u * 26 * 10);
+  const NamePattern mixedWords = Read("/L,D/:2", mixed);
+  const auto names = All(mixedWords);
+  EXPECT_EQ(names.front(), "a0");
+  EXPECT_EQ(names.back(), "9z");
+
+  PatternFilters lengths;
+  lengths.minLength = 4;
+  lengths.maxLength = 5;
+  const NamePattern syllables = Read("PP", lengths);
+  const NamePattern::Count counted = syllables.CountNames(1'000'000);
+  EXPECT_TRUE(counted.exact);
+  EXPECT_EQ(counted.names, All(syllables).size());
+  for (const std::string& name : All(syllables)) {
+    ASSERT_GE(name.size(), 4u) << name;
+    ASSERT_LE(name.size(), 5u) << name;
+  }
+  // Past the budget the count is what the pattern makes before the filter, and says so.
+  EXPECT_EQ(syllables.CountNames(10).names, 413u * 413);
+  EXPECT_FALSE(syllables.CountNames(10).exact);
+}
+
+TEST(NamePattern, MakesOnlyLabelsTheNameRulesAllow) {
+  // No hyphen first or last, none in the third and fourth places, no label over 63 octets.
+  EXPECT_EQ(All(Read("/-,a/b/-,c/")), (std::vector<std::string>{"abc"}));
+  EXPECT_EQ(All(Read("ab/-,c/-d")), (std::vector<std::string>{"abc-d"}));
+  EXPECT_EQ(All(Read("xn--D")).size(), 10u);
+  EXPECT_EQ(Read("L:63").CountNames(0).names, UINT64_MAX);  // 26^63, saturated
+  const NamePattern tooLong = Read("L:60/abcd,x/");
+  EXPECT_EQ(tooLong.CountNames(1000).exact, false);  // 26^60 is past any budget
+  const std::string sixty(60, 'a');
+  EXPECT_EQ(All(Read(sixty + "/bcde,bc/")), (std::vector<std::string>{sixty + "bc"}));
+  EXPECT_EQ(All(Read("/,a/")), (std::vector<std::string>{"a"}));
+}
+
+TEST(NamePattern, DrawsWordsFromTheList) {
+  const std::vector<std::u16string> words = {u"shop", u"mall", u"shop"};
+  EXPECT_EQ(All(Read("WD:1", {}, words)).front(), "shop0");
+  EXPECT_EQ(Read("W=AB", {}, std::vector<std::u16string>{u"go", u"top"}).CountNames(0).names, 2u);
+  EXPECT_FALSE(NamePattern::Read(u"W"));
+}
+
+TEST(NamePattern, RefusesWithThePlaceOfTheFault) {
+  const std::pair<std::string, std::string> faults[] = {
+      {"", "an empty pattern"},
+      {"abX", "at character 3: no class 'X' (L D C V I P W are the classes; lowercase text is "
+              "literal)"},
+      {"ab/cd", "at character 3: '/' opens a group that is not closed"},
+      {":3", "at character 1: ':' with nothing before it to count"},
+      {"D:", "at character 3: ':' needs a count (X:3) or a range of counts (X:2-4)"},
+      {"D:64", "at character 5: a count above 63"},
+      {"D:3-2", "at character 6: an empty range of counts"},
+      {"D=", "at character 3: '=' needs a shape of uppercase letters (D=AABB)"},
+      {"D=AB:2", "at character 5: a shape takes no count; write the letters out"},
+      {"a b", "at character 2: ' ' cannot be in a name"},
+      {"a_b", "at character 2: '_' cannot be in a name"},
+      {"W", "at character 1: W needs a word list (--words FILE)"},
+      {"/D,L/:13", "at character 1: the pattern branches into more than 4096 shapes; split it "
+                   "into several --pattern"},
+  };
+  for (const auto& [text, message] : faults) {
+    const auto pattern = NamePattern::Read(U16(text));
+    ASSERT_FALSE(pattern) << text;
+    EXPECT_EQ(pattern.error(), message) << text;
+  }
+}
+
+}  // namespace

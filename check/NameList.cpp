@@ -17,15 +17,29 @@ std::u16string CleanName(std::u16string_view line) {
 }
 
 void NameList::AddLine(std::u16string_view line) {
-  std::u16string name = CleanName(line);
+  AddClean(CleanName(line));
+}
+
+void NameList::AddClean(std::u16string_view name) {
   if (name.empty()) return;
-  if (suffixes_.empty() || name.find(u'.') != std::u16string::npos) return Add(std::move(name));
-  for (const std::u16string& suffix : suffixes_) Add(name + u"." + suffix);
+  if (suffixes_.empty() || name.find(u'.') != std::u16string::npos) return Add(std::u16string(name));
+  for (const std::u16string& suffix : suffixes_) {
+    std::u16string full;
+    full.reserve(name.size() + 1 + suffix.size());
+    full.append(name).append(1, u'.').append(suffix);
+    Add(std::move(full));
+  }
 }
 
 void NameList::Add(std::u16string name) {
-  if (!seen_.insert(name).second) return;
-  names_.push_back(std::move(name));
+  if (seen_.Insert(name)) waiting_.push_back(std::move(name));
+}
+
+bool NameList::Take(std::u16string& name) {
+  if (waiting_.empty()) return false;
+  name = std::move(waiting_.front());
+  waiting_.pop_front();
+  return true;
 }
 
 }  // namespace check

@@ -2,14 +2,19 @@
 // window's own cleaning (spaces, "http://", "www.") and lower-cased, and a keyword (a line
 // without a dot) may become a name under each of the user's suffixes; a line left blank is
 // skipped, and a name seen before is dropped, so each name stays once, where it first appeared.
-// It does not judge whether a name can be a domain name; NameRules does.
+// Names wait in the list only until they are taken: what it keeps of every name is its
+// fingerprint (FingerprintSet.h). It does not judge whether a name can be a domain name;
+// NameRules does.
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
+
+#include "check/FingerprintSet.h"
 
 namespace check {
 
@@ -18,18 +23,25 @@ class NameList {
   // Every line without a dot becomes one name per suffix, in their order ("shop" with com and
   // cn: shop.com, shop.cn); lines with a dot stay as they are. The suffixes are cleaned already.
   void SetSuffixes(std::vector<std::u16string> suffixes) { suffixes_ = std::move(suffixes); }
+  // Room for about this many names without growing.
+  void Reserve(std::size_t names) { seen_.Reserve(names); }
 
   // line holds no line break.
   void AddLine(std::u16string_view line);
+  // A name, or a keyword, that is clean and lower-case already.
+  void AddClean(std::u16string_view name);
 
-  const std::vector<std::u16string>& Names() const { return names_; }
+  // The earliest name added and not yet taken; false when none is waiting.
+  bool Take(std::u16string& name);
+  // How many names there have been, duplicates left out.
+  std::size_t Count() const { return seen_.Size(); }
 
  private:
   void Add(std::u16string name);
 
   std::vector<std::u16string> suffixes_;
-  std::vector<std::u16string> names_;
-  std::unordered_set<std::u16string> seen_;
+  std::deque<std::u16string> waiting_;
+  FingerprintSet seen_;
 };
 
 // One line as the list keeps it: cleaned and lower-cased; empty when nothing is left.

@@ -38,21 +38,27 @@ class RegistrarSource::StopPump final : public web::MessagePump {
 RegistrarSource::RegistrarSource(web::HttpSession& session, std::u16string registrarBase)
     : session_(session), registrarBase_(std::move(registrarBase)) {}
 
-void RegistrarSource::Check(std::span<const std::u16string> names, const Report& report,
-                            std::stop_token stop) {
+void RegistrarSource::Check(NameFeed& names, const Report& report, std::stop_token stop) {
   StopPump pump(stop);
-  for (std::size_t first = 0; first < names.size() && !stop.stop_requested(); first += kChunkSize) {
-    CheckChunk(names.subspan(first, std::min(kChunkSize, names.size() - first)), first, report,
-               pump);
+  std::vector<NameFeed::Name> chunk;
+  while (!stop.stop_requested()) {
+    chunk.clear();
+    while (chunk.size() < kChunkSize) {
+      std::optional<NameFeed::Name> name = names.Next();
+      if (!name) break;
+      chunk.push_back(std::move(*name));
+    }
+    if (chunk.empty()) return;
+    CheckChunk(chunk, report, pump);
   }
 }
 
-void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::size_t first,
-                                 const Report& report, StopPump& pump) {
+void RegistrarSource::CheckChunk(const std::vector<NameFeed::Name>& chunk, const Report& report,
+                                 StopPump& pump) {
   // A failure while stopping is the stop, not the registrar's: those names stay unanswered.
   auto answer = [&](std::size_t i, Answer found) {
     found.source = Route::Registrar;
-    report(first + i, std::move(found));
+    report(chunk[i].id, std::move(found));
   };
   auto fail = [&](std::u16string detail, web::FailureKind reason) {
     if (pump.WindowGone()) return;
@@ -61,7 +67,7 @@ void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::siz
 
   // The chunk as the window's input box would hold it, then as the window submits it.
   std::u16string text;
-  for (const std::u16string& name : chunk) text.append(name).append(u"\r\n");
+  for (const NameFeed::Name& name : chunk) text.append(name.text).append(u"\r\n");
   text.resize(text.size() - 2);
   const std::u16string searchUrl = registrarBase_ + std::u16string(query::kSearchPath);
   if (web::Status searched = query::PostForm(session_, searchUrl,
@@ -84,7 +90,7 @@ void RegistrarSource::CheckChunk(std::span<const std::u16string> chunk, std::siz
   std::unordered_set<std::u16string_view> available;
   for (std::u16string_view line : query::Split(listed, u"\r\n")) available.insert(line);
   for (std::size_t i = 0; i < chunk.size(); ++i) {
-    const bool free = available.contains(chunk[i]);
+    const bool free = available.contains(chunk[i].text);
     answer(i, WithStatus(free ? Status::Available : Status::Registered));
   }
 

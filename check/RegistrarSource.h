@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "Source.h"
 #include "query/BulkQuery.h"
@@ -23,13 +24,12 @@ class RegistrarSource final : public Source {
   explicit RegistrarSource(web::HttpSession& session,
                            std::u16string registrarBase = std::u16string(query::kRegistrarBase));
 
-  void Check(std::span<const std::u16string> names, const Report& report,
-             std::stop_token stop) override;
+  using Source::Check;
+  void Check(NameFeed& names, const Report& report, std::stop_token stop) override;
 
  private:
   class StopPump;
-  void CheckChunk(std::span<const std::u16string> chunk, std::size_t first, const Report& report,
-                  StopPump& pump);
+  void CheckChunk(const std::vector<NameFeed::Name>& chunk, const Report& report, StopPump& pump);
 
   web::HttpSession& session_;
   std::u16string registrarBase_;

@@ -20,7 +20,7 @@ namespace check {
 namespace {
 
 struct Job {
-  std::size_t index = 0;
+  std::size_t index = 0;  // the name's place among those taken from the feed
   std::string aLabel;
   Route route = Route::Dns;
   std::string host;  // of the server whose pace it keeps; empty for DNS lookups
@@ -31,6 +31,8 @@ struct Job {
   bool referral = false;
   // The question to the name's zone's servers, before any registry's.
   bool delegation = false;
+  // The name as written is not its A-label, which its answer then names.
+  bool idn = false;
 };
 
 // The WHOIS servers found for suffixes, by the thread that looks them up, for the loop.
@@ -129,19 +131,35 @@ struct Run {
     std::size_t started = 0;  // and not yet ended
   };
 
-  std::span<const std::u16string> names;
   const Source::Report* report = nullptr;
   std::map<std::string, Server> servers;
   std::size_t remaining = 0;
   int maxTries = 3;
+  // The ids of the names taken from the feed, from the earliest not yet answered on, and which
+  // of them are answered.
+  std::deque<std::size_t> ids;
+  std::deque<bool> answered;
+  std::size_t firstOpen = 0;  // the place of ids.front()
+
+  std::size_t Take(std::size_t id) {
+    ids.push_back(id);
+    answered.push_back(false);
+    ++remaining;
+    return firstOpen + ids.size() - 1;
+  }
 
   void Finish(const Job& job, Answer answer) {
     answer.source = job.route;
-    if (!job.aLabel.empty() && FromUtf8(job.aLabel) != names[job.index]) {
-      answer.aLabel = FromUtf8(job.aLabel);
-    }
+    if (job.idn) answer.aLabel = FromUtf8(job.aLabel);
     --remaining;
-    (*report)(job.index, std::move(answer));
+    const std::size_t at = job.index - firstOpen;
+    answered[at] = true;
+    (*report)(ids[at], std::move(answer));
+    while (!answered.empty() && answered.front()) {
+      answered.pop_front();
+      ids.pop_front();
+      ++firstOpen;
+    }
   }
 
   // A refusal: the server pauses, and the name waits its turn again unless its tries are spent.
@@ -176,11 +194,9 @@ std::size_t RegistrySource::PausedNames() const {
   return paused_->load();
 }
 
-void RegistrySource::Check(std::span<const std::u16string> names, const Report& report,
-                           std::stop_token stop) {
+void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_token stop) {
   // Callbacks of transfers still in flight after a stop find the run gone and do nothing.
   auto run = std::make_shared<Run>();
-  run->names = names;
   run->report = &report;
   run->maxTries = options_.maxTries;
   web::HttpClient& client = *client_;
@@ -263,7 +279,7 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
           return toWhois(std::move(job), found->second);
         }
       }
-      Job lookUp{job.index, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true};
+      Job lookUp{job.index, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true, false, false};
       referrals.Add(std::move(lookUp));
     }
     waiting.push_back(std::move(job));
@@ -280,41 +296,52 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
 
   // Names come back from their zones' servers in any order; they go on to their registries in
   // the list's order, so that no later name takes a registry's turn before an earlier one.
-  std::vector<std::size_t> proving;                  // positions, in the list's order
-  std::map<std::size_t, std::optional<Job>> proved;  // by position; nothing: settled
-  std::size_t released = 0;
+  std::deque<std::size_t> proving;                   // places, in the list's order
+  std::map<std::size_t, std::optional<Job>> proved;  // by place; nothing: settled
   const auto releaseInOrder = [&] {
-    for (; released < proving.size(); ++released) {
-      const auto found = proved.find(proving[released]);
+    while (!proving.empty()) {
+      const auto found = proved.find(proving.front());
       if (found == proved.end()) break;
       if (found->second) toRegistry(std::move(*found->second));
       proved.erase(found);
+      proving.pop_front();
     }
   };
 
-  // 1. Each name to its zone's servers, to its registry, or straight to its answer.
-  for (std::size_t i = 0; i < names.size() && !stop.stop_requested(); ++i) {
-    web::Result<std::string> aLabel = ToALabel(names[i]);
-    if (!aLabel) {
-      report(i, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
-      continue;
+  // 1. Names from the feed while the window has room, each to its zone's servers, to its
+  // registry, or straight to its answer.
+  bool fed = false;
+  const std::size_t window = std::max<std::size_t>(options_.window, 1);
+  const auto takeNames = [&] {
+    while (!fed && run->ids.size() < window && !stop.stop_requested()) {
+      std::optional<NameFeed::Name> name = names.Next();
+      if (!name) {
+        fed = true;
+        break;
+      }
+      web::Result<std::string> aLabel = ToALabel(name->text);
+      if (!aLabel) {
+        report(name->id, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
+        continue;
+      }
+      // A registry holds only the names one label above a public suffix; asked about any other
+      // name it says it has none, which is no answer about that name.
+      if (auto reason = UnregistrableReason(aLabel.value())) {
+        report(name->id, WithStatus(Status::Invalid, std::move(*reason)));
+        continue;
+      }
+      const bool idn = FromUtf8(aLabel.value()) != name->text;
+      Job job{run->Take(name->id), std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0,
+              false, false, idn};
+      if (options_.delegation) {
+        job.delegation = true;
+        proving.push_back(job.index);
+        delegations.Add(std::move(job));
+      } else {
+        toRegistry(std::move(job));
+      }
     }
-    // A registry holds only the names one label above a public suffix; asked about any other
-    // name it says it has none, which is no answer about that name.
-    if (auto reason = UnregistrableReason(aLabel.value())) {
-      report(i, WithStatus(Status::Invalid, std::move(*reason)));
-      continue;
-    }
-    Job job{i, std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0};
-    ++run->remaining;
-    if (options_.delegation) {
-      job.delegation = true;
-      proving.push_back(i);
-      delegations.Add(std::move(job));
-    } else {
-      toRegistry(std::move(job));
-    }
-  }
+  };
 
   const std::stop_callback onStop(stop, [&client, completion] {
     client.Wake();
@@ -393,7 +420,7 @@ void RegistrySource::Check(std::span<const std::u16string> names, const Report& 
 
   // 2. Start what each server's pace allows; wait for what comes back. Scheduling here rather
   // than in the client keeps a paused server's names out of its queue.
-  while (run->remaining > 0 && !stop.stop_requested()) {
+  for (takeNames(); (run->remaining > 0 || !fed) && !stop.stop_requested(); takeNames()) {
     const auto now = Steady::now();
     auto next = now + kMaxRetryWait;
     std::size_t paused = 0;

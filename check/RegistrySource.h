@@ -42,6 +42,10 @@ struct RegistryOptions {
   std::shared_ptr<DelegationCheck> delegation;
   // Delegation questions at once, over all zones (each server's own cap is its pace's).
   std::size_t delegationLookups = 32;
+  // Names taken from the feed from the earliest one not yet answered on: enough for every
+  // server to be busy, few enough that the names and the answers written in order behind a
+  // slow server stay a bounded few.
+  std::size_t window = 65536;
   PaceTable paces = PaceTable::BuiltIn();
   // Warnings for the person (a stale WHOIS referral), as they arise.
   std::function<void(const std::string&)> warn;
@@ -56,8 +60,8 @@ class RegistrySource final : public Source {
                  RegistryOptions options = {});
   ~RegistrySource() override;
 
-  void Check(std::span<const std::u16string> names, const Report& report,
-             std::stop_token stop) override;
+  using Source::Check;
+  void Check(NameFeed& names, const Report& report, std::stop_token stop) override;
 
   std::size_t PausedNames() const override;
 

@@ -32,18 +32,18 @@ bool Write(Stream stream, std::string_view utf8) {
   return true;
 }
 
-web::Status ReadStandardInput(const std::function<web::Status(std::string_view)>& feed) {
+web::Result<std::string> StandardInput::Read() {
   char buffer[64 * 1024];
-  for (;;) {
+  while (!ended_) {
     const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0)
       return web::Failure{std::string("<stdin>: cannot be read: ") + std::strerror(errno)};
-    if (got == 0) return web::Ok();
-    if (web::Status fed = feed(std::string_view(buffer, static_cast<std::size_t>(got))); !fed) {
-      return fed;
-    }
+    if (got == 0) break;
+    return std::string(buffer, static_cast<std::size_t>(got));
   }
+  ended_ = true;
+  return std::string();
 }
 
 }  // namespace cli

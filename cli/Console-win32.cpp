@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "Console.h"
 
@@ -72,45 +73,51 @@ bool Write(Stream stream, std::string_view utf8) {
   return true;
 }
 
-web::Status ReadStandardInput(const std::function<web::Status(std::string_view)>& feed) {
+web::Result<std::string> StandardInput::Read() {
   const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return web::Ok();
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) ended_ = true;
+  if (ended_) return std::string();
   if (IsConsole(handle)) {
     // Typed text arrives as wide characters; a surrogate pair split between two reads is kept
     // back until its second half comes.
     wchar_t buffer[4096];
-    std::wstring carried;
     for (;;) {
       DWORD got = 0;
       if (!ReadConsoleW(handle, buffer, 4096, &got, nullptr)) {
         return web::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) +
                             ")"};
       }
-      if (got == 0) break;
-      std::wstring text = carried + std::wstring(buffer, got);
-      carried.clear();
+      std::wstring text = std::exchange(carried_, {}) + std::wstring(buffer, got);
+      if (got == 0) {
+        ended_ = true;
+        return ToUtf8(text);
+      }
       if (text.back() >= 0xD800 && text.back() <= 0xDBFF) {
-        carried = text.back();
+        carried_ = text.back();
         text.pop_back();
       }
       // Ctrl+Z at the start of a line ends console input, as for every console program.
       const std::size_t end = text.find(L'\x1A');
-      if (web::Status fed = feed(ToUtf8(std::wstring_view(text).substr(0, end))); !fed) return fed;
-      if (end != std::wstring::npos) break;
+      if (end != std::wstring::npos) {
+        ended_ = true;
+        carried_.clear();
+      }
+      if (end != 0 && !text.empty()) return ToUtf8(std::wstring_view(text).substr(0, end));
+      if (ended_) return std::string();
     }
-    return carried.empty() ? web::Ok() : feed(ToUtf8(carried));
   }
   char buffer[64 * 1024];
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
-      // The writing end of a pipe closing is the end of the input.
-      if (GetLastError() == ERROR_BROKEN_PIPE) return web::Ok();
-      return web::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) + ")"};
+  DWORD got = 0;
+  if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
+    // The writing end of a pipe closing is the end of the input.
+    if (GetLastError() == ERROR_BROKEN_PIPE) {
+      ended_ = true;
+      return std::string();
     }
-    if (got == 0) return web::Ok();
-    if (web::Status fed = feed(std::string_view(buffer, got)); !fed) return fed;
+    return web::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) + ")"};
   }
+  if (got == 0) ended_ = true;
+  return std::string(buffer, got);
 }
 
 }  // namespace cli

@@ -3,7 +3,7 @@
 // console's code page; files and pipes get the UTF-8 bytes on every platform.
 #pragma once
 
-#include <functional>
+#include <string>
 #include <string_view>
 
 #include "web/Result.h"
@@ -18,8 +18,16 @@ bool IsTerminal(Stream stream);
 // False when the text could not all be written (a full disk, a closed file).
 bool Write(Stream stream, std::string_view utf8);
 
-// Reads standard input to its end, handing its bytes to feed as they come, and stops at the
-// first failure of feed. A console window is read as wide characters and handed on as UTF-8.
-web::Status ReadStandardInput(const std::function<web::Status(std::string_view)>& feed);
+// Standard input, a piece at a time as the run needs it. A console window is read as wide
+// characters and handed on as UTF-8.
+class StandardInput {
+ public:
+  // The next bytes; empty once the input has ended.
+  web::Result<std::string> Read();
+
+ private:
+  std::wstring carried_;  // the first half of a surrogate pair that a console read split
+  bool ended_ = false;
+};
 
 }  // namespace cli

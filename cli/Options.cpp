@@ -188,6 +188,37 @@ Error SetRate(Options& options, std::string_view value) {
   return std::nullopt;
 }
 
+// N or N-M, each from 1 to 63.
+Error SetLength(Options& options, std::string_view value) {
+  const auto number = [](std::string_view text) -> std::optional<std::size_t> {
+    if (text.empty() || text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      return std::nullopt;
+    }
+    const std::size_t n = std::stoul(std::string(text));
+    return n >= 1 && n <= 63 ? std::optional(n) : std::nullopt;
+  };
+  const std::size_t dash = value.find('-');
+  const auto low = number(value.substr(0, dash));
+  const auto high = dash == std::string_view::npos ? low : number(value.substr(dash + 1));
+  if (!low || !high || *high < *low) {
+    return "--length takes a length or a range of lengths from 1 to 63, as 5 or 4-6: " +
+           Quoted(value);
+  }
+  options.length = {*low, *high};
+  return std::nullopt;
+}
+
+Error SetMaxNames(Options& options, std::string_view value) {
+  const bool digits = !value.empty() && value.size() <= 15 &&
+                      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!digits || std::stoull(std::string(value)) == 0) {
+    return "--max-names takes a whole number above 0: " + Quoted(value);
+  }
+  options.maxNames = std::stoull(std::string(value));
+  return std::nullopt;
+}
+
 constexpr OptionSpec kOptions[] = {
     {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
      [](Options& o, std::string_view) -> Error {
@@ -213,6 +244,40 @@ constexpr OptionSpec kOptions[] = {
        o.suffixFile = std::string(value);
        return std::nullopt;
      }},
+    {"--pattern", 'p', "PATTERN",
+     "make the names from PATTERN instead of reading them (repeatable): L letter, D digit, C "
+     "consonant, V vowel, I pinyin initial, P pinyin syllable, W word of --words; lowercase "
+     "text as it is; /a-f/ /get,try/ one of; X:3 X:2-4 counts; D=AABB tied places; + joins "
+     "(see the manual)",
+     [](Options& o, std::string_view value) -> Error {
+       o.patterns.emplace_back(value);
+       return std::nullopt;
+     }},
+    {"--words", 0, "FILE", "the words of W in patterns, one per line",
+     [](Options& o, std::string_view value) -> Error {
+       o.wordsFile = std::string(value);
+       return std::nullopt;
+     }},
+    {"--without", 0, "CHARS", "patterns: leave out the names holding any of CHARS (as 4)",
+     [](Options& o, std::string_view value) -> Error {
+       o.without = std::string(value);
+       return std::nullopt;
+     }},
+    {"--mixed", 0, "", "patterns: only names with both letters and digits",
+     [](Options& o, std::string_view) -> Error {
+       o.mixed = true;
+       return std::nullopt;
+     }},
+    {"--length", 0, "N[-M]",
+     "patterns: only names whose first label has N (to M) characters", SetLength},
+    {"--count", 0, "",
+     "print how many names there are to check and the first ten, and send nothing",
+     [](Options& o, std::string_view) -> Error {
+       o.count = true;
+       return std::nullopt;
+     }},
+    {"--max-names", 0, "N",
+     "patterns: refuse to check more than N names (default 1000000)", SetMaxNames},
     {"--resume", 0, "FILE",
      "an earlier run's output (json, tsv or csv): the names it settled are written again as "
      "they were, not asked again; unknown names are asked again",

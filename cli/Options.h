@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,6 +59,15 @@ struct Options {
   bool details = false;
   std::vector<std::string> zoneFiles;
   std::vector<std::pair<std::string, check::DnsServer>> zoneServers;
+  // Names made from patterns rather than read: the patterns in UTF-8, the word list of W, the
+  // filters, whether only to count them, and the most a run may check.
+  std::vector<std::string> patterns;
+  std::optional<std::string> wordsFile;
+  std::optional<std::string> without;
+  bool mixed = false;
+  std::optional<std::pair<std::size_t, std::size_t>> length;
+  bool count = false;
+  std::optional<std::uint64_t> maxNames;
   bool help = false;
   bool version = false;
 };

@@ -13,7 +13,8 @@ class Progress {
  public:
   using Clock = std::chrono::steady_clock;
 
-  // shown: whether standard error is a terminal that wants the line.
+  // total: 0 when it is not known (names read as the run goes). shown: whether standard error
+  // is a terminal that wants the line.
   Progress(std::size_t total, bool shown);
 
   // Redraws the line, at most ten times a second, and always for the last name.

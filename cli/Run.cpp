@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <unordered_map>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -14,12 +16,14 @@
 #include "Formats.h"
 #include "Interrupt.h"
 #include "NameReader.h"
+#include "NameStream.h"
 #include "Options.h"
 #include "Progress.h"
 #include "Resume.h"
 #include "Settings.h"
 #include "check/ALabel.h"
-#include "check/NameList.h"
+#include "check/FingerprintSet.h"
+#include "check/NamePattern.h"
 #include "check/NameRules.h"
 #include "check/OpenRegistries.h"
 #include "check/PublicSuffix.h"
@@ -37,43 +41,9 @@
 namespace cli {
 namespace {
 
-// A file named on the command line, whose name arrives in UTF-8 on every platform.
-std::filesystem::path PathOf(const std::string& file) {
-  return std::filesystem::path(std::u8string(file.begin(), file.end()));
-}
-
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
   return kUsageError;
-}
-
-web::Status ReadNamesFromStandardInput(check::NameList& list) {
-  NameReader reader("<stdin>", list);
-  if (web::Status read =
-          ReadStandardInput([&reader](std::string_view bytes) { return reader.Feed(bytes); });
-      !read) {
-    return read;
-  }
-  return reader.Finish();
-}
-
-web::Status ReadInputs(const std::vector<std::string>& files, check::NameList& list) {
-  if (files.empty()) return ReadNamesFromStandardInput(list);
-  for (const std::string& file : files) {
-    if (file == "-") {
-      if (web::Status read = ReadNamesFromStandardInput(list); !read) return read;
-      continue;
-    }
-    const std::filesystem::path path = PathOf(file);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-      return web::Failure{"cannot read '" + file + "': it is a folder"};
-    }
-    if (web::Status read = ReadNames(in, file, list); !read) return read;
-  }
-  return web::Ok();
 }
 
 // For the registries: a suffix of --tld or --tld-file must be one under which a registry sells
@@ -111,60 +81,57 @@ web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file,
 }
 
 // Standard output, written in input order: an answer goes out, flushed, as soon as every name
-// before it has been answered, so no line waits behind a host that is paused.
+// before it has been answered, so no line waits behind a host that is paused. Only the answers
+// that wait for an earlier one are held.
 class AnswerWriter {
  public:
   // beforeWrite runs before anything goes out, so that a progress line on the same terminal
   // can make way.
-  AnswerWriter(Format format, Columns columns, bool demo, const std::vector<std::u16string>& names,
-               std::vector<std::optional<check::Answer>>& answers,
-               std::function<void()> beforeWrite)
-      : format_(format),
-        columns_(columns),
-        demo_(demo),
-        names_(names),
-        answers_(answers),
-        beforeWrite_(std::move(beforeWrite)) {
+  AnswerWriter(Format format, Columns columns, bool demo, std::function<void()> beforeWrite)
+      : format_(format), columns_(columns), demo_(demo), beforeWrite_(std::move(beforeWrite)) {
     buffer_ = FormatHeader(format, columns);
   }
 
-  // Writes what is answered, up to the first name that is not. False once anything could not
-  // be written.
-  bool WriteReady() {
-    while (next_ < names_.size() && answers_[next_]) Take(next_++);
-    Flush();
+  // The answer of the name at `position` (counted from 0, each position once), kept until
+  // Flush when every earlier one has come.
+  void Put(std::size_t position, std::u16string_view name, const check::Answer& answer) {
+    std::string line = FormatAnswer(format_, name, answer, columns_, demo_);
+    if (position != next_) {
+      held_.emplace(position, std::move(line));
+      return;
+    }
+    buffer_ += line;
+    for (++next_; !held_.empty() && held_.begin()->first == next_; ++next_) {
+      buffer_ += held_.begin()->second;
+      held_.erase(held_.begin());
+    }
+  }
+
+  // Writes what is due. False once anything could not be written.
+  bool Flush() {
+    if (!buffer_.empty()) {
+      beforeWrite_();
+      if (!Write(Stream::Out, buffer_)) failed_ = true;
+      buffer_.clear();
+    }
     return !failed_;
   }
 
-  // Writes every answered name that is left, skipping those without an answer. False when any
-  // of the answers could not be written.
+  // Writes every answer that is held, in order, past the names that have none (a stopped run).
   bool WriteRest() {
-    for (; next_ < names_.size(); ++next_) {
-      if (answers_[next_]) Take(next_);
-    }
-    Flush();
-    return !failed_;
+    for (auto& [position, line] : held_) buffer_ += line;
+    held_.clear();
+    return Flush();
   }
 
  private:
-  void Take(std::size_t i) {
-    buffer_ += FormatAnswer(format_, names_[i], *answers_[i], columns_, demo_);
-  }
-  void Flush() {
-    if (buffer_.empty()) return;
-    beforeWrite_();
-    if (!Write(Stream::Out, buffer_)) failed_ = true;
-    buffer_.clear();
-  }
-
   Format format_;
   Columns columns_;
   bool demo_;
-  const std::vector<std::u16string>& names_;
-  std::vector<std::optional<check::Answer>>& answers_;
   std::function<void()> beforeWrite_;
   bool failed_ = false;
   std::size_t next_ = 0;
+  std::map<std::size_t, std::string> held_;
   std::string buffer_;
 };
 
@@ -222,13 +189,6 @@ std::vector<check::Route> RoutesOf(SourceKind source) {
   return {check::Route::Rdap, check::Route::Whois, check::Route::Dns, check::Route::Zone};
 }
 
-// The names split into those answered here as invalid and those a source must check.
-struct Judged {
-  std::vector<std::optional<check::Answer>> answers;  // by position in the list
-  std::vector<std::u16string> valid;
-  std::vector<std::size_t> positions;  // of each valid name in the list
-};
-
 // For the registries, a name no registry holds is invalid too (see check/PublicSuffix.h), so that
 // neither a resumed answer nor a registry's "no such name" stands for it.
 std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
@@ -239,49 +199,114 @@ std::optional<std::u16string> InvalidFor(const std::u16string& name, bool regist
   return check::UnregistrableReason(aLabel.value());
 }
 
-Judged Judge(const std::vector<std::u16string>& names, bool registries, Counts& counts) {
-  Judged judged;
-  judged.answers.resize(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (auto reason = InvalidFor(names[i], registries)) {
-      check::Answer& answer = judged.answers[i].emplace();
+// What settles a name before any source: an earlier run's answer (--resume), and the zone files'
+// delegations by the name's place in the list (--zone).
+struct Settlers {
+  const Settled* settled = nullptr;
+  const std::vector<bool>* delegated = nullptr;
+};
+
+// The names a source checks, drawn from the stream as it asks for them. On the way each name
+// gets its place in the output, and those settled here (invalid, resumed, in a zone file) go
+// straight to the writer.
+class RunFeed final : public check::NameFeed {
+ public:
+  RunFeed(NameStream& stream, bool registries, Settlers settlers, AnswerWriter& writer,
+          Counts& counts)
+      : stream_(stream),
+        registries_(registries),
+        settlers_(settlers),
+        writer_(writer),
+        counts_(counts) {}
+
+  std::optional<Name> Next() override {
+    if (kept_) return std::exchange(kept_, std::nullopt);
+    std::u16string text;
+    for (;;) {
+      auto next = stream_.Next(text);
+      if (!next) {
+        error_ = next.error();
+        return std::nullopt;
+      }
+      if (!next.value()) return std::nullopt;
+      const std::size_t position = counts_.entered++;
+      if (std::optional<check::Answer> answer = Settle(position, text)) {
+        writer_.Put(position, text, *answer);
+        ++settledHere_;
+        continue;
+      }
+      ++handedOut_;
+      asked_.emplace(position, text);
+      return Name{position, std::move(text)};
+    }
+  }
+
+  // Reads on to the first name a source must check and keeps it for Next; false when there is
+  // none.
+  bool AnyToCheck() {
+    if (!kept_) kept_ = Next();
+    return kept_.has_value();
+  }
+
+  // The name handed out as `id`, now answered.
+  std::u16string Answered(std::size_t id) {
+    const auto found = asked_.find(id);
+    std::u16string name = std::move(found->second);
+    asked_.erase(found);
+    return name;
+  }
+
+  // An input that could not be read, which ended the feed.
+  const std::optional<std::string>& Error() const { return error_; }
+  std::size_t SettledHere() const { return settledHere_; }
+  std::size_t HandedOut() const { return handedOut_; }
+
+ private:
+  std::optional<check::Answer> Settle(std::size_t position, const std::u16string& name) {
+    check::Answer answer;
+    answer.checked = Now();
+    if (auto reason = InvalidFor(name, registries_)) {
       answer.status = check::Status::Invalid;
       answer.detail = std::move(*reason);
-      answer.checked = Now();
-      ++counts.invalid;
-    } else {
-      judged.valid.push_back(names[i]);
-      judged.positions.push_back(i);
+      ++counts_.invalid;
+      return answer;
     }
-  }
-  return judged;
-}
-
-// Takes out of the names to check those an earlier run settled, with their answers as they were.
-void Resume(const Settled& settled, Judged& judged, Counts& counts) {
-  std::vector<std::u16string> valid;
-  std::vector<std::size_t> positions;
-  for (std::size_t k = 0; k < judged.valid.size(); ++k) {
-    const auto found = settled.find(judged.valid[k]);
-    if (found == settled.end()) {
-      valid.push_back(std::move(judged.valid[k]));
-      positions.push_back(judged.positions[k]);
-      continue;
+    if (settlers_.settled) {
+      if (const auto found = settlers_.settled->find(name); found != settlers_.settled->end()) {
+        ++counts_.resumed;
+        if (found->second.status == check::Status::Available) ++counts_.available;
+        return found->second;
+      }
     }
-    judged.answers[judged.positions[k]] = found->second;
-    ++counts.resumed;
-    if (found->second.status == check::Status::Available) ++counts.available;
+    if (settlers_.delegated && (*settlers_.delegated)[position]) {
+      answer.status = check::Status::Registered;
+      answer.detail = u"delegated in the zone file";
+      answer.source = check::Route::Zone;
+      ++counts_.delegated;
+      return answer;
+    }
+    return std::nullopt;
   }
-  judged.valid = std::move(valid);
-  judged.positions = std::move(positions);
-}
 
-// Takes out of the names to check those the zone files delegate: registered, with no question
-// sent. Warns once for a zone older than two days and once for lines it could not read.
-web::Status TakeDelegated(const std::vector<std::string>& files, bool quiet, Judged& judged,
-                          Counts& counts) {
+  NameStream& stream_;
+  bool registries_;
+  Settlers settlers_;
+  AnswerWriter& writer_;
+  Counts& counts_;
+  std::optional<Name> kept_;
+  std::unordered_map<std::size_t, std::u16string> asked_;  // by id, until answered
+  std::optional<std::string> error_;
+  std::size_t settledHere_ = 0;
+  std::size_t handedOut_ = 0;
+};
+
+// Which names of the list the zone files delegate: registered, with no question sent. Warns
+// once for a zone older than two days and once for lines it could not read.
+web::Result<std::vector<bool>> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
+                                            const std::vector<std::u16string>& names) {
   std::vector<std::string> aLabels;
-  for (const std::u16string& name : judged.valid) {
+  aLabels.reserve(names.size());
+  for (const std::u16string& name : names) {
     auto aLabel = check::ToALabel(name);
     aLabels.push_back(aLabel ? aLabel.value() : std::string());
   }
@@ -313,24 +338,7 @@ web::Status TakeDelegated(const std::vector<std::string>& files, bool quiet, Jud
                              " could not be read and were skipped\n");
     }
   }
-  std::vector<std::u16string> valid;
-  std::vector<std::size_t> positions;
-  for (std::size_t k = 0; k < judged.valid.size(); ++k) {
-    if (!scanner.Delegated()[k]) {
-      valid.push_back(std::move(judged.valid[k]));
-      positions.push_back(judged.positions[k]);
-      continue;
-    }
-    check::Answer& answer = judged.answers[judged.positions[k]].emplace();
-    answer.status = check::Status::Registered;
-    answer.detail = u"delegated in the zone file";
-    answer.source = check::Route::Zone;
-    answer.checked = Now();
-    ++counts.delegated;
-  }
-  judged.valid = std::move(valid);
-  judged.positions = std::move(positions);
-  return web::Ok();
+  return scanner.Delegated();
 }
 
 struct Checked {
@@ -338,36 +346,128 @@ struct Checked {
   bool written = true;
 };
 
-// Checks the valid names and writes every answer as it becomes due. An answer that cannot be
-// written stops the run at once: nobody would read the rest.
-Checked CheckAndWrite(const Settings& settings, check::Source* source,
-                      const std::vector<std::u16string>& names, Judged& judged, Counts& counts,
+// Checks the names of the feed and writes every answer as it becomes due. An answer that cannot
+// be written stops the run at once: nobody would read the rest.
+Checked CheckAndWrite(check::Source* source, RunFeed& feed,
+                      AnswerWriter& writer, Progress& progress, Counts& counts,
                       std::stop_source& stop) {
-  Progress progress(judged.valid.size(), !settings.quiet && IsTerminal(Stream::Err));
-  const bool sameTerminal = IsTerminal(Stream::Out);
-  const Columns columns =
-      settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
-  AnswerWriter writer(settings.format, columns, settings.demo, names, judged.answers,
-                      [&progress, sameTerminal] {
-                        if (sameTerminal) progress.Clear();
-                      });
   Checked checked;
   if (source) {
     source->Check(
-        judged.valid,
-        [&](std::size_t index, check::Answer answer) {
+        feed,
+        [&](std::size_t id, check::Answer answer) {
           if (answer.status == check::Status::Available) ++counts.available;
           if (answer.status == check::Status::Unknown) ++counts.unknown;
+          if (answer.status == check::Status::Invalid) ++counts.invalid;
           answer.checked = Now();
-          judged.answers[judged.positions[index]] = std::move(answer);
-          if (!writer.WriteReady()) stop.request_stop();
-          progress.Update(++checked.done, source->PausedNames());
+          writer.Put(id, feed.Answered(id), answer);
+          if (!writer.Flush()) stop.request_stop();
+          ++checked.done;
+          progress.Update(checked.done + feed.SettledHere(), source->PausedNames());
         },
         stop.get_token());
+  } else {
+    while (feed.Next()) {
+    }
   }
   checked.written = writer.WriteRest();
   progress.Clear();
   return checked;
+}
+
+// The most names a pattern's count makes one by one, where its filters or the name rules leave
+// out names that only making them can tell: about ten seconds.
+constexpr std::uint64_t kCountBudget = 50'000'000;
+
+// How many names the patterns make, after --tld; not exact when a count stopped at its budget.
+struct Total {
+  std::uint64_t names = 0;
+  bool exact = true;
+};
+
+struct Patterns {
+  std::vector<check::NamePattern> patterns;
+  Total total;
+};
+
+// The words of --words, one per line (UTF-8, cleaned like names, blank lines and repeats
+// skipped); a word must be able to stand in a name.
+web::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
+  std::ifstream in(PathOf(file), std::ios::binary);
+  if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+  std::vector<std::u16string> words;
+  check::FingerprintSet seen;
+  std::string line;
+  for (std::size_t number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+    std::u16string decoded;
+    if (!DecodeUtf8(line, decoded)) {
+      return web::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
+    }
+    std::u16string word = check::CleanName(decoded);
+    if (word.empty()) continue;
+    if (check::InvalidReason(word + u".cn") || word.find(u'.') != std::u16string::npos) {
+      return web::Failure{file + ":" + std::to_string(number) + ": " +
+                          Quoted(web::Utf16ToUtf8(word)) + " cannot be part of a name"};
+    }
+    if (seen.Insert(word)) words.push_back(std::move(word));
+  }
+  if (words.empty()) return web::Failure{"--words " + Quoted(file) + " holds no word"};
+  return words;
+}
+
+// Each --pattern read and counted. A pattern that makes keywords needs suffixes to make names.
+web::Result<Patterns> ReadPatterns(const Settings& settings,
+                                   const std::vector<std::u16string>& suffixes) {
+  std::vector<std::u16string> words;
+  if (settings.wordsFile) {
+    auto read = ReadWords(*settings.wordsFile);
+    if (!read) return web::Failure{read.error()};
+    words = std::move(read.value());
+  }
+  Patterns made;
+  for (const std::u16string& text : settings.patterns) {
+    const std::string shown = Quoted(web::Utf16ToUtf8(text));
+    auto pattern = check::NamePattern::Read(text, words, settings.filters);
+    if (!pattern) return web::Failure{"--pattern " + shown + " " + pattern.error()};
+    const bool keywords = text.find(u'.') == std::u16string::npos;
+    if (keywords && suffixes.empty()) {
+      return web::Failure{"--pattern " + shown +
+                          " makes keywords without a suffix: give --tld (or write the suffix "
+                          "into the pattern, as DDD.cn)"};
+    }
+    const check::NamePattern::Count count = pattern.value().CountNames(kCountBudget);
+    std::uint64_t names = count.names;
+    const std::uint64_t each = keywords ? suffixes.size() : 1;
+    names = names > UINT64_MAX / each ? UINT64_MAX : names * each;
+    made.total.names = made.total.names > UINT64_MAX - names ? UINT64_MAX : made.total.names + names;
+    made.total.exact = made.total.exact && count.exact;
+    made.patterns.push_back(std::move(pattern.value()));
+  }
+  return made;
+}
+
+// --count: how many names there are and the first ten, on standard output. Names read from the
+// inputs are counted by reading them all, repeats left out; the patterns' by their count.
+int PrintCount(NameStream& stream, const std::optional<Total>& total) {
+  std::string first;
+  std::u16string name;
+  std::uint64_t read = 0;
+  for (;;) {
+    if (total && read == 10) break;
+    auto next = stream.Next(name);
+    if (!next) return UsageError(next.error());
+    if (!next.value()) break;
+    if (read++ < 10) first += web::Utf16ToUtf8(name) + "\n";
+  }
+  const std::string count = total ? std::string(total->exact ? "" : "up to ") +
+                                        std::to_string(total->names)
+                                  : std::to_string(read);
+  if (!Write(Stream::Out, count + " names\n" + first)) {
+    return UsageError("the count could not be written to standard output");
+  }
+  return kAllAnswered;
 }
 
 }  // namespace
@@ -393,7 +493,6 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     return UsageError("--demo is not available in this build: it has no built-in simulator");
   }
 
-  check::NameList list;
   const bool registries = settings.source != SourceKind::Registrar;
   std::vector<std::u16string> suffixes = settings.suffixes;
   for (const std::u16string& suffix : suffixes) {
@@ -406,32 +505,81 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     if (!more) return UsageError(more.error());
     suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
   }
-  list.SetSuffixes(std::move(suffixes));
-  if (web::Status read = ReadInputs(settings.files, list); !read) return UsageError(read.error());
-  Counts counts;
-  counts.entered = list.Names().size();
-  Judged judged = Judge(list.Names(), registries, counts);
-  const bool nothingValid = judged.valid.empty();
+
+  // 1. Where the names come from: the patterns, counted before anything is made, or the inputs.
+  std::optional<NameStream> stream;
+  std::optional<Total> total;
+  if (!settings.patterns.empty()) {
+    auto made = ReadPatterns(settings, suffixes);
+    if (!made) return UsageError(made.error());
+    total = made.value().total;
+    if (!settings.count && total->names > settings.maxNames) {
+      return UsageError("the patterns make " + std::string(total->exact ? "" : "up to ") +
+                        std::to_string(total->names) + " names, more than --max-names " +
+                        std::to_string(settings.maxNames) +
+                        " allows; narrow the patterns or raise --max-names");
+    }
+    stream.emplace(NameStream::FromPatterns(std::move(made.value().patterns), suffixes,
+                                            static_cast<std::size_t>(std::min<std::uint64_t>(
+                                                total->names, settings.maxNames))));
+  } else {
+    stream.emplace(NameStream::FromInputs(settings.files, suffixes));
+  }
+  if (settings.count) return PrintCount(*stream, total);
+
+  // 2. What settles names before any source: an earlier run's answers, the zone files. A zone
+  // file is read once against the whole list, which is then held.
+  Settled settled;
   if (settings.resumeFile) {
     const std::string& file = *settings.resumeFile;
     std::ifstream in(PathOf(file), std::ios::binary);
     if (!in) return UsageError("cannot open '" + file + "': " + std::strerror(errno));
     const ResumingRun resuming{RoutesOf(settings.source), settings.demo, Now(), settings.maxAge};
-    auto settled = ReadSettled(in, file, resuming);
-    if (!settled) return UsageError(settled.error());
-    if (settled.value().undated && !settings.quiet) {
+    auto read = ReadSettled(in, file, resuming);
+    if (!read) return UsageError(read.error());
+    if (read.value().undated && !settings.quiet) {
       Write(Stream::Err, "brelka-cli: warning: " + Quoted(file) +
                              " was written before answers carried their time; its answers are "
                              "taken whatever their age\n");
     }
-    Resume(settled.value().settled, judged, counts);
+    settled = std::move(read.value().settled);
   }
+  std::vector<bool> delegated;
   if (!settings.zoneFiles.empty()) {
-    if (web::Status taken = TakeDelegated(settings.zoneFiles, settings.quiet, judged, counts);
-        !taken) {
-      return UsageError(taken.error());
+    std::vector<std::u16string> names;
+    std::u16string name;
+    for (;;) {
+      auto next = stream->Next(name);
+      if (!next) return UsageError(next.error());
+      if (!next.value()) break;
+      names.push_back(std::move(name));
     }
+    auto found = ZoneDelegated(settings.zoneFiles, settings.quiet, names);
+    if (!found) return UsageError(found.error());
+    delegated = std::move(found.value());
+    stream.emplace(NameStream::FromList(std::move(names)));
   }
+  if (total && !settings.quiet) {
+    Write(Stream::Err, "brelka-cli: " + std::string(total->exact ? "" : "up to ") +
+                           std::to_string(total->names) + " names to check\n");
+  }
+
+  Progress progress(total ? static_cast<std::size_t>(std::min<std::uint64_t>(total->names, SIZE_MAX))
+                          : 0,
+                    !settings.quiet && IsTerminal(Stream::Err));
+  const bool sameTerminal = IsTerminal(Stream::Out);
+  const Columns columns =
+      settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
+  AnswerWriter writer(settings.format, columns, settings.demo, [&progress, sameTerminal] {
+    if (sameTerminal) progress.Clear();
+  });
+  Counts counts;
+  RunFeed feed(*stream, registries,
+               {settings.resumeFile ? &settled : nullptr,
+                settings.zoneFiles.empty() ? nullptr : &delegated},
+               writer, counts);
+  const bool anyToCheck = feed.AnyToCheck();
+  if (feed.Error()) return UsageError(*feed.Error());
 
   // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
   std::stop_source stop;
@@ -449,15 +597,16 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     registrarBase = demo.baseUrl;
   }
 
-  // The source for the valid names; the RDAP source first needs its bootstrap. A platform
-  // component without a safeguard the sources rely on stops the run before any request.
+  // 3. The source for the names to check; the RDAP source first needs its bootstrap. A
+  // platform component without a safeguard the sources rely on stops the run before any
+  // request.
   std::unique_ptr<web::HttpSession> session;
   std::unique_ptr<check::Source> source;
-  if (web::Status ready = web::CheckHttpClientSupport(); !judged.valid.empty() && !ready) {
+  if (web::Status ready = web::CheckHttpClientSupport(); anyToCheck && !ready) {
     Write(Stream::Err, "brelka-cli: " + ready.error() + "\n");
     return kSomeUnknown;
   }
-  if (!judged.valid.empty() && settings.source != SourceKind::Registrar) {
+  if (anyToCheck && settings.source != SourceKind::Registrar) {
     auto opened = OpenRegistrySource(settings, demo, stop.get_token());
     if (!opened && stop.stop_requested()) {
       Write(Stream::Err, "brelka-cli: interrupted while fetching the RDAP bootstrap\n");
@@ -468,22 +617,27 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
       return kSomeUnknown;
     }
     source = std::move(opened.value());
-  } else if (!judged.valid.empty()) {
+  } else if (anyToCheck) {
     session = web::OpenHttpSession();
     source = std::make_unique<check::RegistrarSource>(
         *session, std::u16string(registrarBase.begin(), registrarBase.end()));
   }
 
-  const Checked checked = CheckAndWrite(settings, source.get(), list.Names(), judged, counts, stop);
+  // 4. The names, checked and written as they come.
+  const Checked checked = CheckAndWrite(source.get(), feed, writer, progress, counts, stop);
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }
   if (stop.stop_requested()) {
-    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(checked.done) + " of " +
-                           std::to_string(judged.valid.size()) + " names were checked\n");
+    // Of a list read as it goes, the size is not known: only what was checked.
+    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(checked.done) +
+                           (total ? " of " + std::to_string(total->names) : std::string()) +
+                           " names were checked\n");
     return kInterruptedExit;
   }
+  if (feed.Error()) return UsageError(*feed.Error());
   if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
+  const bool nothingValid = counts.invalid == counts.entered;
   return counts.unknown > 0 || nothingValid ? kSomeUnknown : kAllAnswered;
 }
 

@@ -4,8 +4,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
+#include "Formats.h"
+#include "NameReader.h"
 #include "check/rdap/BootstrapCache.h"
 #include "query/BulkQuery.h"
 
@@ -67,6 +70,21 @@ web::Result<Settings> Resolve(const Options& options) {
     }
   }
   if (options.maxAge && !options.resumeFile) return web::Failure{"--max-age goes with --resume"};
+  const std::pair<bool, const char*> patternsOnly[] = {
+      {options.wordsFile.has_value(), "--words"},
+      {options.without.has_value(), "--without"},
+      {options.mixed, "--mixed"},
+      {options.length.has_value(), "--length"},
+      {options.maxNames.has_value(), "--max-names"},
+  };
+  for (const auto& [given, name] : patternsOnly) {
+    if (given && options.patterns.empty()) {
+      return web::Failure{std::string(name) + " goes with --pattern"};
+    }
+  }
+  if (!options.patterns.empty() && !options.files.empty()) {
+    return web::Failure{"--pattern makes the names: give no FILE with it"};
+  }
   if (options.demo &&
       (options.bootstrap || options.bootstrapUrl || options.rdapExtra || options.dnsServer ||
        !options.whoisServers.empty() || !options.zoneServers.empty())) {
@@ -75,6 +93,19 @@ web::Result<Settings> Resolve(const Options& options) {
 
   // 3. Each setting: the user's where given, else its owner's default.
   settings.files = options.files;
+  for (const std::string& pattern : options.patterns) {
+    std::u16string text;
+    if (!DecodeUtf8(pattern, text)) return web::Failure{"--pattern " + Quoted(pattern) + " is not UTF-8"};
+    settings.patterns.push_back(std::move(text));
+  }
+  settings.wordsFile = options.wordsFile;
+  if (options.without && !DecodeUtf8(*options.without, settings.filters.without)) {
+    return web::Failure{"--without " + Quoted(*options.without) + " is not UTF-8"};
+  }
+  settings.filters.mixed = options.mixed;
+  if (options.length) std::tie(settings.filters.minLength, settings.filters.maxLength) = *options.length;
+  settings.count = options.count;
+  if (options.maxNames) settings.maxNames = *options.maxNames;
   settings.suffixes = options.suffixes;
   settings.suffixFile = options.suffixFile;
   settings.resumeFile = options.resumeFile;

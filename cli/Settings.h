@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Options.h"
+#include "check/NamePattern.h"
 #include "check/RegistrySource.h"
 #include "web/HttpClient.h"
 #include "web/Result.h"
@@ -57,6 +58,13 @@ struct Settings {
   bool details = false;
   std::vector<std::string> zoneFiles;
   std::map<std::string, std::vector<check::DnsServer>, std::less<>> zoneServers;
+  // Names made from patterns (UTF-16, read by the run with the word list), and their filters.
+  std::vector<std::u16string> patterns;
+  std::optional<std::string> wordsFile;
+  check::PatternFilters filters;
+  // Count the names and show the first, sending nothing.
+  bool count = false;
+  std::uint64_t maxNames = 1'000'000;
 };
 
 // Fails with a one-line message naming the option that does not fit.

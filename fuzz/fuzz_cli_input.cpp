@@ -16,6 +16,12 @@
 
 namespace {
 
+std::vector<std::u16string> TakeAll(check::NameList& list) {
+  std::vector<std::u16string> names;
+  for (std::u16string name; list.Take(name);) names.push_back(name);
+  return names;
+}
+
 struct Outcome {
   bool ok = false;
   std::string error;
@@ -28,7 +34,7 @@ Outcome Read(std::string_view input, std::size_t cut) {
   web::Status status = reader.Feed(input.substr(0, cut));
   if (status) status = reader.Feed(input.substr(cut));
   if (status) status = reader.Finish();
-  return {status.ok(), status.ok() ? "" : status.error(), list.Names()};
+  return {status.ok(), status.ok() ? "" : status.error(), TakeAll(list)};
 }
 
 }  // namespace

@@ -13,6 +13,12 @@
 
 namespace {
 
+std::vector<std::u16string> TakeAll(check::NameList& list) {
+  std::vector<std::u16string> names;
+  for (std::u16string name; list.Take(name);) names.push_back(name);
+  return names;
+}
+
 TEST(NameList, CleansLikeTheWindowLowerCasesAndKeepsFirstAppearances) {
   check::NameList list;
   for (std::u16string_view line :
@@ -20,7 +26,7 @@ TEST(NameList, CleansLikeTheWindowLowerCasesAndKeepsFirstAppearances) {
         u"https://x.org", u"HTTP://Y.org", u"tab\t.com"}) {
     list.AddLine(line);
   }
-  EXPECT_EQ(list.Names(),
+  EXPECT_EQ(TakeAll(list),
             (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"https://x.org",
                                          u"http://y.org", u"tab\t.com"}));
 }
@@ -56,7 +62,7 @@ std::vector<std::u16string> Read(const std::string& bytes, web::Status* status =
   std::istringstream in(bytes);
   web::Status read = cli::ReadNames(in, "in", list);
   if (status) *status = read;
-  return list.Names();
+  return TakeAll(list);
 }
 
 TEST(NameReader, ReadsLinesInAnyLineBreakStyleWithOrWithoutAByteOrderMark) {
@@ -81,7 +87,7 @@ TEST(NameReader, BytesSplitAnywhereReadTheSameAsWhole) {
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(0, cut)));
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(cut)));
     ASSERT_TRUE(reader.Finish());
-    EXPECT_EQ(list.Names(),
+    EXPECT_EQ(TakeAll(list),
               (std::vector<std::u16string>{u"first.com", u"中文域名.cn", u"last.org"}))
         << cut;
   }

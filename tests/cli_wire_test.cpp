@@ -143,7 +143,8 @@ TEST(CliInterrupt, CtrlCStopsAtOnceWritesWhatIsAnsweredAndExitsWith130) {
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.exitCode, 130);
   EXPECT_EQ(run.out, Available(0, 490));
-  EXPECT_EQ(run.err, "brelka-cli: interrupted; 490 of 1500 names were checked\n");
+  // The rest of the input was never read, so its size is not known.
+  EXPECT_EQ(run.err, "brelka-cli: interrupted; 490 names were checked\n");
   EXPECT_EQ(searches(), 2) << "nothing more was sent";
 }
 

@@ -1,0 +1,112 @@
+#include "NameStream.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace cli {
+
+std::filesystem::path PathOf(const std::string& file) {
+  return std::filesystem::path(std::u8string(file.begin(), file.end()));
+}
+
+NameStream NameStream::FromInputs(std::vector<std::string> files,
+                                  std::vector<std::u16string> suffixes) {
+  NameStream stream;
+  stream.files_ = files.empty() ? std::vector<std::string>{"-"} : std::move(files);
+  stream.list_.SetSuffixes(std::move(suffixes));
+  return stream;
+}
+
+NameStream NameStream::FromPatterns(std::vector<check::NamePattern> patterns,
+                                    std::vector<std::u16string> suffixes, std::size_t expected) {
+  NameStream stream;
+  stream.kind_ = Kind::Patterns;
+  stream.patterns_ = std::move(patterns);
+  stream.list_.SetSuffixes(std::move(suffixes));
+  stream.list_.Reserve(expected);
+  return stream;
+}
+
+NameStream NameStream::FromList(std::vector<std::u16string> names) {
+  NameStream stream;
+  stream.kind_ = Kind::List;
+  stream.names_ = std::move(names);
+  return stream;
+}
+
+web::Result<bool> NameStream::Next(std::u16string& name) {
+  if (kind_ == Kind::List) {
+    if (nextName_ == names_.size()) return false;
+    name = std::move(names_[nextName_++]);
+    return true;
+  }
+  std::u16string made;
+  while (!list_.Take(name)) {
+    if (kind_ == Kind::Inputs) {
+      auto more = ReadMore();
+      if (!more || !more.value()) return more;
+      continue;
+    }
+    if (!cursor_) {
+      if (nextPattern_ == patterns_.size()) return false;
+      cursor_.emplace(patterns_[nextPattern_++].Names());
+    }
+    if (cursor_->Next(made)) {
+      list_.AddClean(made);
+    } else {
+      cursor_.reset();
+    }
+  }
+  return true;
+}
+
+web::Status NameStream::OpenNext() {
+  inputName_ = files_[nextFile_++];
+  file_.reset();
+  standardInput_.reset();
+  if (inputName_ == "-") {
+    inputName_ = "<stdin>";
+    standardInput_ = std::make_unique<StandardInput>();
+  } else {
+    const std::filesystem::path path = PathOf(inputName_);
+    file_ = std::make_unique<std::ifstream>(path, std::ios::binary);
+    if (!*file_) {
+      return web::Failure{"cannot open '" + inputName_ + "': " + std::strerror(errno)};
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      return web::Failure{"cannot read '" + inputName_ + "': it is a folder"};
+    }
+  }
+  reader_ = std::make_unique<NameReader>(inputName_, list_);
+  return web::Ok();
+}
+
+web::Result<bool> NameStream::ReadMore() {
+  if (!reader_) {
+    if (nextFile_ == files_.size()) return false;
+    if (web::Status opened = OpenNext(); !opened) return web::Failure{opened.error()};
+  }
+  std::string piece;
+  if (standardInput_) {
+    auto read = standardInput_->Read();
+    if (!read) return web::Failure{read.error()};
+    piece = std::move(read.value());
+  } else {
+    piece.resize(64 * 1024);
+    file_->read(piece.data(), static_cast<std::streamsize>(piece.size()));
+    piece.resize(static_cast<std::size_t>(file_->gcount()));
+    if (piece.empty() && file_->bad()) return web::Failure{inputName_ + ": cannot be read"};
+  }
+  if (piece.empty()) {
+    web::Status finished = reader_->Finish();
+    reader_.reset();
+    if (!finished) return web::Failure{finished.error()};
+    return true;
+  }
+  if (web::Status fed = reader_->Feed(piece); !fed) return web::Failure{fed.error()};
+  return true;
+}
+
+}  // namespace cli

@@ -1,0 +1,65 @@
+// The names of one run in order, made as the run asks for them: the lines of the inputs (files,
+// and "-" for standard input), the names of patterns, or a list read before. Lines are cleaned,
+// keywords go under the suffixes, and no name comes twice (check/NameList.h). Only the input's
+// current piece and the names of one line wait in memory, whatever the number of names.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Console.h"
+#include "NameReader.h"
+#include "check/NameList.h"
+#include "check/NamePattern.h"
+#include "web/Result.h"
+
+namespace cli {
+
+class NameStream {
+ public:
+  // The lines of the files in order; none: standard input.
+  static NameStream FromInputs(std::vector<std::string> files,
+                               std::vector<std::u16string> suffixes);
+  // The names of each pattern in turn. expected: about how many, to size the list once.
+  static NameStream FromPatterns(std::vector<check::NamePattern> patterns,
+                                 std::vector<std::u16string> suffixes, std::size_t expected);
+  // Names made before, as they are.
+  static NameStream FromList(std::vector<std::u16string> names);
+
+  // Writes the next name into `name`; false at the end. Fails when an input cannot be read,
+  // naming it.
+  web::Result<bool> Next(std::u16string& name);
+
+ private:
+  NameStream() = default;
+  // Reads the next piece of the inputs into the list; false once they have all ended.
+  web::Result<bool> ReadMore();
+  web::Status OpenNext();
+
+  check::NameList list_;
+  // Inputs.
+  std::vector<std::string> files_;
+  std::size_t nextFile_ = 0;
+  std::string inputName_;
+  std::unique_ptr<std::ifstream> file_;
+  std::unique_ptr<StandardInput> standardInput_;
+  std::unique_ptr<NameReader> reader_;
+  // Patterns.
+  std::vector<check::NamePattern> patterns_;
+  std::size_t nextPattern_ = 0;
+  std::optional<check::NamePattern::Cursor> cursor_;
+  // A list.
+  std::vector<std::u16string> names_;
+  std::size_t nextName_ = 0;
+  enum class Kind { Inputs, Patterns, List } kind_ = Kind::Inputs;
+};
+
+// A file named on the command line, whose name arrives in UTF-8 on every platform.
+std::filesystem::path PathOf(const std::string& file);
+
+}  // namespace cli

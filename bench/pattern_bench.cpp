@@ -55,9 +55,10 @@ void Run(const std::filesystem::path& dir, int digits) {
 
   // RDAP without a service: a name that were not delegated would go to the simulated resolver,
   // never to a WHOIS server off this machine.
-  std::vector<std::string> args = {"--pattern",   pattern,   "--tld", "com",  "--max-names",
-                                   count,         "--source", "rdap", "--bootstrap", bootstrap,
-                                   "--dns", rdap.DnsServer(), "-q",   "-f",   "tsv"};
+  std::vector<std::string> args = {"--pattern",   pattern,   "--tld",    "com",
+                                   "--max-names", count,     "--source", "rdap",
+                                   "--bootstrap", bootstrap, "--dns",    rdap.DnsServer(),
+                                   "-q",          "-f",      "tsv"};
   for (const std::string& server : zones.Servers("com")) {
     args.insert(args.end(), {"--zone-server", "com=" + server, "--rate", server + "=1000"});
   }

@@ -1,7 +1,7 @@
 // The names seen so far, kept as 64-bit fingerprints rather than as text: eight bytes a name
-// in one flat table, so that a list of ten million names can be freed of duplicates in under
-// 100 MiB. Two different names share a fingerprint with a chance of about n²/2⁶⁵ (one in
-// 300,000 for ten million names); the later one would then be taken for a duplicate.
+// in one flat table, so that a list of ten million names can be freed of duplicates in 90 MiB. Two
+// different names share a fingerprint with a chance of about n²/2⁶⁵ (one in 370,000 for ten million
+// names); the later one would then be taken for a duplicate.
 #pragma once
 
 #include <cstddef>

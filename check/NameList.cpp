@@ -22,7 +22,8 @@ void NameList::AddLine(std::u16string_view line) {
 
 void NameList::AddClean(std::u16string_view name) {
   if (name.empty()) return;
-  if (suffixes_.empty() || name.find(u'.') != std::u16string::npos) return Add(std::u16string(name));
+  if (suffixes_.empty() || name.find(u'.') != std::u16string::npos)
+    return Add(std::u16string(name));
   for (const std::u16string& suffix : suffixes_) {
     std::u16string full;
     full.reserve(name.size() + 1 + suffix.size());

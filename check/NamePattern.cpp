@@ -30,6 +30,9 @@ struct NamePattern::Shape {
   Verdict verdict = Verdict::Each;
   std::uint64_t names = 0;  // before the filters
   bool hasDistinct = false;
+  // From each slot to the end: the most characters, and whether a digit or a letter can come.
+  std::vector<std::size_t> longestFrom;
+  std::vector<bool> digitFrom, letterFrom;
 };
 
 namespace {
@@ -129,8 +132,9 @@ class Reader {
         for (const Row& more : *item) {
           if (joined.size() >= NamePattern::kMaxShapes) {
             at_ = start;
-            return Fail("the pattern branches into more than 4096 shapes; split it into several "
-                        "--pattern");
+            return Fail(
+                "the pattern branches into more than 4096 shapes; split it into several "
+                "--pattern");
           }
           joined.push_back(Joined(row, more));
         }
@@ -155,7 +159,7 @@ class Reader {
       return Rows{Row{Text(text)}};
     }
     Fail(c >= 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "' cannot be in a name"
-                              : "this character cannot be in a name");
+                               : "this character cannot be in a name");
     return std::nullopt;
   }
 
@@ -238,8 +242,9 @@ class Reader {
         return Fail("'/' opens a group that is not closed"), std::nullopt;
       }
       if (rows.size() > NamePattern::kMaxShapes) {
-        return Fail("the pattern branches into more than 4096 shapes; split it into several "
-                    "--pattern"),
+        return Fail(
+                   "the pattern branches into more than 4096 shapes; split it into several "
+                   "--pattern"),
                std::nullopt;
       }
       if (points_[at_++] == U'/') break;
@@ -334,14 +339,13 @@ class Reader {
 };
 
 std::size_t Characters(std::u16string_view text) {
-  return static_cast<std::size_t>(std::count_if(
-      text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
 }
 
 bool HasLetter(std::u16string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char16_t c) {
-    return c != u'-' && c != u'.' && !IsDigit(c);
-  });
+  return std::any_of(text.begin(), text.end(),
+                     [](char16_t c) { return c != u'-' && c != u'.' && !IsDigit(c); });
 }
 bool HasDigit(std::u16string_view text) {
   return std::any_of(text.begin(), text.end(), [](char16_t c) { return IsDigit(c); });
@@ -371,9 +375,24 @@ Traits TraitsOf(const Choices& choices) {
   return traits;
 }
 
-NamePattern::Shape::Verdict Judge(const NamePattern::Shape& shape, const PatternFilters& filters) {
+NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilters& filters) {
   using Verdict = NamePattern::Shape::Verdict;
+  const std::size_t n = shape.slots.size();
+  shape.longestFrom.assign(n + 1, 0);
+  shape.digitFrom.assign(n + 1, false);
+  shape.letterFrom.assign(n + 1, false);
+  for (std::size_t j = n; j-- > 0;) {
+    const Traits traits = TraitsOf(*shape.slots[j].choices);
+    shape.longestFrom[j] = shape.longestFrom[j + 1] + traits.longest;
+    shape.digitFrom[j] = shape.digitFrom[j + 1] || traits.anyDigit;
+    shape.letterFrom[j] = shape.letterFrom[j + 1] || traits.anyLetter;
+  }
   if (shape.names == 0) return Verdict::None;
+  // A name cannot end with a hyphen.
+  if (n > 0 && std::all_of(shape.slots[n - 1].choices->begin(), shape.slots[n - 1].choices->end(),
+                           [](const std::u16string& text) { return text.ends_with(u'-'); })) {
+    return Verdict::None;
+  }
   bool sureLetter = false, sureDigit = false, maybeLetter = false, maybeDigit = false;
   bool risky = false;
   std::size_t shortest = 0, longest = 0;
@@ -395,8 +414,9 @@ NamePattern::Shape::Verdict Judge(const NamePattern::Shape& shape, const Pattern
 }
 
 // A name's labels obey the name rules: none empty, none longer than 63 octets, no hyphen first
-// or last, nor in the third and fourth places but in an A-label.
+// or last, nor in the third and fourth places but in an A-label; 253 octets in all.
 bool ObeysNameRules(std::u16string_view name) {
+  std::size_t octets = 0;
   for (std::size_t start = 0; start <= name.size();) {
     std::size_t end = name.find(u'.', start);
     if (end == std::u16string_view::npos) end = name.size();
@@ -406,12 +426,12 @@ bool ObeysNameRules(std::u16string_view name) {
       return false;
     }
     const bool ascii = std::all_of(label.begin(), label.end(), [](char16_t c) { return c < 0x80; });
-    if (ascii ? label.size() > kMaxLabelOctets : LabelOctets(CodePoints(label)) > kMaxLabelOctets) {
-      return false;
-    }
+    const std::size_t length = ascii ? label.size() : LabelOctets(CodePoints(label));
+    if (length > kMaxLabelOctets) return false;
+    octets += length + (start > 0 ? 1 : 0);
     start = end + 1;
   }
-  return true;
+  return octets <= kMaxNameOctets;
 }
 
 bool Passes(std::u16string_view name, const PatternFilters& filters) {
@@ -497,10 +517,17 @@ NamePattern::Cursor NamePattern::Names() const {
 bool NamePattern::Cursor::Next(std::u16string& name) {
   while (Advance()) {
     const Shape& shape = *pattern_->shapes_[shape_];
-    if (shape.verdict == Shape::Verdict::All || Passes(text_, pattern_->filters_)) {
-      name.assign(text_);
-      return true;
+    if (shape.verdict == Shape::Verdict::Each) {
+      // A name whose first slots already break a rule is passed over with every name that
+      // shares them.
+      if (const std::size_t decided = DecidedAt(); decided != SIZE_MAX) {
+        skipAt_ = decided;
+        continue;
+      }
+      if (!Passes(text_, pattern_->filters_)) continue;
     }
+    name.assign(text_);
+    return true;
   }
   return false;
 }
@@ -511,45 +538,120 @@ bool NamePattern::Cursor::Advance() {
   while (shape_ < shapes.size()) {
     const Shape& shape = *shapes[shape_];
     const std::vector<Slot>& slots = shape.slots;
-    std::size_t changed = 0;
     if (shape.verdict == Shape::Verdict::None) {
       ++shape_;
       continue;
     }
+    std::size_t from = 0;
     if (!started_) {
       started_ = true;
       choice_.assign(slots.size(), 0);
       offset_.assign(slots.size() + 1, 0);
       text_.clear();
     } else {
-      bool wrapped = true;
-      std::size_t i = slots.size();
-      while (i > 0) {
-        --i;
-        if (slots[i].tie >= 0) continue;
-        if (++choice_[i] < slots[i].choices->size()) {
-          wrapped = false;
-          break;
-        }
-        choice_[i] = 0;
-      }
-      if (wrapped) {
-        ++shape_;
-        started_ = false;
-        continue;
-      }
-      changed = i;
+      from = Bump(std::min(skipAt_, slots.size() - 1));
+      skipAt_ = SIZE_MAX;
     }
-    const bool apart = !shape.hasDistinct ||
-                       std::all_of(slots.begin(), slots.end(), [&](const Slot& slot) {
-                         const std::size_t mine = choice_[&slot - slots.data()];
-                         return std::none_of(slot.distinct.begin(), slot.distinct.end(),
-                                             [&](int other) { return choice_[other] == mine; });
-                       });
-    Render(changed);
-    if (apart) return true;
+    while (from != SIZE_MAX && shape.hasDistinct) {
+      const std::size_t clash = Clash();
+      if (clash == SIZE_MAX) break;
+      const std::size_t bumped = Bump(clash);
+      from = bumped == SIZE_MAX ? SIZE_MAX : std::min(from, bumped);
+    }
+    if (from == SIZE_MAX) {
+      ++shape_;
+      started_ = false;
+      continue;
+    }
+    Render(from);
+    return true;
   }
   return false;
+}
+
+// Moves the free slot at or before `at` to its next choice, and every free slot after it back
+// to its first; the place of the slot moved, or SIZE_MAX when the shape has no more.
+std::size_t NamePattern::Cursor::Bump(std::size_t at) {
+  const std::vector<Slot>& slots = pattern_->shapes_[shape_]->slots;
+  for (std::size_t i = at + 1; i-- > 0;) {
+    if (slots[i].tie >= 0) continue;
+    if (++choice_[i] < slots[i].choices->size()) {
+      std::fill(choice_.begin() + static_cast<std::ptrdiff_t>(i) + 1, choice_.end(), 0);
+      return i;
+    }
+    choice_[i] = 0;
+  }
+  return SIZE_MAX;
+}
+
+// The first slot that takes the value of a slot it must differ from, or SIZE_MAX.
+std::size_t NamePattern::Cursor::Clash() const {
+  const std::vector<Slot>& slots = pattern_->shapes_[shape_]->slots;
+  for (std::size_t j = 0; j < slots.size(); ++j) {
+    for (int other : slots[j].distinct) {
+      if (choice_[static_cast<std::size_t>(other)] == choice_[j]) return j;
+    }
+  }
+  return SIZE_MAX;
+}
+
+// The first slot by which the name written has already failed, whatever the slots after it
+// hold; SIZE_MAX when only the whole name can tell.
+std::size_t NamePattern::Cursor::DecidedAt() const {
+  const Shape& shape = *pattern_->shapes_[shape_];
+  const PatternFilters& filters = pattern_->filters_;
+  // 1. The labels written so far: a rule broken, or the first label already too long.
+  std::size_t failed = SIZE_MAX;
+  std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0;
+  bool inFirst = true;
+  for (std::size_t i = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
+    const char16_t c = text_[i];
+    if (c == u'.') {
+      if (i == start || text_[i - 1] == u'-' || (inFirst && firstLabel < filters.minLength)) {
+        failed = i;
+      }
+      start = i + 1;
+      ascii = other = 0;
+      inFirst = false;
+      continue;
+    }
+    const bool lowSurrogate = c >= 0xDC00 && c <= 0xDFFF;
+    if (c < 0x80) {
+      ++ascii;
+    } else if (!lowSurrogate) {
+      ++other;
+    }
+    // An international label takes "xn--", a hyphen and at least one octet a character more.
+    const std::size_t octets = other == 0 ? ascii : 4 + ascii + 1 + other;
+    const bool hyphens34 = i - start == 3 && c == u'-' && text_[i - 1] == u'-' &&
+                           !(text_[start] == u'x' && text_[start + 1] == u'n');
+    if ((i == start && c == u'-') || hyphens34 || octets > kMaxLabelOctets ||
+        (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
+      failed = i;
+    }
+  }
+  std::size_t slot = SIZE_MAX;
+  if (failed != SIZE_MAX) {
+    slot = static_cast<std::size_t>(std::upper_bound(offset_.begin(), offset_.end(), failed) -
+                                    offset_.begin()) -
+           1;
+  }
+  // 2. What the slots after each could still bring: enough characters, a digit, a letter.
+  bool digit = false, letter = false, dot = false;
+  std::size_t characters = 0;
+  for (std::size_t j = 0; j < slot && j < shape.slots.size(); ++j) {
+    const std::u16string_view piece =
+        std::u16string_view(text_).substr(offset_[j], offset_[j + 1] - offset_[j]);
+    digit = digit || HasDigit(piece);
+    letter = letter || HasLetter(piece);
+    if (!dot) characters += Characters(piece.substr(0, piece.find(u'.')));
+    dot = dot || piece.find(u'.') != std::u16string_view::npos;
+    const bool short_ = !dot && characters + shape.longestFrom[j + 1] < filters.minLength;
+    const bool unmixed = filters.mixed && ((!digit && !shape.digitFrom[j + 1]) ||
+                                           (!letter && !shape.letterFrom[j + 1]));
+    if (short_ || unmixed) return j;
+  }
+  return slot;
 }
 
 void NamePattern::Cursor::Render(std::size_t from) {
@@ -560,6 +662,7 @@ void NamePattern::Cursor::Render(std::size_t from) {
     const Slot& slot = slots[j];
     text_ += (*slot.choices)[slot.tie >= 0 ? choice_[slot.tie] : choice_[j]];
   }
+  offset_[slots.size()] = text_.size();
 }
 
 }  // namespace check

@@ -56,7 +56,7 @@ class NamePattern {
   Count CountNames(std::uint64_t budget) const;
 
   class Cursor;
-  // The names in order, as a Cursor makes them.
+  // The names in order, as a Cursor makes them; the pattern must outlive it.
   Cursor Names() const;
 
   struct Slot;
@@ -76,11 +76,15 @@ class NamePattern::Cursor {
   friend class NamePattern;
   Cursor(const NamePattern& pattern) : pattern_(&pattern) {}
   bool Advance();
+  std::size_t Bump(std::size_t at);
+  std::size_t Clash() const;
+  std::size_t DecidedAt() const;
   void Render(std::size_t from);
 
   const NamePattern* pattern_;
   std::size_t shape_ = 0;
   bool started_ = false;
+  std::size_t skipAt_ = SIZE_MAX;    // a slot by which the last name failed
   std::vector<std::size_t> choice_;  // by slot
   std::vector<std::size_t> offset_;  // where each slot's text starts in text_
   std::u16string text_;

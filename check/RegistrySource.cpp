@@ -331,8 +331,16 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
         continue;
       }
       const bool idn = FromUtf8(aLabel.value()) != name->text;
-      Job job{run->Take(name->id), std::move(aLabel.value()), Route::Dns, {}, {}, nullptr, 0,
-              false, false, idn};
+      Job job{run->Take(name->id),
+              std::move(aLabel.value()),
+              Route::Dns,
+              {},
+              {},
+              nullptr,
+              0,
+              false,
+              false,
+              idn};
       if (options_.delegation) {
         job.delegation = true;
         proving.push_back(job.index);

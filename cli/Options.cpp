@@ -210,8 +210,9 @@ Error SetLength(Options& options, std::string_view value) {
 }
 
 Error SetMaxNames(Options& options, std::string_view value) {
-  const bool digits = !value.empty() && value.size() <= 15 &&
-                      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const bool digits =
+      !value.empty() && value.size() <= 15 &&
+      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits || std::stoull(std::string(value)) == 0) {
     return "--max-names takes a whole number above 0: " + Quoted(value);
   }
@@ -268,16 +269,16 @@ constexpr OptionSpec kOptions[] = {
        o.mixed = true;
        return std::nullopt;
      }},
-    {"--length", 0, "N[-M]",
-     "patterns: only names whose first label has N (to M) characters", SetLength},
+    {"--length", 0, "N[-M]", "patterns: only names whose first label has N (to M) characters",
+     SetLength},
     {"--count", 0, "",
      "print how many names there are to check and the first ten, and send nothing",
      [](Options& o, std::string_view) -> Error {
        o.count = true;
        return std::nullopt;
      }},
-    {"--max-names", 0, "N",
-     "patterns: refuse to check more than N names (default 1000000)", SetMaxNames},
+    {"--max-names", 0, "N", "patterns: refuse to check more than N names (default 1000000)",
+     SetMaxNames},
     {"--resume", 0, "FILE",
      "an earlier run's output (json, tsv or csv): the names it settled are written again as "
      "they were, not asked again; unknown names are asked again",

@@ -11,8 +11,8 @@ Progress::Progress(std::size_t total, bool shown) : total_(total), shown_(shown)
 std::string Progress::Line(std::size_t done, std::size_t total, Clock::duration elapsed,
                            std::size_t paused) {
   const double seconds = std::chrono::duration<double>(elapsed).count();
-  std::string line = std::to_string(done) + (total > 0 ? "/" + std::to_string(total) : "") +
-                     " names";
+  std::string line =
+      std::to_string(done) + (total > 0 ? "/" + std::to_string(total) : "") + " names";
   if (done > 0 && seconds > 0) {
     const double rate = done / seconds;
     line += ", " + std::to_string(static_cast<long long>(rate + 0.5)) + " names/s";

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <unordered_map>
 #include <optional>
 #include <stop_token>
+#include <unordered_map>
 #include <vector>
 
 #include "Console.h"
@@ -303,7 +303,7 @@ class RunFeed final : public check::NameFeed {
 // Which names of the list the zone files delegate: registered, with no question sent. Warns
 // once for a zone older than two days and once for lines it could not read.
 web::Result<std::vector<bool>> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
-                                            const std::vector<std::u16string>& names) {
+                                             const std::vector<std::u16string>& names) {
   std::vector<std::string> aLabels;
   aLabels.reserve(names.size());
   for (const std::u16string& name : names) {
@@ -348,9 +348,8 @@ struct Checked {
 
 // Checks the names of the feed and writes every answer as it becomes due. An answer that cannot
 // be written stops the run at once: nobody would read the rest.
-Checked CheckAndWrite(check::Source* source, RunFeed& feed,
-                      AnswerWriter& writer, Progress& progress, Counts& counts,
-                      std::stop_source& stop) {
+Checked CheckAndWrite(check::Source* source, RunFeed& feed, AnswerWriter& writer,
+                      Progress& progress, Counts& counts, std::stop_source& stop) {
   Checked checked;
   if (source) {
     source->Check(
@@ -441,7 +440,8 @@ web::Result<Patterns> ReadPatterns(const Settings& settings,
     std::uint64_t names = count.names;
     const std::uint64_t each = keywords ? suffixes.size() : 1;
     names = names > UINT64_MAX / each ? UINT64_MAX : names * each;
-    made.total.names = made.total.names > UINT64_MAX - names ? UINT64_MAX : made.total.names + names;
+    made.total.names =
+        made.total.names > UINT64_MAX - names ? UINT64_MAX : made.total.names + names;
     made.total.exact = made.total.exact && count.exact;
     made.patterns.push_back(std::move(pattern.value()));
   }
@@ -461,9 +461,9 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total) {
     if (!next.value()) break;
     if (read++ < 10) first += web::Utf16ToUtf8(name) + "\n";
   }
-  const std::string count = total ? std::string(total->exact ? "" : "up to ") +
-                                        std::to_string(total->names)
-                                  : std::to_string(read);
+  const std::string count =
+      total ? std::string(total->exact ? "" : "up to ") + std::to_string(total->names)
+            : std::to_string(read);
   if (!Write(Stream::Out, count + " names\n" + first)) {
     return UsageError("the count could not be written to standard output");
   }
@@ -519,9 +519,9 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
                         std::to_string(settings.maxNames) +
                         " allows; narrow the patterns or raise --max-names");
     }
-    stream.emplace(NameStream::FromPatterns(std::move(made.value().patterns), suffixes,
-                                            static_cast<std::size_t>(std::min<std::uint64_t>(
-                                                total->names, settings.maxNames))));
+    stream.emplace(NameStream::FromPatterns(
+        std::move(made.value().patterns), suffixes,
+        static_cast<std::size_t>(std::min<std::uint64_t>(total->names, settings.maxNames))));
   } else {
     stream.emplace(NameStream::FromInputs(settings.files, suffixes));
   }
@@ -564,9 +564,9 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
                            std::to_string(total->names) + " names to check\n");
   }
 
-  Progress progress(total ? static_cast<std::size_t>(std::min<std::uint64_t>(total->names, SIZE_MAX))
-                          : 0,
-                    !settings.quiet && IsTerminal(Stream::Err));
+  Progress progress(
+      total ? static_cast<std::size_t>(std::min<std::uint64_t>(total->names, SIZE_MAX)) : 0,
+      !settings.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns =
       settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
@@ -574,10 +574,10 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     if (sameTerminal) progress.Clear();
   });
   Counts counts;
-  RunFeed feed(*stream, registries,
-               {settings.resumeFile ? &settled : nullptr,
-                settings.zoneFiles.empty() ? nullptr : &delegated},
-               writer, counts);
+  RunFeed feed(
+      *stream, registries,
+      {settings.resumeFile ? &settled : nullptr, settings.zoneFiles.empty() ? nullptr : &delegated},
+      writer, counts);
   const bool anyToCheck = feed.AnyToCheck();
   if (feed.Error()) return UsageError(*feed.Error());
 

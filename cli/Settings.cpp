@@ -95,7 +95,8 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.files = options.files;
   for (const std::string& pattern : options.patterns) {
     std::u16string text;
-    if (!DecodeUtf8(pattern, text)) return web::Failure{"--pattern " + Quoted(pattern) + " is not UTF-8"};
+    if (!DecodeUtf8(pattern, text))
+      return web::Failure{"--pattern " + Quoted(pattern) + " is not UTF-8"};
     settings.patterns.push_back(std::move(text));
   }
   settings.wordsFile = options.wordsFile;
@@ -103,7 +104,8 @@ web::Result<Settings> Resolve(const Options& options) {
     return web::Failure{"--without " + Quoted(*options.without) + " is not UTF-8"};
   }
   settings.filters.mixed = options.mixed;
-  if (options.length) std::tie(settings.filters.minLength, settings.filters.maxLength) = *options.length;
+  if (options.length)
+    std::tie(settings.filters.minLength, settings.filters.maxLength) = *options.length;
   settings.count = options.count;
   if (options.maxNames) settings.maxNames = *options.maxNames;
   settings.suffixes = options.suffixes;

@@ -4,8 +4,10 @@
 
 #include <sstream>
 
+#include "check/FingerprintSet.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
+#include "check/Utf8.h"
 #include "cli/Formats.h"
 #include "cli/NameReader.h"
 #include "cli/Options.h"
@@ -29,6 +31,21 @@ TEST(NameList, CleansLikeTheWindowLowerCasesAndKeepsFirstAppearances) {
   EXPECT_EQ(TakeAll(list),
             (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"https://x.org",
                                          u"http://y.org", u"tab\t.com"}));
+}
+
+TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
+  check::FingerprintSet set;
+  for (int i = 0; i < 200000; ++i) {
+    ASSERT_TRUE(set.Insert(u"name" + std::u16string(1, char16_t(u'a' + i % 26)) +
+                           check::FromUtf8(std::to_string(i)) + u".com"));
+  }
+  for (int i = 0; i < 200000; i += 7) {
+    ASSERT_FALSE(set.Insert(u"name" + std::u16string(1, char16_t(u'a' + i % 26)) +
+                            check::FromUtf8(std::to_string(i)) + u".com"));
+  }
+  EXPECT_EQ(set.Size(), 200000u);
+  EXPECT_TRUE(set.Insert(u""));
+  EXPECT_FALSE(set.Insert(u""));
 }
 
 TEST(NameRules, AcceptsLettersDigitsHyphensAndTheLettersAndMarksOfOtherScripts) {

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "check/NamePattern.h"
@@ -139,6 +140,32 @@ TEST(NamePattern, MakesOnlyLabelsTheNameRulesAllow) {
   EXPECT_EQ(All(Read("/,a/")), (std::vector<std::string>{"a"}));
 }
 
+TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
+  // Each of these would take longer than the universe's age one name at a time.
+  PatternFilters long54;
+  long54.minLength = 54;
+  PatternFilters mixed;
+  mixed.mixed = true;
+  const std::string sixtyTwo(62, 'a');
+  const std::tuple<std::string, PatternFilters, std::string> firsts[] = {
+      {"L=ABCDEFGHIJKLMNOPQRSTUVWXYZ", {}, "abcdefghijklmnopqrstuvwxyz"},
+      {"/-,a/L:62", {}, "a" + sixtyTwo},
+      {"P:9", long54, "chuangchuangchuangchuangchuangchuangchuangchuangchuang"},
+      {"D:40/a,1/", mixed, std::string(40, '0') + "a"},
+      {"xy--L:59/b,--/L", {}, ""},
+      {"中L:62", {}, ""},
+      {"L:62-", {}, ""},
+  };
+  for (const auto& [text, filters, first] : firsts) {
+    SCOPED_TRACE(text);
+    const NamePattern pattern = Read(text, filters);
+    auto names = pattern.Names();
+    std::u16string name;
+    EXPECT_EQ(names.Next(name), !first.empty());
+    EXPECT_EQ(web::Utf16ToUtf8(name), first);
+  }
+}
+
 TEST(NamePattern, DrawsWordsFromTheList) {
   const std::vector<std::u16string> words = {u"shop", u"mall", u"shop"};
   EXPECT_EQ(All(Read("WD:1", {}, words)).front(), "shop0");
@@ -149,8 +176,9 @@ TEST(NamePattern, DrawsWordsFromTheList) {
 TEST(NamePattern, RefusesWithThePlaceOfTheFault) {
   const std::pair<std::string, std::string> faults[] = {
       {"", "an empty pattern"},
-      {"abX", "at character 3: no class 'X' (L D C V I P W are the classes; lowercase text is "
-              "literal)"},
+      {"abX",
+       "at character 3: no class 'X' (L D C V I P W are the classes; lowercase text is "
+       "literal)"},
       {"ab/cd", "at character 3: '/' opens a group that is not closed"},
       {":3", "at character 1: ':' with nothing before it to count"},
       {"D:", "at character 3: ':' needs a count (X:3) or a range of counts (X:2-4)"},
@@ -161,8 +189,9 @@ TEST(NamePattern, RefusesWithThePlaceOfTheFault) {
       {"a b", "at character 2: ' ' cannot be in a name"},
       {"a_b", "at character 2: '_' cannot be in a name"},
       {"W", "at character 1: W needs a word list (--words FILE)"},
-      {"/D,L/:13", "at character 1: the pattern branches into more than 4096 shapes; split it "
-                   "into several --pattern"},
+      {"/D,L/:13",
+       "at character 1: the pattern branches into more than 4096 shapes; split it "
+       "into several --pattern"},
   };
   for (const auto& [text, message] : faults) {
     const auto pattern = NamePattern::Read(U16(text));

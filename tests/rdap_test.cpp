@@ -252,13 +252,15 @@ TEST(NsResolver, AsksAChosenServerOverIpv4AndIpv6) {
 // The source against the simulator, with the simulator's own bootstrap and DNS responder.
 class RdapSourceTest : public ::testing::Test {
  protected:
-  std::unique_ptr<check::RegistrySource> Source(std::size_t perHost = 4) {
+  std::unique_ptr<check::RegistrySource> Source(std::size_t perHost = 4,
+                                                std::size_t window = 65536) {
     web::ClientOptions client;
     client.userAgent = "brelka-test/1.0";
     client.perHost = 64;  // the source's pace owns the cap
     client.requestTimeout = 2s;
     check::RegistryOptions options;
     options.paces.SetRdapInFlight(perHost);
+    options.window = window;
     auto bootstrap = check::Bootstrap::Parse(sim.BootstrapJson());
     EXPECT_TRUE(bootstrap);
     return std::make_unique<check::RegistrySource>(
@@ -367,6 +369,42 @@ TEST_F(RdapSourceTest, KeepsToTheCapPerRegistry) {
   for (const auto& answer : answers) EXPECT_EQ(answer.status, Status::Available);
   EXPECT_LE(sim.MaxInFlight(0), 3u);
   EXPECT_LE(sim.MaxInFlight(1), 3u);
+}
+
+// A feed that counts how far ahead of the earliest name not yet answered it has been drawn.
+class CountingFeed final : public check::NameFeed {
+ public:
+  explicit CountingFeed(std::size_t names) : answered_(names, false) {}
+  std::optional<Name> Next() override {
+    if (next_ == answered_.size()) return std::nullopt;
+    while (earliest_ < answered_.size() && answered_[earliest_]) ++earliest_;
+    furthest_ = std::max(furthest_, next_ + 1 - earliest_);
+    const std::size_t id = next_++;
+    return Name{id, u"name" + std::u16string(1, char16_t(u'a' + id % 26)) +
+                        std::u16string(id / 26 + 1, u'x') + u".com"};
+  }
+  void Answered(std::size_t id) { answered_.at(id) = true; }
+  std::size_t Furthest() const { return furthest_; }
+
+ private:
+  std::vector<bool> answered_;
+  std::size_t next_ = 0, earliest_ = 0, furthest_ = 0;
+};
+
+TEST_F(RdapSourceTest, DrawsNamesNoFurtherAheadThanItsWindow) {
+  sim.SetLatency(5ms);
+  sim.SetFault("nameaxx.com", {.status = 429, .retryAfter = "1"});  // the 27th waits a second
+  CountingFeed feed(60);
+  auto source = Source(4, 8);
+  std::size_t answered = 0;
+  source->Check(feed,
+                [&](std::size_t id, check::Answer) {
+                  feed.Answered(id);
+                  ++answered;
+                },
+                {});
+  EXPECT_EQ(answered, 60u);
+  EXPECT_EQ(feed.Furthest(), 8u);
 }
 
 TEST_F(RdapSourceTest, WaitsTheRetryAfterTimeAndGivesUpAfterThreeTries) {

@@ -1,0 +1,136 @@
+// brelka-cli making its names from patterns, as a separate process: the README's examples typed
+// into the platform's shell as they stand (sh on POSIX, cmd.exe on Windows), the limits and
+// faults a user meets, and a pattern run checked against the built-in simulators and resumed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "CliOutput.h"
+
+namespace {
+
+using testing_support::ChildOutcome;
+using testing_support::RunChild;
+
+const std::string kCli = testing_support::ProgramBeside(CLI_PROGRAM);
+
+// A command line typed into the shell, with "brelka-cli" standing for the program.
+ChildOutcome Typed(const std::string& line) {
+  const std::string command = kCli + line.substr(std::string("brelka-cli").size());
+#ifdef _WIN32
+  return RunChild("C:\\windows\\system32\\cmd.exe", {"/c", command});
+#else
+  return RunChild("/bin/sh", {"-c", command});
+#endif
+}
+
+struct Example {
+  std::string line;
+  std::string count;      // the first line of --count
+  std::string firstName;  // and the next
+  std::string tenthName;  // and the last
+};
+
+TEST(CliPatterns, TheReadmesExamplesCountTheSameTypedIntoTheShellAsTheyStand) {
+  const Example examples[] = {
+      {"brelka-cli --pattern DDD --tld cn --count", "1000 names", "000.cn", "009.cn"},
+      {"brelka-cli --pattern CVCV --tld com --count", "11025 names", "baba.com", "bacu.com"},
+      {"brelka-cli --pattern D=AABB --tld com,cn --count", "180 names", "0011.com", "0055.cn"},
+      {"brelka-cli --pattern D=ABAB --tld cn --count", "90 names", "0101.cn", "1010.cn"},
+      {"brelka-cli --pattern D=AAAB --tld cn --count", "90 names", "0001.cn", "1110.cn"},
+      {"brelka-cli --pattern D=ABBA --tld cn --count", "90 names", "0110.cn", "1001.cn"},
+      {"brelka-cli --pattern L=ABCABC --tld com --count", "15600 names", "abcabc.com",
+       "ablabl.com"},
+      {"brelka-cli --pattern PP --tld cn --count", "170569 names", "aa.cn", "abao.cn"},
+      {"brelka-cli --pattern P=AA --tld cn --count", "413 names", "aa.cn", "baobao.cn"},
+      {"brelka-cli --pattern IIII --tld cn --count", "160000 names", "bbbb.cn", "bbbm.cn"},
+      {"brelka-cli --pattern /get,try/L:2 --tld com --count", "1352 names", "getaa.com",
+       "getaj.com"},
+      {"brelka-cli --pattern shop/a-c,x/D:1-2 --tld com --count", "440 names", "shopa0.com",
+       "shopa9.com"},
+      {"brelka-cli --pattern DDD --without 4 --tld cn --count", "729 names", "000.cn", "010.cn"},
+      {"brelka-cli --pattern /L,D/:4 --mixed --tld com --count", "1212640 names", "aaa0.com",
+       "aaa9.com"},
+      {"brelka-cli --pattern PP --length 4-5 --tld cn --count", "36526 names", "aang.cn",
+       "abiao.cn"},
+      {"brelka-cli --pattern DDDD.com.cn --count", "10000 names", "0000.com.cn", "0009.com.cn"},
+  };
+  for (const Example& example : examples) {
+    SCOPED_TRACE(example.line);
+    const ChildOutcome run = Typed(example.line);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < run.out.size();) {
+      const std::size_t end = run.out.find('\n', start);
+      lines.push_back(run.out.substr(start, end - start));
+      start = end == std::string::npos ? run.out.size() : end + 1;
+    }
+    ASSERT_EQ(lines.size(), 11u) << run.out;
+    EXPECT_EQ(lines[0], example.count);
+    EXPECT_EQ(lines[1], example.firstName);
+    EXPECT_EQ(lines[10], example.tenthName);
+  }
+}
+
+TEST(CliPatterns, RefusesBeforeSendingAnything) {
+  const std::pair<std::vector<std::string>, std::string> refusals[] = {
+      {{"--pattern", "L:5", "--tld", "com"},
+       "brelka-cli: the patterns make 11881376 names, more than --max-names 1000000 allows; "
+       "narrow the patterns or raise --max-names\n"},
+      {{"--pattern", "DDD", "--tld", "com", "--max-names", "999"},
+       "brelka-cli: the patterns make 1000 names, more than --max-names 999 allows; narrow the "
+       "patterns or raise --max-names\n"},
+      {{"--pattern", "abX", "--tld", "com"},
+       "brelka-cli: --pattern 'abX' at character 3: no class 'X' (L D C V I P W are the "
+       "classes; lowercase text is literal)\n"},
+      {{"--pattern", "DDD"},
+       "brelka-cli: --pattern 'DDD' makes keywords without a suffix: give --tld (or write the "
+       "suffix into the pattern, as DDD.cn)\n"},
+      {{"--mixed", "--tld", "com"}, "brelka-cli: --mixed goes with --pattern (see --help)\n"},
+      {{"--pattern", "DDD", "--tld", "com", "names.txt"},
+       "brelka-cli: --pattern makes the names: give no FILE with it (see --help)\n"},
+      {{"--pattern", "DDD", "--length", "9-3", "--tld", "com"},
+       "brelka-cli: --length takes a length or a range of lengths from 1 to 63, as 5 or 4-6: "
+       "'9-3' (see --help)\n"},
+  };
+  for (const auto& [args, message] : refusals) {
+    const ChildOutcome run = RunChild(kCli, args);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_EQ(run.err, message);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST(CliPatterns, ARunChecksEveryNameInOrderAndResumesWhereItLeftOff) {
+  const ChildOutcome run = testing_support::RunCli(
+      kCli, {"--pattern", "8D=AAB", "--tld", "cn", "--demo", "--format", "tsv"}, "");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "brelka-cli: 90 names to check\n共输入90个，其中90个可以注册\n");
+  EXPECT_TRUE(
+      run.out.starts_with("8001.cn\tavailable\t\t\twhois\t\t\t\n"
+                          "8002.cn\tavailable\t\t\twhois\t\t\t\n"))
+      << run.out;
+  EXPECT_TRUE(run.out.ends_with("8998.cn\tavailable\t\t\twhois\t\t\t\n")) << run.out;
+
+  // An earlier run's answers for the first half: only the rest is asked.
+  const auto earlier = std::filesystem::temp_directory_path() / "brelka-cli-pattern-resume.json";
+  const ChildOutcome first = RunChild(
+      kCli, {"--pattern", "8D=AAB", "--tld", "cn", "--demo", "--format", "json", "--quiet"});
+  {
+    std::ofstream out(earlier, std::ios::binary);
+    out << first.out.substr(0, first.out.size() / 2);
+  }
+  const ChildOutcome resumed = RunChild(kCli, {"--pattern", "8D=AAB", "--tld", "cn", "--demo",
+                                               "--resume", earlier.string(), "--format", "tsv"});
+  std::filesystem::remove(earlier);
+  EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
+  EXPECT_EQ(testing_support::WithoutCheckedColumn(resumed.out), run.out);
+  EXPECT_EQ(resumed.err,
+            "brelka-cli: 90 names to check\n共输入90个，其中90个可以注册，45个沿用上次结果\n");
+}
+
+}  // namespace

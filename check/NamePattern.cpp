@@ -33,6 +33,8 @@ struct NamePattern::Shape {
   // From each slot to the end: the most characters, and whether a digit or a letter can come.
   std::vector<std::size_t> longestFrom;
   std::vector<bool> digitFrom, letterFrom;
+  // By slot: whether its texts differ in length.
+  std::vector<bool> varies;
 };
 
 namespace {
@@ -381,8 +383,10 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
   shape.longestFrom.assign(n + 1, 0);
   shape.digitFrom.assign(n + 1, false);
   shape.letterFrom.assign(n + 1, false);
+  shape.varies.assign(n, false);
   for (std::size_t j = n; j-- > 0;) {
     const Traits traits = TraitsOf(*shape.slots[j].choices);
+    shape.varies[j] = traits.shortest != traits.longest;
     shape.longestFrom[j] = shape.longestFrom[j + 1] + traits.longest;
     shape.digitFrom[j] = shape.digitFrom[j + 1] || traits.anyDigit;
     shape.letterFrom[j] = shape.letterFrom[j + 1] || traits.anyLetter;
@@ -519,9 +523,17 @@ bool NamePattern::Cursor::Next(std::u16string& name) {
     const Shape& shape = *pattern_->shapes_[shape_];
     if (shape.verdict == Shape::Verdict::Each) {
       // A name whose first slots already break a rule is passed over with every name that
-      // shares them.
-      if (const std::size_t decided = DecidedAt(); decided != SIZE_MAX) {
-        skipAt_ = decided;
+      // shares them; one too long or too short, with every name whose slots of fixed length
+      // alone differ.
+      const Decided decided = DecidedAt();
+      if (decided.slot != SIZE_MAX) {
+        skipAt_ = decided.slot;
+        if (decided.byLength) {
+          while (skipAt_ != SIZE_MAX && !(shape.slots[skipAt_].tie < 0 && shape.varies[skipAt_])) {
+            skipAt_ = skipAt_ == 0 ? SIZE_MAX : skipAt_ - 1;
+          }
+          if (skipAt_ == SIZE_MAX) skipAt_ = kShapeDone;
+        }
         continue;
       }
       if (!Passes(text_, pattern_->filters_)) continue;
@@ -549,7 +561,7 @@ bool NamePattern::Cursor::Advance() {
       offset_.assign(slots.size() + 1, 0);
       text_.clear();
     } else {
-      from = Bump(std::min(skipAt_, slots.size() - 1));
+      from = skipAt_ == kShapeDone ? SIZE_MAX : Bump(std::min(skipAt_, slots.size() - 1));
       skipAt_ = SIZE_MAX;
     }
     while (from != SIZE_MAX && shape.hasDistinct) {
@@ -597,18 +609,21 @@ std::size_t NamePattern::Cursor::Clash() const {
 
 // The first slot by which the name written has already failed, whatever the slots after it
 // hold; SIZE_MAX when only the whole name can tell.
-std::size_t NamePattern::Cursor::DecidedAt() const {
+NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
   const Shape& shape = *pattern_->shapes_[shape_];
   const PatternFilters& filters = pattern_->filters_;
   // 1. The labels written so far: a rule broken, or the first label already too long.
   std::size_t failed = SIZE_MAX;
+  bool byLength = false;
   std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0;
   bool inFirst = true;
   for (std::size_t i = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
     const char16_t c = text_[i];
     if (c == u'.') {
-      if (i == start || text_[i - 1] == u'-' || (inFirst && firstLabel < filters.minLength)) {
+      if (i == start || text_[i - 1] == u'-') failed = i;
+      if (inFirst && firstLabel < filters.minLength) {
         failed = i;
+        byLength = true;
       }
       start = i + 1;
       ascii = other = 0;
@@ -625,9 +640,10 @@ std::size_t NamePattern::Cursor::DecidedAt() const {
     const std::size_t octets = other == 0 ? ascii : 4 + ascii + 1 + other;
     const bool hyphens34 = i - start == 3 && c == u'-' && text_[i - 1] == u'-' &&
                            !(text_[start] == u'x' && text_[start + 1] == u'n');
-    if ((i == start && c == u'-') || hyphens34 || octets > kMaxLabelOctets ||
-        (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
+    if ((i == start && c == u'-') || hyphens34) failed = i;
+    if (octets > kMaxLabelOctets || (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
       failed = i;
+      byLength = true;
     }
   }
   std::size_t slot = SIZE_MAX;
@@ -649,9 +665,9 @@ std::size_t NamePattern::Cursor::DecidedAt() const {
     const bool short_ = !dot && characters + shape.longestFrom[j + 1] < filters.minLength;
     const bool unmixed = filters.mixed && ((!digit && !shape.digitFrom[j + 1]) ||
                                            (!letter && !shape.letterFrom[j + 1]));
-    if (short_ || unmixed) return j;
+    if (short_ || unmixed) return {j, short_};
   }
-  return slot;
+  return {slot, byLength};
 }
 
 void NamePattern::Cursor::Render(std::size_t from) {

@@ -78,7 +78,13 @@ class NamePattern::Cursor {
   bool Advance();
   std::size_t Bump(std::size_t at);
   std::size_t Clash() const;
-  std::size_t DecidedAt() const;
+  struct Decided {
+    std::size_t slot = SIZE_MAX;
+    bool byLength = false;  // the name is too long or too short, whatever its letters
+  };
+  Decided DecidedAt() const;
+  // skipAt_ when no name is left in the shape.
+  static constexpr std::size_t kShapeDone = SIZE_MAX - 1;
   void Render(std::size_t from);
 
   const NamePattern* pattern_;

@@ -154,7 +154,8 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
       {"D:40/a,1/", mixed, std::string(40, '0') + "a"},
       {"xy--L:59/b,--/L", {}, ""},
       {"中L:62", {}, ""},
-      {"L:62-", {}, ""},
+      {"L:62/-/", {}, ""},
+      {"L:50/a,bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb/L:12", {}, std::string(63, 'a')},
   };
   for (const auto& [text, filters, first] : firsts) {
     SCOPED_TRACE(text);

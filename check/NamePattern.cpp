@@ -377,6 +377,33 @@ Traits TraitsOf(const Choices& choices) {
   return traits;
 }
 
+// Whether labels with characters above ASCII can fit in 63 octets in their "xn--" form. Where
+// such characters come only from slots of one text, the form grows with every letter the other
+// slots add, so the name of each slot's shortest text tells for all.
+bool InternationalLabelsFit(const NamePattern::Shape& shape) {
+  std::u16string shortest;
+  for (const NamePattern::Slot& slot : shape.slots) {
+    const Choices& choices = *slot.choices;
+    if (choices.empty()) return true;
+    const auto above = [](const std::u16string& text) {
+      return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
+    };
+    if (std::any_of(choices.begin(), choices.end(), above) && choices.size() > 1) return true;
+    shortest += *std::min_element(choices.begin(), choices.end(), [](const auto& a, const auto& b) {
+      return Characters(a) < Characters(b);
+    });
+  }
+  for (std::size_t start = 0; start <= shortest.size();) {
+    const std::size_t end = std::min(shortest.find(u'.', start), shortest.size());
+    if (LabelOctets(CodePoints(std::u16string_view(shortest).substr(start, end - start))) >
+        kMaxLabelOctets) {
+      return false;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
 NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilters& filters) {
   using Verdict = NamePattern::Shape::Verdict;
   const std::size_t n = shape.slots.size();
@@ -391,10 +418,12 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
     shape.digitFrom[j] = shape.digitFrom[j + 1] || traits.anyDigit;
     shape.letterFrom[j] = shape.letterFrom[j + 1] || traits.anyLetter;
   }
-  if (shape.names == 0) return Verdict::None;
-  // A name cannot end with a hyphen.
+  if (shape.names == 0 || !InternationalLabelsFit(shape)) return Verdict::None;
+  // A name cannot end with a hyphen, nor with a dot (an empty label).
   if (n > 0 && std::all_of(shape.slots[n - 1].choices->begin(), shape.slots[n - 1].choices->end(),
-                           [](const std::u16string& text) { return text.ends_with(u'-'); })) {
+                           [](const std::u16string& text) {
+                             return text.ends_with(u'-') || text.ends_with(u'.');
+                           })) {
     return Verdict::None;
   }
   bool sureLetter = false, sureDigit = false, maybeLetter = false, maybeDigit = false;
@@ -487,8 +516,32 @@ web::Result<NamePattern> NamePattern::Read(std::u16string_view text,
       shape->hasDistinct = shape->hasDistinct || !slot.distinct.empty();
     }
     shape->slots = std::move(row);
-    shape->verdict = Judge(*shape, pattern.filters_);
     pattern.shapes_.push_back(std::move(shape));
+  }
+  // Where names may be too long or too short, each slot's texts go shortest first, so that the
+  // first one too long ends its slot's turn.
+  const auto mayBeLong = [](const std::shared_ptr<Shape>& shape) {
+    std::size_t longest = 0;
+    for (const Slot& slot : shape->slots) longest += TraitsOf(*slot.choices).longest;
+    return longest > kMaxLabelOctets;
+  };
+  pattern.byLength_ = filters.minLength > 0 || filters.maxLength != SIZE_MAX ||
+                      std::any_of(pattern.shapes_.begin(), pattern.shapes_.end(), mayBeLong);
+  std::map<const Choices*, std::shared_ptr<const Choices>> sorted;
+  for (const std::shared_ptr<Shape>& shape : pattern.shapes_) {
+    for (Slot& slot : shape->slots) {
+      if (!pattern.byLength_) break;
+      auto& shortestFirst = sorted[slot.choices.get()];
+      if (!shortestFirst) {
+        auto copy = std::make_shared<Choices>(*slot.choices);
+        std::stable_sort(copy->begin(), copy->end(), [](const auto& a, const auto& b) {
+          return Characters(a) < Characters(b);
+        });
+        shortestFirst = std::move(copy);
+      }
+      slot.choices = shortestFirst;
+    }
+    shape->verdict = Judge(*shape, pattern.filters_);
   }
   return pattern;
 }
@@ -532,7 +585,12 @@ bool NamePattern::Cursor::Next(std::u16string& name) {
           while (skipAt_ != SIZE_MAX && !(shape.slots[skipAt_].tie < 0 && shape.varies[skipAt_])) {
             skipAt_ = skipAt_ == 0 ? SIZE_MAX : skipAt_ - 1;
           }
-          if (skipAt_ == SIZE_MAX) skipAt_ = kShapeDone;
+          if (skipAt_ == SIZE_MAX) {
+            skipAt_ = kShapeDone;
+          } else if (decided.tooLong && pattern_->byLength_) {
+            // The slot's texts go shortest first: every one after this is too long as well.
+            choice_[skipAt_] = shape.slots[skipAt_].choices->size() - 1;
+          }
         }
         continue;
       }
@@ -614,14 +672,14 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
   const PatternFilters& filters = pattern_->filters_;
   // 1. The labels written so far: a rule broken, or the first label already too long.
   std::size_t failed = SIZE_MAX;
-  bool byLength = false;
+  bool byLength = false, tooLong = false;
   std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0;
   bool inFirst = true;
   for (std::size_t i = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
     const char16_t c = text_[i];
     if (c == u'.') {
       if (i == start || text_[i - 1] == u'-') failed = i;
-      if (inFirst && firstLabel < filters.minLength) {
+      if (inFirst && firstLabel < filters.minLength && failed == SIZE_MAX) {
         failed = i;
         byLength = true;
       }
@@ -637,13 +695,16 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
       ++other;
     }
     // An international label takes "xn--", a hyphen and at least one octet a character more.
+    // FIXME: its real length is known only once it is whole, so a pattern whose international
+    // labels mostly overflow is walked name by name.
     const std::size_t octets = other == 0 ? ascii : 4 + ascii + 1 + other;
     const bool hyphens34 = i - start == 3 && c == u'-' && text_[i - 1] == u'-' &&
                            !(text_[start] == u'x' && text_[start + 1] == u'n');
     if ((i == start && c == u'-') || hyphens34) failed = i;
-    if (octets > kMaxLabelOctets || (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
+    if (octets > kMaxLabelOctets ||
+        (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
       failed = i;
-      byLength = true;
+      byLength = tooLong = true;
     }
   }
   std::size_t slot = SIZE_MAX;
@@ -665,9 +726,9 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
     const bool short_ = !dot && characters + shape.longestFrom[j + 1] < filters.minLength;
     const bool unmixed = filters.mixed && ((!digit && !shape.digitFrom[j + 1]) ||
                                            (!letter && !shape.letterFrom[j + 1]));
-    if (short_ || unmixed) return {j, short_};
+    if (short_ || unmixed) return {j, short_, false};
   }
-  return {slot, byLength};
+  return {slot, byLength, tooLong};
 }
 
 void NamePattern::Cursor::Render(std::size_t from) {

@@ -63,8 +63,10 @@ class NamePattern {
   struct Shape;
 
  private:
-  std::vector<std::shared_ptr<const Shape>> shapes_;
+  std::vector<std::shared_ptr<Shape>> shapes_;
   PatternFilters filters_;
+  // Each slot's texts go shortest first (a length filter, or names that may be too long).
+  bool byLength_ = false;
 };
 
 class NamePattern::Cursor {
@@ -81,6 +83,7 @@ class NamePattern::Cursor {
   struct Decided {
     std::size_t slot = SIZE_MAX;
     bool byLength = false;  // the name is too long or too short, whatever its letters
+    bool tooLong = false;
   };
   Decided DecidedAt() const;
   // skipAt_ when no name is left in the shape.

@@ -154,6 +154,7 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
       {"D:40/a,1/", mixed, std::string(40, '0') + "a"},
       {"xy--L:59/b,--/L", {}, ""},
       {"中L:62", {}, ""},
+      {"中文域名注册查询工具L:40", {}, ""},
       {"L:62/-/", {}, ""},
       {"L:50/a,bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb/L:12", {}, std::string(63, 'a')},
   };

@@ -44,6 +44,16 @@ constexpr std::u16string_view kPinyin[] = {
 };
 
 constexpr std::size_t kMaxCount = 63;
+
+// The classes of single letters: any, digits, consonants, vowels, pinyin initials.
+constexpr std::pair<char32_t, std::u16string_view> kLetterClasses[] = {
+    {U'L', u"abcdefghijklmnopqrstuvwxyz"}, {U'D', u"0123456789"},
+    {U'C', u"bcdfghjklmnpqrstvwxyz"},      {U'V', u"aeiou"},
+    {U'I', u"bcdfghjklmnpqrstwxyz"},
+};
+
+constexpr const char* kTooManyShapes =
+    "the pattern branches into more than 4096 shapes; split it into several --pattern";
 constexpr std::uint64_t kMax64 = std::numeric_limits<std::uint64_t>::max();
 
 std::uint64_t Times(std::uint64_t a, std::uint64_t b) {
@@ -134,9 +144,7 @@ class Reader {
         for (const Row& more : *item) {
           if (joined.size() >= NamePattern::kMaxShapes) {
             at_ = start;
-            return Fail(
-                "the pattern branches into more than 4096 shapes; split it into several "
-                "--pattern");
+            return Fail(kTooManyShapes);
           }
           joined.push_back(Joined(row, more));
         }
@@ -168,33 +176,19 @@ class Reader {
   std::optional<Rows> Class() {
     const char32_t c = points_[at_];
     std::shared_ptr<const Choices> choices;
-    switch (c) {
-      case U'L':
-        choices = Letters(u"abcdefghijklmnopqrstuvwxyz");
-        break;
-      case U'D':
-        choices = Letters(u"0123456789");
-        break;
-      case U'C':
-        choices = Letters(u"bcdfghjklmnpqrstvwxyz");
-        break;
-      case U'V':
-        choices = Letters(u"aeiou");
-        break;
-      case U'I':
-        choices = Letters(u"bcdfghjklmnpqrstwxyz");
-        break;
-      case U'P':
-        choices = std::make_shared<const Choices>(std::begin(kPinyin), std::end(kPinyin));
-        break;
-      case U'W':
-        if (words_.empty()) return Fail("W needs a word list (--words FILE)"), std::nullopt;
-        choices = std::make_shared<const Choices>(words_.begin(), words_.end());
-        break;
-      default:
-        return Fail(std::string("no class '") + static_cast<char>(c) +
-                    "' (L D C V I P W are the classes; lowercase text is literal)"),
-               std::nullopt;
+    for (const auto& [name, letters] : kLetterClasses) {
+      if (c == name) choices = Letters(letters);
+    }
+    if (c == U'P')
+      choices = std::make_shared<const Choices>(std::begin(kPinyin), std::end(kPinyin));
+    if (c == U'W') {
+      if (words_.empty()) return Fail("W needs a word list (--words FILE)"), std::nullopt;
+      choices = std::make_shared<const Choices>(words_.begin(), words_.end());
+    }
+    if (!choices) {
+      return Fail(std::string("no class '") + static_cast<char>(c) +
+                  "' (L D C V I P W are the classes; lowercase text is literal)"),
+             std::nullopt;
     }
     ++at_;
     if (at_ < points_.size() && points_[at_] == U'=') return Shaped(std::move(choices));
@@ -244,10 +238,7 @@ class Reader {
         return Fail("'/' opens a group that is not closed"), std::nullopt;
       }
       if (rows.size() > NamePattern::kMaxShapes) {
-        return Fail(
-                   "the pattern branches into more than 4096 shapes; split it into several "
-                   "--pattern"),
-               std::nullopt;
+        return Fail(kTooManyShapes), std::nullopt;
       }
       if (points_[at_++] == U'/') break;
     }
@@ -306,9 +297,7 @@ class Reader {
         for (const Row& more : item) {
           if (next.size() + repeated.size() >= NamePattern::kMaxShapes) {
             at_ = start;
-            return Fail(
-                "the pattern branches into more than 4096 shapes; split it into several "
-                "--pattern");
+            return Fail(kTooManyShapes);
           }
           next.push_back(Joined(row, more));
         }

@@ -61,6 +61,43 @@ web::Result<bool> NameStream::Next(std::u16string& name) {
   return true;
 }
 
+web::Status NameStream::CheckFiles() const {
+  for (const std::string& file : files_) {
+    if (file == "-") continue;
+    const std::filesystem::path path = PathOf(file);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      return web::Failure{"cannot read '" + file + "': it is a folder"};
+    }
+    std::string piece(64 * 1024, '\0'), line;
+    std::u16string decoded;
+    std::size_t number = 0;
+    const auto check = [&](std::string_view text) -> web::Status {
+      ++number;
+      if (DecodeUtf8(text, decoded)) return web::Ok();
+      return web::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
+    };
+    while (in) {
+      in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+      std::string_view bytes(piece.data(), static_cast<std::size_t>(in.gcount()));
+      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos;) {
+        line.append(bytes.substr(0, end));
+        if (web::Status good = check(line); !good) return good;
+        line.clear();
+        bytes.remove_prefix(end + 1);
+      }
+      line.append(bytes);
+    }
+    if (in.bad()) return web::Failure{file + ": cannot be read"};
+    if (!line.empty()) {
+      if (web::Status good = check(line); !good) return good;
+    }
+  }
+  return web::Ok();
+}
+
 web::Status NameStream::OpenNext() {
   inputName_ = files_[nextFile_++];
   file_.reset();

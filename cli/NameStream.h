@@ -31,6 +31,11 @@ class NameStream {
   // Names made before, as they are.
   static NameStream FromList(std::vector<std::u16string> names);
 
+  // Reads the files through once, keeping nothing: fails, as Next would, for one that cannot be
+  // opened or is not UTF-8, so that such a fault stops a run before anything is sent. Standard
+  // input is read once only, as the run goes.
+  web::Status CheckFiles() const;
+
   // Writes the next name into `name`; false at the end. Fails when an input cannot be read,
   // naming it.
   web::Result<bool> Next(std::u16string& name);

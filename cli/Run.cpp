@@ -524,6 +524,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
         static_cast<std::size_t>(std::min<std::uint64_t>(total->names, settings.maxNames))));
   } else {
     stream.emplace(NameStream::FromInputs(settings.files, suffixes));
+    if (web::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
   }
   if (settings.count) return PrintCount(*stream, total);
 

@@ -172,6 +172,8 @@ TEST(Progress, LineShowsDoneOfTotalRateAndTimeLeft) {
             "980/5000 names, 490 names/s, 8 s left");
   EXPECT_EQ(cli::Progress::Line(980, 5000, std::chrono::seconds(2), 37),
             "980/5000 names, 490 names/s, 8 s left, 37 waiting on paused servers");
+  // Names read as the run goes have no total yet, and so no time left.
+  EXPECT_EQ(cli::Progress::Line(980, 0, std::chrono::seconds(2)), "980 names, 490 names/s");
 }
 
 TEST(Summary, GivesUnknownAndInvalidCountsOnlyWhenThereAreAny) {

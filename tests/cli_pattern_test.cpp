@@ -133,4 +133,26 @@ TEST(CliPatterns, ARunChecksEveryNameInOrderAndResumesWhereItLeftOff) {
             "brelka-cli: 90 names to check\n共输入90个，其中90个可以注册，45个沿用上次结果\n");
 }
 
+TEST(CliInputs, NamesFromFilesAreCountedOnceAndAFaultAnywhereStopsTheRunFirst) {
+  const auto dir = std::filesystem::temp_directory_path();
+  const auto first = dir / "brelka-cli-count-1.txt", second = dir / "brelka-cli-count-2.txt";
+  std::ofstream(first, std::ios::binary) << "Shop\nmall.com\n\nshop.com\n";
+  std::ofstream(second, std::ios::binary) << "MALL.COM\nnew\n";
+  const ChildOutcome counted =
+      RunChild(kCli, {"--tld", "com", "--count", first.string(), second.string()});
+  EXPECT_EQ(counted.exitCode, 0) << counted.err;
+  EXPECT_EQ(counted.out, "3 names\nshop.com\nmall.com\nnew.com\n");
+
+  // A file that is not UTF-8 is refused before anything is sent, however far in the fault lies.
+  std::string late;
+  for (int i = 0; i < 20000; ++i) late += "name-" + std::to_string(i) + ".com\n";
+  std::ofstream(second, std::ios::binary) << late << "bad\xff.com\n";
+  const ChildOutcome refused = RunChild(kCli, {"--demo", "--source", "registrar", second.string()});
+  std::filesystem::remove(first);
+  std::filesystem::remove(second);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(refused.err, "brelka-cli: " + second.string() + ":20001: invalid UTF-8\n");
+}
+
 }  // namespace

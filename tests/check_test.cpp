@@ -2,6 +2,8 @@
 // de-duplicating a list, judging names, reading UTF-8 input, and the output formats.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "check/FingerprintSet.h"
@@ -10,8 +12,10 @@
 #include "check/Utf8.h"
 #include "cli/Formats.h"
 #include "cli/NameReader.h"
+#include "cli/NameStream.h"
 #include "cli/Options.h"
 #include "cli/Progress.h"
+#include "web/TextEncoding.h"
 
 namespace {
 
@@ -46,6 +50,43 @@ TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
   EXPECT_EQ(set.Size(), 200000u);
   EXPECT_TRUE(set.Insert(u""));
   EXPECT_FALSE(set.Insert(u""));
+}
+
+std::vector<std::string> Drain(cli::NameStream& stream, std::string* failure = nullptr) {
+  std::vector<std::string> names;
+  std::u16string name;
+  for (;;) {
+    auto next = stream.Next(name);
+    if (!next && failure) *failure = next.error();
+    if (!next || !next.value()) return names;
+    names.push_back(web::Utf16ToUtf8(name));
+  }
+}
+
+TEST(NameStream, PatternsInTurnUnderEachSuffixWithNoNameTwice) {
+  std::vector<check::NamePattern> patterns;
+  for (std::u16string_view text : {u"D=AA", u"D=AB", u"D=AA"}) {
+    patterns.push_back(check::NamePattern::Read(text).value());
+  }
+  auto stream = cli::NameStream::FromPatterns(std::move(patterns), {u"com", u"cn"}, 300);
+  const std::vector<std::string> names = Drain(stream);
+  ASSERT_EQ(names.size(), 200u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 3),
+            (std::vector<std::string>{"00.com", "00.cn", "11.com"}));
+  EXPECT_EQ(names[20], "01.com");
+  EXPECT_EQ(names.back(), "98.cn");
+}
+
+TEST(NameStream, InputsInTurnUntilOneCannotBeOpened) {
+  const auto file = std::filesystem::temp_directory_path() / "brelka-name-stream.txt";
+  std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBFOne\r\ntwo.net";
+  auto stream =
+      cli::NameStream::FromInputs({file.string(), file.string(), "no-such-file.txt"}, {u"com"});
+  EXPECT_FALSE(stream.CheckFiles());
+  std::string failure;
+  EXPECT_EQ(Drain(stream, &failure), (std::vector<std::string>{"one.com", "two.net"}));
+  EXPECT_EQ(failure.rfind("cannot open 'no-such-file.txt': ", 0), 0u) << failure;
+  std::filesystem::remove(file);
 }
 
 TEST(NameRules, AcceptsLettersDigitsHyphensAndTheLettersAndMarksOfOtherScripts) {

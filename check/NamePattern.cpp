@@ -400,12 +400,18 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
   shape.digitFrom.assign(n + 1, false);
   shape.letterFrom.assign(n + 1, false);
   shape.varies.assign(n, false);
+  bool sureLetter = false, sureDigit = false, risky = false;
+  std::size_t shortest = 0;
   for (std::size_t j = n; j-- > 0;) {
     const Traits traits = TraitsOf(*shape.slots[j].choices);
     shape.varies[j] = traits.shortest != traits.longest;
     shape.longestFrom[j] = shape.longestFrom[j + 1] + traits.longest;
     shape.digitFrom[j] = shape.digitFrom[j + 1] || traits.anyDigit;
     shape.letterFrom[j] = shape.letterFrom[j + 1] || traits.anyLetter;
+    sureLetter = sureLetter || traits.allLetter;
+    sureDigit = sureDigit || traits.allDigit;
+    risky = risky || traits.risky;
+    shortest += traits.shortest;
   }
   if (shape.names == 0 || !InternationalLabelsFit(shape)) return Verdict::None;
   // A name cannot end with a hyphen, nor with a dot (an empty label).
@@ -415,19 +421,8 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
                            })) {
     return Verdict::None;
   }
-  bool sureLetter = false, sureDigit = false, maybeLetter = false, maybeDigit = false;
-  bool risky = false;
-  std::size_t shortest = 0, longest = 0;
-  for (const NamePattern::Slot& slot : shape.slots) {
-    const Traits traits = TraitsOf(*slot.choices);
-    sureLetter = sureLetter || traits.allLetter;
-    sureDigit = sureDigit || traits.allDigit;
-    maybeLetter = maybeLetter || traits.anyLetter;
-    maybeDigit = maybeDigit || traits.anyDigit;
-    risky = risky || traits.risky;
-    shortest += traits.shortest;
-    longest += traits.longest;
-  }
+  const std::size_t longest = shape.longestFrom[0];
+  const bool maybeLetter = shape.letterFrom[0], maybeDigit = shape.digitFrom[0];
   if (longest == 0 || (filters.mixed && !(maybeLetter && maybeDigit))) return Verdict::None;
   bool each = (filters.mixed && !(sureLetter && sureDigit)) || risky || longest > kMaxLabelOctets;
   if (!risky && (shortest > filters.maxLength || longest < filters.minLength)) return Verdict::None;
@@ -508,18 +503,18 @@ web::Result<NamePattern> NamePattern::Read(std::u16string_view text,
     pattern.shapes_.push_back(std::move(shape));
   }
   // Where names may be too long or too short, each slot's texts go shortest first, so that the
-  // first one too long ends its slot's turn.
-  const auto mayBeLong = [](const std::shared_ptr<Shape>& shape) {
-    std::size_t longest = 0;
-    for (const Slot& slot : shape->slots) longest += TraitsOf(*slot.choices).longest;
-    return longest > kMaxLabelOctets;
-  };
-  pattern.byLength_ = filters.minLength > 0 || filters.maxLength != SIZE_MAX ||
-                      std::any_of(pattern.shapes_.begin(), pattern.shapes_.end(), mayBeLong);
+  // first one too long ends its slot's turn. The verdicts do not depend on the order.
+  for (const std::shared_ptr<Shape>& shape : pattern.shapes_) {
+    shape->verdict = Judge(*shape, pattern.filters_);
+  }
+  pattern.byLength_ =
+      filters.minLength > 0 || filters.maxLength != SIZE_MAX ||
+      std::any_of(pattern.shapes_.begin(), pattern.shapes_.end(),
+                  [](const auto& shape) { return shape->longestFrom[0] > kMaxLabelOctets; });
+  if (!pattern.byLength_) return pattern;
   std::map<const Choices*, std::shared_ptr<const Choices>> sorted;
   for (const std::shared_ptr<Shape>& shape : pattern.shapes_) {
     for (Slot& slot : shape->slots) {
-      if (!pattern.byLength_) break;
       auto& shortestFirst = sorted[slot.choices.get()];
       if (!shortestFirst) {
         auto copy = std::make_shared<Choices>(*slot.choices);
@@ -530,7 +525,6 @@ web::Result<NamePattern> NamePattern::Read(std::u16string_view text,
       }
       slot.choices = shortestFirst;
     }
-    shape->verdict = Judge(*shape, pattern.filters_);
   }
   return pattern;
 }

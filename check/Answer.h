@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "web/Result.h"
 
@@ -69,6 +70,55 @@ constexpr std::string_view RouteName(Route route) {
   return "";
 }
 
+// Where a registered name is in its life, as its registry's statuses say: in use, in the grace
+// period after it expired unrenewed, in redemption (its holder may still restore it), pending
+// delete (days from release), or on hold (registered, but kept out of DNS). None when the
+// registry says nothing of it.
+enum class Phase { None, Active, Grace, Redemption, PendingDelete, Hold };
+
+// The phase as scripts read it: "", "active", "grace", "redemption", "pending-delete", "hold".
+constexpr std::string_view PhaseName(Phase phase) {
+  switch (phase) {
+    case Phase::None:
+      return "";
+    case Phase::Active:
+      return "active";
+    case Phase::Grace:
+      return "grace";
+    case Phase::Redemption:
+      return "redemption";
+    case Phase::PendingDelete:
+      return "pending-delete";
+    case Phase::Hold:
+      return "hold";
+  }
+  return "";
+}
+
+// Each name read back as scripts write it; nothing for a word that names none.
+inline std::optional<Status> StatusNamed(std::string_view word) {
+  for (const Status status : {Status::Available, Status::Registered, Status::Reserved,
+                              Status::LikelyAvailable, Status::Unknown, Status::Invalid}) {
+    if (StatusName(status) == word) return status;
+  }
+  return std::nullopt;
+}
+
+inline std::optional<Route> RouteNamed(std::string_view word) {
+  for (const Route route : {Route::Registrar, Route::Rdap, Route::Whois, Route::Dns, Route::Zone}) {
+    if (RouteName(route) == word) return route;
+  }
+  return std::nullopt;
+}
+
+inline std::optional<Phase> PhaseNamed(std::string_view word) {
+  for (const Phase phase : {Phase::None, Phase::Active, Phase::Grace, Phase::Redemption,
+                            Phase::PendingDelete, Phase::Hold}) {
+    if (PhaseName(phase) == word) return phase;
+  }
+  return std::nullopt;
+}
+
 struct Answer {
   Status status = Status::Unknown;
   // The reason for Unknown and Invalid; empty when there is nothing to add.
@@ -78,6 +128,12 @@ struct Answer {
   // What a registry says of a registered name, when it says it.
   std::u16string registrar;
   std::u16string expires;
+  // The registry's statuses, in its own words and order; the phase they put the name in; and,
+  // in redemption or pending delete, the earliest day it could be free again (YYYY-MM-DD), an
+  // estimate. A phase never changes the status: such a name is registered.
+  std::vector<std::u16string> statuses;
+  Phase phase = Phase::None;
+  std::u16string releases;
   // Why an Unknown answer could not be had, for scripts: a time-out may be worth a later try,
   // a TLS failure is not. Empty for every other status.
   std::optional<web::FailureKind> reason;

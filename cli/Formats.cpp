@@ -64,7 +64,8 @@ std::string Quoted(std::string_view word) {
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";
   return columns == Columns::Registry
-             ? "name,status,detail,reason,source,a_label,registrar,expires,checked\r\n"
+             ? "name,status,detail,reason,source,a_label,registrar,expires,statuses,phase,"
+               "releases,checked\r\n"
              : "name,status,detail,reason,source,checked\r\n";
 }
 
@@ -112,6 +113,11 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
   const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
   const std::string registrar = web::Utf16ToUtf8(answer.registrar);
   const std::string expires = web::Utf16ToUtf8(answer.expires);
+  std::string statuses;
+  for (const std::u16string& word : answer.statuses)
+    statuses += (statuses.empty() ? "" : std::string(kStatusSeparator)) + web::Utf16ToUtf8(word);
+  const std::string phase(check::PhaseName(answer.phase));
+  const std::string releases = web::Utf16ToUtf8(answer.releases);
   const std::string checked = demo             ? std::string(kDemoChecked)
                               : answer.checked ? CheckedText(*answer.checked)
                                                : "";
@@ -122,14 +128,16 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
       return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\t" +
              reason + "\t" + source +
              (registry
-                  ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" + TsvField(expires)
+                  ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" +
+                        TsvField(expires) + "\t" + TsvField(statuses) + "\t" + phase + "\t" + releases
                   : "") +
              "\t" + checked + "\n";
     case Format::Csv:
       return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +
              reason + "," + source +
              (registry
-                  ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires)
+                  ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires) +
+                        "," + CsvField(statuses) + "," + phase + "," + releases
                   : "") +
              "," + checked + "\r\n";
     case Format::Json: {
@@ -142,6 +150,11 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
         line["aLabel"] = aLabel;
         line["registrar"] = registrar;
         line["expires"] = expires;
+        nlohmann::ordered_json words = nlohmann::ordered_json::array();
+        for (const std::u16string& word : answer.statuses) words.push_back(web::Utf16ToUtf8(word));
+        line["statuses"] = std::move(words);
+        line["phase"] = phase;
+        line["releases"] = releases;
       }
       line["checked"] = checked;
       return line.dump() + "\n";

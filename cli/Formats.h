@@ -16,13 +16,18 @@ namespace cli {
 // Which fields TSV, CSV and JSON carry: name, status, detail, reason (the kind of failure of an
 // unknown answer, else empty) and source (the route that answered: registrar, rdap, whois or
 // dns; empty for an invalid name); with Registry (the registries) also the A-label, the
-// registrar and the expiration date, empty when unknown; last, checked: when the answer was had
-// (UTC, ISO 8601 to the second), or "demo" for the built-in simulators' answers.
+// registrar, the expiration date, the registry's statuses (JSON: an array; TSV and CSV: joined
+// by "; "), the phase and the estimated release day (YYYY-MM-DD), each empty when the registry
+// says nothing of it; last, checked: when the answer was had (UTC, ISO 8601 to the second), or
+// "demo" for the built-in simulators' answers.
 enum class Columns { Basic, Registry };
 
 // What the checked column holds for an answer of the demo's simulators, which --resume refuses
 // to pass off as a registry's.
 inline constexpr std::string_view kDemoChecked = "demo";
+
+// What joins a registry's statuses in one TSV or CSV field.
+inline constexpr std::string_view kStatusSeparator = "; ";
 
 // The time as the checked column writes it, "2026-12-08T21:15:49Z", and read back; nothing
 // when the text is not such a time.

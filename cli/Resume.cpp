@@ -17,23 +17,6 @@ namespace {
 
 enum class Shape { Json, Tsv, Csv };
 
-std::optional<check::Status> StatusNamed(std::string_view word) {
-  for (const check::Status status :
-       {check::Status::Available, check::Status::Registered, check::Status::Reserved,
-        check::Status::LikelyAvailable, check::Status::Unknown, check::Status::Invalid}) {
-    if (check::StatusName(status) == word) return status;
-  }
-  return std::nullopt;
-}
-
-std::optional<check::Route> RouteNamed(std::string_view word) {
-  for (const check::Route route : {check::Route::Registrar, check::Route::Rdap, check::Route::Whois,
-                                   check::Route::Dns, check::Route::Zone}) {
-    if (check::RouteName(route) == word) return route;
-  }
-  return std::nullopt;
-}
-
 std::optional<std::u16string> Text(std::string_view utf8) {
   std::u16string text;
   if (!DecodeUtf8(utf8, text)) return std::nullopt;
@@ -41,7 +24,7 @@ std::optional<std::u16string> Text(std::string_view utf8) {
 }
 
 // One answer's line: its fields in the output's order (name, status, detail, reason, source,
-// with the registries' columns a_label, registrar, expires; then checked), taken or refused for
+// with the registries' columns a_label, registrar, expires, statuses, phase, releases; then checked), taken or refused for
 // the run that resumes.
 class Reader {
  public:
@@ -50,18 +33,24 @@ class Reader {
   // Fails with what is wrong.
   web::Status Take(std::vector<std::string> fields) {
     std::optional<std::string> checked;
-    if (fields.size() == 6 || fields.size() == 9) {
+    if (fields.size() == 6 || fields.size() == 9 || fields.size() == 12) {
       checked = std::move(fields.back());
       fields.pop_back();
     }
-    if (fields.size() != 5 && fields.size() != 8) {
-      return web::Failure{"expected 6 or 9 fields, found " + std::to_string(fields.size())};
+    // The registries' statuses, phase and release day, after the expiry.
+    std::vector<std::string> lifecycle;
+    if (fields.size() == 11) {
+      lifecycle.assign(fields.end() - 3, fields.end());
+      fields.resize(8);
     }
-    const std::optional<check::Status> status = StatusNamed(fields[1]);
+    if (fields.size() != 5 && fields.size() != 8) {
+      return web::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
+    }
+    const std::optional<check::Status> status = check::StatusNamed(fields[1]);
     if (!status) return web::Failure{"unknown status '" + fields[1] + "'"};
     std::optional<check::Route> source;
     if (!fields[4].empty()) {
-      source = RouteNamed(fields[4]);
+      source = check::RouteNamed(fields[4]);
       if (!source) return web::Failure{"unknown source '" + fields[4] + "'"};
       if (std::find(run_.routes.begin(), run_.routes.end(), *source) == run_.routes.end()) {
         return web::Failure{"answered by " + fields[4] + ", which this run does not ask"};
@@ -93,6 +82,21 @@ class Reader {
       answer.registrar = texts[6];
       answer.expires = texts[7];
     }
+    if (!lifecycle.empty()) {
+      auto statuses = Text(lifecycle[0]);
+      auto releases = Text(lifecycle[2]);
+      if (!statuses || !releases) return web::Failure{"a field is not UTF-8"};
+      const std::optional<check::Phase> phase = check::PhaseNamed(lifecycle[1]);
+      if (!phase) return web::Failure{"unknown phase '" + lifecycle[1] + "'"};
+      for (std::size_t start = 0; !statuses->empty() && start <= statuses->size();) {
+        std::size_t end = statuses->find(u"; ", start);
+        if (end == std::u16string::npos) end = statuses->size();
+        answer.statuses.push_back(statuses->substr(start, end - start));
+        start = end + 2;
+      }
+      answer.phase = *phase;
+      answer.releases = std::move(*releases);
+    }
     file_.settled[texts[0]] = std::move(answer);
     return web::Ok();
   }
@@ -119,6 +123,21 @@ web::Status TakeJson(const std::string& line, Reader& reader) {
   }
   if (object.contains("aLabel") || object.contains("registrar") || object.contains("expires")) {
     for (const char* key : {"aLabel", "registrar", "expires"}) {
+      auto value = field(key);
+      if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+      fields.push_back(std::move(*value));
+    }
+  }
+  if (fields.size() == 8 && object.contains("statuses")) {
+    const auto& words = object["statuses"];
+    if (!words.is_array()) return web::Failure{"'statuses' is not an array"};
+    std::string joined;
+    for (const auto& word : words) {
+      if (!word.is_string()) return web::Failure{"'statuses' holds a value that is not a string"};
+      joined += (joined.empty() ? "" : std::string(kStatusSeparator)) + word.get<std::string>();
+    }
+    fields.push_back(std::move(joined));
+    for (const char* key : {"phase", "releases"}) {
       auto value = field(key);
       if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
       fields.push_back(std::move(*value));

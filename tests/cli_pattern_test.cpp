@@ -111,10 +111,10 @@ TEST(CliPatterns, ARunChecksEveryNameInOrderAndResumesWhereItLeftOff) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "brelka-cli: 90 names to check\n共输入90个，其中90个可以注册\n");
   EXPECT_TRUE(
-      run.out.starts_with("8001.cn\tavailable\t\t\twhois\t\t\t\n"
-                          "8002.cn\tavailable\t\t\twhois\t\t\t\n"))
+      run.out.starts_with("8001.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+                          "8002.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"))
       << run.out;
-  EXPECT_TRUE(run.out.ends_with("8998.cn\tavailable\t\t\twhois\t\t\t\n")) << run.out;
+  EXPECT_TRUE(run.out.ends_with("8998.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n")) << run.out;
 
   // An earlier run's answers for the first half: only the rest is asked.
   const auto earlier = std::filesystem::temp_directory_path() / "brelka-cli-pattern-resume.json";

@@ -220,8 +220,8 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
       Cli({"--source", "whois", "-f", "csv", "--resume", registry.Path()}, "中文域名.cn\n");
   EXPECT_EQ(whole.exitCode, 0) << whole.err;
   EXPECT_EQ(whole.out,
-            "name,status,detail,reason,source,a_label,registrar,expires\r\n"
-            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17,\r\n");
+            "name,status,detail,reason,source,a_label,registrar,expires,statuses,phase,releases\r\n"
+            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17,,,,\r\n");
 
   // Everything settled: nothing is asked, not even a registrar that cannot be reached.
   const TempFile complete("abc.com\tregistered\t\t\tregistrar\nnot_a.com\tinvalid\tx\t\t\n",

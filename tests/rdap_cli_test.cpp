@@ -76,12 +76,12 @@ TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(
       run.out,
-      "hello.com\tavailable\t\t\trdap\t\t\t\n"
-      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-      "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\n"
-      "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\n"
-      "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\n"
-      "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\n");
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
+      "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\t\t\t\n"
+      "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\t\t\t\n"
+      "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\t\t\t\n"
+      "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\n");
   EXPECT_EQ(run.err, "共输入6个，其中2个可以注册，1个未能查询，1个无效\n");
   // Three tries for the refused name, with the program's name and version on each request.
   int busy = 0;
@@ -98,17 +98,19 @@ TEST_F(RdapCli, StructuredFormatsCarryTheALabelRegistrarAndExpiry) {
   const ChildOutcome csv = Cli({"--bootstrap", bootstrap_, "-f", "csv", "-q"}, input);
   EXPECT_EQ(csv.exitCode, 0) << csv.err;
   EXPECT_EQ(csv.out,
-            "name,status,detail,reason,source,a_label,registrar,expires\r\n"
-            "abc.com,registered,,,rdap,,Simulated Registrar Ltd,2031-02-03T04:05:06Z\r\n"
-            "中文域名.cn,available,,,rdap,xn--fiq06l2rdsvs.cn,,\r\n");
+            "name,status,detail,reason,source,a_label,registrar,expires,statuses,phase,releases\r\n"
+            "abc.com,registered,,,rdap,,Simulated Registrar Ltd,2031-02-03T04:05:06Z,active,active,"
+            "\r\n"
+            "中文域名.cn,available,,,rdap,xn--fiq06l2rdsvs.cn,,,,,\r\n");
   const ChildOutcome json = Cli({"--bootstrap", bootstrap_, "-f", "json", "-q"}, input);
   EXPECT_EQ(json.out,
             "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
             "\"source\":\"rdap\",\"aLabel\":\"\","
-            "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\"}\n"
+            "\"registrar\":\"Simulated Registrar Ltd\",\"expires\":\"2031-02-03T04:05:06Z\","
+            "\"statuses\":[\"active\"],\"phase\":\"active\",\"releases\":\"\"}\n"
             "{\"name\":\"中文域名.cn\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
             "\"source\":\"rdap\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"\",\"expires\":"
-            "\"\"}\n");
+            "\"\",\"statuses\":[],\"phase\":\"\",\"releases\":\"\"}\n");
   const ChildOutcome list = Cli({"--bootstrap", bootstrap_, "-q"}, input);
   EXPECT_EQ(list.out, "中文域名.cn\n");
 }
@@ -231,8 +233,8 @@ TEST_F(RdapCli, ZoneFilesSettleTheirNamesWithoutAQuestion) {
       Cli({"--bootstrap", bootstrap_, "--zone", zone, "-f", "tsv"}, "abc.com\nhello.com\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "abc.com\tregistered\tdelegated in the zone file\t\tzone\t\t\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\n");
+            "abc.com\tregistered\tdelegated in the zone file\t\tzone\t\t\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   EXPECT_EQ(run.err, "brelka-cli: warning: the zone file '" + zone +
                          "' is more than two days old; names registered since are missing from "
                          "it and go to their registries\n"
@@ -264,10 +266,10 @@ TEST_F(RdapCli, NameServersGivenForAZoneSettleWhatTheyDelegate) {
   const ChildOutcome run = Cli(args, "abc.com\nhello.com\nabc.中国\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
             "abc.中国\tregistered\tdelegated by 127.0.0.1, a server of xn--fiqs8s\t\tdns\t"
-            "abc.xn--fiqs8s\t\t\n");
+            "abc.xn--fiqs8s\t\t\t\t\t\n");
   ASSERT_EQ(sim.Arrivals().size(), 1u);
   EXPECT_EQ(sim.Arrivals()[0].name, "hello.com");
 }
@@ -279,7 +281,7 @@ TEST_F(RdapCli, AnExtraServiceFileAddsASuffixToRdap) {
   const ChildOutcome run =
       Cli({"--bootstrap", bootstrap_, "--rdap-extra", extra, "--all", "-q"}, "free.de\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "free.de\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(run.out, "free.de\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   const ChildOutcome missing =
       Cli({"--bootstrap", bootstrap_, "--rdap-extra", extra + ".gone", "-q"}, "free.de\n");
   EXPECT_EQ(missing.exitCode, 1);
@@ -296,10 +298,10 @@ TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     early = child.OutputSoFar();
   }
-  EXPECT_EQ(testing_support::WithoutCheckedColumn(early), "hello.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(testing_support::WithoutCheckedColumn(early), "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   const ChildOutcome run = child.Wait();
   EXPECT_EQ(testing_support::WithoutCheckedColumn(run.out),
-            "hello.com\tavailable\t\t\trdap\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\n");
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
 }
 
 TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
@@ -326,10 +328,10 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
   const ChildOutcome all = Cli({"--source", "whois", "--whois-server", server, "--all"}, names);
   EXPECT_EQ(all.exitCode, 1) << all.err;
   EXPECT_EQ(all.out,
-            "free.cn\tavailable\t\t\twhois\t\t\t\n"
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n"
-            "reserved-x.cn\treserved\t127.0.0.1 says the name is reserved\t\twhois\t\t\t\n"
-            "busy.cn\tunknown\trate-limited\trate-limited\twhois\t\t\t\n");
+            "free.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n"
+            "reserved-x.cn\treserved\t127.0.0.1 says the name is reserved\t\twhois\t\t\t\t\t\t\n"
+            "busy.cn\tunknown\trate-limited\trate-limited\twhois\t\t\t\t\t\t\n");
   EXPECT_EQ(all.err, "共输入4个，其中1个可以注册，1个未能查询\n");
   EXPECT_EQ(whois.Queries("whois.cnnic.cn").size(), 3u + 3u);  // busy.cn three times
   EXPECT_TRUE(whois.Queries("whois.iana.org").empty());
@@ -344,8 +346,8 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
            "--whois-server", "com.cn=[::1]:9", "--all", "--timeout", "2"},
           "free.中国\nabc.com.cn\n");
   EXPECT_EQ(idn.out,
-            "free.中国\tavailable\t\t\twhois\tfree.xn--fiqs8s\t\t\n"
-            "abc.com.cn\tunknown\t::1: cannot connect to ::1 port 9\tconnect\twhois\t\t\t\n");
+            "free.中国\tavailable\t\t\twhois\tfree.xn--fiqs8s\t\t\t\t\t\n"
+            "abc.com.cn\tunknown\t::1: cannot connect to ::1 port 9\tconnect\twhois\t\t\t\t\t\t\n");
 }
 
 // Behind a proxy: RDAP requests demonstrably pass through the one given (tunnelled with
@@ -362,7 +364,7 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   };
   const ChildOutcome through = Cli(args({"--proxy", "http://" + proxy.Address()}), "hello.com\n");
   EXPECT_EQ(through.exitCode, 0) << through.err;
-  EXPECT_EQ(through.out, "hello.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(through.out, "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
 #ifdef _WIN32
   EXPECT_EQ(proxy.Passed(), std::vector<std::string>{"http " + registry});
 #else
@@ -372,9 +374,9 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   const ChildOutcome fromEnvironment = Cli(rdap, "abc.com\n");
   ::unsetenv("http_proxy");
   EXPECT_EQ(fromEnvironment.out,
-            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n");
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n");
   const ChildOutcome socks = Cli(args({"--proxy", "socks5h://" + proxy.Address()}), "free.com\n");
-  EXPECT_EQ(socks.out, "free.com\tavailable\t\t\trdap\t\t\t\n");
+  EXPECT_EQ(socks.out, "free.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   EXPECT_EQ(proxy.Passed().size(), 3u);
   EXPECT_EQ(proxy.Passed().back(), "socks " + registry);
   // The demo's servers are on this machine's loopback, which no proxy reaches.
@@ -385,7 +387,7 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   ::unsetenv("http_proxy");
   ::unsetenv("all_proxy");
   EXPECT_EQ(demo.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\nfree.cn\tavailable\t\t\twhois\t\t\t\n");
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nfree.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n");
 #endif
 
   sim::WhoisSim whois;
@@ -394,7 +396,7 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
                                       "--proxy", "socks5h://" + proxy.Address(), "--all", "-q"},
                                      "abc.cn\n");
   EXPECT_EQ(overSocks.out,
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n");
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n");
   EXPECT_EQ(proxy.Passed().back(), "socks " + server);
 
   for (const std::string& dead : {std::string("http://127.0.0.1:1"), std::string("refused")}) {
@@ -417,17 +419,17 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
 TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
   const std::string names = "blog.example.com\nshop.example.com.cn\ncom.cn\nhello.com\n";
   const std::string resume = (folder_ / "old.tsv").string();
-  std::ofstream(resume) << "blog.example.com\tavailable\t\t\trdap\t\t\t\n";
+  std::ofstream(resume) << "blog.example.com\tavailable\t\t\trdap\t\t\t\t\t\t\n";
   const ChildOutcome run = Cli({"--demo", "--all", "--resume", resume}, names);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "blog.example.com\tinvalid\tunder example.com, which is the name a registry "
-            "holds\t\t\t\t\t\n"
+            "holds\t\t\t\t\t\t\t\t\n"
             "shop.example.com.cn\tinvalid\tunder example.com.cn, which is the name a registry "
-            "holds\t\t\t\t\t\n"
+            "holds\t\t\t\t\t\t\t\t\n"
             "com.cn\tinvalid\tcom.cn is a suffix under which names are registered, not a "
-            "name\t\t\t\t\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\n");
+            "name\t\t\t\t\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   EXPECT_TRUE(run.err.ends_with("\n共输入4个，其中1个可以注册，3个无效\n")) << run.err;
 
   const ChildOutcome tld = Cli({"--demo", "--tld", "com,example.com"}, "shop\n");
@@ -448,11 +450,11 @@ TEST(RdapCliDemo, DelegatedNamesAreSettledByTheirZonesServers) {
       kCli, {"--demo", "-f", "tsv", "-q"}, "abc.com\nhello.com\nholdtaken.com\nabc.com.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\n"
+            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
             "holdtaken.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
-            "2031-02-03T04:05:06Z\n"
-            "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\n");
+            "2031-02-03T04:05:06Z\tactive\tactive\t\n"
+            "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\t\t\t\n");
 }
 
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
@@ -465,46 +467,47 @@ TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
       "free.jp\nabc.jp\nreserved2.jp\nfree.io\nabc.io\nfree.nosuchtld\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\n"
-            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
-            "free.net\tavailable\t\t\trdap\t\t\t\n"
-            "free.org\tavailable\t\t\trdap\t\t\t\n"
-            "free.info\tavailable\t\t\trdap\t\t\t\n"
-            "free.co\tavailable\t\t\twhois\t\t\t\n"
-            "abc.com.co\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-09-03T08:40:13Z\n"
-            "free.net.co\tavailable\t\t\twhois\t\t\t\n"
-            "free.nom.co\tavailable\t\t\twhois\t\t\t\n"
-            "free.me\tavailable\t\t\twhois\t\t\t\n"
-            "free.us\tavailable\t\t\twhois\t\t\t\n"
-            "free.biz\tavailable\t\t\twhois\t\t\t\n"
-            "free.ca\tavailable\t\t\twhois\t\t\t\n"
-            "free.mx\tavailable\t\t\twhois\t\t\t\n"
-            "free.com.mx\tavailable\t\t\twhois\t\t\t\n"
-            "free.ws\tavailable\t\t\twhois\t\t\t\n"
-            "free.asia\tavailable\t\t\twhois\t\t\t\n"
-            "free.bz\tavailable\t\t\twhois\t\t\t\n"
-            "free.mobi\tavailable\t\t\twhois\t\t\t\n"
-            "free.eu\tavailable\t\t\twhois\t\t\t\n"
-            "abc.eu\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\n"
-            "free.in\tavailable\t\t\twhois\t\t\t\n"
-            "free.nl\tavailable\t\t\twhois\t\t\t\n"
-            "abc.nl\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\n"
-            "free.se\tavailable\t\t\twhois\t\t\t\n"
-            "abc.se\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-10-20\n"
-            "free.cn\tavailable\t\t\twhois\t\t\t\n"
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\n"
-            "reserved1.cn\treserved\twhois.cnnic.cn says the name is reserved\t\twhois\t\t\t\n"
-            "free.com.cn\tavailable\t\t\twhois\t\t\t\n"
-            "中文域名.中国\tavailable\t\t\twhois\txn--fiq06l2rdsvs.xn--fiqs8s\t\t\n"
-            "free.de\tavailable\t\t\twhois\t\t\t\n"
-            "abc.de\tregistered\t\t\twhois\t\t\t\n"
-            "free.jp\tavailable\t\t\twhois\t\t\t\n"
-            "abc.jp\tregistered\t\t\twhois\t\t\t2030/05/31\n"
-            "reserved2.jp\treserved\twhois.jprs.jp says the name is reserved\t\twhois\t\t\t\n"
-            "free.io\tavailable\t\t\trdap\t\t\t\n"
-            "abc.io\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
+            "free.net\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "free.org\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "free.info\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "free.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.com.co\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-09-03T08:40:13Z\t"
+            "ok https://icann.org/epp#ok\tactive\t\n"
+            "free.net.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.nom.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.me\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.us\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.biz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.ca\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.com.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.ws\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.asia\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.bz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.mobi\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.eu\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.eu\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\t\t\t\n"
+            "free.in\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "free.nl\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.nl\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\tactive\tactive\t\n"
+            "free.se\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.se\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-10-20\tactive\tactive\t\n"
+            "free.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n"
+            "reserved1.cn\treserved\twhois.cnnic.cn says the name is reserved\t\twhois\t\t\t\t\t\t\n"
+            "free.com.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "中文域名.中国\tavailable\t\t\twhois\txn--fiq06l2rdsvs.xn--fiqs8s\t\t\t\t\t\n"
+            "free.de\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.de\tregistered\t\t\twhois\t\t\t\tconnect\tactive\t\n"
+            "free.jp\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+            "abc.jp\tregistered\t\t\twhois\t\t\t2030/05/31\t\t\t\n"
+            "reserved2.jp\treserved\twhois.jprs.jp says the name is reserved\t\twhois\t\t\t\t\t\t\n"
+            "free.io\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "abc.io\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
             "free.nosuchtld\tunknown\tno RDAP or WHOIS service for .nosuchtld, and DNS does not "
-            "know the suffix\tdns\tdns\t\t\t\n");
+            "know the suffix\tdns\tdns\t\t\t\t\t\t\n");
   // Reserved names are taken, not available, and not unknown.
   EXPECT_EQ(run.err, "共输入39个，其中27个可以注册，1个未能查询\n");
 }

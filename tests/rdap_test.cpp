@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "check/ALabel.h"
+#include "check/Lifecycle.h"
 #include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
 #include "check/dns/DnsServer.h"
@@ -153,6 +154,58 @@ TEST(ALabel, RefusesNamesIdnaDisallows) {
     if (!converted) {
       EXPECT_TRUE(converted.error().starts_with("cannot be an IDN: ")) << converted.error();
     }
+  }
+}
+
+// RFC 8056's status values place a name in its life; the latest phase wins, and the release is
+// counted from "last changed" by the timeline of RFC 3915 (30 days of redemption, 5 of pending
+// delete). The answers are built in RFC 9083's shape: no public recording of an RDAP answer for
+// a name in these phases was found.
+TEST(DomainReply, StatusesGiveThePhaseAndTheEarliestRelease) {
+  struct Case {
+    std::string status;  // the JSON array
+    std::string changed;
+    check::Phase phase;
+    std::u16string releases = u"";
+  };
+  const Case cases[] = {
+      {R"(["active"])", "2020-01-01T00:00:00Z", check::Phase::Active},
+      {R"(["client transfer prohibited", "auto renew period"])", "", check::Phase::Grace},
+      {R"(["redemption period", "pending delete"])", "2026-11-20T10:00:00Z",
+       check::Phase::Redemption, u"2026-12-25"},
+      {R"(["pending delete"])", "2026-11-30T23:59:59Z", check::Phase::PendingDelete,
+       u"2026-12-05"},
+      // Without the date the phase stands, and no day is made up.
+      {R"(["pending delete"])", "", check::Phase::PendingDelete},
+      {R"(["pending delete"])", "last week", check::Phase::PendingDelete},
+      {R"(["server hold", "client hold"])", "", check::Phase::Hold},
+      {R"([])", "", check::Phase::None},
+      {R"("pending delete")", "", check::Phase::None},
+  };
+  for (const Case& c : cases) {
+    const std::string events =
+        c.changed.empty() ? "[]"
+                          : R"([{"eventAction":"last changed","eventDate":")" + c.changed + "\"}]";
+    const std::string body = R"({"objectClassName":"domain","ldhName":"abc.com","status":)" +
+                             c.status + R"(,"events":)" + events + "}";
+    const check::Answer answer =
+        check::ReadDomainReply("abc.com", 200, "application/rdap+json", body);
+    EXPECT_EQ(answer.status, Status::Registered) << body;
+    EXPECT_EQ(answer.phase, c.phase) << body;
+    EXPECT_EQ(answer.releases, c.releases) << body;
+  }
+  // Dates as registries write them, and what is not one.
+  for (const auto& [text, day] : std::initializer_list<std::pair<std::u16string, std::u16string>>{
+           {u"2010/12/04", u"2010-12-04"},
+           {u"2011-02-11 15:38:31", u"2011-02-11"},
+           {u" 2024-02-29T00:00:00Z", u"2024-02-29"},
+           {u"2023-02-29", u""},
+           {u"2010-12/04", u""},
+           {u"20101-12-04", u""},
+           {u"04-12-2010", u""},
+       }) {
+    const auto read = check::ReadDay(text);
+    EXPECT_EQ(read ? check::DayText(*read) : u"", day);
   }
 }
 

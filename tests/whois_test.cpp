@@ -150,6 +150,61 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
   }
 }
 
+// Names on their way out, as their registries wrote them: the statuses as given, the phase, and
+// the earliest release counted from the last change by the published timeline (30 days of
+// redemption, then 5 of pending delete), or the registry's own release date where it gives one.
+TEST(WhoisAnswers, RecordingsOfLeavingNamesGiveTheirPhaseAndEarliestRelease) {
+  struct Case {
+    std::string file;
+    std::string name;
+    std::vector<std::u16string> statuses;
+    check::Phase phase;
+    std::u16string releases = u"";
+  };
+  const Case cases[] = {
+      {"whois.cira.ca/grace-abbylane.pe.ca", "abbylane.pe.ca", {u"auto-renew grace"},
+       check::Phase::Grace},
+      // Updated 2010/12/04: 35 days on.
+      {"whois.cira.ca/redemption-glu.ca", "glu.ca", {u"redemption"}, check::Phase::Redemption,
+       u"2011-01-08"},
+      // Updated 2013/07/31: 5 days on.
+      {"whois.cira.ca/pending-delete-sagespa.ca", "sagespa.ca", {u"pending delete"},
+       check::Phase::PendingDelete, u"2013-08-05"},
+      {"whois.nic.it/grace-hotellagioconda.it", "hotellagioconda.it", {u"GRACE-PERIOD"},
+       check::Phase::Grace},
+      // Last Update 2011-02-11 15:38:31; both words on one line, redemption the later phase.
+      {"whois.nic.it/redemption-concessionari-fiat.it", "concessionari-fiat.it",
+       {u"pendingDelete / redemptionPeriod"}, check::Phase::Redemption, u"2011-03-18"},
+      {"whois.nic.it/pending-delete-cartucceweb.it", "cartucceweb.it",
+       {u"pendingDelete / pendingDelete"}, check::Phase::PendingDelete, u"2011-07-02"},
+      {"whois.nic.it/registered-google.it", "google.it", {u"ok"}, check::Phase::Active},
+      // SIDN says when quarantine ends.
+      {"whois.domain-registry.nl/redemption-martijn-webdesign.nl", "martijn-webdesign.nl",
+       {u"in quarantine"}, check::Phase::Redemption, u"2010-10-02"},
+      {"whois.verisign-grs.com/registered-google.com", "google.com",
+       {u"clientDeleteProhibited https://icann.org/epp#clientDeleteProhibited",
+        u"clientTransferProhibited https://icann.org/epp#clientTransferProhibited",
+        u"clientUpdateProhibited https://icann.org/epp#clientUpdateProhibited",
+        u"serverDeleteProhibited https://icann.org/epp#serverDeleteProhibited",
+        u"serverTransferProhibited https://icann.org/epp#serverTransferProhibited",
+        u"serverUpdateProhibited https://icann.org/epp#serverUpdateProhibited"},
+       check::Phase::Active},
+  };
+  const check::WhoisTable& table = check::WhoisTable::BuiltIn();
+  for (const Case& c : cases) {
+    const check::WhoisServer server = table.ServerFor(c.file.substr(0, c.file.find('/')));
+    const check::Answer answer = check::ReadWhoisAnswer(server, c.name, Recording(c.file));
+    EXPECT_EQ(answer.status, Status::Registered) << c.file;
+    EXPECT_EQ(answer.statuses, c.statuses) << c.file;
+    EXPECT_EQ(answer.phase, c.phase) << c.file;
+    EXPECT_EQ(answer.releases, c.releases) << c.file;
+  }
+  EXPECT_EQ(check::ReadWhoisAnswer(table.ServerFor("whois.nic.it"), "u34jedzcq.it",
+                                   Recording("whois.nic.it/available-u34jedzcq.it"))
+                .status,
+            Status::Available);
+}
+
 // A registrant writes some lines of a record. None of them, nor a free text inside a line,
 // turns the record of the name asked for into anything but a registration.
 TEST(WhoisAnswers, TheRecordOfTheNameWinsOverAnyOtherLine) {

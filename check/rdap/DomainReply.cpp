@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "check/Lifecycle.h"
 #include "check/Utf8.h"
 
 namespace check {
@@ -65,15 +66,26 @@ std::string Registrar(const json& domain) {
   return "";
 }
 
-std::string Expiration(const json& domain) {
+// The date of the first event of that action ("expiration", "last changed").
+std::string EventDate(const json& domain, std::string_view eventAction) {
   const json* events = Member(domain, "events");
   if (!events || !events->is_array()) return "";
   for (const json& event : *events) {
     const json* action = Member(event, "eventAction");
     const json* date = Member(event, "eventDate");
-    if (IsString(action) && *action == "expiration" && IsString(date)) return *date;
+    if (IsString(action) && *action == eventAction && IsString(date)) return *date;
   }
   return "";
+}
+
+std::vector<std::u16string> Statuses(const json& domain) {
+  std::vector<std::u16string> statuses;
+  const json* status = Member(domain, "status");
+  if (!status || !status->is_array()) return statuses;
+  for (const json& word : *status) {
+    if (word.is_string()) statuses.push_back(FromUtf8(word.get<std::string>()));
+  }
+  return statuses;
 }
 
 Answer ReadDomainObject(std::string_view name, std::string_view contentType,
@@ -95,7 +107,9 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
   }
   Answer registered = WithStatus(Status::Registered);
   registered.registrar = FromUtf8(Registrar(domain));
-  registered.expires = FromUtf8(Expiration(domain));
+  registered.expires = FromUtf8(EventDate(domain, "expiration"));
+  SetLifecycle(registered, Statuses(domain), RdapPhaseWords(),
+               FromUtf8(EventDate(domain, "last changed")));
   return registered;
 }
 

@@ -54,12 +54,19 @@ WhoisServer ReadServer(const nlohmann::json& entry, const WhoisServer* fallback)
   server.registered = Texts(entry, "registered");
   server.registrar = Texts(entry, "registrar");
   server.expires = Texts(entry, "expires");
+  server.status = Texts(entry, "status");
+  server.updated = Texts(entry, "updated");
+  server.releases = Texts(entry, "releases");
   if (fallback && server.available.empty() && server.record.empty()) {
     WhoisServer read = *fallback;
     read.query = server.query;
     read.charset = server.charset;
     return read;
   }
+  // Most registries label their status lines and dates as the common format does.
+  if (fallback && server.status.empty()) server.status = fallback->status;
+  if (fallback && server.updated.empty()) server.updated = fallback->updated;
+  if (fallback) server.phases = fallback->phases;
   return server;
 }
 
@@ -149,6 +156,25 @@ std::u16string ValueAfter(const std::vector<std::u16string>& labels, std::u16str
   return {};
 }
 
+// The value of every line that starts with one of the labels, in the answer's order.
+std::vector<std::u16string> EveryValueAfter(const std::vector<std::u16string>& labels,
+                                            std::u16string_view framed, std::u16string_view text) {
+  std::vector<std::u16string> values;
+  for (std::size_t line = 0; line < framed.size();) {
+    const std::size_t end = std::min(framed.find(u'\n', line + 1), framed.size());
+    for (const std::u16string& label : labels) {
+      if (framed.substr(line + 1).starts_with(label) && line + 1 + label.size() <= end) {
+        std::u16string_view value = text.substr(line + 1 + label.size(), end - line - 1 - label.size());
+        while (!value.empty() && value.front() == u' ') value.remove_prefix(1);
+        if (!value.empty()) values.emplace_back(value);
+        break;
+      }
+    }
+    line = end;
+  }
+  return values;
+}
+
 // Each "key: value" line of an IANA answer, the key lower-cased, the value trimmed.
 template <class Visit>
 void ForEachIanaField(std::string_view answer, Visit visit) {
@@ -212,8 +238,25 @@ web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
       !fallback->is_object()) {
     return web::Failure{"the WHOIS table has no servers or no default entry"};
   }
+  // "phases": each phase's status words, as the registries write them.
+  auto phases = std::make_shared<PhaseWords>(RdapPhaseWords());
+  if (const auto words = root.find("phases"); words != root.end() && words->is_object()) {
+    for (const auto& [phase, list] : words->items()) {
+      if (phase == "sources") continue;
+      Phase named = Phase::None;
+      for (Phase p : {Phase::Grace, Phase::Redemption, Phase::PendingDelete, Phase::Hold})
+        if (PhaseName(p) == phase) named = p;
+      if (named == Phase::None || !list.is_array()) {
+        return web::Failure{"the WHOIS table names an unknown phase '" + phase + "'"};
+      }
+      for (const nlohmann::json& word : list) {
+        if (word.is_string()) (*phases)[PhaseWord(FromUtf8(word.get<std::string>()))] = named;
+      }
+    }
+  }
   WhoisTable table;
   table.default_ = ReadServer(*fallback, nullptr);
+  table.default_.phases = phases;
   for (const auto& [host, entry] : servers->items()) {
     if (!entry.is_object()) continue;
     WhoisServer server = ReadServer(entry, &table.default_);
@@ -305,6 +348,9 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
     Answer registered = WithStatus(Status::Registered);
     registered.registrar = ValueAfter(server.registrar, lower, text);
     registered.expires = ValueAfter(server.expires, lower, text);
+    SetLifecycle(registered, EveryValueAfter(server.status, lower, text),
+                 server.phases ? *server.phases : RdapPhaseWords(),
+                 ValueAfter(server.updated, lower, text), ValueAfter(server.releases, lower, text));
     return registered;
   }
   if (holds(server.throttled)) {

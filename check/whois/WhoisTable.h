@@ -5,12 +5,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check/Answer.h"
+#include "check/Lifecycle.h"
 #include "web/Result.h"
 
 namespace check {
@@ -27,6 +29,12 @@ struct WhoisServer {
   std::vector<std::u16string> registered;
   std::vector<std::u16string> registrar;
   std::vector<std::u16string> expires;
+  // Labels of the status lines (every one is read), of the last change, and of a release date
+  // the registry gives itself; and which status words mean which phase.
+  std::vector<std::u16string> status;
+  std::vector<std::u16string> updated;
+  std::vector<std::u16string> releases;
+  std::shared_ptr<const PhaseWords> phases;
 };
 
 class WhoisTable {

@@ -13,4 +13,12 @@ std::filesystem::path UserCacheFolder() {
   return {};
 }
 
+std::filesystem::path UserDataFolder() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && *xdg == '/') return std::filesystem::path(xdg) / "brelka";
+  const char* home = std::getenv("HOME");
+  if (home && *home == '/') return std::filesystem::path(home) / ".local" / "share" / "brelka";
+  return {};
+}
+
 }  // namespace check

@@ -10,4 +10,9 @@ std::filesystem::path UserCacheFolder() {
   return {};
 }
 
+// Local, not roaming: the list is tied to this machine's scheduled task.
+std::filesystem::path UserDataFolder() {
+  return UserCacheFolder();
+}
+
 }  // namespace check

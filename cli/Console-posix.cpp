@@ -1,6 +1,9 @@
 #include <unistd.h>
 
+#include <sys/wait.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -30,6 +33,15 @@ bool Write(Stream stream, std::string_view utf8) {
     utf8.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
+}
+
+int RunCommand(const std::string& utf8Command,
+               const std::vector<std::pair<std::string, std::string>>& environment) {
+  // The variables stay set for the next command, which sets its own over them.
+  for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+  const int status = std::system(utf8Command.c_str());
+  if (status == -1 || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status) == 127 ? -1 : WEXITSTATUS(status);
 }
 
 web::Result<std::string> StandardInput::Read() {

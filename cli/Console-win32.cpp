@@ -2,6 +2,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -71,6 +73,16 @@ bool Write(Stream stream, std::string_view utf8) {
     utf8.remove_prefix(written);
   }
   return true;
+}
+
+int RunCommand(const std::string& utf8Command,
+               const std::vector<std::pair<std::string, std::string>>& environment) {
+  for (const auto& [name, value] : environment) {
+    (void)_wputenv_s(FromUtf8(name).c_str(), FromUtf8(value).c_str());
+  }
+  // cmd /c, as the C library starts it; flushed first so that the outputs keep their order.
+  std::fflush(nullptr);
+  return _wsystem(FromUtf8(utf8Command).c_str());
 }
 
 web::Result<std::string> StandardInput::Read() {

@@ -5,6 +5,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "web/Result.h"
 
@@ -17,6 +19,11 @@ void PrepareStandardStreams();
 bool IsTerminal(Stream stream);
 // False when the text could not all be written (a full disk, a closed file).
 bool Write(Stream stream, std::string_view utf8);
+
+// Runs a command line through the system's shell (sh -c, cmd /c) with these variables added to
+// its environment, and waits for it: its exit status, or -1 when it could not be started.
+int RunCommand(const std::string& utf8Command,
+               const std::vector<std::pair<std::string, std::string>>& environment);
 
 // Standard input, a piece at a time as the run needs it. A console window is read as wide
 // characters and handed on as UTF-8.

@@ -221,9 +221,12 @@ Error SetMaxNames(Options& options, std::string_view value) {
 }
 
 constexpr OptionSpec kOptions[] = {
-    {"--all", 'a', "", "every name with its status, tab-separated (same as --format tsv)",
+    {"--all", 'a', "",
+     "every name with its status, tab-separated (same as --format tsv); with watch run: check "
+     "every name now, due or not",
      [](Options& o, std::string_view) -> Error {
        o.format = Format::Tsv;
+       o.all = true;
        return std::nullopt;
      }},
     {"--format", 'f', "FORMAT",
@@ -279,6 +282,19 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--max-names", 0, "N", "patterns: refuse to check more than N names (default 1000000)",
      SetMaxNames},
+    {"--watch-list", 0, "FILE",
+     "watch: the watch list's file, instead of watch.sqlite in the user's data folder",
+     [](Options& o, std::string_view value) -> Error {
+       o.watchList = std::string(value);
+       return std::nullopt;
+     }},
+    {"--on-change", 0, "CMD",
+     "watch run: run CMD (through the shell) for each change, with the name and both answers "
+     "in its environment",
+     [](Options& o, std::string_view value) -> Error {
+       o.onChange = std::string(value);
+       return std::nullopt;
+     }},
     {"--resume", 0, "FILE",
      "an earlier run's output (json, tsv or csv): the names it settled are written again as "
      "they were, not asked again; unknown names are asked again",
@@ -493,6 +509,7 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
 std::string HelpText() {
   std::string text =
       "Usage: brelka-cli [OPTIONS] [FILE...]\n"
+      "       brelka-cli [OPTIONS] watch add|remove [FILE...] | list | run | calendar\n"
       "Checks which domain names are free to register. Reads one name per line from the\n"
       "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
       "line is cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name\n"
@@ -525,6 +542,14 @@ std::string HelpText() {
       "(registrar, expires) when the registry gives them. Last comes checked: when the answer\n"
       "was had, in UTC (2026-12-08T21:15:49Z), or demo for the simulators' answers. Progress\n"
       "and the summary go to standard error; the answers go to standard output.\n"
+      "\n"
+      "Watch: 'watch add' and 'watch remove' take names as a run reads them; 'watch list'\n"
+      "shows each name's latest answer; 'watch run' checks the names that are due with the\n"
+      "registries and writes the changes (TSV unless --format says otherwise); 'watch\n"
+      "calendar' writes the estimated release days as iCalendar. A name is due daily, twice a\n"
+      "day in grace, four times a day in redemption or pending delete, and hourly from the\n"
+      "day before its estimated release or after an unknown answer. --on-change gets\n"
+      "BRELKA_NAME, BRELKA_BEFORE and BRELKA_AFTER (the answers as JSON).\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
       "there was no valid name to check, or (registries) no bootstrap file could be had; 2 a\n"

@@ -1,5 +1,7 @@
 #include "Run.h"
 
+#include "Watch.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -135,44 +137,6 @@ class AnswerWriter {
   std::string buffer_;
 };
 
-// The registries' source: RDAP with its bootstrap (unless --source whois), WHOIS (unless
-// --source rdap) and DNS, or in the demo the simulated servers.
-web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
-                                                               const Demo& demo,
-                                                               std::stop_token stop) {
-  check::RegistrySetup setup;
-  if (settings.demo) {
-    setup = demo.registries;
-    // The user's time-out and our User-Agent, but no proxy: none reaches the simulators.
-    setup.client = settings.client;
-    setup.client.proxy = "";
-  } else {
-    if (settings.bootstrapFile) setup.bootstrapFile = PathOf(*settings.bootstrapFile);
-    setup.bootstrapUrl = settings.bootstrapUrl;
-    setup.supplement = settings.rdapSupplement;
-    if (settings.rdapExtraFile) setup.extraFile = PathOf(*settings.rdapExtraFile);
-    setup.whois = settings.whois;
-    setup.dnsServer = settings.dnsServer;
-    setup.zoneServers = settings.zoneServers;
-    setup.client = settings.client;
-  }
-  setup.details = settings.details;
-  setup.options = settings.registry;
-  if (settings.demo) {
-    // The demo's own fast pace toward its simulators, with the user's rates on top.
-    setup.options.paces = demo.registries.options.paces;
-    setup.options.paces.SetRates(settings.registry.paces);
-  }
-  setup.useWhois = settings.source != SourceKind::Rdap;
-  setup.options.warn = [](const std::string& warning) {
-    Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
-  };
-  return check::OpenRegistrySource(std::move(setup), stop);
-}
-
-std::chrono::sys_seconds Now() {
-  return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-}
 
 // The routes whose answers a run of this source could have given, and so may take back.
 std::vector<check::Route> RoutesOf(SourceKind source) {
@@ -189,15 +153,6 @@ std::vector<check::Route> RoutesOf(SourceKind source) {
   return {check::Route::Rdap, check::Route::Whois, check::Route::Dns, check::Route::Zone};
 }
 
-// For the registries, a name no registry holds is invalid too (see check/PublicSuffix.h), so that
-// neither a resumed answer nor a registry's "no such name" stands for it.
-std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
-  auto reason = check::InvalidReason(name);
-  if (reason || !registries) return reason;
-  auto aLabel = check::ToALabel(name);
-  if (!aLabel) return check::FromUtf8(aLabel.error());
-  return check::UnregistrableReason(aLabel.value());
-}
 
 // What settles a name before any source: an earlier run's answer (--resume), and the zone files'
 // delegations by the name's place in the list (--zone).
@@ -472,6 +427,55 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total) {
 
 }  // namespace
 
+// The registries' source: RDAP with its bootstrap (unless --source whois), WHOIS (unless
+// --source rdap) and DNS, or in the demo the simulated servers.
+web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
+                                                               const Demo& demo,
+                                                               std::stop_token stop) {
+  check::RegistrySetup setup;
+  if (settings.demo) {
+    setup = demo.registries;
+    // The user's time-out and our User-Agent, but no proxy: none reaches the simulators.
+    setup.client = settings.client;
+    setup.client.proxy = "";
+  } else {
+    if (settings.bootstrapFile) setup.bootstrapFile = PathOf(*settings.bootstrapFile);
+    setup.bootstrapUrl = settings.bootstrapUrl;
+    setup.supplement = settings.rdapSupplement;
+    if (settings.rdapExtraFile) setup.extraFile = PathOf(*settings.rdapExtraFile);
+    setup.whois = settings.whois;
+    setup.dnsServer = settings.dnsServer;
+    setup.zoneServers = settings.zoneServers;
+    setup.client = settings.client;
+  }
+  setup.details = settings.details;
+  setup.options = settings.registry;
+  if (settings.demo) {
+    // The demo's own fast pace toward its simulators, with the user's rates on top.
+    setup.options.paces = demo.registries.options.paces;
+    setup.options.paces.SetRates(settings.registry.paces);
+  }
+  setup.useWhois = settings.source != SourceKind::Rdap;
+  setup.options.warn = [](const std::string& warning) {
+    Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
+  };
+  return check::OpenRegistrySource(std::move(setup), stop);
+}
+
+std::chrono::sys_seconds Now() {
+  return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
+// For the registries, a name no registry holds is invalid too (see check/PublicSuffix.h), so that
+// neither a resumed answer nor a registry's "no such name" stands for it.
+std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
+  auto reason = check::InvalidReason(name);
+  if (reason || !registries) return reason;
+  auto aLabel = check::ToALabel(name);
+  if (!aLabel) return check::FromUtf8(aLabel.error());
+  return check::UnregistrableReason(aLabel.value());
+}
+
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   PrepareStandardStreams();
   web::Result<Options> parsed = ParseCommandLine(args);
@@ -505,6 +509,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     if (!more) return UsageError(more.error());
     suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
   }
+
+  if (!settings.watch.empty()) return RunWatch(settings, suffixes, startDemo);
 
   // 1. Where the names come from: the patterns, counted before anything is made, or the inputs.
   std::optional<NameStream> stream;

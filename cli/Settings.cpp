@@ -2,6 +2,7 @@
 
 #include "check/OpenRegistries.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <tuple>
@@ -82,6 +83,28 @@ web::Result<Settings> Resolve(const Options& options) {
       return web::Failure{std::string(name) + " goes with --pattern"};
     }
   }
+  // "watch" first among the words: the rest are its command and that command's files.
+  const bool watch = !options.files.empty() && options.files.front() == "watch";
+  const std::string command = watch && options.files.size() > 1 ? options.files[1] : "";
+  if (watch) {
+    static constexpr std::string_view kCommands[] = {"add", "remove", "list", "run", "calendar"};
+    if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
+      return web::Failure{"watch takes add, remove, list, run or calendar"};
+    }
+    if (command != "add" && command != "remove" && options.files.size() > 2) {
+      return web::Failure{"watch " + command + " takes no FILE"};
+    }
+    if (options.registrar || options.source == "registrar") {
+      return web::Failure{"watch asks the registries: the registrar's search has no statuses"};
+    }
+    if (!options.patterns.empty() || options.resumeFile || options.count ||
+        !options.zoneFiles.empty()) {
+      return web::Failure{"watch takes no --pattern, --resume, --count or --zone"};
+    }
+  } else if (options.watchList) {
+    return web::Failure{"--watch-list goes with watch"};
+  }
+  if (options.onChange && command != "run") return web::Failure{"--on-change goes with watch run"};
   if (!options.patterns.empty() && !options.files.empty()) {
     return web::Failure{"--pattern makes the names: give no FILE with it"};
   }
@@ -93,6 +116,13 @@ web::Result<Settings> Resolve(const Options& options) {
 
   // 3. Each setting: the user's where given, else its owner's default.
   settings.files = options.files;
+  if (watch) {
+    settings.watch.assign(options.files.begin() + 1, options.files.end());
+    settings.files.assign(options.files.begin() + 2, options.files.end());
+    settings.watchList = options.watchList;
+    settings.onChange = options.onChange;
+    settings.all = options.all;
+  }
   for (const std::string& pattern : options.patterns) {
     std::u16string text;
     if (!DecodeUtf8(pattern, text))
@@ -113,6 +143,8 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.resumeFile = options.resumeFile;
   if (options.maxAge) settings.maxAge = *options.maxAge;
   settings.format = options.format;
+  // Changes are more than the names that became free: the list format is TSV's there.
+  if (watch && settings.format == Format::List) settings.format = Format::Tsv;
   settings.quiet = options.quiet;
   settings.demo = options.demo;
   settings.registrarBase = options.registrar.value_or(
@@ -149,7 +181,8 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.rdapSupplement = !options.demo && !options.bootstrap;
   settings.rdapExtraFile = options.rdapExtra;
   settings.dnsServer = options.dnsServer.value_or("");
-  settings.details = options.details;
+  // A watched name is asked of its registry even when delegated: its statuses are the point.
+  settings.details = options.details || watch;
   settings.zoneFiles = options.zoneFiles;
   for (const auto& [zone, server] : options.zoneServers)
     settings.zoneServers[zone].push_back(server);

@@ -65,6 +65,12 @@ struct Settings {
   // Count the names and show the first, sending nothing.
   bool count = false;
   std::uint64_t maxNames = 1'000'000;
+  // "watch" and its words ("run", "add" and its files...); empty for a run. The watch list's
+  // file (empty: the default one), the command per change, and whether every name is due.
+  std::vector<std::string> watch;
+  std::optional<std::string> watchList;
+  std::optional<std::string> onChange;
+  bool all = false;
 };
 
 // Fails with a one-line message naming the option that does not fit.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdio>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -43,7 +45,62 @@ bool EndsWithLabel(const std::string& name, const std::string& suffix) {
                             name[name.size() - suffix.size() - 1] == '.');
 }
 
+// "2026-12-09T00:00:00Z" for the day `days` from today.
+std::string DayFromToday(int days) {
+  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  const std::chrono::year_month_day day(today + std::chrono::days(days));
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT00:00:00Z", int(day.year()),
+                unsigned(day.month()), unsigned(day.day()));
+  return text;
+}
+
+}  // namespace
+
+RdapSim::Life RdapSim::LifeOf(const std::string& name) {
+  const std::string label = name.substr(0, name.find('.'));
+  const auto has = [&label](const char* word) { return label.find(word) != std::string::npos; };
+  if (has("cycle")) {
+    // A new phase every minute, so that a watch sees a change from one run to the next.
+    const auto minute = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
+    return Life(minute.time_since_epoch().count() % 4);
+  }
+  if (has("redemption")) return Life::Redemption;
+  if (has("pendingdelete") || has("dropping")) return Life::PendingDelete;
+  if (has("grace")) return Life::Grace;
+  if (has("hold")) return Life::Hold;
+  return Life::Active;
+}
+
+namespace {
+
 std::string DomainObject(const std::string& name) {
+  // Each phase as a registry shows it: RFC 8056's statuses and the last change that began it.
+  nlohmann::json status = {"active"};
+  std::string changed = "2024-02-03T04:05:06Z";
+  std::string expires = "2031-02-03T04:05:06Z";
+  switch (RdapSim::LifeOf(Lower(name))) {
+    case RdapSim::Life::Active:
+      break;
+    case RdapSim::Life::Grace:
+      status = {"auto renew period", "client transfer prohibited"};
+      expires = DayFromToday(-5);
+      changed = expires;
+      break;
+    case RdapSim::Life::Redemption:
+      status = {"redemption period", "pending delete"};
+      changed = DayFromToday(-10);
+      expires = DayFromToday(-40);
+      break;
+    case RdapSim::Life::PendingDelete:
+      status = {"pending delete"};
+      changed = DayFromToday(-3);
+      expires = DayFromToday(-73);
+      break;
+    case RdapSim::Life::Hold:
+      status = {"client hold"};
+      break;
+  }
   const nlohmann::json vcard = {
       "vcard",
       {{"version", nlohmann::json::object(), "text", "4.0"},
@@ -53,10 +110,11 @@ std::string DomainObject(const std::string& name) {
       {"objectClassName", "domain"},
       {"handle", "SIM-" + Upper(name)},
       {"ldhName", Upper(name)},
-      {"status", {"active"}},
+      {"status", status},
       {"events",
        {{{"eventAction", "registration"}, {"eventDate", "2001-02-03T04:05:06Z"}},
-        {{"eventAction", "expiration"}, {"eventDate", "2031-02-03T04:05:06Z"}}}},
+        {{"eventAction", "expiration"}, {"eventDate", expires}},
+        {{"eventAction", "last changed"}, {"eventDate", changed}}}},
       {"entities",
        {{{"objectClassName", "entity"}, {"roles", {"registrar"}}, {"vcardArray", vcard}}}},
   };
@@ -468,7 +526,7 @@ std::size_t RdapSim::DnsQueries() const {
 }
 
 bool RdapSim::IsRegistered(const std::string& name) {
-  return !RegistrarSim::IsFree(name);
+  return !RegistrarSim::IsFree(name) || LifeOf(Lower(name)) != Life::Active;
 }
 
 }  // namespace sim

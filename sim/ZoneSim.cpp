@@ -91,7 +91,10 @@ struct ZoneSim::Impl {
   std::thread thread;
   mutable std::mutex mutex;
   std::function<bool(const std::string&)> delegated = [](const std::string& name) {
-    return RdapSim::IsRegistered(name) && name.find("hold") == std::string::npos;
+    // Names on hold, and names their registry is deleting, are out of the zone.
+    const RdapSim::Life life = RdapSim::LifeOf(name);
+    return RdapSim::IsRegistered(name) && life != RdapSim::Life::Hold &&
+           life != RdapSim::Life::Redemption && life != RdapSim::Life::PendingDelete;
   };
   std::vector<std::string> wildcards;
   std::map<std::string, DnsFault> faults;

@@ -106,6 +106,10 @@ void Child::Interrupt() {
   kill(impl_->pid, SIGINT);
 }
 
+void Child::Kill() {
+  kill(impl_->pid, SIGKILL);
+}
+
 std::string Child::OutputSoFar() {
   std::lock_guard lock(impl_->mutex);
   return impl_->out;

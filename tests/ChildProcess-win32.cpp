@@ -108,6 +108,10 @@ void Child::Interrupt() {
   GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, impl_->process.dwProcessId);
 }
 
+void Child::Kill() {
+  TerminateProcess(impl_->process.hProcess, 1);
+}
+
 std::string Child::OutputSoFar() {
   std::lock_guard lock(impl_->mutex);
   return impl_->out;

@@ -26,6 +26,8 @@ class Child {
 
   // Ctrl+C: SIGINT on POSIX.
   void Interrupt();
+  // At once, as a crash or a power cut would end it: SIGKILL, TerminateProcess.
+  void Kill();
   // What the child has written to standard output so far, while it runs.
   std::string OutputSoFar();
   ChildOutcome Wait(std::chrono::seconds limit = std::chrono::seconds(60));

@@ -453,7 +453,7 @@ TEST(RdapCliDemo, DelegatedNamesAreSettledByTheirZonesServers) {
             "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\t\t\t\n"
             "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
             "holdtaken.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
-            "2031-02-03T04:05:06Z\tactive\tactive\t\n"
+            "2031-02-03T04:05:06Z\tclient hold\thold\t\n"
             "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\t\t\t\n");
 }
 

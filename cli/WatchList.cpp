@@ -1,0 +1,364 @@
+#include "WatchList.h"
+
+#include <sqlite3.h>
+
+#include <nlohmann/json.hpp>
+
+#include <system_error>
+
+#include "check/CacheFolder.h"
+#include "check/Lifecycle.h"
+#include "check/Utf8.h"
+#include "web/TextEncoding.h"
+
+namespace cli {
+namespace {
+
+using std::chrono::hours;
+using std::chrono::sys_seconds;
+
+// "BRLK": tells our lists from any other SQLite database.
+constexpr int kApplicationId = 0x42524C4B;
+
+// How long a command waits for another one's write to end before it gives up.
+constexpr int kBusyMilliseconds = 10'000;
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE names(
+  name TEXT PRIMARY KEY NOT NULL,
+  added INTEGER NOT NULL,
+  due INTEGER NOT NULL
+) WITHOUT ROWID;
+CREATE TABLE answers(
+  name TEXT NOT NULL REFERENCES names(name) ON DELETE CASCADE,
+  checked INTEGER NOT NULL,
+  status TEXT NOT NULL,
+  detail TEXT NOT NULL,
+  reason TEXT NOT NULL,
+  source TEXT NOT NULL,
+  a_label TEXT NOT NULL,
+  registrar TEXT NOT NULL,
+  expires TEXT NOT NULL,
+  statuses TEXT NOT NULL,
+  phase TEXT NOT NULL,
+  releases TEXT NOT NULL
+);
+CREATE INDEX answers_of_name ON answers(name);
+)sql";
+
+std::string Utf8(std::u16string_view text) {
+  return web::Utf16ToUtf8(text);
+}
+
+// One prepared statement, finalised when it goes.
+class Statement {
+ public:
+  Statement(sqlite3* db, const char* sql) : db_(db) {
+    if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) statement_ = nullptr;
+  }
+  ~Statement() { sqlite3_finalize(statement_); }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool Ok() const { return statement_ != nullptr; }
+  Statement& Bind(int at, const std::string& text) {
+    if (statement_) sqlite3_bind_text(statement_, at, text.data(), int(text.size()), SQLITE_TRANSIENT);
+    return *this;
+  }
+  Statement& Bind(int at, sqlite3_int64 number) {
+    if (statement_) sqlite3_bind_int64(statement_, at, number);
+    return *this;
+  }
+  // SQLITE_ROW, SQLITE_DONE or an error.
+  int Step() { return statement_ ? sqlite3_step(statement_) : sqlite3_errcode(db_); }
+  void Reset() {
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+  }
+  std::string Text(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    return text ? std::string(text, std::size_t(sqlite3_column_bytes(statement_, column))) : "";
+  }
+  sqlite3_int64 Number(int column) const { return sqlite3_column_int64(statement_, column); }
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* statement_ = nullptr;
+};
+
+web::Failure Failed(sqlite3* db, const std::string& what) {
+  return web::Failure{what + ": " + sqlite3_errmsg(db)};
+}
+
+web::Status Execute(sqlite3* db, const char* sql, const std::string& what) {
+  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) return Failed(db, what);
+  return web::Ok();
+}
+
+// The number a one-row, one-column query gives.
+std::optional<sqlite3_int64> Count(sqlite3* db, const char* sql) {
+  Statement query(db, sql);
+  if (query.Step() != SQLITE_ROW) return std::nullopt;
+  return query.Number(0);
+}
+
+sqlite3_int64 Seconds(sys_seconds at) {
+  return at.time_since_epoch().count();
+}
+
+check::Answer ReadAnswer(const Statement& row, int first) {
+  check::Answer answer;
+  answer.status = check::StatusNamed(row.Text(first)).value_or(check::Status::Unknown);
+  answer.detail = check::FromUtf8(row.Text(first + 1));
+  answer.source = check::RouteNamed(row.Text(first + 2));
+  answer.aLabel = check::FromUtf8(row.Text(first + 3));
+  answer.registrar = check::FromUtf8(row.Text(first + 4));
+  answer.expires = check::FromUtf8(row.Text(first + 5));
+  const nlohmann::json words = nlohmann::json::parse(row.Text(first + 6), nullptr, false);
+  if (words.is_array()) {
+    for (const auto& word : words) {
+      if (word.is_string()) answer.statuses.push_back(check::FromUtf8(word.get<std::string>()));
+    }
+  }
+  answer.phase = check::PhaseNamed(row.Text(first + 7)).value_or(check::Phase::None);
+  answer.releases = check::FromUtf8(row.Text(first + 8));
+  answer.checked = sys_seconds(std::chrono::seconds(row.Number(first + 9)));
+  return answer;
+}
+
+// Opens a database file, or fails naming it.
+web::Result<sqlite3*> OpenFile(const std::filesystem::path& file) {
+  sqlite3* db = nullptr;
+  const std::string path = web::Utf16ToUtf8(file.u16string());
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+      SQLITE_OK) {
+    web::Failure failure{"cannot open '" + path + "': " + (db ? sqlite3_errmsg(db) : "no memory")};
+    sqlite3_close(db);
+    return failure;
+  }
+  return db;
+}
+
+}  // namespace
+
+sys_seconds NextCheck(const check::Answer& answer, sys_seconds now) {
+  using check::Phase;
+  switch (answer.status) {
+    case check::Status::Unknown:
+      return now + hours(1);
+    case check::Status::Invalid:
+      return now + hours(24 * 7);
+    case check::Status::Available:
+    case check::Status::LikelyAvailable:
+      return now + hours(24);
+    case check::Status::Registered:
+    case check::Status::Reserved:
+      break;
+  }
+  if (answer.phase == Phase::Redemption || answer.phase == Phase::PendingDelete) {
+    // Hourly from the day before the earliest release; before that four times a day.
+    const auto releases = check::ReadDay(answer.releases);
+    if (releases && now + hours(24) >= sys_seconds(*releases)) return now + hours(1);
+    return now + hours(6);
+  }
+  if (answer.phase == Phase::Grace) return now + hours(12);
+  return now + hours(24);
+}
+
+bool IsChange(const std::optional<check::Answer>& before, const check::Answer& after) {
+  if (after.status == check::Status::Unknown) return false;
+  if (!before) return true;
+  return before->status != after.status || before->phase != after.phase ||
+         before->registrar != after.registrar || before->expires != after.expires;
+}
+
+std::filesystem::path WatchList::DefaultFile() {
+  const std::filesystem::path folder = check::UserDataFolder();
+  return folder.empty() ? std::filesystem::path() : folder / "watch.sqlite";
+}
+
+web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
+  const std::string shown = web::Utf16ToUtf8(file.u16string());
+  if (file.empty()) {
+    return web::Failure{"no folder for the watch list: set XDG_DATA_HOME or HOME, or give --watch-list"};
+  }
+  std::error_code error;
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
+  auto opened = OpenFile(file);
+  if (!opened) return web::Failure{opened.error()};
+  WatchList list(opened.value());
+  sqlite3* db = list.db_;
+  sqlite3_busy_timeout(db, kBusyMilliseconds);
+  sqlite3_extended_result_codes(db, 1);
+
+  // What the file is, read before anything is written to it.
+  const auto format = Count(db, "PRAGMA user_version");
+  const auto application = Count(db, "PRAGMA application_id");
+  const auto tables = Count(db, "SELECT count(*) FROM sqlite_master");
+  if (!format || !application || !tables) {
+    return web::Failure{"'" + shown + "' is not a watch list: " + sqlite3_errmsg(db)};
+  }
+  if (*application != kApplicationId && (*application != 0 || *tables != 0)) {
+    return web::Failure{"'" + shown + "' is a database, but not a watch list; it is left as it is"};
+  }
+  if (*format > kWatchListFormat) {
+    return web::Failure{"'" + shown + "' was written by a newer brelka-cli (watch list format " +
+                        std::to_string(*format) + "; this one reads format " +
+                        std::to_string(kWatchListFormat) +
+                        "); it is left as it is: use the newer version"};
+  }
+  if (web::Status safe = Execute(db, "PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON",
+                                 "cannot set up '" + shown + "'");
+      !safe) {
+    return web::Failure{safe.error()};
+  }
+  if (*format == 0) {
+    const std::string create = std::string("BEGIN IMMEDIATE;") + kSchema +
+                               "PRAGMA application_id = " + std::to_string(kApplicationId) +
+                               "; PRAGMA user_version = " + std::to_string(kWatchListFormat) +
+                               "; COMMIT;";
+    if (web::Status made = Execute(db, create.c_str(), "cannot make '" + shown + "'"); !made) {
+      (void)sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+      return web::Failure{made.error()};
+    }
+  }
+  return list;
+}
+
+WatchList::WatchList(WatchList&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+
+WatchList& WatchList::operator=(WatchList&& other) noexcept {
+  if (this != &other) {
+    sqlite3_close(db_);
+    db_ = std::exchange(other.db_, nullptr);
+  }
+  return *this;
+}
+
+WatchList::~WatchList() {
+  sqlite3_close(db_);
+}
+
+web::Result<std::size_t> WatchList::Add(std::span<const std::u16string> names, sys_seconds now) {
+  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot add"); !begun)
+    return web::Failure{begun.error()};
+  Statement insert(db_, "INSERT OR IGNORE INTO names(name, added, due) VALUES(?, ?, ?)");
+  std::size_t added = 0;
+  for (const std::u16string& name : names) {
+    insert.Bind(1, Utf8(name)).Bind(2, Seconds(now)).Bind(3, Seconds(now));
+    if (insert.Step() != SQLITE_DONE) {
+      web::Failure failure = Failed(db_, "cannot add");
+      (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      return failure;
+    }
+    added += std::size_t(sqlite3_changes(db_));
+    insert.Reset();
+  }
+  if (web::Status done = Execute(db_, "COMMIT", "cannot add"); !done)
+    return web::Failure{done.error()};
+  return added;
+}
+
+web::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> names) {
+  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot remove"); !begun)
+    return web::Failure{begun.error()};
+  Statement remove(db_, "DELETE FROM names WHERE name = ?");
+  std::size_t removed = 0;
+  for (const std::u16string& name : names) {
+    remove.Bind(1, Utf8(name));
+    if (remove.Step() != SQLITE_DONE) {
+      web::Failure failure = Failed(db_, "cannot remove");
+      (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      return failure;
+    }
+    removed += std::size_t(sqlite3_changes(db_));
+    remove.Reset();
+  }
+  if (web::Status done = Execute(db_, "COMMIT", "cannot remove"); !done)
+    return web::Failure{done.error()};
+  return removed;
+}
+
+web::Result<std::vector<WatchedName>> WatchList::Names() const {
+  // Each name with its latest answer that was not unknown.
+  Statement query(db_, R"sql(
+    SELECT n.name, n.added, n.due, a.status, a.detail, a.source, a.a_label, a.registrar,
+           a.expires, a.statuses, a.phase, a.releases, a.checked
+    FROM names n LEFT JOIN answers a ON a.rowid = (
+      SELECT rowid FROM answers WHERE name = n.name AND status <> 'unknown'
+      ORDER BY rowid DESC LIMIT 1)
+    ORDER BY n.name)sql");
+  std::vector<WatchedName> names;
+  int step;
+  while ((step = query.Step()) == SQLITE_ROW) {
+    WatchedName watched;
+    watched.name = check::FromUtf8(query.Text(0));
+    watched.added = sys_seconds(std::chrono::seconds(query.Number(1)));
+    watched.due = sys_seconds(std::chrono::seconds(query.Number(2)));
+    if (!query.Text(3).empty()) watched.known = ReadAnswer(query, 3);
+    names.push_back(std::move(watched));
+  }
+  if (step != SQLITE_DONE) return Failed(db_, "cannot read the watch list");
+  return names;
+}
+
+web::Status WatchList::Record(const std::u16string& name, const check::Answer& answer,
+                              sys_seconds next) {
+  nlohmann::json words = nlohmann::json::array();
+  for (const std::u16string& word : answer.statuses) words.push_back(Utf8(word));
+  const sys_seconds checked = answer.checked.value_or(sys_seconds{});
+  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot keep an answer"); !begun)
+    return begun;
+  Statement insert(db_, R"sql(
+    INSERT INTO answers(name, checked, status, detail, reason, source, a_label, registrar,
+                        expires, statuses, phase, releases)
+    SELECT name, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12 FROM names WHERE name = ?1)sql");
+  insert.Bind(1, Utf8(name))
+      .Bind(2, Seconds(checked))
+      .Bind(3, std::string(check::StatusName(answer.status)))
+      .Bind(4, Utf8(answer.detail))
+      .Bind(5, std::string(answer.reason && answer.status == check::Status::Unknown
+                               ? web::KindName(*answer.reason)
+                               : ""))
+      .Bind(6, std::string(answer.source ? check::RouteName(*answer.source) : ""))
+      .Bind(7, Utf8(answer.aLabel))
+      .Bind(8, Utf8(answer.registrar))
+      .Bind(9, Utf8(answer.expires))
+      .Bind(10, words.dump())
+      .Bind(11, std::string(check::PhaseName(answer.phase)))
+      .Bind(12, Utf8(answer.releases));
+  Statement due(db_, "UPDATE names SET due = ?2 WHERE name = ?1");
+  due.Bind(1, Utf8(name)).Bind(2, Seconds(next));
+  if (insert.Step() != SQLITE_DONE || due.Step() != SQLITE_DONE) {
+    web::Failure failure = Failed(db_, "cannot keep an answer");
+    (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return failure;
+  }
+  return Execute(db_, "COMMIT", "cannot keep an answer");
+}
+
+web::Result<RunLock> RunLock::Take(const std::filesystem::path& listFile) {
+  std::filesystem::path file = listFile;
+  file += "-run";
+  auto opened = OpenFile(file);
+  if (!opened) return web::Failure{opened.error()};
+  RunLock lock(opened.value());
+  // An exclusive lock on a file of its own, held until the run ends: no waiting.
+  if (sqlite3_exec(lock.db_, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr,
+                   nullptr) != SQLITE_OK) {
+    if ((sqlite3_errcode(lock.db_) & 0xff) == SQLITE_BUSY) {
+      return web::Failure{"another 'watch run' is running on this watch list; try again when it "
+                          "has ended"};
+    }
+    return Failed(lock.db_, "cannot lock the watch list");
+  }
+  return lock;
+}
+
+RunLock::RunLock(RunLock&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+
+RunLock::~RunLock() {
+  sqlite3_close_v2(db_);
+}
+
+}  // namespace cli

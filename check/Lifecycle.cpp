@@ -40,8 +40,10 @@ int Number(std::u16string_view digits) {
 
 const PhaseWords& RdapPhaseWords() {
   static const PhaseWords words = {
-      {"autorenewperiod", Phase::Grace},   {"redemptionperiod", Phase::Redemption},
-      {"pendingdelete", Phase::PendingDelete}, {"clienthold", Phase::Hold},
+      {"autorenewperiod", Phase::Grace},
+      {"redemptionperiod", Phase::Redemption},
+      {"pendingdelete", Phase::PendingDelete},
+      {"clienthold", Phase::Hold},
       {"serverhold", Phase::Hold},
   };
   return words;

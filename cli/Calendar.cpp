@@ -52,8 +52,9 @@ std::string CalendarText(std::span<const WatchedName> names, std::chrono::sys_se
   std::string stamp = CheckedText(now);  // 2026-12-09T07:14:23Z -> 20261209T071423Z
   std::erase(stamp, '-');
   std::erase(stamp, ':');
-  std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Brelka//brelka-cli//EN\r\n"
-                     "CALSCALE:GREGORIAN\r\n";
+  std::string text =
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Brelka//brelka-cli//EN\r\n"
+      "CALSCALE:GREGORIAN\r\n";
   for (const WatchedName& watched : names) {
     if (!watched.known) continue;
     const auto day = check::ReadDay(watched.known->releases);

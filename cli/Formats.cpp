@@ -127,10 +127,10 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
     case Format::Tsv:
       return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\t" +
              reason + "\t" + source +
-             (registry
-                  ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" +
-                        TsvField(expires) + "\t" + TsvField(statuses) + "\t" + phase + "\t" + releases
-                  : "") +
+             (registry ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" +
+                             TsvField(expires) + "\t" + TsvField(statuses) + "\t" + phase + "\t" +
+                             releases
+                       : "") +
              "\t" + checked + "\n";
     case Format::Csv:
       return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +

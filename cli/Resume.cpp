@@ -24,8 +24,8 @@ std::optional<std::u16string> Text(std::string_view utf8) {
 }
 
 // One answer's line: its fields in the output's order (name, status, detail, reason, source,
-// with the registries' columns a_label, registrar, expires, statuses, phase, releases; then checked), taken or refused for
-// the run that resumes.
+// with the registries' columns a_label, registrar, expires, statuses, phase, releases; then
+// checked), taken or refused for the run that resumes.
 class Reader {
  public:
   Reader(const ResumingRun& run, SettledFile& file) : run_(run), file_(file) {}

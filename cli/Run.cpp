@@ -137,7 +137,6 @@ class AnswerWriter {
   std::string buffer_;
 };
 
-
 // The routes whose answers a run of this source could have given, and so may take back.
 std::vector<check::Route> RoutesOf(SourceKind source) {
   switch (source) {
@@ -152,7 +151,6 @@ std::vector<check::Route> RoutesOf(SourceKind source) {
   }
   return {check::Route::Rdap, check::Route::Whois, check::Route::Dns, check::Route::Zone};
 }
-
 
 // What settles a name before any source: an earlier run's answer (--resume), and the zone files'
 // delegations by the name's place in the list (--zone).

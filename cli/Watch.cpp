@@ -60,13 +60,15 @@ int List(const Settings& settings, const WatchList& list) {
   std::string out = FormatHeader(settings.format, Columns::Registry);
   for (const WatchedName& watched : names.value()) {
     const check::Answer answer =
-        watched.known ? *watched.known : check::WithStatus(check::Status::Unknown, u"not checked yet");
+        watched.known ? *watched.known
+                      : check::WithStatus(check::Status::Unknown, u"not checked yet");
     out += FormatAnswer(settings.format, watched.name, answer, Columns::Registry);
   }
-  if (!Write(Stream::Out, out)) return Fail("the watch list could not be written to standard output");
+  if (!Write(Stream::Out, out))
+    return Fail("the watch list could not be written to standard output");
   if (!settings.quiet) {
-    Write(Stream::Err, "brelka-cli: " + Count(names.value().size(), "name", "names") +
-                           " on the watch list\n");
+    Write(Stream::Err,
+          "brelka-cli: " + Count(names.value().size(), "name", "names") + " on the watch list\n");
   }
   return kAllAnswered;
 }
@@ -98,8 +100,7 @@ int Run(const Settings& settings, WatchList& list, const std::filesystem::path& 
   if (due.empty()) {
     if (!settings.quiet) {
       Write(Stream::Err, "brelka-cli: no name is due" +
-                             (next ? "; the next at " + CheckedText(*next) : std::string()) +
-                             "\n");
+                             (next ? "; the next at " + CheckedText(*next) : std::string()) + "\n");
     }
     return kAllAnswered;
   }
@@ -111,14 +112,16 @@ int Run(const Settings& settings, WatchList& list, const std::filesystem::path& 
   StopOnInterrupt(stop);
   Demo demo;
   if (settings.demo) {
-    if (!startDemo) return Fail("--demo is not available in this build: it has no built-in simulator");
+    if (!startDemo)
+      return Fail("--demo is not available in this build: it has no built-in simulator");
     try {
       demo = startDemo("registry");
     } catch (const std::exception& e) {
       return Fail(std::string("the built-in simulator cannot start: ") + e.what(), kSomeUnknown);
     }
   }
-  if (web::Status ready = web::CheckHttpClientSupport(); !ready) return Fail(ready.error(), kSomeUnknown);
+  if (web::Status ready = web::CheckHttpClientSupport(); !ready)
+    return Fail(ready.error(), kSomeUnknown);
   auto source = OpenRegistrySource(settings, demo, stop.get_token());
   if (!source && stop.stop_requested()) {
     return Fail("interrupted while fetching the RDAP bootstrap", kInterruptedExit);
@@ -136,7 +139,8 @@ int Run(const Settings& settings, WatchList& list, const std::filesystem::path& 
       [&](std::size_t id, check::Answer answer) {
         const WatchedName& watched = due[id];
         answer.checked = Now();
-        if (web::Status kept = list.Record(watched.name, answer, NextCheck(answer, *answer.checked));
+        if (web::Status kept =
+                list.Record(watched.name, answer, NextCheck(answer, *answer.checked));
             !kept) {
           counts.keepFailed = kept.error();
           stop.request_stop();
@@ -157,18 +161,20 @@ int Run(const Settings& settings, WatchList& list, const std::filesystem::path& 
         const int status = RunCommand(
             *settings.onChange,
             {{"BRELKA_NAME", name},
-             {"BRELKA_BEFORE", watched.known ? JsonOf(watched.name, *watched.known, settings.demo)
-                                             : std::string()},
+             {"BRELKA_BEFORE",
+              watched.known ? JsonOf(watched.name, *watched.known, settings.demo) : std::string()},
              {"BRELKA_AFTER", JsonOf(watched.name, answer, settings.demo)}});
         if (status != 0 && !settings.quiet) {
-          Write(Stream::Err, "brelka-cli: warning: --on-change for " + Quoted(name) +
-                                 (status < 0 ? " could not be started\n"
-                                             : " ended with status " + std::to_string(status) + "\n"));
+          Write(Stream::Err,
+                "brelka-cli: warning: --on-change for " + Quoted(name) +
+                    (status < 0 ? " could not be started\n"
+                                : " ended with status " + std::to_string(status) + "\n"));
         }
       },
       stop.get_token());
 
-  if (counts.keepFailed) return Fail("the watch list could not keep an answer: " + *counts.keepFailed);
+  if (counts.keepFailed)
+    return Fail("the watch list could not keep an answer: " + *counts.keepFailed);
   if (counts.writeFailed) return Fail("the changes could not be written to standard output");
   if (stop.stop_requested()) {
     return Fail("interrupted; " + std::to_string(counts.checked) + " of " +
@@ -204,13 +210,12 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
     auto added = list.Add(names, Now());
     if (!added) return Fail(added.error());
     if (!settings.quiet) {
-      Write(Stream::Err, "brelka-cli: " + Count(added.value(), "name", "names") +
-                             " added to the watch list" +
-                             (names.size() > added.value()
-                                  ? ", " + std::to_string(names.size() - added.value()) +
-                                        " already on it"
-                                  : std::string()) +
-                             "\n");
+      Write(Stream::Err,
+            "brelka-cli: " + Count(added.value(), "name", "names") + " added to the watch list" +
+                (names.size() > added.value()
+                     ? ", " + std::to_string(names.size() - added.value()) + " already on it"
+                     : std::string()) +
+                "\n");
     }
     return kAllAnswered;
   }

@@ -62,7 +62,8 @@ class Statement {
 
   bool Ok() const { return statement_ != nullptr; }
   Statement& Bind(int at, const std::string& text) {
-    if (statement_) sqlite3_bind_text(statement_, at, text.data(), int(text.size()), SQLITE_TRANSIENT);
+    if (statement_)
+      sqlite3_bind_text(statement_, at, text.data(), int(text.size()), SQLITE_TRANSIENT);
     return *this;
   }
   Statement& Bind(int at, sqlite3_int64 number) {
@@ -180,7 +181,8 @@ std::filesystem::path WatchList::DefaultFile() {
 web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
   const std::string shown = web::Utf16ToUtf8(file.u16string());
   if (file.empty()) {
-    return web::Failure{"no folder for the watch list: set XDG_DATA_HOME or HOME, or give --watch-list"};
+    return web::Failure{
+        "no folder for the watch list: set XDG_DATA_HOME or HOME, or give --watch-list"};
   }
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
@@ -347,8 +349,9 @@ web::Result<RunLock> RunLock::Take(const std::filesystem::path& listFile) {
   if (sqlite3_exec(lock.db_, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr,
                    nullptr) != SQLITE_OK) {
     if ((sqlite3_errcode(lock.db_) & 0xff) == SQLITE_BUSY) {
-      return web::Failure{"another 'watch run' is running on this watch list; try again when it "
-                          "has ended"};
+      return web::Failure{
+          "another 'watch run' is running on this watch list; try again when it "
+          "has ended"};
     }
     return Failed(lock.db_, "cannot lock the watch list");
   }

@@ -49,8 +49,7 @@ class WatchList {
   ~WatchList();
 
   // Adds the names not yet on the list, due at once; how many were new.
-  web::Result<std::size_t> Add(std::span<const std::u16string> names,
-                               std::chrono::sys_seconds now);
+  web::Result<std::size_t> Add(std::span<const std::u16string> names, std::chrono::sys_seconds now);
   // Removes the names and their answers; how many were on the list.
   web::Result<std::size_t> Remove(std::span<const std::u16string> names);
   // Every name, in order of name.

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
-#include <cstdio>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -374,9 +374,9 @@ void RdapSim::Impl::ServeDns() {
                                 reinterpret_cast<sockaddr*>(&from), &fromLength);
       if (n <= 0) continue;
       ++dnsQueries;
-      const std::string reply = DnsAnswer(
-          std::string(buffer.data(), size_t(n)),
-          [this](const std::string& name) { return DnsRule(name); });
+      const std::string reply =
+          DnsAnswer(std::string(buffer.data(), size_t(n)),
+                    [this](const std::string& name) { return DnsRule(name); });
       if (!reply.empty()) {
         (void)::sendto(entries[i].fd, reply.data(), static_cast<int>(reply.size()), 0,
                        reinterpret_cast<sockaddr*>(&from), fromLength);

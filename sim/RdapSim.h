@@ -32,8 +32,8 @@ struct RdapFault {
   std::optional<std::string> otherName{};   // a domain object for this name instead
   std::optional<std::string> body{};        // these bytes with status 200 (or `status`)
   std::string contentType = "application/rdap+json";
-  bool cutMidBody = false;  // announce the whole length, send half, close the connection
-  bool stall = false;       // send the headers and half the body, then nothing until stopped
+  bool cutMidBody = false;      // announce the whole length, send half, close the connection
+  bool stall = false;           // send the headers and half the body, then nothing until stopped
   std::size_t headerBytes = 0;  // about this many bytes of extra header lines
   // How many requests for the name it applies to before the normal answer returns; 0: all.
   int times = 0;

@@ -74,14 +74,15 @@ TEST_F(RdapCli, AnswersEachNameFromItsRegistryWithTheRegistrysDetails) {
       Cli({"--source", "rdap", "--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--all"},
           "hello.com\nabc.com\n中文域名.cn\nbusy.com\nfree.de\nbad_name.com\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(
-      run.out,
-      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
-      "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\t\t\t\n"
-      "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\t\t\t\n"
-      "free.de\tlikely-available\tno RDAP service for .de; DNS has no such name\t\tdns\t\t\t\t\t\t\n"
-      "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\n");
+  EXPECT_EQ(run.out,
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar "
+            "Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
+            "中文域名.cn\tavailable\t\t\trdap\txn--fiq06l2rdsvs.cn\t\t\t\t\t\n"
+            "busy.com\tunknown\trate-limited\trate-limited\trdap\t\t\t\t\t\t\n"
+            "free.de\tlikely-available\tno RDAP service for .de; DNS has no such "
+            "name\t\tdns\t\t\t\t\t\t\n"
+            "bad_name.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\n");
   EXPECT_EQ(run.err, "共输入6个，其中2个可以注册，1个未能查询，1个无效\n");
   // Three tries for the refused name, with the program's name and version on each request.
   int busy = 0;
@@ -298,10 +299,12 @@ TEST_F(RdapCli, AnAnswerIsWrittenWhileALaterNamesRegistryStillWaits) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     early = child.OutputSoFar();
   }
-  EXPECT_EQ(testing_support::WithoutCheckedColumn(early), "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
+  EXPECT_EQ(testing_support::WithoutCheckedColumn(early),
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   const ChildOutcome run = child.Wait();
-  EXPECT_EQ(testing_support::WithoutCheckedColumn(run.out),
-            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
+  EXPECT_EQ(
+      testing_support::WithoutCheckedColumn(run.out),
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nslow.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
 }
 
 TEST_F(RdapCli, RefusesADnsServerThatIsNotAnAddressAndPort) {
@@ -329,7 +332,8 @@ TEST_F(RdapCli, AsksTheWhoisServerTheUserNamesAndShowsReservedNamesAsTaken) {
   EXPECT_EQ(all.exitCode, 1) << all.err;
   EXPECT_EQ(all.out,
             "free.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n"
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 "
+            "12:48:36\tok\tactive\t\n"
             "reserved-x.cn\treserved\t127.0.0.1 says the name is reserved\t\twhois\t\t\t\t\t\t\n"
             "busy.cn\tunknown\trate-limited\trate-limited\twhois\t\t\t\t\t\t\n");
   EXPECT_EQ(all.err, "共输入4个，其中1个可以注册，1个未能查询\n");
@@ -374,7 +378,8 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
   const ChildOutcome fromEnvironment = Cli(rdap, "abc.com\n");
   ::unsetenv("http_proxy");
   EXPECT_EQ(fromEnvironment.out,
-            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n");
+            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar "
+            "Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n");
   const ChildOutcome socks = Cli(args({"--proxy", "socks5h://" + proxy.Address()}), "free.com\n");
   EXPECT_EQ(socks.out, "free.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   EXPECT_EQ(proxy.Passed().size(), 3u);
@@ -386,8 +391,9 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
       testing_support::RunCli(kCli, {"--demo", "--all", "-q"}, "hello.com\nfree.cn\n");
   ::unsetenv("http_proxy");
   ::unsetenv("all_proxy");
-  EXPECT_EQ(demo.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nfree.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n");
+  EXPECT_EQ(
+      demo.out,
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\nfree.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n");
 #endif
 
   sim::WhoisSim whois;
@@ -396,7 +402,8 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
                                       "--proxy", "socks5h://" + proxy.Address(), "--all", "-q"},
                                      "abc.cn\n");
   EXPECT_EQ(overSocks.out,
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n");
+            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 "
+            "12:48:36\tok\tactive\t\n");
   EXPECT_EQ(proxy.Passed().back(), "socks " + server);
 
   for (const std::string& dead : {std::string("http://127.0.0.1:1"), std::string("refused")}) {
@@ -449,12 +456,13 @@ TEST(RdapCliDemo, DelegatedNamesAreSettledByTheirZonesServers) {
   const ChildOutcome run = testing_support::RunCli(
       kCli, {"--demo", "-f", "tsv", "-q"}, "abc.com\nhello.com\nholdtaken.com\nabc.com.cn\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\t\t\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "holdtaken.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
-            "2031-02-03T04:05:06Z\tclient hold\thold\t\n"
-            "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\t\t\t\n");
+  EXPECT_EQ(
+      run.out,
+      "abc.com\tregistered\tdelegated by 127.0.0.1, a server of com\t\tdns\t\t\t\t\t\t\n"
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "holdtaken.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
+      "2031-02-03T04:05:06Z\tclient hold\thold\t\n"
+      "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\t\t\t\n");
 }
 
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
@@ -466,48 +474,52 @@ TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
       "abc.se\nfree.cn\nabc.cn\nreserved1.cn\nfree.com.cn\n中文域名.中国\nfree.de\nabc.de\n"
       "free.jp\nabc.jp\nreserved2.jp\nfree.io\nabc.io\nfree.nosuchtld\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_EQ(run.out,
-            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
-            "free.net\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "free.org\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "free.info\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "free.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.com.co\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-09-03T08:40:13Z\t"
-            "ok https://icann.org/epp#ok\tactive\t\n"
-            "free.net.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.nom.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.me\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.us\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.biz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.ca\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.com.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.ws\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.asia\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.bz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.mobi\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.eu\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.eu\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\t\t\t\n"
-            "free.in\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "free.nl\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.nl\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\tactive\tactive\t\n"
-            "free.se\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.se\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-10-20\tactive\tactive\t\n"
-            "free.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 12:48:36\tok\tactive\t\n"
-            "reserved1.cn\treserved\twhois.cnnic.cn says the name is reserved\t\twhois\t\t\t\t\t\t\n"
-            "free.com.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "中文域名.中国\tavailable\t\t\twhois\txn--fiq06l2rdsvs.xn--fiqs8s\t\t\t\t\t\n"
-            "free.de\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.de\tregistered\t\t\twhois\t\t\t\tconnect\tactive\t\n"
-            "free.jp\tavailable\t\t\twhois\t\t\t\t\t\t\n"
-            "abc.jp\tregistered\t\t\twhois\t\t\t2030/05/31\t\t\t\n"
-            "reserved2.jp\treserved\twhois.jprs.jp says the name is reserved\t\twhois\t\t\t\t\t\t\n"
-            "free.io\tavailable\t\t\trdap\t\t\t\t\t\t\n"
-            "abc.io\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
-            "free.nosuchtld\tunknown\tno RDAP or WHOIS service for .nosuchtld, and DNS does not "
-            "know the suffix\tdns\tdns\t\t\t\t\t\t\n");
+  EXPECT_EQ(
+      run.out,
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar "
+      "Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
+      "free.net\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "free.org\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "free.info\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "free.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.com.co\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-09-03T08:40:13Z\t"
+      "ok https://icann.org/epp#ok\tactive\t\n"
+      "free.net.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.nom.co\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.me\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.us\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.biz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.ca\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.com.mx\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.ws\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.asia\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.bz\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.mobi\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.eu\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.eu\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\t\t\t\n"
+      "free.in\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "free.nl\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.nl\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t\tactive\tactive\t\n"
+      "free.se\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.se\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-10-20\tactive\tactive\t\n"
+      "free.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.cn\tregistered\t\t\twhois\t\tSimulated Registrar Ltd\t2030-03-17 "
+      "12:48:36\tok\tactive\t\n"
+      "reserved1.cn\treserved\twhois.cnnic.cn says the name is reserved\t\twhois\t\t\t\t\t\t\n"
+      "free.com.cn\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "中文域名.中国\tavailable\t\t\twhois\txn--fiq06l2rdsvs.xn--fiqs8s\t\t\t\t\t\n"
+      "free.de\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.de\tregistered\t\t\twhois\t\t\t\tconnect\tactive\t\n"
+      "free.jp\tavailable\t\t\twhois\t\t\t\t\t\t\n"
+      "abc.jp\tregistered\t\t\twhois\t\t\t2030/05/31\t\t\t\n"
+      "reserved2.jp\treserved\twhois.jprs.jp says the name is reserved\t\twhois\t\t\t\t\t\t\n"
+      "free.io\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+      "abc.io\tregistered\t\t\trdap\t\tSimulated Registrar "
+      "Ltd\t2031-02-03T04:05:06Z\tactive\tactive\t\n"
+      "free.nosuchtld\tunknown\tno RDAP or WHOIS service for .nosuchtld, and DNS does not "
+      "know the suffix\tdns\tdns\t\t\t\t\t\t\n");
   // Reserved names are taken, not available, and not unknown.
   EXPECT_EQ(run.err, "共输入39个，其中27个可以注册，1个未能查询\n");
 }

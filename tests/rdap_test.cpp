@@ -173,8 +173,7 @@ TEST(DomainReply, StatusesGiveThePhaseAndTheEarliestRelease) {
       {R"(["client transfer prohibited", "auto renew period"])", "", check::Phase::Grace},
       {R"(["redemption period", "pending delete"])", "2026-11-20T10:00:00Z",
        check::Phase::Redemption, u"2026-12-25"},
-      {R"(["pending delete"])", "2026-11-30T23:59:59Z", check::Phase::PendingDelete,
-       u"2026-12-05"},
+      {R"(["pending delete"])", "2026-11-30T23:59:59Z", check::Phase::PendingDelete, u"2026-12-05"},
       // Without the date the phase stands, and no day is made up.
       {R"(["pending delete"])", "", check::Phase::PendingDelete},
       {R"(["pending delete"])", "last week", check::Phase::PendingDelete},

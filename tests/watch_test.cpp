@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "check/Lifecycle.h"
 #include "cli/Calendar.h"
 #include "cli/WatchList.h"
-#include "check/Lifecycle.h"
 
 namespace {
 
@@ -103,7 +103,8 @@ class WatchCli : public testing::Test {
  protected:
   void SetUp() override {
     folder_ = std::filesystem::temp_directory_path() /
-              ("brelka-watch-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+              ("brelka-watch-" +
+               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::filesystem::create_directories(folder_);
     list_ = (folder_ / "watch.sqlite").string();
   }
@@ -175,9 +176,9 @@ std::string DayFromToday(int days) {
 }
 
 TEST_F(WatchCli, AWatchIsAddedRunAndListedAndItsChangesAreToldOnce) {
-  const ChildOutcome added = Watch(
-      {"watch", "add"},
-      "abc.com\nhello.com\nredemption.com\ndropping.com\ngrace.com\nhold.com\nbad_name.com\nabc.com\n");
+  const ChildOutcome added = Watch({"watch", "add"},
+                                   "abc.com\nhello.com\nredemption.com\ndropping.com\ngrace."
+                                   "com\nhold.com\nbad_name.com\nabc.com\n");
   EXPECT_EQ(added.exitCode, 0) << added.err;
   EXPECT_EQ(added.err,
             "brelka-cli: 'bad_name.com' is left out: character '_' (U+005F) is not allowed\n"

@@ -121,7 +121,8 @@ Answer ReadDomainReply(std::string_view name, int status, std::string_view conte
     // Only the RDAP service's own "not found" (RFC 9083: an error object, or nothing) means the
     // registry has no such name; a web page is a proxy's or a CDN's, which know nothing of it.
     const bool empty = body.find_first_not_of(" \t\r\n") == std::string_view::npos;
-    if (empty || json::parse(body, nullptr, false).is_object()) return WithStatus(Status::Available);
+    if (empty || json::parse(body, nullptr, false).is_object())
+      return WithStatus(Status::Available);
     return WrongShape(u"the answer 404 came as a web page, not from an RDAP service");
   }
   if (status == 200) return ReadDomainObject(name, contentType, body);

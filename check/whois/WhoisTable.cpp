@@ -164,7 +164,8 @@ std::vector<std::u16string> EveryValueAfter(const std::vector<std::u16string>& l
     const std::size_t end = std::min(framed.find(u'\n', line + 1), framed.size());
     for (const std::u16string& label : labels) {
       if (framed.substr(line + 1).starts_with(label) && line + 1 + label.size() <= end) {
-        std::u16string_view value = text.substr(line + 1 + label.size(), end - line - 1 - label.size());
+        std::u16string_view value =
+            text.substr(line + 1 + label.size(), end - line - 1 - label.size());
         while (!value.empty() && value.front() == u' ') value.remove_prefix(1);
         if (!value.empty()) values.emplace_back(value);
         break;

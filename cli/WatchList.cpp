@@ -60,7 +60,7 @@ class Statement {
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
 
-  bool Ok() const { return statement_ != nullptr; }
+  sqlite3_stmt* Handle() const { return statement_; }
   Statement& Bind(int at, const std::string& text) {
     if (statement_)
       sqlite3_bind_text(statement_, at, text.data(), int(text.size()), SQLITE_TRANSIENT);
@@ -138,6 +138,30 @@ web::Result<sqlite3*> OpenFile(const std::filesystem::path& file) {
     return failure;
   }
   return db;
+}
+
+// Runs the statement once for each name (?1; ?2 is `time`), all in one transaction: how many
+// rows it changed.
+web::Result<std::size_t> EachName(sqlite3* db, const char* sql,
+                                  std::span<const std::u16string> names, sqlite3_int64 time,
+                                  const std::string& what) {
+  if (web::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun)
+    return web::Failure{begun.error()};
+  Statement statement(db, sql);
+  std::size_t changed = 0;
+  for (const std::u16string& name : names) {
+    statement.Bind(1, Utf8(name));
+    if (sqlite3_bind_parameter_count(statement.Handle()) > 1) statement.Bind(2, time);
+    if (statement.Step() != SQLITE_DONE) {
+      web::Failure failure = Failed(db, what);
+      (void)sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+      return failure;
+    }
+    changed += std::size_t(sqlite3_changes(db));
+    statement.Reset();
+  }
+  if (web::Status done = Execute(db, "COMMIT", what); !done) return web::Failure{done.error()};
+  return changed;
 }
 
 }  // namespace
@@ -242,43 +266,12 @@ WatchList::~WatchList() {
 }
 
 web::Result<std::size_t> WatchList::Add(std::span<const std::u16string> names, sys_seconds now) {
-  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot add"); !begun)
-    return web::Failure{begun.error()};
-  Statement insert(db_, "INSERT OR IGNORE INTO names(name, added, due) VALUES(?, ?, ?)");
-  std::size_t added = 0;
-  for (const std::u16string& name : names) {
-    insert.Bind(1, Utf8(name)).Bind(2, Seconds(now)).Bind(3, Seconds(now));
-    if (insert.Step() != SQLITE_DONE) {
-      web::Failure failure = Failed(db_, "cannot add");
-      (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-      return failure;
-    }
-    added += std::size_t(sqlite3_changes(db_));
-    insert.Reset();
-  }
-  if (web::Status done = Execute(db_, "COMMIT", "cannot add"); !done)
-    return web::Failure{done.error()};
-  return added;
+  return EachName(db_, "INSERT OR IGNORE INTO names(name, added, due) VALUES(?1, ?2, ?2)", names,
+                  Seconds(now), "cannot add");
 }
 
 web::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> names) {
-  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot remove"); !begun)
-    return web::Failure{begun.error()};
-  Statement remove(db_, "DELETE FROM names WHERE name = ?");
-  std::size_t removed = 0;
-  for (const std::u16string& name : names) {
-    remove.Bind(1, Utf8(name));
-    if (remove.Step() != SQLITE_DONE) {
-      web::Failure failure = Failed(db_, "cannot remove");
-      (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-      return failure;
-    }
-    removed += std::size_t(sqlite3_changes(db_));
-    remove.Reset();
-  }
-  if (web::Status done = Execute(db_, "COMMIT", "cannot remove"); !done)
-    return web::Failure{done.error()};
-  return removed;
+  return EachName(db_, "DELETE FROM names WHERE name = ?1", names, 0, "cannot remove");
 }
 
 web::Result<std::vector<WatchedName>> WatchList::Names() const {

@@ -54,6 +54,7 @@ std::string JsonOf(const std::u16string& name, const check::Answer& answer, bool
   return line;
 }
 
+// watch list: each name with its latest known answer, or "not checked yet".
 int List(const Settings& settings, const WatchList& list) {
   auto names = list.Names();
   if (!names) return Fail(names.error());
@@ -81,8 +82,11 @@ struct RunCounts {
   std::optional<std::string> keepFailed;
 };
 
-int Run(const Settings& settings, WatchList& list, const std::filesystem::path& file,
-        const DemoStarter& startDemo) {
+// watch run: the names that are due, asked of their registries; each answer kept as it comes,
+// each change written and handed to --on-change. Changes are written in the order the answers
+// come, which a registry's pace decides.
+int RunDue(const Settings& settings, WatchList& list, const std::filesystem::path& file,
+           const DemoStarter& startDemo) {
   auto lock = RunLock::Take(file);
   if (!lock) return Fail(lock.error());
   auto names = list.Names();
@@ -237,7 +241,7 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
     }
     return kAllAnswered;
   }
-  return Run(settings, list, file, startDemo);
+  return RunDue(settings, list, file, startDemo);
 }
 
 }  // namespace cli

@@ -305,6 +305,29 @@ TEST_F(WatchCli, ASecondRunSaysTheFirstIsRunningAndANewerListIsLeftAsItIs) {
   EXPECT_EQ(Bytes(), "not a database, but a note\n");
 }
 
+// A list written by the Linux build reads the same with either platform's program, and takes
+// more names.
+TEST_F(WatchCli, AListOfFormatOneReadsTheSameOnEveryPlatform) {
+  std::filesystem::copy_file("data/watch/format-1.sqlite", list_);
+  const ChildOutcome listed = Watch({"watch", "list"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  EXPECT_EQ(
+      listed.out,
+      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\t"
+      "active\t\t2026-12-09T07:52:04Z\n"
+      "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\t2026-12-09T07:52:04Z\n"
+      "redemption.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t"
+      "2026-10-30T00:00:00Z\tredemption period; pending delete\tredemption\t2027-01-03\t"
+      "2026-12-09T07:52:04Z\n"
+      "中文域名.cn\tavailable\t\t\twhois\txn--fiq06l2rdsvs.cn\t\t\t\t\t\t"
+      "2026-12-09T07:52:04Z\n");
+  EXPECT_NE(Watch({"watch", "calendar"}).out.find("DTSTART;VALUE=DATE:20270103\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Watch({"watch", "add"}, "new.com\n").err,
+            "brelka-cli: 1 name added to the watch list\n");
+  EXPECT_EQ(Query("SELECT count(*) FROM names"), 5);
+}
+
 // Killed at once while it keeps answers, a run leaves every answer whole with its next due
 // time, and the next run asks only the names that were not yet answered.
 TEST_F(WatchCli, ARunKilledMidWriteLeavesTheListIntactAndTheNextRunGoesOn) {

@@ -233,7 +233,7 @@ web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
                         std::to_string(kWatchListFormat) +
                         "); it is left as it is: use the newer version"};
   }
-  if (web::Status safe = Execute(db, "PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON",
+  if (web::Status safe = Execute(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
                                  "cannot set up '" + shown + "'");
       !safe) {
     return web::Failure{safe.error()};

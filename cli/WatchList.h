@@ -1,6 +1,8 @@
 // The watch list: names a user follows, and every answer each has had and when, kept in one
 // SQLite database. Each answer is written in a transaction of its own, so that a crash or a
-// power cut leaves the list as it was before that answer or after it, never between. A list
+// power cut leaves the list as it was before that answer or after it, never between (the
+// write-ahead log is synced at checkpoints: a power cut may take the last answers, whose names
+// are then asked again). A list
 // written by a newer version is refused, never changed. It asks no registry and prints nothing.
 #pragma once
 

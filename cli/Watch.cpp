@@ -119,7 +119,7 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
     if (!startDemo)
       return Fail("--demo is not available in this build: it has no built-in simulator");
     try {
-      demo = startDemo("registry");
+      demo = startDemo(std::string(SourceName(settings.source)));
     } catch (const std::exception& e) {
       return Fail(std::string("the built-in simulator cannot start: ") + e.what(), kSomeUnknown);
     }

@@ -24,12 +24,12 @@ constexpr int kApplicationId = 0x42524C4B;
 constexpr int kBusyMilliseconds = 10'000;
 
 constexpr const char* kSchema = R"sql(
-CREATE TABLE names(
+CREATE TABLE IF NOT EXISTS names(
   name TEXT PRIMARY KEY NOT NULL,
   added INTEGER NOT NULL,
   due INTEGER NOT NULL
 ) WITHOUT ROWID;
-CREATE TABLE answers(
+CREATE TABLE IF NOT EXISTS answers(
   name TEXT NOT NULL REFERENCES names(name) ON DELETE CASCADE,
   checked INTEGER NOT NULL,
   status TEXT NOT NULL,
@@ -43,7 +43,7 @@ CREATE TABLE answers(
   phase TEXT NOT NULL,
   releases TEXT NOT NULL
 );
-CREATE INDEX answers_of_name ON answers(name);
+CREATE INDEX IF NOT EXISTS answers_of_name ON answers(name);
 )sql";
 
 std::string Utf8(std::u16string_view text) {
@@ -233,12 +233,14 @@ web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
                         std::to_string(kWatchListFormat) +
                         "); it is left as it is: use the newer version"};
   }
-  if (web::Status safe = Execute(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
-                                 "cannot set up '" + shown + "'");
+  if (web::Status safe = Execute(
+          db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
+          "cannot set up '" + shown + "'");
       !safe) {
     return web::Failure{safe.error()};
   }
   if (*format == 0) {
+    // Idempotent, for two commands that find the same new file at once.
     const std::string create = std::string("BEGIN IMMEDIATE;") + kSchema +
                                "PRAGMA application_id = " + std::to_string(kApplicationId) +
                                "; PRAGMA user_version = " + std::to_string(kWatchListFormat) +

@@ -332,7 +332,7 @@ TEST_F(WatchCli, AListOfFormatOneReadsTheSameOnEveryPlatform) {
 // time, and the next run asks only the names that were not yet answered.
 TEST_F(WatchCli, ARunKilledMidWriteLeavesTheListIntactAndTheNextRunGoesOn) {
   std::string names;
-  constexpr int kNames = 3000;
+  constexpr int kNames = 1000;
   for (int i = 0; i < kNames; ++i) names += "n" + std::to_string(i) + ".com\n";
   ASSERT_EQ(Watch({"watch", "add", "-q"}, names).exitCode, 0);
   {
@@ -342,7 +342,7 @@ TEST_F(WatchCli, ARunKilledMidWriteLeavesTheListIntactAndTheNextRunGoesOn) {
       const std::string out = run.OutputSoFar();
       return std::count(out.begin(), out.end(), '\n');
     };
-    while (lines() < 50 && std::chrono::steady_clock::now() < deadline) {
+    while (lines() < 20 && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(2ms);
     }
     run.Kill();
@@ -354,7 +354,7 @@ TEST_F(WatchCli, ARunKilledMidWriteLeavesTheListIntactAndTheNextRunGoesOn) {
   EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), kNames);
   EXPECT_EQ(IntegrityCheck(), "ok");
   const long long answered = Query("SELECT count(*) FROM answers");
-  EXPECT_GE(answered, 50);
+  EXPECT_GE(answered, 20);
   EXPECT_LT(answered, kNames) << "the run ended before it was killed";
   // Each kept answer moved its name's next check along, in the same transaction.
   EXPECT_EQ(Query("SELECT count(*) FROM names WHERE due > added"), answered);

@@ -95,9 +95,9 @@ class RdapSim {
 
   static bool IsRegistered(const std::string& name);
   // Where a registered name is in its life, by a word in its first label (a name with such a
-  // word is registered, whatever its length): "grace",
-  // "redemption", "pendingdelete" or "dropping", "hold"; "cycle" moves on every minute through
-  // the first four. Any other name is active.
+  // word is registered, whatever its length): "grace", "redemption", "pendingdelete" or
+  // "dropping", "hold". "cycle" moves on every minute through free (or active, for a name that
+  // is taken anyway), grace, redemption and pending delete. Any other name is active.
   enum class Life { Active, Grace, Redemption, PendingDelete, Hold };
   static Life LifeOf(const std::string& name);
 

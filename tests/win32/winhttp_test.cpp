@@ -185,9 +185,9 @@ TEST(WinRdapCli, TheProgramAsksTheRegistryGivenByTheBootstrapFile) {
   std::filesystem::remove(bootstrap);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
-            "abc.com\tregistered\t\t\trdap\t\tRegistrar\t\n"
-            "hello.com\tavailable\t\t\trdap\t\t\t\n"
-            "中文域名.com\tavailable\t\t\trdap\txn--fiq06l2rdsvs.com\t\t\n");
+            "abc.com\tregistered\t\t\trdap\t\tRegistrar\t\t\t\t\n"
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n"
+            "中文域名.com\tavailable\t\t\trdap\txn--fiq06l2rdsvs.com\t\t\t\t\t\n");
 }
 
 }  // namespace

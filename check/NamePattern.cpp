@@ -30,8 +30,9 @@ struct NamePattern::Shape {
   Verdict verdict = Verdict::Each;
   std::uint64_t names = 0;  // before the filters
   bool hasDistinct = false;
-  // From each slot to the end: the most characters, and whether a digit or a letter can come.
-  std::vector<std::size_t> longestFrom;
+  // From each slot to the end: the most and the fewest characters, the fewest the label it
+  // begins in still takes, and whether a digit or a letter can come.
+  std::vector<std::size_t> longestFrom, shortestFrom, shortestLabelFrom;
   std::vector<bool> digitFrom, letterFrom;
   // By slot: whether its texts differ in length.
   std::vector<bool> varies;
@@ -393,10 +394,25 @@ bool InternationalLabelsFit(const NamePattern::Shape& shape) {
   return true;
 }
 
+// The fewest characters a slot and the slots after it add to the label the slot begins in: up
+// to its first dot, or all of it and what the slots after it add.
+std::size_t ShortestLabelFrom(const Choices& choices, std::size_t after) {
+  if (choices.empty()) return 0;
+  std::size_t fewest = SIZE_MAX;
+  for (const std::u16string& text : choices) {
+    const std::size_t dot = text.find(u'.');
+    const std::u16string_view label = std::u16string_view(text).substr(0, dot);
+    fewest = std::min(fewest, Characters(label) + (dot == std::u16string::npos ? after : 0));
+  }
+  return fewest;
+}
+
 NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilters& filters) {
   using Verdict = NamePattern::Shape::Verdict;
   const std::size_t n = shape.slots.size();
   shape.longestFrom.assign(n + 1, 0);
+  shape.shortestFrom.assign(n + 1, 0);
+  shape.shortestLabelFrom.assign(n + 1, 0);
   shape.digitFrom.assign(n + 1, false);
   shape.letterFrom.assign(n + 1, false);
   shape.varies.assign(n, false);
@@ -406,6 +422,9 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
     const Traits traits = TraitsOf(*shape.slots[j].choices);
     shape.varies[j] = traits.shortest != traits.longest;
     shape.longestFrom[j] = shape.longestFrom[j + 1] + traits.longest;
+    shape.shortestFrom[j] = shape.shortestFrom[j + 1] + std::min(traits.shortest, kMaxNameOctets);
+    shape.shortestLabelFrom[j] =
+        ShortestLabelFrom(*shape.slots[j].choices, shape.shortestLabelFrom[j + 1]);
     shape.digitFrom[j] = shape.digitFrom[j + 1] || traits.anyDigit;
     shape.letterFrom[j] = shape.letterFrom[j + 1] || traits.anyLetter;
     sureLetter = sureLetter || traits.allLetter;
@@ -653,12 +672,14 @@ std::size_t NamePattern::Cursor::Clash() const {
 NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
   const Shape& shape = *pattern_->shapes_[shape_];
   const PatternFilters& filters = pattern_->filters_;
-  // 1. The labels written so far: a rule broken, or the first label already too long.
+  // 1. The labels written so far: a rule broken, or a label, the first label or the name too
+  // long already, or once the slots after each have added the fewest characters they can.
   std::size_t failed = SIZE_MAX;
   bool byLength = false, tooLong = false;
-  std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0;
-  bool inFirst = true;
-  for (std::size_t i = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
+  std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0, before = 0;
+  bool inFirst = true, allAscii = true;
+  for (std::size_t i = 0, slot = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
+    while (offset_[slot + 1] <= i) ++slot;
     const char16_t c = text_[i];
     if (c == u'.') {
       if (i == start || text_[i - 1] == u'-') failed = i;
@@ -666,6 +687,7 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
         failed = i;
         byLength = true;
       }
+      before += (other == 0 ? ascii : 4 + ascii + 1 + other) + 1;
       start = i + 1;
       ascii = other = 0;
       inFirst = false;
@@ -676,6 +698,7 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
       ++ascii;
     } else if (!lowSurrogate) {
       ++other;
+      allAscii = false;
     }
     // An international label takes "xn--", a hyphen and at least one octet a character more.
     // FIXME: its real length is known only once it is whole, so a pattern whose international
@@ -684,10 +707,22 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
     const bool hyphens34 = i - start == 3 && c == u'-' && text_[i - 1] == u'-' &&
                            !(text_[start] == u'x' && text_[start + 1] == u'n');
     if ((i == start && c == u'-') || hyphens34) failed = i;
-    if (octets > kMaxLabelOctets ||
-        (inFirst && !lowSurrogate && ++firstLabel > filters.maxLength)) {
+    if (!lowSurrogate && inFirst) ++firstLabel;
+    const bool slotEnds = i + 1 == offset_[slot + 1];
+    const std::size_t toCome = slotEnds ? shape.shortestLabelFrom[slot + 1] : 0;
+    const std::size_t nameToCome = slotEnds ? shape.shortestFrom[slot + 1] : 0;
+    if (failed != SIZE_MAX) break;
+    if (inFirst && firstLabel + toCome > filters.maxLength) {
       failed = i;
       byLength = tooLong = true;
+    } else if (octets + toCome > kMaxLabelOctets) {
+      // Octets grow with characters only while the label is ASCII: a longer text in its place
+      // may be ASCII where this one is not, and come out shorter.
+      failed = i;
+      byLength = tooLong = other == 0;
+    } else if (before + octets + nameToCome > kMaxNameOctets) {
+      failed = i;
+      byLength = tooLong = allAscii;
     }
   }
   std::size_t slot = SIZE_MAX;

@@ -146,7 +146,7 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
   long54.minLength = 54;
   PatternFilters mixed;
   mixed.mixed = true;
-  const std::string sixtyTwo(62, 'a');
+  const std::string sixtyTwo(62, 'a'), sixtyThree(63, 'a');
   const std::tuple<std::string, PatternFilters, std::string> firsts[] = {
       {"L=ABCDEFGHIJKLMNOPQRSTUVWXYZ", {}, "abcdefghijklmnopqrstuvwxyz"},
       {"/-,a/L:62", {}, "a" + sixtyTwo},
@@ -157,6 +157,15 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
       {"中文域名注册查询工具L:40", {}, ""},
       {"L:62/-/", {}, ""},
       {"L:50/a,bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb/L:12", {}, std::string(63, 'a')},
+      // Too long already by what the slots after must add: a label, the name.
+      {"/a,bb,cccccc/:40L:30", {}, ""},
+      {"L:63.L:63.L:63.L:63", {}, ""},
+      {"L:63.L:63.L:63.L:61",
+       {},
+       sixtyThree + "." + sixtyThree + "." + sixtyThree + "." + std::string(61, 'a')},
+      // An international text's octets tell nothing of an ASCII text's in the same place.
+      {"L:58/ä,b/bbbb", {}, std::string(58, 'a') + "bbbbb"},
+      {"L:58/ü,ab,abcdef/", {}, std::string(58, 'a') + "ab"},
   };
   for (const auto& [text, filters, first] : firsts) {
     SCOPED_TRACE(text);
@@ -166,6 +175,8 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
     EXPECT_EQ(names.Next(name), !first.empty());
     EXPECT_EQ(web::Utf16ToUtf8(name), first);
   }
+  // Of the 3^30 names only those with at most three letters over 60 fit in a label.
+  EXPECT_EQ(All(Read("/ab,cde,fghi/:30")).size(), 1u + 30 + (435 + 30) + (4060 + 870));
 }
 
 TEST(NamePattern, DrawsWordsFromTheList) {

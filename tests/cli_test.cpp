@@ -211,18 +211,33 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
         << name;
   }
 
-  // A registries' run's columns come back whole: the A-label, registrar and expiry date.
-  const TempFile registry(
+  // A registries' run's columns come back whole through each format in turn: the A-label,
+  // registrar, expiry date, statuses, phase and release day.
+  const std::string json =
       "{\"name\":\"中文域名.cn\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
       "\"source\":\"whois\",\"aLabel\":\"xn--fiq06l2rdsvs.cn\",\"registrar\":\"R, Ltd\","
-      "\"expires\":\"2030-03-17\"}\n",
-      "registry.jsonl");
-  const ChildOutcome whole =
+      "\"expires\":\"2030-03-17\",\"statuses\":[\"redemption period\",\"client hold\"],"
+      "\"phase\":\"redemption\",\"releases\":\"2030-04-21\",\"checked\":\"\"}\n";
+  const TempFile registry(json, "registry.jsonl");
+  const ChildOutcome csv =
       Cli({"--source", "whois", "-f", "csv", "--resume", registry.Path()}, "中文域名.cn\n");
-  EXPECT_EQ(whole.exitCode, 0) << whole.err;
-  EXPECT_EQ(whole.out,
+  EXPECT_EQ(csv.exitCode, 0) << csv.err;
+  EXPECT_EQ(csv.out,
             "name,status,detail,reason,source,a_label,registrar,expires,statuses,phase,releases\r\n"
-            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17,,,,\r\n");
+            "中文域名.cn,registered,,,whois,xn--fiq06l2rdsvs.cn,\"R, Ltd\",2030-03-17,"
+            "redemption period; client hold,redemption,2030-04-21,\r\n");
+  std::string written = csv.out;
+  written.insert(written.find("\r\n"), ",checked");
+  const TempFile fromCsv(written, "registry.csv");
+  const ChildOutcome tsv =
+      Cli({"--source", "whois", "-f", "tsv", "--resume", fromCsv.Path()}, "中文域名.cn\n");
+  EXPECT_EQ(tsv.out,
+            "中文域名.cn\tregistered\t\t\twhois\txn--fiq06l2rdsvs.cn\tR, Ltd\t2030-03-17\t"
+            "redemption period; client hold\tredemption\t2030-04-21\t\n");
+  const TempFile fromTsv(tsv.out, "registry.tsv");
+  const ChildOutcome back =
+      Cli({"--source", "whois", "-f", "json", "--resume", fromTsv.Path()}, "中文域名.cn\n");
+  EXPECT_EQ(back.out, json);
 
   // Everything settled: nothing is asked, not even a registrar that cannot be reached.
   const TempFile complete("abc.com\tregistered\t\t\tregistrar\nnot_a.com\tinvalid\tx\t\t\n",

@@ -678,6 +678,10 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
   bool byLength = false, tooLong = false;
   std::size_t start = 0, ascii = 0, other = 0, firstLabel = 0, before = 0;
   bool inFirst = true, allAscii = true;
+  // An international label takes "xn--", a hyphen and at least one octet a character more.
+  // FIXME: its real length is known only once it is whole, so a pattern whose international
+  // labels mostly overflow is walked name by name.
+  const auto octets = [&] { return other == 0 ? ascii : 4 + ascii + 1 + other; };
   for (std::size_t i = 0, slot = 0; i < text_.size() && failed == SIZE_MAX; ++i) {
     while (offset_[slot + 1] <= i) ++slot;
     const char16_t c = text_[i];
@@ -687,7 +691,7 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
         failed = i;
         byLength = true;
       }
-      before += (other == 0 ? ascii : 4 + ascii + 1 + other) + 1;
+      before += octets() + 1;
       start = i + 1;
       ascii = other = 0;
       inFirst = false;
@@ -700,27 +704,23 @@ NamePattern::Cursor::Decided NamePattern::Cursor::DecidedAt() const {
       ++other;
       allAscii = false;
     }
-    // An international label takes "xn--", a hyphen and at least one octet a character more.
-    // FIXME: its real length is known only once it is whole, so a pattern whose international
-    // labels mostly overflow is walked name by name.
-    const std::size_t octets = other == 0 ? ascii : 4 + ascii + 1 + other;
     const bool hyphens34 = i - start == 3 && c == u'-' && text_[i - 1] == u'-' &&
                            !(text_[start] == u'x' && text_[start + 1] == u'n');
     if ((i == start && c == u'-') || hyphens34) failed = i;
+    if (failed != SIZE_MAX) break;
     if (!lowSurrogate && inFirst) ++firstLabel;
     const bool slotEnds = i + 1 == offset_[slot + 1];
     const std::size_t toCome = slotEnds ? shape.shortestLabelFrom[slot + 1] : 0;
     const std::size_t nameToCome = slotEnds ? shape.shortestFrom[slot + 1] : 0;
-    if (failed != SIZE_MAX) break;
     if (inFirst && firstLabel + toCome > filters.maxLength) {
       failed = i;
       byLength = tooLong = true;
-    } else if (octets + toCome > kMaxLabelOctets) {
+    } else if (octets() + toCome > kMaxLabelOctets) {
       // Octets grow with characters only while the label is ASCII: a longer text in its place
       // may be ASCII where this one is not, and come out shorter.
       failed = i;
       byLength = tooLong = other == 0;
-    } else if (before + octets + nameToCome > kMaxNameOctets) {
+    } else if (before + octets() + nameToCome > kMaxNameOctets) {
       failed = i;
       byLength = tooLong = allAscii;
     }

@@ -2,20 +2,67 @@
 
 #include <algorithm>
 
+#include "check/NameRules.h"
+
 namespace check {
+namespace {
+
+void Lower(std::string& text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+}
+
+std::u16string Utf16(std::u32string_view points) {
+  std::u16string out;
+  for (char32_t c : points) {
+    if (c < 0x10000) {
+      out.push_back(static_cast<char16_t>(c));
+    } else {
+      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+  }
+  return out;
+}
+
+// An A-label written by hand must be the one IDNA makes of the letters it stands for: else it
+// names no registrable name ("xn--ab" decodes, but to nothing IDNA would ever encode so).
+web::Status CheckALabels(const std::string& name) {
+  for (std::size_t start = 0; start < name.size();) {
+    std::size_t end = name.find('.', start);
+    if (end == std::string::npos) end = name.size();
+    const std::string label = name.substr(start, end - start);
+    start = end + 1;
+    if (!label.starts_with("xn--")) continue;
+    const std::u16string wide(label.begin(), label.end());
+    const auto points = ULabel(wide);
+    if (!points) return web::Failure{label + " is not Punycode"};
+    web::Result<std::string> again = ConvertIdn(Utf16(*points));
+    if (!again) return web::Failure{label + " is not a valid A-label: " + again.error()};
+    Lower(again.value());
+    if (again.value() != label) {
+      return web::Failure{label + " is not the A-label of its own letters (that is " +
+                          again.value() + ")"};
+    }
+  }
+  return web::Ok();
+}
+
+}  // namespace
 
 web::Result<std::string> ToALabel(std::u16string_view name) {
   const bool ascii = std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; });
   std::string converted;
   if (ascii) {
     converted.assign(name.begin(), name.end());
+    Lower(converted);
+    if (web::Status checked = CheckALabels(converted); !checked) return checked.failure();
   } else {
     web::Result<std::string> idn = ConvertIdn(name);
     if (!idn) return idn;
     converted = std::move(idn.value());
+    Lower(converted);
   }
-  std::transform(converted.begin(), converted.end(), converted.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
   if (converted.size() > 253) return web::Failure{"the A-label name is longer than 253 octets"};
   return converted;
 }

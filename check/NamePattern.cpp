@@ -450,17 +450,14 @@ NamePattern::Shape::Verdict Judge(NamePattern::Shape& shape, const PatternFilter
 }
 
 // A name's labels obey the name rules: none empty, none longer than 63 octets, no hyphen first
-// or last, nor in the third and fourth places but in an A-label; 253 octets in all.
+// or last, nor in the third and fourth places but in an A-label that decodes; 253 octets in all.
 bool ObeysNameRules(std::u16string_view name) {
   std::size_t octets = 0;
   for (std::size_t start = 0; start <= name.size();) {
     std::size_t end = name.find(u'.', start);
     if (end == std::u16string_view::npos) end = name.size();
     const std::u16string_view label = name.substr(start, end - start);
-    if (label.empty() || label.front() == u'-' || label.back() == u'-') return false;
-    if (label.size() >= 4 && label[2] == u'-' && label[3] == u'-' && !label.starts_with(u"xn--")) {
-      return false;
-    }
+    if (label.empty() || LabelReason(label)) return false;
     const bool ascii = std::all_of(label.begin(), label.end(), [](char16_t c) { return c < 0x80; });
     const std::size_t length = ascii ? label.size() : LabelOctets(CodePoints(label));
     if (length > kMaxLabelOctets) return false;

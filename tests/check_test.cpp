@@ -25,16 +25,22 @@ std::vector<std::u16string> TakeAll(check::NameList& list) {
   return names;
 }
 
-TEST(NameList, CleansLikeTheWindowLowerCasesAndKeepsFirstAppearances) {
+// A URL gives its host and a leading "www." goes, but nothing inside a name is touched (the
+// window's cleaning removes "www." and "http://" anywhere; a list's names must keep their letters).
+TEST(NameList, TakesTheHostOfAUrlLowerCasesAndKeepsFirstAppearances) {
   check::NameList list;
   for (std::u16string_view line :
        {u" http://www.Example.COM ", u"", u"   ", u"second.net", u"EXAMPLE.com", u"ÄBC.de",
-        u"https://x.org", u"HTTP://Y.org", u"tab\t.com"}) {
+        u"https://x.org", u"HTTP://Y.org/", u"tab\t.com", u"newww.com", u"www.com",
+        u"http://www.site.com/path", u"https://shop.cn:8443/a?b#c", u"site.com?x",
+        u"a.http://b.com", u"wwwx.com"}) {
     list.AddLine(line);
   }
   EXPECT_EQ(TakeAll(list),
-            (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"https://x.org",
-                                         u"http://y.org", u"tab\t.com"}));
+            (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"x.org",
+                                         u"y.org", u"tab\t.com", u"newww.com", u"www.com",
+                                         u"site.com", u"shop.cn", u"site.com?x",
+                                         u"a.http://b.com", u"wwwx.com"}));
 }
 
 TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
@@ -113,6 +119,31 @@ TEST(NameRules, RefusesSymbolsPunctuationAndUnpairedSurrogates) {
   EXPECT_EQ(check::InvalidReason(std::u16string(u"a\xD800.com")),
             u"character U+D800 is not allowed");
   EXPECT_EQ(check::InvalidReason(u"a/b.com"), u"character '/' (U+002F) is not allowed");
+}
+
+// Hyphens where hostnames allow them, and an A-label only where it is one.
+TEST(NameRules, RefusesHyphensWhereHostnamesForbidThemAndALabelsThatDoNotDecode) {
+  const struct {
+    std::u16string_view name;
+    std::u16string_view reason;
+  } cases[] = {
+      {u"-abcd.com", u"a label starts with a hyphen"},
+      {u"abcd-.com", u"a label ends with a hyphen"},
+      {u"abcd.-com", u"a label starts with a hyphen"},
+      {u"ab--cdef.com", u"'--' in the third and fourth places of a label that is not an A-label"},
+      {u"xn--zz.com", u"xn--zz is not Punycode"},
+      {u"xn--99999999999.com", u"xn--99999999999 is not Punycode"},
+      {u"xn--aa.com", u"xn--aa: character U+0080 is not allowed"},
+      {u"xn--abc-.com", u"a label ends with a hyphen"},
+      {u"bü--x.de", u"'--' in the third and fourth places of a label that is not an A-label"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(check::InvalidReason(c.name), c.reason) << web::Utf16ToUtf8(c.name);
+  }
+  for (std::u16string_view name : {u"a-b.com", u"ab-cd.com", u"a--b.com", u"xn--fsqu00a.com",
+                                   u"XN--FSQU00A.com"}) {
+    EXPECT_EQ(check::InvalidReason(name), std::nullopt) << web::Utf16ToUtf8(name);
+  }
 }
 
 std::vector<std::u16string> Read(const std::string& bytes, web::Status* status = nullptr) {

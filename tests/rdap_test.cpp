@@ -157,6 +157,15 @@ TEST(ALabel, RefusesNamesIdnaDisallows) {
   }
 }
 
+// An A-label written by hand is taken only when IDNA would write the letters it stands for so.
+TEST(ALabel, TakesAnALabelOnlyWhenIdnaWouldWriteItSo) {
+  EXPECT_EQ(check::ToALabel(u"XN--Bcher-KVA.de").value(), "xn--bcher-kva.de");
+  const auto upper = check::ToALabel(u"xn--bcher-2pa.de");  // "bÜcher": IDNA lower-cases the Ü
+  ASSERT_FALSE(upper);
+  EXPECT_EQ(upper.error(),
+            "xn--bcher-2pa is not the A-label of its own letters (that is xn--bcher-kva)");
+}
+
 // RFC 8056's status values place a name in its life; the latest phase wins, and the release is
 // counted from "last changed" by the timeline of RFC 3915 (30 days of redemption, 5 of pending
 // delete). The answers are built in RFC 9083's shape: no public recording of an RDAP answer for
@@ -236,7 +245,12 @@ TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
        u""},
       {404, "", "\r\n", Status::Available, u""},
       {404, "text/html", "<html><body>404 Not Found</body></html>", Status::Unknown,
-       u"the answer 404 came as a web page, not from an RDAP service"},
+       u"the answer 404 did not come from an RDAP service: <html><body>404 Not Found</body></html>"},
+      // A web gateway's own JSON in front of the RDAP path knows nothing of the name.
+      {404, "application/json", R"({"message":"Not Found"})", Status::Unknown,
+       uR"(the answer 404 did not come from an RDAP service: {"message":"Not Found"})"},
+      {404, "application/json", "[]", Status::Unknown,
+       u"the answer 404 did not come from an RDAP service: []"},
       {200, "application/rdap+json", R"({"objectClassName":"domain","ldhName":"abc.com."})",
        Status::Registered, u""},
       {200, "text/html; charset=utf-8", domain, Status::Unknown,
@@ -258,6 +272,30 @@ TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
     const check::Answer answer = check::ReadDomainReply("abc.com", c.status, c.type, c.body);
     EXPECT_EQ(answer.status, c.expected) << c.status << " " << c.body;
     EXPECT_EQ(answer.detail, c.detail) << c.status << " " << c.body;
+  }
+}
+
+// Real servers' 404s, as recorded (tests/data/rdap/README.md): each is the service's own word.
+TEST(DomainReply, RecordedNotFoundAnswersAreTheRegistrysWord) {
+  const struct {
+    const char* file;
+    Status status;
+    std::u16string detail;
+  } cases[] = {
+      {"404-nicmx-rdap-server.json", Status::Available, u""},
+      {"404-nicmx-rdap-server-description.json", Status::Available, u""},
+      {"404-reserved-jailbreaks.fun.json", Status::Reserved,
+       u"Not Found Domain Name: jailbreaks.fun This name is not available for registration: "
+       u"Registry Reserved"},
+  };
+  for (const auto& c : cases) {
+    std::ifstream in(std::filesystem::path("data/rdap") / c.file, std::ios::binary);
+    ASSERT_TRUE(in) << c.file;
+    const std::string body{std::istreambuf_iterator<char>(in), {}};
+    const check::Answer answer =
+        check::ReadDomainReply("jailbreaks.fun", 404, "application/rdap+json", body);
+    EXPECT_EQ(answer.status, c.status) << c.file;
+    EXPECT_EQ(answer.detail, c.detail) << c.file;
   }
 }
 

@@ -19,6 +19,9 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
+constexpr const char* kErrorMembers[] = {"errorCode", "rdapConformance", "title", "description",
+                                         "notices"};
+
 Answer WrongShape(std::u16string detail) {
   return Unknown(std::move(detail), web::FailureKind::Protocol);
 }
@@ -113,18 +116,63 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
   return registered;
 }
 
+// The first words of a body, for a detail that lets a person see what answered.
+std::u16string FirstWords(std::string_view body) {
+  std::string words;
+  for (char c : body.substr(0, 60)) words += c >= 0x20 && c < 0x7F ? c : ' ';
+  return FromUtf8(words + (body.size() > 60 ? "..." : ""));
+}
+
+// The title and description lines of an RDAP error object, joined, for the reserved check.
+std::string ErrorText(const json& error) {
+  std::string text;
+  if (const json* title = Member(error, "title"); IsString(title)) text = *title;
+  if (const json* lines = Member(error, "description"); lines && lines->is_array()) {
+    for (const json& line : *lines) {
+      if (line.is_string()) text += " " + line.get<std::string>();
+    }
+  }
+  return text;
+}
+
+// A registry that will not sell the name may still answer 404 for it ("This name is not
+// available for registration: Registry Reserved"): taken, though by nobody.
+bool SaysReserved(const std::string& text) {
+  const std::string lower = Lower(text);
+  for (const char* words : {"reserved", "not available for registration", "cannot be registered"}) {
+    if (lower.find(words) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// RFC 9083 section 6: the registry's own "not found" is an empty body or an error object, which
+// carries at least one of RDAP's members. A JSON body without any (a gateway's
+// {"message":"Not Found"}) or a web page comes from something in front of the service.
+Answer ReadNotFound(std::string_view body) {
+  if (body.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    return WithStatus(Status::Available);
+  }
+  const json error = json::parse(body, nullptr, false);
+  const bool rdap = error.is_object() && std::any_of(
+      std::begin(kErrorMembers), std::end(kErrorMembers),
+      [&error](const char* member) { return Member(error, member) != nullptr; });
+  if (!rdap) {
+    return WrongShape(u"the answer 404 did not come from an RDAP service: " + FirstWords(body));
+  }
+  const std::string text = ErrorText(error);
+  if (SaysReserved(text)) {
+    Answer reserved = WithStatus(Status::Reserved);
+    reserved.detail = FromUtf8(text);
+    return reserved;
+  }
+  return WithStatus(Status::Available);
+}
+
 }  // namespace
 
 Answer ReadDomainReply(std::string_view name, int status, std::string_view contentType,
                        std::string_view body) {
-  if (status == 404) {
-    // Only the RDAP service's own "not found" (RFC 9083: an error object, or nothing) means the
-    // registry has no such name; a web page is a proxy's or a CDN's, which know nothing of it.
-    const bool empty = body.find_first_not_of(" \t\r\n") == std::string_view::npos;
-    if (empty || json::parse(body, nullptr, false).is_object())
-      return WithStatus(Status::Available);
-    return WrongShape(u"the answer 404 came as a web page, not from an RDAP service");
-  }
+  if (status == 404) return ReadNotFound(body);
   if (status == 200) return ReadDomainObject(name, contentType, body);
   const std::string code = std::to_string(status);
   return Unknown(u"the registry answered HTTP " + std::u16string(code.begin(), code.end()),

@@ -1,5 +1,7 @@
 #include "NameList.h"
 
+#include <algorithm>
+
 #include "query/Cleaning.h"
 #include "query/LowerCase.h"
 #include "query/Splitting.h"
@@ -7,13 +9,22 @@
 namespace check {
 
 std::u16string CleanName(std::u16string_view line) {
-  // The window's steps in the window's order; the one for doubled line breaks finds nothing in
-  // a single line.
-  std::u16string cleaned(line);
-  for (const query::Replacement& step : query::kCleaningSteps) {
-    cleaned = query::ReplaceAll(cleaned, step.what, step.with);
+  std::u16string name = query::ToLower(query::ReplaceAll(line, u" ", u""));
+  // A URL gives its host: the scheme goes, and so do the path, query, fragment and port.
+  for (std::u16string_view scheme : {u"http://", u"https://"}) {
+    if (!name.starts_with(scheme)) continue;
+    name.erase(0, scheme.size());
+    name.erase(std::min(name.find_first_of(u"/?#"), name.size()));
+    const std::size_t colon = name.rfind(u':');
+    if (colon != std::u16string::npos &&
+        name.find_first_not_of(u"0123456789", colon + 1) == std::u16string::npos) {
+      name.erase(colon);
+    }
+    break;
   }
-  return query::ToLower(cleaned);
+  // "www." names a host on the web, not the name a registry holds; "www.com" keeps it.
+  if (name.starts_with(u"www.") && name.find(u'.', 4) != std::u16string::npos) name.erase(0, 4);
+  return name;
 }
 
 void NameList::AddLine(std::u16string_view line) {

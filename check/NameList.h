@@ -44,7 +44,10 @@ class NameList {
   FingerprintSet seen_;
 };
 
-// One line as the list keeps it: cleaned and lower-cased; empty when nothing is left.
+// One line as the list keeps it, lower-cased and empty when nothing is left: spaces removed,
+// a URL's scheme, path, query and port dropped, and a "www." at the start. Unlike the window's
+// cleaning, which removes "www." and "http://" wherever they stand, it never changes a name
+// inside ("newww.com" stays).
 std::u16string CleanName(std::u16string_view line);
 
 }  // namespace check

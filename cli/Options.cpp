@@ -512,9 +512,9 @@ std::string HelpText() {
       "       brelka-cli [OPTIONS] watch add|remove [FILE...] | list | run | calendar\n"
       "Checks which domain names are free to register. Reads one name per line from the\n"
       "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
-      "line is cleaned (spaces, \"http://\" and \"www.\" removed) and lower-cased; each name\n"
-      "is checked once. Names that cannot be domain names are reported as invalid and sent\n"
-      "nowhere.\n"
+      "line is cleaned (spaces removed; a URL gives its host; a leading \"www.\" dropped) and\n"
+      "lower-cased; each name is checked once. Names that cannot be domain names are\n"
+      "reported as invalid and sent nowhere.\n"
       "\n"
       "Options:\n";
   for (const OptionSpec& option : kOptions) {

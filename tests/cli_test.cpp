@@ -136,14 +136,16 @@ TEST(CliInput, NamesAreCleanedLowerCasedAndReportedOnceInOrderOfFirstAppearance)
   // again from standard input after the file.
   const TempFile file(
       "\xEF\xBB\xBF"
-      "second-name.com\r\nhttp://www.First-Name.com\r\n");
-  const ChildOutcome run =
-      Cli({"--registrar", url, "--all", file.Path(), "-"}, "FIRST-name.com\nthird.com\n");
+      "second-name.com\r\nhttp://www.First-Name.com\r\nnewww.com\r\n");
+  const ChildOutcome run = Cli({"--registrar", url, "--all", file.Path(), "-"},
+                               "FIRST-name.com\nthird.com\nhttps://www.site.com:8080/path?q\n");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "second-name.com\tavailable\t\t\tregistrar\n"
             "first-name.com\tavailable\t\t\tregistrar\n"
-            "third.com\tavailable\t\t\tregistrar\n");
+            "newww.com\tavailable\t\t\tregistrar\n"
+            "third.com\tavailable\t\t\tregistrar\n"
+            "site.com\tavailable\t\t\tregistrar\n");
 }
 
 // Keywords across suffixes: a line without a dot becomes one name per suffix, in the order

@@ -97,6 +97,7 @@ struct ZoneSim::Impl {
            life != RdapSim::Life::Redemption && life != RdapSim::Life::PendingDelete;
   };
   std::vector<std::string> wildcards;
+  std::vector<std::string> lame;
   std::map<std::string, DnsFault> faults;
   std::map<std::string, std::size_t> asked;
   std::atomic<std::size_t> queries{0};
@@ -130,6 +131,9 @@ struct ZoneSim::Impl {
              NsRecord(zone, "b.ns." + zone);
     }
     if (!IsAtOrUnder(question.name, zone)) return header(5, 0, 0, 0);
+    if (server.index == 1 && std::find(lame.begin(), lame.end(), zone) != lame.end()) {
+      return referral(question.name);
+    }
     std::string below;
     for (const std::string& other : zones) {
       if (other != zone && IsAtOrUnder(other, zone) && IsAtOrUnder(question.name, other) &&
@@ -269,6 +273,11 @@ void ZoneSim::SetDelegated(std::function<bool(const std::string&)> rule) {
 void ZoneSim::SetWildcard(const std::string& zone) {
   std::lock_guard lock(impl_->mutex);
   impl_->wildcards.push_back(zone);
+}
+
+void ZoneSim::SetLame(const std::string& zone) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->lame.push_back(zone);
 }
 
 void ZoneSim::SetFault(const std::string& name, DnsFault fault) {

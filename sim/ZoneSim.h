@@ -41,6 +41,9 @@ class ZoneSim {
   void SetDelegated(std::function<bool(const std::string& name)> rule);
   // The zone answers every name below it with NS records of its own (a wildcard).
   void SetWildcard(const std::string& zone);
+  // The zone's second server refers every name below the zone to servers of its own, as a
+  // lame or hijacked server may; the first answers truly.
+  void SetLame(const std::string& zone);
   void SetFault(const std::string& name, DnsFault fault);
 
   // Questions received, over UDP and TCP; by the name asked.

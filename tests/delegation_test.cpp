@@ -198,6 +198,23 @@ TEST_F(DelegationTest, AnotherServerOrTcpAnswersAndAWildcardProvesNothing) {
   EXPECT_EQ(why, "no address for the org servers");
 }
 
+// A lame or hijacked server refers every name to servers of its own: its referrals prove
+// nothing, whichever server the pace sends a name to, while the true server's still do.
+TEST_F(DelegationTest, AServerThatDelegatesAMadeUpNameProvesNothing) {
+  zones_.SetLame("com");
+  check::DelegationCheck check = Check();
+  for (const char* name : {"freename1.com", "freename2.com", "freename3.com", "freename4.com"}) {
+    std::string why;
+    EXPECT_FALSE(check.Prove(name, {}, &why)) << name << " " << why;
+    EXPECT_TRUE(why == "the com servers have no such name" ||
+                why == "127.0.0.1 delegates made-up names of com too")
+        << why;
+  }
+  int proven = 0;
+  for (int i = 0; i < 6; ++i) proven += check.Prove("abc.com", {}).has_value();
+  EXPECT_GT(proven, 0);
+}
+
 TEST_F(DelegationTest, ServersThatNeverAnswerCostTwoBoundedTries) {
   zones_.SetFault("abc.com", {.drop = true});
   check::DelegationCheck check = Check(std::chrono::milliseconds(200));

@@ -145,6 +145,9 @@ struct DelegationCheck::Server {
   DnsServer address;
   std::string name;
   Pace pace;
+  // Per zone: whether this server delegated a made-up name of it (a wildcard, or a lame or
+  // hijacked server that refers every name to servers of its own). Under the check's mutex.
+  std::map<std::string, bool, std::less<>> delegatesAnything;
 };
 
 struct DelegationCheck::Zone {
@@ -251,22 +254,45 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::NewZone(
   return zone;
 }
 
-std::optional<bool> DelegationCheck::HasWildcard(const Zone& zone, std::stop_token stop,
-                                                 std::string& failure) {
-  // A name nobody would register: any delegation of it comes from a wildcard.
+namespace {
+
+// A name nobody would register under the zone: any delegation of it proves nothing.
+std::string MadeUpName(const std::string& zone) {
   char label[24];
   std::snprintf(label, sizeof label, "brelka-probe-%08x", unsigned(std::random_device{}()));
-  const std::string probe = std::string(label) + "." + zone.name;
+  return std::string(label) + "." + zone;
+}
+
+}  // namespace
+
+std::optional<bool> DelegationCheck::Probe(Server& server, const std::string& zone,
+                                           std::stop_token stop, std::string& failure) {
+  {
+    std::lock_guard lock(mutex_);
+    if (const auto known = server.delegatesAnything.find(zone);
+        known != server.delegatesAnything.end()) {
+      return known->second;
+    }
+  }
+  const std::string probe = MadeUpName(zone);
+  const auto answer = AskServer({&server}, nullptr, probe, DnsType::Ns, stop, failure);
+  if (!answer) return std::nullopt;
+  const DelegationReading reading = ReadDelegation(*answer, probe, zone);
+  if (reading.kind == DelegationReading::Kind::Failed) {
+    failure = reading.reason;
+    return std::nullopt;
+  }
+  const bool delegates = reading.kind != DelegationReading::Kind::NotProven;
+  std::lock_guard lock(mutex_);
+  server.delegatesAnything.emplace(zone, delegates);
+  return delegates;
+}
+
+std::optional<bool> DelegationCheck::HasWildcard(const Zone& zone, std::stop_token stop,
+                                                 std::string& failure) {
   std::string why;
   for (std::size_t i = 0; i < std::min<std::size_t>(2, zone.servers.size()); ++i) {
-    const auto answer = AskServer({zone.servers[i]}, nullptr, probe, DnsType::Ns, stop, why);
-    if (!answer) continue;
-    const DelegationReading reading = ReadDelegation(*answer, probe, zone.name);
-    if (reading.kind == DelegationReading::Kind::Failed) {
-      why = reading.reason;
-      continue;
-    }
-    return reading.kind != DelegationReading::Kind::NotProven;
+    if (const auto delegates = Probe(*zone.servers[i], zone.name, stop, why)) return *delegates;
   }
   failure = "the " + zone.name + " servers did not answer: " + why;
   return std::nullopt;
@@ -415,6 +441,14 @@ std::optional<DelegationCheck::Proof> DelegationCheck::Prove(const std::string& 
       reading.reset();
     }
     if (!reading) return notProven(failure);
+    // A delegation or referral counts only from a server that delegates no made-up name.
+    if (reading->kind != DelegationReading::Kind::NotProven) {
+      const auto delegatesAnything = Probe(*asked, zone->name, stop, failure);
+      if (!delegatesAnything) return notProven(failure);
+      if (*delegatesAnything) {
+        return notProven(asked->name + " delegates made-up names of " + zone->name + " too");
+      }
+    }
     switch (reading->kind) {
       case DelegationReading::Kind::Delegated:
         return Proof{asked->name, zone->name};

@@ -1,6 +1,7 @@
 // The cheapest proof that a name is registered: its zone's own name servers delegate it. A
 // registry publishes NS records only for names it has registered, so a referral (or an NS
-// answer) for the very name asked, from a server of the zone that holds it, is proof. Nothing
+// answer) for the very name asked, from a server of the zone that holds it and that delegates
+// no made-up name of that zone (asked once per server), is proof. Nothing
 // else is: a name on hold, in redemption or registered without servers is absent from DNS, so
 // absence, a failure or a wildcard's records prove nothing and the name goes on to its
 // registry.
@@ -99,6 +100,10 @@ class DelegationCheck {
   std::optional<DnsMessage> AskServer(const std::vector<Server*>& servers, const Server* besides,
                                       const std::string& name, DnsType type, std::stop_token stop,
                                       std::string& failure, Server** asked = nullptr);
+  // Whether the server delegates a made-up name of the zone, asked once per server and zone;
+  // nothing, with `failure` set, when it does not answer.
+  std::optional<bool> Probe(Server& server, const std::string& zone, std::stop_token stop,
+                            std::string& failure);
   // Nothing, with `failure` set, when the zone's servers do not answer.
   std::optional<bool> HasWildcard(const Zone& zone, std::stop_token stop, std::string& failure);
 

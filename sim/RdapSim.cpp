@@ -125,6 +125,9 @@ std::string ErrorObject(int status) {
   return nlohmann::json{{"errorCode", status}, {"title", "error " + std::to_string(status)}}.dump();
 }
 
+// A rule's word for "NOERROR, with the NS records of another name" (other.dnt).
+constexpr int kForeignNs = 0x100;
+
 // Builds the answer to one DNS query (RFC 1035 wire format); empty when it is not a query.
 std::string DnsAnswer(const std::string& query,
                       const std::function<int(const std::string&)>& rule) {
@@ -142,7 +145,9 @@ std::string DnsAnswer(const std::string& query,
   const size_t questionEnd = at + 5;  // the root label, type and class
   const bool askedNs = query[at + 1] == 0 && query[at + 2] == 2;
   // The rule: 0 the name has NS records, 3 it does not exist, 2 the server fails.
-  const int rcode = rule(Lower(name));
+  const int ruled = rule(Lower(name));
+  const bool foreign = ruled == kForeignNs;
+  const int rcode = foreign ? 0 : ruled;
   const bool answer = rcode == 0 && askedNs;
   std::string reply = query.substr(0, questionEnd);
   reply[2] = static_cast<char>(0x81 | (query[2] & 0x01));  // response, recursion desired
@@ -153,7 +158,8 @@ std::string DnsAnswer(const std::string& query,
   if (answer) {
     // ns1.<the name asked for>, its tail a pointer to the question, as servers write it.
     const std::string target("\x03ns1\xC0\x0C", 6);
-    reply += std::string("\xC0\x0C\x00\x02\x00\x01\x00\x00\x01\x2C", 10);
+    reply += foreign ? std::string("\5other\3dnt\0", 11) : std::string("\xC0\x0C", 2);
+    reply += std::string("\x00\x02\x00\x01\x00\x00\x01\x2C", 8);
     reply += static_cast<char>(0);
     reply += static_cast<char>(target.size());
     reply += target;
@@ -343,6 +349,9 @@ void RdapSim::Impl::Answer(const std::string& name, const RdapFault& fault, bool
 
 int RdapSim::Impl::DnsRule(const std::string& name) const {
   if (EndsWithLabel(name, kBrokenDnsSuffix)) return 2;
+  if (name == kWildcardDnsSuffix || EndsWithLabel(name, kWildcardDnsSuffix)) return 0;
+  if (name == kForeignNsSuffix) return 0;
+  if (EndsWithLabel(name, kForeignNsSuffix)) return kForeignNs;
   for (const std::string& zone : kDnsOnly) {
     if (name == zone) return 0;
     if (EndsWithLabel(name, zone)) return IsRegistered(name) ? 0 : 3;

@@ -56,6 +56,11 @@ class RdapSim {
   static const std::vector<std::string> kDnsOnly;
   // A suffix whose DNS fails (SERVFAIL) and that has no RDAP service.
   static constexpr const char* kBrokenDnsSuffix = "zz";
+  // Suffixes without an RDAP service whose DNS misleads: under kWildcardDnsSuffix every name has
+  // NS records (a wildcard); under kForeignNsSuffix every name is answered with the NS records
+  // of another name ("other.dnt").
+  static constexpr const char* kWildcardDnsSuffix = "wld";
+  static constexpr const char* kForeignNsSuffix = "dnt";
   static constexpr const char* kBootstrapPath = "/rdap/dns.json";
 
   RdapSim();  // starts every registry and the DNS responder; throws std::runtime_error

@@ -390,7 +390,8 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
   const std::vector<std::u16string> names = {
       u"hello.com", u"abc.com",      u"html.com",  u"brokenjson.net", u"other.org",  u"fails.info",
       u"loop.com",  u"cut.com",      u"stall.com", u"free.de",        u"xyz.de",     u"nobody.zz",
-      u"nobody.qq", u"中文域名.com", kLongLabel,   u"abc.co.uk",      u"hello.co.uk"};
+      u"nobody.qq", u"中文域名.com", kLongLabel,   u"abc.co.uk",      u"hello.co.uk", u"foo.dnt",
+      u"foo.wld"};
   auto source = Source();
   const auto answers = Check(*source, names);
   struct Expected {
@@ -417,6 +418,13 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
       {Status::Invalid, u"", ""},
       {Status::Registered, u"", ""},
       {Status::Available, u"", ""},
+      // Another name's NS records, and a wildcard's, say nothing of the name.
+      {Status::Unknown, u"no RDAP service for .dnt; DNS knows the name but has no NS records for it",
+       "dns"},
+      {Status::Unknown,
+       u"no RDAP service for .wld; DNS delegates made-up names under .wld too (a wildcard), so it "
+       u"proves nothing",
+       "dns"},
   };
   for (std::size_t i = 0; i < names.size(); ++i) {
     EXPECT_EQ(answers[i].status, expected[i].status) << i;

@@ -1,6 +1,7 @@
 #include "check/dns/DnsRoute.h"
 
-#include <optional>
+#include <cstdio>
+#include <random>
 #include <utility>
 
 #include "check/Utf8.h"
@@ -17,27 +18,40 @@ Answer Failed(std::u16string detail) {
 DnsRoute::DnsRoute(std::shared_ptr<NsResolver> resolver, std::u16string_view routes)
     : resolver_(std::move(resolver)), routes_(routes) {}
 
+DnsRoute::Suffix DnsRoute::LookUpSuffix(const std::string& suffix) {
+  {
+    std::lock_guard lock(mutex_);
+    if (const auto found = suffixes_.find(suffix); found != suffixes_.end()) return found->second;
+  }
+  Suffix looked{resolver_->LookUpNs(suffix), {}};
+  if (looked.zone.kind == NsAnswer::Kind::Failed || looked.zone.kind == NsAnswer::Kind::NoSuchName)
+    return looked;
+  // A made-up name under the suffix: if DNS delegates it, it delegates any name (a wildcard).
+  char label[24];
+  std::snprintf(label, sizeof label, "brelka-probe-%08x", unsigned(std::random_device{}()));
+  looked.madeUp = resolver_->LookUpNs(label + ("." + suffix));
+  // Only what DNS said is kept: a failed look-up is tried again for the next name.
+  if (looked.madeUp.kind != NsAnswer::Kind::Failed) {
+    std::lock_guard lock(mutex_);
+    suffixes_.emplace(suffix, looked);
+  }
+  return looked;
+}
+
 Answer DnsRoute::Settle(std::string_view aLabel) {
   const std::string suffix(aLabel.substr(aLabel.rfind('.') + 1));
   const std::u16string noRoute = u"no " + routes_ + u" service for ." + FromUtf8(suffix);
-  std::optional<NsAnswer> zone;
-  {
-    std::lock_guard lock(mutex_);
-    if (const auto found = suffixes_.find(suffix); found != suffixes_.end()) zone = found->second;
-  }
-  if (!zone) {
-    zone = resolver_->LookUpNs(suffix);
-    // Only what DNS said is kept: a failed look-up is tried again for the next name.
-    if (zone->kind != NsAnswer::Kind::Failed) {
-      std::lock_guard lock(mutex_);
-      suffixes_.emplace(suffix, *zone);
-    }
-  }
-  if (zone->kind == NsAnswer::Kind::NoSuchName) {
+  const Suffix looked = LookUpSuffix(suffix);
+  if (looked.zone.kind == NsAnswer::Kind::NoSuchName) {
     return Failed(noRoute + u", and DNS does not know the suffix");
   }
-  if (zone->kind == NsAnswer::Kind::Failed) {
-    return Failed(noRoute + u", and DNS failed: " + FromUtf8(zone->reason));
+  const NsAnswer& first = looked.zone.kind == NsAnswer::Kind::Failed ? looked.zone : looked.madeUp;
+  if (first.kind == NsAnswer::Kind::Failed) {
+    return Failed(noRoute + u", and DNS failed: " + FromUtf8(first.reason));
+  }
+  if (looked.madeUp.kind == NsAnswer::Kind::Delegated) {
+    return Failed(noRoute + u"; DNS delegates made-up names under ." + FromUtf8(suffix) +
+                  u" too (a wildcard), so it proves nothing");
   }
   const NsAnswer name = resolver_->LookUpNs(std::string(aLabel));
   switch (name.kind) {

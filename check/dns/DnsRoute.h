@@ -1,7 +1,9 @@
 // The last route: what DNS says of a name that no registry service answers. The suffix itself
-// is looked up first (once per suffix, until DNS answers), so that a name under a suffix that does not exist is
-// never "likely available"; then the name's NS records: delegated is registered, no such name is
-// likely available, anything else unknown. Safe to use from several threads.
+// is looked up first, with a made-up name under it (once per suffix, until DNS answers), so that
+// a name under a suffix that does not exist is never "likely available" and a wildcard's
+// delegation is never "registered"; then the name's NS records: NS records owned by the name
+// itself are registered, no such name is likely available, anything else unknown. Safe to use
+// from several threads.
 #pragma once
 
 #include <map>
@@ -24,10 +26,16 @@ class DnsRoute {
   Answer Settle(std::string_view aLabel);
 
  private:
+  struct Suffix {
+    NsAnswer zone;    // the suffix's own NS records
+    NsAnswer madeUp;  // a made-up name's under it
+  };
+  Suffix LookUpSuffix(const std::string& suffix);
+
   std::shared_ptr<NsResolver> resolver_;
   std::u16string routes_;
   std::mutex mutex_;
-  std::map<std::string, NsAnswer, std::less<>> suffixes_;
+  std::map<std::string, Suffix, std::less<>> suffixes_;
 };
 
 }  // namespace check

@@ -33,21 +33,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kTries = 2;
 constexpr auto kTryTime = std::chrono::seconds(2);
 
-// What an answer whose header did not settle it says in its records.
-NsAnswer FromRecords(const unsigned char* message, int length) {
-  ns_msg parsed;
-  if (ns_initparse(message, length, &parsed) != 0) {
-    return {NsAnswer::Kind::Failed, "malformed DNS answer"};
-  }
-  for (int i = 0; i < ns_msg_count(parsed, ns_s_an); ++i) {
-    ns_rr record;
-    if (ns_parserr(&parsed, ns_s_an, i, &record) == 0 && ns_rr_type(record) == ns_t_ns) {
-      return {NsAnswer::Kind::Delegated, ""};
-    }
-  }
-  return {NsAnswer::Kind::NoRecords, ""};
-}
-
 NsAnswer AskSystem(const std::string& name) {
   struct __res_state state {};
   if (res_ninit(&state) != 0) return {NsAnswer::Kind::Failed, "cannot set up the resolver"};
@@ -58,7 +43,7 @@ NsAnswer AskSystem(const std::string& name) {
       res_nquery(&state, name.c_str(), ns_c_in, ns_t_ns, answer.data(), int(answer.size()));
   const int error = state.res_h_errno;
   res_nclose(&state);
-  if (length >= 0) return FromRecords(answer.data(), length);
+  if (length >= 0) return ReadNsAnswer(std::span(answer.data(), std::size_t(length)), name);
   switch (error) {
     case HOST_NOT_FOUND:
       return {NsAnswer::Kind::NoSuchName, ""};
@@ -72,7 +57,7 @@ NsAnswer AskSystem(const std::string& name) {
 }
 
 // Reads datagrams until the answer to `id` arrives or the try's time is up.
-std::optional<NsAnswer> WaitForAnswer(int sock, std::uint16_t id) {
+std::optional<NsAnswer> WaitForAnswer(int sock, std::uint16_t id, const std::string& name) {
   std::vector<unsigned char> buffer(65536);  // the largest datagram
   const auto deadline = Clock::now() + kTryTime;
   for (;;) {
@@ -90,7 +75,7 @@ std::optional<NsAnswer> WaitForAnswer(int sock, std::uint16_t id) {
     const DnsHeader header = ReadDnsHeader(std::span(buffer.data(), std::size_t(n)), id);
     if (!header.forQuery) continue;
     if (header.settled) return header.settled;
-    return FromRecords(buffer.data(), int(n));
+    return ReadNsAnswer(std::span(buffer.data(), std::size_t(n)), name);
   }
 }
 
@@ -135,7 +120,7 @@ class ResolvResolver final : public NsResolver {
     if (connect(sock, reinterpret_cast<const sockaddr*>(&address_), addressLength_) == 0) {
       for (int attempt = 0; attempt < kTries; ++attempt) {
         if (send(sock, query.data(), query.size(), MSG_NOSIGNAL) < 0) break;
-        if (auto read = WaitForAnswer(sock, id)) {
+        if (auto read = WaitForAnswer(sock, id, name)) {
           answer = std::move(*read);
           break;
         }

@@ -32,34 +32,29 @@ using Clock = std::chrono::steady_clock;
 constexpr int kTries = 2;
 constexpr auto kTryTime = std::chrono::seconds(2);
 
-// What the answer's records say, once the header has said the name exists.
-NsAnswer FromRecords(PDNS_RECORD records) {
-  NsAnswer answer{NsAnswer::Kind::NoRecords, ""};
+// What the system's records say, once it has said the name exists: NS records owned by the name
+// itself delegate it.
+NsAnswer FromRecords(PDNS_RECORD records, const std::string& name) {
   for (PDNS_RECORD r = records; r; r = r->pNext) {
-    if (r->wType == DNS_TYPE_NS && r->Flags.S.Section == DnsSectionAnswer) {
-      answer = {NsAnswer::Kind::Delegated, ""};
+    if (r->wType != DNS_TYPE_NS || r->Flags.S.Section != DnsSectionAnswer || !r->pName) continue;
+    std::string owner;
+    for (const wchar_t* c = r->pName; *c; ++c) {
+      owner += *c >= L'A' && *c <= L'Z' ? char(*c - L'A' + 'a') : *c < 0x80 ? char(*c) : '?';
     }
+    if (owner.ends_with('.')) owner.pop_back();
+    if (owner == name) return {NsAnswer::Kind::Delegated, ""};
   }
-  return answer;
+  return {NsAnswer::Kind::NoRecords, ""};
 }
 
 // Reads a server's answer to query `id`; nothing when `answer` is not one (another id, or not
 // an answer at all), so that the caller waits on.
-std::optional<NsAnswer> ReadAnswer(std::span<char> answer, std::uint16_t id) {
-  const DnsHeader header = ReadDnsHeader(
-      std::span(reinterpret_cast<const unsigned char*>(answer.data()), answer.size()), id);
+std::optional<NsAnswer> ReadAnswer(std::span<const unsigned char> answer, std::uint16_t id,
+                                   const std::string& name) {
+  const DnsHeader header = ReadDnsHeader(answer, id);
   if (!header.forQuery) return std::nullopt;
   if (header.settled) return header.settled;
-  // The system reads the counts in the machine's byte order.
-  auto* message = reinterpret_cast<PDNS_MESSAGE_BUFFER>(answer.data());
-  DNS_BYTE_FLIP_HEADER_COUNTS(&message->MessageHead);
-  PDNS_RECORD records = nullptr;
-  const DNS_STATUS status = DnsExtractRecordsFromMessage_W(
-      message, static_cast<WORD>(std::min<std::size_t>(answer.size(), 0xFFFF)), &records);
-  NsAnswer result =
-      status == 0 ? FromRecords(records) : NsAnswer{NsAnswer::Kind::Failed, "malformed DNS answer"};
-  if (records) DnsRecordListFree(records, DnsFreeRecordList);
-  return result;
+  return ReadNsAnswer(answer, name);
 }
 
 class DnsApiResolver final : public NsResolver {
@@ -113,7 +108,7 @@ class DnsApiResolver final : public NsResolver {
     } else if (status != 0) {
       answer = {NsAnswer::Kind::Failed, "DNS failed (error " + std::to_string(status) + ")"};
     } else {
-      answer = FromRecords(records);
+      answer = FromRecords(records, name);
     }
     if (records) DnsRecordListFree(records, DnsFreeRecordList);
     return answer;
@@ -137,7 +132,7 @@ class DnsApiResolver final : public NsResolver {
       std::vector<char> buffer(65536);  // the largest datagram
       for (int attempt = 0; attempt < kTries; ++attempt) {
         if (send(sock, query.data(), static_cast<int>(query.size()), 0) == SOCKET_ERROR) break;
-        if (WaitForAnswer(sock, id, buffer, answer)) break;
+        if (WaitForAnswer(sock, id, name, buffer, answer)) break;
       }
     }
     closesocket(sock);
@@ -145,8 +140,8 @@ class DnsApiResolver final : public NsResolver {
   }
 
   // Reads datagrams until the answer to `id` arrives (true) or the try's time is up.
-  static bool WaitForAnswer(SOCKET sock, std::uint16_t id, std::vector<char>& buffer,
-                            NsAnswer& answer) {
+  static bool WaitForAnswer(SOCKET sock, std::uint16_t id, const std::string& name,
+                            std::vector<char>& buffer, NsAnswer& answer) {
     const auto deadline = Clock::now() + kTryTime;
     for (;;) {
       const auto left =
@@ -159,7 +154,8 @@ class DnsApiResolver final : public NsResolver {
       const int n = recv(sock, buffer.data(), static_cast<int>(buffer.size()), 0);
       if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
       if (n == SOCKET_ERROR) return false;
-      if (auto read = ReadAnswer(std::span<char>(buffer.data(), std::size_t(n)), id)) {
+      const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data());
+      if (auto read = ReadAnswer(std::span(bytes, std::size_t(n)), id, name)) {
         answer = std::move(*read);
         return true;
       }

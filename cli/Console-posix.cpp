@@ -1,13 +1,20 @@
+#include <spawn.h>
 #include <unistd.h>
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "Console.h"
+
+extern char** environ;
 
 namespace cli {
 namespace {
@@ -37,10 +44,32 @@ bool Write(Stream stream, std::string_view utf8) {
 
 int RunCommand(const std::string& utf8Command,
                const std::vector<std::pair<std::string, std::string>>& environment) {
-  // The variables stay set for the next command, which sets its own over them.
-  for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
-  const int status = std::system(utf8Command.c_str());
-  if (status == -1 || !WIFEXITED(status)) return -1;
+  // The child's environment is ours with the variables set over it; ours stays as it is, since
+  // other threads may read it meanwhile.
+  std::vector<std::string> variables;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string_view text(*entry);
+    const bool replaced = std::any_of(environment.begin(), environment.end(), [&](const auto& v) {
+      return text.starts_with(v.first) && text.size() > v.first.size() &&
+             text[v.first.size()] == '=';
+    });
+    if (!replaced) variables.emplace_back(text);
+  }
+  for (const auto& [name, value] : environment) variables.push_back(name + "=" + value);
+  std::vector<char*> envp;
+  for (std::string& variable : variables) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+  std::string shell = "/bin/sh", flag = "-c", command = utf8Command;
+  char* argv[] = {shell.data(), flag.data(), command.data(), nullptr};
+  // Flushed first, so that our output and the command's keep their order.
+  std::fflush(nullptr);
+  pid_t child = 0;
+  if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, argv, envp.data()) != 0) return -1;
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  if (!WIFEXITED(status)) return -1;
   return WEXITSTATUS(status) == 127 ? -1 : WEXITSTATUS(status);
 }
 

@@ -2,9 +2,13 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
+#include <string_view>
+#include <vector>
 #include <utility>
 
 #include "Console.h"
@@ -77,12 +81,49 @@ bool Write(Stream stream, std::string_view utf8) {
 
 int RunCommand(const std::string& utf8Command,
                const std::vector<std::pair<std::string, std::string>>& environment) {
-  for (const auto& [name, value] : environment) {
-    (void)_wputenv_s(FromUtf8(name).c_str(), FromUtf8(value).c_str());
+  // The child's environment block is ours with the variables set over it (names compared as
+  // Windows does, without case); ours stays as it is, since other threads may read it meanwhile.
+  std::vector<std::wstring> names;
+  for (const auto& [name, value] : environment) names.push_back(FromUtf8(name) + L"=");
+  std::wstring block;
+  if (wchar_t* ours = GetEnvironmentStringsW()) {
+    for (const wchar_t* entry = ours; *entry; entry += wcslen(entry) + 1) {
+      const std::wstring_view text(entry);
+      const bool replaced = std::any_of(names.begin(), names.end(), [&](const std::wstring& n) {
+        return text.size() >= n.size() && _wcsnicmp(entry, n.c_str(), n.size()) == 0;
+      });
+      if (!replaced) block.append(text).push_back(L'\0');
+    }
+    FreeEnvironmentStringsW(ours);
   }
-  // cmd /c, as the C library starts it; flushed first so that the outputs keep their order.
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    block.append(names[i]).append(FromUtf8(environment[i].second)).push_back(L'\0');
+  }
+  block.push_back(L'\0');
+  // cmd /c, as the C library's system() starts it; flushed first so that the outputs keep
+  // their order.
+  wchar_t shell[MAX_PATH] = L"cmd.exe";
+  const DWORD length = GetEnvironmentVariableW(L"COMSPEC", shell, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) wcscpy(shell, L"cmd.exe");
+  std::wstring line = L"\"" + std::wstring(shell) + L"\" /c " + FromUtf8(utf8Command);
   std::fflush(nullptr);
-  return _wsystem(FromUtf8(utf8Command).c_str());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(shell, line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                      block.data(), nullptr, &startup, &process)) {
+    return -1;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 0;
+  const bool ended = GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return ended ? static_cast<int>(status) : -1;
 }
 
 web::Result<std::string> StandardInput::Read() {

@@ -54,6 +54,25 @@ std::string JsonOf(const std::u16string& name, const check::Answer& answer, bool
   return line;
 }
 
+// Runs --on-change for one change; false, with a warning even under --quiet (a service's
+// journal keeps it), when the command failed.
+bool RunOnChange(const Settings& settings, const WatchedName& watched,
+                 const check::Answer& answer) {
+  const std::string name = web::Utf16ToUtf8(watched.name);
+  const int status = RunCommand(
+      *settings.onChange,
+      {{"BRELKA_NAME", name},
+       {"BRELKA_BEFORE",
+        watched.reported ? JsonOf(watched.name, *watched.reported, settings.demo) : std::string()},
+       {"BRELKA_AFTER", JsonOf(watched.name, answer, settings.demo)}});
+  if (status == 0) return true;
+  Write(Stream::Err, "brelka-cli: warning: --on-change for " + Quoted(name) +
+                         (status < 0 ? " could not be started"
+                                     : " ended with status " + std::to_string(status)) +
+                         "; the change is told again at the next run\n");
+  return false;
+}
+
 // watch list: each name with its latest known answer, or "not checked yet".
 int List(const Settings& settings, const WatchList& list) {
   auto names = list.Names();
@@ -143,16 +162,19 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
       [&](std::size_t id, check::Answer answer) {
         const WatchedName& watched = due[id];
         answer.checked = Now();
-        if (web::Status kept =
-                list.Record(watched.name, answer, NextCheck(answer, *answer.checked));
-            !kept) {
+        // A change is news until its line is written and its command has run; till then the
+        // next run tells it again.
+        const bool change = IsChange(watched.reported, answer);
+        const auto next = NextCheck(answer, *answer.checked);
+        auto kept = list.Record(watched.name, answer, next, !change);
+        if (!kept) {
           counts.keepFailed = kept.error();
           stop.request_stop();
           return;
         }
         ++counts.checked;
         if (answer.status == check::Status::Unknown) ++counts.unknown;
-        if (!IsChange(watched.known, answer)) return;
+        if (!change) return;
         ++counts.changes;
         if (!Write(Stream::Out, FormatAnswer(settings.format, watched.name, answer,
                                              Columns::Registry, settings.demo))) {
@@ -160,26 +182,20 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
           stop.request_stop();
           return;
         }
-        if (!settings.onChange) return;
-        const std::string name = web::Utf16ToUtf8(watched.name);
-        const int status = RunCommand(
-            *settings.onChange,
-            {{"BRELKA_NAME", name},
-             {"BRELKA_BEFORE",
-              watched.known ? JsonOf(watched.name, *watched.known, settings.demo) : std::string()},
-             {"BRELKA_AFTER", JsonOf(watched.name, answer, settings.demo)}});
-        if (status != 0 && !settings.quiet) {
-          Write(Stream::Err,
-                "brelka-cli: warning: --on-change for " + Quoted(name) +
-                    (status < 0 ? " could not be started\n"
-                                : " ended with status " + std::to_string(status) + "\n"));
+        if (settings.onChange && !RunOnChange(settings, watched, answer)) return;
+        if (web::Status told = list.MarkDelivered(kept.value(), next); !told) {
+          counts.keepFailed = told.error();
+          stop.request_stop();
         }
       },
       stop.get_token());
 
   if (counts.keepFailed)
     return Fail("the watch list could not keep an answer: " + *counts.keepFailed);
-  if (counts.writeFailed) return Fail("the changes could not be written to standard output");
+  if (counts.writeFailed) {
+    return Fail("the changes could not be written to standard output; they are told again at "
+                "the next run");
+  }
   if (stop.stop_requested()) {
     return Fail("interrupted; " + std::to_string(counts.checked) + " of " +
                     std::to_string(due.size()) + " names were checked and kept",
@@ -198,6 +214,10 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
 int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffixes,
              const DemoStarter& startDemo) {
   const std::string& command = settings.watch.at(0);
+  if (command == "run" && settings.demo && !settings.watchList) {
+    return Fail("--demo with 'watch run' needs --watch-list FILE: the simulators' answers never "
+                "go into your own watch list");
+  }
   const std::filesystem::path file =
       settings.watchList ? PathOf(*settings.watchList) : WatchList::DefaultFile();
   // The names first: a file that cannot be read changes nothing.

@@ -41,10 +41,21 @@ CREATE TABLE IF NOT EXISTS answers(
   expires TEXT NOT NULL,
   statuses TEXT NOT NULL,
   phase TEXT NOT NULL,
-  releases TEXT NOT NULL
+  releases TEXT NOT NULL,
+  delivered INTEGER NOT NULL DEFAULT 1
 );
 CREATE INDEX IF NOT EXISTS answers_of_name ON answers(name);
 )sql";
+
+// The steps from each older format to the next; a list opens through those it needs.
+struct FormatStep {
+  int to;
+  const char* sql;
+};
+constexpr FormatStep kFormatSteps[] = {
+    // 2: a change is news until its line is written and its command has run.
+    {2, "ALTER TABLE answers ADD COLUMN delivered INTEGER NOT NULL DEFAULT 1"},
+};
 
 std::string Utf8(std::u16string_view text) {
   return web::Utf16ToUtf8(text);
@@ -164,6 +175,26 @@ web::Result<std::size_t> EachName(sqlite3* db, const char* sql,
   return changed;
 }
 
+// Takes a list of an older format through the steps to this one, in one transaction; another
+// command may have done it meanwhile.
+web::Status Upgrade(sqlite3* db, const std::string& shown) {
+  const std::string what = "cannot bring '" + shown + "' to watch list format " +
+                           std::to_string(kWatchListFormat);
+  if (web::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun) return begun;
+  web::Status done = web::Ok();
+  const sqlite3_int64 format = Count(db, "PRAGMA user_version").value_or(kWatchListFormat);
+  for (const FormatStep& step : kFormatSteps) {
+    if (step.to > format && done) done = Execute(db, step.sql, what);
+  }
+  const std::string version = "PRAGMA user_version = " + std::to_string(kWatchListFormat);
+  if (done && format < kWatchListFormat) done = Execute(db, version.c_str(), what);
+  if (!done) {
+    (void)sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return done;
+  }
+  return Execute(db, "COMMIT", what);
+}
+
 }  // namespace
 
 sys_seconds NextCheck(const check::Answer& answer, sys_seconds now) {
@@ -239,6 +270,9 @@ web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
       !safe) {
     return web::Failure{safe.error()};
   }
+  if (*format > 0 && *format < kWatchListFormat) {
+    if (web::Status upgraded = Upgrade(db, shown); !upgraded) return web::Failure{upgraded.error()};
+  }
   if (*format == 0) {
     // Idempotent, for two commands that find the same new file at once.
     const std::string create = std::string("BEGIN IMMEDIATE;") + kSchema +
@@ -277,12 +311,19 @@ web::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> names
 }
 
 web::Result<std::vector<WatchedName>> WatchList::Names() const {
-  // Each name with its latest answer that was not unknown.
+  // Each name with its latest answer that was not unknown, and the latest whose news was told.
   Statement query(db_, R"sql(
-    SELECT n.name, n.added, n.due, a.status, a.detail, a.source, a.a_label, a.registrar,
-           a.expires, a.statuses, a.phase, a.releases, a.checked
-    FROM names n LEFT JOIN answers a ON a.rowid = (
+    SELECT n.name, n.added, n.due,
+           a.status, a.detail, a.source, a.a_label, a.registrar, a.expires, a.statuses, a.phase,
+           a.releases, a.checked,
+           r.status, r.detail, r.source, r.a_label, r.registrar, r.expires, r.statuses, r.phase,
+           r.releases, r.checked
+    FROM names n
+    LEFT JOIN answers a ON a.rowid = (
       SELECT rowid FROM answers WHERE name = n.name AND status <> 'unknown'
+      ORDER BY rowid DESC LIMIT 1)
+    LEFT JOIN answers r ON r.rowid = (
+      SELECT rowid FROM answers WHERE name = n.name AND status <> 'unknown' AND delivered = 1
       ORDER BY rowid DESC LIMIT 1)
     ORDER BY n.name)sql");
   std::vector<WatchedName> names;
@@ -293,23 +334,25 @@ web::Result<std::vector<WatchedName>> WatchList::Names() const {
     watched.added = sys_seconds(std::chrono::seconds(query.Number(1)));
     watched.due = sys_seconds(std::chrono::seconds(query.Number(2)));
     if (!query.Text(3).empty()) watched.known = ReadAnswer(query, 3);
+    if (!query.Text(13).empty()) watched.reported = ReadAnswer(query, 13);
     names.push_back(std::move(watched));
   }
   if (step != SQLITE_DONE) return Failed(db_, "cannot read the watch list");
   return names;
 }
 
-web::Status WatchList::Record(const std::u16string& name, const check::Answer& answer,
-                              sys_seconds next) {
+web::Result<std::int64_t> WatchList::Record(const std::u16string& name,
+                                            const check::Answer& answer, sys_seconds next,
+                                            bool delivered) {
   nlohmann::json words = nlohmann::json::array();
   for (const std::u16string& word : answer.statuses) words.push_back(Utf8(word));
   const sys_seconds checked = answer.checked.value_or(sys_seconds{});
   if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot keep an answer"); !begun)
-    return begun;
+    return begun.failure();
   Statement insert(db_, R"sql(
     INSERT INTO answers(name, checked, status, detail, reason, source, a_label, registrar,
-                        expires, statuses, phase, releases)
-    SELECT name, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12 FROM names WHERE name = ?1)sql");
+                        expires, statuses, phase, releases, delivered)
+    SELECT name, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13 FROM names WHERE name = ?1)sql");
   insert.Bind(1, Utf8(name))
       .Bind(2, Seconds(checked))
       .Bind(3, std::string(check::StatusName(answer.status)))
@@ -323,19 +366,48 @@ web::Status WatchList::Record(const std::u16string& name, const check::Answer& a
       .Bind(9, Utf8(answer.expires))
       .Bind(10, words.dump())
       .Bind(11, std::string(check::PhaseName(answer.phase)))
-      .Bind(12, Utf8(answer.releases));
+      .Bind(12, Utf8(answer.releases))
+      .Bind(13, sqlite3_int64(delivered ? 1 : 0));
+  // News not yet told leaves the name due, so that the next run asks and tells it again.
   Statement due(db_, "UPDATE names SET due = ?2 WHERE name = ?1");
-  due.Bind(1, Utf8(name)).Bind(2, Seconds(next));
-  if (insert.Step() != SQLITE_DONE || due.Step() != SQLITE_DONE) {
+  due.Bind(1, Utf8(name)).Bind(2, Seconds(delivered ? next : checked));
+  if (insert.Step() != SQLITE_DONE) {
     web::Failure failure = Failed(db_, "cannot keep an answer");
     (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
   }
-  return Execute(db_, "COMMIT", "cannot keep an answer");
+  const std::int64_t row = sqlite3_last_insert_rowid(db_);
+  if (due.Step() != SQLITE_DONE) {
+    web::Failure failure = Failed(db_, "cannot keep an answer");
+    (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return failure;
+  }
+  if (web::Status done = Execute(db_, "COMMIT", "cannot keep an answer"); !done)
+    return done.failure();
+  return row;
+}
+
+web::Status WatchList::MarkDelivered(std::int64_t answer, sys_seconds next) {
+  const std::string what = "cannot mark a change as told";
+  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", what); !begun) return begun;
+  Statement mark(db_, "UPDATE answers SET delivered = 1 WHERE rowid = ?1");
+  mark.Bind(1, sqlite3_int64(answer));
+  Statement due(db_, "UPDATE names SET due = ?2 WHERE name = (SELECT name FROM answers "
+                     "WHERE rowid = ?1)");
+  due.Bind(1, sqlite3_int64(answer)).Bind(2, Seconds(next));
+  if (mark.Step() != SQLITE_DONE || due.Step() != SQLITE_DONE) {
+    web::Failure failure = Failed(db_, what);
+    (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return failure;
+  }
+  return Execute(db_, "COMMIT", what);
 }
 
 web::Result<RunLock> RunLock::Take(const std::filesystem::path& listFile) {
-  std::filesystem::path file = listFile;
+  // Beside the file itself, wherever links lead, so that two paths to one list share the lock.
+  std::error_code error;
+  std::filesystem::path file = std::filesystem::weakly_canonical(listFile, error);
+  if (error) file = listFile;
   file += "-run";
   auto opened = OpenFile(file);
   if (!opened) return web::Failure{opened.error()};

@@ -3,10 +3,12 @@
 // power cut leaves the list as it was before that answer or after it, never between (the
 // write-ahead log is synced at checkpoints: a power cut may take the last answers, whose names
 // are then asked again). A list
-// written by a newer version is refused, never changed. It asks no registry and prints nothing.
+// written by a newer version is refused, never changed; an older one is brought to this format
+// through one step per format. It asks no registry and prints nothing.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -22,7 +24,7 @@ struct sqlite3;
 namespace cli {
 
 // The format this version writes (SQLite's user_version).
-inline constexpr int kWatchListFormat = 1;
+inline constexpr int kWatchListFormat = 2;
 
 // When a name is next due, from its latest answer: see README ("Watching taken names").
 std::chrono::sys_seconds NextCheck(const check::Answer& answer, std::chrono::sys_seconds now);
@@ -37,6 +39,9 @@ struct WatchedName {
   std::chrono::sys_seconds due{};
   // The latest answer that was not unknown, if any.
   std::optional<check::Answer> known;
+  // The latest such answer whose change was told (its line written, its command run), against
+  // which the next answer is news; an answer whose telling failed is news again.
+  std::optional<check::Answer> reported;
 };
 
 class WatchList {
@@ -56,9 +61,12 @@ class WatchList {
   web::Result<std::size_t> Remove(std::span<const std::u16string> names);
   // Every name, in order of name.
   web::Result<std::vector<WatchedName>> Names() const;
-  // Keeps one answer and when the name is due next, in one transaction.
-  web::Status Record(const std::u16string& name, const check::Answer& answer,
-                     std::chrono::sys_seconds next);
+  // Keeps one answer and when the name is due next, in one transaction; the answer's row.
+  // `delivered`: it is no news (else the name stays due until MarkDelivered).
+  web::Result<std::int64_t> Record(const std::u16string& name, const check::Answer& answer,
+                                   std::chrono::sys_seconds next, bool delivered);
+  // The news of the answer in that row has been told; its name is due `next`.
+  web::Status MarkDelivered(std::int64_t answer, std::chrono::sys_seconds next);
 
  private:
   explicit WatchList(sqlite3* db) : db_(db) {}

@@ -288,14 +288,14 @@ TEST_F(WatchCli, ASecondRunSaysTheFirstIsRunningAndANewerListIsLeftAsItIs) {
   // SQLite's header keeps the format at byte 60; a newer version's list is refused untouched.
   std::string bytes = Bytes();
   ASSERT_GT(bytes.size(), 100u);
-  bytes[63] = 2;
+  bytes[63] = 3;
   std::ofstream(list_, std::ios::binary | std::ios::trunc) << bytes;
   for (const char* command : {"list", "run", "add"}) {
     const ChildOutcome refused = Watch({"--demo", "watch", command}, "new.com\n");
     EXPECT_EQ(refused.exitCode, 2) << command;
     EXPECT_EQ(refused.err, "brelka-cli: '" + list_ +
-                               "' was written by a newer brelka-cli (watch list format 2; this "
-                               "one reads format 1); it is left as it is: use the newer version\n");
+                               "' was written by a newer brelka-cli (watch list format 3; this "
+                               "one reads format 2); it is left as it is: use the newer version\n");
   }
   EXPECT_EQ(Bytes(), bytes);
 
@@ -326,6 +326,51 @@ TEST_F(WatchCli, AListOfFormatOneReadsTheSameOnEveryPlatform) {
   EXPECT_EQ(Watch({"watch", "add"}, "new.com\n").err,
             "brelka-cli: 1 name added to the watch list\n");
   EXPECT_EQ(Query("SELECT count(*) FROM names"), 5);
+  // Opened, it went up to format 2; its answers count as told.
+  EXPECT_EQ(Query("PRAGMA user_version"), 2);
+  EXPECT_EQ(Query("SELECT count(*) FROM answers WHERE delivered = 1"),
+            Query("SELECT count(*) FROM answers"));
+}
+
+// A change whose line could not be written or whose command failed is told again, with a
+// warning even under --quiet; a second run through another path to the list is refused; and
+// the demo never writes into the user's own list.
+TEST_F(WatchCli, AChangeIsToldAgainUntilItsLineIsWrittenAndItsCommandSucceeds) {
+  Watch({"watch", "add"}, "abc.com\n");
+  const ChildOutcome failing = Watch({"--demo", "--on-change", "exit 3", "watch", "run", "-q"});
+  EXPECT_EQ(failing.exitCode, 0) << failing.err;
+  EXPECT_EQ(failing.err,
+            "brelka-cli: warning: --on-change for 'abc.com' ended with status 3; the change is told "
+            "again at the next run\n");
+  const std::string line =
+      "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\t"
+      "active\t\tdemo\n";
+  EXPECT_EQ(failing.out, line);
+  EXPECT_EQ(Watch({"--demo", "watch", "run", "-q"}).out, line);
+  EXPECT_EQ(Watch({"--demo", "watch", "run", "--all", "-q"}).out, "");
+#ifndef _WIN32
+  Watch({"watch", "add"}, "hello.com\n");
+  const ChildOutcome full = RunChild(
+      "/bin/sh", {"-c", "\"$0\" --watch-list \"$1\" --demo watch run -q > /dev/full", kCli, list_});
+  EXPECT_EQ(full.exitCode, 2);
+  EXPECT_EQ(Watch({"--demo", "watch", "run", "-q"}).out,
+            "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\tdemo\n");
+
+  const std::string link = (folder_ / "link.sqlite").string();
+  std::filesystem::create_symlink(list_, link);
+  auto held = cli::RunLock::Take(list_);
+  ASSERT_TRUE(held) << held.error();
+  const ChildOutcome second = RunChild(kCli, {"--watch-list", link, "--demo", "watch", "run"});
+  EXPECT_EQ(second.exitCode, 2);
+  EXPECT_EQ(second.err,
+            "brelka-cli: another 'watch run' is running on this watch list; try again when it "
+            "has ended\n");
+#endif
+  const ChildOutcome demo = RunChild(kCli, {"--demo", "watch", "run"});
+  EXPECT_EQ(demo.exitCode, 2);
+  EXPECT_EQ(demo.err,
+            "brelka-cli: --demo with 'watch run' needs --watch-list FILE: the simulators' answers "
+            "never go into your own watch list\n");
 }
 
 // Killed at once while it keeps answers, a run leaves every answer whole with its next due

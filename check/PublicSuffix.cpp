@@ -1,5 +1,6 @@
 #include "check/PublicSuffix.h"
 
+#include "check/SuffixServices.h"
 #include "check/Utf8.h"
 
 namespace check {
@@ -13,11 +14,13 @@ std::optional<std::u16string> UnregistrableReason(std::string_view aLabel) {
   if (IsPublicSuffix(aLabel)) {
     return FromUtf8(aLabel) + u" is a suffix under which names are registered, not a name";
   }
-  // The first suffix that is public is the longest; the registry holds one label above it.
+  // The first suffix that is public, or run by a registry of its own (uk.com), is the longest;
+  // the registry holds one label above it.
   std::size_t held = 0;
   for (std::size_t dot = aLabel.find('.'); dot != std::string_view::npos;
        dot = aLabel.find('.', dot + 1)) {
-    if (IsPublicSuffix(aLabel.substr(dot + 1))) break;
+    const std::string_view suffix = aLabel.substr(dot + 1);
+    if (IsPublicSuffix(suffix) || SuffixServices::BuiltIn().Lists(suffix)) break;
     held = dot + 1;
   }
   if (held == 0) return std::nullopt;

@@ -11,6 +11,7 @@
 
 #include "check/ALabel.h"
 #include "check/PublicSuffix.h"
+#include "check/SuffixServices.h"
 #include "check/RetryAfter.h"
 #include "check/Utf8.h"
 #include "check/dns/DnsRoute.h"
@@ -260,8 +261,19 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
   std::map<std::string, std::vector<Job>> awaiting;  // by suffix, until its server is known
   const auto toRegistry = [&](Job job) {
     job.route = Route::Dns;
-    if (const std::optional<Service> service =
-            options_.useRdap ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
+    // A suffix run apart from its TLD (ac.uk, uk.com): never the TLD's service.
+    const SuffixService* apart = SuffixServices::BuiltIn().For(job.aLabel);
+    if (apart && (!apart->whois || !whois_)) {
+      const std::u16string suffix = FromUtf8(apart->suffix);
+      return run->Finish(
+          job, Unknown(apart->whois ? suffix + u"'s registry answers over WHOIS only (" +
+                                          FromUtf8(*apart->whois) + u"), which is not asked"
+                                    : u"no registry service known for " + suffix,
+                       web::FailureKind::Other));
+    }
+    if (const std::optional<Service> service = options_.useRdap && !apart
+                                                   ? bootstrap_.ServiceFor(job.aLabel)
+                                                   : std::nullopt) {
       job.route = Route::Rdap;
       job.url = service->baseUrl + "domain/" + job.aLabel;
       job.host = web::HostOf(service->baseUrl);

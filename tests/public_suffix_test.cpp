@@ -26,8 +26,14 @@ TEST(PublicSuffix, ARegistryHoldsOnlyTheNameOneLabelAboveASuffix) {
       {"shop.example.com.cn", u"under example.com.cn, which is the name a registry holds"},
       {"com.cn", u"com.cn" + suffix},
       {"co.uk", u"co.uk" + suffix},
-      // Private entries are not registries: blogspot.com is a name Google holds.
+      // Private entries are not registries: blogspot.com is a name Google holds; uk.com is
+      // CentralNic's registry, which sells names under it.
       {"me.blogspot.com", u"under blogspot.com, which is the name a registry holds"},
+      {"me.github.io", u"under github.io, which is the name a registry holds"},
+      {"hotel.uk.com", std::nullopt},
+      {"walkabout.eu.com", std::nullopt},
+      {"a.hotel.uk.com", u"under hotel.uk.com, which is the name a registry holds"},
+      {"uk.com", std::nullopt},
       // A wildcard makes every label under .ck a suffix, except www.ck.
       {"anything.ck", u"anything.ck" + suffix},
       {"shop.anything.ck", std::nullopt},

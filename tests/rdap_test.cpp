@@ -453,6 +453,19 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
   }
 }
 
+// ac.uk's names are not the uk registry's, whose 404 would say nothing of them.
+TEST_F(RdapSourceTest, ASuffixRunApartFromItsTldIsNeverAskedOfTheTldsService) {
+  auto source = Source();
+  const auto answers = Check(*source, {u"foo.ac.uk", u"ward.nhs.uk", u"hello.co.uk"});
+  EXPECT_EQ(answers[0].status, Status::Unknown);
+  EXPECT_EQ(answers[0].detail,
+            u"ac.uk's registry answers over WHOIS only (whois.ja.net), which is not asked");
+  EXPECT_EQ(answers[1].detail, u"no registry service known for nhs.uk");
+  EXPECT_EQ(answers[2].status, Status::Available);
+  ASSERT_EQ(sim.Arrivals().size(), 1u);
+  EXPECT_EQ(sim.Arrivals()[0].name, "hello.co.uk");
+}
+
 TEST_F(RdapSourceTest, KeepsToTheCapPerRegistry) {
   sim.SetLatency(20ms);
   std::vector<std::u16string> names;

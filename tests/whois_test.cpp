@@ -446,6 +446,22 @@ TEST_F(WhoisRouteTest, EachServerGetsItsOwnQueryAndIanaIsAskedOncePerTld) {
   EXPECT_EQ(whois.Queries("whois.iana.org").size(), 5u);
 }
 
+// A suffix run apart from its TLD is asked of its own server, never of the TLD's; one with no
+// known service is asked of none.
+TEST_F(WhoisRouteTest, ASuffixRunApartFromItsTldIsAskedOfItsOwnServer) {
+  check::WhoisSettings settings = Settings();
+  // CentralNic's server stands in for uk.com here as another simulated server.
+  settings.connectTo["whois.centralnic.net"] = settings.connectTo.at("whois.eu");
+  const auto answers = Check(std::make_shared<check::WhoisRoute>(settings),
+                             {u"hotel.uk.com", u"ward.nhs.uk"});
+  EXPECT_EQ(answers[0].source, check::Route::Whois);
+  EXPECT_EQ(answers[0].detail.rfind(u"whois.centralnic.net", 0), 0u);
+  EXPECT_EQ(whois.Queries("whois.eu"), std::vector<std::string>{"hotel.uk.com"});
+  EXPECT_EQ(answers[1].status, Status::Unknown);
+  EXPECT_EQ(answers[1].detail, u"no registry service known for nhs.uk");
+  EXPECT_TRUE(whois.Queries("whois.iana.org").empty());
+}
+
 TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
   whois.SetFault("closed.cn", {.close = true});
   whois.SetFault("silent.cn", {.silent = true});

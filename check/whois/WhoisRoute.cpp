@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "check/SuffixServices.h"
 #include "check/Utf8.h"
 
 namespace check {
@@ -139,6 +140,14 @@ std::optional<WhoisTarget> WhoisRoute::TargetFor(std::string_view aLabel,
   if (const auto given = LongestSuffix(settings_.servers, aLabel);
       given != settings_.servers.end()) {
     return Target(given->second.host, given->second, aLabel);
+  }
+  // A suffix run apart from its TLD has its own server (or none), which reads as the table
+  // has it, not as the TLD's.
+  if (const SuffixService* service = SuffixServices::BuiltIn().For(aLabel)) {
+    if (!service->whois) return std::nullopt;
+    WhoisTarget target = Target(*service->whois, std::nullopt, aLabel);
+    target.server = table_.ServerFor(*service->whois);
+    return target;
   }
   const std::string tld(aLabel.substr(aLabel.rfind('.') + 1));
   auto decided = decided_.find(tld);

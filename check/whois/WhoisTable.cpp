@@ -43,6 +43,20 @@ std::string Word(const nlohmann::json& entry, const char* key, std::string fallb
   return found != entry.end() && found->is_string() ? found->get<std::string>() : fallback;
 }
 
+// The "common" member of the default entry; its texts lower-cased as the answers are.
+std::shared_ptr<const WhoisCommonForm> ReadCommonForm(const nlohmann::json& entry) {
+  auto form = std::make_shared<WhoisCommonForm>();
+  const auto found = entry.find("common");
+  if (found == entry.end() || !found->is_object()) return form;
+  form->recordLabels = Texts(*found, "record");
+  form->dataLabels = Texts(*found, "data");
+  form->statusLabels = Texts(*found, "status");
+  form->freeStatus = Texts(*found, "freeStatus");
+  form->reservedStatus = Texts(*found, "reservedStatus");
+  form->freeLines = Texts(*found, "free");
+  return form;
+}
+
 WhoisServer ReadServer(const nlohmann::json& entry, const WhoisServer* fallback) {
   WhoisServer server;
   server.query = Word(entry, "query", "{name}");
@@ -63,6 +77,8 @@ WhoisServer ReadServer(const nlohmann::json& entry, const WhoisServer* fallback)
     read.charset = server.charset;
     return read;
   }
+  server.ownTexts = fallback != nullptr;
+  if (fallback) server.common = fallback->common;
   // Most registries label their status lines and dates as the common format does.
   if (fallback && server.status.empty()) server.status = fallback->status;
   if (fallback && server.updated.empty()) server.updated = fallback->updated;
@@ -258,6 +274,7 @@ web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
   WhoisTable table;
   table.default_ = ReadServer(*fallback, nullptr);
   table.default_.phases = phases;
+  table.default_.common = ReadCommonForm(*fallback);
   for (const auto& [host, entry] : servers->items()) {
     if (!entry.is_object()) continue;
     WhoisServer server = ReadServer(entry, &table.default_);
@@ -341,18 +358,55 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
     return HoldsLines(texts, lines, name);
   };
 
-  // The record of the name asked for wins: whatever else the answer says, it is never free.
-  // A reservation written as a record (a status line of its own) is a reservation.
-  if (holds(server.record) && (server.registered.empty() || holds(server.registered))) {
-    if (holds(server.reserved))
-      return WithStatus(Status::Reserved, host + u" says the name is reserved");
-    Answer registered = WithStatus(Status::Registered);
-    registered.registrar = ValueAfter(server.registrar, lower, text);
-    registered.expires = ValueAfter(server.expires, lower, text);
-    SetLifecycle(registered, EveryValueAfter(server.status, lower, text),
+  const auto registered = [&] {
+    Answer answer = WithStatus(Status::Registered);
+    answer.registrar = ValueAfter(server.registrar, lower, text);
+    answer.expires = ValueAfter(server.expires, lower, text);
+    SetLifecycle(answer, EveryValueAfter(server.status, lower, text),
                  server.phases ? *server.phases : RdapPhaseWords(),
                  ValueAfter(server.updated, lower, text), ValueAfter(server.releases, lower, text));
-    return registered;
+    return answer;
+  };
+  // A record whose status line says the name is free or reserved says so, on any server.
+  const auto statusWord = [&](const std::vector<std::u16string>& statuses) -> std::optional<Answer> {
+    const auto word = server.common ? StatusWordOf(*server.common, statuses) : std::nullopt;
+    if (word == Status::Reserved)
+      return WithStatus(Status::Reserved, host + u" says the name is reserved");
+    if (word) return WithStatus(*word);
+    return std::nullopt;
+  };
+  const auto unrecognised = [&] {
+    return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
+  };
+
+  if (!server.ownTexts && server.common) {
+    // A server the table has no texts for: the common forms (see WhoisCommonForm.h).
+    const CommonReading common = ReadCommonForm(*server.common, lower, name);
+    if (common.record) {
+      if (auto said = statusWord(common.statuses)) return *said;
+    }
+    if (common.record && common.data) {
+      if (holds(server.reserved))
+        return WithStatus(Status::Reserved, host + u" says the name is reserved");
+      return registered();
+    }
+    if (holds(server.throttled)) {
+      return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
+    }
+    if (holds(server.reserved))
+      return WithStatus(Status::Reserved, host + u" says the name is reserved");
+    if (common.freeLine) return WithStatus(Status::Available);
+    return unrecognised();
+  }
+
+  // The record of the name asked for wins: whatever else the answer says, it is never free,
+  // unless its own status line says so. A reservation written as a record (a status line of
+  // its own) is a reservation.
+  if (holds(server.record) && (server.registered.empty() || holds(server.registered))) {
+    if (auto said = statusWord(EveryValueAfter(server.status, lower, text))) return *said;
+    if (holds(server.reserved))
+      return WithStatus(Status::Reserved, host + u" says the name is reserved");
+    return registered();
   }
   if (holds(server.throttled)) {
     return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
@@ -360,7 +414,7 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   if (holds(server.reserved))
     return WithStatus(Status::Reserved, host + u" says the name is reserved");
   if (holds(server.available)) return WithStatus(Status::Available);
-  return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
+  return unrecognised();
 }
 
 bool IsHostName(std::string_view text) {

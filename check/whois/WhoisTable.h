@@ -13,6 +13,7 @@
 
 #include "check/Answer.h"
 #include "check/Lifecycle.h"
+#include "check/whois/WhoisCommonForm.h"
 #include "web/Result.h"
 
 namespace check {
@@ -35,6 +36,10 @@ struct WhoisServer {
   std::vector<std::u16string> updated;
   std::vector<std::u16string> releases;
   std::shared_ptr<const PhaseWords> phases;
+  // The forms common across registries: how an entry without texts of its own reads answers,
+  // and the status words every record may carry.
+  std::shared_ptr<const WhoisCommonForm> common;
+  bool ownTexts = false;
 };
 
 class WhoisTable {

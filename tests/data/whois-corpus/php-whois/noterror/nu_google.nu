@@ -1,0 +1,31 @@
+# Copyright (c) 1997- IIS (The Internet Foundation In Sweden).
+# All rights reserved.
+# The information obtained through searches, or otherwise, is protected
+# by the Swedish Copyright Act (1960:729) and international conventions.
+# It is also subject to database protection according to the Swedish
+# Copyright Act.
+# Any use of this material to target advertising or
+# similar activities is forbidden and will be prosecuted.
+# If any of the information below is transferred to a third
+# party, it must be done in its entirety. This server must
+# not be used as a backend for a search engine.
+# Result of search for registered domain names under
+# the .nu top level domain.
+# This whois printout is printed with UTF-8 encoding.
+#
+state:            active
+domain:           google.nu
+holder:           mmr-142621
+admin-c:          -
+tech-c:           -
+billing-c:        -
+created:          1999-06-07
+modified:         2017-05-06
+expires:          2018-06-07
+nserver:          ns1.google.com
+nserver:          ns2.google.com
+nserver:          ns3.google.com
+nserver:          ns4.google.com
+dnssec:           unsigned delegation
+status:           ok
+registrar:        MarkMonitor Inc.

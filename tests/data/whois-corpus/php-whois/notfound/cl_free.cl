@@ -1,0 +1,1 @@
+free.cl: no existe

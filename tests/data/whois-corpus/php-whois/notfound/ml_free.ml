@@ -1,0 +1,1 @@
+WHOIS lookup for FREE.ML can temporarily not be answered. Please try again.

@@ -1,0 +1,5 @@
+
+Domain free.tm is available for purchase
+Please visit http://www.nic.tm/ for more information
+
+

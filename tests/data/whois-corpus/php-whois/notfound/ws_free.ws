@@ -1,0 +1,3 @@
+No match for "free.ws".
+
+

@@ -116,6 +116,16 @@ class Reader {
       : points_(CodePoints(text)), words_(words) {}
 
   web::Result<Rows> Read() {
+    // A character no name can hold is refused before any shape is made, however many the
+    // counts before it would make.
+    for (at_ = 0; at_ < points_.size(); ++at_) {
+      const char32_t c = points_[at_];
+      if (!IsNameCharacter(c) && std::u32string_view(U"/,:=+.").find(c) == std::u32string::npos) {
+        CannotBeInAName(c);
+        return web::Failure{error_};
+      }
+    }
+    at_ = 0;
     Rows rows{Row{}};
     if (!Sequence(rows, false)) return web::Failure{error_};
     if (at_ < points_.size()) {
@@ -169,9 +179,13 @@ class Reader {
       const std::u16string text = Utf16(c < 0x80 ? c : query::ToLower(c));
       return Rows{Row{Text(text)}};
     }
+    CannotBeInAName(c);
+    return std::nullopt;
+  }
+
+  void CannotBeInAName(char32_t c) {
     Fail(c >= 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "' cannot be in a name"
                                : "this character cannot be in a name");
-    return std::nullopt;
   }
 
   std::optional<Rows> Class() {
@@ -468,8 +482,9 @@ bool ObeysNameRules(std::u16string_view name) {
 }
 
 bool Passes(std::u16string_view name, const PatternFilters& filters) {
-  if (filters.mixed && !(HasLetter(name) && HasDigit(name))) return false;
-  const std::size_t length = Characters(name.substr(0, name.find(u'.')));
+  const std::u16string_view label = name.substr(0, name.find(u'.'));
+  if (filters.mixed && !(HasLetter(label) && HasDigit(label))) return false;
+  const std::size_t length = Characters(label);
   if (length < filters.minLength || length > filters.maxLength) return false;
   return ObeysNameRules(name);
 }
@@ -478,7 +493,8 @@ std::shared_ptr<const Choices> Without(const std::shared_ptr<const Choices>& cho
                                        std::u16string_view without) {
   auto kept = std::make_shared<Choices>();
   for (const std::u16string& text : *choices) {
-    if (text.find_first_of(without) == std::u16string::npos) kept->push_back(text);
+    const std::u16string_view label = std::u16string_view(text).substr(0, text.find(u'.'));
+    if (label.find_first_of(without) == std::u16string::npos) kept->push_back(text);
   }
   return kept;
 }
@@ -502,12 +518,19 @@ web::Result<NamePattern> NamePattern::Read(std::u16string_view text,
   for (Row& row : rows.value()) {
     auto shape = std::make_shared<Shape>();
     shape->names = 1;
+    // The filters look at the labels the pattern makes, not at a suffix written in it: from
+    // the first text with a dot on, only what stands before that dot is filtered.
+    bool inSuffix = false;
     for (Slot& slot : row) {
-      if (!pattern.filters_.without.empty()) {
+      if (!pattern.filters_.without.empty() && !inSuffix) {
         auto& kept = pruned[slot.choices.get()];
         if (!kept) kept = Without(slot.choices, pattern.filters_.without);
         slot.choices = kept;
       }
+      inSuffix = inSuffix || std::any_of(slot.choices->begin(), slot.choices->end(),
+                                         [](const std::u16string& text) {
+                                           return text.find(u'.') != std::u16string::npos;
+                                         });
       if (slot.tie < 0) {
         const std::size_t n = slot.choices->size();
         const std::size_t taken = slot.distinct.size();
@@ -564,6 +587,18 @@ NamePattern::Count NamePattern::CountNames(std::uint64_t budget) const {
     while (names.Next(name)) count.names = Plus(count.names, 1);
   }
   return count;
+}
+
+bool NamePattern::MayRepeat() const {
+  if (shapes_.size() > 1) return true;
+  return std::any_of(shapes_.begin(), shapes_.end(), [](const std::shared_ptr<Shape>& shape) {
+    return std::any_of(shape->slots.begin(), shape->slots.end(), [](const Slot& slot) {
+      const Choices& texts = *slot.choices;
+      return std::any_of(texts.begin(), texts.end(), [&texts](const std::u16string& text) {
+        return text.size() != texts.front().size();
+      });
+    });
+  });
 }
 
 NamePattern::Cursor NamePattern::Names() const {

@@ -53,7 +53,11 @@ class NamePattern {
     bool exact = true;
   };
   // Counts by arithmetic where it can, else by making the names, at most `budget` of them.
+  // A name made two ways ("fang"+"an", "fan"+"gan") counts twice: see MayRepeat.
   Count CountNames(std::uint64_t budget) const;
+  // Whether two ways through the pattern may make the same name: it has more than one shape,
+  // or a slot whose texts differ in length.
+  bool MayRepeat() const;
 
   class Cursor;
   // The names in order, as a Cursor makes them; the pattern must outlive it.

@@ -331,7 +331,11 @@ Checked CheckAndWrite(check::Source* source, RunFeed& feed, AnswerWriter& writer
 // out names that only making them can tell: about ten seconds.
 constexpr std::uint64_t kCountBudget = 50'000'000;
 
-// How many names the patterns make, after --tld; not exact when a count stopped at its budget.
+// The most names made one by one to count those two ways make alike: a few seconds.
+constexpr std::uint64_t kDistinctBudget = 5'000'000;
+
+// How many distinct names the patterns make, after --tld; not exact when a count stopped at
+// its budget, or names may repeat past kDistinctBudget ("up to").
 struct Total {
   std::uint64_t names = 0;
   bool exact = true;
@@ -397,6 +401,23 @@ web::Result<Patterns> ReadPatterns(const Settings& settings,
         made.total.names > UINT64_MAX - names ? UINT64_MAX : made.total.names + names;
     made.total.exact = made.total.exact && count.exact;
     made.patterns.push_back(std::move(pattern.value()));
+  }
+  // Two patterns, or two ways through one, may make a name alike ("fang"+"an", "fan"+"gan"); it
+  // is checked once, so it is counted once: by making the names where there are few enough.
+  const bool mayRepeat =
+      made.patterns.size() > 1 || std::any_of(made.patterns.begin(), made.patterns.end(),
+                                              [](const auto& p) { return p.MayRepeat(); });
+  if (mayRepeat && made.total.exact && made.total.names <= kDistinctBudget) {
+    NameStream names = NameStream::FromPatterns(made.patterns, suffixes, made.total.names);
+    std::uint64_t distinct = 0;
+    for (std::u16string name;;) {
+      const web::Result<bool> next = names.Next(name);
+      if (!next || !next.value()) break;
+      ++distinct;
+    }
+    made.total.names = distinct;
+  } else if (mayRepeat) {
+    made.total.exact = false;
   }
   return made;
 }

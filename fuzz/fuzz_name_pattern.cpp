@@ -1,10 +1,12 @@
 // The pattern reader on any text, with filters the first byte picks: either an error that
 // names a character of the text, or names. Counting stays within its budget; for an ASCII
 // pattern the first names come at once, each a name the name rules allow and, where the count is
-// exact and small, as many as the count says.
+// exact and small, as many as the count says, and never one twice where the pattern says it
+// cannot repeat.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -42,12 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto names = pattern.value().Names();
   std::u16string name;
   std::uint64_t made = 0;
+  std::set<std::u16string> distinct;
   while (made < kBudget && names.Next(name)) {
     ++made;
     const std::size_t dot = name.find(u'.');
     FUZZ_CHECK(!check::InvalidReason(dot == std::u16string::npos ? name + u".cn" : name));
-    FUZZ_CHECK(name.find_first_of(filters.without) == std::u16string::npos);
+    // The filters look at the labels made, not at a suffix written in the pattern.
+    FUZZ_CHECK(name.substr(0, dot).find_first_of(filters.without) == std::u16string::npos);
+    distinct.insert(name);
   }
   if (count.exact && count.names < kBudget) FUZZ_CHECK(made == count.names);
+  // A pattern that says it cannot make a name twice does not: its count is of distinct names.
+  if (!pattern.value().MayRepeat()) FUZZ_CHECK(distinct.size() == made);
   return 0;
 }

@@ -45,7 +45,7 @@ TEST(CliPatterns, TheReadmesExamplesCountTheSameTypedIntoTheShellAsTheyStand) {
       {"brelka-cli --pattern D=ABBA --tld cn --count", "90 names", "0110.cn", "1001.cn"},
       {"brelka-cli --pattern L=ABCABC --tld com --count", "15600 names", "abcabc.com",
        "ablabl.com"},
-      {"brelka-cli --pattern PP --tld cn --count", "170569 names", "aa.cn", "abao.cn"},
+      {"brelka-cli --pattern PP --tld cn --count", "169211 names", "aa.cn", "abao.cn"},
       {"brelka-cli --pattern P=AA --tld cn --count", "413 names", "aa.cn", "baobao.cn"},
       {"brelka-cli --pattern IIII --tld cn --count", "160000 names", "bbbb.cn", "bbbm.cn"},
       {"brelka-cli --pattern /get,try/L:2 --tld com --count", "1352 names", "getaa.com",
@@ -55,9 +55,14 @@ TEST(CliPatterns, TheReadmesExamplesCountTheSameTypedIntoTheShellAsTheyStand) {
       {"brelka-cli --pattern DDD --without 4 --tld cn --count", "729 names", "000.cn", "010.cn"},
       {"brelka-cli --pattern /L,D/:4 --mixed --tld com --count", "1212640 names", "aaa0.com",
        "aaa9.com"},
-      {"brelka-cli --pattern PP --length 4-5 --tld cn --count", "36526 names", "aang.cn",
+      {"brelka-cli --pattern PP --length 4-5 --tld cn --count", "35953 names", "aang.cn",
        "acan.cn"},
       {"brelka-cli --pattern DDDD.com.cn --count", "10000 names", "0000.com.cn", "0009.com.cn"},
+      // Distinct names: two patterns, or two ways through one, that make a name alike count it
+      // once; the filters leave a suffix written in a pattern alone.
+      {"brelka-cli -p DDD -p D:3 --tld cn --count", "1000 names", "000.cn", "009.cn"},
+      {"brelka-cli -p DDD.cn --without c --count", "1000 names", "000.cn", "009.cn"},
+      {"brelka-cli -p DD.cn -p DD/a-l/.cn --mixed --count", "1200 names", "00a.cn", "00j.cn"},
   };
   for (const Example& example : examples) {
     SCOPED_TRACE(example.line);

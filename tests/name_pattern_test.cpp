@@ -179,6 +179,18 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
   EXPECT_EQ(All(Read("/ab,cde,fghi/:30")).size(), 1u + 30 + (435 + 30) + (4060 + 870));
 }
 
+// Two ways through a pattern may make one name only where texts of a slot differ in length or
+// there are several shapes; the count of distinct names relies on it.
+TEST(NamePattern, SaysWhetherItMayMakeANameTwice) {
+  for (const char* text : {"DDD", "L=ABAB", "/get,try/L:2", "中国DD", "abc.cn"}) {
+    EXPECT_FALSE(Read(text).MayRepeat()) << text;
+  }
+  for (const char* text : {"PP", "/fan,fang//an,gan/", "D:1-2", "/L,D/:2"}) {
+    EXPECT_TRUE(Read(text).MayRepeat()) << text;
+  }
+  EXPECT_EQ(All(Read("/fan,fang//an,gan/")).size(), 4u);  // fangan twice; a run checks it once
+}
+
 TEST(NamePattern, DrawsWordsFromTheList) {
   const std::vector<std::u16string> words = {u"shop", u"mall", u"shop"};
   EXPECT_EQ(All(Read("WD:1", {}, words)).front(), "shop0");
@@ -205,6 +217,8 @@ TEST(NamePattern, RefusesWithThePlaceOfTheFault) {
       {"/D,L/:13",
        "at character 1: the pattern branches into more than 4096 shapes; split it "
        "into several --pattern"},
+      // A character no name holds is refused before the counts before it branch.
+      {"/D,L/:13(", "at character 9: '(' cannot be in a name"},
   };
   for (const auto& [text, message] : faults) {
     const auto pattern = NamePattern::Read(U16(text));

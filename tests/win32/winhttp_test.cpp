@@ -63,7 +63,7 @@ class Registry {
                         "application/rdap+json");
       } else {
         res.status = 404;
-        res.set_content("{}", "application/rdap+json");
+        res.set_content(R"({"errorCode":404,"title":"Not Found"})", "application/rdap+json");
       }
       std::lock_guard lock(mutex_);
       --inFlight_;

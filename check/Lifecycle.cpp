@@ -89,6 +89,23 @@ std::optional<std::chrono::sys_days> ReadDay(std::u16string_view text) {
                                         std::chrono::month(unsigned(Number(text.substr(5, 2)))),
                                         std::chrono::day(unsigned(Number(text.substr(8, 2))))};
   if (!day.ok()) return std::nullopt;
+  // A time with an offset from UTC ("2024-03-01T05:00+09:00") is that day in UTC (the last
+  // day of February here); one without an offset is taken as it is written.
+  const std::u16string_view rest = text.substr(10);
+  const std::size_t sign = rest.size() > 3 ? rest.find_first_of(u"+-", 3) : std::u16string::npos;
+  const auto twoDigits = [&](std::size_t at) {
+    return at + 2 <= rest.size() && IsDigit(rest[at]) && IsDigit(rest[at + 1]);
+  };
+  if ((rest.starts_with(u'T') || rest.starts_with(u' ')) && twoDigits(1) && rest.size() > 3 &&
+      rest[3] == u':' && twoDigits(4) && sign != std::u16string::npos && twoDigits(sign + 1)) {
+    const std::size_t minutesAt = rest.size() > sign + 3 && rest[sign + 3] == u':' ? sign + 4 : sign + 3;
+    const int offset = int(Number(rest.substr(sign + 1, 2))) * 60 +
+                       (twoDigits(minutesAt) ? int(Number(rest.substr(minutesAt, 2))) : 0);
+    const auto local = std::chrono::sys_days(day) + std::chrono::hours(Number(rest.substr(1, 2))) +
+                       std::chrono::minutes(Number(rest.substr(4, 2)));
+    const auto utc = local - std::chrono::minutes(rest[sign] == u'+' ? offset : -offset);
+    return std::chrono::floor<std::chrono::days>(utc);
+  }
   return std::chrono::sys_days(day);
 }
 

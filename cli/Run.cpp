@@ -154,9 +154,13 @@ std::vector<check::Route> RoutesOf(SourceKind source) {
 
 // What settles a name before any source: an earlier run's answer (--resume), and the zone files'
 // delegations by the name's place in the list (--zone).
+// A zone file's delegations: by the name's place, when the zone that delegates it was
+// published (its SOA serial where that is a date, else the file's time); zero: not delegated.
+using ZoneDates = std::vector<std::chrono::sys_seconds>;
+
 struct Settlers {
   const Settled* settled = nullptr;
-  const std::vector<bool>* delegated = nullptr;
+  const ZoneDates* delegated = nullptr;
 };
 
 // The names a source checks, drawn from the stream as it asks for them. On the way each name
@@ -231,10 +235,11 @@ class RunFeed final : public check::NameFeed {
         return found->second;
       }
     }
-    if (settlers_.delegated && (*settlers_.delegated)[position]) {
+    if (settlers_.delegated && (*settlers_.delegated)[position] != std::chrono::sys_seconds{}) {
       answer.status = check::Status::Registered;
       answer.detail = u"delegated in the zone file";
       answer.source = check::Route::Zone;
+      answer.checked = (*settlers_.delegated)[position];
       ++counts_.delegated;
       return answer;
     }
@@ -253,10 +258,28 @@ class RunFeed final : public check::NameFeed {
   std::size_t handedOut_ = 0;
 };
 
-// Which names of the list the zone files delegate: registered, with no question sent. Warns
-// once for a zone older than two days and once for lines it could not read.
-web::Result<std::vector<bool>> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
-                                             const std::vector<std::u16string>& names) {
+// When a zone was published: its SOA serial where that tells, else the file's time.
+std::chrono::sys_seconds PublishedAt(const std::string& file, const check::ZoneScanner& scanner) {
+  if (scanner.Serial()) {
+    if (const auto published = check::SerialTime(*scanner.Serial())) {
+      return std::chrono::sys_seconds(std::chrono::seconds(*published));
+    }
+  }
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(PathOf(file), error);
+  if (error) return Now();
+  // The file clock's epoch is the library's own: measured from now on both clocks.
+  const auto age = std::filesystem::file_time_type::clock::now() - written;
+  return std::chrono::floor<std::chrono::seconds>(
+      std::chrono::system_clock::now() -
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(age));
+}
+
+// Which names of the list the zone files delegate: registered, with no question sent, as of
+// the zone's date. Warns once for a zone older than two days and once for lines it could not
+// read.
+web::Result<ZoneDates> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
+                                     const std::vector<std::u16string>& names) {
   std::vector<std::string> aLabels;
   aLabels.reserve(names.size());
   for (const std::u16string& name : names) {
@@ -264,23 +287,19 @@ web::Result<std::vector<bool>> ZoneDelegated(const std::vector<std::string>& fil
     aLabels.push_back(aLabel ? aLabel.value() : std::string());
   }
   check::ZoneScanner scanner(aLabels);
-  const auto now = std::chrono::system_clock::now();
+  ZoneDates dates(names.size());
   const auto twoDays = std::chrono::hours(48);
   for (const std::string& file : files) {
     const std::size_t unreadableBefore = scanner.Unreadable();
     if (web::Status read = check::ScanZoneFile(PathOf(file), scanner); !read) {
       return web::Failure{"--zone " + Quoted(file) + ": " + read.error()};
     }
-    if (quiet) continue;
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(PathOf(file), error);
-    bool stale = !error && written < std::filesystem::file_time_type::clock::now() - twoDays;
-    if (scanner.Serial()) {
-      const auto published = check::SerialTime(*scanner.Serial());
-      stale = stale || (published &&
-                        std::chrono::sys_seconds(std::chrono::seconds(*published)) < now - twoDays);
+    const std::chrono::sys_seconds published = PublishedAt(file, scanner);
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+      if (scanner.Delegated()[i] && dates[i] == std::chrono::sys_seconds{}) dates[i] = published;
     }
-    if (stale) {
+    if (quiet) continue;
+    if (published < Now() - twoDays) {
       Write(Stream::Err, "brelka-cli: warning: the zone file " + Quoted(file) +
                              " is more than two days old; names registered since are missing "
                              "from it and go to their registries\n");
@@ -291,7 +310,7 @@ web::Result<std::vector<bool>> ZoneDelegated(const std::vector<std::string>& fil
                              " could not be read and were skipped\n");
     }
   }
-  return scanner.Delegated();
+  return dates;
 }
 
 struct Checked {
@@ -570,7 +589,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     }
     settled = std::move(read.value().settled);
   }
-  std::vector<bool> delegated;
+  ZoneDates delegated;
   if (!settings.zoneFiles.empty()) {
     std::vector<std::u16string> names;
     std::u16string name;

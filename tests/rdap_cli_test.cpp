@@ -245,6 +245,13 @@ TEST_F(RdapCli, ZoneFilesSettleTheirNamesWithoutAQuestion) {
                          "共输入2个，其中1个可以注册，1个见于区域文件\n");
   ASSERT_EQ(sim.Arrivals().size(), 1u);
   EXPECT_EQ(sim.Arrivals()[0].name, "hello.com");
+  // Its answer is as old as the zone: its serial's day, which --max-age and --resume see.
+  const ChildOutcome dated = testing_support::RunChild(
+      kCli, {"--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--zone", zone, "-q", "-f",
+             "json"},
+      "abc.com\n");
+  EXPECT_NE(dated.out.find("\"source\":\"zone\""), std::string::npos) << dated.out;
+  EXPECT_NE(dated.out.find("\"checked\":\"2020-01-01T00:00:00Z\""), std::string::npos) << dated.out;
 
   const ChildOutcome missing =
       Cli({"--bootstrap", bootstrap_, "--zone", zone + ".gone"}, "a.com\n");

@@ -48,6 +48,25 @@ TEST(ZoneScanner, FindsTheNamesWithNsRecordsWhereverTheStreamIsCut) {
   }
 }
 
+// A line without an owner keeps the last one as it was written (RFC 1035, section 5.1), though
+// $ORIGIN changed between; an NS line without a target and a word that is no type are
+// unreadable, and delegate nothing.
+TEST(ZoneScanner, OwnersStayAsGivenAndMalformedLinesAreCounted) {
+  const std::string zone =
+      "$ORIGIN com.\n"
+      "kept 3600 IN NS ns1.example.net.\n"
+      "$ORIGIN net.\n"
+      "     3600 IN NS ns2.example.net.\n"
+      "bare.net. 3600 IN NS\n"
+      "junk.net. 3600 IN BOGUS ns1.example.net.\n"
+      "some words on a line\n";
+  check::ZoneScanner scanner({"kept.com", "kept.net", "bare.net", "junk.net"});
+  scanner.Feed(zone);
+  scanner.Finish();
+  EXPECT_EQ(scanner.Delegated(), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(scanner.Unreadable(), 3u);
+}
+
 TEST(ZoneScanner, AnOverlongLineIsOneUnreadableLineAndNotKept) {
   check::ZoneScanner scanner({"abc.com"});
   scanner.Feed(std::string(check::ZoneScanner::kLongestLine + 10, 'x'));

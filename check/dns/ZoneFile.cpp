@@ -43,6 +43,24 @@ bool IsClass(std::string_view word) {
   return Equals(word, "in") || Equals(word, "ch") || Equals(word, "hs") || Equals(word, "cs");
 }
 
+// A record type's mnemonic (RFC 1035 and later), or TYPEnnn (RFC 3597). Any other word where
+// the type stands makes the line unreadable.
+bool IsType(std::string_view word) {
+  static constexpr std::string_view kTypes[] = {
+      "a",     "aaaa",   "afsdb", "apl",   "caa",    "cdnskey", "cds",        "cert",   "cname",
+      "csync", "dhcid",  "dlv",   "dname", "dnskey", "ds",      "eui48",      "eui64",  "hinfo",
+      "hip",   "https",  "ipseckey", "key", "kx",    "loc",     "mx",         "naptr",  "ns",
+      "nsec",  "nsec3",  "nsec3param", "openpgpkey", "ptr", "rp", "rrsig",    "sig",    "smimea",
+      "soa",   "spf",    "srv",   "sshfp", "svcb",   "ta",      "tkey",       "tlsa",   "tsig",
+      "txt",   "uri",    "zonemd"};
+  if (std::any_of(std::begin(kTypes), std::end(kTypes),
+                  [word](std::string_view type) { return Equals(word, type); })) {
+    return true;
+  }
+  return word.size() > 4 && Equals(word.substr(0, 4), "type") &&
+         std::all_of(word.begin() + 4, word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A TTL as a number or in units (1h30m).
 bool IsTtl(std::string_view word) {
   if (word.empty() || word[0] < '0' || word[0] > '9') return false;
@@ -110,6 +128,8 @@ void ZoneScanner::NewFile() {
   inParentheses_ = false;
   origin_.clear();
   owner_.clear();
+  ownerText_.clear();
+  ownerKnown_ = false;
   lookedUp_ = false;
   serial_.reset();
 }
@@ -169,21 +189,34 @@ void ZoneScanner::Line(std::string_view line) {
     }
     return;
   }
-  // TTL and class, in either order and each optional, then the type.
+  // TTL and class, in either order and each optional, then the type and its data.
   std::string_view type = Word(line, at);
   for (int i = 0; i < 2 && (IsTtl(type) || IsClass(type)); ++i) type = Word(line, at);
-  if (type.empty() || IsTtl(type) || IsClass(type) || (!ownerGiven && owner_.empty())) {
+  const std::size_t data = at;
+  if (!IsType(type) || (!ownerGiven && !ownerKnown_) || Word(line, at).empty()) {
     ++unreadable_;
     return;
   }
+  at = data;
   if (line.find('(', at) != std::string_view::npos &&
       line.find(')', at) == std::string_view::npos) {
     inParentheses_ = true;
   }
   const bool ns = Equals(type, "ns");
   const bool soa = Equals(type, "soa");
-  if (ownerGiven && owner != owner_) {
-    owner_.assign(owner);
+  // An owner is made absolute where it is given: a line without one keeps the last owner as it
+  // was, whatever $ORIGIN came between (RFC 1035, section 5.1).
+  if (ownerGiven && owner != ownerText_) {
+    ownerText_.assign(owner);
+    const bool plain =
+        owner.size() > 1 && owner.ends_with('.') &&
+        std::none_of(owner.begin(), owner.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (plain) {
+      owner_.assign(owner.substr(0, owner.size() - 1));
+    } else {
+      owner_ = Absolute(owner);
+    }
+    ownerKnown_ = true;
     lookedUp_ = false;
   }
   if (soa && !serial_) {
@@ -197,19 +230,8 @@ void ZoneScanner::Line(std::string_view line) {
   // A name's NS records follow one another: its owner is looked up once.
   if (!ns || wanted_.empty() || lookedUp_) return;
   lookedUp_ = true;
-  // Most lines of a zone are written absolute and in lower case: look them up as they stand.
-  std::string_view name = owner_;
-  const bool plain =
-      name.size() > 1 && name.ends_with('.') &&
-      std::none_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-  if (plain) {
-    name.remove_suffix(1);
-  } else {
-    lowered_ = Absolute(owner_);
-    name = lowered_;
-  }
-  if (!MayBeWanted(name)) return;
-  if (auto found = wanted_.find(name); found != wanted_.end()) delegated_[found->second] = true;
+  if (!MayBeWanted(owner_)) return;
+  if (auto found = wanted_.find(owner_); found != wanted_.end()) delegated_[found->second] = true;
 }
 
 bool ZoneScanner::MayBeWanted(std::string_view name) const {

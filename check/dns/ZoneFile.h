@@ -3,10 +3,11 @@
 // NS records in its zone's file is delegated, hence registered. The file is read as a stream,
 // plain or gzip alike: memory grows with the names asked, never with the zone.
 //
-// Each line's owner, TTL, class and type are read; an owner left out is the line before's, a
-// relative one is under $ORIGIN; records spread over lines in parentheses are passed over, past
-// the first line (which holds the SOA's serial in the one-line form). A line that cannot be
-// read is counted and skipped.
+// Each line's owner, TTL, class and type are read; an owner left out is the last one given, a
+// relative one is under the $ORIGIN in force where it is written; records spread over lines in
+// parentheses are passed over, past the first line (which holds the SOA's serial in the
+// one-line form). A line that cannot be read (no type a zone can hold, no data after it) is
+// counted and skipped.
 #pragma once
 
 #include <cstdint>
@@ -61,11 +62,12 @@ class ZoneScanner {
   bool overlong_ = false;
   bool inParentheses_ = false;
   std::string origin_;
-  std::string owner_;      // the last owner given
-  bool lookedUp_ = false;  // owner_ has been looked up
+  std::string ownerText_;    // the last owner given, as written
+  std::string owner_;        // and absolute, lower case, without the final dot
+  bool ownerKnown_ = false;  // an owner has been given in this file
+  bool lookedUp_ = false;    // owner_ has been looked up
   std::vector<std::uint64_t> filter_;
   std::size_t filterMask_ = 0;
-  std::string lowered_;
   std::size_t unreadable_ = 0;
   std::size_t lines_ = 0;
   std::optional<std::uint32_t> serial_;

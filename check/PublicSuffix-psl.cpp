@@ -20,13 +20,22 @@ psl_ctx_t* LoadBuiltInList() {
   return list;
 }
 
+const psl_ctx_t* BuiltInList() {
+  static const std::unique_ptr<psl_ctx_t, decltype(&psl_free)> list(LoadBuiltInList(), &psl_free);
+  return list.get();
+}
+
 }  // namespace
 
 bool IsPublicSuffix(std::string_view aLabel) {
-  static const std::unique_ptr<psl_ctx_t, decltype(&psl_free)> list(LoadBuiltInList(), &psl_free);
   // Without the list (out of memory at start), by the implicit rule alone: a top-level label.
-  if (!list) return aLabel.find('.') == std::string_view::npos;
-  return psl_is_public_suffix2(list.get(), std::string(aLabel).c_str(), PSL_TYPE_ICANN) != 0;
+  if (!BuiltInList()) return aLabel.find('.') == std::string_view::npos;
+  return psl_is_public_suffix2(BuiltInList(), std::string(aLabel).c_str(), PSL_TYPE_ICANN) != 0;
+}
+
+bool IsListedSuffix(std::string_view aLabel) {
+  return BuiltInList() && psl_is_public_suffix2(BuiltInList(), std::string(aLabel).c_str(),
+                                                PSL_TYPE_ICANN | PSL_TYPE_NO_STAR_RULE) != 0;
 }
 
 }  // namespace check

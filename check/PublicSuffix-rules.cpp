@@ -5,9 +5,21 @@
 
 namespace check {
 
-bool IsPublicSuffix(std::string_view aLabel) {
+namespace {
+
+const PublicSuffixRules& BuiltInRules() {
   static const PublicSuffixRules rules = PublicSuffixRules::Parse(PublicSuffixListText());
-  return rules.IsPublicSuffix(aLabel);
+  return rules;
+}
+
+}  // namespace
+
+bool IsPublicSuffix(std::string_view aLabel) {
+  return BuiltInRules().IsPublicSuffix(aLabel);
+}
+
+bool IsListedSuffix(std::string_view aLabel) {
+  return BuiltInRules().IsPublicSuffix(aLabel, false);
 }
 
 }  // namespace check

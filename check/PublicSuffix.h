@@ -16,6 +16,10 @@ namespace check {
 // not an exception, or a top-level label the list does not name.
 bool IsPublicSuffix(std::string_view aLabel);
 
+// Whether a name in A-labels, lower case, is a public suffix by a rule of the list itself, not
+// by the implicit rule that makes any top-level label one ("nosuchtld").
+bool IsListedSuffix(std::string_view aLabel);
+
 // Why a registry cannot hold the name: it is a public suffix itself, or it lies under the name a
 // registry holds (which the reason names). Nothing when the name is one a registry holds.
 std::optional<std::u16string> UnregistrableReason(std::string_view aLabel);

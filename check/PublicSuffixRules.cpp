@@ -43,14 +43,14 @@ PublicSuffixRules PublicSuffixRules::Parse(std::string_view list) {
   return rules;
 }
 
-bool PublicSuffixRules::IsPublicSuffix(std::string_view aLabel) const {
+bool PublicSuffixRules::IsPublicSuffix(std::string_view aLabel, bool implicit) const {
   const std::string name(aLabel);
   if (exception_.contains(name)) return false;
   // A wildcard's own parent counts as a suffix too ("sch.uk" under "*.sch.uk"), as libpsl reads
   // the list: nobody registers the name a wildcard stands under.
   if (normal_.contains(name) || wildcard_.contains(name)) return true;
   const std::size_t dot = name.find('.');
-  if (dot == std::string::npos) return !name.empty();
+  if (dot == std::string::npos) return implicit && !name.empty();
   return wildcard_.contains(name.substr(dot + 1));
 }
 

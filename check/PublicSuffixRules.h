@@ -17,7 +17,8 @@ class PublicSuffixRules {
   // A rule that cannot be converted to A-labels is left out.
   static PublicSuffixRules Parse(std::string_view list);
 
-  bool IsPublicSuffix(std::string_view aLabel) const;
+  // `implicit`: any top-level label is a suffix too, as the list's algorithm has it.
+  bool IsPublicSuffix(std::string_view aLabel, bool implicit = true) const;
   std::size_t Size() const { return normal_.size() + wildcard_.size() + exception_.size(); }
 
  private:

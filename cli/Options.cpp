@@ -443,6 +443,13 @@ std::string Wrapped(std::string_view words) {
 web::Result<std::u16string> ReadSuffix(std::string_view text) {
   std::u16string decoded;
   if (!DecodeUtf8(text, decoded)) return web::Failure{Quoted(text) + " is not UTF-8"};
+  // Spaces around a suffix are left out; one inside it joins two suffixes ("com cn").
+  const std::size_t first = decoded.find_first_not_of(u" \t");
+  const std::size_t last = decoded.find_last_not_of(u" \t");
+  if (first != std::u16string::npos &&
+      decoded.substr(first, last - first + 1).find_first_of(u" \t") != std::u16string::npos) {
+    return web::Failure{Quoted(text) + " is not a suffix: it holds a space (give several as com,cn)"};
+  }
   std::u16string suffix = check::CleanName(decoded);
   if (!suffix.empty() && suffix.front() == u'.') suffix.erase(suffix.begin());
   if (suffix.empty()) return web::Failure{Quoted(text) + " is not a suffix: it is empty"};

@@ -31,6 +31,7 @@
 #include "check/PublicSuffix.h"
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
+#include "check/SuffixServices.h"
 #include "check/Utf8.h"
 #include "check/dns/ZoneFile.h"
 #include "web/HttpRequest.h"
@@ -54,7 +55,14 @@ web::Status CheckPublicSuffix(std::u16string_view suffix) {
   const std::string text = web::Utf16ToUtf8(suffix);
   auto aLabel = check::ToALabel(suffix);
   if (!aLabel) return web::Failure{Quoted(text) + " is not a suffix: " + aLabel.error()};
-  if (check::IsPublicSuffix(aLabel.value())) return web::Ok();
+  const std::string& label = aLabel.value();
+  if (check::IsListedSuffix(label) || check::SuffixServices::BuiltIn().Lists(label)) {
+    return web::Ok();
+  }
+  if (check::IsPublicSuffix(label)) {
+    return web::Failure{Quoted(text) + " is not a suffix the Public Suffix List knows: there is "
+                                       "no such top-level domain"};
+  }
   const auto under = check::UnregistrableReason(aLabel.value());
   return web::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +
                       (under ? web::Utf16ToUtf8(*under) : "it is a name a registry holds")};

@@ -52,6 +52,17 @@ TEST(PublicSuffix, ARegistryHoldsOnlyTheNameOneLabelAboveASuffix) {
   }
 }
 
+// A top-level label the list does not name is a suffix by the implicit rule only.
+TEST(PublicSuffix, OnlyTheListsOwnRulesMakeASuffixListed) {
+  for (const char* suffix : {"com", "co.uk", "xn--fiqs8s", "anything.ck"}) {
+    EXPECT_TRUE(check::IsListedSuffix(suffix)) << suffix;
+  }
+  for (const char* suffix : {"nosuchtld", "www.ck", "example.com", "uk.com"}) {
+    EXPECT_FALSE(check::IsListedSuffix(suffix)) << suffix;
+  }
+  EXPECT_TRUE(check::IsPublicSuffix("nosuchtld"));
+}
+
 // Every ICANN rule, a name one label under it and its parent, by both readers. On Linux this
 // holds our reader (which Windows uses) to libpsl's verdicts.
 TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
@@ -75,6 +86,7 @@ TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
          {name, "x." + name, "x.y." + name,
           name.substr(name.find('.') == std::string::npos ? 0 : name.find('.') + 1)}) {
       EXPECT_EQ(rules.IsPublicSuffix(asked), check::IsPublicSuffix(asked)) << asked;
+      EXPECT_EQ(rules.IsPublicSuffix(asked, false), check::IsListedSuffix(asked)) << asked;
       ++compared;
     }
   }

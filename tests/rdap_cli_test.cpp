@@ -446,11 +446,24 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
             "hello.com\tavailable\t\t\trdap\t\t\t\t\t\t\n");
   EXPECT_TRUE(run.err.ends_with("\n共输入4个，其中1个可以注册，3个无效\n")) << run.err;
 
-  const ChildOutcome tld = Cli({"--demo", "--tld", "com,example.com"}, "shop\n");
-  EXPECT_EQ(tld.exitCode, 2);
-  EXPECT_EQ(tld.err,
-            "brelka-cli: --tld 'example.com' is not a suffix under which a registry sells names: "
-            "it is a name a registry holds\n");
+  const std::pair<std::string, std::string> suffixes[] = {
+      {"com,example.com",
+       "--tld 'example.com' is not a suffix under which a registry sells names: it is a name a "
+       "registry holds"},
+      {"com,nosuchtld",
+       "--tld 'nosuchtld' is not a suffix the Public Suffix List knows: there is no such "
+       "top-level domain"},
+      {"com cn", "--tld 'com cn' is not a suffix: it holds a space (give several as com,cn) (see "
+                 "--help)"},
+  };
+  for (const auto& [given, message] : suffixes) {
+    const ChildOutcome tld = Cli({"--demo", "--tld", given}, "shop\n");
+    EXPECT_EQ(tld.exitCode, 2);
+    EXPECT_EQ(tld.err, "brelka-cli: " + message + "\n");
+  }
+  // A registry-run suffix outside the list's ICANN section is one all the same.
+  EXPECT_EQ(Cli({"--demo", "--tld", "uk.com", "--count"}, "shop\n").out,
+            "1 names\nshop.uk.com\n");
   // The registrar judges its own input, as the window's default route does.
   const ChildOutcome registrar =
       Cli({"--demo", "--source", "registrar", "--all"}, "blog.example.com\n");

@@ -11,11 +11,12 @@
 
 #include "check/ALabel.h"
 #include "check/PublicSuffix.h"
-#include "check/SuffixServices.h"
 #include "check/RetryAfter.h"
+#include "check/SuffixServices.h"
 #include "check/Utf8.h"
 #include "check/dns/DnsRoute.h"
 #include "check/rdap/DomainReply.h"
+#include "web/TextEncoding.h"
 
 namespace check {
 namespace {
@@ -130,6 +131,9 @@ struct Run {
     std::map<std::size_t, Job> waiting;
     Pace& pace;               // the source's, which outlives the run
     std::size_t started = 0;  // and not yet ended
+    // The host could not be found: its names waiting get this answer at once, rather than each
+    // waiting its turn to learn the same.
+    std::optional<Answer> unfound;
   };
 
   const Source::Report* report = nullptr;
@@ -162,6 +166,16 @@ struct Run {
       ++firstOpen;
     }
   }
+
+  // The host could not be found; its waiting names are answered so at once, and the person
+  // hears of it once.
+  void Unfound(const std::string& host, const Answer& answer) {
+    Server& server = servers.at(host);
+    if (server.unfound) return;
+    server.unfound = answer;
+    unfoundHosts.push_back(host + " (" + web::Utf16ToUtf8(answer.detail) + ")");
+  }
+  std::vector<std::string> unfoundHosts;  // not yet told
 
   // A refusal: the server pauses, and the name waits its turn again unless its tries are spent.
   void Refused(Job job, std::string_view retryAfter) {
@@ -237,7 +251,7 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
       if (pace == paces_.end()) {
         pace = paces_.emplace(host, Pace(options_.paces.For(host, protocol))).first;
       }
-      found = run->servers.emplace(host, Run::Server{{}, pace->second}).first;
+      found = run->servers.emplace(host, Run::Server{{}, pace->second, 0, std::nullopt}).first;
     }
     return found->second;
   };
@@ -380,7 +394,9 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     Pace& pace = server.pace;
     if (!reply.ok()) {
       pace.Ended();
-      return run->Finish(job, Unknown(FromUtf8(reply.failure->message), reply.failure->kind));
+      Answer failed = Unknown(FromUtf8(reply.failure->message), reply.failure->kind);
+      if (reply.failure->kind == web::FailureKind::Dns) run->Unfound(job.host, failed);
+      return run->Finish(job, std::move(failed));
     }
     if (reply.status == 429 || reply.status == 503) {
       return run->Refused(std::move(job), reply.Header("retry-after"));
@@ -432,6 +448,7 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     }
     if (answer.status == Status::Unknown && answer.reason != web::FailureKind::Protocol) {
       pace.Ended();
+      if (answer.reason == web::FailureKind::Dns) run->Unfound(job.host, answer);
     } else {
       pace.Answered(Steady::now());
     }
@@ -445,6 +462,11 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     auto next = now + kMaxRetryWait;
     std::size_t paused = 0;
     for (auto& [host, server] : run->servers) {
+      while (server.unfound && !server.waiting.empty()) {
+        Job job = std::move(server.waiting.begin()->second);
+        server.waiting.erase(server.waiting.begin());
+        run->Finish(job, *server.unfound);
+      }
       while (!server.waiting.empty()) {
         const auto start = server.pace.NextStart(now);
         if (start > now) {
@@ -468,6 +490,13 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
       }
     }
     paused_->store(paused);
+    for (const std::string& host : std::exchange(run->unfoundHosts, {})) {
+      if (options_.warn) {
+        options_.warn("the network seems down: " + host +
+                      " cannot be found, and its other names are not asked" +
+                      options_.offlineAdvice);
+      }
+    }
     std::vector<std::pair<Job, Answer>> done;
     {
       std::lock_guard lock(completion->mutex);

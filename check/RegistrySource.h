@@ -49,6 +49,9 @@ struct RegistryOptions {
   PaceTable paces = PaceTable::BuiltIn();
   // Warnings for the person (a stale WHOIS referral), as they arise.
   std::function<void(const std::string&)> warn;
+  // Added to the warning that a registry's host cannot be found, for the front end to say what
+  // the user can do ("--demo shows ... offline").
+  std::string offlineAdvice;
 };
 
 class RegistrySource final : public Source {

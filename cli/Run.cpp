@@ -502,6 +502,7 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     setup.options.paces.SetRates(settings.registry.paces);
   }
   setup.useWhois = settings.source != SourceKind::Rdap;
+  setup.options.offlineAdvice = "; without a network, --demo shows the program at work";
   setup.options.warn = [](const std::string& warning) {
     Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
   };

@@ -344,6 +344,55 @@ TEST(NsResolver, AsksAChosenServerOverIpv4AndIpv6) {
   if (servers.size() == 1) GTEST_SKIP() << "no IPv6 loopback on this machine";
 }
 
+// A client whose every request fails as a host that cannot be found does.
+class UnfoundHostClient final : public web::HttpClient {
+ public:
+  void Start(web::Get request, Done done) override {
+    ++started;
+    web::Reply reply;
+    reply.failure = web::Failure{"could not resolve host " + web::HostOf(request.url),
+                                 web::FailureKind::Dns};
+    queued_.emplace_back(std::move(done), std::move(reply));
+  }
+  void Run(std::chrono::steady_clock::time_point) override {
+    for (auto& [done, reply] : std::exchange(queued_, {})) done(std::move(reply));
+  }
+  std::size_t Pending() const override { return queued_.size(); }
+  void Wake() override {}
+  std::size_t started = 0;
+
+ private:
+  std::vector<std::pair<Done, web::Reply>> queued_;
+};
+
+// Offline, a registry's host cannot be found: its other names learn so at once, not each at
+// its pace, and the person hears it once.
+TEST(RegistrySourceOffline, AHostThatCannotBeFoundFailsItsOtherNamesAtOnce) {
+  auto client = std::make_unique<UnfoundHostClient>();
+  const UnfoundHostClient& seen = *client;
+  check::RegistryOptions options;
+  options.paces.SetRate("rdap.example", 0.001);  // one question in 1,000 seconds
+  std::vector<std::string> warnings;
+  options.warn = [&warnings](const std::string& warning) { warnings.push_back(warning); };
+  options.offlineAdvice = "; try the demo";
+  auto bootstrap = check::Bootstrap::Parse(R"({"services":[[["com"],["https://rdap.example/"]]]})");
+  ASSERT_TRUE(bootstrap);
+  check::RegistrySource source(std::move(bootstrap.value()), std::move(client), nullptr, nullptr,
+                               std::move(options));
+  const std::vector<std::u16string> names = {u"one.com", u"two.com", u"three.com"};
+  std::vector<check::Answer> answers(names.size());
+  source.Check(names, [&](std::size_t i, check::Answer a) { answers[i] = std::move(a); }, {});
+  EXPECT_EQ(seen.started, 1u);
+  for (const check::Answer& answer : answers) {
+    EXPECT_EQ(answer.status, Status::Unknown);
+    EXPECT_EQ(answer.detail, u"could not resolve host rdap.example");
+  }
+  EXPECT_EQ(warnings, std::vector<std::string>{
+                          "the network seems down: rdap.example (could not resolve host "
+                          "rdap.example) cannot be found, and its other names are not asked; try "
+                          "the demo"});
+}
+
 // The source against the simulator, with the simulator's own bootstrap and DNS responder.
 class RdapSourceTest : public ::testing::Test {
  protected:

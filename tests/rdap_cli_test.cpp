@@ -428,6 +428,21 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
 // Every suffix of the window's usage note, the Chinese ones and a few more, each from its route:
 // RDAP where the registry has a service, else WHOIS at the server whois.iana.org names, else
 // DNS, which knows no such suffix.
+// Names whose hyphens break the hostname rules, or whose A-label is none, go nowhere.
+TEST_F(RdapCli, NamesThatBreakTheHostnameRulesAreInvalidAndSentNowhere) {
+  const ChildOutcome run = Cli({"--demo", "--all"},
+                               "-abcd.com\nabcd-.com\nab--cdef.com\nxn--zz.com\nxn--aa.com\n");
+  EXPECT_EQ(run.exitCode, 1) << run.err;  // no valid name to check
+  EXPECT_EQ(run.out,
+            "-abcd.com\tinvalid\ta label starts with a hyphen\t\t\t\t\t\t\t\t\n"
+            "abcd-.com\tinvalid\ta label ends with a hyphen\t\t\t\t\t\t\t\t\n"
+            "ab--cdef.com\tinvalid\t'--' in the third and fourth places of a label that is not an "
+            "A-label\t\t\t\t\t\t\t\t\n"
+            "xn--zz.com\tinvalid\txn--zz is not Punycode\t\t\t\t\t\t\t\t\n"
+            "xn--aa.com\tinvalid\txn--aa: character U+0080 is not allowed\t\t\t\t\t\t\t\t\n");
+  EXPECT_TRUE(sim.Arrivals().empty());
+}
+
 // A registry asked about a name under one it holds says it has no such name; that is no answer
 // about the name. Neither a registry, a suffix of --tld, nor an earlier run's answer stands for it.
 TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {

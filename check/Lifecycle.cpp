@@ -98,7 +98,8 @@ std::optional<std::chrono::sys_days> ReadDay(std::u16string_view text) {
   };
   if ((rest.starts_with(u'T') || rest.starts_with(u' ')) && twoDigits(1) && rest.size() > 3 &&
       rest[3] == u':' && twoDigits(4) && sign != std::u16string::npos && twoDigits(sign + 1)) {
-    const std::size_t minutesAt = rest.size() > sign + 3 && rest[sign + 3] == u':' ? sign + 4 : sign + 3;
+    const std::size_t minutesAt =
+        rest.size() > sign + 3 && rest[sign + 3] == u':' ? sign + 4 : sign + 3;
     const int offset = int(Number(rest.substr(sign + 1, 2))) * 60 +
                        (twoDigits(minutesAt) ? int(Number(rest.substr(minutesAt, 2))) : 0);
     const auto local = std::chrono::sys_days(day) + std::chrono::hours(Number(rest.substr(1, 2))) +

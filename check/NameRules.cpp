@@ -145,8 +145,8 @@ std::optional<std::u32string> DecodePunycode(std::u16string_view encoded) {
       w *= base - t;
     }
     const std::uint64_t points = out.size() + 1;
-    bias = Adapt(static_cast<std::uint32_t>(i - oldi), static_cast<std::uint32_t>(points),
-                 oldi == 0);
+    bias =
+        Adapt(static_cast<std::uint32_t>(i - oldi), static_cast<std::uint32_t>(points), oldi == 0);
     n += i / points;
     i %= points;
     if (n > 0x10FFFF || (n >= 0xD800 && n <= 0xDFFF)) return std::nullopt;

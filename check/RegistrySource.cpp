@@ -285,9 +285,8 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
                                     : u"no registry service known for " + suffix,
                        web::FailureKind::Other));
     }
-    if (const std::optional<Service> service = options_.useRdap && !apart
-                                                   ? bootstrap_.ServiceFor(job.aLabel)
-                                                   : std::nullopt) {
+    if (const std::optional<Service> service =
+            options_.useRdap && !apart ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
       job.route = Route::Rdap;
       job.url = service->baseUrl + "domain/" + job.aLabel;
       job.host = web::HostOf(service->baseUrl);

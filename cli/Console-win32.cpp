@@ -8,8 +8,8 @@
 #include <cwchar>
 #include <string>
 #include <string_view>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "Console.h"
 

@@ -448,7 +448,8 @@ web::Result<std::u16string> ReadSuffix(std::string_view text) {
   const std::size_t last = decoded.find_last_not_of(u" \t");
   if (first != std::u16string::npos &&
       decoded.substr(first, last - first + 1).find_first_of(u" \t") != std::u16string::npos) {
-    return web::Failure{Quoted(text) + " is not a suffix: it holds a space (give several as com,cn)"};
+    return web::Failure{Quoted(text) +
+                        " is not a suffix: it holds a space (give several as com,cn)"};
   }
   std::u16string suffix = check::CleanName(decoded);
   if (!suffix.empty() && suffix.front() == u'.') suffix.erase(suffix.begin());

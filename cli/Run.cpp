@@ -60,8 +60,9 @@ web::Status CheckPublicSuffix(std::u16string_view suffix) {
     return web::Ok();
   }
   if (check::IsPublicSuffix(label)) {
-    return web::Failure{Quoted(text) + " is not a suffix the Public Suffix List knows: there is "
-                                       "no such top-level domain"};
+    return web::Failure{Quoted(text) +
+                        " is not a suffix the Public Suffix List knows: there is "
+                        "no such top-level domain"};
   }
   const auto under = check::UnregistrableReason(aLabel.value());
   return web::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +

@@ -193,8 +193,9 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
   if (counts.keepFailed)
     return Fail("the watch list could not keep an answer: " + *counts.keepFailed);
   if (counts.writeFailed) {
-    return Fail("the changes could not be written to standard output; they are told again at "
-                "the next run");
+    return Fail(
+        "the changes could not be written to standard output; they are told again at "
+        "the next run");
   }
   if (stop.stop_requested()) {
     return Fail("interrupted; " + std::to_string(counts.checked) + " of " +
@@ -215,8 +216,9 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
              const DemoStarter& startDemo) {
   const std::string& command = settings.watch.at(0);
   if (command == "run" && settings.demo && !settings.watchList) {
-    return Fail("--demo with 'watch run' needs --watch-list FILE: the simulators' answers never "
-                "go into your own watch list");
+    return Fail(
+        "--demo with 'watch run' needs --watch-list FILE: the simulators' answers never "
+        "go into your own watch list");
   }
   const std::filesystem::path file =
       settings.watchList ? PathOf(*settings.watchList) : WatchList::DefaultFile();

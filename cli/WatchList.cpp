@@ -178,8 +178,8 @@ web::Result<std::size_t> EachName(sqlite3* db, const char* sql,
 // Takes a list of an older format through the steps to this one, in one transaction; another
 // command may have done it meanwhile.
 web::Status Upgrade(sqlite3* db, const std::string& shown) {
-  const std::string what = "cannot bring '" + shown + "' to watch list format " +
-                           std::to_string(kWatchListFormat);
+  const std::string what =
+      "cannot bring '" + shown + "' to watch list format " + std::to_string(kWatchListFormat);
   if (web::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun) return begun;
   web::Status done = web::Ok();
   const sqlite3_int64 format = Count(db, "PRAGMA user_version").value_or(kWatchListFormat);
@@ -341,9 +341,8 @@ web::Result<std::vector<WatchedName>> WatchList::Names() const {
   return names;
 }
 
-web::Result<std::int64_t> WatchList::Record(const std::u16string& name,
-                                            const check::Answer& answer, sys_seconds next,
-                                            bool delivered) {
+web::Result<std::int64_t> WatchList::Record(const std::u16string& name, const check::Answer& answer,
+                                            sys_seconds next, bool delivered) {
   nlohmann::json words = nlohmann::json::array();
   for (const std::u16string& word : answer.statuses) words.push_back(Utf8(word));
   const sys_seconds checked = answer.checked.value_or(sys_seconds{});
@@ -392,8 +391,9 @@ web::Status WatchList::MarkDelivered(std::int64_t answer, sys_seconds next) {
   if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", what); !begun) return begun;
   Statement mark(db_, "UPDATE answers SET delivered = 1 WHERE rowid = ?1");
   mark.Bind(1, sqlite3_int64(answer));
-  Statement due(db_, "UPDATE names SET due = ?2 WHERE name = (SELECT name FROM answers "
-                     "WHERE rowid = ?1)");
+  Statement due(db_,
+                "UPDATE names SET due = ?2 WHERE name = (SELECT name FROM answers "
+                "WHERE rowid = ?1)");
   due.Bind(1, sqlite3_int64(answer)).Bind(2, Seconds(next));
   if (mark.Step() != SQLITE_DONE || due.Step() != SQLITE_DONE) {
     web::Failure failure = Failed(db_, what);

@@ -36,11 +36,10 @@ TEST(NameList, TakesTheHostOfAUrlLowerCasesAndKeepsFirstAppearances) {
         u"a.http://b.com", u"wwwx.com"}) {
     list.AddLine(line);
   }
-  EXPECT_EQ(TakeAll(list),
-            (std::vector<std::u16string>{u"example.com", u"second.net", u"äbc.de", u"x.org",
-                                         u"y.org", u"tab\t.com", u"newww.com", u"www.com",
-                                         u"site.com", u"shop.cn", u"site.com?x",
-                                         u"a.http://b.com", u"wwwx.com"}));
+  EXPECT_EQ(TakeAll(list), (std::vector<std::u16string>{
+                               u"example.com", u"second.net", u"äbc.de", u"x.org", u"y.org",
+                               u"tab\t.com", u"newww.com", u"www.com", u"site.com", u"shop.cn",
+                               u"site.com?x", u"a.http://b.com", u"wwwx.com"}));
 }
 
 TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
@@ -140,8 +139,8 @@ TEST(NameRules, RefusesHyphensWhereHostnamesForbidThemAndALabelsThatDoNotDecode)
   for (const auto& c : cases) {
     EXPECT_EQ(check::InvalidReason(c.name), c.reason) << web::Utf16ToUtf8(c.name);
   }
-  for (std::u16string_view name : {u"a-b.com", u"ab-cd.com", u"a--b.com", u"xn--fsqu00a.com",
-                                   u"XN--FSQU00A.com"}) {
+  for (std::u16string_view name :
+       {u"a-b.com", u"ab-cd.com", u"a--b.com", u"xn--fsqu00a.com", u"XN--FSQU00A.com"}) {
     EXPECT_EQ(check::InvalidReason(name), std::nullopt) << web::Utf16ToUtf8(name);
   }
 }

@@ -247,8 +247,8 @@ TEST_F(RdapCli, ZoneFilesSettleTheirNamesWithoutAQuestion) {
   EXPECT_EQ(sim.Arrivals()[0].name, "hello.com");
   // Its answer is as old as the zone: its serial's day, which --max-age and --resume see.
   const ChildOutcome dated = testing_support::RunChild(
-      kCli, {"--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--zone", zone, "-q", "-f",
-             "json"},
+      kCli,
+      {"--bootstrap", bootstrap_, "--dns", sim.DnsServer(), "--zone", zone, "-q", "-f", "json"},
       "abc.com\n");
   EXPECT_NE(dated.out.find("\"source\":\"zone\""), std::string::npos) << dated.out;
   EXPECT_NE(dated.out.find("\"checked\":\"2020-01-01T00:00:00Z\""), std::string::npos) << dated.out;
@@ -430,8 +430,8 @@ TEST_F(RdapCli, RequestsGoThroughTheProxyAndAProxyThatFailsLeavesThemUnknown) {
 // DNS, which knows no such suffix.
 // Names whose hyphens break the hostname rules, or whose A-label is none, go nowhere.
 TEST_F(RdapCli, NamesThatBreakTheHostnameRulesAreInvalidAndSentNowhere) {
-  const ChildOutcome run = Cli({"--demo", "--all"},
-                               "-abcd.com\nabcd-.com\nab--cdef.com\nxn--zz.com\nxn--aa.com\n");
+  const ChildOutcome run =
+      Cli({"--demo", "--all"}, "-abcd.com\nabcd-.com\nab--cdef.com\nxn--zz.com\nxn--aa.com\n");
   EXPECT_EQ(run.exitCode, 1) << run.err;  // no valid name to check
   EXPECT_EQ(run.out,
             "-abcd.com\tinvalid\ta label starts with a hyphen\t\t\t\t\t\t\t\t\n"
@@ -468,8 +468,9 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
       {"com,nosuchtld",
        "--tld 'nosuchtld' is not a suffix the Public Suffix List knows: there is no such "
        "top-level domain"},
-      {"com cn", "--tld 'com cn' is not a suffix: it holds a space (give several as com,cn) (see "
-                 "--help)"},
+      {"com cn",
+       "--tld 'com cn' is not a suffix: it holds a space (give several as com,cn) (see "
+       "--help)"},
   };
   for (const auto& [given, message] : suffixes) {
     const ChildOutcome tld = Cli({"--demo", "--tld", given}, "shop\n");
@@ -477,8 +478,7 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
     EXPECT_EQ(tld.err, "brelka-cli: " + message + "\n");
   }
   // A registry-run suffix outside the list's ICANN section is one all the same.
-  EXPECT_EQ(Cli({"--demo", "--tld", "uk.com", "--count"}, "shop\n").out,
-            "1 names\nshop.uk.com\n");
+  EXPECT_EQ(Cli({"--demo", "--tld", "uk.com", "--count"}, "shop\n").out, "1 names\nshop.uk.com\n");
   // The registrar judges its own input, as the window's default route does.
   const ChildOutcome registrar =
       Cli({"--demo", "--source", "registrar", "--all"}, "blog.example.com\n");

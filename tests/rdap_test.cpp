@@ -250,7 +250,8 @@ TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {
        u""},
       {404, "", "\r\n", Status::Available, u""},
       {404, "text/html", "<html><body>404 Not Found</body></html>", Status::Unknown,
-       u"the answer 404 did not come from an RDAP service: <html><body>404 Not Found</body></html>"},
+       u"the answer 404 did not come from an RDAP service: <html><body>404 Not "
+       u"Found</body></html>"},
       // A web gateway's own JSON in front of the RDAP path knows nothing of the name.
       {404, "application/json", R"({"message":"Not Found"})", Status::Unknown,
        uR"(the answer 404 did not come from an RDAP service: {"message":"Not Found"})"},
@@ -350,8 +351,8 @@ class UnfoundHostClient final : public web::HttpClient {
   void Start(web::Get request, Done done) override {
     ++started;
     web::Reply reply;
-    reply.failure = web::Failure{"could not resolve host " + web::HostOf(request.url),
-                                 web::FailureKind::Dns};
+    reply.failure =
+        web::Failure{"could not resolve host " + web::HostOf(request.url), web::FailureKind::Dns};
     queued_.emplace_back(std::move(done), std::move(reply));
   }
   void Run(std::chrono::steady_clock::time_point) override {
@@ -442,10 +443,10 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
   sim.SetFault("cut.com", {.cutMidBody = true});
   sim.SetFault("stall.com", {.stall = true});
   const std::vector<std::u16string> names = {
-      u"hello.com", u"abc.com",      u"html.com",  u"brokenjson.net", u"other.org",  u"fails.info",
-      u"loop.com",  u"cut.com",      u"stall.com", u"free.de",        u"xyz.de",     u"nobody.zz",
-      u"nobody.qq", u"中文域名.com", kLongLabel,   u"abc.co.uk",      u"hello.co.uk", u"foo.dnt",
-      u"foo.wld"};
+      u"hello.com",  u"abc.com",     u"html.com",  u"brokenjson.net", u"other.org",
+      u"fails.info", u"loop.com",    u"cut.com",   u"stall.com",      u"free.de",
+      u"xyz.de",     u"nobody.zz",   u"nobody.qq", u"中文域名.com",   kLongLabel,
+      u"abc.co.uk",  u"hello.co.uk", u"foo.dnt",   u"foo.wld"};
   auto source = Source();
   const auto answers = Check(*source, names);
   struct Expected {
@@ -473,8 +474,8 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
       {Status::Registered, u"", ""},
       {Status::Available, u"", ""},
       // Another name's NS records, and a wildcard's, say nothing of the name.
-      {Status::Unknown, u"no RDAP service for .dnt; DNS knows the name but has no NS records for it",
-       "dns"},
+      {Status::Unknown,
+       u"no RDAP service for .dnt; DNS knows the name but has no NS records for it", "dns"},
       {Status::Unknown,
        u"no RDAP service for .wld; DNS delegates made-up names under .wld too (a wildcard), so it "
        u"proves nothing",

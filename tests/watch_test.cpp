@@ -339,9 +339,10 @@ TEST_F(WatchCli, AChangeIsToldAgainUntilItsLineIsWrittenAndItsCommandSucceeds) {
   Watch({"watch", "add"}, "abc.com\n");
   const ChildOutcome failing = Watch({"--demo", "--on-change", "exit 3", "watch", "run", "-q"});
   EXPECT_EQ(failing.exitCode, 0) << failing.err;
-  EXPECT_EQ(failing.err,
-            "brelka-cli: warning: --on-change for 'abc.com' ended with status 3; the change is told "
-            "again at the next run\n");
+  EXPECT_EQ(
+      failing.err,
+      "brelka-cli: warning: --on-change for 'abc.com' ended with status 3; the change is told "
+      "again at the next run\n");
   const std::string line =
       "abc.com\tregistered\t\t\trdap\t\tSimulated Registrar Ltd\t2031-02-03T04:05:06Z\tactive\t"
       "active\t\tdemo\n";
@@ -410,8 +411,8 @@ TEST_F(WatchCli, ARunKilledMidWriteLeavesTheListIntactAndTheNextRunGoesOn) {
 
   const ChildOutcome next = Watch({"--demo", "watch", "run"});
   EXPECT_EQ(next.exitCode, 0) << next.err;
-  EXPECT_TRUE(next.err.starts_with("brelka-cli: " + std::to_string(kNames - told) +
-                                   " names to check\n"))
+  EXPECT_TRUE(
+      next.err.starts_with("brelka-cli: " + std::to_string(kNames - told) + " names to check\n"))
       << next.err;
   EXPECT_EQ(Query("SELECT count(*) FROM answers"), answered + kNames - told);
   EXPECT_EQ(IntegrityCheck(), "ok");

@@ -28,14 +28,14 @@ const std::map<std::string, Status> kNotFree = {
     {"php-whois/notfound/hk_free.hk", Status::Unknown},         // a throttle
     {"php-whois/notfound/nz_free.nz", Status::Unknown},         // "440 Request Denied"
     {"php-whois/notfound/nz_progressbuilders.co.nz.nz", Status::Unknown},  // "510 not managed"
-    {"php-whois/notfound/promo_free.promo", Status::Unknown},   // about free.pr, another name
-    {"php-whois/notfound/vu_free.vu", Status::Unknown},         // "is not valid!"
-    {"php-whois/notfound/bo_free.bo", Status::Unknown},         // "accepts only .bo names"
-    {"php-whois/notfound/tr_free.tr", Status::Unknown},         // "Invalid input"
-    {"php-whois/notfound/md_free.md", Status::Unknown},         // "No match for " and no name
-    {"php-whois/notfound/to_free.to", Status::Unknown},         // "No match for free"
+    {"php-whois/notfound/promo_free.promo", Status::Unknown},    // about free.pr, another name
+    {"php-whois/notfound/vu_free.vu", Status::Unknown},          // "is not valid!"
+    {"php-whois/notfound/bo_free.bo", Status::Unknown},          // "accepts only .bo names"
+    {"php-whois/notfound/tr_free.tr", Status::Unknown},          // "Invalid input"
+    {"php-whois/notfound/md_free.md", Status::Unknown},          // "No match for " and no name
+    {"php-whois/notfound/to_free.to", Status::Unknown},          // "No match for free"
     {"php-whois/notfound/hk.com_free.hk.com", Status::Unknown},  // about freedomain.hk.com
-    {"php-whois/notfound/lu_free.lu", Status::Unknown},         // "Maximum query rate reached"
+    {"php-whois/notfound/lu_free.lu", Status::Unknown},          // "Maximum query rate reached"
 };
 
 struct Tally {
@@ -74,16 +74,16 @@ TEST(WhoisCorpus, FreeAnswersReadFreeAndTakenOnesTakenNeverTheOtherWay) {
   for (const char* corpus : {"likexian", "php-whois"}) {
     const Tally free = ReadFolder(corpus, "notfound", Status::Available);
     const Tally taken = ReadFolder(corpus, "noterror", Status::Registered);
-    RecordProperty(std::string(corpus) + "_free", std::to_string(free.right) + "/" +
-                                                      std::to_string(free.answers));
-    RecordProperty(std::string(corpus) + "_taken", std::to_string(taken.right) + "/" +
-                                                       std::to_string(taken.answers));
+    RecordProperty(std::string(corpus) + "_free",
+                   std::to_string(free.right) + "/" + std::to_string(free.answers));
+    RecordProperty(std::string(corpus) + "_taken",
+                   std::to_string(taken.right) + "/" + std::to_string(taken.answers));
     EXPECT_EQ(taken.free, std::vector<std::string>{});
     EXPECT_EQ(free.free, std::vector<std::string>{});
-    EXPECT_GE(free.right * 100, free.answers * 95) << corpus << ": " << free.right << " of "
-                                                   << free.answers << " free answers";
-    EXPECT_GE(taken.right * 100, taken.answers * 95) << corpus << ": " << taken.right << " of "
-                                                     << taken.answers << " taken answers";
+    EXPECT_GE(free.right * 100, free.answers * 95)
+        << corpus << ": " << free.right << " of " << free.answers << " free answers";
+    EXPECT_GE(taken.right * 100, taken.answers * 95)
+        << corpus << ": " << taken.right << " of " << taken.answers << " taken answers";
   }
 }
 

@@ -452,8 +452,8 @@ TEST_F(WhoisRouteTest, ASuffixRunApartFromItsTldIsAskedOfItsOwnServer) {
   check::WhoisSettings settings = Settings();
   // CentralNic's server stands in for uk.com here as another simulated server.
   settings.connectTo["whois.centralnic.net"] = settings.connectTo.at("whois.eu");
-  const auto answers = Check(std::make_shared<check::WhoisRoute>(settings),
-                             {u"hotel.uk.com", u"ward.nhs.uk"});
+  const auto answers =
+      Check(std::make_shared<check::WhoisRoute>(settings), {u"hotel.uk.com", u"ward.nhs.uk"});
   EXPECT_EQ(answers[0].source, check::Route::Whois);
   EXPECT_EQ(whois.Queries("whois.eu"), std::vector<std::string>{"hotel.uk.com"});
   EXPECT_EQ(answers[1].status, Status::Unknown);

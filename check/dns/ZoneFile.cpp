@@ -47,12 +47,12 @@ bool IsClass(std::string_view word) {
 // the type stands makes the line unreadable.
 bool IsType(std::string_view word) {
   static constexpr std::string_view kTypes[] = {
-      "a",     "aaaa",   "afsdb", "apl",   "caa",    "cdnskey", "cds",        "cert",   "cname",
-      "csync", "dhcid",  "dlv",   "dname", "dnskey", "ds",      "eui48",      "eui64",  "hinfo",
-      "hip",   "https",  "ipseckey", "key", "kx",    "loc",     "mx",         "naptr",  "ns",
-      "nsec",  "nsec3",  "nsec3param", "openpgpkey", "ptr", "rp", "rrsig",    "sig",    "smimea",
-      "soa",   "spf",    "srv",   "sshfp", "svcb",   "ta",      "tkey",       "tlsa",   "tsig",
-      "txt",   "uri",    "zonemd"};
+      "a",     "aaaa",  "afsdb", "apl",    "caa",      "cdnskey",    "cds",        "cert",
+      "cname", "csync", "dhcid", "dlv",    "dname",    "dnskey",     "ds",         "eui48",
+      "eui64", "hinfo", "hip",   "https",  "ipseckey", "key",        "kx",         "loc",
+      "mx",    "naptr", "ns",    "nsec",   "nsec3",    "nsec3param", "openpgpkey", "ptr",
+      "rp",    "rrsig", "sig",   "smimea", "soa",      "spf",        "srv",        "sshfp",
+      "svcb",  "ta",    "tkey",  "tlsa",   "tsig",     "txt",        "uri",        "zonemd"};
   if (std::any_of(std::begin(kTypes), std::end(kTypes),
                   [word](std::string_view type) { return Equals(word, type); })) {
     return true;

@@ -153,9 +153,10 @@ Answer ReadNotFound(std::string_view body) {
     return WithStatus(Status::Available);
   }
   const json error = json::parse(body, nullptr, false);
-  const bool rdap = error.is_object() && std::any_of(
-      std::begin(kErrorMembers), std::end(kErrorMembers),
-      [&error](const char* member) { return Member(error, member) != nullptr; });
+  const bool rdap =
+      error.is_object() &&
+      std::any_of(std::begin(kErrorMembers), std::end(kErrorMembers),
+                  [&error](const char* member) { return Member(error, member) != nullptr; });
   if (!rdap) {
     return WrongShape(u"the answer 404 did not come from an RDAP service: " + FirstWords(body));
   }

@@ -60,7 +60,8 @@ std::vector<LabelledLine> LabelledLines(std::u16string_view lowerText) {
       value = line.substr(colon + 1);
     }
     // "domain:.............google.tg": the dots lead to the value.
-    while (!value.empty() && (value.front() == u'.' || value.front() == u' ')) value.remove_prefix(1);
+    while (!value.empty() && (value.front() == u'.' || value.front() == u' '))
+      value.remove_prefix(1);
     value = Trimmed(value);
     // "domain:" with its value on the next line, as Nominet writes it.
     if (value.empty() && i + 1 < lines.size() && lines[i + 1].find(u':') == std::u16string::npos) {
@@ -116,15 +117,14 @@ CommonReading ReadCommonForm(const WhoisCommonForm& form, std::u16string_view lo
     if (end == std::u16string_view::npos) end = lowerText.size();
     const std::u16string line = StrippedLine(lowerText.substr(start, end - start));
     start = end + 1;
-    reading.freeLine = std::any_of(form.freeLines.begin(), form.freeLines.end(),
-                                   [&](const std::u16string& phrase) {
-                                     const std::size_t at = phrase.find(u"{name}");
-                                     if (at == std::u16string::npos) return line == phrase;
-                                     return line.size() == phrase.size() - 6 + name.size() &&
-                                            line.starts_with(phrase.substr(0, at)) &&
-                                            line.substr(at, name.size()) == name &&
-                                            line.ends_with(phrase.substr(at + 6));
-                                   });
+    reading.freeLine = std::any_of(
+        form.freeLines.begin(), form.freeLines.end(), [&](const std::u16string& phrase) {
+          const std::size_t at = phrase.find(u"{name}");
+          if (at == std::u16string::npos) return line == phrase;
+          return line.size() == phrase.size() - 6 + name.size() &&
+                 line.starts_with(phrase.substr(0, at)) && line.substr(at, name.size()) == name &&
+                 line.ends_with(phrase.substr(at + 6));
+        });
   }
   return reading;
 }

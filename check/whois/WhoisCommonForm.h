@@ -50,8 +50,8 @@ std::optional<Status> StatusWordOf(const WhoisCommonForm& form,
 // What an answer holds by the common forms. `lowerText` is the normalised answer, lower-cased;
 // `name` is lower case.
 struct CommonReading {
-  bool record = false;  // a record label's line holding the name
-  bool data = false;    // a line of registry data beside it
+  bool record = false;                   // a record label's line holding the name
+  bool data = false;                     // a line of registry data beside it
   std::vector<std::u16string> statuses;  // the values of the status lines
   bool freeLine = false;                 // a whole line that is a free phrase
 };

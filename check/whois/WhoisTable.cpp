@@ -368,42 +368,37 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
     return answer;
   };
   // A record whose status line says the name is free or reserved says so, on any server.
-  const auto statusWord = [&](const std::vector<std::u16string>& statuses) -> std::optional<Answer> {
+  const auto statusWord =
+      [&](const std::vector<std::u16string>& statuses) -> std::optional<Answer> {
     const auto word = server.common ? StatusWordOf(*server.common, statuses) : std::nullopt;
     if (word == Status::Reserved)
       return WithStatus(Status::Reserved, host + u" says the name is reserved");
     if (word) return WithStatus(*word);
     return std::nullopt;
   };
-  const auto unrecognised = [&] {
-    return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
-  };
 
+  // The record of the name asked for, with the registry's data beside it, wins: whatever else
+  // the answer says, it is never free, unless its own status line says so. A reservation
+  // written as a record (a status line of its own) is a reservation. A server the table has no
+  // texts for is read by the common forms (see WhoisCommonForm.h).
+  bool record = false, withData = false, free = false;
+  std::vector<std::u16string> statuses;
   if (!server.ownTexts && server.common) {
-    // A server the table has no texts for: the common forms (see WhoisCommonForm.h).
-    const CommonReading common = ReadCommonForm(*server.common, lower, name);
-    if (common.record) {
-      if (auto said = statusWord(common.statuses)) return *said;
-    }
-    if (common.record && common.data) {
-      if (holds(server.reserved))
-        return WithStatus(Status::Reserved, host + u" says the name is reserved");
-      return registered();
-    }
-    if (holds(server.throttled)) {
-      return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
-    }
-    if (holds(server.reserved))
-      return WithStatus(Status::Reserved, host + u" says the name is reserved");
-    if (common.freeLine) return WithStatus(Status::Available);
-    return unrecognised();
+    CommonReading common = ReadCommonForm(*server.common, lower, name);
+    record = common.record;
+    withData = common.record && common.data;
+    statuses = std::move(common.statuses);
+    free = common.freeLine;
+  } else {
+    record = withData =
+        holds(server.record) && (server.registered.empty() || holds(server.registered));
+    if (record) statuses = EveryValueAfter(server.status, lower, text);
+    free = holds(server.available);
   }
-
-  // The record of the name asked for wins: whatever else the answer says, it is never free,
-  // unless its own status line says so. A reservation written as a record (a status line of
-  // its own) is a reservation.
-  if (holds(server.record) && (server.registered.empty() || holds(server.registered))) {
-    if (auto said = statusWord(EveryValueAfter(server.status, lower, text))) return *said;
+  if (record) {
+    if (auto said = statusWord(statuses)) return *said;
+  }
+  if (withData) {
     if (holds(server.reserved))
       return WithStatus(Status::Reserved, host + u" says the name is reserved");
     return registered();
@@ -413,8 +408,8 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   }
   if (holds(server.reserved))
     return WithStatus(Status::Reserved, host + u" says the name is reserved");
-  if (holds(server.available)) return WithStatus(Status::Available);
-  return unrecognised();
+  if (free) return WithStatus(Status::Available);
+  return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
 }
 
 bool IsHostName(std::string_view text) {

@@ -43,6 +43,10 @@ class Reader {
       lifecycle.assign(fields.end() - 3, fields.end());
       fields.resize(8);
     }
+    if (fields.size() == 1) {
+      return web::Failure{"list output holds names, not answers, and cannot be resumed; write "
+                          "the run's output with --format json (or tsv, csv)"};
+    }
     if (fields.size() != 5 && fields.size() != 8) {
       return web::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
     }

@@ -256,6 +256,13 @@ TEST(CliResume, SettledNamesAreWrittenAgainAndOnlyTheRestAreAsked) {
   const ChildOutcome refused = Cli({"--registrar", url, "--resume", broken.Path()}, "abc.com\n");
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_EQ(refused.err, "brelka-cli: " + broken.Path() + ":2: unknown status 'gone'\n");
+
+  const TempFile list("abc.com\nhello.com\n", "list.txt");
+  const ChildOutcome fromList = Cli({"--registrar", url, "--resume", list.Path()}, "abc.com\n");
+  EXPECT_EQ(fromList.exitCode, 2);
+  EXPECT_EQ(fromList.err, "brelka-cli: " + list.Path() +
+                              ":1: list output holds names, not answers, and cannot be resumed; "
+                              "write the run's output with --format json (or tsv, csv)\n");
 }
 
 // Each answer carries the time it was had (UTC, to the second), or "demo" for the simulators'.

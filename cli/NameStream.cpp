@@ -4,16 +4,41 @@
 #include <cstring>
 #include <utility>
 
+#include "check/ALabel.h"
+#include "check/NameRules.h"
+#include "check/PublicSuffix.h"
+
 namespace cli {
 
 std::filesystem::path PathOf(const std::string& file) {
   return std::filesystem::path(std::u8string(file.begin(), file.end()));
 }
 
-NameStream NameStream::FromInputs(std::vector<std::string> files,
+namespace {
+
+// Whether an argument reads as a domain name: a valid name under a top-level domain the Public
+// Suffix List names ("names.tx" does not).
+bool ReadsAsName(const std::string& argument) {
+  std::u16string decoded;
+  if (!DecodeUtf8(argument, decoded)) return false;
+  const std::u16string name = check::CleanName(decoded);
+  if (name.find(u'.') == std::u16string::npos || check::InvalidReason(name)) return false;
+  const auto aLabel = check::ToALabel(name);
+  return aLabel && check::IsListedSuffix(aLabel.value().substr(aLabel.value().rfind('.') + 1));
+}
+
+}  // namespace
+
+NameStream NameStream::FromInputs(std::vector<std::string> arguments,
                                   std::vector<std::u16string> suffixes) {
   NameStream stream;
-  stream.files_ = files.empty() ? std::vector<std::string>{"-"} : std::move(files);
+  if (arguments.empty()) arguments.push_back("-");
+  for (std::string& argument : arguments) {
+    std::error_code error;
+    const bool name = argument != "-" && !std::filesystem::exists(PathOf(argument), error) &&
+                      ReadsAsName(argument);
+    stream.inputs_.push_back({std::move(argument), name});
+  }
   stream.list_.SetSuffixes(std::move(suffixes));
   return stream;
 }
@@ -62,9 +87,13 @@ web::Result<bool> NameStream::Next(std::u16string& name) {
 }
 
 web::Status NameStream::CheckFiles() const {
-  for (const std::string& file : files_) {
-    if (file == "-") continue;
+  for (const auto& [file, name] : inputs_) {
+    if (file == "-" || name) continue;
     const std::filesystem::path path = PathOf(file);
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing)) {
+      return web::Failure{"neither a file nor a domain name: '" + file + "'"};
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
     std::error_code error;
@@ -99,7 +128,7 @@ web::Status NameStream::CheckFiles() const {
 }
 
 web::Status NameStream::OpenNext() {
-  inputName_ = files_[nextFile_++];
+  inputName_ = inputs_[nextInput_++].text;
   file_.reset();
   standardInput_.reset();
   if (inputName_ == "-") {
@@ -122,7 +151,13 @@ web::Status NameStream::OpenNext() {
 
 web::Result<bool> NameStream::ReadMore() {
   if (!reader_) {
-    if (nextFile_ == files_.size()) return false;
+    if (nextInput_ == inputs_.size()) return false;
+    if (inputs_[nextInput_].name) {
+      std::u16string name;
+      (void)DecodeUtf8(inputs_[nextInput_++].text, name);
+      list_.AddLine(name);
+      return true;
+    }
     if (web::Status opened = OpenNext(); !opened) return web::Failure{opened.error()};
   }
   std::string piece;

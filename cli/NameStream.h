@@ -22,8 +22,10 @@ namespace cli {
 
 class NameStream {
  public:
-  // The lines of the files in order; none: standard input.
-  static NameStream FromInputs(std::vector<std::string> files,
+  // The lines of the files in order; none: standard input. An argument that names no file but
+  // reads as a domain name (a valid name under a top-level domain the list names) is that name;
+  // an argument that is both is the file.
+  static NameStream FromInputs(std::vector<std::string> arguments,
                                std::vector<std::u16string> suffixes);
   // The names of each pattern in turn. expected: about how many, to size the list once.
   static NameStream FromPatterns(std::vector<check::NamePattern> patterns,
@@ -32,7 +34,7 @@ class NameStream {
   static NameStream FromList(std::vector<std::u16string> names);
 
   // Reads the files through once, keeping nothing: fails, as Next would, for one that cannot be
-  // opened or is not UTF-8, so that such a fault stops a run before anything is sent. Standard
+  // opened or is not UTF-8, and for an argument that is neither a file nor a domain name, so that such a fault stops a run before anything is sent. Standard
   // input is read once only, as the run goes.
   web::Status CheckFiles() const;
 
@@ -47,9 +49,13 @@ class NameStream {
   web::Status OpenNext();
 
   check::NameList list_;
-  // Inputs.
-  std::vector<std::string> files_;
-  std::size_t nextFile_ = 0;
+  // Inputs: files ("-" for standard input), and names given as arguments.
+  struct Input {
+    std::string text;
+    bool name = false;
+  };
+  std::vector<Input> inputs_;
+  std::size_t nextInput_ = 0;
   std::string inputName_;
   std::unique_ptr<std::ifstream> file_;
   std::unique_ptr<StandardInput> standardInput_;

@@ -516,10 +516,11 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
 
 std::string HelpText() {
   std::string text =
-      "Usage: brelka-cli [OPTIONS] [FILE...]\n"
-      "       brelka-cli [OPTIONS] watch add|remove [FILE...] | list | run | calendar\n"
+      "Usage: brelka-cli [OPTIONS] [FILE|NAME...]\n"
+      "       brelka-cli [OPTIONS] watch add|remove [FILE|NAME...] | list | run | calendar\n"
       "Checks which domain names are free to register. Reads one name per line from the\n"
-      "files, or from standard input when there is none or the file is '-', in UTF-8. Each\n"
+      "files, or from standard input when there is none or the file is '-', in UTF-8; an\n"
+      "argument that is no file but a domain name (example.com) is that name. Each\n"
       "line is cleaned (spaces removed; a URL gives its host; a leading \"www.\" dropped) and\n"
       "lower-cased; each name is checked once. Names that cannot be domain names are\n"
       "reported as invalid and sent nowhere.\n"

@@ -247,6 +247,12 @@ TEST_F(WatchCli, AWatchIsAddedRunAndListedAndItsChangesAreToldOnce) {
   for (std::size_t at = 0; (at = calendar.out.find("BEGIN:VEVENT", at)) != std::string::npos; ++at)
     ++events;
   EXPECT_EQ(events, 2u);
+
+  // Names may be given as arguments too.
+  EXPECT_EQ(Watch({"watch", "add", "given.com"}).err,
+            "brelka-cli: 1 name added to the watch list\n");
+  EXPECT_EQ(Watch({"watch", "remove", "given.com", "abc.com"}).err,
+            "brelka-cli: 2 names removed from the watch list\n");
 }
 
 TEST_F(WatchCli, EachChangeRunsTheUsersCommandWithBothAnswers) {

@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,9 +25,18 @@ int Descriptor(Stream stream) {
   return stream == Stream::Out ? STDOUT_FILENO : STDERR_FILENO;
 }
 
+std::atomic<bool> outputClosed{false};
+
 }  // namespace
 
-void PrepareStandardStreams() {}
+// A closed pipe is an error of the write, not a signal that ends the program unheard.
+void PrepareStandardStreams() {
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+bool OutputClosed() {
+  return outputClosed.load();
+}
 
 bool IsTerminal(Stream stream) {
   return isatty(Descriptor(stream)) == 1;
@@ -35,7 +46,7 @@ bool Write(Stream stream, std::string_view utf8) {
   while (!utf8.empty()) {
     const ssize_t written = write(Descriptor(stream), utf8.data(), utf8.size());
     if (written < 0 && errno == EINTR) continue;
-    // A closed pipe ends the program by SIGPIPE, as it does every filter in a pipeline.
+    if (written < 0 && errno == EPIPE && stream == Stream::Out) outputClosed = true;
     if (written <= 0) return false;
     utf8.remove_prefix(static_cast<std::size_t>(written));
   }
@@ -63,8 +74,18 @@ int RunCommand(const std::string& utf8Command,
   char* argv[] = {shell.data(), flag.data(), command.data(), nullptr};
   // Flushed first, so that our output and the command's keep their order.
   std::fflush(nullptr);
+  // The command gets SIGPIPE back, which we ignore, as any program started from a shell has it.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t pipe;
+  sigemptyset(&pipe);
+  sigaddset(&pipe, SIGPIPE);
+  posix_spawnattr_setsigdefault(&attributes, &pipe);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t child = 0;
-  if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, argv, envp.data()) != 0) return -1;
+  const int spawned = posix_spawn(&child, "/bin/sh", nullptr, &attributes, argv, envp.data());
+  posix_spawnattr_destroy(&attributes);
+  if (spawned != 0) return -1;
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) return -1;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -44,6 +45,8 @@ std::string ToUtf8(std::wstring_view text) {
   return utf8;
 }
 
+std::atomic<bool> outputClosed{false};
+
 }  // namespace
 
 void PrepareStandardStreams() {
@@ -73,10 +76,20 @@ bool Write(Stream stream, std::string_view utf8) {
   while (!utf8.empty()) {
     DWORD written = 0;
     const DWORD part = static_cast<DWORD>(std::min<std::size_t>(utf8.size(), 1 << 20));
-    if (!WriteFile(handle, utf8.data(), part, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(handle, utf8.data(), part, &written, nullptr) || written == 0) {
+      const DWORD error = GetLastError();
+      if (stream == Stream::Out && (error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE)) {
+        outputClosed = true;
+      }
+      return false;
+    }
     utf8.remove_prefix(written);
   }
   return true;
+}
+
+bool OutputClosed() {
+  return outputClosed.load();
 }
 
 int RunCommand(const std::string& utf8Command,

@@ -19,6 +19,9 @@ void PrepareStandardStreams();
 bool IsTerminal(Stream stream);
 // False when the text could not all be written (a full disk, a closed file).
 bool Write(Stream stream, std::string_view utf8);
+// Whether a write to standard output failed because its reader had closed the pipe (head, grep
+// -m, less quitting early): no fault, but the end of the run.
+bool OutputClosed();
 
 // Runs a command line through the system's shell (sh -c, cmd /c) with these variables added to
 // its environment, and waits for it: its exit status, or -1 when it could not be started.

@@ -467,7 +467,8 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total) {
       total ? std::string(total->exact ? "" : "up to ") + std::to_string(total->names)
             : std::to_string(read);
   if (!Write(Stream::Out, count + " names\n" + first)) {
-    return UsageError("the count could not be written to standard output");
+    return OutputClosed() ? kAllAnswered
+                          : UsageError("the count could not be written to standard output");
   }
   return kAllAnswered;
 }
@@ -680,6 +681,11 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   // 4. The names, checked and written as they come.
   const Checked checked = CheckAndWrite(source.get(), feed, writer, progress, counts, stop);
+  if (!checked.written && OutputClosed()) {
+    // The reader has what it wanted (head -1): the run ends quietly, its names not yet
+    // answered left unasked.
+    return counts.unknown > 0 ? kSomeUnknown : kAllAnswered;
+  }
   if (!checked.written) {
     return UsageError("the answers could not all be written to standard output");
   }

@@ -155,6 +155,20 @@ TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
   EXPECT_EQ(run.err, "brelka-cli: the answers could not all be written to standard output\n");
 }
 
+// A reader that closes the pipe early (head -1) has what it wanted: the run ends quietly and
+// asks nothing more, where a full disk stays an error.
+TEST(CliOutput, APipeClosedByItsReaderEndsTheRunQuietly) {
+  std::string names;
+  for (int i = 0; i < 20000; ++i) names += "x_" + std::to_string(i) + ".com\n";
+  const ChildOutcome run = testing_support::RunChild(
+      "/bin/bash", {"-c", "\"$0\" --demo --all | head -1; echo \"rc=${PIPESTATUS[0]}\"", kCli},
+      names);
+  EXPECT_EQ(run.out,
+            "x_0.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\tdemo\n"
+            "rc=0\n");
+  EXPECT_EQ(run.err, "");
+}
+
 // The first answer that cannot be written ends the run: ten names at one a second from their
 // registry would take ten seconds otherwise.
 TEST(CliOutput, AFailedWriteStopsTheRunAtOnce) {

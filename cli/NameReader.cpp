@@ -1,6 +1,9 @@
 #include "NameReader.h"
 
+#include <cstdint>
 #include <utility>
+
+#include "web/Module1.h"
 
 namespace cli {
 
@@ -50,10 +53,64 @@ bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
   return true;
 }
 
-NameReader::NameReader(std::string inputName, check::NameList& list)
+NameReader::NameReader(std::string inputName, check::NameList* list)
     : inputName_(std::move(inputName)), list_(list) {}
 
 web::Status NameReader::Feed(std::string_view bytes) {
+  if (!decided_) {
+    head_.append(bytes);
+    if (head_.size() < 2) return web::Ok();
+    decided_ = true;
+    if (head_.starts_with("\xFF\xFE")) encoding_ = Encoding::Utf16Le;
+    if (head_.starts_with("\xFE\xFF")) encoding_ = Encoding::Utf16Be;
+    const std::string first = std::exchange(head_, {});
+    return TakeBytes(encoding_ == Encoding::Utf8 ? first : FromUtf16(first));
+  }
+  return TakeBytes(encoding_ == Encoding::Utf8 ? std::string(bytes) : FromUtf16(bytes));
+}
+
+std::string NameReader::FromUtf16(std::string_view bytes) {
+  std::string utf8;
+  const auto append = [&utf8](char32_t c) {
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xF0 | (c >> 18));
+      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  };
+  std::string units = std::exchange(carried_, {}) + std::string(bytes);
+  std::size_t i = 0;
+  for (; i + 1 < units.size(); i += 2) {
+    const auto a = static_cast<unsigned char>(units[i]), b = static_cast<unsigned char>(units[i + 1]);
+    const char16_t unit = encoding_ == Encoding::Utf16Le ? char16_t(a | b << 8) : char16_t(a << 8 | b);
+    if (highSurrogate_ && unit >= 0xDC00 && unit <= 0xDFFF) {
+      append(0x10000 + ((char32_t(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00));
+      highSurrogate_ = 0;
+      continue;
+    }
+    if (highSurrogate_) append(0xFFFD);
+    highSurrogate_ = 0;
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      highSurrogate_ = unit;
+    } else {
+      append(unit >= 0xDC00 && unit <= 0xDFFF ? 0xFFFD : unit);
+    }
+  }
+  carried_ = units.substr(i);
+  return utf8;
+}
+
+web::Status NameReader::TakeBytes(std::string_view bytes) {
   for (;;) {
     const std::size_t end = bytes.find('\n');
     if (end == std::string_view::npos) break;
@@ -73,6 +130,13 @@ web::Status NameReader::Feed(std::string_view bytes) {
 }
 
 web::Status NameReader::Finish() {
+  if (!decided_) {
+    decided_ = true;
+    if (web::Status taken = TakeBytes(std::exchange(head_, {})); !taken) return taken;
+  }
+  if (highSurrogate_ || !carried_.empty()) pending_ += "\xEF\xBF\xBD";  // cut off mid-character
+  highSurrogate_ = 0;
+  carried_.clear();
   if (pending_.empty()) return web::Ok();
   web::Status taken = TakeLine(pending_);
   pending_.clear();
@@ -88,14 +152,19 @@ web::Status NameReader::TakeLine(std::string_view line) {
   if (line.ends_with('\r')) line.remove_suffix(1);
   std::u16string text;
   if (!DecodeUtf8(line, text)) {
-    return web::Failure{inputName_ + ":" + std::to_string(lineNumber_) + ": invalid UTF-8"};
+    // Chinese text saved in the system's code page reads as GB18030 throughout.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(line.data());
+    const auto gbk = web::DecodeBytes({bytes, line.size()}, u"gb18030");
+    const bool looksGbk = gbk && gbk.value().find(u'\uFFFD') == std::u16string::npos;
+    return web::Failure{inputName_ + ":" + std::to_string(lineNumber_) + ": invalid UTF-8" +
+                        (looksGbk ? "; save it as UTF-8 (it looks like GBK)" : "")};
   }
-  list_.AddLine(text);
+  if (list_) list_->AddLine(text);
   return web::Ok();
 }
 
 web::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list) {
-  NameReader reader(inputName, list);
+  NameReader reader(inputName, &list);
   std::string buffer(64 * 1024, '\0');
   while (in) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));

@@ -1,7 +1,8 @@
 // Reads the names of one input (a file or standard input) into a name list: UTF-8 text, one
-// name per line, LF or CR LF line breaks, a byte-order mark at the start skipped. Bytes that are
-// not UTF-8 stop the reading with an error naming the input and the line. It keeps no more than
-// the line being read; the list keeps the names.
+// name per line, LF or CR LF line breaks, a byte-order mark at the start skipped; or UTF-16
+// with its byte-order mark (Notepad's "Unicode"). Bytes that are not UTF-8 stop the reading
+// with an error naming the input and the line, and a hint where they read as GBK. It keeps no
+// more than the line being read; the list keeps the names.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +17,8 @@ namespace cli {
 
 class NameReader {
  public:
-  NameReader(std::string inputName, check::NameList& list);
+  // Without a list, it only checks the input.
+  NameReader(std::string inputName, check::NameList* list);
 
   // Takes the next bytes of the input, split anywhere.
   web::Status Feed(std::string_view bytes);
@@ -25,12 +27,22 @@ class NameReader {
 
  private:
   web::Status TakeLine(std::string_view line);
+  web::Status TakeBytes(std::string_view bytes);
+  // UTF-16 bytes, those of an unfinished character kept back, as UTF-8 (an unpaired surrogate
+  // as U+FFFD, which no name may hold).
+  std::string FromUtf16(std::string_view bytes);
 
   std::string inputName_;
-  check::NameList& list_;
+  check::NameList* list_;
   std::string pending_;  // the start of a line whose end has not come yet
   std::size_t lineNumber_ = 0;
   bool atStart_ = true;
+  // The first bytes, until they tell UTF-16 (a byte-order mark) from UTF-8.
+  std::string head_;
+  bool decided_ = false;
+  enum class Encoding { Utf8, Utf16Le, Utf16Be } encoding_ = Encoding::Utf8;
+  std::string carried_;     // an odd byte of a UTF-16 code unit
+  char16_t highSurrogate_ = 0;
 };
 
 // Reads a whole stream through a NameReader. Also fails when the stream cannot be read.

@@ -100,29 +100,16 @@ web::Status NameStream::CheckFiles() const {
     if (std::filesystem::is_directory(path, error)) {
       return web::Failure{"cannot read '" + file + "': it is a folder"};
     }
-    std::string piece(64 * 1024, '\0'), line;
-    std::u16string decoded;
-    std::size_t number = 0;
-    const auto check = [&](std::string_view text) -> web::Status {
-      ++number;
-      if (DecodeUtf8(text, decoded)) return web::Ok();
-      return web::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
-    };
+    // Read as a run reads it, keeping nothing.
+    NameReader reader(file, nullptr);
+    std::string piece(64 * 1024, '\0');
     while (in) {
       in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-      std::string_view bytes(piece.data(), static_cast<std::size_t>(in.gcount()));
-      for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos;) {
-        line.append(bytes.substr(0, end));
-        if (web::Status good = check(line); !good) return good;
-        line.clear();
-        bytes.remove_prefix(end + 1);
-      }
-      line.append(bytes);
+      const std::string_view bytes(piece.data(), static_cast<std::size_t>(in.gcount()));
+      if (web::Status fed = reader.Feed(bytes); !fed) return fed;
     }
     if (in.bad()) return web::Failure{file + ": cannot be read"};
-    if (!line.empty()) {
-      if (web::Status good = check(line); !good) return good;
-    }
+    if (web::Status finished = reader.Finish(); !finished) return finished;
   }
   return web::Ok();
 }
@@ -145,7 +132,7 @@ web::Status NameStream::OpenNext() {
       return web::Failure{"cannot read '" + inputName_ + "': it is a folder"};
     }
   }
-  reader_ = std::make_unique<NameReader>(inputName_, list_);
+  reader_ = std::make_unique<NameReader>(inputName_, &list_);
   return web::Ok();
 }
 

@@ -697,6 +697,9 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     return kInterruptedExit;
   }
   if (feed.Error()) return UsageError(*feed.Error());
+  if (!settings.quiet && counts.entered == 0 && !total) {
+    Write(Stream::Err, "brelka-cli: the input holds no names\n");
+  }
   if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
   const bool nothingValid = counts.invalid == counts.entered;
   return counts.unknown > 0 || nothingValid ? kSomeUnknown : kAllAnswered;

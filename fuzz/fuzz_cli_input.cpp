@@ -1,6 +1,6 @@
-// Fuzzes what brelka-cli makes of its input: UTF-8 bytes read line by line into the cleaned,
-// de-duplicated name list, and the judgement of every name. The first byte says where the input
-// is split between two reads; the rest is the input.
+// Fuzzes what brelka-cli makes of its input: UTF-8 bytes (or UTF-16 after its byte-order mark)
+// read line by line into the cleaned, de-duplicated name list, and the judgement of every name.
+// The first byte says where the input is split between two reads; the rest is the input.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,7 +30,7 @@ struct Outcome {
 
 Outcome Read(std::string_view input, std::size_t cut) {
   check::NameList list;
-  cli::NameReader reader("in", list);
+  cli::NameReader reader("in", &list);
   web::Status status = reader.Feed(input.substr(0, cut));
   if (status) status = reader.Feed(input.substr(cut));
   if (status) status = reader.Finish();

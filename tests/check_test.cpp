@@ -171,7 +171,7 @@ TEST(NameReader, BytesSplitAnywhereReadTheSameAsWhole) {
   const std::string input = "first.com\r\n中文域名.cn\nlast.org";
   for (std::size_t cut = 0; cut <= input.size(); ++cut) {
     check::NameList list;
-    cli::NameReader reader("in", list);
+    cli::NameReader reader("in", &list);
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(0, cut)));
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(cut)));
     ASSERT_TRUE(reader.Finish());
@@ -181,21 +181,44 @@ TEST(NameReader, BytesSplitAnywhereReadTheSameAsWhole) {
   }
 }
 
+// Notepad's "Unicode" is UTF-16 with a byte-order mark, little- or big-endian.
+TEST(NameReader, ReadsUtf16WithItsByteOrderMarkSplitAnywhere) {
+  const std::u16string text = u"\uFEFFfirst.com\r\n中文域名.cn\n😀.org";
+  for (const bool little : {true, false}) {
+    std::string bytes;
+    for (char16_t unit : text) {
+      const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+      bytes += little ? std::string{low, high} : std::string{high, low};
+    }
+    for (std::size_t cut : {std::size_t(1), std::size_t(2), std::size_t(7), bytes.size() - 3}) {
+      check::NameList list;
+      cli::NameReader reader("in", &list);
+      ASSERT_TRUE(reader.Feed(std::string_view(bytes).substr(0, cut)));
+      ASSERT_TRUE(reader.Feed(std::string_view(bytes).substr(cut)));
+      ASSERT_TRUE(reader.Finish());
+      EXPECT_EQ(TakeAll(list), (std::vector<std::u16string>{u"first.com", u"中文域名.cn", u"😀.org"}))
+          << little << " " << cut;
+    }
+  }
+}
+
 TEST(NameReader, NamesTheLineOfTheFirstBytesThatAreNotUtf8) {
-  const char* const bad[] = {
-      "\x80",              // a continuation byte alone
-      "\xC0\xAF",          // overlong
-      "\xE0\x80\xAF",      // overlong
-      "\xED\xA0\x80",      // a surrogate
-      "\xF4\x90\x80\x80",  // above U+10FFFF
-      "\xE4\xB8",          // cut short
-      "\xFF",
+  const std::string gbk = "; save it as UTF-8 (it looks like GBK)";
+  const std::pair<const char*, std::string> bad[] = {
+      {"\x80", ""},              // a continuation byte alone
+      {"\xC0\xAF", gbk},         // overlong, and a GBK character
+      {"\xE0\x80\xAF", ""},      // overlong
+      {"\xED\xA0\x80", ""},      // a surrogate
+      {"\xF4\x90\x80\x80", ""},  // above U+10FFFF
+      {"\xE4\xB8", gbk},         // cut short, and a GBK character
+      {"\xFF", ""},
+      {"\xD6\xD0\xCE\xC4", gbk},  // 中文 as a Chinese Windows saves it
   };
-  for (const char* bytes : bad) {
+  for (const auto& [bytes, hint] : bad) {
     web::Status status = web::Ok();
     Read(std::string("ok.com\n\nx") + bytes + ".com\nnever.com\n", &status);
     ASSERT_FALSE(status);
-    EXPECT_EQ(status.error(), "in:3: invalid UTF-8");
+    EXPECT_EQ(status.error(), "in:3: invalid UTF-8" + hint);
   }
 }
 

@@ -450,9 +450,28 @@ web::Result<Patterns> ReadPatterns(const Settings& settings,
   return made;
 }
 
+// Why patterns make no name: the first filter without which they would make some, else the
+// name rules.
+std::string WhyNoName(const Settings& settings, const std::vector<std::u16string>& suffixes) {
+  const check::PatternFilters& filters = settings.filters;
+  const std::pair<std::string, check::PatternFilters> without[] = {
+      {"--length", {filters.without, filters.mixed, 0, SIZE_MAX}},
+      {"--mixed", {filters.without, false, filters.minLength, filters.maxLength}},
+      {"--without", {u"", filters.mixed, filters.minLength, filters.maxLength}},
+  };
+  for (const auto& [option, fewer] : without) {
+    Settings wider = settings;
+    wider.filters = fewer;
+    const auto made = ReadPatterns(wider, suffixes);
+    if (made && made.value().total.names > 0) return option + " leaves out every name they make";
+  }
+  return "the name rules leave out every name they make (a label over 63 octets, a hyphen "
+         "first or last, ...)";
+}
+
 // --count: how many names there are and the first ten, on standard output. Names read from the
 // inputs are counted by reading them all, repeats left out; the patterns' by their count.
-int PrintCount(NameStream& stream, const std::optional<Total>& total) {
+int PrintCount(NameStream& stream, const std::optional<Total>& total, std::uint64_t maxNames) {
   std::string first;
   std::u16string name;
   std::uint64_t read = 0;
@@ -463,10 +482,15 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total) {
     if (!next.value()) break;
     if (read++ < 10) first += web::Utf16ToUtf8(name) + "\n";
   }
-  const std::string count =
-      total ? std::string(total->exact ? "" : "up to ") + std::to_string(total->names)
-            : std::to_string(read);
-  if (!Write(Stream::Out, count + " names\n" + first)) {
+  const std::uint64_t names = total ? total->names : read;
+  const std::string count = std::string(total && !total->exact ? "up to " : "") +
+                            std::to_string(names) + (names == 1 ? " name" : " names");
+  if (total && total->names > maxNames) {
+    Write(Stream::Err, "brelka-cli: warning: a run of these patterns would be refused: " + count +
+                           " are more than --max-names " + std::to_string(maxNames) +
+                           " allows\n");
+  }
+  if (!Write(Stream::Out, count + "\n" + first)) {
     return OutputClosed() ? kAllAnswered
                           : UsageError("the count could not be written to standard output");
   }
@@ -568,6 +592,10 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     auto made = ReadPatterns(settings, suffixes);
     if (!made) return UsageError(made.error());
     total = made.value().total;
+    if (total->names == 0 && !settings.quiet) {
+      Write(Stream::Err, "brelka-cli: warning: the patterns make no name: " +
+                             WhyNoName(settings, suffixes) + "\n");
+    }
     if (!settings.count && total->names > settings.maxNames) {
       return UsageError("the patterns make " + std::string(total->exact ? "" : "up to ") +
                         std::to_string(total->names) + " names, more than --max-names " +
@@ -581,7 +609,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
     stream.emplace(NameStream::FromInputs(settings.files, suffixes));
     if (web::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
   }
-  if (settings.count) return PrintCount(*stream, total);
+  if (settings.count) return PrintCount(*stream, total, settings.maxNames);
 
   // 2. What settles names before any source: an earlier run's answers, the zone files. A zone
   // file is read once against the whole list, which is then held.
@@ -617,7 +645,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
   if (total && !settings.quiet) {
     Write(Stream::Err, "brelka-cli: " + std::string(total->exact ? "" : "up to ") +
-                           std::to_string(total->names) + " names to check\n");
+                           std::to_string(total->names) +
+                           (total->names == 1 ? " name" : " names") + " to check\n");
   }
 
   Progress progress(

@@ -110,6 +110,34 @@ TEST(CliPatterns, RefusesBeforeSendingAnything) {
   }
 }
 
+// A count says what a run would make of it: too many for --max-names, or none, and why.
+TEST(CliPatterns, ACountWarnsOfWhatARunWouldRefuseOrMissAndSaysOneName) {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    std::string err;
+  } counts[] = {
+      {{"-p", "DDD", "--tld", "cn", "--max-names", "10"}, "1000 names",
+       "brelka-cli: warning: a run of these patterns would be refused: 1000 names are more than "
+       "--max-names 10 allows\n"},
+      {{"-p", "DD", "--length", "5", "--tld", "cn"}, "0 names",
+       "brelka-cli: warning: the patterns make no name: --length leaves out every name they "
+       "make\n"},
+      {{"-p", "DD", "--mixed", "--tld", "cn"}, "0 names",
+       "brelka-cli: warning: the patterns make no name: --mixed leaves out every name they "
+       "make\n"},
+      {{"-p", "abc", "--tld", "cn"}, "1 name", ""},
+  };
+  for (const auto& c : counts) {
+    std::vector<std::string> args = c.args;
+    args.push_back("--count");
+    const ChildOutcome run = RunChild(kCli, args);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), c.out);
+    EXPECT_EQ(run.err, c.err);
+  }
+}
+
 TEST(CliPatterns, ARunChecksEveryNameInOrderAndResumesWhereItLeftOff) {
   const ChildOutcome run = testing_support::RunCli(
       kCli, {"--pattern", "8D=AAB", "--tld", "cn", "--demo", "--format", "tsv"}, "");

@@ -478,7 +478,7 @@ TEST_F(RdapCli, OnlyNamesARegistryHoldsAreAskedOrResumed) {
     EXPECT_EQ(tld.err, "brelka-cli: " + message + "\n");
   }
   // A registry-run suffix outside the list's ICANN section is one all the same.
-  EXPECT_EQ(Cli({"--demo", "--tld", "uk.com", "--count"}, "shop\n").out, "1 names\nshop.uk.com\n");
+  EXPECT_EQ(Cli({"--demo", "--tld", "uk.com", "--count"}, "shop\n").out, "1 name\nshop.uk.com\n");
   // The registrar judges its own input, as the window's default route does.
   const ChildOutcome registrar =
       Cli({"--demo", "--source", "registrar", "--all"}, "blog.example.com\n");

@@ -42,6 +42,10 @@ bool IsTerminal(Stream stream) {
   return isatty(Descriptor(stream)) == 1;
 }
 
+bool InputIsTerminal() {
+  return isatty(STDIN_FILENO) == 1;
+}
+
 bool Write(Stream stream, std::string_view utf8) {
   while (!utf8.empty()) {
     const ssize_t written = write(Descriptor(stream), utf8.data(), utf8.size());

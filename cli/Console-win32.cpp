@@ -58,6 +58,10 @@ bool IsTerminal(Stream stream) {
   return IsConsole(Handle(stream));
 }
 
+bool InputIsTerminal() {
+  return IsConsole(GetStdHandle(STD_INPUT_HANDLE));
+}
+
 bool Write(Stream stream, std::string_view utf8) {
   const HANDLE handle = Handle(stream);
   if (IsConsole(handle)) {

@@ -17,6 +17,8 @@ enum class Stream { Out, Err };
 // Puts standard input and output into binary mode where the platform has a text mode.
 void PrepareStandardStreams();
 bool IsTerminal(Stream stream);
+// Whether standard input is a terminal (a console window), where a person types the names.
+bool InputIsTerminal();
 // False when the text could not all be written (a full disk, a closed file).
 bool Write(Stream stream, std::string_view utf8);
 // Whether a write to standard output failed because its reader had closed the pipe (head, grep

@@ -44,6 +44,12 @@
 namespace cli {
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kEndOfInput = "Ctrl+Z and Enter";
+#else
+constexpr const char* kEndOfInput = "Ctrl+D";
+#endif
+
 int UsageError(const std::string& message) {
   Write(Stream::Err, "brelka-cli: " + message + "\n");
   return kUsageError;
@@ -608,6 +614,13 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   } else {
     stream.emplace(NameStream::FromInputs(settings.files, suffixes));
     if (web::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
+    const bool fromStandardInput =
+        settings.files.empty() ||
+        std::find(settings.files.begin(), settings.files.end(), "-") != settings.files.end();
+    if (fromStandardInput && InputIsTerminal() && !settings.quiet) {
+      Write(Stream::Err, std::string("brelka-cli: reading names from standard input, one a line; ") +
+                             kEndOfInput + " ends them\n");
+    }
   }
   if (settings.count) return PrintCount(*stream, total, settings.maxNames);
 

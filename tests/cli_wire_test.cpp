@@ -3,6 +3,13 @@
 // chunk among good ones; Ctrl+C in the middle of a check; the offline demo.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <set>
@@ -168,6 +175,42 @@ TEST(CliOutput, APipeClosedByItsReaderEndsTheRunQuietly) {
             "rc=0\n");
   EXPECT_EQ(run.err, "");
 }
+
+#ifndef _WIN32
+// A person at a terminal who gives no input is told where the names are read from and how to
+// end them, on a real terminal (a pseudo-terminal), and the names typed are then checked.
+TEST(CliOutput, AtATerminalTheProgramSaysItReadsStandardInput) {
+  int terminal = -1;
+  const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    execl(kCli.c_str(), kCli.c_str(), "--demo", "--source", "registrar", nullptr);
+    _exit(127);
+  }
+  std::string seen;
+  const auto readUntil = [&](std::string_view wanted) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    char buffer[4096];
+    while (seen.find(wanted) == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+      pollfd entry{terminal, POLLIN, 0};
+      if (poll(&entry, 1, 100) <= 0) continue;
+      const ssize_t n = read(terminal, buffer, sizeof buffer);
+      if (n <= 0) break;
+      seen.append(buffer, static_cast<std::size_t>(n));
+    }
+    return seen.find(wanted) != std::string::npos;
+  };
+  EXPECT_TRUE(readUntil("brelka-cli: reading names from standard input, one a line; Ctrl+D "
+                        "ends them\r\n"))
+      << seen;
+  ASSERT_EQ(write(terminal, "hello.com\n\x04", 11), 11);
+  EXPECT_TRUE(readUntil("共输入1个，其中1个可以注册")) << seen;
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(terminal);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+#endif
 
 // The first answer that cannot be written ends the run: ten names at one a second from their
 // registry would take ten seconds otherwise.

@@ -23,9 +23,10 @@ web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::st
     BootstrapCache cache;
     cache.url = setup.bootstrapUrl;
     cache.folder = UserCacheFolder();
+    cache.advice = setup.bootstrapAdvice;
     if (cache.folder.empty()) {
-      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set); download " +
-                          cache.url + " and pass it with --bootstrap FILE"};
+      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set)" +
+                          setup.bootstrapAdvice};
     }
     auto fetcher = web::OpenHttpClient(setup.client);
     auto loaded = LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);

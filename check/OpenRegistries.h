@@ -30,6 +30,11 @@ struct RegistrySetup {
   std::optional<std::string> bootstrapText;
   std::optional<std::filesystem::path> bootstrapFile;
   std::string bootstrapUrl = kIanaBootstrapUrl;
+  // What the person can do when the bootstrap cannot be had, after the reason: by default what
+  // the window offers; the command line names its options.
+  std::string bootstrapAdvice =
+      "; check the network connection, or ask the registrar's bulk search instead "
+      "(source=registrar in the [query] section of the settings file)";
   // The services shipped for suffixes IANA's file leaves out join the bootstrap.
   bool supplement = true;
   // The user's services, which replace the bootstrap's own for the same suffix.

@@ -525,6 +525,11 @@ web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& s
     setup.dnsServer = settings.dnsServer;
     setup.zoneServers = settings.zoneServers;
     setup.client = settings.client;
+    const std::string proxy = settings.client.proxy.value_or("");
+    setup.bootstrapAdvice = "; " +
+                            (proxy.empty() ? std::string()
+                                           : "check that the proxy " + proxy + " can be reached, or ") +
+                            "download it and pass it with --bootstrap FILE";
   }
   setup.details = settings.details;
   setup.options = settings.registry;

@@ -144,6 +144,13 @@ TEST_F(RdapCli, WithoutABootstrapSaysHowToGetOneAndExitsWithOne) {
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "brelka-cli: cannot get the RDAP bootstrap from " + sim.BootstrapUrl() +
                          " (HTTP 503); download it and pass it with --bootstrap FILE\n");
+  // Through a proxy that cannot be reached, the advice names the proxy.
+  const ChildOutcome proxied =
+      Cli({"--bootstrap-url", sim.BootstrapUrl(), "--proxy", "http://127.0.0.1:1"}, "hello.com\n");
+  EXPECT_EQ(proxied.exitCode, 1);
+  EXPECT_TRUE(proxied.err.ends_with("; check that the proxy http://127.0.0.1:1 can be reached, or "
+                                    "download it and pass it with --bootstrap FILE\n"))
+      << proxied.err;
 
   const ChildOutcome broken = Cli({"--bootstrap", (folder_ / "none.json").string()}, "a.com\n");
   EXPECT_EQ(broken.exitCode, 1);

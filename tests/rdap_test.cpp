@@ -676,6 +676,7 @@ TEST_F(BootstrapCacheTest, UsesAStaleCopyWithAWarningWhenTheRefreshFails) {
 
 TEST_F(BootstrapCacheTest, SaysWhatToDoWhenThereIsNone) {
   sim.SetBootstrapStatus(503);
+  cache.advice = "; download it and pass it with --bootstrap FILE";
   auto none = Load(t0);
   ASSERT_FALSE(none);
   EXPECT_EQ(none.error(), "cannot get the RDAP bootstrap from " + cache.url +

@@ -162,8 +162,8 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
                            "cannot refresh the RDAP bootstrap from " + cache.url + " (" + failure +
                                "); using the copy from " + std::to_string(hours) + " hours ago"};
   }
-  return web::Failure{"cannot get the RDAP bootstrap from " + cache.url + " (" + failure +
-                      "); download it and pass it with --bootstrap FILE"};
+  return web::Failure{"cannot get the RDAP bootstrap from " + cache.url + " (" + failure + ")" +
+                      cache.advice};
 }
 
 }  // namespace check

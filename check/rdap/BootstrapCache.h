@@ -29,6 +29,9 @@ struct BootstrapCache {
   std::string url = kIanaBootstrapUrl;
   std::filesystem::path folder;  // holds dns.json and dns.json.meta
   std::chrono::hours maxAge{24};
+  // What the person can do when there is neither a copy nor a fetch, after the reason (each
+  // front end names what it offers).
+  std::string advice;
 };
 
 // The bootstrap from the cache, fetched or refreshed through `client` when needed. Fails, with

@@ -33,7 +33,12 @@ web::Status CheckALabels(const std::string& name) {
     if (end == std::string::npos) end = name.size();
     const std::string label = name.substr(start, end - start);
     start = end + 1;
-    if (!label.starts_with("xn--")) continue;
+    // Only a label that could be an A-label is one: any other character makes the name
+    // invalid by the name rules, which say so.
+    if (!label.starts_with("xn--") ||
+        label.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-") != std::string::npos) {
+      continue;
+    }
     const std::u16string wide(label.begin(), label.end());
     const auto points = ULabel(wide);
     if (!points) return web::Failure{label + " is not Punycode"};

@@ -75,13 +75,23 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
   startup.hStdInput = inRead;
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
-  const BOOL started =
-      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NEW_PROCESS_GROUP,
-                     nullptr, nullptr, &startup, &impl_->process);
+  // Wine now and then fails to start a process that starts on the next try; a real fault fails
+  // every try, and says why.
+  BOOL started = FALSE;
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(200);
+    started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                             CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &impl_->process);
+    if (!started) error = GetLastError();
+  }
   CloseHandle(inRead);
   CloseHandle(outWrite);
   CloseHandle(errWrite);
-  if (!started) throw std::runtime_error("cannot start " + program);
+  if (!started) {
+    throw std::runtime_error("cannot start " + program + " (error " + std::to_string(error) +
+                             ", three tries)");
+  }
 
   impl_->writer = std::thread([inWrite, input] {
     DWORD written = 0;

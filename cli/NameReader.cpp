@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "web/Module1.h"
+#include "web/TextEncoding.h"
 
 namespace cli {
 
@@ -70,44 +71,21 @@ web::Status NameReader::Feed(std::string_view bytes) {
 }
 
 std::string NameReader::FromUtf16(std::string_view bytes) {
-  std::string utf8;
-  const auto append = [&utf8](char32_t c) {
-    if (c < 0x80) {
-      utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (c >> 6));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      utf8 += static_cast<char>(0xE0 | (c >> 12));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xF0 | (c >> 18));
-      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  };
-  std::string units = std::exchange(carried_, {}) + std::string(bytes);
+  std::string pending = std::exchange(carried_, {}) + std::string(bytes);
+  std::u16string units = std::exchange(highSurrogate_, {});
   std::size_t i = 0;
-  for (; i + 1 < units.size(); i += 2) {
-    const auto a = static_cast<unsigned char>(units[i]), b = static_cast<unsigned char>(units[i + 1]);
-    const char16_t unit = encoding_ == Encoding::Utf16Le ? char16_t(a | b << 8) : char16_t(a << 8 | b);
-    if (highSurrogate_ && unit >= 0xDC00 && unit <= 0xDFFF) {
-      append(0x10000 + ((char32_t(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00));
-      highSurrogate_ = 0;
-      continue;
-    }
-    if (highSurrogate_) append(0xFFFD);
-    highSurrogate_ = 0;
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
-      highSurrogate_ = unit;
-    } else {
-      append(unit >= 0xDC00 && unit <= 0xDFFF ? 0xFFFD : unit);
-    }
+  for (; i + 1 < pending.size(); i += 2) {
+    const auto a = static_cast<unsigned char>(pending[i]);
+    const auto b = static_cast<unsigned char>(pending[i + 1]);
+    units += encoding_ == Encoding::Utf16Le ? char16_t(a | b << 8) : char16_t(a << 8 | b);
   }
-  carried_ = units.substr(i);
-  return utf8;
+  carried_ = pending.substr(i);
+  // A high surrogate at the end waits for its other half in the next piece.
+  if (!units.empty() && units.back() >= 0xD800 && units.back() <= 0xDBFF) {
+    highSurrogate_ = units.back();
+    units.pop_back();
+  }
+  return web::Utf16ToUtf8(units);
 }
 
 web::Status NameReader::TakeBytes(std::string_view bytes) {
@@ -134,8 +112,8 @@ web::Status NameReader::Finish() {
     decided_ = true;
     if (web::Status taken = TakeBytes(std::exchange(head_, {})); !taken) return taken;
   }
-  if (highSurrogate_ || !carried_.empty()) pending_ += "\xEF\xBF\xBD";  // cut off mid-character
-  highSurrogate_ = 0;
+  if (!highSurrogate_.empty() || !carried_.empty()) pending_ += "\xEF\xBF\xBD";  // cut off
+  highSurrogate_.clear();
   carried_.clear();
   if (pending_.empty()) return web::Ok();
   web::Status taken = TakeLine(pending_);

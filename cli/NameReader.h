@@ -41,8 +41,8 @@ class NameReader {
   std::string head_;
   bool decided_ = false;
   enum class Encoding { Utf8, Utf16Le, Utf16Be } encoding_ = Encoding::Utf8;
-  std::string carried_;     // an odd byte of a UTF-16 code unit
-  char16_t highSurrogate_ = 0;
+  std::string carried_;           // an odd byte of a UTF-16 code unit
+  std::u16string highSurrogate_;  // the first half of a pair split between two pieces
 };
 
 // Reads a whole stream through a NameReader. Also fails when the stream cannot be read.

@@ -11,8 +11,8 @@ Progress::Progress(std::size_t total, bool shown) : total_(total), shown_(shown)
 std::string Progress::Line(std::size_t done, std::size_t total, Clock::duration elapsed,
                            std::size_t paused) {
   const double seconds = std::chrono::duration<double>(elapsed).count();
-  std::string line =
-      std::to_string(done) + (total > 0 ? "/" + std::to_string(total) : "") + " names";
+  // The noun agrees with the larger figure: "0/1 name", "2/5 names".
+  std::string line = total > 0 ? std::to_string(done) + "/" + Names(total) : Names(done);
   if (done > 0 && seconds > 0) {
     const double rate = done / seconds;
     line += ", " + std::to_string(static_cast<long long>(rate + 0.5)) + " names/s";
@@ -42,6 +42,10 @@ void Progress::Clear() {
   Write(Stream::Err, "\r" + std::string(width_, ' ') + "\r");
   width_ = 0;
   drawn_ = {};  // the next update draws the line again at once
+}
+
+std::string Names(std::uint64_t count) {
+  return std::to_string(count) + (count == 1 ? " name" : " names");
 }
 
 std::string SummaryText(const Counts& counts) {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace cli {
@@ -48,5 +49,8 @@ struct Counts {
 // settled when there are any,
 // and a line break.
 std::string SummaryText(const Counts& counts);
+
+// "1 name", "2 names": a count of names as the messages write it.
+std::string Names(std::uint64_t count);
 
 }  // namespace cli

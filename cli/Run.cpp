@@ -490,7 +490,7 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total, std::uint6
   }
   const std::uint64_t names = total ? total->names : read;
   const std::string count = std::string(total && !total->exact ? "up to " : "") +
-                            std::to_string(names) + (names == 1 ? " name" : " names");
+                            Names(names);
   if (total && total->names > maxNames) {
     Write(Stream::Err, "brelka-cli: warning: a run of these patterns would be refused: " + count +
                            " are more than --max-names " + std::to_string(maxNames) +
@@ -663,8 +663,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
   if (total && !settings.quiet) {
     Write(Stream::Err, "brelka-cli: " + std::string(total->exact ? "" : "up to ") +
-                           std::to_string(total->names) +
-                           (total->names == 1 ? " name" : " names") + " to check\n");
+                           Names(total->names) + " to check\n");
   }
 
   Progress progress(
@@ -738,9 +737,11 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
   if (stop.stop_requested()) {
     // Of a list read as it goes, the size is not known: only what was checked.
-    Write(Stream::Err, "brelka-cli: interrupted; " + std::to_string(checked.done) +
-                           (total ? " of " + std::to_string(total->names) : std::string()) +
-                           " names were checked\n");
+    // "1 of 5 names checked", "3 names checked".
+    Write(Stream::Err, "brelka-cli: interrupted; " +
+                           (total ? std::to_string(checked.done) + " of " + Names(total->names)
+                                  : Names(checked.done)) +
+                           " checked\n");
     return kInterruptedExit;
   }
   if (feed.Error()) return UsageError(*feed.Error());

@@ -8,6 +8,7 @@
 #include "Formats.h"
 #include "Interrupt.h"
 #include "NameStream.h"
+#include "Progress.h"
 #include "WatchList.h"
 #include "web/HttpClient.h"
 #include "web/TextEncoding.h"
@@ -198,8 +199,8 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
         "the next run");
   }
   if (stop.stop_requested()) {
-    return Fail("interrupted; " + std::to_string(counts.checked) + " of " +
-                    std::to_string(due.size()) + " names were checked and kept",
+    return Fail("interrupted; " + std::to_string(counts.checked) + " of " + Names(due.size()) +
+                    " checked and kept",
                 kInterruptedExit);
   }
   if (!settings.quiet) {

@@ -268,6 +268,9 @@ TEST(Progress, LineShowsDoneOfTotalRateAndTimeLeft) {
             "980/5000 names, 490 names/s, 8 s left, 37 waiting on paused servers");
   // Names read as the run goes have no total yet, and so no time left.
   EXPECT_EQ(cli::Progress::Line(980, 0, std::chrono::seconds(2)), "980 names, 490 names/s");
+  // One name is "name", whether it is the total or all that is known yet.
+  EXPECT_EQ(cli::Progress::Line(0, 1, std::chrono::seconds(0)), "0/1 name");
+  EXPECT_EQ(cli::Progress::Line(1, 0, std::chrono::seconds(0)), "1 name");
 }
 
 TEST(Summary, GivesUnknownAndInvalidCountsOnlyWhenThereAreAny) {

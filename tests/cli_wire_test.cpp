@@ -151,7 +151,7 @@ TEST(CliInterrupt, CtrlCStopsAtOnceWritesWhatIsAnsweredAndExitsWith130) {
   EXPECT_EQ(run.exitCode, 130);
   EXPECT_EQ(run.out, Available(0, 490));
   // The rest of the input was never read, so its size is not known.
-  EXPECT_EQ(run.err, "brelka-cli: interrupted; 490 names were checked\n");
+  EXPECT_EQ(run.err, "brelka-cli: interrupted; 490 names checked\n");
   EXPECT_EQ(searches(), 2) << "nothing more was sent";
 }
 

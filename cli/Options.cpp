@@ -231,8 +231,9 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--format", 'f', "FORMAT",
      "list: the available names, one per line (the default); tsv: name, status, detail, "
-     "reason and source, tab-separated; csv: the same as CSV with a header line; json: one JSON "
-     "object per line, with the keys name, status, detail, reason and source",
+     "reason, source, with the registries' sources a_label, registrar, expires, statuses, "
+     "phase and releases, and last checked, tab-separated; csv: the same as CSV with a header "
+     "line; json: one JSON object per line, with the same keys (aLabel for a_label)",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
      [](Options& o, std::string_view) -> Error {
@@ -353,7 +354,8 @@ constexpr OptionSpec kOptions[] = {
      SetProxy},
     {"--per-host", 0, "N",
      "registry: at most N RDAP requests in flight to one registry (default 4)", SetPerHost},
-    {"--timeout", 0, "SECONDS", "registry: the longest one RDAP request may take (default 30)",
+    {"--timeout", 0, "SECONDS", "registry: the longest one RDAP or WHOIS question may take, connecting included (default "
+     "30)",
      SetTimeout},
     {"--dns", 0, "ADDRESS[:PORT]",
      "registry: the DNS server to ask about names whose suffix has no RDAP or WHOIS service, "
@@ -544,15 +546,14 @@ std::string HelpText() {
       "reason is one of timeout, connect, dns, tls, too-large, redirects, http, protocol,\n"
       "rate-limited, cancelled, request, other), invalid (not a domain name, or with the\n"
       "registries' sources not one a registry holds, as mail.google.com; the detail says why).\n"
-      "The source says which route answered: registrar, rdap, whois or dns (empty for an\n"
-      "invalid name). With the registries' sources (registry, rdap, whois), TSV and CSV have\n"
-      "six more columns and JSON six more keys: the A-label of an international name\n"
-      "(a_label, aLabel), the registrar and expiration date of a registered name (registrar,\n"
-      "expires), the registry's statuses (joined by '; '; JSON: an array), the phase (active,\n"
-      "grace, redemption, pending-delete, hold) and releases, the earliest day it could be\n"
-      "free (an estimate), when the registry gives them. Last comes checked: when the answer\n"
-      "was had, in UTC (2026-12-08T21:15:49Z), or demo for the simulators' answers. Progress\n"
-      "and the summary go to standard error; the answers go to standard output.\n"
+      "The source says which route answered: registrar, rdap, whois, dns or zone (empty for an\n"
+      "invalid name). With the registries' sources, a_label is the A-label of an international\n"
+      "name; registrar and expires, of a registered name; statuses are the registry's own\n"
+      "(joined by '; ', in JSON an array); phase is one of active, grace, redemption,\n"
+      "pending-delete, hold; releases is the earliest day it could be free (an estimate); each\n"
+      "empty when the registry does not give it. checked is when the answer was had, in UTC\n"
+      "(2026-12-08T21:15:49Z), or demo for the simulators' answers. Progress and the summary\n"
+      "go to standard error; the answers go to standard output.\n"
       "\n"
       "Watch: 'watch add' and 'watch remove' take names as a run reads them; 'watch list'\n"
       "shows each name's latest answer; 'watch run' checks the names that are due with the\n"
@@ -564,7 +565,27 @@ std::string HelpText() {
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
       "there was no valid name to check, or (registries) no bootstrap file could be had; 2 a\n"
-      "usage, input or output error; 130 interrupted by Ctrl+C.\n";
+      "usage, input or output error; 130 interrupted by Ctrl+C.\n"
+      "\n"
+      "Examples (the first two offline, against the built-in simulators):\n"
+      "  The free names among three:\n"
+      "    brelka-cli --demo hello.com abc.com example.cn\n"
+      "  Every name with its status, and why:\n"
+      "    brelka-cli --demo --all hello.com abc.com\n"
+      "  The free names of a file, asking the registries:\n"
+      "    brelka-cli names.txt > free.txt\n"
+      "  Every name with its status, as CSV for a spreadsheet:\n"
+      "    brelka-cli --format csv names.txt > names.csv\n"
+      "  Keywords across suffixes (shop.com, shop.cn, then the next keyword):\n"
+      "    brelka-cli --tld com,cn keywords.txt\n"
+      "  How many names a pattern makes, and the first ten, sending nothing:\n"
+      "    brelka-cli --pattern D=AABB --tld cn --count\n"
+      "  A long run, stopped with Ctrl+C and finished later without asking again:\n"
+      "    brelka-cli --format json big.txt > a.jsonl\n"
+      "    brelka-cli --format json --resume a.jsonl big.txt > b.jsonl\n"
+      "  Follow a taken name until it drops (run the second line daily or hourly):\n"
+      "    brelka-cli watch add example.com\n"
+      "    brelka-cli watch run\n";
   return text;
 }
 

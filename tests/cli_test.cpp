@@ -65,7 +65,7 @@ TEST(CliOptions, HelpAndVersionPrintAndSucceed) {
   for (const char* option :
        {"-a, --all", "-f, --format FORMAT", "-q, --quiet", "--source SOURCE", "--registrar URL",
         "--demo", "-h, --help", "-V, --version", "130 interrupted", "reserved (",
-        "rdap, whois or dns", "(registrar,\nexpires)", "pending-delete", "Last comes checked",
+        "rdap, whois, dns or zone", "registrar and expires", "pending-delete", "checked is when",
         "--max-age DURATION", "HOST[:PORT]=N/s", "watch add|remove", "--on-change CMD",
         "--watch-list FILE"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;

@@ -23,13 +23,17 @@ struct Child::Impl {
   std::condition_variable closed;
   int open = 2;  // output pipes not yet at their end
 
-  void Read(int fd, std::string& into) {
+  void Read(int fd, std::string& into, bool firstLineOnly) {
     char buffer[65536];
     for (;;) {
       const ssize_t n = read(fd, buffer, sizeof buffer);
       if (n > 0) {
         std::lock_guard lock(mutex);
         into.append(buffer, static_cast<std::size_t>(n));
+        if (const std::size_t end = into.find('\n'); firstLineOnly && end != std::string::npos) {
+          into.resize(end + 1);
+          break;
+        }
       } else if (n < 0 && errno == EINTR) {
         continue;
       } else {
@@ -44,13 +48,13 @@ struct Child::Impl {
 };
 
 Child::Child(const std::string& program, const std::vector<std::string>& args,
-             const std::string& input)
+             const std::string& input, Streams streams)
     : impl_(std::make_unique<Impl>()) {
   int in[2], out[2], err[2];
   if (pipe(in) || pipe(out) || pipe(err)) throw std::runtime_error("pipe failed");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  if (!streams.inputFromTerminal) posix_spawn_file_actions_adddup2(&actions, in[0], 0);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);
   posix_spawn_file_actions_adddup2(&actions, err[1], 2);
   for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
@@ -91,8 +95,10 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
     }
     close(fd);
   });
-  impl_->outReader = std::thread([this, fd = out[0]] { impl_->Read(fd, impl_->out); });
-  impl_->errReader = std::thread([this, fd = err[0]] { impl_->Read(fd, impl_->err); });
+  impl_->outReader = std::thread([this, fd = out[0], streams] {
+    impl_->Read(fd, impl_->out, streams.firstLineOnly);
+  });
+  impl_->errReader = std::thread([this, fd = err[0]] { impl_->Read(fd, impl_->err, false); });
 }
 
 Child::~Child() {
@@ -113,6 +119,11 @@ void Child::Kill() {
 std::string Child::OutputSoFar() {
   std::lock_guard lock(impl_->mutex);
   return impl_->out;
+}
+
+std::string Child::ErrorSoFar() {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->err;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {

@@ -35,12 +35,16 @@ std::wstring Quoted(const std::wstring& arg) {
   return out + L"\"";
 }
 
-void ReadAll(HANDLE pipe, std::string& into, std::mutex& mutex) {
+void ReadAll(HANDLE pipe, std::string& into, std::mutex& mutex, bool firstLineOnly) {
   char buffer[65536];
   DWORD got = 0;
   while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
     std::lock_guard lock(mutex);
     into.append(buffer, got);
+    if (const std::size_t end = into.find('\n'); firstLineOnly && end != std::string::npos) {
+      into.resize(end + 1);
+      break;
+    }
   }
   CloseHandle(pipe);
 }
@@ -55,7 +59,7 @@ struct Child::Impl {
 };
 
 Child::Child(const std::string& program, const std::vector<std::string>& args,
-             const std::string& input)
+             const std::string& input, Streams streams)
     : impl_(std::make_unique<Impl>()) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE inRead, inWrite, outRead, outWrite, errRead, errWrite;
@@ -72,7 +76,7 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = inRead;
+  startup.hStdInput = streams.inputFromTerminal ? GetStdHandle(STD_INPUT_HANDLE) : inRead;
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
   // Wine now and then fails to start a process that starts on the next try; a real fault fails
@@ -103,8 +107,12 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
     }
     CloseHandle(inWrite);
   });
-  impl_->outReader = std::thread([this, outRead] { ReadAll(outRead, impl_->out, impl_->mutex); });
-  impl_->errReader = std::thread([this, errRead] { ReadAll(errRead, impl_->err, impl_->mutex); });
+  impl_->outReader = std::thread([this, outRead, streams] {
+    ReadAll(outRead, impl_->out, impl_->mutex, streams.firstLineOnly);
+  });
+  impl_->errReader = std::thread([this, errRead] {
+    ReadAll(errRead, impl_->err, impl_->mutex, false);
+  });
 }
 
 Child::~Child() {
@@ -125,6 +133,11 @@ void Child::Kill() {
 std::string Child::OutputSoFar() {
   std::lock_guard lock(impl_->mutex);
   return impl_->out;
+}
+
+std::string Child::ErrorSoFar() {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->err;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {

@@ -17,9 +17,18 @@ struct ChildOutcome {
   std::string err;
 };
 
+// How the child's standard streams meet the test, beyond the usual pipes.
+struct Streams {
+  // Standard input is the test's own (a terminal or console) instead of the given bytes.
+  bool inputFromTerminal = false;
+  // As `head -1` reads: the first line of standard output is kept, then the pipe is closed.
+  bool firstLineOnly = false;
+};
+
 class Child {
  public:
-  Child(const std::string& program, const std::vector<std::string>& args, const std::string& input);
+  Child(const std::string& program, const std::vector<std::string>& args, const std::string& input,
+        Streams streams = {});
   ~Child();
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
@@ -30,6 +39,8 @@ class Child {
   void Kill();
   // What the child has written to standard output so far, while it runs.
   std::string OutputSoFar();
+  // And to standard error.
+  std::string ErrorSoFar();
   ChildOutcome Wait(std::chrono::seconds limit = std::chrono::seconds(60));
 
  private:

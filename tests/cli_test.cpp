@@ -137,10 +137,6 @@ TEST(CliInput, FilesThatCannotBeReadOrAreNotUtf8AreInputErrors) {
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_EQ(missing.err, "brelka-cli: neither a file nor a domain name: 'no-such-file.txt'\n");
 
-  // A UTF-16 file (Notepad's "Unicode") is read as such.
-  const TempFile utf16(std::string("\xFF\xFEh\0i\0.\0c\0o\0m\0\r\0\n\0", 18));
-  EXPECT_EQ(Cli({"--demo", "--count", utf16.Path()}).out, "1 name\nhi.com\n");
-
   const TempFile latin1("good.com\nalso-good.net\ncaf\xE9.fr\n");
   const ChildOutcome badBytes = Cli({latin1.Path()});
   EXPECT_EQ(badBytes.exitCode, 2);

@@ -3,7 +3,9 @@
 // chunk among good ones; Ctrl+C in the middle of a check; the offline demo.
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -12,6 +14,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <thread>
@@ -164,17 +168,89 @@ TEST(CliOutput, AnswersThatCannotBeWrittenAreAnErrorNotASuccess) {
 
 // A reader that closes the pipe early (head -1) has what it wanted: the run ends quietly and
 // asks nothing more, where a full disk stays an error.
-TEST(CliOutput, APipeClosedByItsReaderEndsTheRunQuietly) {
+TEST(CliStreams, APipeClosedByItsReaderEndsTheRunQuietly) {
   std::string names;
   for (int i = 0; i < 20000; ++i) names += "x_" + std::to_string(i) + ".com\n";
+  const std::string first =
+      "x_0.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\tdemo\n";
+#ifdef _WIN32
+  // What `head -1` does, done by the test: the first line read, then the pipe closed.
+  Child child(kCli, {"--demo", "--all"}, names, {.firstLineOnly = true});
+  const ChildOutcome run = child.Wait();
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, first);
+#else
   const ChildOutcome run = testing_support::RunChild(
       "/bin/bash", {"-c", "\"$0\" --demo --all | head -1; echo \"rc=${PIPESTATUS[0]}\"", kCli},
       names);
-  EXPECT_EQ(run.out,
-            "x_0.com\tinvalid\tcharacter '_' (U+005F) is not allowed\t\t\t\t\t\t\t\t\tdemo\n"
-            "rc=0\n");
+  EXPECT_EQ(run.out, first + "rc=0\n");
+#endif
   EXPECT_EQ(run.err, "");
 }
+
+// A file saved as Notepad's "Unicode" (UTF-16 with its byte-order mark), either byte order.
+TEST(CliStreams, AUtf16FileIsReadByItsByteOrderMark) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("brelka-utf16-" + std::to_string(std::chrono::steady_clock::now()
+                                                          .time_since_epoch()
+                                                          .count()) + ".txt");
+  // hi.com, CR LF, 中国.cn
+  static const char little[] = "\xFF\xFEh\0i\0.\0c\0o\0m\0\r\0\n\0-N\xFD\x56.\0c\0n\0";
+  static const char big[] = "\xFE\xFF\0h\0i\0.\0c\0o\0m\0\r\0\nN-\x56\xFD\0.\0c\0n";
+  for (const std::string& bytes : {std::string(little, sizeof little - 1),
+                                   std::string(big, sizeof big - 1)}) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    const ChildOutcome run = testing_support::RunChild(kCli, {"--count", path.string()});
+    EXPECT_EQ(run.out, "2 names\nhi.com\n中国.cn\n") << run.err;
+  }
+  std::filesystem::remove(path);
+}
+
+#ifdef _WIN32
+// Keys typed into this process's console, as a person types them.
+void Type(std::wstring_view keys) {
+  std::vector<INPUT_RECORD> records;
+  for (wchar_t key : keys) {
+    for (BOOL down : {TRUE, FALSE}) {
+      INPUT_RECORD record{};
+      record.EventType = KEY_EVENT;
+      record.Event.KeyEvent.bKeyDown = down;
+      record.Event.KeyEvent.wRepeatCount = 1;
+      record.Event.KeyEvent.uChar.UnicodeChar = key;
+      record.Event.KeyEvent.wVirtualKeyCode =
+          key == L'\r' ? VK_RETURN : key == L'\x1A' ? 'Z' : LOBYTE(VkKeyScanW(key));
+      if (key == L'\x1A') record.Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED;
+      records.push_back(record);
+    }
+  }
+  DWORD written = 0;
+  ASSERT_TRUE(WriteConsoleInputW(GetStdHandle(STD_INPUT_HANDLE), records.data(),
+                                 DWORD(records.size()), &written));
+}
+
+// At a console with no input given the program says where it reads names and how to end them;
+// the names typed are checked, and Ctrl+Z and Enter end them. The test needs a console of
+// its own: tests/win32 runs it under a terminal.
+TEST(CliConsole, AtAConsoleTheProgramSaysItReadsStandardInput) {
+  DWORD mode = 0;
+  if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode)) {
+    GTEST_SKIP() << "standard input is no console";
+  }
+  Child child(kCli, {"--demo", "--source", "registrar"}, "", {.inputFromTerminal = true});
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (child.ErrorSoFar().empty() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(child.ErrorSoFar(),
+            "brelka-cli: reading names from standard input, one a line; Ctrl+Z and Enter ends "
+            "them\n");
+  Type(L"hello.com\r\x1A\r");
+  const ChildOutcome run = child.Wait(std::chrono::seconds(30));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "hello.com\n");
+  EXPECT_TRUE(run.err.ends_with("共输入1个，其中1个可以注册\n")) << run.err;
+}
+#endif
 
 #ifndef _WIN32
 // A person at a terminal who gives no input is told where the names are read from and how to

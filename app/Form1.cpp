@@ -13,8 +13,8 @@ constexpr std::size_t kCopyThreshold = 5;
 // The line walk of the copy command counts with a signed 16-bit index.
 constexpr std::size_t kMaxLines = 32767;
 
-web::Status Failed(std::string_view what, const web::Status& cause) {
-  return web::Failure{std::string(what) + cause.error()};
+base::Status Failed(std::string_view what, const base::Status& cause) {
+  return base::Failure{std::string(what) + cause.error()};
 }
 
 }  // namespace
@@ -40,14 +40,14 @@ Form1::Form1(query::WindowState& window, Platform& platform, web::HttpSession& s
   registries_ = std::make_unique<RegistryQuery>(window, std::move(registries), std::move(wake));
 }
 
-web::Status Form1::Form_Load() {
+base::Status Form1::Form_Load() {
   // The folder and the file name are joined as they stand: no separator is added or removed.
   const std::u16string skinPath = platform_.ProgramFolder() + std::u16string(kSkinFile);
-  const web::Result<int> attached =
+  const base::Result<int> attached =
       platform_.SkinH_AttachEx(platform_.ToAnsi(skinPath), platform_.ToAnsi(u""));
-  if (!attached) return web::Failure{attached.error()};
+  if (!attached) return base::Failure{attached.error()};
   // What the skin library answers is of no consequence: the window opens either way.
-  return web::Ok();
+  return base::Ok();
 }
 
 void Form1::Form_Unload(std::int16_t& cancel) {
@@ -79,39 +79,39 @@ void Form1::Command2_Click() {
   window_.SetText2(u"");
 }
 
-web::Status Form1::Command3_Click() {
+base::Status Form1::Command3_Click() {
   if (window_.Text2().size() < kCopyThreshold) {
     window_.ShowMessage(kNothingToCopy);
-    return web::Ok();
+    return base::Ok();
   }
-  if (web::Status emptied = platform_.EmptyClipboard(); !emptied) {
+  if (base::Status emptied = platform_.EmptyClipboard(); !emptied) {
     return Failed("无法清空剪贴板: ", emptied);
   }
 
   // Only CR LF separates lines here; a lone CR or LF stays inside its line.
   const std::u16string result = window_.Text2();
   if (query::CountPieces(result, kLineBreak, kMaxLines + 1) > kMaxLines) {
-    return web::Failure{"结果框超过32767行, 无法逐行复制; 剪贴板已被清空"};
+    return base::Failure{"结果框超过32767行, 无法逐行复制; 剪贴板已被清空"};
   }
   std::u16string copy;
   for (std::u16string_view line : query::Split(result, kLineBreak)) {
     if (query::Contains(line, u".")) copy.append(line).append(kLineBreak);
   }
 
-  if (web::Status written = platform_.SetClipboardText(copy); !written) {
+  if (base::Status written = platform_.SetClipboardText(copy); !written) {
     return Failed("无法写入剪贴板: ", written);
   }
   window_.ShowMessage(kCopied);
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status Form1::Label6_Click(std::int16_t index) {
-  if (index != 1) return web::Ok();
-  if (web::Status started = platform_.StartProgram(LatestVersionCommandLine(), kShowNormal);
+base::Status Form1::Label6_Click(std::int16_t index) {
+  if (index != 1) return base::Ok();
+  if (base::Status started = platform_.StartProgram(LatestVersionCommandLine(), kShowNormal);
       !started) {
     return Failed("无法打开最新版本网页: ", started);
   }
-  return web::Ok();
+  return base::Ok();
 }
 
 }  // namespace app

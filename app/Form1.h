@@ -17,10 +17,10 @@
 
 #include "Platform.h"
 #include "RegistryQuery.h"
+#include "base/Result.h"
 #include "query/BulkQuery.h"
 #include "query/WindowState.h"
 #include "web/HttpRequest.h"
-#include "web/Result.h"
 
 namespace app {
 
@@ -49,7 +49,7 @@ class Form1 {
 
   // Runs once before the window is first shown. A failure (no skin library, no entry point)
   // means the program must end without showing the window.
-  web::Status Form_Load();
+  base::Status Form_Load();
   // cancel is 0 on entry; set to -1 it keeps the window open.
   void Form_Unload(std::int16_t& cancel);
   void Text1_Click();
@@ -57,8 +57,8 @@ class Form1 {
   // A run of the registries has news for the window.
   void OnRunEvent();
   void Command2_Click();
-  web::Status Command3_Click();
-  web::Status Label6_Click(std::int16_t index);
+  base::Status Command3_Click();
+  base::Status Label6_Click(std::int16_t index);
 
  private:
   query::WindowState& window_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace app {
 
@@ -17,13 +17,13 @@ class Platform {
 
   // The clipboard, plain text. A failure means another program holds the clipboard or there is
   // none; the message says why in the platform's words.
-  virtual web::Status EmptyClipboard() = 0;
-  virtual web::Status SetClipboardText(std::u16string_view text) = 0;
+  virtual base::Status EmptyClipboard() = 0;
+  virtual base::Status SetClipboardText(std::u16string_view text) = 0;
 
   // Starts the command line as a new program with the show-window code and does not wait for
   // it. A front end without "explorer.exe" maps "explorer.exe <address>" to the desktop's own
   // way of opening an address.
-  virtual web::Status StartProgram(std::u16string_view commandLine, int showWindow) = 0;
+  virtual base::Status StartProgram(std::u16string_view commandLine, int showWindow) = 0;
 
   // Modal box with the prompt, the caption, OK and Cancel and the question-mark icon. True when
   // the user chose OK; Esc and closing the box count as Cancel.
@@ -39,7 +39,7 @@ class Platform {
   // Loads the skin library by its file name through the ordinary library search, if that has not
   // happened yet, and calls its SkinH_AttachEx. Fails when the library or the entry point is
   // missing; otherwise answers what the entry point returned.
-  virtual web::Result<int> SkinH_AttachEx(const std::string& skinPath,
+  virtual base::Result<int> SkinH_AttachEx(const std::string& skinPath,
                                           const std::string& password) = 0;
 
   // Closes every window of the program that is still open, in turn; the program then ends.

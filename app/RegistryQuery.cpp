@@ -7,10 +7,10 @@
 #include <unordered_set>
 #include <utility>
 
+#include "base/LowerCase.h"
+#include "base/Text.h"
 #include "check/NameRules.h"
-#include "check/Utf8.h"
 #include "query/BulkQuery.h"
-#include "query/LowerCase.h"
 #include "query/Splitting.h"
 
 namespace app {
@@ -74,7 +74,7 @@ void RegistryQuery::Command1_Click() {
   std::vector<std::u16string> valid;
   std::unordered_set<std::u16string> seen;
   for (std::u16string_view element : query::Split(*list, u",")) {
-    std::u16string name = query::ToLower(element);
+    std::u16string name = base::ToLower(element);
     if (name.empty() || !seen.insert(name).second) continue;
     const bool invalid = check::InvalidReason(name).has_value();
     statuses_.push_back(invalid ? check::Status::Invalid : check::Status::Unknown);
@@ -181,7 +181,7 @@ void RegistryQuery::Finish(const Shared& shared) {
     window_.SetLabel3(query::kQueryFailed);
     if (shared.failure && !failureShown_) {
       failureShown_ = true;
-      window_.ShowMessage(u"无法取得各注册局的查询地址: " + check::FromUtf8(*shared.failure));
+      window_.ShowMessage(u"无法取得各注册局的查询地址: " + base::FromUtf8(*shared.failure));
     }
     return;
   }

@@ -19,17 +19,17 @@
 #include <thread>
 #include <vector>
 
+#include "base/Result.h"
 #include "check/Answer.h"
 #include "check/Source.h"
 #include "query/WindowState.h"
-#include "web/Result.h"
 
 namespace app {
 
 // Opens the registries' source; runs on the run's thread and may take a while (the RDAP
 // bootstrap may need fetching). A stop ends it early.
 using SourceOpener =
-    std::function<web::Result<std::unique_ptr<check::Source>>(std::stop_token stop)>;
+    std::function<base::Result<std::unique_ptr<check::Source>>(std::stop_token stop)>;
 
 // "查询中,请稍等....(done/total)".
 std::u16string ProgressText(std::size_t done, std::size_t total);

@@ -1,6 +1,6 @@
 #include "WindowSettings.h"
 
-#include "check/Utf8.h"
+#include "base/Text.h"
 
 namespace app {
 namespace {
@@ -97,16 +97,16 @@ SourceChoice ChooseSource(std::optional<QuerySource> given, std::u16string_view 
                                                     u"\r\n本次使用默认的查询方式: 注册商。"};
   };
   if (const std::optional<SettingsFault> fault = CheckSettings(*text)) {
-    return told(u"第" + check::FromUtf8(std::to_string(fault->line)) + u"行: " +
-                check::FromUtf8(fault->what));
+    return told(u"第" + base::FromUtf8(std::to_string(fault->line)) + u"行: " +
+                base::FromUtf8(fault->what));
   }
   const std::string value = readValue();
   if (value.empty()) return SourceChoice{};
   if (const auto source = QuerySourceNamed(value)) return SourceChoice{*source, std::nullopt};
-  return told(u"中的查询方式 " + check::FromUtf8(Quoted(value)) + u" 无法识别");
+  return told(u"中的查询方式 " + base::FromUtf8(Quoted(value)) + u" 无法识别");
 }
 
-web::Result<std::optional<QuerySource>> ReadSourceArguments(std::span<const std::string> args) {
+base::Result<std::optional<QuerySource>> ReadSourceArguments(std::span<const std::string> args) {
   std::optional<QuerySource> source;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view argument = args[i];
@@ -116,14 +116,14 @@ web::Result<std::optional<QuerySource>> ReadSourceArguments(std::span<const std:
     } else if (argument == "--source" && i + 1 < args.size()) {
       name = args[++i];
     } else if (argument == "--source") {
-      return web::Failure{"--source 需要一个值: registrar 或 registry"};
+      return base::Failure{"--source 需要一个值: registrar 或 registry"};
     } else {
-      return web::Failure{"无法识别的参数 " + Quoted(argument) +
+      return base::Failure{"无法识别的参数 " + Quoted(argument) +
                           "; 可用: --source registrar 或 --source registry"};
     }
     source = QuerySourceNamed(name);
     if (!source) {
-      return web::Failure{"未知的查询方式 " + Quoted(name) +
+      return base::Failure{"未知的查询方式 " + Quoted(name) +
                           "; 可用: --source registrar 或 --source registry"};
     }
   }

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace app {
 
@@ -46,6 +46,6 @@ SourceChoice ChooseSource(std::optional<QuerySource> given, std::u16string_view 
 
 // The window programs' own arguments ("--source NAME" or "--source=NAME"). Fails with a line for
 // the user on anything else.
-web::Result<std::optional<QuerySource>> ReadSourceArguments(std::span<const std::string> args);
+base::Result<std::optional<QuerySource>> ReadSourceArguments(std::span<const std::string> args);
 
 }  // namespace app

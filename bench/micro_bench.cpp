@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/LowerCase.h"
 #include "query/Cleaning.h"
 #include "query/Harvesting.h"
-#include "query/LowerCase.h"
 #include "query/Splitting.h"
 #include "web/Module1.h"
 
@@ -113,7 +113,7 @@ void Harvest(benchmark::State& state) {
       state.SkipWithError("the page was not harvested");
       break;
     }
-    auto body = query::RemovalBody(query::ToLower(names.value().lines));
+    auto body = query::RemovalBody(base::ToLower(names.value().lines));
     benchmark::DoNotOptimize(body.ok());
   }
   state.SetComplexityN(state.range(0));

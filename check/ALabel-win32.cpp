@@ -22,12 +22,12 @@ bool HasDeviation(std::wstring_view name) {
 
 }  // namespace
 
-web::Result<std::string> ConvertIdn(std::u16string_view name) {
+base::Result<std::string> ConvertIdn(std::u16string_view name) {
   const std::wstring wide(name.begin(), name.end());
   wchar_t out[512];
   const int n = IdnToAscii(0, wide.c_str(), int(wide.size()), out, int(std::size(out)));
   if (n <= 0) {
-    return web::Failure{"cannot be an IDN: the system refused it (error " +
+    return base::Failure{"cannot be an IDN: the system refused it (error " +
                         std::to_string(GetLastError()) + ")"};
   }
   // A system that maps them transitionally would ask about another name: its A-label, read
@@ -36,7 +36,7 @@ web::Result<std::string> ConvertIdn(std::u16string_view name) {
     wchar_t back[512];
     const int m = IdnToUnicode(0, out, n, back, int(std::size(back)));
     if (m <= 0 || !HasDeviation(std::wstring_view(back, std::size_t(m)))) {
-      return web::Failure{
+      return base::Failure{
           "cannot be an IDN: this system would turn ß, ς or a joiner into other letters, "
           "which is another name"};
     }

@@ -27,7 +27,7 @@ std::u16string Utf16(std::u32string_view points) {
 
 // An A-label written by hand must be the one IDNA makes of the letters it stands for: else it
 // names no registrable name ("xn--ab" decodes, but to nothing IDNA would ever encode so).
-web::Status CheckALabels(const std::string& name) {
+base::Status CheckALabels(const std::string& name) {
   for (std::size_t start = 0; start < name.size();) {
     std::size_t end = name.find('.', start);
     if (end == std::string::npos) end = name.size();
@@ -41,34 +41,34 @@ web::Status CheckALabels(const std::string& name) {
     }
     const std::u16string wide(label.begin(), label.end());
     const auto points = ULabel(wide);
-    if (!points) return web::Failure{label + " is not Punycode"};
-    web::Result<std::string> again = ConvertIdn(Utf16(*points));
-    if (!again) return web::Failure{label + " is not a valid A-label: " + again.error()};
+    if (!points) return base::Failure{label + " is not Punycode"};
+    base::Result<std::string> again = ConvertIdn(Utf16(*points));
+    if (!again) return base::Failure{label + " is not a valid A-label: " + again.error()};
     Lower(again.value());
     if (again.value() != label) {
-      return web::Failure{label + " is not the A-label of its own letters (that is " +
+      return base::Failure{label + " is not the A-label of its own letters (that is " +
                           again.value() + ")"};
     }
   }
-  return web::Ok();
+  return base::Ok();
 }
 
 }  // namespace
 
-web::Result<std::string> ToALabel(std::u16string_view name) {
+base::Result<std::string> ToALabel(std::u16string_view name) {
   const bool ascii = std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; });
   std::string converted;
   if (ascii) {
     converted.assign(name.begin(), name.end());
     Lower(converted);
-    if (web::Status checked = CheckALabels(converted); !checked) return checked.failure();
+    if (base::Status checked = CheckALabels(converted); !checked) return checked.failure();
   } else {
-    web::Result<std::string> idn = ConvertIdn(name);
+    base::Result<std::string> idn = ConvertIdn(name);
     if (!idn) return idn;
     converted = std::move(idn.value());
     Lower(converted);
   }
-  if (converted.size() > 253) return web::Failure{"the A-label name is longer than 253 octets"};
+  if (converted.size() > 253) return base::Failure{"the A-label name is longer than 253 octets"};
   return converted;
 }
 

@@ -7,16 +7,16 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
 // The name with every label in ASCII, lower case; a name that is ASCII already comes back as it
 // is. Fails with the reason when a label cannot be converted (a disallowed character, a
 // right-to-left label mixed wrongly, an A-label over 63 octets or a name over 253).
-web::Result<std::string> ToALabel(std::u16string_view name);
+base::Result<std::string> ToALabel(std::u16string_view name);
 
 // The platform's conversion of a name with letters beyond ASCII, in ALabel-<platform>.cpp.
-web::Result<std::string> ConvertIdn(std::u16string_view name);
+base::Result<std::string> ConvertIdn(std::u16string_view name);
 
 }  // namespace check

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -136,7 +136,7 @@ struct Answer {
   std::u16string releases;
   // Why an Unknown answer could not be had, for scripts: a time-out may be worth a later try,
   // a TLS failure is not. Empty for every other status.
-  std::optional<web::FailureKind> reason;
+  std::optional<base::FailureKind> reason;
   // Empty for a name that was sent nowhere (Invalid).
   std::optional<Route> source;
   // When the answer was had, for a front end that keeps answers; empty when it does not say.
@@ -150,7 +150,7 @@ inline Answer WithStatus(Status status, std::u16string detail = {}) {
   return answer;
 }
 
-inline Answer Unknown(std::u16string detail, web::FailureKind reason) {
+inline Answer Unknown(std::u16string detail, base::FailureKind reason) {
   Answer answer = WithStatus(Status::Unknown, std::move(detail));
   answer.reason = reason;
   return answer;

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "base/LowerCase.h"
 #include "query/Cleaning.h"
-#include "query/LowerCase.h"
 #include "query/Splitting.h"
 
 namespace check {
 
 std::u16string CleanName(std::u16string_view line) {
-  std::u16string name = query::ToLower(query::ReplaceAll(line, u" ", u""));
+  std::u16string name = base::ToLower(query::ReplaceAll(line, u" ", u""));
   // A URL gives its host: the scheme goes, and so do the path, query, fragment and port.
   for (std::u16string_view scheme : {u"http://", u"https://"}) {
     if (!name.starts_with(scheme)) continue;

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "base/LowerCase.h"
 #include "check/NameRules.h"
-#include "query/LowerCase.h"
 
 namespace check {
 
@@ -115,22 +115,22 @@ class Reader {
   Reader(std::u16string_view text, std::span<const std::u16string> words)
       : points_(CodePoints(text)), words_(words) {}
 
-  web::Result<Rows> Read() {
+  base::Result<Rows> Read() {
     // A character no name can hold is refused before any shape is made, however many the
     // counts before it would make.
     for (at_ = 0; at_ < points_.size(); ++at_) {
       const char32_t c = points_[at_];
       if (!IsNameCharacter(c) && std::u32string_view(U"/,:=+.").find(c) == std::u32string::npos) {
         CannotBeInAName(c);
-        return web::Failure{error_};
+        return base::Failure{error_};
       }
     }
     at_ = 0;
     Rows rows{Row{}};
-    if (!Sequence(rows, false)) return web::Failure{error_};
+    if (!Sequence(rows, false)) return base::Failure{error_};
     if (at_ < points_.size()) {
       Fail("'/' with no group to close");
-      return web::Failure{error_};
+      return base::Failure{error_};
     }
     return rows;
   }
@@ -176,7 +176,7 @@ class Reader {
     if (c == U'=') return Fail("'=' with no class before it"), std::nullopt;
     if (c == U'.' || IsNameCharacter(c)) {
       ++at_;
-      const std::u16string text = Utf16(c < 0x80 ? c : query::ToLower(c));
+      const std::u16string text = Utf16(c < 0x80 ? c : base::ToLower(c));
       return Rows{Row{Text(text)}};
     }
     CannotBeInAName(c);
@@ -505,15 +505,15 @@ std::span<const std::u16string_view> PinyinSyllables() {
   return kPinyin;
 }
 
-web::Result<NamePattern> NamePattern::Read(std::u16string_view text,
+base::Result<NamePattern> NamePattern::Read(std::u16string_view text,
                                            std::span<const std::u16string> words,
                                            const PatternFilters& filters) {
-  if (text.empty()) return web::Failure{"an empty pattern"};
+  if (text.empty()) return base::Failure{"an empty pattern"};
   auto rows = Reader(text, words).Read();
-  if (!rows) return web::Failure{rows.error()};
+  if (!rows) return base::Failure{rows.error()};
   NamePattern pattern;
   pattern.filters_ = filters;
-  pattern.filters_.without = query::ToLower(filters.without);
+  pattern.filters_.without = base::ToLower(filters.without);
   std::map<const Choices*, std::shared_ptr<const Choices>> pruned;
   for (Row& row : rows.value()) {
     auto shape = std::make_shared<Shape>();

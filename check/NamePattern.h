@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -42,7 +42,7 @@ class NamePattern {
 
   // Fails with "at character N: " and what is wrong there. words: the list W draws from,
   // cleaned already.
-  static web::Result<NamePattern> Read(std::u16string_view text,
+  static base::Result<NamePattern> Read(std::u16string_view text,
                                        std::span<const std::u16string> words = {},
                                        const PatternFilters& filters = {});
 

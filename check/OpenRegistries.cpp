@@ -9,15 +9,15 @@
 
 namespace check {
 
-web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::stop_token stop) {
+base::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::stop_token stop) {
   std::optional<Bootstrap> bootstrap;
   if (setup.bootstrapText) {
     auto parsed = Bootstrap::Parse(*setup.bootstrapText);
-    if (!parsed) return web::Failure{parsed.error()};
+    if (!parsed) return base::Failure{parsed.error()};
     bootstrap = std::move(parsed.value());
   } else if (setup.bootstrapFile) {
     auto loaded = LoadBootstrapFile(*setup.bootstrapFile);
-    if (!loaded) return web::Failure{loaded.error()};
+    if (!loaded) return base::Failure{loaded.error()};
     bootstrap = std::move(loaded.value());
   } else {
     BootstrapCache cache;
@@ -25,12 +25,12 @@ web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::st
     cache.folder = UserCacheFolder();
     cache.advice = setup.bootstrapAdvice;
     if (cache.folder.empty()) {
-      return web::Failure{"no cache folder for the RDAP bootstrap (HOME is not set)" +
+      return base::Failure{"no cache folder for the RDAP bootstrap (HOME is not set)" +
                           setup.bootstrapAdvice};
     }
     auto fetcher = web::OpenHttpClient(setup.client);
     auto loaded = LoadCachedBootstrap(cache, *fetcher, std::chrono::system_clock::now(), stop);
-    if (!loaded) return web::Failure{loaded.error()};
+    if (!loaded) return base::Failure{loaded.error()};
     if (!loaded.value().warning.empty() && setup.options.warn) {
       setup.options.warn(loaded.value().warning);
     }
@@ -38,18 +38,18 @@ web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::st
   }
   if (setup.supplement) {
     auto supplement = Bootstrap::Parse(RdapSupplementJson());
-    if (!supplement) return web::Failure{"the built-in RDAP supplement: " + supplement.error()};
+    if (!supplement) return base::Failure{"the built-in RDAP supplement: " + supplement.error()};
     bootstrap->Merge(supplement.value(), false);
   }
   if (setup.extraFile) {
     auto extra = LoadBootstrapFile(*setup.extraFile);
-    if (!extra) return web::Failure{extra.error()};
+    if (!extra) return base::Failure{extra.error()};
     bootstrap->Merge(extra.value(), true);
   }
   return std::move(*bootstrap);
 }
 
-web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop) {
+base::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop) {
   Bootstrap bootstrap;
   if (setup.options.useRdap) {
     auto loaded = LoadRegistryBootstrap(setup, stop);

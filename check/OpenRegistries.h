@@ -15,12 +15,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/Result.h"
 #include "check/RegistrySource.h"
 #include "check/dns/DnsServer.h"
 #include "check/rdap/BootstrapCache.h"
 #include "check/whois/WhoisRoute.h"
 #include "web/HttpClient.h"
-#include "web/Result.h"
 
 namespace check {
 
@@ -64,9 +64,9 @@ inline constexpr std::size_t kMostPerHost = 64;
 // Fails with what the person can do about it: no cache folder, a bootstrap that cannot be
 // fetched and has no usable copy, a file that cannot be read. A stop ends a fetch at once.
 // Warnings (a stale copy in use) go to options.warn.
-web::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::stop_token stop);
+base::Result<Bootstrap> LoadRegistryBootstrap(const RegistrySetup& setup, std::stop_token stop);
 
-web::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop);
+base::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, std::stop_token stop);
 
 // The real registries as a program asks them by default: IANA's bootstrap cached in the user's
 // cache folder, WHOIS through the environment's SOCKS5 proxy if it names one, each server at

@@ -96,16 +96,16 @@ void Pace::Ended() {
   if (inFlight_ > 0) --inFlight_;
 }
 
-web::Result<PaceTable> PaceTable::Parse(std::string_view json) {
+base::Result<PaceTable> PaceTable::Parse(std::string_view json) {
   const nlohmann::json root = nlohmann::json::parse(json, nullptr, false);
-  if (root.is_discarded() || !root.is_object()) return web::Failure{"the rate table is not JSON"};
+  if (root.is_discarded() || !root.is_object()) return base::Failure{"the rate table is not JSON"};
   PaceTable table;
   const auto defaults = root.find("defaults");
   if (defaults == root.end() || !defaults->is_object() ||
       !ReadLimits(defaults->value("rdap", nlohmann::json::object()), table.rdap_) ||
       !ReadLimits(defaults->value("whois", nlohmann::json::object()), table.whois_) ||
       !ReadLimits(defaults->value("dns", nlohmann::json::object()), table.dns_)) {
-    return web::Failure{"the rate table's defaults are missing or malformed"};
+    return base::Failure{"the rate table's defaults are missing or malformed"};
   }
   if (const auto hosts = root.find("hosts"); hosts != root.end() && hosts->is_object()) {
     for (const auto& [host, entry] : hosts->items()) {
@@ -159,15 +159,15 @@ void PaceTable::SetRdapInFlight(std::size_t inFlight) {
   rdapInFlight_ = std::max<std::size_t>(inFlight, 1);
 }
 
-web::Result<RateOverride> ParseRate(std::string_view text) {
+base::Result<RateOverride> ParseRate(std::string_view text) {
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos || equals == 0) {
-    return web::Failure{"is not HOST=N/s"};
+    return base::Failure{"is not HOST=N/s"};
   }
   RateOverride rate;
   // HOST or HOST:PORT, read as every other host and port is.
   const auto server = web::ParseHostPort(text.substr(0, equals), 0);
-  if (!server) return web::Failure{"is not HOST[:PORT]=N/s: " + server.error()};
+  if (!server) return base::Failure{"is not HOST[:PORT]=N/s: " + server.error()};
   const std::string host = Lower(server.value().host);
   const bool v6 = host.find(':') != std::string::npos;
   rate.host = server.value().port == 0 ? host
@@ -192,7 +192,7 @@ web::Result<RateOverride> ParseRate(std::string_view text) {
     }
   }
   if (!(value > 0) || value > 1000 || !std::isfinite(value)) {
-    return web::Failure{"is not a rate: give requests a second above 0 and at most 1000, e.g. 5/s"};
+    return base::Failure{"is not a rate: give requests a second above 0 and at most 1000, e.g. 5/s"};
   }
   rate.perSecond = value;
   return rate;

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -61,7 +61,7 @@ class Pace {
 class PaceTable {
  public:
   // Reads check/rates.json's form. Fails when it is not such a table.
-  static web::Result<PaceTable> Parse(std::string_view json);
+  static base::Result<PaceTable> Parse(std::string_view json);
   static PaceTable BuiltIn();
 
   PaceLimits For(std::string_view host, Protocol protocol) const;
@@ -90,6 +90,6 @@ struct RateOverride {
   std::string host;
   double perSecond = 0;
 };
-web::Result<RateOverride> ParseRate(std::string_view text);
+base::Result<RateOverride> ParseRate(std::string_view text);
 
 }  // namespace check

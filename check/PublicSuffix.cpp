@@ -1,7 +1,7 @@
 #include "check/PublicSuffix.h"
 
+#include "base/Text.h"
 #include "check/SuffixServices.h"
-#include "check/Utf8.h"
 
 namespace check {
 
@@ -12,7 +12,7 @@ std::string_view PublicSuffixListDate() {
 
 std::optional<std::u16string> UnregistrableReason(std::string_view aLabel) {
   if (IsPublicSuffix(aLabel)) {
-    return FromUtf8(aLabel) + u" is a suffix under which names are registered, not a name";
+    return base::FromUtf8(aLabel) + u" is a suffix under which names are registered, not a name";
   }
   // The first suffix that is public, or run by a registry of its own (uk.com), is the longest;
   // the registry holds one label above it.
@@ -24,7 +24,7 @@ std::optional<std::u16string> UnregistrableReason(std::string_view aLabel) {
     held = dot + 1;
   }
   if (held == 0) return std::nullopt;
-  return u"under " + FromUtf8(aLabel.substr(held)) + u", which is the name a registry holds";
+  return u"under " + base::FromUtf8(aLabel.substr(held)) + u", which is the name a registry holds";
 }
 
 }  // namespace check

@@ -1,7 +1,7 @@
 #include "check/PublicSuffixRules.h"
 
+#include "base/Text.h"
 #include "check/ALabel.h"
-#include "check/Utf8.h"
 
 namespace check {
 namespace {
@@ -37,7 +37,7 @@ PublicSuffixRules PublicSuffixRules::Parse(std::string_view list) {
       set = &rules.wildcard_;
       rule.remove_prefix(2);
     }
-    auto aLabel = ToALabel(FromUtf8(rule));
+    auto aLabel = ToALabel(base::FromUtf8(rule));
     if (aLabel) set->insert(std::move(aLabel.value()));
   }
   return rules;

@@ -5,9 +5,9 @@
 #include <unordered_set>
 #include <utility>
 
+#include "base/LowerCase.h"
 #include "query/Cleaning.h"
 #include "query/Harvesting.h"
-#include "query/LowerCase.h"
 #include "query/RegistrarRequests.h"
 #include "query/Splitting.h"
 #include "web/Module1.h"
@@ -60,7 +60,7 @@ void RegistrarSource::CheckChunk(const std::vector<NameFeed::Name>& chunk, const
     found.source = Route::Registrar;
     report(chunk[i].id, std::move(found));
   };
-  auto fail = [&](std::u16string detail, web::FailureKind reason) {
+  auto fail = [&](std::u16string detail, base::FailureKind reason) {
     if (pump.WindowGone()) return;
     for (std::size_t i = 0; i < chunk.size(); ++i) answer(i, Unknown(detail, reason));
   };
@@ -70,23 +70,23 @@ void RegistrarSource::CheckChunk(const std::vector<NameFeed::Name>& chunk, const
   for (const NameFeed::Name& name : chunk) text.append(name.text).append(u"\r\n");
   text.resize(text.size() - 2);
   const std::u16string searchUrl = registrarBase_ + std::u16string(query::kSearchPath);
-  if (web::Status searched = query::PostForm(session_, searchUrl,
+  if (base::Status searched = query::PostForm(session_, searchUrl,
                                              query::SearchBody(query::SubmittedList(text)), &pump);
       !searched) {
     return fail(Reason(u"search failed: ", searched.error()), searched.failure().kind);
   }
 
-  const web::Result<std::u16string> page = web::FetchText(session_, searchUrl, pump);
+  const base::Result<std::u16string> page = web::FetchText(session_, searchUrl, pump);
   if (!page) {
     return fail(u"the selection page could not be fetched", page.failure().kind);
   }
   auto harvested = query::HarvestNames(page.value());
   if (!harvested) {
     return fail(Reason(u"the selection page could not be read: ", harvested.error()),
-                web::FailureKind::Protocol);
+                base::FailureKind::Protocol);
   }
 
-  const std::u16string listed = query::ToLower(harvested.value().lines);
+  const std::u16string listed = base::ToLower(harvested.value().lines);
   std::unordered_set<std::u16string_view> available;
   for (std::u16string_view line : query::Split(listed, u"\r\n")) available.insert(line);
   for (std::size_t i = 0; i < chunk.size(); ++i) {

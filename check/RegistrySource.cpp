@@ -9,14 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/Text.h"
 #include "check/ALabel.h"
 #include "check/PublicSuffix.h"
 #include "check/RetryAfter.h"
 #include "check/SuffixServices.h"
-#include "check/Utf8.h"
 #include "check/dns/DnsRoute.h"
 #include "check/rdap/DomainReply.h"
-#include "web/TextEncoding.h"
 
 namespace check {
 namespace {
@@ -155,7 +154,7 @@ struct Run {
 
   void Finish(const Job& job, Answer answer) {
     answer.source = job.route;
-    if (job.idn) answer.aLabel = FromUtf8(job.aLabel);
+    if (job.idn) answer.aLabel = base::FromUtf8(job.aLabel);
     --remaining;
     const std::size_t at = job.index - firstOpen;
     answered[at] = true;
@@ -173,7 +172,7 @@ struct Run {
     Server& server = servers.at(host);
     if (server.unfound) return;
     server.unfound = answer;
-    unfoundHosts.push_back(host + " (" + web::Utf16ToUtf8(answer.detail) + ")");
+    unfoundHosts.push_back(host + " (" + base::Utf16ToUtf8(answer.detail) + ")");
   }
   std::vector<std::string> unfoundHosts;  // not yet told
 
@@ -184,7 +183,7 @@ struct Run {
     const auto now = Steady::now();
     server.pace.Refused(now, now + wait);
     if (job.tries >= maxTries) {
-      return Finish(job, Unknown(u"rate-limited", web::FailureKind::RateLimited));
+      return Finish(job, Unknown(u"rate-limited", base::FailureKind::RateLimited));
     }
     const std::size_t index = job.index;
     server.waiting.emplace(index, std::move(job));
@@ -278,12 +277,12 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     // A suffix run apart from its TLD (ac.uk, uk.com): never the TLD's service.
     const SuffixService* apart = SuffixServices::BuiltIn().For(job.aLabel);
     if (apart && (!apart->whois || !whois_)) {
-      const std::u16string suffix = FromUtf8(apart->suffix);
+      const std::u16string suffix = base::FromUtf8(apart->suffix);
       return run->Finish(
           job, Unknown(apart->whois ? suffix + u"'s registry answers over WHOIS only (" +
-                                          FromUtf8(*apart->whois) + u"), which is not asked"
+                                          base::FromUtf8(*apart->whois) + u"), which is not asked"
                                     : u"no registry service known for " + suffix,
-                       web::FailureKind::Other));
+                       base::FailureKind::Other));
     }
     if (const std::optional<Service> service =
             options_.useRdap && !apart ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
@@ -314,8 +313,8 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
       [proving = options_.delegation](const Job& job, std::stop_token stopped) {
         auto proof = proving->Prove(job.aLabel, stopped);
         if (!proof) return Answer{};
-        return WithStatus(Status::Registered, u"delegated by " + FromUtf8(proof->server) +
-                                                  u", a server of " + FromUtf8(proof->zone));
+        return WithStatus(Status::Registered, u"delegated by " + base::FromUtf8(proof->server) +
+                                                  u", a server of " + base::FromUtf8(proof->zone));
       },
       options_.delegationLookups, completion);
 
@@ -344,9 +343,9 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
         fed = true;
         break;
       }
-      web::Result<std::string> aLabel = ToALabel(name->text);
+      base::Result<std::string> aLabel = ToALabel(name->text);
       if (!aLabel) {
-        report(name->id, WithStatus(Status::Invalid, FromUtf8(aLabel.error())));
+        report(name->id, WithStatus(Status::Invalid, base::FromUtf8(aLabel.error())));
         continue;
       }
       // A registry holds only the names one label above a public suffix; asked about any other
@@ -355,7 +354,7 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
         report(name->id, WithStatus(Status::Invalid, std::move(*reason)));
         continue;
       }
-      const bool idn = FromUtf8(aLabel.value()) != name->text;
+      const bool idn = base::FromUtf8(aLabel.value()) != name->text;
       Job job{run->Take(name->id),
               std::move(aLabel.value()),
               Route::Dns,
@@ -393,8 +392,8 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     Pace& pace = server.pace;
     if (!reply.ok()) {
       pace.Ended();
-      Answer failed = Unknown(FromUtf8(reply.failure->message), reply.failure->kind);
-      if (reply.failure->kind == web::FailureKind::Dns) run->Unfound(job.host, failed);
+      Answer failed = Unknown(base::FromUtf8(reply.failure->message), reply.failure->kind);
+      if (reply.failure->kind == base::FailureKind::Dns) run->Unfound(job.host, failed);
       return run->Finish(job, std::move(failed));
     }
     if (reply.status == 429 || reply.status == 503) {
@@ -403,7 +402,7 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     pace.Answered(Steady::now());
     if (reply.status == 404 && web::HostOf(reply.url) != job.host) {
       return run->Finish(job, Unknown(u"redirected to another service, which answered 404",
-                                      web::FailureKind::Protocol));
+                                      base::FailureKind::Protocol));
     }
     run->Finish(
         job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
@@ -442,12 +441,12 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     Run::Server& server = run->servers.at(job.host);
     --server.started;
     Pace& pace = server.pace;
-    if (answer.status == Status::Unknown && answer.reason == web::FailureKind::RateLimited) {
+    if (answer.status == Status::Unknown && answer.reason == base::FailureKind::RateLimited) {
       return run->Refused(std::move(job), "");
     }
-    if (answer.status == Status::Unknown && answer.reason != web::FailureKind::Protocol) {
+    if (answer.status == Status::Unknown && answer.reason != base::FailureKind::Protocol) {
       pace.Ended();
-      if (answer.reason == web::FailureKind::Dns) run->Unfound(job.host, answer);
+      if (answer.reason == base::FailureKind::Dns) run->Unfound(job.host, answer);
     } else {
       pace.Answered(Steady::now());
     }

@@ -4,24 +4,24 @@
 
 namespace check {
 
-web::Result<SuffixServices> SuffixServices::Parse(std::string_view json) {
+base::Result<SuffixServices> SuffixServices::Parse(std::string_view json) {
   const nlohmann::json table = nlohmann::json::parse(json, nullptr, false);
   const auto whois = table.is_object() ? table.find("whois") : table.end();
   const auto none = table.is_object() ? table.find("none") : table.end();
   if (whois == table.end() || !whois->is_object() || none == table.end() || !none->is_array()) {
-    return web::Failure{"the suffix table needs a 'whois' object and a 'none' list"};
+    return base::Failure{"the suffix table needs a 'whois' object and a 'none' list"};
   }
   SuffixServices services;
   for (const auto& [suffix, host] : whois->items()) {
     if (!host.is_string() || host.get<std::string>().empty()) {
-      return web::Failure{"the suffix table's server for '" + suffix + "' is not a host name"};
+      return base::Failure{"the suffix table's server for '" + suffix + "' is not a host name"};
     }
     services.suffixes_[suffix] = {suffix, host.get<std::string>()};
   }
   for (const nlohmann::json& suffix : *none) {
-    if (!suffix.is_string()) return web::Failure{"the suffix table's 'none' holds a non-text"};
+    if (!suffix.is_string()) return base::Failure{"the suffix table's 'none' holds a non-text"};
     if (!services.suffixes_.emplace(suffix, SuffixService{suffix, std::nullopt}).second) {
-      return web::Failure{"the suffix table names '" + suffix.get<std::string>() + "' twice"};
+      return base::Failure{"the suffix table names '" + suffix.get<std::string>() + "' twice"};
     }
   }
   return services;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -23,7 +23,7 @@ struct SuffixService {
 class SuffixServices {
  public:
   // Fails when the text is not such a table.
-  static web::Result<SuffixServices> Parse(std::string_view json);
+  static base::Result<SuffixServices> Parse(std::string_view json);
   // The table built in; it is tested, so this does not fail.
   static const SuffixServices& BuiltIn();
 

@@ -1,8 +1,8 @@
 #include "Calendar.h"
 
 #include "Formats.h"
+#include "base/Text.h"
 #include "check/Lifecycle.h"
-#include "web/TextEncoding.h"
 
 namespace cli {
 namespace {
@@ -42,7 +42,7 @@ std::string Folded(std::string_view line) {
 
 // 20270108 for an all-day DATE value.
 std::string DateValue(std::chrono::sys_days day) {
-  const std::string text = web::Utf16ToUtf8(check::DayText(day));
+  const std::string text = base::Utf16ToUtf8(check::DayText(day));
   return text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2);
 }
 
@@ -59,7 +59,7 @@ std::string CalendarText(std::span<const WatchedName> names, std::chrono::sys_se
     if (!watched.known) continue;
     const auto day = check::ReadDay(watched.known->releases);
     if (!day) continue;
-    const std::string name = web::Utf16ToUtf8(watched.name);
+    const std::string name = base::Utf16ToUtf8(watched.name);
     const std::string phase(check::PhaseName(watched.known->phase));
     text += "BEGIN:VEVENT\r\n";
     text += Folded("UID:" + Escaped(name) + "-" + DateValue(*day) + "@brelka");

@@ -98,13 +98,13 @@ int RunCommand(const std::string& utf8Command,
   return WEXITSTATUS(status) == 127 ? -1 : WEXITSTATUS(status);
 }
 
-web::Result<std::string> StandardInput::Read() {
+base::Result<std::string> StandardInput::Read() {
   char buffer[64 * 1024];
   while (!ended_) {
     const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0)
-      return web::Failure{std::string("<stdin>: cannot be read: ") + std::strerror(errno)};
+      return base::Failure{std::string("<stdin>: cannot be read: ") + std::strerror(errno)};
     if (got == 0) break;
     return std::string(buffer, static_cast<std::size_t>(got));
   }

@@ -143,7 +143,7 @@ int RunCommand(const std::string& utf8Command,
   return ended ? static_cast<int>(status) : -1;
 }
 
-web::Result<std::string> StandardInput::Read() {
+base::Result<std::string> StandardInput::Read() {
   const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) ended_ = true;
   if (ended_) return std::string();
@@ -154,7 +154,7 @@ web::Result<std::string> StandardInput::Read() {
     for (;;) {
       DWORD got = 0;
       if (!ReadConsoleW(handle, buffer, 4096, &got, nullptr)) {
-        return web::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) +
+        return base::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) +
                             ")"};
       }
       std::wstring text = std::exchange(carried_, {}) + std::wstring(buffer, got);
@@ -184,7 +184,7 @@ web::Result<std::string> StandardInput::Read() {
       ended_ = true;
       return std::string();
     }
-    return web::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) + ")"};
+    return base::Failure{"<stdin>: cannot be read (error " + std::to_string(GetLastError()) + ")"};
   }
   if (got == 0) ended_ = true;
   return std::string(buffer, got);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace cli {
 
@@ -35,7 +35,7 @@ int RunCommand(const std::string& utf8Command,
 class StandardInput {
  public:
   // The next bytes; empty once the input has ended.
-  web::Result<std::string> Read();
+  base::Result<std::string> Read();
 
  private:
   std::wstring carried_;  // the first half of a surrogate pair that a console read split

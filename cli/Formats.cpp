@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "web/TextEncoding.h"
+#include "base/Text.h"
 
 namespace cli {
 namespace {
@@ -101,23 +101,23 @@ std::optional<std::chrono::sys_seconds> ReadCheckedText(std::string_view text) {
 
 std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
                          Columns columns, bool demo) {
-  const std::string utf8Name = web::Utf16ToUtf8(name);
+  const std::string utf8Name = base::Utf16ToUtf8(name);
   const std::string_view status = check::StatusName(answer.status);
-  const std::string detail = web::Utf16ToUtf8(answer.detail);
+  const std::string detail = base::Utf16ToUtf8(answer.detail);
   // Only an unknown answer has a reason; the words contain no character that needs quoting.
   const std::string reason(answer.status == check::Status::Unknown && answer.reason
-                               ? web::KindName(*answer.reason)
+                               ? base::KindName(*answer.reason)
                                : "");
   const std::string source(answer.source ? check::RouteName(*answer.source) : "");
   const bool registry = columns == Columns::Registry;
-  const std::string aLabel = web::Utf16ToUtf8(answer.aLabel);
-  const std::string registrar = web::Utf16ToUtf8(answer.registrar);
-  const std::string expires = web::Utf16ToUtf8(answer.expires);
+  const std::string aLabel = base::Utf16ToUtf8(answer.aLabel);
+  const std::string registrar = base::Utf16ToUtf8(answer.registrar);
+  const std::string expires = base::Utf16ToUtf8(answer.expires);
   std::string statuses;
   for (const std::u16string& word : answer.statuses)
-    statuses += (statuses.empty() ? "" : std::string(kStatusSeparator)) + web::Utf16ToUtf8(word);
+    statuses += (statuses.empty() ? "" : std::string(kStatusSeparator)) + base::Utf16ToUtf8(word);
   const std::string phase(check::PhaseName(answer.phase));
-  const std::string releases = web::Utf16ToUtf8(answer.releases);
+  const std::string releases = base::Utf16ToUtf8(answer.releases);
   const std::string checked = demo             ? std::string(kDemoChecked)
                               : answer.checked ? CheckedText(*answer.checked)
                                                : "";
@@ -151,7 +151,7 @@ std::string FormatAnswer(Format format, std::u16string_view name, const check::A
         line["registrar"] = registrar;
         line["expires"] = expires;
         nlohmann::ordered_json words = nlohmann::ordered_json::array();
-        for (const std::u16string& word : answer.statuses) words.push_back(web::Utf16ToUtf8(word));
+        for (const std::u16string& word : answer.statuses) words.push_back(base::Utf16ToUtf8(word));
         line["statuses"] = std::move(words);
         line["phase"] = phase;
         line["releases"] = releases;

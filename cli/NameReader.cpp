@@ -3,64 +3,18 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/Text.h"
 #include "web/Module1.h"
-#include "web/TextEncoding.h"
 
 namespace cli {
-
-bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
-  out.clear();
-  out.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    char32_t c = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      c = lead & 0x0F;
-      if (lead == 0xE0) low = 0xA0;   // overlong
-      if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      c = lead & 0x07;
-      if (lead == 0xF0) low = 0x90;   // overlong
-      if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
-    } else {
-      return false;
-    }
-    if (bytes.size() - i < length || byte(i + 1) < low || byte(i + 1) > high) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((byte(i + k) & 0xC0) != 0x80) return false;
-      c = (c << 6) | (byte(i + k) & 0x3F);
-    }
-    if (c >= 0x10000) {
-      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(c));
-    }
-    i += length;
-  }
-  return true;
-}
 
 NameReader::NameReader(std::string inputName, check::NameList* list)
     : inputName_(std::move(inputName)), list_(list) {}
 
-web::Status NameReader::Feed(std::string_view bytes) {
+base::Status NameReader::Feed(std::string_view bytes) {
   if (!decided_) {
     head_.append(bytes);
-    if (head_.size() < 2) return web::Ok();
+    if (head_.size() < 2) return base::Ok();
     decided_ = true;
     if (head_.starts_with("\xFF\xFE")) encoding_ = Encoding::Utf16Le;
     if (head_.starts_with("\xFE\xFF")) encoding_ = Encoding::Utf16Be;
@@ -85,14 +39,14 @@ std::string NameReader::FromUtf16(std::string_view bytes) {
     highSurrogate_ = units.back();
     units.pop_back();
   }
-  return web::Utf16ToUtf8(units);
+  return base::Utf16ToUtf8(units);
 }
 
-web::Status NameReader::TakeBytes(std::string_view bytes) {
+base::Status NameReader::TakeBytes(std::string_view bytes) {
   for (;;) {
     const std::size_t end = bytes.find('\n');
     if (end == std::string_view::npos) break;
-    web::Status taken = web::Ok();
+    base::Status taken = base::Ok();
     if (pending_.empty()) {
       taken = TakeLine(bytes.substr(0, end));
     } else {
@@ -104,24 +58,24 @@ web::Status NameReader::TakeBytes(std::string_view bytes) {
     bytes.remove_prefix(end + 1);
   }
   pending_.append(bytes);
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status NameReader::Finish() {
+base::Status NameReader::Finish() {
   if (!decided_) {
     decided_ = true;
-    if (web::Status taken = TakeBytes(std::exchange(head_, {})); !taken) return taken;
+    if (base::Status taken = TakeBytes(std::exchange(head_, {})); !taken) return taken;
   }
   if (!highSurrogate_.empty() || !carried_.empty()) pending_ += "\xEF\xBF\xBD";  // cut off
   highSurrogate_.clear();
   carried_.clear();
-  if (pending_.empty()) return web::Ok();
-  web::Status taken = TakeLine(pending_);
+  if (pending_.empty()) return base::Ok();
+  base::Status taken = TakeLine(pending_);
   pending_.clear();
   return taken;
 }
 
-web::Status NameReader::TakeLine(std::string_view line) {
+base::Status NameReader::TakeLine(std::string_view line) {
   ++lineNumber_;
   if (atStart_) {
     atStart_ = false;
@@ -129,28 +83,28 @@ web::Status NameReader::TakeLine(std::string_view line) {
   }
   if (line.ends_with('\r')) line.remove_suffix(1);
   std::u16string text;
-  if (!DecodeUtf8(line, text)) {
+  if (!base::DecodeUtf8(line, text)) {
     // Chinese text saved in the system's code page reads as GB18030 throughout.
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(line.data());
     const auto gbk = web::DecodeBytes({bytes, line.size()}, u"gb18030");
     const bool looksGbk = gbk && gbk.value().find(u'\uFFFD') == std::u16string::npos;
-    return web::Failure{inputName_ + ":" + std::to_string(lineNumber_) + ": invalid UTF-8" +
+    return base::Failure{inputName_ + ":" + std::to_string(lineNumber_) + ": invalid UTF-8" +
                         (looksGbk ? "; save it as UTF-8 (it looks like GBK)" : "")};
   }
   if (list_) list_->AddLine(text);
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list) {
+base::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list) {
   NameReader reader(inputName, &list);
   std::string buffer(64 * 1024, '\0');
   while (in) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     const auto got = static_cast<std::size_t>(in.gcount());
     if (got == 0) break;
-    if (web::Status fed = reader.Feed(std::string_view(buffer).substr(0, got)); !fed) return fed;
+    if (base::Status fed = reader.Feed(std::string_view(buffer).substr(0, got)); !fed) return fed;
   }
-  if (in.bad()) return web::Failure{inputName + ": cannot be read"};
+  if (in.bad()) return base::Failure{inputName + ": cannot be read"};
   return reader.Finish();
 }
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Result.h"
 #include "check/NameList.h"
-#include "web/Result.h"
 
 namespace cli {
 
@@ -21,13 +21,13 @@ class NameReader {
   NameReader(std::string inputName, check::NameList* list);
 
   // Takes the next bytes of the input, split anywhere.
-  web::Status Feed(std::string_view bytes);
+  base::Status Feed(std::string_view bytes);
   // The input has ended: takes its last line, which need not end with a line break.
-  web::Status Finish();
+  base::Status Finish();
 
  private:
-  web::Status TakeLine(std::string_view line);
-  web::Status TakeBytes(std::string_view bytes);
+  base::Status TakeLine(std::string_view line);
+  base::Status TakeBytes(std::string_view bytes);
   // UTF-16 bytes, those of an unfinished character kept back, as UTF-8 (an unpaired surrogate
   // as U+FFFD, which no name may hold).
   std::string FromUtf16(std::string_view bytes);
@@ -46,10 +46,6 @@ class NameReader {
 };
 
 // Reads a whole stream through a NameReader. Also fails when the stream cannot be read.
-web::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list);
-
-// Strict UTF-8 (no overlong forms, surrogates or values above U+10FFFF) to UTF-16; false when
-// the bytes are not UTF-8.
-bool DecodeUtf8(std::string_view bytes, std::u16string& out);
+base::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list);
 
 }  // namespace cli

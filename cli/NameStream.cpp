@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/Text.h"
 #include "check/ALabel.h"
 #include "check/NameRules.h"
 #include "check/PublicSuffix.h"
@@ -20,7 +21,7 @@ namespace {
 // Suffix List names ("names.tx" does not).
 bool ReadsAsName(const std::string& argument) {
   std::u16string decoded;
-  if (!DecodeUtf8(argument, decoded)) return false;
+  if (!base::DecodeUtf8(argument, decoded)) return false;
   const std::u16string name = check::CleanName(decoded);
   if (name.find(u'.') == std::u16string::npos || check::InvalidReason(name)) return false;
   const auto aLabel = check::ToALabel(name);
@@ -60,7 +61,7 @@ NameStream NameStream::FromList(std::vector<std::u16string> names) {
   return stream;
 }
 
-web::Result<bool> NameStream::Next(std::u16string& name) {
+base::Result<bool> NameStream::Next(std::u16string& name) {
   if (kind_ == Kind::List) {
     if (nextName_ == names_.size()) return false;
     name = std::move(names_[nextName_++]);
@@ -86,19 +87,19 @@ web::Result<bool> NameStream::Next(std::u16string& name) {
   return true;
 }
 
-web::Status NameStream::CheckFiles() const {
+base::Status NameStream::CheckFiles() const {
   for (const auto& [file, name] : inputs_) {
     if (file == "-" || name) continue;
     const std::filesystem::path path = PathOf(file);
     std::error_code missing;
     if (!std::filesystem::exists(path, missing)) {
-      return web::Failure{"neither a file nor a domain name: '" + file + "'"};
+      return base::Failure{"neither a file nor a domain name: '" + file + "'"};
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+    if (!in) return base::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-      return web::Failure{"cannot read '" + file + "': it is a folder"};
+      return base::Failure{"cannot read '" + file + "': it is a folder"};
     }
     // Read as a run reads it, keeping nothing.
     NameReader reader(file, nullptr);
@@ -106,15 +107,15 @@ web::Status NameStream::CheckFiles() const {
     while (in) {
       in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
       const std::string_view bytes(piece.data(), static_cast<std::size_t>(in.gcount()));
-      if (web::Status fed = reader.Feed(bytes); !fed) return fed;
+      if (base::Status fed = reader.Feed(bytes); !fed) return fed;
     }
-    if (in.bad()) return web::Failure{file + ": cannot be read"};
-    if (web::Status finished = reader.Finish(); !finished) return finished;
+    if (in.bad()) return base::Failure{file + ": cannot be read"};
+    if (base::Status finished = reader.Finish(); !finished) return finished;
   }
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status NameStream::OpenNext() {
+base::Status NameStream::OpenNext() {
   inputName_ = inputs_[nextInput_++].text;
   file_.reset();
   standardInput_.reset();
@@ -125,46 +126,46 @@ web::Status NameStream::OpenNext() {
     const std::filesystem::path path = PathOf(inputName_);
     file_ = std::make_unique<std::ifstream>(path, std::ios::binary);
     if (!*file_) {
-      return web::Failure{"cannot open '" + inputName_ + "': " + std::strerror(errno)};
+      return base::Failure{"cannot open '" + inputName_ + "': " + std::strerror(errno)};
     }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-      return web::Failure{"cannot read '" + inputName_ + "': it is a folder"};
+      return base::Failure{"cannot read '" + inputName_ + "': it is a folder"};
     }
   }
   reader_ = std::make_unique<NameReader>(inputName_, &list_);
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Result<bool> NameStream::ReadMore() {
+base::Result<bool> NameStream::ReadMore() {
   if (!reader_) {
     if (nextInput_ == inputs_.size()) return false;
     if (inputs_[nextInput_].name) {
       std::u16string name;
-      (void)DecodeUtf8(inputs_[nextInput_++].text, name);
+      (void)base::DecodeUtf8(inputs_[nextInput_++].text, name);
       list_.AddLine(name);
       return true;
     }
-    if (web::Status opened = OpenNext(); !opened) return web::Failure{opened.error()};
+    if (base::Status opened = OpenNext(); !opened) return base::Failure{opened.error()};
   }
   std::string piece;
   if (standardInput_) {
     auto read = standardInput_->Read();
-    if (!read) return web::Failure{read.error()};
+    if (!read) return base::Failure{read.error()};
     piece = std::move(read.value());
   } else {
     piece.resize(64 * 1024);
     file_->read(piece.data(), static_cast<std::streamsize>(piece.size()));
     piece.resize(static_cast<std::size_t>(file_->gcount()));
-    if (piece.empty() && file_->bad()) return web::Failure{inputName_ + ": cannot be read"};
+    if (piece.empty() && file_->bad()) return base::Failure{inputName_ + ": cannot be read"};
   }
   if (piece.empty()) {
-    web::Status finished = reader_->Finish();
+    base::Status finished = reader_->Finish();
     reader_.reset();
-    if (!finished) return web::Failure{finished.error()};
+    if (!finished) return base::Failure{finished.error()};
     return true;
   }
-  if (web::Status fed = reader_->Feed(piece); !fed) return web::Failure{fed.error()};
+  if (base::Status fed = reader_->Feed(piece); !fed) return base::Failure{fed.error()};
   return true;
 }
 

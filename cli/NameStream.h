@@ -14,9 +14,9 @@
 
 #include "Console.h"
 #include "NameReader.h"
+#include "base/Result.h"
 #include "check/NameList.h"
 #include "check/NamePattern.h"
-#include "web/Result.h"
 
 namespace cli {
 
@@ -36,17 +36,17 @@ class NameStream {
   // Reads the files through once, keeping nothing: fails, as Next would, for one that cannot be
   // opened or is not UTF-8, and for an argument that is neither a file nor a domain name, so that such a fault stops a run before anything is sent. Standard
   // input is read once only, as the run goes.
-  web::Status CheckFiles() const;
+  base::Status CheckFiles() const;
 
   // Writes the next name into `name`; false at the end. Fails when an input cannot be read,
   // naming it.
-  web::Result<bool> Next(std::u16string& name);
+  base::Result<bool> Next(std::u16string& name);
 
  private:
   NameStream() = default;
   // Reads the next piece of the inputs into the list; false once they have all ended.
-  web::Result<bool> ReadMore();
-  web::Status OpenNext();
+  base::Result<bool> ReadMore();
+  base::Status OpenNext();
 
   check::NameList list_;
   // Inputs: files ("-" for standard input), and names given as arguments.

@@ -6,13 +6,13 @@
 #include "Formats.h"
 #include "NameReader.h"
 #include "Resume.h"
+#include "base/Text.h"
 #include "check/ALabel.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "check/Pace.h"
 #include "check/dns/DnsServer.h"
 #include "check/whois/WhoisRoute.h"
-#include "web/TextEncoding.h"
 
 namespace cli {
 namespace {
@@ -117,10 +117,10 @@ std::optional<std::string> SuffixBeforeEquals(std::string_view value) {
   return suffix;
 }
 
-web::Result<std::string> SuffixALabel(const std::string& suffix) {
+base::Result<std::string> SuffixALabel(const std::string& suffix) {
   std::u16string decoded;
-  return DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
-                                     : web::Result<std::string>(web::Failure{"not UTF-8"});
+  return base::DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
+                                     : base::Result<std::string>(base::Failure{"not UTF-8"});
 }
 
 // SUFFIX=HOST[:PORT]: the suffix as a name's tail is written (A-label or not), the server as
@@ -442,22 +442,22 @@ std::string Wrapped(std::string_view words) {
 
 }  // namespace
 
-web::Result<std::u16string> ReadSuffix(std::string_view text) {
+base::Result<std::u16string> ReadSuffix(std::string_view text) {
   std::u16string decoded;
-  if (!DecodeUtf8(text, decoded)) return web::Failure{Quoted(text) + " is not UTF-8"};
+  if (!base::DecodeUtf8(text, decoded)) return base::Failure{Quoted(text) + " is not UTF-8"};
   // Spaces around a suffix are left out; one inside it joins two suffixes ("com cn").
   const std::size_t first = decoded.find_first_not_of(u" \t");
   const std::size_t last = decoded.find_last_not_of(u" \t");
   if (first != std::u16string::npos &&
       decoded.substr(first, last - first + 1).find_first_of(u" \t") != std::u16string::npos) {
-    return web::Failure{Quoted(text) +
+    return base::Failure{Quoted(text) +
                         " is not a suffix: it holds a space (give several as com,cn)"};
   }
   std::u16string suffix = check::CleanName(decoded);
   if (!suffix.empty() && suffix.front() == u'.') suffix.erase(suffix.begin());
-  if (suffix.empty()) return web::Failure{Quoted(text) + " is not a suffix: it is empty"};
+  if (suffix.empty()) return base::Failure{Quoted(text) + " is not a suffix: it is empty"};
   if (const auto reason = check::InvalidReason(u"x." + suffix)) {
-    return web::Failure{Quoted(text) + " is not a suffix: " + web::Utf16ToUtf8(*reason)};
+    return base::Failure{Quoted(text) + " is not a suffix: " + base::Utf16ToUtf8(*reason)};
   }
   return suffix;
 }
@@ -466,7 +466,7 @@ std::span<const OptionSpec> OptionTable() {
   return kOptions;
 }
 
-web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
+base::Result<Options> ParseCommandLine(std::span<const std::string> args) {
   Options options;
   bool onlyFiles = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -485,13 +485,13 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
     if (arg.starts_with("--")) {
       const std::size_t equals = arg.find('=');
       const OptionSpec* option = FindLong(std::string_view(arg).substr(0, equals));
-      if (!option) return web::Failure{"unknown option " + Quoted(arg.substr(0, equals))};
+      if (!option) return base::Failure{"unknown option " + Quoted(arg.substr(0, equals))};
       given.emplace_back(option, std::string(option->name));
       if (equals != std::string::npos) value = arg.substr(equals + 1);
     } else {
       for (std::size_t k = 1; k < arg.size(); ++k) {
         const OptionSpec* option = FindShort(arg[k]);
-        if (!option) return web::Failure{"unknown option " + Quoted("-" + std::string(1, arg[k]))};
+        if (!option) return base::Failure{"unknown option " + Quoted("-" + std::string(1, arg[k]))};
         given.emplace_back(option, "-" + std::string(1, arg[k]));
         if (!option->valueName.empty()) {
           if (k + 1 < arg.size()) value = arg.substr(k + 1);
@@ -502,15 +502,15 @@ web::Result<Options> ParseCommandLine(std::span<const std::string> args) {
     for (const auto& [option, shown] : given) {
       const bool last = &shown == &given.back().second;
       if (option->valueName.empty()) {
-        if (last && value) return web::Failure{"option " + Quoted(shown) + " takes no value"};
+        if (last && value) return base::Failure{"option " + Quoted(shown) + " takes no value"};
         (void)option->apply(options, "");
         continue;
       }
       if (!value) {
-        if (i + 1 == args.size()) return web::Failure{"option " + Quoted(shown) + " needs a value"};
+        if (i + 1 == args.size()) return base::Failure{"option " + Quoted(shown) + " needs a value"};
         value = args[++i];
       }
-      if (Error error = option->apply(options, *value)) return web::Failure{*error};
+      if (Error error = option->apply(options, *value)) return base::Failure{*error};
     }
   }
   return options;

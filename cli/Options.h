@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/Result.h"
 #include "check/Pace.h"
 #include "check/dns/DnsServer.h"
-#include "web/Result.h"
 #include "web/TcpQuery.h"
 
 namespace cli {
@@ -89,12 +89,12 @@ struct OptionSpec {
 std::span<const OptionSpec> OptionTable();
 
 // Fails with a one-line message naming the problem.
-web::Result<Options> ParseCommandLine(std::span<const std::string> args);
+base::Result<Options> ParseCommandLine(std::span<const std::string> args);
 
 std::string HelpText();
 
 // One suffix as --tld and --tld-file give it: cleaned and lower-cased like a name, a leading
 // dot dropped, and valid at the end of a name (IDN suffixes too). Fails naming it.
-web::Result<std::u16string> ReadSuffix(std::string_view text);
+base::Result<std::u16string> ReadSuffix(std::string_view text);
 
 }  // namespace cli

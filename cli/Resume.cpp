@@ -11,6 +11,7 @@
 
 #include "Formats.h"
 #include "NameReader.h"
+#include "base/Text.h"
 
 namespace cli {
 namespace {
@@ -19,7 +20,7 @@ enum class Shape { Json, Tsv, Csv };
 
 std::optional<std::u16string> Text(std::string_view utf8) {
   std::u16string text;
-  if (!DecodeUtf8(utf8, text)) return std::nullopt;
+  if (!base::DecodeUtf8(utf8, text)) return std::nullopt;
   return text;
 }
 
@@ -31,7 +32,7 @@ class Reader {
   Reader(const ResumingRun& run, SettledFile& file) : run_(run), file_(file) {}
 
   // Fails with what is wrong.
-  web::Status Take(std::vector<std::string> fields) {
+  base::Status Take(std::vector<std::string> fields) {
     std::optional<std::string> checked;
     if (fields.size() == 6 || fields.size() == 9 || fields.size() == 12) {
       checked = std::move(fields.back());
@@ -44,40 +45,40 @@ class Reader {
       fields.resize(8);
     }
     if (fields.size() == 1) {
-      return web::Failure{"list output holds names, not answers, and cannot be resumed; write "
+      return base::Failure{"list output holds names, not answers, and cannot be resumed; write "
                           "the run's output with --format json (or tsv, csv)"};
     }
     if (fields.size() != 5 && fields.size() != 8) {
-      return web::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
+      return base::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
     }
     const std::optional<check::Status> status = check::StatusNamed(fields[1]);
-    if (!status) return web::Failure{"unknown status '" + fields[1] + "'"};
+    if (!status) return base::Failure{"unknown status '" + fields[1] + "'"};
     std::optional<check::Route> source;
     if (!fields[4].empty()) {
       source = check::RouteNamed(fields[4]);
-      if (!source) return web::Failure{"unknown source '" + fields[4] + "'"};
+      if (!source) return base::Failure{"unknown source '" + fields[4] + "'"};
       if (std::find(run_.routes.begin(), run_.routes.end(), *source) == run_.routes.end()) {
-        return web::Failure{"answered by " + fields[4] + ", which this run does not ask"};
+        return base::Failure{"answered by " + fields[4] + ", which this run does not ask"};
       }
     }
     std::optional<std::chrono::sys_seconds> at;
     if (checked && *checked == kDemoChecked && !run_.demo) {
-      return web::Failure{"answered by the demo's simulators, not by a registry"};
+      return base::Failure{"answered by the demo's simulators, not by a registry"};
     }
     if (checked && *checked != kDemoChecked && !checked->empty()) {
       at = ReadCheckedText(*checked);
-      if (!at) return web::Failure{"the time '" + *checked + "' is not YYYY-MM-DDThh:mm:ssZ"};
+      if (!at) return base::Failure{"the time '" + *checked + "' is not YYYY-MM-DDThh:mm:ssZ"};
     }
     if (!checked || checked->empty()) file_.undated = true;
     std::vector<std::u16string> texts;
     for (const std::string& field : fields) {
       auto text = Text(field);
-      if (!text) return web::Failure{"a field is not UTF-8"};
+      if (!text) return base::Failure{"a field is not UTF-8"};
       texts.push_back(std::move(*text));
     }
-    if (texts[0].empty()) return web::Failure{"the name is empty"};
-    if (*status == check::Status::Unknown) return web::Ok();   // to be asked again
-    if (at && run_.now - *at > run_.maxAge) return web::Ok();  // too old: asked again
+    if (texts[0].empty()) return base::Failure{"the name is empty"};
+    if (*status == check::Status::Unknown) return base::Ok();   // to be asked again
+    if (at && run_.now - *at > run_.maxAge) return base::Ok();  // too old: asked again
     check::Answer answer = check::WithStatus(*status, texts[2]);
     answer.source = source;
     answer.checked = at;
@@ -89,9 +90,9 @@ class Reader {
     if (!lifecycle.empty()) {
       auto statuses = Text(lifecycle[0]);
       auto releases = Text(lifecycle[2]);
-      if (!statuses || !releases) return web::Failure{"a field is not UTF-8"};
+      if (!statuses || !releases) return base::Failure{"a field is not UTF-8"};
       const std::optional<check::Phase> phase = check::PhaseNamed(lifecycle[1]);
-      if (!phase) return web::Failure{"unknown phase '" + lifecycle[1] + "'"};
+      if (!phase) return base::Failure{"unknown phase '" + lifecycle[1] + "'"};
       for (std::size_t start = 0; !statuses->empty() && start <= statuses->size();) {
         std::size_t end = statuses->find(u"; ", start);
         if (end == std::u16string::npos) end = statuses->size();
@@ -102,7 +103,7 @@ class Reader {
       answer.releases = std::move(*releases);
     }
     file_.settled[texts[0]] = std::move(answer);
-    return web::Ok();
+    return base::Ok();
   }
 
  private:
@@ -110,9 +111,9 @@ class Reader {
   SettledFile& file_;
 };
 
-web::Status TakeJson(const std::string& line, Reader& reader) {
+base::Status TakeJson(const std::string& line, Reader& reader) {
   const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
-  if (object.is_discarded() || !object.is_object()) return web::Failure{"not a JSON object"};
+  if (object.is_discarded() || !object.is_object()) return base::Failure{"not a JSON object"};
   std::vector<std::string> fields;
   const auto field = [&object](const char* key) -> std::optional<std::string> {
     const auto found = object.find(key);
@@ -122,41 +123,41 @@ web::Status TakeJson(const std::string& line, Reader& reader) {
   };
   for (const char* key : {"name", "status", "detail", "reason", "source"}) {
     auto value = field(key);
-    if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+    if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
     fields.push_back(std::move(*value));
   }
   if (object.contains("aLabel") || object.contains("registrar") || object.contains("expires")) {
     for (const char* key : {"aLabel", "registrar", "expires"}) {
       auto value = field(key);
-      if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+      if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
       fields.push_back(std::move(*value));
     }
   }
   if (fields.size() == 8 && object.contains("statuses")) {
     const auto& words = object["statuses"];
-    if (!words.is_array()) return web::Failure{"'statuses' is not an array"};
+    if (!words.is_array()) return base::Failure{"'statuses' is not an array"};
     std::string joined;
     for (const auto& word : words) {
-      if (!word.is_string()) return web::Failure{"'statuses' holds a value that is not a string"};
+      if (!word.is_string()) return base::Failure{"'statuses' holds a value that is not a string"};
       joined += (joined.empty() ? "" : std::string(kStatusSeparator)) + word.get<std::string>();
     }
     fields.push_back(std::move(joined));
     for (const char* key : {"phase", "releases"}) {
       auto value = field(key);
-      if (!value) return web::Failure{std::string("'") + key + "' is not a string"};
+      if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
       fields.push_back(std::move(*value));
     }
   }
   if (object.contains("checked")) {
     auto value = field("checked");
-    if (!value) return web::Failure{"'checked' is not a string"};
+    if (!value) return base::Failure{"'checked' is not a string"};
     fields.push_back(std::move(*value));
   }
   return reader.Take(std::move(fields));
 }
 
 // A TSV field's escapes (\t, \n, \r, \\, \xHH) undone.
-web::Status TakeTsv(const std::string& line, Reader& reader) {
+base::Status TakeTsv(const std::string& line, Reader& reader) {
   std::vector<std::string> fields(1);
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
@@ -178,7 +179,7 @@ web::Status TakeTsv(const std::string& line, Reader& reader) {
 }
 
 // One CSV record by RFC 4180, line breaks inside quotes included; fails on a stray quote.
-web::Status TakeCsv(const std::string& record, Reader& reader) {
+base::Status TakeCsv(const std::string& record, Reader& reader) {
   std::vector<std::string> fields(1);
   bool quoted = false;
   for (std::size_t i = 0; i < record.size(); ++i) {
@@ -197,12 +198,12 @@ web::Status TakeCsv(const std::string& record, Reader& reader) {
     } else if (c == ',') {
       fields.emplace_back();
     } else if (c == '"') {
-      return web::Failure{"a quote inside an unquoted field"};
+      return base::Failure{"a quote inside an unquoted field"};
     } else {
       fields.back() += c;
     }
   }
-  if (quoted) return web::Failure{"a quoted field does not end"};
+  if (quoted) return base::Failure{"a quoted field does not end"};
   return reader.Take(std::move(fields));
 }
 
@@ -212,7 +213,7 @@ std::size_t Quotes(std::string_view text) {
 
 }  // namespace
 
-web::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
+base::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
                                      const ResumingRun& run) {
   SettledFile settled;
   Reader reader(run, settled);
@@ -244,23 +245,23 @@ web::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
                                                  : Shape::Tsv;
       if (shape == Shape::Csv) continue;  // the header
     }
-    const web::Status taken = shape == Shape::Json  ? TakeJson(line, reader)
+    const base::Status taken = shape == Shape::Json  ? TakeJson(line, reader)
                               : shape == Shape::Tsv ? TakeTsv(line, reader)
                                                     : TakeCsv(line, reader);
     if (!taken) {
       const std::size_t at = shape == Shape::Csv ? recordStart : number;
-      return web::Failure{file + ":" + std::to_string(at) + ": " + taken.error()};
+      return base::Failure{file + ":" + std::to_string(at) + ": " + taken.error()};
     }
   }
-  if (in.bad()) return web::Failure{"cannot read '" + file + "'"};
+  if (in.bad()) return base::Failure{"cannot read '" + file + "'"};
   if (!record.empty()) {
-    return web::Failure{file + ":" + std::to_string(recordStart) + ": a quoted field does not end"};
+    return base::Failure{file + ":" + std::to_string(recordStart) + ": a quoted field does not end"};
   }
   return settled;
 }
 
-web::Result<std::chrono::seconds> ParseMaxAge(std::string_view text) {
-  const auto failure = web::Failure{"takes a number and a unit: 90s, 30m, 12h or 7d"};
+base::Result<std::chrono::seconds> ParseMaxAge(std::string_view text) {
+  const auto failure = base::Failure{"takes a number and a unit: 90s, 30m, 12h or 7d"};
   if (text.size() < 2) return failure;
   std::int64_t count = 0;
   const char* end = text.data() + text.size() - 1;

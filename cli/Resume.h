@@ -13,8 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/Result.h"
 #include "check/Answer.h"
-#include "web/Result.h"
 
 namespace cli {
 
@@ -35,10 +35,10 @@ struct SettledFile {
   bool undated = false;
 };
 
-web::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
+base::Result<SettledFile> ReadSettled(std::istream& in, const std::string& file,
                                      const ResumingRun& run);
 
 // "30m", "12h", "7d" (or seconds, "90s") for --max-age.
-web::Result<std::chrono::seconds> ParseMaxAge(std::string_view text);
+base::Result<std::chrono::seconds> ParseMaxAge(std::string_view text);
 
 }  // namespace cli

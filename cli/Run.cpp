@@ -23,6 +23,7 @@
 #include "Progress.h"
 #include "Resume.h"
 #include "Settings.h"
+#include "base/Text.h"
 #include "check/ALabel.h"
 #include "check/FingerprintSet.h"
 #include "check/NamePattern.h"
@@ -32,10 +33,8 @@
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
 #include "check/SuffixServices.h"
-#include "check/Utf8.h"
 #include "check/dns/ZoneFile.h"
 #include "web/HttpRequest.h"
-#include "web/TextEncoding.h"
 
 #ifndef BRELKA_VERSION
 #define BRELKA_VERSION "unknown"
@@ -57,30 +56,30 @@ int UsageError(const std::string& message) {
 
 // For the registries: a suffix of --tld or --tld-file must be one under which a registry sells
 // names, or every name made with it would lie under a name someone holds.
-web::Status CheckPublicSuffix(std::u16string_view suffix) {
-  const std::string text = web::Utf16ToUtf8(suffix);
+base::Status CheckPublicSuffix(std::u16string_view suffix) {
+  const std::string text = base::Utf16ToUtf8(suffix);
   auto aLabel = check::ToALabel(suffix);
-  if (!aLabel) return web::Failure{Quoted(text) + " is not a suffix: " + aLabel.error()};
+  if (!aLabel) return base::Failure{Quoted(text) + " is not a suffix: " + aLabel.error()};
   const std::string& label = aLabel.value();
   if (check::IsListedSuffix(label) || check::SuffixServices::BuiltIn().Lists(label)) {
-    return web::Ok();
+    return base::Ok();
   }
   if (check::IsPublicSuffix(label)) {
-    return web::Failure{Quoted(text) +
+    return base::Failure{Quoted(text) +
                         " is not a suffix the Public Suffix List knows: there is "
                         "no such top-level domain"};
   }
   const auto under = check::UnregistrableReason(aLabel.value());
-  return web::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +
-                      (under ? web::Utf16ToUtf8(*under) : "it is a name a registry holds")};
+  return base::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +
+                      (under ? base::Utf16ToUtf8(*under) : "it is a name a registry holds")};
 }
 
 // The suffixes of --tld-file, one per line (UTF-8, blank lines skipped), each checked as --tld
 // checks its own.
-web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file, bool registries) {
+base::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file, bool registries) {
   const std::filesystem::path path = PathOf(file);
   std::ifstream in(path, std::ios::binary);
-  if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+  if (!in) return base::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
   std::vector<std::u16string> suffixes;
   std::string line;
   for (std::size_t number = 1; std::getline(in, line); ++number) {
@@ -88,10 +87,10 @@ web::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file,
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     auto suffix = ReadSuffix(line);
-    const web::Status checked = !suffix      ? web::Failure{suffix.error()}
+    const base::Status checked = !suffix      ? base::Failure{suffix.error()}
                                 : registries ? CheckPublicSuffix(suffix.value())
-                                             : web::Ok();
-    if (!checked) return web::Failure{file + ":" + std::to_string(number) + ": " + checked.error()};
+                                             : base::Ok();
+    if (!checked) return base::Failure{file + ":" + std::to_string(number) + ": " + checked.error()};
     suffixes.push_back(std::move(suffix.value()));
   }
   return suffixes;
@@ -293,7 +292,7 @@ std::chrono::sys_seconds PublishedAt(const std::string& file, const check::ZoneS
 // Which names of the list the zone files delegate: registered, with no question sent, as of
 // the zone's date. Warns once for a zone older than two days and once for lines it could not
 // read.
-web::Result<ZoneDates> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
+base::Result<ZoneDates> ZoneDelegated(const std::vector<std::string>& files, bool quiet,
                                      const std::vector<std::u16string>& names) {
   std::vector<std::string> aLabels;
   aLabels.reserve(names.size());
@@ -306,8 +305,8 @@ web::Result<ZoneDates> ZoneDelegated(const std::vector<std::string>& files, bool
   const auto twoDays = std::chrono::hours(48);
   for (const std::string& file : files) {
     const std::size_t unreadableBefore = scanner.Unreadable();
-    if (web::Status read = check::ScanZoneFile(PathOf(file), scanner); !read) {
-      return web::Failure{"--zone " + Quoted(file) + ": " + read.error()};
+    if (base::Status read = check::ScanZoneFile(PathOf(file), scanner); !read) {
+      return base::Failure{"--zone " + Quoted(file) + ": " + read.error()};
     }
     const std::chrono::sys_seconds published = PublishedAt(file, scanner);
     for (std::size_t i = 0; i < dates.size(); ++i) {
@@ -382,9 +381,9 @@ struct Patterns {
 
 // The words of --words, one per line (UTF-8, cleaned like names, blank lines and repeats
 // skipped); a word must be able to stand in a name.
-web::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
+base::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
   std::ifstream in(PathOf(file), std::ios::binary);
-  if (!in) return web::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+  if (!in) return base::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
   std::vector<std::u16string> words;
   check::FingerprintSet seen;
   std::string line;
@@ -392,38 +391,38 @@ web::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     std::u16string decoded;
-    if (!DecodeUtf8(line, decoded)) {
-      return web::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
+    if (!base::DecodeUtf8(line, decoded)) {
+      return base::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
     }
     std::u16string word = check::CleanName(decoded);
     if (word.empty()) continue;
     if (check::InvalidReason(word + u".cn") || word.find(u'.') != std::u16string::npos) {
-      return web::Failure{file + ":" + std::to_string(number) + ": " +
-                          Quoted(web::Utf16ToUtf8(word)) + " cannot be part of a name"};
+      return base::Failure{file + ":" + std::to_string(number) + ": " +
+                          Quoted(base::Utf16ToUtf8(word)) + " cannot be part of a name"};
     }
     if (seen.Insert(word)) words.push_back(std::move(word));
   }
-  if (words.empty()) return web::Failure{"--words " + Quoted(file) + " holds no word"};
+  if (words.empty()) return base::Failure{"--words " + Quoted(file) + " holds no word"};
   return words;
 }
 
 // Each --pattern read and counted. A pattern that makes keywords needs suffixes to make names.
-web::Result<Patterns> ReadPatterns(const Settings& settings,
+base::Result<Patterns> ReadPatterns(const Settings& settings,
                                    const std::vector<std::u16string>& suffixes) {
   std::vector<std::u16string> words;
   if (settings.wordsFile) {
     auto read = ReadWords(*settings.wordsFile);
-    if (!read) return web::Failure{read.error()};
+    if (!read) return base::Failure{read.error()};
     words = std::move(read.value());
   }
   Patterns made;
   for (const std::u16string& text : settings.patterns) {
-    const std::string shown = Quoted(web::Utf16ToUtf8(text));
+    const std::string shown = Quoted(base::Utf16ToUtf8(text));
     auto pattern = check::NamePattern::Read(text, words, settings.filters);
-    if (!pattern) return web::Failure{"--pattern " + shown + " " + pattern.error()};
+    if (!pattern) return base::Failure{"--pattern " + shown + " " + pattern.error()};
     const bool keywords = text.find(u'.') == std::u16string::npos;
     if (keywords && suffixes.empty()) {
-      return web::Failure{"--pattern " + shown +
+      return base::Failure{"--pattern " + shown +
                           " makes keywords without a suffix: give --tld (or write the suffix "
                           "into the pattern, as DDD.cn)"};
     }
@@ -445,7 +444,7 @@ web::Result<Patterns> ReadPatterns(const Settings& settings,
     NameStream names = NameStream::FromPatterns(made.patterns, suffixes, made.total.names);
     std::uint64_t distinct = 0;
     for (std::u16string name;;) {
-      const web::Result<bool> next = names.Next(name);
+      const base::Result<bool> next = names.Next(name);
       if (!next || !next.value()) break;
       ++distinct;
     }
@@ -486,7 +485,7 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total, std::uint6
     auto next = stream.Next(name);
     if (!next) return UsageError(next.error());
     if (!next.value()) break;
-    if (read++ < 10) first += web::Utf16ToUtf8(name) + "\n";
+    if (read++ < 10) first += base::Utf16ToUtf8(name) + "\n";
   }
   const std::uint64_t names = total ? total->names : read;
   const std::string count = std::string(total && !total->exact ? "up to " : "") +
@@ -507,7 +506,7 @@ int PrintCount(NameStream& stream, const std::optional<Total>& total, std::uint6
 
 // The registries' source: RDAP with its bootstrap (unless --source whois), WHOIS (unless
 // --source rdap) and DNS, or in the demo the simulated servers.
-web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
+base::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
                                                                const Demo& demo,
                                                                std::stop_token stop) {
   check::RegistrySetup setup;
@@ -556,13 +555,13 @@ std::optional<std::u16string> InvalidFor(const std::u16string& name, bool regist
   auto reason = check::InvalidReason(name);
   if (reason || !registries) return reason;
   auto aLabel = check::ToALabel(name);
-  if (!aLabel) return check::FromUtf8(aLabel.error());
+  if (!aLabel) return base::FromUtf8(aLabel.error());
   return check::UnregistrableReason(aLabel.value());
 }
 
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   PrepareStandardStreams();
-  web::Result<Options> parsed = ParseCommandLine(args);
+  base::Result<Options> parsed = ParseCommandLine(args);
   if (!parsed) return UsageError(parsed.error() + " (see --help)");
   const Options& options = parsed.value();
   if (options.help) {
@@ -574,7 +573,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
                            std::string(check::PublicSuffixListDate()) + "\n");
     return kAllAnswered;
   }
-  web::Result<Settings> resolved = Resolve(options);
+  base::Result<Settings> resolved = Resolve(options);
   if (!resolved) return UsageError(resolved.error() + " (see --help)");
   const Settings& settings = resolved.value();
   if (settings.demo && !startDemo) {
@@ -584,7 +583,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   const bool registries = settings.source != SourceKind::Registrar;
   std::vector<std::u16string> suffixes = settings.suffixes;
   for (const std::u16string& suffix : suffixes) {
-    if (web::Status checked = registries ? CheckPublicSuffix(suffix) : web::Ok(); !checked) {
+    if (base::Status checked = registries ? CheckPublicSuffix(suffix) : base::Ok(); !checked) {
       return UsageError("--tld " + checked.error());
     }
   }
@@ -618,7 +617,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
         static_cast<std::size_t>(std::min<std::uint64_t>(total->names, settings.maxNames))));
   } else {
     stream.emplace(NameStream::FromInputs(settings.files, suffixes));
-    if (web::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
+    if (base::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
     const bool fromStandardInput =
         settings.files.empty() ||
         std::find(settings.files.begin(), settings.files.end(), "-") != settings.files.end();
@@ -704,7 +703,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   // request.
   std::unique_ptr<web::HttpSession> session;
   std::unique_ptr<check::Source> source;
-  if (web::Status ready = web::CheckHttpClientSupport(); anyToCheck && !ready) {
+  if (base::Status ready = web::CheckHttpClientSupport(); anyToCheck && !ready) {
     Write(Stream::Err, "brelka-cli: " + ready.error() + "\n");
     return kSomeUnknown;
   }

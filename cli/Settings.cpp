@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "base/Text.h"
 #include "check/OpenRegistries.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::string_view SourceName(SourceKind source) {
   return "registry";
 }
 
-web::Result<Settings> Resolve(const Options& options) {
+base::Result<Settings> Resolve(const Options& options) {
   // 1. The source: the one asked for, else the registrar when its address is given.
   Settings settings;
   settings.source = options.registrar ? SourceKind::Registrar : SourceKind::Registry;
@@ -45,10 +46,10 @@ web::Result<Settings> Resolve(const Options& options) {
 
   // 2. What cannot go together, or does not apply to that source.
   if (options.demo && options.registrar) {
-    return web::Failure{"--demo and --registrar cannot be used together"};
+    return base::Failure{"--demo and --registrar cannot be used together"};
   }
   if (registries && options.registrar) {
-    return web::Failure{"--registrar applies to --source registrar only"};
+    return base::Failure{"--registrar applies to --source registrar only"};
   }
   const std::pair<bool, const char*> registriesOnly[] = {
       {options.bootstrap.has_value(), "--bootstrap"},
@@ -66,11 +67,11 @@ web::Result<Settings> Resolve(const Options& options) {
   };
   for (const auto& [given, name] : registriesOnly) {
     if (given && !registries) {
-      return web::Failure{std::string(name) + " applies to the registries' sources only " +
+      return base::Failure{std::string(name) + " applies to the registries' sources only " +
                           "(--source registry, rdap or whois)"};
     }
   }
-  if (options.maxAge && !options.resumeFile) return web::Failure{"--max-age goes with --resume"};
+  if (options.maxAge && !options.resumeFile) return base::Failure{"--max-age goes with --resume"};
   const std::pair<bool, const char*> patternsOnly[] = {
       {options.wordsFile.has_value(), "--words"},
       {options.without.has_value(), "--without"},
@@ -80,7 +81,7 @@ web::Result<Settings> Resolve(const Options& options) {
   };
   for (const auto& [given, name] : patternsOnly) {
     if (given && options.patterns.empty()) {
-      return web::Failure{std::string(name) + " goes with --pattern"};
+      return base::Failure{std::string(name) + " goes with --pattern"};
     }
   }
   // "watch" first among the words: the rest are its command and that command's files.
@@ -89,29 +90,29 @@ web::Result<Settings> Resolve(const Options& options) {
   if (watch) {
     static constexpr std::string_view kCommands[] = {"add", "remove", "list", "run", "calendar"};
     if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
-      return web::Failure{"watch takes add, remove, list, run or calendar"};
+      return base::Failure{"watch takes add, remove, list, run or calendar"};
     }
     if (command != "add" && command != "remove" && options.files.size() > 2) {
-      return web::Failure{"watch " + command + " takes no FILE"};
+      return base::Failure{"watch " + command + " takes no FILE"};
     }
     if (options.registrar || options.source == "registrar") {
-      return web::Failure{"watch asks the registries: the registrar's search has no statuses"};
+      return base::Failure{"watch asks the registries: the registrar's search has no statuses"};
     }
     if (!options.patterns.empty() || options.resumeFile || options.count ||
         !options.zoneFiles.empty()) {
-      return web::Failure{"watch takes no --pattern, --resume, --count or --zone"};
+      return base::Failure{"watch takes no --pattern, --resume, --count or --zone"};
     }
   } else if (options.watchList) {
-    return web::Failure{"--watch-list goes with watch"};
+    return base::Failure{"--watch-list goes with watch"};
   }
-  if (options.onChange && command != "run") return web::Failure{"--on-change goes with watch run"};
+  if (options.onChange && command != "run") return base::Failure{"--on-change goes with watch run"};
   if (!options.patterns.empty() && !options.files.empty()) {
-    return web::Failure{"--pattern makes the names: give no FILE with it"};
+    return base::Failure{"--pattern makes the names: give no FILE with it"};
   }
   if (options.demo &&
       (options.bootstrap || options.bootstrapUrl || options.rdapExtra || options.dnsServer ||
        !options.whoisServers.empty() || !options.zoneServers.empty())) {
-    return web::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
+    return base::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
   }
 
   // 3. Each setting: the user's where given, else its owner's default.
@@ -125,13 +126,13 @@ web::Result<Settings> Resolve(const Options& options) {
   }
   for (const std::string& pattern : options.patterns) {
     std::u16string text;
-    if (!DecodeUtf8(pattern, text))
-      return web::Failure{"--pattern " + Quoted(pattern) + " is not UTF-8"};
+    if (!base::DecodeUtf8(pattern, text))
+      return base::Failure{"--pattern " + Quoted(pattern) + " is not UTF-8"};
     settings.patterns.push_back(std::move(text));
   }
   settings.wordsFile = options.wordsFile;
-  if (options.without && !DecodeUtf8(*options.without, settings.filters.without)) {
-    return web::Failure{"--without " + Quoted(*options.without) + " is not UTF-8"};
+  if (options.without && !base::DecodeUtf8(*options.without, settings.filters.without)) {
+    return base::Failure{"--without " + Quoted(*options.without) + " is not UTF-8"};
   }
   settings.filters.mixed = options.mixed;
   if (options.length)
@@ -160,7 +161,7 @@ web::Result<Settings> Resolve(const Options& options) {
   settings.client.proxy = options.proxy;
 #ifdef _WIN32
   if (!proxy.empty() && !proxy.starts_with("http://") && settings.source != SourceKind::Whois) {
-    return web::Failure{
+    return base::Failure{
         "--proxy: WinHTTP takes http:// proxies only (a socks5h:// proxy serves "
         "--source whois)"};
   }

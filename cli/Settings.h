@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "Options.h"
+#include "base/Result.h"
 #include "check/NamePattern.h"
 #include "check/RegistrySource.h"
 #include "web/HttpClient.h"
-#include "web/Result.h"
 
 namespace cli {
 
@@ -74,6 +74,6 @@ struct Settings {
 };
 
 // Fails with a one-line message naming the option that does not fit.
-web::Result<Settings> Resolve(const Options& options);
+base::Result<Settings> Resolve(const Options& options);
 
 }  // namespace cli

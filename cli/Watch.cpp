@@ -10,8 +10,8 @@
 #include "NameStream.h"
 #include "Progress.h"
 #include "WatchList.h"
+#include "base/Text.h"
 #include "web/HttpClient.h"
-#include "web/TextEncoding.h"
 
 namespace cli {
 namespace {
@@ -26,20 +26,20 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 }
 
 // The valid names of the inputs, as a run reads them; the others are told of and left out.
-web::Result<std::vector<std::u16string>> ReadNames(const Settings& settings,
+base::Result<std::vector<std::u16string>> ReadNames(const Settings& settings,
                                                    const std::vector<std::u16string>& suffixes) {
   NameStream stream = NameStream::FromInputs(settings.files, suffixes);
-  if (web::Status readable = stream.CheckFiles(); !readable) return web::Failure{readable.error()};
+  if (base::Status readable = stream.CheckFiles(); !readable) return base::Failure{readable.error()};
   std::vector<std::u16string> names;
   std::u16string name;
   for (;;) {
     auto next = stream.Next(name);
-    if (!next) return web::Failure{next.error()};
+    if (!next) return base::Failure{next.error()};
     if (!next.value()) break;
     if (auto invalid = InvalidFor(name, true)) {
       if (!settings.quiet) {
-        Write(Stream::Err, "brelka-cli: " + Quoted(web::Utf16ToUtf8(name)) +
-                               " is left out: " + web::Utf16ToUtf8(*invalid) + "\n");
+        Write(Stream::Err, "brelka-cli: " + Quoted(base::Utf16ToUtf8(name)) +
+                               " is left out: " + base::Utf16ToUtf8(*invalid) + "\n");
       }
       continue;
     }
@@ -59,7 +59,7 @@ std::string JsonOf(const std::u16string& name, const check::Answer& answer, bool
 // journal keeps it), when the command failed.
 bool RunOnChange(const Settings& settings, const WatchedName& watched,
                  const check::Answer& answer) {
-  const std::string name = web::Utf16ToUtf8(watched.name);
+  const std::string name = base::Utf16ToUtf8(watched.name);
   const int status = RunCommand(
       *settings.onChange,
       {{"BRELKA_NAME", name},
@@ -144,7 +144,7 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
       return Fail(std::string("the built-in simulator cannot start: ") + e.what(), kSomeUnknown);
     }
   }
-  if (web::Status ready = web::CheckHttpClientSupport(); !ready)
+  if (base::Status ready = web::CheckHttpClientSupport(); !ready)
     return Fail(ready.error(), kSomeUnknown);
   auto source = OpenRegistrySource(settings, demo, stop.get_token());
   if (!source && stop.stop_requested()) {
@@ -184,7 +184,7 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
           return;
         }
         if (settings.onChange && !RunOnChange(settings, watched, answer)) return;
-        if (web::Status told = list.MarkDelivered(kept.value(), next); !told) {
+        if (base::Status told = list.MarkDelivered(kept.value(), next); !told) {
           counts.keepFailed = told.error();
           stop.request_stop();
         }

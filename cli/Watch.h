@@ -12,8 +12,8 @@
 
 #include "Run.h"
 #include "Settings.h"
+#include "base/Result.h"
 #include "check/Source.h"
-#include "web/Result.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
 
 // Shared with a run (Run.cpp). The registries' source as the settings ask for it, the demo's
 // when it is one.
-web::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
+base::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& settings,
                                                                const Demo& demo,
                                                                std::stop_token stop);
 std::chrono::sys_seconds Now();

@@ -6,10 +6,9 @@
 
 #include <system_error>
 
+#include "base/Text.h"
 #include "check/CacheFolder.h"
 #include "check/Lifecycle.h"
-#include "check/Utf8.h"
-#include "web/TextEncoding.h"
 
 namespace cli {
 namespace {
@@ -58,7 +57,7 @@ constexpr FormatStep kFormatSteps[] = {
 };
 
 std::string Utf8(std::u16string_view text) {
-  return web::Utf16ToUtf8(text);
+  return base::Utf16ToUtf8(text);
 }
 
 // One prepared statement, finalised when it goes.
@@ -98,13 +97,13 @@ class Statement {
   sqlite3_stmt* statement_ = nullptr;
 };
 
-web::Failure Failed(sqlite3* db, const std::string& what) {
-  return web::Failure{what + ": " + sqlite3_errmsg(db)};
+base::Failure Failed(sqlite3* db, const std::string& what) {
+  return base::Failure{what + ": " + sqlite3_errmsg(db)};
 }
 
-web::Status Execute(sqlite3* db, const char* sql, const std::string& what) {
+base::Status Execute(sqlite3* db, const char* sql, const std::string& what) {
   if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) return Failed(db, what);
-  return web::Ok();
+  return base::Ok();
 }
 
 // The number a one-row, one-column query gives.
@@ -121,30 +120,30 @@ sqlite3_int64 Seconds(sys_seconds at) {
 check::Answer ReadAnswer(const Statement& row, int first) {
   check::Answer answer;
   answer.status = check::StatusNamed(row.Text(first)).value_or(check::Status::Unknown);
-  answer.detail = check::FromUtf8(row.Text(first + 1));
+  answer.detail = base::FromUtf8(row.Text(first + 1));
   answer.source = check::RouteNamed(row.Text(first + 2));
-  answer.aLabel = check::FromUtf8(row.Text(first + 3));
-  answer.registrar = check::FromUtf8(row.Text(first + 4));
-  answer.expires = check::FromUtf8(row.Text(first + 5));
+  answer.aLabel = base::FromUtf8(row.Text(first + 3));
+  answer.registrar = base::FromUtf8(row.Text(first + 4));
+  answer.expires = base::FromUtf8(row.Text(first + 5));
   const nlohmann::json words = nlohmann::json::parse(row.Text(first + 6), nullptr, false);
   if (words.is_array()) {
     for (const auto& word : words) {
-      if (word.is_string()) answer.statuses.push_back(check::FromUtf8(word.get<std::string>()));
+      if (word.is_string()) answer.statuses.push_back(base::FromUtf8(word.get<std::string>()));
     }
   }
   answer.phase = check::PhaseNamed(row.Text(first + 7)).value_or(check::Phase::None);
-  answer.releases = check::FromUtf8(row.Text(first + 8));
+  answer.releases = base::FromUtf8(row.Text(first + 8));
   answer.checked = sys_seconds(std::chrono::seconds(row.Number(first + 9)));
   return answer;
 }
 
 // Opens a database file, or fails naming it.
-web::Result<sqlite3*> OpenFile(const std::filesystem::path& file) {
+base::Result<sqlite3*> OpenFile(const std::filesystem::path& file) {
   sqlite3* db = nullptr;
-  const std::string path = web::Utf16ToUtf8(file.u16string());
+  const std::string path = base::Utf16ToUtf8(file.u16string());
   if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
       SQLITE_OK) {
-    web::Failure failure{"cannot open '" + path + "': " + (db ? sqlite3_errmsg(db) : "no memory")};
+    base::Failure failure{"cannot open '" + path + "': " + (db ? sqlite3_errmsg(db) : "no memory")};
     sqlite3_close(db);
     return failure;
   }
@@ -153,35 +152,35 @@ web::Result<sqlite3*> OpenFile(const std::filesystem::path& file) {
 
 // Runs the statement once for each name (?1; ?2 is `time`), all in one transaction: how many
 // rows it changed.
-web::Result<std::size_t> EachName(sqlite3* db, const char* sql,
+base::Result<std::size_t> EachName(sqlite3* db, const char* sql,
                                   std::span<const std::u16string> names, sqlite3_int64 time,
                                   const std::string& what) {
-  if (web::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun)
-    return web::Failure{begun.error()};
+  if (base::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun)
+    return base::Failure{begun.error()};
   Statement statement(db, sql);
   std::size_t changed = 0;
   for (const std::u16string& name : names) {
     statement.Bind(1, Utf8(name));
     if (sqlite3_bind_parameter_count(statement.Handle()) > 1) statement.Bind(2, time);
     if (statement.Step() != SQLITE_DONE) {
-      web::Failure failure = Failed(db, what);
+      base::Failure failure = Failed(db, what);
       (void)sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
       return failure;
     }
     changed += std::size_t(sqlite3_changes(db));
     statement.Reset();
   }
-  if (web::Status done = Execute(db, "COMMIT", what); !done) return web::Failure{done.error()};
+  if (base::Status done = Execute(db, "COMMIT", what); !done) return base::Failure{done.error()};
   return changed;
 }
 
 // Takes a list of an older format through the steps to this one, in one transaction; another
 // command may have done it meanwhile.
-web::Status Upgrade(sqlite3* db, const std::string& shown) {
+base::Status Upgrade(sqlite3* db, const std::string& shown) {
   const std::string what =
       "cannot bring '" + shown + "' to watch list format " + std::to_string(kWatchListFormat);
-  if (web::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun) return begun;
-  web::Status done = web::Ok();
+  if (base::Status begun = Execute(db, "BEGIN IMMEDIATE", what); !begun) return begun;
+  base::Status done = base::Ok();
   const sqlite3_int64 format = Count(db, "PRAGMA user_version").value_or(kWatchListFormat);
   for (const FormatStep& step : kFormatSteps) {
     if (step.to > format && done) done = Execute(db, step.sql, what);
@@ -233,16 +232,16 @@ std::filesystem::path WatchList::DefaultFile() {
   return folder.empty() ? std::filesystem::path() : folder / "watch.sqlite";
 }
 
-web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
-  const std::string shown = web::Utf16ToUtf8(file.u16string());
+base::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
+  const std::string shown = base::Utf16ToUtf8(file.u16string());
   if (file.empty()) {
-    return web::Failure{
+    return base::Failure{
         "no folder for the watch list: set XDG_DATA_HOME or HOME, or give --watch-list"};
   }
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
   auto opened = OpenFile(file);
-  if (!opened) return web::Failure{opened.error()};
+  if (!opened) return base::Failure{opened.error()};
   WatchList list(opened.value());
   sqlite3* db = list.db_;
   sqlite3_busy_timeout(db, kBusyMilliseconds);
@@ -253,25 +252,25 @@ web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
   const auto application = Count(db, "PRAGMA application_id");
   const auto tables = Count(db, "SELECT count(*) FROM sqlite_master");
   if (!format || !application || !tables) {
-    return web::Failure{"'" + shown + "' is not a watch list: " + sqlite3_errmsg(db)};
+    return base::Failure{"'" + shown + "' is not a watch list: " + sqlite3_errmsg(db)};
   }
   if (*application != kApplicationId && (*application != 0 || *tables != 0)) {
-    return web::Failure{"'" + shown + "' is a database, but not a watch list; it is left as it is"};
+    return base::Failure{"'" + shown + "' is a database, but not a watch list; it is left as it is"};
   }
   if (*format > kWatchListFormat) {
-    return web::Failure{"'" + shown + "' was written by a newer brelka-cli (watch list format " +
+    return base::Failure{"'" + shown + "' was written by a newer brelka-cli (watch list format " +
                         std::to_string(*format) + "; this one reads format " +
                         std::to_string(kWatchListFormat) +
                         "); it is left as it is: use the newer version"};
   }
-  if (web::Status safe = Execute(
+  if (base::Status safe = Execute(
           db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON",
           "cannot set up '" + shown + "'");
       !safe) {
-    return web::Failure{safe.error()};
+    return base::Failure{safe.error()};
   }
   if (*format > 0 && *format < kWatchListFormat) {
-    if (web::Status upgraded = Upgrade(db, shown); !upgraded) return web::Failure{upgraded.error()};
+    if (base::Status upgraded = Upgrade(db, shown); !upgraded) return base::Failure{upgraded.error()};
   }
   if (*format == 0) {
     // Idempotent, for two commands that find the same new file at once.
@@ -279,9 +278,9 @@ web::Result<WatchList> WatchList::Open(const std::filesystem::path& file) {
                                "PRAGMA application_id = " + std::to_string(kApplicationId) +
                                "; PRAGMA user_version = " + std::to_string(kWatchListFormat) +
                                "; COMMIT;";
-    if (web::Status made = Execute(db, create.c_str(), "cannot make '" + shown + "'"); !made) {
+    if (base::Status made = Execute(db, create.c_str(), "cannot make '" + shown + "'"); !made) {
       (void)sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-      return web::Failure{made.error()};
+      return base::Failure{made.error()};
     }
   }
   return list;
@@ -301,16 +300,16 @@ WatchList::~WatchList() {
   sqlite3_close(db_);
 }
 
-web::Result<std::size_t> WatchList::Add(std::span<const std::u16string> names, sys_seconds now) {
+base::Result<std::size_t> WatchList::Add(std::span<const std::u16string> names, sys_seconds now) {
   return EachName(db_, "INSERT OR IGNORE INTO names(name, added, due) VALUES(?1, ?2, ?2)", names,
                   Seconds(now), "cannot add");
 }
 
-web::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> names) {
+base::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> names) {
   return EachName(db_, "DELETE FROM names WHERE name = ?1", names, 0, "cannot remove");
 }
 
-web::Result<std::vector<WatchedName>> WatchList::Names() const {
+base::Result<std::vector<WatchedName>> WatchList::Names() const {
   // Each name with its latest answer that was not unknown, and the latest whose news was told.
   Statement query(db_, R"sql(
     SELECT n.name, n.added, n.due,
@@ -330,7 +329,7 @@ web::Result<std::vector<WatchedName>> WatchList::Names() const {
   int step;
   while ((step = query.Step()) == SQLITE_ROW) {
     WatchedName watched;
-    watched.name = check::FromUtf8(query.Text(0));
+    watched.name = base::FromUtf8(query.Text(0));
     watched.added = sys_seconds(std::chrono::seconds(query.Number(1)));
     watched.due = sys_seconds(std::chrono::seconds(query.Number(2)));
     if (!query.Text(3).empty()) watched.known = ReadAnswer(query, 3);
@@ -341,12 +340,12 @@ web::Result<std::vector<WatchedName>> WatchList::Names() const {
   return names;
 }
 
-web::Result<std::int64_t> WatchList::Record(const std::u16string& name, const check::Answer& answer,
+base::Result<std::int64_t> WatchList::Record(const std::u16string& name, const check::Answer& answer,
                                             sys_seconds next, bool delivered) {
   nlohmann::json words = nlohmann::json::array();
   for (const std::u16string& word : answer.statuses) words.push_back(Utf8(word));
   const sys_seconds checked = answer.checked.value_or(sys_seconds{});
-  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot keep an answer"); !begun)
+  if (base::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot keep an answer"); !begun)
     return begun.failure();
   Statement insert(db_, R"sql(
     INSERT INTO answers(name, checked, status, detail, reason, source, a_label, registrar,
@@ -357,7 +356,7 @@ web::Result<std::int64_t> WatchList::Record(const std::u16string& name, const ch
       .Bind(3, std::string(check::StatusName(answer.status)))
       .Bind(4, Utf8(answer.detail))
       .Bind(5, std::string(answer.reason && answer.status == check::Status::Unknown
-                               ? web::KindName(*answer.reason)
+                               ? base::KindName(*answer.reason)
                                : ""))
       .Bind(6, std::string(answer.source ? check::RouteName(*answer.source) : ""))
       .Bind(7, Utf8(answer.aLabel))
@@ -371,24 +370,24 @@ web::Result<std::int64_t> WatchList::Record(const std::u16string& name, const ch
   Statement due(db_, "UPDATE names SET due = ?2 WHERE name = ?1");
   due.Bind(1, Utf8(name)).Bind(2, Seconds(delivered ? next : checked));
   if (insert.Step() != SQLITE_DONE) {
-    web::Failure failure = Failed(db_, "cannot keep an answer");
+    base::Failure failure = Failed(db_, "cannot keep an answer");
     (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
   }
   const std::int64_t row = sqlite3_last_insert_rowid(db_);
   if (due.Step() != SQLITE_DONE) {
-    web::Failure failure = Failed(db_, "cannot keep an answer");
+    base::Failure failure = Failed(db_, "cannot keep an answer");
     (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
   }
-  if (web::Status done = Execute(db_, "COMMIT", "cannot keep an answer"); !done)
+  if (base::Status done = Execute(db_, "COMMIT", "cannot keep an answer"); !done)
     return done.failure();
   return row;
 }
 
-web::Status WatchList::MarkDelivered(std::int64_t answer, sys_seconds next) {
+base::Status WatchList::MarkDelivered(std::int64_t answer, sys_seconds next) {
   const std::string what = "cannot mark a change as told";
-  if (web::Status begun = Execute(db_, "BEGIN IMMEDIATE", what); !begun) return begun;
+  if (base::Status begun = Execute(db_, "BEGIN IMMEDIATE", what); !begun) return begun;
   Statement mark(db_, "UPDATE answers SET delivered = 1 WHERE rowid = ?1");
   mark.Bind(1, sqlite3_int64(answer));
   Statement due(db_,
@@ -396,27 +395,27 @@ web::Status WatchList::MarkDelivered(std::int64_t answer, sys_seconds next) {
                 "WHERE rowid = ?1)");
   due.Bind(1, sqlite3_int64(answer)).Bind(2, Seconds(next));
   if (mark.Step() != SQLITE_DONE || due.Step() != SQLITE_DONE) {
-    web::Failure failure = Failed(db_, what);
+    base::Failure failure = Failed(db_, what);
     (void)sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return failure;
   }
   return Execute(db_, "COMMIT", what);
 }
 
-web::Result<RunLock> RunLock::Take(const std::filesystem::path& listFile) {
+base::Result<RunLock> RunLock::Take(const std::filesystem::path& listFile) {
   // Beside the file itself, wherever links lead, so that two paths to one list share the lock.
   std::error_code error;
   std::filesystem::path file = std::filesystem::weakly_canonical(listFile, error);
   if (error) file = listFile;
   file += "-run";
   auto opened = OpenFile(file);
-  if (!opened) return web::Failure{opened.error()};
+  if (!opened) return base::Failure{opened.error()};
   RunLock lock(opened.value());
   // An exclusive lock on a file of its own, held until the run ends: no waiting.
   if (sqlite3_exec(lock.db_, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr,
                    nullptr) != SQLITE_OK) {
     if ((sqlite3_errcode(lock.db_) & 0xff) == SQLITE_BUSY) {
-      return web::Failure{
+      return base::Failure{
           "another 'watch run' is running on this watch list; try again when it "
           "has ended"};
     }

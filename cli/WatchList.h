@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "check/Answer.h"
-#include "web/Result.h"
 
 struct sqlite3;
 
@@ -47,7 +47,7 @@ struct WatchedName {
 class WatchList {
  public:
   // Opens the list at `file`, making it (and its folder) when there is none.
-  static web::Result<WatchList> Open(const std::filesystem::path& file);
+  static base::Result<WatchList> Open(const std::filesystem::path& file);
   // The list's file in the user's data folder.
   static std::filesystem::path DefaultFile();
 
@@ -56,17 +56,17 @@ class WatchList {
   ~WatchList();
 
   // Adds the names not yet on the list, due at once; how many were new.
-  web::Result<std::size_t> Add(std::span<const std::u16string> names, std::chrono::sys_seconds now);
+  base::Result<std::size_t> Add(std::span<const std::u16string> names, std::chrono::sys_seconds now);
   // Removes the names and their answers; how many were on the list.
-  web::Result<std::size_t> Remove(std::span<const std::u16string> names);
+  base::Result<std::size_t> Remove(std::span<const std::u16string> names);
   // Every name, in order of name.
-  web::Result<std::vector<WatchedName>> Names() const;
+  base::Result<std::vector<WatchedName>> Names() const;
   // Keeps one answer and when the name is due next, in one transaction; the answer's row.
   // `delivered`: it is no news (else the name stays due until MarkDelivered).
-  web::Result<std::int64_t> Record(const std::u16string& name, const check::Answer& answer,
+  base::Result<std::int64_t> Record(const std::u16string& name, const check::Answer& answer,
                                    std::chrono::sys_seconds next, bool delivered);
   // The news of the answer in that row has been told; its name is due `next`.
-  web::Status MarkDelivered(std::int64_t answer, std::chrono::sys_seconds next);
+  base::Status MarkDelivered(std::int64_t answer, std::chrono::sys_seconds next);
 
  private:
   explicit WatchList(sqlite3* db) : db_(db) {}
@@ -78,7 +78,7 @@ class WatchList {
 class RunLock {
  public:
   // Fails, saying so, when another run holds it.
-  static web::Result<RunLock> Take(const std::filesystem::path& listFile);
+  static base::Result<RunLock> Take(const std::filesystem::path& listFile);
   RunLock(RunLock&&) noexcept;
   ~RunLock();
 

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
+#include "base/Text.h"
 #include "query/Cleaning.h"
 #include "query/Splitting.h"
-#include "web/TextEncoding.h"
 
 namespace {
 
@@ -91,6 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::u16string body = query::SearchBody(list);
   FUZZ_CHECK(body == u"domainNames=" + list + u"&extrnl=1&dotTypes=");
-  FUZZ_CHECK(IsValidUtf8(web::Utf16ToUtf8(body)));
+  FUZZ_CHECK(IsValidUtf8(base::Utf16ToUtf8(body)));
   return 0;
 }

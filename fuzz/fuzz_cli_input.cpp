@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "base/LowerCase.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
 #include "cli/NameReader.h"
-#include "query/LowerCase.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Outcome {
 Outcome Read(std::string_view input, std::size_t cut) {
   check::NameList list;
   cli::NameReader reader("in", &list);
-  web::Status status = reader.Feed(input.substr(0, cut));
+  base::Status status = reader.Feed(input.substr(0, cut));
   if (status) status = reader.Feed(input.substr(cut));
   if (status) status = reader.Finish();
   return {status.ok(), status.ok() ? "" : status.error(), TakeAll(list)};
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::u16string& name : whole.names) {
     FUZZ_CHECK(!name.empty());
     FUZZ_CHECK(name.find_first_of(u" \n") == std::u16string::npos);
-    FUZZ_CHECK(query::ToLower(name) == name);
+    FUZZ_CHECK(base::ToLower(name) == name);
     FUZZ_CHECK(!fuzz::HasUnpairedSurrogate(name));
     FUZZ_CHECK(seen.insert(name).second);
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // A refusal is one line; accepted options are within their ranges.
-  const web::Result<cli::Options> parsed = cli::ParseCommandLine(args);
+  const base::Result<cli::Options> parsed = cli::ParseCommandLine(args);
   if (!parsed) {
     FUZZ_CHECK(OneLine(parsed.error()));
     return 0;
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Resolved settings keep what was given and never mix the sources' options.
-  const web::Result<cli::Settings> resolved = cli::Resolve(options);
+  const base::Result<cli::Settings> resolved = cli::Resolve(options);
   if (!resolved) {
     FUZZ_CHECK(OneLine(resolved.error()));
     return 0;

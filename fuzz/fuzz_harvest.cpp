@@ -6,8 +6,8 @@
 #include <string>
 
 #include "FuzzCheck.h"
+#include "base/LowerCase.h"
 #include "query/Harvesting.h"
-#include "query/LowerCase.h"
 #include "query/Splitting.h"
 #include "web/Module1.h"
 
@@ -35,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Lower-casing maps each code point to one of the same plane, and once is enough.
-  const std::u16string lower = query::ToLower(names.lines);
+  const std::u16string lower = base::ToLower(names.lines);
   FUZZ_CHECK(lower.size() == names.lines.size());
-  FUZZ_CHECK(query::ToLower(lower) == lower);
+  FUZZ_CHECK(base::ToLower(lower) == lower);
 
   // A harvest that fills the box sends a removal body, unless every line of it is empty.
   auto body = query::RemovalBody(lower);

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "check/Utf8.h"
+#include "base/Text.h"
 #include "check/whois/WhoisTable.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::u16string Lower(std::u16string text) {
 bool Holds(std::string_view bytes, const std::vector<std::u16string>& texts,
            std::u16string_view name) {
   const std::u16string text =
-      u"\n" + Lower(check::NormaliseWhoisText(check::FromUtf8(bytes))) + u"\n";
+      u"\n" + Lower(check::NormaliseWhoisText(base::FromUtf8(bytes))) + u"\n";
   return std::any_of(texts.begin(), texts.end(), [&](std::u16string pattern) {
     for (std::size_t at = pattern.find(u"{name}"); at != std::u16string::npos;
          at = pattern.find(u"{name}", at + name.size())) {

@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "check/Utf8.h"
+#include "base/Text.h"
 #include "check/whois/WhoisTable.h"
-#include "web/TextEncoding.h"
 
 namespace {
 
@@ -28,13 +27,13 @@ std::string Written(std::u16string text) {
       text.replace(at, token.size(), with);
     }
   }
-  return web::Utf16ToUtf8(text);
+  return base::Utf16ToUtf8(text);
 }
 
 // Whether a line of the answer is a status line (its label, before ':' or ']', names a status or
 // state) whose value holds a free status word.
 bool SaysFree(const std::string& answer, const check::WhoisServer& server) {
-  std::u16string lower = check::NormaliseWhoisText(check::FromUtf8(answer));
+  std::u16string lower = check::NormaliseWhoisText(base::FromUtf8(answer));
   for (char16_t& c : lower) c = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
   for (std::size_t start = 0; start < lower.size();) {
     std::size_t end = lower.find(u'\n', start);

@@ -9,7 +9,7 @@
 
 #include "Cleaning.h"
 #include "Harvesting.h"
-#include "LowerCase.h"
+#include "base/LowerCase.h"
 #include "RegistrarRequests.h"
 #include "Splitting.h"
 
@@ -88,7 +88,7 @@ void BulkQuery::Command1_Click() {
   if (!list) return;
 
   // 14-20. From here no failure stops the run; each one only shapes its ending.
-  const web::Status submitted = PostForm(kSearchPath, SearchBody(*list));
+  const base::Status submitted = PostForm(kSearchPath, SearchBody(*list));
   const Harvest harvest = CollectAvailable();
   if (window_.WindowGone()) return;
 
@@ -108,7 +108,7 @@ void BulkQuery::Command1_Click() {
 BulkQuery::Harvest BulkQuery::CollectAvailable() {
   Harvest harvest;
   // 1. The selection page; the registrar knows the query by its cookies.
-  const web::Result<std::u16string> page =
+  const base::Result<std::u16string> page =
       web::FetchText(session_, registrarBase_ + std::u16string(kSearchPath), window_);
   if (window_.WindowGone()) return harvest;
 
@@ -120,27 +120,27 @@ BulkQuery::Harvest BulkQuery::CollectAvailable() {
   if (names.value().lastHit) window_.LastHitIndex = *names.value().lastHit;
 
   // 6-7.
-  window_.SetText2(ToLower(names.value().lines));
+  window_.SetText2(base::ToLower(names.value().lines));
   if (window_.Text2().size() > 5) (void)ReleasePending();
   return harvest;
 }
 
-web::Status BulkQuery::ReleasePending() {
+base::Status BulkQuery::ReleasePending() {
   // 1-3. Without a name to release there is no request and no summary.
   auto body = RemovalBody(window_.Text2());
-  if (!body) return web::Failure{body.error()};
+  if (!body) return base::Failure{body.error()};
 
   // 4-9. Whatever the registrar makes of the removal, the summary follows.
   (void)PostForm(kRemovePath, body.value());
 
   // 10.
   auto summary = Summary(window_.LastNameIndex, window_.LastHitIndex);
-  if (!summary) return web::Failure{summary.error()};
+  if (!summary) return base::Failure{summary.error()};
   window_.SetLabel3(summary.value());
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status BulkQuery::PostForm(std::u16string_view path, std::u16string_view body) {
+base::Status BulkQuery::PostForm(std::u16string_view path, std::u16string_view body) {
   return query::PostForm(session_, registrarBase_ + std::u16string(path), body);
 }
 

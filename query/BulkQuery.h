@@ -41,8 +41,8 @@ class BulkQuery {
  private:
   struct Harvest;
   Harvest CollectAvailable();
-  web::Status ReleasePending();
-  web::Status PostForm(std::u16string_view path, std::u16string_view body);
+  base::Status ReleasePending();
+  base::Status PostForm(std::u16string_view path, std::u16string_view body);
 
   WindowState& window_;
   web::HttpSession& session_;

@@ -20,17 +20,17 @@ std::u16string Decimal(int value) {
 
 }  // namespace
 
-web::Result<HarvestedNames> HarvestNames(std::u16string_view page) {
+base::Result<HarvestedNames> HarvestNames(std::u16string_view page) {
   auto selection = PieceAt(page, kSelectionMarker, 1);
-  if (!selection) return web::Failure{"the page shows no selection: " + selection.error()};
+  if (!selection) return base::Failure{"the page shows no selection: " + selection.error()};
   // A marker that ends the page heads an empty table: the page was read and lists no name.
   if (selection.value().empty()) return HarvestedNames{};
   auto table = PieceAt(selection.value(), kTableEnd, 0);
-  if (!table) return web::Failure{"the selection is empty: " + table.error()};
+  if (!table) return base::Failure{"the selection is empty: " + table.error()};
 
   // Piece 0 precedes the first entry; each later piece is one entry, numbered by its piece.
   if (CountPieces(table.value(), kEntryMarker, kMaxFragments + 2) > kMaxFragments + 1) {
-    return web::Failure{"the selection lists more entries than can be counted"};
+    return base::Failure{"the selection lists more entries than can be counted"};
   }
   const std::vector<std::u16string_view> fragments = Split(table.value(), kEntryMarker);
   HarvestedNames names;
@@ -45,20 +45,20 @@ web::Result<HarvestedNames> HarvestNames(std::u16string_view page) {
   return names;
 }
 
-web::Result<std::u16string> RemovalBody(std::u16string_view resultText) {
+base::Result<std::u16string> RemovalBody(std::u16string_view resultText) {
   std::u16string body;
   for (std::u16string_view line : Split(resultText, kCrLf)) {
     if (line.empty()) continue;
     body.append(u"delete_").append(line).append(u"=").append(line).append(u"&");
   }
-  if (body.empty()) return web::Failure{"no name to release"};
+  if (body.empty()) return base::Failure{"no name to release"};
   body.pop_back();
   return body;
 }
 
-web::Result<std::u16string> Summary(std::int16_t lastNameIndex, std::int16_t lastHitIndex) {
+base::Result<std::u16string> Summary(std::int16_t lastNameIndex, std::int16_t lastHitIndex) {
   if (lastNameIndex == std::numeric_limits<std::int16_t>::max()) {
-    return web::Failure{"the count of names entered overflows"};
+    return base::Failure{"the count of names entered overflows"};
   }
   return u"共输入" + Decimal(lastNameIndex + 1) + u"个，其中" + Decimal(lastHitIndex) +
          u"个可以注册";

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace query {
 
@@ -24,13 +24,13 @@ inline constexpr std::size_t kMaxFragments = 32'767;
 
 // Fails when the page is empty, lacks the "My Selected Domain Names" marker, or holds more
 // entry markers than kMaxFragments. A marker that ends the page heads an empty selection.
-web::Result<HarvestedNames> HarvestNames(std::u16string_view page);
+base::Result<HarvestedNames> HarvestNames(std::u16string_view page);
 
 // "delete_" + L + "=" + L pairs joined by "&" for each non-empty line L. Fails when the text has
 // no non-empty line.
-web::Result<std::u16string> RemovalBody(std::u16string_view resultText);
+base::Result<std::u16string> RemovalBody(std::u16string_view resultText);
 
 // "共输入" N+1 "个，其中" H "个可以注册". Fails when N + 1 does not fit in 16 bits.
-web::Result<std::u16string> Summary(std::int16_t lastNameIndex, std::int16_t lastHitIndex);
+base::Result<std::u16string> Summary(std::int16_t lastNameIndex, std::int16_t lastHitIndex);
 
 }  // namespace query

@@ -18,7 +18,7 @@ inline constexpr std::u16string_view kRemovePath =
 // send is synchronous and returns when the exchange has ended. With a pump it is sent
 // asynchronously and waited for like the page fetch, so the wait ends early, as a failure, once
 // the pump's window has gone away.
-web::Status PostForm(web::HttpSession& session, std::u16string_view url, std::u16string_view body,
+base::Status PostForm(web::HttpSession& session, std::u16string_view url, std::u16string_view body,
                      web::MessagePump* pump = nullptr);
 
 }  // namespace query

@@ -29,14 +29,14 @@ std::size_t CountPieces(std::u16string_view text, std::u16string_view delimiter,
   return count;
 }
 
-web::Result<std::u16string_view> PieceAt(std::u16string_view text, std::u16string_view delimiter,
+base::Result<std::u16string_view> PieceAt(std::u16string_view text, std::u16string_view delimiter,
                                          std::size_t n) {
   assert(!delimiter.empty());
-  if (text.empty()) return web::Failure{"the text has no pieces"};
+  if (text.empty()) return base::Failure{"the text has no pieces"};
   std::size_t start = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const std::size_t at = text.find(delimiter, start);
-    if (at == std::u16string_view::npos) return web::Failure{"the text has no such piece"};
+    if (at == std::u16string_view::npos) return base::Failure{"the text has no such piece"};
     start = at + delimiter.size();
   }
   const std::size_t end = text.find(delimiter, start);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace query {
 
@@ -19,7 +19,7 @@ std::size_t CountPieces(std::u16string_view text, std::u16string_view delimiter,
                         std::size_t limit);
 
 // Piece number n (from 0), or a failure when the text has no such piece.
-web::Result<std::u16string_view> PieceAt(std::u16string_view text, std::u16string_view delimiter,
+base::Result<std::u16string_view> PieceAt(std::u16string_view text, std::u16string_view delimiter,
                                          std::size_t n);
 
 bool Contains(std::u16string_view text, std::u16string_view what);

@@ -26,11 +26,11 @@ class FakeHttpSession : public web::HttpSession {
   std::string page;
   int readsBeforeComplete = 0;
   // Decides how a send of each exchange ends; succeeds by default.
-  std::function<web::Status(const FakeExchange&)> onSend;
+  std::function<base::Status(const FakeExchange&)> onSend;
   bool refuseCreate = false;
   std::vector<FakeExchange> sent;
 
-  web::Result<std::unique_ptr<web::HttpRequest>> CreateObject(std::u16string_view progId) override;
+  base::Result<std::unique_ptr<web::HttpRequest>> CreateObject(std::u16string_view progId) override;
 };
 
 }  // namespace testing_support

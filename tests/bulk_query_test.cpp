@@ -179,13 +179,13 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
   const Case cases[] = {
       {"submission failed", [](FakeHttpSession& s) {
          s.page = SelectionPage("");
-         s.onSend = [](const FakeExchange& e) -> web::Status {
-           if (e.method == u"POST") return web::Failure{"connection refused"};
-           return web::Ok();
+         s.onSend = [](const FakeExchange& e) -> base::Status {
+           if (e.method == u"POST") return base::Failure{"connection refused"};
+           return base::Ok();
          };
        }},
       {"nothing reachable", [](FakeHttpSession& s) {
-         s.onSend = [](const FakeExchange&) -> web::Status { return web::Failure{"refused"}; };
+         s.onSend = [](const FakeExchange&) -> base::Status { return base::Failure{"refused"}; };
        }},
       {"page without the marker", [](FakeHttpSession& s) { s.page = "<html>busy</html>"; }},
       {"empty page", [](FakeHttpSession& s) { s.page = ""; }},
@@ -205,9 +205,9 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
 TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
   QueryRun run(u"free.com\r\n");
   run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
-  run.session.onSend = [](const FakeExchange& e) -> web::Status {
-    if (e.url.ends_with(u"searchbulk.aspx") && e.method == u"POST") return web::Failure{"reset"};
-    return web::Ok();
+  run.session.onSend = [](const FakeExchange& e) -> base::Status {
+    if (e.url.ends_with(u"searchbulk.aspx") && e.method == u"POST") return base::Failure{"reset"};
+    return base::Ok();
   };
   run.Click();
   EXPECT_EQ(run.window.text2, u"free.com\r\n");
@@ -217,9 +217,9 @@ TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
 TEST(StartButton, FailedRemovalStillLeavesSummaryAndNames) {
   QueryRun run(u"free.com\r\nfree.net");
   run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
-  run.session.onSend = [](const FakeExchange& e) -> web::Status {
-    if (e.url.find(u"removedomains") != std::u16string::npos) return web::Failure{"refused"};
-    return web::Ok();
+  run.session.onSend = [](const FakeExchange& e) -> base::Status {
+    if (e.url.find(u"removedomains") != std::u16string::npos) return base::Failure{"refused"};
+    return base::Ok();
   };
   run.Click();
   EXPECT_EQ(run.window.text2, u"free.com\r\n");
@@ -306,12 +306,12 @@ TEST(StartButton, TheRemovalIsSentSynchronouslyAfterTheHarvest) {
   // What the window showed, and how often it had let messages run, when the removal went out.
   int pumpsAtRemoval = -1;
   std::u16string statusAtRemoval;
-  run.session.onSend = [&](const FakeExchange& e) -> web::Status {
+  run.session.onSend = [&](const FakeExchange& e) -> base::Status {
     if (e.url.find(u"removedomains") != std::u16string::npos) {
       pumpsAtRemoval = run.window.pumps;
       statusAtRemoval = run.window.label3;
     }
-    return web::Ok();
+    return base::Ok();
   };
   run.Click();
   // No message ran from the removal on, and the summary came after it.

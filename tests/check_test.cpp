@@ -6,16 +6,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/Text.h"
 #include "check/FingerprintSet.h"
 #include "check/NameList.h"
 #include "check/NameRules.h"
-#include "check/Utf8.h"
 #include "cli/Formats.h"
 #include "cli/NameReader.h"
 #include "cli/NameStream.h"
 #include "cli/Options.h"
 #include "cli/Progress.h"
-#include "web/TextEncoding.h"
 
 namespace {
 
@@ -46,11 +45,11 @@ TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
   check::FingerprintSet set;
   for (int i = 0; i < 200000; ++i) {
     ASSERT_TRUE(set.Insert(u"name" + std::u16string(1, char16_t(u'a' + i % 26)) +
-                           check::FromUtf8(std::to_string(i)) + u".com"));
+                           base::FromUtf8(std::to_string(i)) + u".com"));
   }
   for (int i = 0; i < 200000; i += 7) {
     ASSERT_FALSE(set.Insert(u"name" + std::u16string(1, char16_t(u'a' + i % 26)) +
-                            check::FromUtf8(std::to_string(i)) + u".com"));
+                            base::FromUtf8(std::to_string(i)) + u".com"));
   }
   EXPECT_EQ(set.Size(), 200000u);
   EXPECT_TRUE(set.Insert(u""));
@@ -64,7 +63,7 @@ std::vector<std::string> Drain(cli::NameStream& stream, std::string* failure = n
     auto next = stream.Next(name);
     if (!next && failure) *failure = next.error();
     if (!next || !next.value()) return names;
-    names.push_back(web::Utf16ToUtf8(name));
+    names.push_back(base::Utf16ToUtf8(name));
   }
 }
 
@@ -137,18 +136,18 @@ TEST(NameRules, RefusesHyphensWhereHostnamesForbidThemAndALabelsThatDoNotDecode)
       {u"bü--x.de", u"'--' in the third and fourth places of a label that is not an A-label"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(check::InvalidReason(c.name), c.reason) << web::Utf16ToUtf8(c.name);
+    EXPECT_EQ(check::InvalidReason(c.name), c.reason) << base::Utf16ToUtf8(c.name);
   }
   for (std::u16string_view name :
        {u"a-b.com", u"ab-cd.com", u"a--b.com", u"xn--fsqu00a.com", u"XN--FSQU00A.com"}) {
-    EXPECT_EQ(check::InvalidReason(name), std::nullopt) << web::Utf16ToUtf8(name);
+    EXPECT_EQ(check::InvalidReason(name), std::nullopt) << base::Utf16ToUtf8(name);
   }
 }
 
-std::vector<std::u16string> Read(const std::string& bytes, web::Status* status = nullptr) {
+std::vector<std::u16string> Read(const std::string& bytes, base::Status* status = nullptr) {
   check::NameList list;
   std::istringstream in(bytes);
-  web::Status read = cli::ReadNames(in, "in", list);
+  base::Status read = cli::ReadNames(in, "in", list);
   if (status) *status = read;
   return TakeAll(list);
 }
@@ -215,7 +214,7 @@ TEST(NameReader, NamesTheLineOfTheFirstBytesThatAreNotUtf8) {
       {"\xD6\xD0\xCE\xC4", gbk},  // 中文 as a Chinese Windows saves it
   };
   for (const auto& [bytes, hint] : bad) {
-    web::Status status = web::Ok();
+    base::Status status = base::Ok();
     Read(std::string("ok.com\n\nx") + bytes + ".com\nnever.com\n", &status);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error(), "in:3: invalid UTF-8" + hint);

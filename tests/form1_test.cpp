@@ -14,22 +14,22 @@ namespace {
 // Records what the handlers ask of the platform; each step can be made to fail.
 class FakePlatform : public app::Platform {
  public:
-  web::Status EmptyClipboard() override {
-    if (emptyFails) return web::Failure{"held by another program"};
+  base::Status EmptyClipboard() override {
+    if (emptyFails) return base::Failure{"held by another program"};
     clipboard = u"";
     ++empties;
-    return web::Ok();
+    return base::Ok();
   }
-  web::Status SetClipboardText(std::u16string_view text) override {
-    if (setFails) return web::Failure{"held by another program"};
+  base::Status SetClipboardText(std::u16string_view text) override {
+    if (setFails) return base::Failure{"held by another program"};
     clipboard = text;
-    return web::Ok();
+    return base::Ok();
   }
-  web::Status StartProgram(std::u16string_view commandLine, int showWindow) override {
-    if (startFails) return web::Failure{"no such program"};
+  base::Status StartProgram(std::u16string_view commandLine, int showWindow) override {
+    if (startFails) return base::Failure{"no such program"};
     started.emplace_back(commandLine);
     showCodes.push_back(showWindow);
-    return web::Ok();
+    return base::Ok();
   }
   bool ConfirmOkCancel(std::u16string_view prompt, std::u16string_view caption) override {
     confirmations.emplace_back(std::u16string(prompt) + u"|" + std::u16string(caption));
@@ -39,9 +39,9 @@ class FakePlatform : public app::Platform {
   std::string ToAnsi(std::u16string_view text) override {
     return std::string(text.begin(), text.end());
   }
-  web::Result<int> SkinH_AttachEx(const std::string& skinPath,
+  base::Result<int> SkinH_AttachEx(const std::string& skinPath,
                                   const std::string& password) override {
-    if (noSkinLibrary) return web::Failure{"libSkinH.so: cannot open shared object file"};
+    if (noSkinLibrary) return base::Failure{"libSkinH.so: cannot open shared object file"};
     skinCalls.push_back(skinPath + "|" + password);
     return 7;
   }
@@ -65,8 +65,8 @@ class FakePlatform : public app::Platform {
 // The handlers under test never reach the network; a query would find no request component.
 class NoSession : public web::HttpSession {
  public:
-  web::Result<std::unique_ptr<web::HttpRequest>> CreateObject(std::u16string_view) override {
-    return web::Failure{"no network in this test"};
+  base::Result<std::unique_ptr<web::HttpRequest>> CreateObject(std::u16string_view) override {
+    return base::Failure{"no network in this test"};
   }
 };
 
@@ -94,7 +94,7 @@ TEST_F(Form1Load, JoinsAFolderEndingInASeparatorAsItStands) {
 
 TEST_F(Form1Load, FailsWhenTheSkinLibraryIsMissing) {
   platform.noSkinLibrary = true;
-  const web::Status loaded = form.Form_Load();
+  const base::Status loaded = form.Form_Load();
   ASSERT_FALSE(loaded.ok());
   EXPECT_NE(loaded.error().find("libSkinH.so"), std::string::npos);
 }
@@ -235,7 +235,7 @@ TEST_F(Label6Click, OtherIndicesStartNothing) {
 
 TEST_F(Label6Click, AProgramThatCannotStartIsReported) {
   platform.startFails = true;
-  const web::Status clicked = form.Label6_Click(1);
+  const base::Status clicked = form.Label6_Click(1);
   ASSERT_FALSE(clicked.ok());
   EXPECT_NE(clicked.error().find("no such program"), std::string::npos);
   EXPECT_TRUE(window.messages.empty());

@@ -39,8 +39,8 @@ int Px(app::Twips twips) {
 class TestPlatform : public qtapp::QtPlatform {
  public:
   using QtPlatform::QtPlatform;
-  web::Status SetClipboardText(std::u16string_view text) override {
-    if (clipboardHeld) return web::Failure{"clipboard held by another program"};
+  base::Status SetClipboardText(std::u16string_view text) override {
+    if (clipboardHeld) return base::Failure{"clipboard held by another program"};
     return QtPlatform::SetClipboardText(text);
   }
   bool clipboardHeld = false;

@@ -94,7 +94,7 @@ TEST(HttpClient, BrokenExchangesFailWithTheirKind) {
   options.maxHeaderBytes = 16'000;
   auto client = web::OpenHttpClient(options);
   const std::string base = sim.BaseUrl(0) + "domain/";
-  using Kind = web::FailureKind;
+  using Kind = base::FailureKind;
   const struct {
     std::string url;
     Kind kind;
@@ -118,7 +118,7 @@ TEST(HttpClient, BrokenExchangesFailWithTheirKind) {
   for (const auto& c : cases) {
     const web::Reply reply = GetOne(*client, c.url);
     ASSERT_FALSE(reply.ok()) << c.url << " answered " << reply.status;
-    EXPECT_EQ(web::KindName(reply.failure->kind), web::KindName(c.kind))
+    EXPECT_EQ(base::KindName(reply.failure->kind), base::KindName(c.kind))
         << c.url << ": " << reply.failure->message;
     if (!c.message.empty()) {
       EXPECT_EQ(reply.failure->message, c.message) << c.url;
@@ -142,7 +142,7 @@ TEST(HttpClient, HeaderWithALineBreakIsRefusedBeforeSending) {
     client->Start(request, [&reply](web::Reply r) { reply = std::move(r); });
     RunAll(*client);
     ASSERT_FALSE(reply.ok());
-    EXPECT_EQ(reply.failure->kind, web::FailureKind::Request);
+    EXPECT_EQ(reply.failure->kind, base::FailureKind::Request);
   }
   EXPECT_TRUE(sim.Arrivals().empty());
 }

@@ -5,9 +5,8 @@
 #include <tuple>
 #include <vector>
 
+#include "base/Text.h"
 #include "check/NamePattern.h"
-#include "check/Utf8.h"
-#include "web/TextEncoding.h"
 
 namespace {
 
@@ -15,14 +14,14 @@ using check::NamePattern;
 using check::PatternFilters;
 
 std::u16string U16(std::string_view utf8) {
-  return check::FromUtf8(utf8);
+  return base::FromUtf8(utf8);
 }
 
 std::vector<std::string> All(const NamePattern& pattern) {
   std::vector<std::string> names;
   auto cursor = pattern.Names();
   std::u16string name;
-  while (cursor.Next(name)) names.push_back(web::Utf16ToUtf8(name));
+  while (cursor.Next(name)) names.push_back(base::Utf16ToUtf8(name));
   return names;
 }
 
@@ -72,7 +71,7 @@ TEST(NamePattern, WritesTheShapesInvestorsList) {
     std::u16string name;
     for (const std::string& expected : shape.first) {
       ASSERT_TRUE(cursor.Next(name));
-      EXPECT_EQ(web::Utf16ToUtf8(name), expected);
+      EXPECT_EQ(base::Utf16ToUtf8(name), expected);
     }
     if (shape.count > 100000) continue;
     const std::vector<std::string> names = All(pattern);
@@ -87,11 +86,11 @@ TEST(NamePattern, PinyinSyllablesComeFromTheHanReadingsWithoutTones) {
   EXPECT_EQ(syllables.size(), 413u);
   const std::set<std::u16string_view> all(syllables.begin(), syllables.end());
   for (std::u16string_view kept : {u"zhuang", u"lv", u"nve", u"er", u"a", u"biang"}) {
-    EXPECT_TRUE(all.count(kept)) << web::Utf16ToUtf8(kept);
+    EXPECT_TRUE(all.count(kept)) << base::Utf16ToUtf8(kept);
   }
   // The vowelless interjections, and ü written any way but v.
   for (std::u16string_view left : {u"m", u"n", u"hm", u"lue", u"nue"}) {
-    EXPECT_FALSE(all.count(left)) << web::Utf16ToUtf8(left);
+    EXPECT_FALSE(all.count(left)) << base::Utf16ToUtf8(left);
   }
 }
 
@@ -173,7 +172,7 @@ TEST(NamePattern, PassesOverWholeRunsOfFailingNamesAtOnce) {
     auto names = pattern.Names();
     std::u16string name;
     EXPECT_EQ(names.Next(name), !first.empty());
-    EXPECT_EQ(web::Utf16ToUtf8(name), first);
+    EXPECT_EQ(base::Utf16ToUtf8(name), first);
   }
   // Of the 3^30 names only those with at most three letters over 60 fit in a label.
   EXPECT_EQ(All(Read("/ab,cde,fghi/:30")).size(), 1u + 30 + (435 + 30) + (4060 + 870));

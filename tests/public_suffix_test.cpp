@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "base/Text.h"
 #include "check/ALabel.h"
 #include "check/PublicSuffix.h"
 #include "check/PublicSuffixRules.h"
-#include "check/Utf8.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
     if (rule.empty() || rule.starts_with("//")) continue;
     if (rule.starts_with("!")) rule.remove_prefix(1);
     if (rule.starts_with("*.")) rule.remove_prefix(2);
-    auto aLabel = check::ToALabel(check::FromUtf8(rule));
+    auto aLabel = check::ToALabel(base::FromUtf8(rule));
     ASSERT_TRUE(aLabel) << rule;
     const std::string name = aLabel.value();
     for (const std::string& asked :

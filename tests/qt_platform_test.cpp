@@ -77,10 +77,10 @@ TEST(QtPlatform, TheSkinLibraryBesideTheProgramAcceptsOurSkinFile) {
   ScriptedBoxes boxes;
   qtapp::QtPlatform platform(boxes);
   const std::string folder = platform.ToAnsi(platform.ProgramFolder());
-  web::Result<int> ours = platform.SkinH_AttachEx(folder + "/XinChunDaJie.she", "");
+  base::Result<int> ours = platform.SkinH_AttachEx(folder + "/XinChunDaJie.she", "");
   ASSERT_TRUE(ours.ok()) << ours.error();
   EXPECT_EQ(ours.value(), 0);
-  web::Result<int> missing = platform.SkinH_AttachEx(folder + "/no-such.she", "");
+  base::Result<int> missing = platform.SkinH_AttachEx(folder + "/no-such.she", "");
   ASSERT_TRUE(missing.ok());
   EXPECT_EQ(missing.value(), 1);
 }

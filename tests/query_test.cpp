@@ -7,7 +7,6 @@
 
 #include "query/Cleaning.h"
 #include "query/Harvesting.h"
-#include "query/LowerCase.h"
 #include "query/Splitting.h"
 
 using namespace query;
@@ -174,16 +173,4 @@ TEST(Release, SummaryCountsEnteredAndAvailableNames) {
   EXPECT_EQ(Summary(-5, -1).value(), u"共输入-4个，其中-1个可以注册");
   EXPECT_EQ(Summary(32766, 32767).value(), u"共输入32767个，其中32767个可以注册");
   EXPECT_FALSE(Summary(32767, 1).ok());
-}
-
-TEST(LowerCase, FollowsUnicodeNotJustAscii) {
-  EXPECT_EQ(ToLower(u"ABC.COM xyz-09"), u"abc.com xyz-09");
-  EXPECT_EQ(ToLower(u"ÄÖÜ.DE ĀĂ ΣΑΣ.GR МОСКВА.РФ"), u"äöü.de āă σασ.gr москва.рф");
-  EXPECT_EQ(ToLower(u"İ"), u"i");
-  EXPECT_EQ(ToLower(u"中文.COM"), u"中文.com");
-  // Supplementary planes, and unpaired surrogates left alone.
-  EXPECT_EQ(ToLower(u"\U00010400\U0001F600"), u"\U00010428\U0001F600");
-  EXPECT_EQ(ToLower(std::u16string{u'A', 0xD800, u'B', 0xDC00}),
-            (std::u16string{u'a', 0xD800, u'b', 0xDC00}));
-  EXPECT_EQ(ToLower(u"\r\n"), u"\r\n");
 }

@@ -352,7 +352,7 @@ class UnfoundHostClient final : public web::HttpClient {
     ++started;
     web::Reply reply;
     reply.failure =
-        web::Failure{"could not resolve host " + web::HostOf(request.url), web::FailureKind::Dns};
+        base::Failure{"could not resolve host " + web::HostOf(request.url), base::FailureKind::Dns};
     queued_.emplace_back(std::move(done), std::move(reply));
   }
   void Run(std::chrono::steady_clock::time_point) override {
@@ -486,7 +486,7 @@ TEST_F(RdapSourceTest, EachAnswerFromItsCause) {
     if (!expected[i].detail.empty()) {
       EXPECT_EQ(answers[i].detail, expected[i].detail) << i;
     }
-    EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", expected[i].reason) << i;
+    EXPECT_EQ(answers[i].reason ? base::KindName(*answers[i].reason) : "", expected[i].reason) << i;
   }
   EXPECT_FALSE(answers[7].detail.empty());
   // Which route answered: the registry, DNS for a suffix without RDAP, none for an invalid name.
@@ -583,7 +583,7 @@ TEST_F(RdapSourceTest, WaitsTheRetryAfterTimeAndGivesUpAfterThreeTries) {
   EXPECT_EQ(answers[1].status, Status::Available);
   EXPECT_EQ(answers[2].status, Status::Unknown);
   EXPECT_EQ(answers[2].detail, u"rate-limited");
-  EXPECT_EQ(answers[2].reason, web::FailureKind::RateLimited);
+  EXPECT_EQ(answers[2].reason, base::FailureKind::RateLimited);
 
   std::map<std::string, std::vector<std::chrono::steady_clock::time_point>> times;
   for (const auto& arrival : sim.Arrivals()) times[arrival.name].push_back(arrival.at);
@@ -628,7 +628,7 @@ class BootstrapCacheTest : public ::testing::Test {
   }
   ~BootstrapCacheTest() override { std::filesystem::remove_all(cache.folder); }
 
-  web::Result<check::LoadedBootstrap> Load(std::chrono::system_clock::time_point now) {
+  base::Result<check::LoadedBootstrap> Load(std::chrono::system_clock::time_point now) {
     auto client = web::OpenHttpClient({});
     return check::LoadCachedBootstrap(cache, *client, now);
   }

@@ -19,7 +19,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-using web::Result;
+using base::Result;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) {
   return std::vector<std::uint8_t>(text.begin(), text.end());
@@ -110,19 +110,19 @@ struct Script {
 class ScriptedRequest : public web::HttpRequest {
  public:
   explicit ScriptedRequest(Script& script) : s_(script) {}
-  web::Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
+  base::Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
     s_.method = method;
     s_.url = url;
     s_.async = async;
-    return web::Ok();
+    return base::Ok();
   }
-  web::Status setRequestHeader(std::u16string_view, std::u16string_view) override {
-    return web::Ok();
+  base::Status setRequestHeader(std::u16string_view, std::u16string_view) override {
+    return base::Ok();
   }
-  web::Status send(std::u16string_view body) override {
+  base::Status send(std::u16string_view body) override {
     s_.sentBody = body;
-    if (s_.sendFails) return web::Failure{"no connection", web::FailureKind::Connect};
-    return web::Ok();
+    if (s_.sendFails) return base::Failure{"no connection", base::FailureKind::Connect};
+    return base::Ok();
   }
   Result<int> readyState() override {
     const std::size_t i = std::min<std::size_t>(s_.stateReads++, s_.states.size() - 1);
@@ -139,7 +139,7 @@ class ScriptedSession : public web::HttpSession {
   explicit ScriptedSession(Script& script) : s_(script) {}
   Result<std::unique_ptr<web::HttpRequest>> CreateObject(std::u16string_view progId) override {
     s_.progId = progId;
-    if (s_.createFails) return web::Failure{"no such object"};
+    if (s_.createFails) return base::Failure{"no such object"};
     return std::unique_ptr<web::HttpRequest>(std::make_unique<ScriptedRequest>(s_));
   }
 
@@ -153,7 +153,7 @@ std::optional<std::u16string> TextOf(const Result<std::u16string>& fetched) {
   return fetched.value();
 }
 
-std::optional<web::FailureKind> KindOf(const Result<std::u16string>& fetched) {
+std::optional<base::FailureKind> KindOf(const Result<std::u16string>& fetched) {
   if (fetched) return std::nullopt;
   return fetched.failure().kind;
 }
@@ -206,7 +206,7 @@ TEST(FetchText, WindowGoneEndsTheWaitAsCancelled) {
   ScriptedSession session(script);
   CountingPump pump;
   pump.goneAfter = 3;
-  EXPECT_EQ(KindOf(web::FetchText(session, u"http://x/", pump)), web::FailureKind::Cancelled);
+  EXPECT_EQ(KindOf(web::FetchText(session, u"http://x/", pump)), base::FailureKind::Cancelled);
   EXPECT_EQ(pump.calls, 3);
 }
 
@@ -214,20 +214,20 @@ TEST(FetchText, AnyFailingStepEndsTheFetchWithItsFailure) {
   struct Case {
     const char* what;
     void (*arrange)(Script&);
-    web::FailureKind kind;
+    base::FailureKind kind;
   } cases[] = {
-      {"create fails", [](Script& s) { s.createFails = true; }, web::FailureKind::Other},
-      {"send fails", [](Script& s) { s.sendFails = true; }, web::FailureKind::Connect},
+      {"create fails", [](Script& s) { s.createFails = true; }, base::FailureKind::Other},
+      {"send fails", [](Script& s) { s.sendFails = true; }, base::FailureKind::Connect},
       {"ready state unreadable",
        [](Script& s) {
-         s.states = {1, web::Failure{"gone", web::FailureKind::Timeout}};
+         s.states = {1, base::Failure{"gone", base::FailureKind::Timeout}};
        },
-       web::FailureKind::Timeout},
+       base::FailureKind::Timeout},
       {"body unreadable",
        [](Script& s) {
-         s.body = web::Failure{"too big", web::FailureKind::TooLarge};
+         s.body = base::Failure{"too big", base::FailureKind::TooLarge};
        },
-       web::FailureKind::TooLarge},
+       base::FailureKind::TooLarge},
   };
   for (const Case& c : cases) {
     Script script;
@@ -287,7 +287,7 @@ std::string Exchange(web::HttpSession& session, std::u16string_view method, std:
     EXPECT_TRUE(request->setRequestHeader(u"Content-Type", contentType));
   }
   if (auto sent = request->send(body); !sent) {
-    return "FAILED(" + std::string(web::KindName(sent.failure().kind)) + "): " + sent.error();
+    return "FAILED(" + std::string(base::KindName(sent.failure().kind)) + "): " + sent.error();
   }
   EXPECT_EQ(request->readyState().value(), 4);
   auto bytes = request->responseBody();
@@ -373,9 +373,9 @@ TEST(HttpSession, RedirectsAreBoundedAndStayOnHttp) {
   EXPECT_EQ(Exchange(*session, u"GET", local.Url("/loop")).rfind("FAILED(redirects)", 0), 0u);
   EXPECT_EQ(Exchange(*session, u"GET", local.Url("/file")).rfind("FAILED(redirects)", 0), 0u);
   auto request = NewRequest(*session);
-  const web::Status opened = request->Open(u"GET", u"file:///etc/passwd", false);
+  const base::Status opened = request->Open(u"GET", u"file:///etc/passwd", false);
   ASSERT_FALSE(opened);
-  EXPECT_EQ(opened.failure().kind, web::FailureKind::Request);
+  EXPECT_EQ(opened.failure().kind, base::FailureKind::Request);
   EXPECT_FALSE(request->send());
 }
 
@@ -420,10 +420,10 @@ TEST(HttpSession, RejectsRequestLinesAndHeadersThatWouldInjectText) {
       {u"GET", u"file:///etc/passwd", "invalid address: only http and https addresses can be sent"},
   };
   for (const auto& open : opens) {
-    const web::Status opened = request->Open(open.method, open.url, false);
+    const base::Status opened = request->Open(open.method, open.url, false);
     ASSERT_FALSE(opened);
     EXPECT_EQ(opened.error(), open.message);
-    EXPECT_EQ(opened.failure().kind, web::FailureKind::Request);
+    EXPECT_EQ(opened.failure().kind, base::FailureKind::Request);
   }
   ASSERT_TRUE(request->Open(u"get", u"http://127.0.0.1/", true));
   EXPECT_EQ(request->readyState().value(), 1);
@@ -431,7 +431,7 @@ TEST(HttpSession, RejectsRequestLinesAndHeadersThatWouldInjectText) {
        {std::pair<std::u16string, std::u16string>{u"Content-Type", u"a\r\nCookie: x"},
         {u"Content-Type", std::u16string(u"a\0b", 3)},
         {u"Bad Name", u"v"}}) {
-    const web::Status set = request->setRequestHeader(name, value);
+    const base::Status set = request->setRequestHeader(name, value);
     ASSERT_FALSE(set);
     EXPECT_EQ(set.error(), kHeader);
   }
@@ -577,7 +577,7 @@ TEST(FetchTextOverHttp, ErrorPageIsTextAndUnreachableServerAConnectFailure) {
   auto session = web::OpenHttpSession();
   CountingPump pump;
   EXPECT_EQ(TextOf(web::FetchText(*session, local.Url("/fail"), pump)), u"中文域名 error");
-  EXPECT_EQ(KindOf(web::FetchText(*session, RefusedUrl(), pump)), web::FailureKind::Connect);
+  EXPECT_EQ(KindOf(web::FetchText(*session, RefusedUrl(), pump)), base::FailureKind::Connect);
 }
 
 TEST(FetchTextOverHttp, WaitingForASlowAnswerCostsLittleCpu) {
@@ -615,7 +615,7 @@ TEST(FetchTextOverHttp, ClosingTheWindowEndsTheWaitAtOnce) {
     CountingPump pump;
     pump.goneAfter = 3;
     const auto start = Clock::now();
-    EXPECT_EQ(KindOf(web::FetchText(*session, silent.Url(), pump)), web::FailureKind::Cancelled);
+    EXPECT_EQ(KindOf(web::FetchText(*session, silent.Url(), pump)), base::FailureKind::Cancelled);
     EXPECT_LT(Clock::now() - start, 500ms);
   }
   LetAbandonedRequestsEnd();

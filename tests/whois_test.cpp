@@ -144,7 +144,7 @@ TEST(WhoisAnswers, EachRecordingReadsAsWhatItSays) {
     const check::Answer answer = check::ReadWhoisAnswer(server, c.name, Recording(c.file));
     EXPECT_EQ(answer.status, c.status)
         << c.file << ": " << std::string(check::StatusName(answer.status));
-    EXPECT_EQ(answer.reason ? web::KindName(*answer.reason) : "", c.reason) << c.file;
+    EXPECT_EQ(answer.reason ? base::KindName(*answer.reason) : "", c.reason) << c.file;
     EXPECT_EQ(answer.registrar, c.registrar) << c.file;
     EXPECT_EQ(answer.expires, c.expires) << c.file;
   }
@@ -262,7 +262,7 @@ TEST(WhoisAnswers, TheRecordOfTheNameWinsOverAnyOtherLine) {
   EXPECT_EQ(check::ReadWhoisAnswer(table.ServerFor("whois.pir.org"), "x.org",
                                    "Domain Status: NOT FOUND yet\r\n")
                 .reason,
-            web::FailureKind::Protocol);
+            base::FailureKind::Protocol);
 }
 
 TEST(WhoisAnswers, QueriesAndTextsAsTheServersWantThem) {
@@ -472,7 +472,7 @@ TEST_F(WhoisRouteTest, AServerThatFailsGivesUnknownWithItsReason) {
   const std::string_view reasons[] = {"connect", "timeout", "protocol", "too-large", ""};
   for (std::size_t i = 0; i < answers.size(); ++i) {
     EXPECT_EQ(answers[i].status, i < 4 ? Status::Unknown : Status::Available) << i;
-    EXPECT_EQ(answers[i].reason ? web::KindName(*answers[i].reason) : "", reasons[i]) << i;
+    EXPECT_EQ(answers[i].reason ? base::KindName(*answers[i].reason) : "", reasons[i]) << i;
   }
   EXPECT_EQ(answers[0].detail,
             u"whois.cnnic.cn: the server closed the connection without an answer");
@@ -487,7 +487,7 @@ TEST_F(WhoisRouteTest, AnAnswerCutOffByAResetIsAFailure) {
   whois.SetFault("abc.cn", {.reset = true});
   const auto answers = Check(std::make_shared<check::WhoisRoute>(Settings()), {u"abc.cn"});
   EXPECT_EQ(answers[0].status, Status::Unknown);
-  EXPECT_EQ(answers[0].reason, web::FailureKind::Connect);
+  EXPECT_EQ(answers[0].reason, base::FailureKind::Connect);
 }
 #endif
 
@@ -541,7 +541,7 @@ TEST_F(WhoisRouteTest, AQueryThatIsNotOneLineOfAsciiIsRefusedBeforeSending) {
         std::string("\xe4\xb8\xad.cn\r\n")}) {
     const auto answer = web::AskOverTcp(server.host, server.port, query);
     ASSERT_FALSE(answer);
-    EXPECT_EQ(answer.failure().kind, web::FailureKind::Request);
+    EXPECT_EQ(answer.failure().kind, base::FailureKind::Request);
   }
   EXPECT_TRUE(whois.Queries("whois.cnnic.cn").empty());
 }

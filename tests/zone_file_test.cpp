@@ -109,9 +109,9 @@ TEST(ZoneFile, ReadsGzipAndPlainAlikeAndNamesABrokenFile) {
   }
   std::ofstream(gzipped, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);
   check::ZoneScanner scanner(kAsked);
-  const web::Status cut = check::ScanZoneFile(gzipped, scanner);
+  const base::Status cut = check::ScanZoneFile(gzipped, scanner);
   EXPECT_FALSE(cut);
-  const web::Status missing = check::ScanZoneFile(folder / "none.zone", scanner);
+  const base::Status missing = check::ScanZoneFile(folder / "none.zone", scanner);
   ASSERT_FALSE(missing);
   EXPECT_NE(missing.error().find("cannot open it"), std::string::npos) << missing.error();
   std::filesystem::remove_all(folder);

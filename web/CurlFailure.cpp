@@ -6,20 +6,20 @@
 namespace web {
 namespace {
 
-FailureKind KindOf(CURLcode code, bool redirected) {
+base::FailureKind KindOf(CURLcode code, bool redirected) {
   switch (code) {
     case CURLE_OPERATION_TIMEDOUT:
-      return FailureKind::Timeout;
+      return base::FailureKind::Timeout;
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
-      return FailureKind::Dns;
+      return base::FailureKind::Dns;
     case CURLE_COULDNT_CONNECT:
     case CURLE_PROXY:  // the proxy refused the tunnel, or its handshake failed
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
     case CURLE_PARTIAL_FILE:
-      return FailureKind::Connect;
+      return base::FailureKind::Connect;
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_SSL_CERTPROBLEM:
@@ -34,25 +34,25 @@ FailureKind KindOf(CURLcode code, bool redirected) {
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
     case CURLE_SSL_INVALIDCERTSTATUS:
     case CURLE_USE_SSL_FAILED:
-      return FailureKind::Tls;
+      return base::FailureKind::Tls;
     case CURLE_TOO_MANY_REDIRECTS:
-      return FailureKind::Redirects;
+      return base::FailureKind::Redirects;
     case CURLE_UNSUPPORTED_PROTOCOL:
       // The address was checked before sending, so after a redirect only the redirect's target
       // can be refused; before one, the server answered something that is not HTTP.
-      return redirected ? FailureKind::Redirects : FailureKind::Protocol;
+      return redirected ? base::FailureKind::Redirects : base::FailureKind::Protocol;
     case CURLE_FILESIZE_EXCEEDED:
-      return FailureKind::TooLarge;
+      return base::FailureKind::TooLarge;
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_HTTP2:
     case CURLE_HTTP2_STREAM:
     case CURLE_BAD_CONTENT_ENCODING:
     case CURLE_RANGE_ERROR:
-      return FailureKind::Protocol;
+      return base::FailureKind::Protocol;
     case CURLE_ABORTED_BY_CALLBACK:
-      return FailureKind::Cancelled;
+      return base::FailureKind::Cancelled;
     default:
-      return FailureKind::Other;
+      return base::FailureKind::Other;
   }
 }
 
@@ -64,12 +64,12 @@ void InitCurlOnce() {
   (void)init;
 }
 
-Failure CurlFailure(CURLcode code, bool redirected, const char* errorText) {
-  const FailureKind kind = KindOf(code, redirected);
+base::Failure CurlFailure(CURLcode code, bool redirected, const char* errorText) {
+  const base::FailureKind kind = KindOf(code, redirected);
   switch (kind) {
-    case FailureKind::Timeout:
+    case base::FailureKind::Timeout:
       return {"timed out", kind};
-    case FailureKind::Redirects:
+    case base::FailureKind::Redirects:
       return {code == CURLE_TOO_MANY_REDIRECTS
                   ? "too many redirects"
                   : "a redirect to a weaker or unknown scheme was refused",
@@ -78,19 +78,19 @@ Failure CurlFailure(CURLcode code, bool redirected, const char* errorText) {
       break;
   }
   std::string detail = errorText && errorText[0] ? errorText : curl_easy_strerror(code);
-  if (kind == FailureKind::Tls) detail = "TLS failure: " + detail;
+  if (kind == base::FailureKind::Tls) detail = "TLS failure: " + detail;
   return {std::move(detail), kind};
 }
 
-Status Required(CURLcode set, const char* what) {
-  if (set == CURLE_OK) return Ok();
-  return Failure{std::string("libcurl cannot set ") + what + " (" + curl_easy_strerror(set) +
+base::Status Required(CURLcode set, const char* what) {
+  if (set == CURLE_OK) return base::Ok();
+  return base::Failure{std::string("libcurl cannot set ") + what + " (" + curl_easy_strerror(set) +
                      "); Brelka needs libcurl 7.85 or later",
-                 FailureKind::Other};
+                 base::FailureKind::Other};
 }
 
-Status SetSafeguards(CURL* e, const char* redirectProtocols, int maxRedirects) {
-  const Status steps[] = {
+base::Status SetSafeguards(CURL* e, const char* redirectProtocols, int maxRedirects) {
+  const base::Status steps[] = {
       Required(curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https"), "the allowed protocols"),
       Required(curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols),
                "the protocols allowed for redirects"),
@@ -100,17 +100,17 @@ Status SetSafeguards(CURL* e, const char* redirectProtocols, int maxRedirects) {
       Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L), "certificate verification"),
       Required(curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L), "host name verification"),
   };
-  for (const Status& step : steps) {
+  for (const base::Status& step : steps) {
     if (!step) return step;
   }
-  return Ok();
+  return base::Ok();
 }
 
-Status CheckCurlOptions() {
+base::Status CheckCurlOptions() {
   InitCurlOnce();
   CURL* easy = curl_easy_init();
-  if (!easy) return Failure{"libcurl cannot start a transfer (out of memory)"};
-  Status checked = SetSafeguards(easy, "https", 0);
+  if (!easy) return base::Failure{"libcurl cannot start a transfer (out of memory)"};
+  base::Status checked = SetSafeguards(easy, "https", 0);
   curl_easy_cleanup(easy);
   return checked;
 }

@@ -5,7 +5,7 @@
 
 #include <curl/curl.h>
 
-#include "Result.h"
+#include "base/Result.h"
 
 namespace web {
 
@@ -14,20 +14,20 @@ void InitCurlOnce();
 
 // `redirected`: the transfer had followed a redirect when it failed, so a refused protocol
 // is the redirect's. `errorText` is the transfer's error buffer, possibly empty.
-Failure CurlFailure(CURLcode code, bool redirected, const char* errorText);
+base::Failure CurlFailure(CURLcode code, bool redirected, const char* errorText);
 
 // The result of setting an option the program relies on (protocols, redirect limits,
 // verification), named `what`: a libcurl too old to know it would run without the safeguard, so
 // the transfer fails instead, saying which libcurl is needed.
-Status Required(CURLcode set, const char* what);
+base::Status Required(CURLcode set, const char* what);
 
 // Sets the options every transfer relies on: only http and https, redirects followed up to the
 // limit and only to `redirectProtocols` ("https" keeps an https request from falling back to
 // http), certificates and host names verified. The first that cannot be set is the failure.
-Status SetSafeguards(CURL* easy, const char* redirectProtocols, int maxRedirects);
+base::Status SetSafeguards(CURL* easy, const char* redirectProtocols, int maxRedirects);
 
 // Sets every such option on a throw-away handle, so that a program can refuse to start on a
 // libcurl that lacks one rather than fail each transfer.
-Status CheckCurlOptions();
+base::Status CheckCurlOptions();
 
 }  // namespace web

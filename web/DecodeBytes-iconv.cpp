@@ -85,12 +85,12 @@ class Output {
 
 }  // namespace
 
-Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
+base::Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
                                    std::u16string_view charset) {
   const std::string name = IconvName(charset);
-  if (name.empty()) return Failure{"unknown character set"};
+  if (name.empty()) return base::Failure{"unknown character set"};
   Converter converter(name);
-  if (!converter.ok()) return Failure{"unknown character set " + name};
+  if (!converter.ok()) return base::Failure{"unknown character set " + name};
 
   // iconv's interface takes a non-const input pointer but never writes through it.
   char* in = const_cast<char*>(reinterpret_cast<const char*>(bytes.data()));
@@ -121,7 +121,7 @@ Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
         inLeft = 0;
       }
     } else {
-      return Failure{"cannot decode " + name};
+      return base::Failure{"cannot decode " + name};
     }
   }
   // Stateful encodings may still owe output for their final shift state.

@@ -162,28 +162,28 @@ std::u16string DecodeUtf8(std::span<const std::uint8_t> bytes) {
 }
 
 // Other code pages convert in one call; the system replaces what it cannot map.
-Result<std::u16string> DecodeCodePage(std::span<const std::uint8_t> bytes, UINT codePage) {
+base::Result<std::u16string> DecodeCodePage(std::span<const std::uint8_t> bytes, UINT codePage) {
   if (bytes.empty()) return std::u16string();
   const auto* input = reinterpret_cast<const char*>(bytes.data());
   int n = static_cast<int>(bytes.size());
   int length = MultiByteToWideChar(codePage, 0, input, n, nullptr, 0);
-  if (length <= 0) return Failure{"the bytes cannot be decoded"};
+  if (length <= 0) return base::Failure{"the bytes cannot be decoded"};
   std::u16string out(static_cast<std::size_t>(length), u'\0');
   if (MultiByteToWideChar(codePage, 0, input, n, reinterpret_cast<wchar_t*>(out.data()), length) !=
       length)
-    return Failure{"the bytes cannot be decoded"};
+    return base::Failure{"the bytes cannot be decoded"};
   return out;
 }
 
 }  // namespace
 
-Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
+base::Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
                                    std::u16string_view charset) {
   std::optional<UINT> codePage = CodePageOf(charset);
-  if (!codePage) return Failure{"unknown character set"};
+  if (!codePage) return base::Failure{"unknown character set"};
   if (*codePage == kGb18030) return DecodeGb18030(bytes);
   if (*codePage == CP_UTF8) return DecodeUtf8(bytes);
-  if (!IsValidCodePage(*codePage)) return Failure{"the system lacks this character set"};
+  if (!IsValidCodePage(*codePage)) return base::Failure{"the system lacks this character set"};
   return DecodeCodePage(bytes, *codePage);
 }
 

@@ -41,7 +41,7 @@ struct Transfer {
   std::size_t maxBody = 0;
   std::size_t maxHeaders = 0;
   // Why this side cut the transfer short: an answer over a cap.
-  std::optional<Failure> cut;
+  std::optional<base::Failure> cut;
   char errorText[CURL_ERROR_SIZE] = {};
 
   ~Transfer() {
@@ -120,7 +120,7 @@ class CurlClient final : public HttpClient {
 
  private:
   void StartQueued();
-  Status Configure(Transfer& t);
+  base::Status Configure(Transfer& t);
   // Moves ended transfers out of the multi handle; their callbacks run afterwards.
   std::vector<std::unique_ptr<Transfer>> CollectEnded();
 
@@ -134,17 +134,17 @@ class CurlClient final : public HttpClient {
 
 // Every option whose failure would change what is sent or accepted is checked; the others
 // (user agent, compression, HTTP/2) only change how.
-Status CurlClient::Configure(Transfer& t) {
-  if (Status address = CheckAddress(t.request.url); !address) return address;
+base::Status CurlClient::Configure(Transfer& t) {
+  if (base::Status address = CheckAddress(t.request.url); !address) return address;
   for (const auto& [name, value] : t.request.headers) {
-    if (Status header = CheckHeader(name, value); !header) return header;
+    if (base::Status header = CheckHeader(name, value); !header) return header;
   }
   CURL* e = t.easy;
   t.maxBody = options_.maxBodyBytes;
   t.maxHeaders = options_.maxHeaderBytes;
   // A redirect may keep or strengthen the scheme, never drop from https to http.
   const bool secure = t.request.url.starts_with("https:") || t.request.url.starts_with("HTTPS:");
-  for (Status set : {
+  for (base::Status set : {
            Required(curl_easy_setopt(e, CURLOPT_URL, t.request.url.c_str()), "the address"),
            SetSafeguards(e, secure ? "https" : "http,https", options_.maxRedirects),
            Required(curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS,
@@ -177,16 +177,16 @@ Status CurlClient::Configure(Transfer& t) {
     t.headerList = curl_slist_append(t.headerList, (name + ": " + value).c_str());
   }
   (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, t.headerList);
-  return Ok();
+  return base::Ok();
 }
 
 void CurlClient::StartQueued() {
   for (auto& [host, transfer] : queue_.TakeStartable()) {
     Transfer& t = *transfer;
     t.easy = curl_easy_init();
-    Status configured = t.easy ? Configure(t) : Failure{"cannot start the transfer"};
+    base::Status configured = t.easy ? Configure(t) : base::Failure{"cannot start the transfer"};
     if (configured && curl_multi_add_handle(multi_, t.easy) != CURLM_OK) {
-      configured = Failure{"cannot start the transfer"};
+      configured = base::Failure{"cannot start the transfer"};
     }
     if (!configured) {
       // It cannot start; it ends at the next Run() like any failed transfer.
@@ -261,7 +261,7 @@ void CurlClient::Run(Clock::time_point deadline) {
 
 }  // namespace
 
-Status CheckHttpClientSupport() {
+base::Status CheckHttpClientSupport() {
   return CheckCurlOptions();
 }
 

@@ -60,14 +60,14 @@ std::string Narrow(std::wstring_view text) {
   return out;
 }
 
-Failure FailureOf(DWORD error) {
+base::Failure FailureOf(DWORD error) {
   switch (error) {
     case ERROR_WINHTTP_TIMEOUT:
-      return {"timed out", FailureKind::Timeout};
+      return {"timed out", base::FailureKind::Timeout};
     case ERROR_WINHTTP_REDIRECT_FAILED:
-      return {"too many redirects", FailureKind::Redirects};
+      return {"too many redirects", base::FailureKind::Redirects};
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
-      return {"a redirect to a weaker or unknown scheme was refused", FailureKind::Redirects};
+      return {"a redirect to a weaker or unknown scheme was refused", base::FailureKind::Redirects};
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_INVALID_CA:
     case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
@@ -75,20 +75,20 @@ Failure FailureOf(DWORD error) {
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
-      return {"TLS failure (WinHTTP error " + std::to_string(error) + ")", FailureKind::Tls};
+      return {"TLS failure (WinHTTP error " + std::to_string(error) + ")", base::FailureKind::Tls};
     case ERROR_WINHTTP_CANNOT_CONNECT:
-      return {"cannot connect", FailureKind::Connect};
+      return {"cannot connect", base::FailureKind::Connect};
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-      return {"cannot resolve the host name", FailureKind::Dns};
+      return {"cannot resolve the host name", base::FailureKind::Dns};
     case ERROR_WINHTTP_CONNECTION_ERROR:
-      return {"the connection broke", FailureKind::Connect};
+      return {"the connection broke", base::FailureKind::Connect};
     case ERROR_WINHTTP_INVALID_SERVER_RESPONSE:
     case ERROR_WINHTTP_HEADER_NOT_FOUND:
-      return {"the server's answer is not HTTP", FailureKind::Protocol};
+      return {"the server's answer is not HTTP", base::FailureKind::Protocol};
     case ERROR_WINHTTP_OPERATION_CANCELLED:
-      return {"cancelled", FailureKind::Cancelled};
+      return {"cancelled", base::FailureKind::Cancelled};
     default:
-      return {"WinHTTP error " + std::to_string(error), FailureKind::Other};
+      return {"WinHTTP error " + std::to_string(error), base::FailureKind::Other};
   }
 }
 
@@ -111,13 +111,13 @@ constexpr std::chrono::seconds kAbandonAfter{1};
 
 // The response's header lines, names lower-cased; the status line is left out. Headers over the
 // cap fail the exchange, as they do on the other platform, rather than vanish with Retry-After.
-Status ReadHeaders(HINTERNET request, std::size_t cap, Reply& reply) {
+base::Status ReadHeaders(HINTERNET request, std::size_t cap, Reply& reply) {
   DWORD size = 0;
   WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                       nullptr, &size, WINHTTP_NO_HEADER_INDEX);
   // The size counts UTF-16 bytes; the cap, like libcurl's, the bytes on the wire.
   if (size / sizeof(wchar_t) > cap) return HeadersTooLarge(cap);
-  if (size == 0) return Ok();
+  if (size == 0) return base::Ok();
   std::wstring raw(size / sizeof(wchar_t) + 1, L'\0');
   if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                            raw.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
@@ -142,7 +142,7 @@ Status ReadHeaders(HINTERNET request, std::size_t cap, Reply& reply) {
     }
     start = end;
   }
-  return Ok();
+  return base::Ok();
 }
 
 // What the transfers' threads share with the client, kept alive by whichever of them ends last.
@@ -260,7 +260,7 @@ class WinHttpClient final : public HttpClient {
  private:
   void StartQueued();
   static void Exchange(Shared& shared, Transfer& t);
-  static Status ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
+  static base::Status ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
   std::shared_ptr<Shared> shared_;
   HostQueue<std::shared_ptr<Transfer>> queue_;
   // Touched by the caller's thread only.
@@ -290,10 +290,10 @@ void WinHttpClient::StartQueued() {
 
 void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
   if (!shared.session) {
-    t.reply.failure = Failure{"WinHTTP is not available"};
+    t.reply.failure = base::Failure{"WinHTTP is not available"};
     return;
   }
-  Status checked = CheckAddress(t.request.url);
+  base::Status checked = CheckAddress(t.request.url);
   for (const auto& [name, value] : t.request.headers) {
     if (checked) checked = CheckHeader(name, value);
   }
@@ -309,7 +309,7 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
   const std::wstring url = Widen(t.request.url);
   if (!WinHttpCrackUrl(url.c_str(), DWORD(url.size()), 0, &parts) ||
       (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
-    t.reply.failure = Failure{"invalid address", FailureKind::Request};
+    t.reply.failure = base::Failure{"invalid address", base::FailureKind::Request};
     return;
   }
   const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
@@ -330,12 +330,12 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
     cancelled = t.cancelled;
     if (!cancelled) t.handle = request;
   }
-  const Failure timedOut{"timed out", FailureKind::Timeout};
-  const Failure stopped{"cancelled", FailureKind::Cancelled};
+  const base::Failure timedOut{"timed out", base::FailureKind::Timeout};
+  const base::Failure stopped{"cancelled", base::FailureKind::Cancelled};
   if (!request || cancelled) {
     t.reply.failure = request ? stopped : FailureOf(GetLastError());
     if (request) WinHttpCloseHandle(request);
-  } else if (Status exchanged = ExchangeSteps(shared.options, t, request); !exchanged) {
+  } else if (base::Status exchanged = ExchangeSteps(shared.options, t, request); !exchanged) {
     std::lock_guard lock(shared.mutex);
     t.reply.failure = t.timedOut ? timedOut : t.cancelled ? stopped : exchanged.failure();
   }
@@ -355,7 +355,7 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
 
 // Steps: (1) limits and headers, (2) send and receive the response, (3) its status, headers
 // and final address, (4) the body, no longer than announced and no larger than the cap.
-Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
+base::Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
   const auto lastError = [] { return FailureOf(GetLastError()); };
   const int connectMs = int(options.connectTimeout.count());
   const int totalMs = int(options.requestTimeout.count());
@@ -390,12 +390,12 @@ Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, H
     return lastError();
   }
   t.reply.status = int(status);
-  if (Status read = ReadHeaders(request, options.maxHeaderBytes, t.reply); !read) return read;
+  if (base::Status read = ReadHeaders(request, options.maxHeaderBytes, t.reply); !read) return read;
   // WinHTTP hands back, as the answer, a redirect it would not follow: one from https to http
   // or to another scheme. libcurl refuses those, and so does this client.
   const bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
   if (redirect && !t.reply.Header("location").empty()) {
-    return Failure{"a redirect to a weaker or unknown scheme was refused", FailureKind::Redirects};
+    return base::Failure{"a redirect to a weaker or unknown scheme was refused", base::FailureKind::Redirects};
   }
   DWORD urlSize = 0;
   WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &urlSize);
@@ -423,9 +423,9 @@ Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, H
       std::from_chars(announced.data(), announced.data() + announced.size(), length);
   if (error == std::errc() && end == announced.data() + announced.size() && !announced.empty() &&
       t.reply.body.size() < length) {
-    return Failure{"the connection closed before the whole body arrived", FailureKind::Connect};
+    return base::Failure{"the connection closed before the whole body arrived", base::FailureKind::Connect};
   }
-  return Ok();
+  return base::Ok();
 }
 
 void WinHttpClient::Run(Clock::time_point deadline) {
@@ -480,7 +480,7 @@ void WinHttpClient::Run(Clock::time_point deadline) {
       StartQueued();
       for (const auto& transfer : late) {
         Reply reply;
-        reply.failure = Failure{"timed out", FailureKind::Timeout};
+        reply.failure = base::Failure{"timed out", base::FailureKind::Timeout};
         transfer->done(std::move(reply));
       }
       return;
@@ -494,8 +494,8 @@ void WinHttpClient::Run(Clock::time_point deadline) {
 
 }  // namespace
 
-Status CheckHttpClientSupport() {
-  return Ok();
+base::Status CheckHttpClientSupport() {
+  return base::Ok();
 }
 
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options) {

@@ -24,12 +24,12 @@ std::string Reply::Header(std::string_view name) const {
   return "";
 }
 
-Failure BodyTooLarge(std::size_t cap) {
-  return {"response larger than " + std::to_string(cap) + " bytes", FailureKind::TooLarge};
+base::Failure BodyTooLarge(std::size_t cap) {
+  return {"response larger than " + std::to_string(cap) + " bytes", base::FailureKind::TooLarge};
 }
 
-Failure HeadersTooLarge(std::size_t cap) {
-  return {"response headers larger than " + std::to_string(cap) + " bytes", FailureKind::TooLarge};
+base::Failure HeadersTooLarge(std::size_t cap) {
+  return {"response headers larger than " + std::to_string(cap) + " bytes", base::FailureKind::TooLarge};
 }
 
 std::string HostOf(std::string_view url) {

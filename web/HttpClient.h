@@ -2,7 +2,7 @@
 // (RDAP registries, the bootstrap file): it runs transfers concurrently on the caller's thread,
 // keeps at most a given number in flight per host, reuses connections (HTTP/2 where a server
 // offers it), follows a few redirects (never from https to http) and always verifies
-// certificates. A failed exchange keeps its kind (web::FailureKind). It does not retry,
+// certificates. A failed exchange keeps its kind (base::FailureKind). It does not retry,
 // pace or interpret answers: callers decide what a status means. It keeps no cookies.
 //
 // This sits beside HttpSession, which mirrors the browser component the window was built
@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "Result.h"
+#include "base/Result.h"
 
 namespace web {
 
@@ -50,7 +50,7 @@ struct Get {
 
 struct Reply {
   // Empty when a response arrived (of any status); otherwise why the exchange failed.
-  std::optional<Failure> failure;
+  std::optional<base::Failure> failure;
   int status = 0;
   // The address that gave the final response, after any redirects.
   std::string url;
@@ -86,12 +86,12 @@ class HttpClient {
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options);
 
 // The same failure from both backends for an answer over the caps of ClientOptions.
-Failure BodyTooLarge(std::size_t cap);
-Failure HeadersTooLarge(std::size_t cap);
+base::Failure BodyTooLarge(std::size_t cap);
+base::Failure HeadersTooLarge(std::size_t cap);
 
 // Ok where this platform's client has every safeguard it relies on; otherwise why not (a libcurl
 // too old to restrict protocols), for a program to say at start.
-Status CheckHttpClientSupport();
+base::Status CheckHttpClientSupport();
 
 // The host part of an http or https address ("https://Rdap.Example:8443/x" -> "rdap.example:8443"),
 // by which requests are counted against ClientOptions::perHost; "" when there is none.

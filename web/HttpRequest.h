@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Result.h"
+#include "base/Result.h"
 
 namespace web {
 
@@ -38,22 +38,22 @@ class HttpRequest {
 
   // async == false: send() returns when the response is complete.
   // async == true: send() returns at once; reading readyState() drives the transfer.
-  virtual Status Open(std::u16string_view method, std::u16string_view url, bool async) = 0;
-  virtual Status setRequestHeader(std::u16string_view name, std::u16string_view value) = 0;
+  virtual base::Status Open(std::u16string_view method, std::u16string_view url, bool async) = 0;
+  virtual base::Status setRequestHeader(std::u16string_view name, std::u16string_view value) = 0;
   // The body text goes out encoded as UTF-8.
-  virtual Status send(std::u16string_view body = {}) = 0;
+  virtual base::Status send(std::u16string_view body = {}) = 0;
   // 1 after Open, 4 once the exchange has ended (completed or failed). Never busy-waits: it may
   // block up to TransferLimits::readyStateWait for network activity before answering.
-  virtual Result<int> readyState() = 0;
+  virtual base::Result<int> readyState() = 0;
   // The body bytes, unconverted. Fails while the request is not complete or when it broke.
-  virtual Result<std::vector<std::uint8_t>> responseBody() = 0;
+  virtual base::Result<std::vector<std::uint8_t>> responseBody() = 0;
 };
 
 class HttpSession {
  public:
   virtual ~HttpSession() = default;
   // progId names the component, case-insensitively: "msxml2.xmlhttp". Any other name fails.
-  virtual Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) = 0;
+  virtual base::Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) = 0;
 };
 
 // The platform's session: libcurl on POSIX, WinINet on Windows.

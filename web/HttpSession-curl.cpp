@@ -16,7 +16,7 @@
 #include "CurlFailure.h"
 #include "HttpRequest.h"
 #include "RequestCheck.h"
-#include "TextEncoding.h"
+#include "base/Text.h"
 
 namespace web {
 namespace {
@@ -62,22 +62,22 @@ class CurlRequest final : public HttpRequest {
       : shared_(std::move(shared)), limits_(limits) {}
   ~CurlRequest() override { Reset(); }
 
-  Status Open(std::u16string_view method, std::u16string_view url, bool async) override;
-  Status setRequestHeader(std::u16string_view name, std::u16string_view value) override;
-  Status send(std::u16string_view body) override;
-  Result<int> readyState() override;
-  Result<std::vector<std::uint8_t>> responseBody() override;
+  base::Status Open(std::u16string_view method, std::u16string_view url, bool async) override;
+  base::Status setRequestHeader(std::u16string_view name, std::u16string_view value) override;
+  base::Status send(std::u16string_view body) override;
+  base::Result<int> readyState() override;
+  base::Result<std::vector<std::uint8_t>> responseBody() override;
 
  private:
   enum class Phase { Unopened, Opened, Sending, Done };
 
   void Reset();
-  Status Configure(std::u16string_view body);
-  Status Start(std::u16string_view body);
+  base::Status Configure(std::u16string_view body);
+  base::Status Start(std::u16string_view body);
   // Runs the transfer for at most `wait`, returning early on network activity or completion.
   void Drive(std::chrono::milliseconds wait);
   void Finish(CURLcode code);
-  void Fail(Failure failure);
+  void Fail(base::Failure failure);
 
   static size_t OnBody(char* data, size_t size, size_t count, void* self);
   static size_t OnHeader(char* data, size_t size, size_t count, void* self);
@@ -101,9 +101,9 @@ class CurlRequest final : public HttpRequest {
   std::size_t headerBytes_ = 0;
   std::vector<std::uint8_t> response_;
   // Why this side cut the transfer short: an answer over the cap.
-  std::optional<Failure> cut_;
+  std::optional<base::Failure> cut_;
   Clock::time_point lastReceived_;
-  std::optional<Failure> failure_;  // empty while the exchange has not failed
+  std::optional<base::Failure> failure_;  // empty while the exchange has not failed
 };
 
 void CurlRequest::Reset() {
@@ -125,32 +125,32 @@ void CurlRequest::Reset() {
   errorText_[0] = '\0';
 }
 
-Status CurlRequest::Open(std::u16string_view method, std::u16string_view url, bool async) {
+base::Status CurlRequest::Open(std::u16string_view method, std::u16string_view url, bool async) {
   Reset();
-  Result<std::string> checked = CheckedMethod(method);
+  base::Result<std::string> checked = CheckedMethod(method);
   if (!checked) return checked.failure();
-  if (Status address = CheckAddress(url); !address) return address;
+  if (base::Status address = CheckAddress(url); !address) return address;
   method_ = std::move(checked.value());
-  url_ = Utf16ToUtf8(url);
+  url_ = base::Utf16ToUtf8(url);
   async_ = async;
   phase_ = Phase::Opened;
-  return Ok();
+  return base::Ok();
 }
 
-Status CurlRequest::setRequestHeader(std::u16string_view name, std::u16string_view value) {
-  if (phase_ != Phase::Opened) return Failure{"the request is not open"};
-  if (Status header = CheckHeader(name, value); !header) return header;
+base::Status CurlRequest::setRequestHeader(std::u16string_view name, std::u16string_view value) {
+  if (phase_ != Phase::Opened) return base::Failure{"the request is not open"};
+  if (base::Status header = CheckHeader(name, value); !header) return header;
   // curl drops a header given as "Name:" and sends "Name;" as a header with an empty value.
-  headerLines_.push_back(Utf16ToUtf8(name) + (value.empty() ? ";" : ": " + Utf16ToUtf8(value)));
-  return Ok();
+  headerLines_.push_back(base::Utf16ToUtf8(name) + (value.empty() ? ";" : ": " + base::Utf16ToUtf8(value)));
+  return base::Ok();
 }
 
 // Every option whose failure would change what is sent or accepted is checked; the others only
 // change how.
-Status CurlRequest::Configure(std::u16string_view body) {
+base::Status CurlRequest::Configure(std::u16string_view body) {
   CURL* e = easy_;
   // The registrar is reached over plain http, and its redirects may go either way.
-  for (Status set : {
+  for (base::Status set : {
            Required(curl_easy_setopt(e, CURLOPT_SHARE, shared_->handle()), "the cookie store"),
            Required(curl_easy_setopt(e, CURLOPT_URL, url_.c_str()), "the address"),
            SetSafeguards(e, "http,https", limits_.maxRedirects),
@@ -180,7 +180,7 @@ Status CurlRequest::Configure(std::u16string_view body) {
   } else if (method_ == "HEAD") {
     (void)curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
   } else {
-    body_ = Utf16ToUtf8(body);
+    body_ = base::Utf16ToUtf8(body);
     (void)curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body_.size()));
     (void)curl_easy_setopt(e, CURLOPT_POSTFIELDS, body_.data());
     if (method_ != "POST") (void)curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, method_.c_str());
@@ -190,32 +190,32 @@ Status CurlRequest::Configure(std::u16string_view body) {
   headers_ = curl_slist_append(headers_, "Expect:");
   for (const std::string& line : headerLines_) headers_ = curl_slist_append(headers_, line.c_str());
   (void)curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers_);
-  return Ok();
+  return base::Ok();
 }
 
-Status CurlRequest::Start(std::u16string_view body) {
+base::Status CurlRequest::Start(std::u16string_view body) {
   easy_ = curl_easy_init();
   multi_ = curl_multi_init();
-  if (!easy_ || !multi_) return Failure{"out of memory"};
+  if (!easy_ || !multi_) return base::Failure{"out of memory"};
   // The handle must know its share before it joins the multi handle, or its connections go to
   // a cache that dies with this request.
-  if (Status configured = Configure(body); !configured) return configured;
+  if (base::Status configured = Configure(body); !configured) return configured;
   phase_ = Phase::Sending;
   lastReceived_ = Clock::now();
-  if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return Failure{"cannot start transfer"};
-  return Ok();
+  if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return base::Failure{"cannot start transfer"};
+  return base::Ok();
 }
 
-Status CurlRequest::send(std::u16string_view body) {
-  if (phase_ != Phase::Opened) return Failure{"the request is not open or was already sent"};
-  Status started = Start(body);
+base::Status CurlRequest::send(std::u16string_view body) {
+  if (phase_ != Phase::Opened) return base::Failure{"the request is not open or was already sent"};
+  base::Status started = Start(body);
   if (!started) {
     Fail(started.failure());
     return started;
   }
   if (async_) {
     Drive(std::chrono::milliseconds(0));
-    return Ok();
+    return base::Ok();
   }
   while (phase_ != Phase::Done) {
     auto idleLeft = std::chrono::ceil<std::chrono::milliseconds>(
@@ -223,7 +223,7 @@ Status CurlRequest::send(std::u16string_view body) {
     Drive(std::clamp(idleLeft, std::chrono::milliseconds(1), std::chrono::milliseconds(1000)));
   }
   if (failure_) return *failure_;
-  return Ok();
+  return base::Ok();
 }
 
 void CurlRequest::Drive(std::chrono::milliseconds wait) {
@@ -242,7 +242,7 @@ void CurlRequest::Drive(std::chrono::milliseconds wait) {
   }
   if (Clock::now() - lastReceived_ >= limits_.idleTimeout) {
     Fail({"nothing received for " + std::to_string(limits_.idleTimeout.count()) + " ms",
-          FailureKind::Timeout});
+          base::FailureKind::Timeout});
   }
 }
 
@@ -251,7 +251,7 @@ void CurlRequest::Finish(CURLcode code) {
     Fail(std::move(*cut_));
   } else if (code == CURLE_FILESIZE_EXCEEDED) {
     Fail({"response larger than " + std::to_string(limits_.maxResponseBytes) + " bytes",
-          FailureKind::TooLarge});
+          base::FailureKind::TooLarge});
   } else if (code != CURLE_OK) {
     long redirects = 0;
     (void)curl_easy_getinfo(easy_, CURLINFO_REDIRECT_COUNT, &redirects);
@@ -261,7 +261,7 @@ void CurlRequest::Finish(CURLcode code) {
   }
 }
 
-void CurlRequest::Fail(Failure failure) {
+void CurlRequest::Fail(base::Failure failure) {
   // The transfer stops here; its connection is closed rather than reused half-read.
   if (multi_ && easy_) (void)curl_multi_remove_handle(multi_, easy_);
   failure_ = std::move(failure);
@@ -275,9 +275,9 @@ size_t CurlRequest::OnBody(char* data, size_t size, size_t count, void* self) {
   const size_t n = size * count;
   request->lastReceived_ = Clock::now();
   if (n > request->limits_.maxResponseBytes - request->response_.size()) {
-    request->cut_ = Failure{
+    request->cut_ = base::Failure{
         "response larger than " + std::to_string(request->limits_.maxResponseBytes) + " bytes",
-        FailureKind::TooLarge};
+        base::FailureKind::TooLarge};
     return 0;  // anything other than n makes curl abort the transfer
   }
   request->response_.insert(request->response_.end(), data, data + n);
@@ -293,18 +293,18 @@ size_t CurlRequest::OnHeader(char* data, size_t size, size_t count, void* self) 
   // Endless headers would otherwise be an unbounded answer that never reaches the body cap.
   request->headerBytes_ += n;
   if (request->headerBytes_ > request->limits_.maxResponseBytes) {
-    request->cut_ = Failure{"response headers larger than " +
+    request->cut_ = base::Failure{"response headers larger than " +
                                 std::to_string(request->limits_.maxResponseBytes) + " bytes",
-                            FailureKind::TooLarge};
+                            base::FailureKind::TooLarge};
     return 0;
   }
   return n;
 }
 
-Result<int> CurlRequest::readyState() {
+base::Result<int> CurlRequest::readyState() {
   switch (phase_) {
     case Phase::Unopened:
-      return Failure{"the request is not open"};
+      return base::Failure{"the request is not open"};
     case Phase::Opened:
       return 1;
     case Phase::Done:
@@ -320,8 +320,8 @@ Result<int> CurlRequest::readyState() {
   return headersSeen_ ? 2 : 1;
 }
 
-Result<std::vector<std::uint8_t>> CurlRequest::responseBody() {
-  if (phase_ != Phase::Done) return Failure{"the response is not complete"};
+base::Result<std::vector<std::uint8_t>> CurlRequest::responseBody() {
+  if (phase_ != Phase::Done) return base::Failure{"the response is not complete"};
   if (failure_) return *failure_;
   return response_;
 }
@@ -332,9 +332,9 @@ class CurlSession final : public HttpSession {
  public:
   explicit CurlSession(const TransferLimits& limits) : limits_(limits) {}
 
-  Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
+  base::Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
     if (AsciiUpper(progId) != "MSXML2.XMLHTTP") {
-      return Failure{"cannot create object " + Utf16ToUtf8(progId)};
+      return base::Failure{"cannot create object " + base::Utf16ToUtf8(progId)};
     }
     if (!shared_) {
       InitCurlOnce();

@@ -25,7 +25,7 @@
 
 #include "HttpRequest.h"
 #include "RequestCheck.h"
-#include "TextEncoding.h"
+#include "base/Text.h"
 
 namespace web {
 namespace {
@@ -40,35 +40,35 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
                                             [&](auto x, auto y) { return lower(x) == lower(y); });
 }
 
-FailureKind KindOf(DWORD error) {
+base::FailureKind KindOf(DWORD error) {
   switch (error) {
     case ERROR_INTERNET_TIMEOUT:
     case WSAETIMEDOUT:
-      return FailureKind::Timeout;
+      return base::FailureKind::Timeout;
     case ERROR_INTERNET_NAME_NOT_RESOLVED:
-      return FailureKind::Dns;
+      return base::FailureKind::Dns;
     case ERROR_INTERNET_INVALID_CA:
     case ERROR_INTERNET_SEC_CERT_CN_INVALID:
     case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
     case ERROR_INTERNET_SEC_CERT_REVOKED:
     case ERROR_INTERNET_SEC_CERT_ERRORS:
     case ERROR_INTERNET_SECURITY_CHANNEL_ERROR:
-      return FailureKind::Tls;
+      return base::FailureKind::Tls;
     case ERROR_HTTP_INVALID_SERVER_RESPONSE:
     case ERROR_HTTP_HEADER_NOT_FOUND:
-      return FailureKind::Protocol;
+      return base::FailureKind::Protocol;
     case ERROR_NOT_ENOUGH_MEMORY:
     case ERROR_INVALID_PARAMETER:
-      return FailureKind::Other;
+      return base::FailureKind::Other;
     default:
       // Everything else WinINet reports of an exchange is about the connection.
-      return FailureKind::Connect;
+      return base::FailureKind::Connect;
   }
 }
 
-Failure LastError(const char* step) {
+base::Failure LastError(const char* step) {
   const DWORD error = GetLastError();
-  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
+  return base::Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
                  KindOf(error)};
 }
 
@@ -89,7 +89,7 @@ struct Target {
   std::wstring object;  // path and query
 };
 
-Result<Target> Crack(const std::wstring& url) {
+base::Result<Target> Crack(const std::wstring& url) {
   wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH + 1] = {};
   URL_COMPONENTSW parts{};
   parts.dwStructSize = sizeof parts;
@@ -98,11 +98,11 @@ Result<Target> Crack(const std::wstring& url) {
   parts.dwUrlPathLength = 1;
   parts.dwExtraInfoLength = 1;
   if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts))
-    return Failure{"not a web address", FailureKind::Request};
+    return base::Failure{"not a web address", base::FailureKind::Request};
   if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)
-    return Failure{"only http and https addresses are supported", FailureKind::Request};
+    return base::Failure{"only http and https addresses are supported", base::FailureKind::Request};
   if (parts.dwHostNameLength == 0)
-    return Failure{"the address names no host", FailureKind::Request};
+    return base::Failure{"the address names no host", base::FailureKind::Request};
   Target target;
   target.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
   target.host.assign(host, parts.dwHostNameLength);
@@ -139,7 +139,7 @@ struct Exchange {
   bool abandoned = false;
   int readyState = 1;
   bool ended = false;
-  Result<std::vector<std::uint8_t>> outcome = Failure{"the request has not been sent"};
+  base::Result<std::vector<std::uint8_t>> outcome = base::Failure{"the request has not been sent"};
   HANDLE endedEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
   ~Exchange() {
@@ -181,7 +181,7 @@ struct Exchange {
   }
 
   // The first end wins: the worker's, or the waiting side's when connecting took too long.
-  void End(Result<std::vector<std::uint8_t>> result) {
+  void End(base::Result<std::vector<std::uint8_t>> result) {
     CloseHandles();
     {
       std::lock_guard lock(mutex);
@@ -214,14 +214,14 @@ struct Exchange {
     const auto hop = Clock::duration(hopStart.load());
     if (began.count() != 0 && now - began >= root->limits.transferTimeout) {
       Abandon();
-      End(Failure{"the transfer took longer than " +
+      End(base::Failure{"the transfer took longer than " +
                       std::to_string(root->limits.transferTimeout.count()) + " ms",
-                  FailureKind::Timeout});
+                  base::FailureKind::Timeout});
     } else if (!connected && hop.count() != 0 && now - hop >= root->limits.connectTimeout) {
       Abandon();
-      End(Failure{
+      End(base::Failure{
           "could not connect within " + std::to_string(root->limits.connectTimeout.count()) + " ms",
-          FailureKind::Timeout});
+          base::FailureKind::Timeout});
     }
   }
 
@@ -240,10 +240,10 @@ struct Exchange {
     }
   }
 
-  Result<std::vector<std::uint8_t>> Transfer();
-  Status SendOnce(const Target& target);
-  Result<std::vector<std::uint8_t>> ReadBody();
-  Failure TransferFailure(const char* step) const;
+  base::Result<std::vector<std::uint8_t>> Transfer();
+  base::Status SendOnce(const Target& target);
+  base::Result<std::vector<std::uint8_t>> ReadBody();
+  base::Failure TransferFailure(const char* step) const;
 };
 
 void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD) {
@@ -254,7 +254,7 @@ void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD)
 // WinINet reports a receive time-out as ERROR_INTERNET_TIMEOUT, and Wine as the socket's
 // WSAETIMEDOUT or an aborted connection; both mean a time-out when the limit has passed since
 // anything last happened.
-Failure Exchange::TransferFailure(const char* step) const {
+base::Failure Exchange::TransferFailure(const char* step) const {
   const DWORD error = GetLastError();
   const auto quiet = std::chrono::steady_clock::now() - lastActivity;
   const bool timedOut =
@@ -263,17 +263,17 @@ Failure Exchange::TransferFailure(const char* step) const {
        quiet >= root->limits.idleTimeout * 9 / 10);
   if (!connected) {
     if (timedOut)
-      return Failure{
+      return base::Failure{
           "could not connect within " + std::to_string(root->limits.connectTimeout.count()) + " ms",
-          FailureKind::Timeout};
-    return Failure{"could not connect to the server (error " + std::to_string(error) + ")",
+          base::FailureKind::Timeout};
+    return base::Failure{"could not connect to the server (error " + std::to_string(error) + ")",
                    KindOf(error)};
   }
   if (timedOut)
-    return Failure{
+    return base::Failure{
         "nothing received for " + std::to_string(root->limits.idleTimeout.count()) + " ms",
-        FailureKind::Timeout};
-  return Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
+        base::FailureKind::Timeout};
+  return base::Failure{std::string(step) + " failed (error " + std::to_string(error) + ")",
                  KindOf(error)};
 }
 
@@ -296,16 +296,16 @@ std::wstring QueryLocation(HINTERNET request) {
   return location;
 }
 
-Result<std::wstring> Resolve(const std::wstring& base, const std::wstring& location) {
+base::Result<std::wstring> Resolve(const std::wstring& base, const std::wstring& location) {
   DWORD size = INTERNET_MAX_URL_LENGTH;
   std::wstring combined(size, L'\0');
   if (!InternetCombineUrlW(base.c_str(), location.c_str(), combined.data(), &size, 0))
-    return Failure{"the redirect names an unusable address", FailureKind::Redirects};
+    return base::Failure{"the redirect names an unusable address", base::FailureKind::Redirects};
   combined.resize(size);
   return combined;
 }
 
-Status Exchange::SendOnce(const Target& target) {
+base::Status Exchange::SendOnce(const Target& target) {
   HINTERNET newConnection = InternetConnectW(root->handle, target.host.c_str(), target.port,
                                              nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
   if (!newConnection) return LastError("InternetConnect");
@@ -318,12 +318,12 @@ Status Exchange::SendOnce(const Target& target) {
       HttpOpenRequestW(newConnection, method.c_str(), target.object.c_str(), nullptr, nullptr,
                        acceptTypes, flags, reinterpret_cast<DWORD_PTR>(this));
   if (!newRequest) {
-    Status failure = LastError("HttpOpenRequest");
+    base::Status failure = LastError("HttpOpenRequest");
     InternetCloseHandle(newConnection);
     return failure;
   }
   if (!Adopt(newConnection, newRequest)) {
-    return Failure{"the request was abandoned", FailureKind::Cancelled};
+    return base::Failure{"the request was abandoned", base::FailureKind::Cancelled};
   }
   connected = false;
   hopStart = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -345,7 +345,7 @@ Status Exchange::SendOnce(const Target& target) {
                         body.empty() ? nullptr : body.data(), static_cast<DWORD>(body.size())))
     return TransferFailure("HttpSendRequest");
   connected = true;
-  return Ok();
+  return base::Ok();
 }
 
 std::optional<std::uint64_t> QueryContentLength(HINTERNET request) {
@@ -360,7 +360,7 @@ std::optional<std::uint64_t> QueryContentLength(HINTERNET request) {
 
 // WinINet ends the body quietly when the server closes the connection early; a body shorter
 // than the length the server announced is a broken transfer, not a complete answer.
-Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
+base::Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
   const std::optional<std::uint64_t> announced = QueryContentLength(request);
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[64 * 1024];
@@ -371,13 +371,13 @@ Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
       return TransferFailure("InternetReadFile");
     if (got == 0) {
       if (announced && bytes.size() < *announced)
-        return Failure{"the connection closed before the whole body arrived", FailureKind::Connect};
+        return base::Failure{"the connection closed before the whole body arrived", base::FailureKind::Connect};
       return bytes;
     }
     if (bytes.size() + got > root->limits.maxResponseBytes)
-      return Failure{
+      return base::Failure{
           "the response is larger than " + std::to_string(root->limits.maxResponseBytes) + " bytes",
-          FailureKind::TooLarge};
+          base::FailureKind::TooLarge};
     bytes.insert(bytes.end(), chunk, chunk + got);
     SetState(3);
   }
@@ -386,22 +386,22 @@ Result<std::vector<std::uint8_t>> Exchange::ReadBody() {
 // Steps: (1) open and send, (2) on a redirect start again at its target, carrying the cookies
 // through WinINet's store, (3) otherwise read the body. A POST answered by 301, 302 or 303
 // continues as a GET without body, as browsers do; 307 and 308 keep method and body.
-Result<std::vector<std::uint8_t>> Exchange::Transfer() {
+base::Result<std::vector<std::uint8_t>> Exchange::Transfer() {
   for (int redirects = 0;; ++redirects) {
-    Result<Target> target = Crack(url);
+    base::Result<Target> target = Crack(url);
     // After a redirect, an address that cannot be used is the redirect's fault.
-    if (!target && redirects > 0) return Failure{target.error(), FailureKind::Redirects};
+    if (!target && redirects > 0) return base::Failure{target.error(), base::FailureKind::Redirects};
     if (!target) return target.failure();
-    if (Status sent = SendOnce(target.value()); !sent) return sent.failure();
+    if (base::Status sent = SendOnce(target.value()); !sent) return sent.failure();
     SetState(2);
     DWORD status = QueryStatus(request);
     std::wstring location = QueryLocation(request);
     bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
     if (!redirect || location.empty()) return ReadBody();
     if (redirects >= root->limits.maxRedirects) {
-      return Failure{"too many redirects", FailureKind::Redirects};
+      return base::Failure{"too many redirects", base::FailureKind::Redirects};
     }
-    Result<std::wstring> next = Resolve(url, location);
+    base::Result<std::wstring> next = Resolve(url, location);
     if (!next) return next.failure();
     url = next.value();
     if (status != 307 && status != 308 && method != L"GET" && method != L"HEAD") {
@@ -422,11 +422,11 @@ class WinInetRequest final : public HttpRequest {
 
   ~WinInetRequest() override { Release(); }
 
-  Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
-    if (exchange_ && sent_ && !exchange_->Ended()) return Failure{"the request is under way"};
-    Result<std::string> checked = CheckedMethod(method);
+  base::Status Open(std::u16string_view method, std::u16string_view url, bool async) override {
+    if (exchange_ && sent_ && !exchange_->Ended()) return base::Failure{"the request is under way"};
+    base::Result<std::string> checked = CheckedMethod(method);
     if (!checked) return checked.failure();
-    if (Status address = CheckAddress(url); !address) return address;
+    if (base::Status address = CheckAddress(url); !address) return address;
     Release();
     exchange_ = std::make_shared<Exchange>();
     exchange_->root = root_;
@@ -434,47 +434,47 @@ class WinInetRequest final : public HttpRequest {
     exchange_->url = Wide(url);
     async_ = async;
     sent_ = false;
-    return Ok();
+    return base::Ok();
   }
 
-  Status setRequestHeader(std::u16string_view name, std::u16string_view value) override {
-    if (!exchange_ || sent_) return Failure{"setRequestHeader needs an opened, unsent request"};
-    if (Status header = CheckHeader(name, value); !header) return header;
+  base::Status setRequestHeader(std::u16string_view name, std::u16string_view value) override {
+    if (!exchange_ || sent_) return base::Failure{"setRequestHeader needs an opened, unsent request"};
+    if (base::Status header = CheckHeader(name, value); !header) return header;
     exchange_->headers.emplace_back(Wide(name), Wide(value));
-    return Ok();
+    return base::Ok();
   }
 
   // WinINet's calls block, so they run on a worker thread in both modes; a synchronous send
   // waits here for the end.
-  Status send(std::u16string_view body) override {
-    if (!exchange_ || sent_) return Failure{"send needs an opened, unsent request"};
+  base::Status send(std::u16string_view body) override {
+    if (!exchange_ || sent_) return base::Failure{"send needs an opened, unsent request"};
     if (!exchange_->endedEvent) return LastError("CreateEvent");
     sent_ = true;
-    exchange_->body = Utf16ToUtf8(body);
+    exchange_->body = base::Utf16ToUtf8(body);
     try {
       worker_ = std::thread([exchange = exchange_] { exchange->Run(); });
     } catch (const std::system_error&) {
-      exchange_->End(Failure{"no thread for the request", FailureKind::Other});
+      exchange_->End(base::Failure{"no thread for the request", base::FailureKind::Other});
     }
-    if (async_) return Ok();
+    if (async_) return base::Ok();
     while (!exchange_->Ended()) exchange_->WaitForEnd(std::chrono::hours(1));
     std::lock_guard lock(exchange_->mutex);
     if (!exchange_->outcome) return exchange_->outcome.failure();
-    return Ok();
+    return base::Ok();
   }
 
-  Result<int> readyState() override {
-    if (!exchange_) return Failure{"the request has not been opened"};
+  base::Result<int> readyState() override {
+    if (!exchange_) return base::Failure{"the request has not been opened"};
     if (!sent_) return 1;
     if (!exchange_->Ended()) exchange_->WaitForEnd(root_->limits.readyStateWait);
     std::lock_guard lock(exchange_->mutex);
     return exchange_->readyState;
   }
 
-  Result<std::vector<std::uint8_t>> responseBody() override {
-    if (!exchange_ || !sent_) return Failure{"the request has not been sent"};
+  base::Result<std::vector<std::uint8_t>> responseBody() override {
+    if (!exchange_ || !sent_) return base::Failure{"the request has not been sent"};
     std::lock_guard lock(exchange_->mutex);
-    if (!exchange_->ended) return Failure{"the response is not complete"};
+    if (!exchange_->ended) return base::Failure{"the response is not complete"};
     return exchange_->outcome;
   }
 
@@ -511,10 +511,10 @@ class WinInetSession final : public HttpSession {
                                sizeof connectMs);
   }
 
-  Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
+  base::Result<std::unique_ptr<HttpRequest>> CreateObject(std::u16string_view progId) override {
     if (!EqualsIgnoringCase(progId, u"msxml2.xmlhttp"))
-      return Failure{"unknown component: the only one is msxml2.xmlhttp"};
-    if (!root_->handle) return Failure{"WinINet could not be opened"};
+      return base::Failure{"unknown component: the only one is msxml2.xmlhttp"};
+    if (!root_->handle) return base::Failure{"WinINet could not be opened"};
     return std::unique_ptr<HttpRequest>(std::make_unique<WinInetRequest>(root_));
   }
 

@@ -5,7 +5,7 @@
 
 namespace web {
 
-Result<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
+base::Result<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
                                  MessagePump& pump) {
   auto created = session.CreateObject(u"MSXML2.XMLHTTP");
   if (!created) return created.failure();
@@ -14,15 +14,15 @@ Result<std::u16string> FetchText(HttpSession& session, std::u16string_view addre
   // An address that cannot be opened is refused again by send, which says why.
   (void)request->Open(u"GET", address, true);
   // A request that could not be sent will never complete: give up instead of waiting on it.
-  if (Status sent = request->send(); !sent) return sent.failure();
+  if (base::Status sent = request->send(); !sent) return sent.failure();
 
   // The state is tested before any message runs, so a finished answer is read straight away.
   // A state that cannot be read will not change either, so the wait ends with it.
   for (;;) {
-    Result<int> state = request->readyState();
+    base::Result<int> state = request->readyState();
     if (!state) return state.failure();
     if (state.value() == 4) break;
-    if (pump.WindowGone()) return Failure{"the window was closed", FailureKind::Cancelled};
+    if (pump.WindowGone()) return base::Failure{"the window was closed", base::FailureKind::Cancelled};
     pump.ProcessPendingMessages();
   }
 

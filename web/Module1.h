@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "HttpRequest.h"
-#include "Result.h"
+#include "base/Result.h"
 
 namespace web {
 
@@ -28,12 +28,12 @@ class MessagePump {
 // GETs the address asynchronously, letting window messages run between reads of readyState,
 // and returns the body decoded as "gb2312", or why it could not: the failing step's failure,
 // or one of kind Cancelled when the window went away during the wait.
-Result<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
+base::Result<std::u16string> FetchText(HttpSession& session, std::u16string_view address,
                                  MessagePump& pump);
 
 // Decodes bytes in the named character set. "gb2312" decodes as GB18030, a superset of GBK and
 // GB2312, with invalid sequences becoming U+FFFD. An unknown character set name fails.
-Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
+base::Result<std::u16string> DecodeBytes(std::span<const std::uint8_t> bytes,
                                    std::u16string_view charset);
 
 }  // namespace web

@@ -32,60 +32,60 @@ bool StartsWithIgnoringCase(std::basic_string_view<Char> text, std::string_view 
 }
 
 template <class Char>
-Status CheckAddressOf(std::basic_string_view<Char> url) {
+base::Status CheckAddressOf(std::basic_string_view<Char> url) {
   if (!StartsWithIgnoringCase(url, "http://") && !StartsWithIgnoringCase(url, "https://")) {
-    return Failure{"invalid address: only http and https addresses can be sent",
-                   FailureKind::Request};
+    return base::Failure{"invalid address: only http and https addresses can be sent",
+                   base::FailureKind::Request};
   }
   if (std::any_of(url.begin(), url.end(), [](Char c) { return Unit(c) <= 32 || Unit(c) == 127; })) {
-    return Failure{"invalid address: it holds a space or a control character",
-                   FailureKind::Request};
+    return base::Failure{"invalid address: it holds a space or a control character",
+                   base::FailureKind::Request};
   }
-  return Ok();
+  return base::Ok();
 }
 
 template <class Char>
-Status CheckHeaderOf(std::basic_string_view<Char> name, std::basic_string_view<Char> value) {
+base::Status CheckHeaderOf(std::basic_string_view<Char> name, std::basic_string_view<Char> value) {
   const bool breaksLines = std::any_of(value.begin(), value.end(),
                                        [](Char c) { return c == '\r' || c == '\n' || c == 0; });
   if (!IsToken(name) || breaksLines) {
-    return Failure{"invalid request header: a name must be a token, a value one line",
-                   FailureKind::Request};
+    return base::Failure{"invalid request header: a name must be a token, a value one line",
+                   base::FailureKind::Request};
   }
-  return Ok();
+  return base::Ok();
 }
 
 }  // namespace
 
-Result<std::string> CheckedMethod(std::u16string_view method) {
-  if (!IsToken(method)) return Failure{"invalid request method", FailureKind::Request};
+base::Result<std::string> CheckedMethod(std::u16string_view method) {
+  if (!IsToken(method)) return base::Failure{"invalid request method", base::FailureKind::Request};
   std::string out;
   for (char16_t c : method) out.push_back(c >= u'a' && c <= u'z' ? char(c - 32) : char(c));
   return out;
 }
 
-Status CheckAddress(std::u16string_view url) {
+base::Status CheckAddress(std::u16string_view url) {
   return CheckAddressOf(url);
 }
 
-Status CheckAddress(std::string_view url) {
+base::Status CheckAddress(std::string_view url) {
   return CheckAddressOf(url);
 }
 
-Status CheckHeader(std::u16string_view name, std::u16string_view value) {
+base::Status CheckHeader(std::u16string_view name, std::u16string_view value) {
   return CheckHeaderOf(name, value);
 }
 
-Status CheckHeader(std::string_view name, std::string_view value) {
+base::Status CheckHeader(std::string_view name, std::string_view value) {
   return CheckHeaderOf(name, value);
 }
 
-Status CheckQueryLine(std::string_view query) {
+base::Status CheckQueryLine(std::string_view query) {
   const bool oneLine =
       query.ends_with("\r\n") &&
       std::all_of(query.begin(), query.end() - 2, [](char c) { return c >= 0x20 && c < 0x7f; });
-  if (oneLine) return Ok();
-  return Failure{"invalid query: it must be one line of ASCII", FailureKind::Request};
+  if (oneLine) return base::Ok();
+  return base::Failure{"invalid query: it must be one line of ASCII", base::FailureKind::Request};
 }
 
 }  // namespace web

@@ -9,18 +9,18 @@
 #include <string>
 #include <string_view>
 
-#include "Result.h"
+#include "base/Result.h"
 
 namespace web {
 
 // The method as it goes out, upper-cased.
-Result<std::string> CheckedMethod(std::u16string_view method);
-Status CheckAddress(std::u16string_view url);
-Status CheckAddress(std::string_view url);
-Status CheckHeader(std::u16string_view name, std::u16string_view value);
-Status CheckHeader(std::string_view name, std::string_view value);
+base::Result<std::string> CheckedMethod(std::u16string_view method);
+base::Status CheckAddress(std::u16string_view url);
+base::Status CheckAddress(std::string_view url);
+base::Status CheckHeader(std::u16string_view name, std::u16string_view value);
+base::Status CheckHeader(std::string_view name, std::string_view value);
 // A question over TCP (WHOIS) is one line of printable ASCII and its CR LF: nothing in it may
 // end the line early or add one.
-Status CheckQueryLine(std::string_view query);
+base::Status CheckQueryLine(std::string_view query);
 
 }  // namespace web

@@ -136,8 +136,8 @@ Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
   });
 }
 
-Failure Failed(std::string message, FailureKind kind) {
-  return Failure{std::move(message), kind};
+base::Failure Failed(std::string message, base::FailureKind kind) {
+  return base::Failure{std::move(message), kind};
 }
 
 // freeaddrinfo is stdcall on 32-bit Windows, so it goes through a deleter of our own.
@@ -149,7 +149,7 @@ using Addresses = std::unique_ptr<addrinfo, FreeAddresses>;
 // The host's addresses. getaddrinfo cannot be interrupted, so a name is looked up on a thread
 // of its own, which a stop or the deadline leaves behind to finish (and free what it found)
 // alone.
-Result<Addresses> Resolve(const std::string& host, const std::string& service,
+base::Result<Addresses> Resolve(const std::string& host, const std::string& service,
                           Clock::time_point deadline, const std::stop_token& stop) {
   // An address needs no look-up and no thread.
   addrinfo numeric{};
@@ -186,19 +186,19 @@ Result<Addresses> Resolve(const std::string& host, const std::string& service,
     const auto now = Clock::now();
     if (stop.stop_requested() || now >= deadline) {
       shared->abandoned = true;
-      if (stop.stop_requested()) return Failed("stopped", FailureKind::Cancelled);
-      return Failed("cannot resolve " + host + " in time", FailureKind::Dns);
+      if (stop.stop_requested()) return Failed("stopped", base::FailureKind::Cancelled);
+      return Failed("cannot resolve " + host + " in time", base::FailureKind::Dns);
     }
     shared->done.wait_until(lock, std::min(deadline, now + kStopCheck));
   }
-  if (!shared->found) return Failed("cannot resolve " + host, FailureKind::Dns);
+  if (!shared->found) return Failed("cannot resolve " + host, base::FailureKind::Dns);
   return Addresses(shared->found);
 }
 
 // A connection to one of the host's addresses, within the connect limit. Each address in turn
 // gets its share of the time left, so an address that never answers (an IPv6 route that goes
 // nowhere) leaves time for the next.
-Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
+base::Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
                                         const std::stop_token& stop) {
   const auto deadline = Clock::now() + limits.connect;
   const std::string service = std::to_string(port);
@@ -219,7 +219,7 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
     const auto share = (deadline - Clock::now()) / static_cast<int>(left);
     const Waited waited = WaitUntil(Clock::now() + share, stop,
                                     [&](int ms) { return WaitConnected(socket->handle, ms); });
-    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     timedOut = waited == Waited::TimedOut;
     if (timedOut) continue;
     int error = 0;
@@ -234,56 +234,56 @@ Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const
   if (timedOut) {
     return Failed("no connection to " + where + " within " +
                       std::to_string(limits.connect.count() / 1000) + " s",
-                  FailureKind::Timeout);
+                  base::FailureKind::Timeout);
   }
-  return Failed("cannot connect to " + where, FailureKind::Connect);
+  return Failed("cannot connect to " + where, base::FailureKind::Connect);
 }
 
-Failure Late(const TcpLimits& limits) {
+base::Failure Late(const TcpLimits& limits) {
   return Failed("no whole answer within " + std::to_string(limits.whole.count() / 1000) + " s",
-                FailureKind::Timeout);
+                base::FailureKind::Timeout);
 }
 
-Status SendAll(Handle handle, std::string_view bytes, Clock::time_point deadline,
+base::Status SendAll(Handle handle, std::string_view bytes, Clock::time_point deadline,
                const TcpLimits& limits, const std::stop_token& stop) {
   for (std::size_t sent = 0; sent < bytes.size();) {
     const Waited waited = WaitUntil(handle, POLLOUT, deadline, stop);
-    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
     const int wrote = SendSome(handle, bytes.data() + sent, bytes.size() - sent);
     if (wrote < 0 && WouldBlock()) continue;
-    if (wrote <= 0) return Failed("the server closed the connection", FailureKind::Connect);
+    if (wrote <= 0) return Failed("the server closed the connection", base::FailureKind::Connect);
     sent += static_cast<std::size_t>(wrote);
   }
-  return Ok();
+  return base::Ok();
 }
 
 // Exactly `size` bytes, for the proxy's replies.
-Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock::time_point deadline,
+base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock::time_point deadline,
                                    const TcpLimits& limits, const std::stop_token& stop) {
   std::string bytes;
   char buffer[256];
   while (bytes.size() < size) {
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
-    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
     const auto got =
         recv(handle, buffer, static_cast<int>(std::min(sizeof buffer, size - bytes.size())), 0);
     if (got < 0 && WouldBlock()) continue;
-    if (got <= 0) return Failed("the proxy closed the connection", FailureKind::Connect);
+    if (got <= 0) return Failed("the proxy closed the connection", base::FailureKind::Connect);
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
   return bytes;
 }
 
 // RFC 1928: no authentication, then CONNECT to the host by name, which the proxy resolves.
-Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::time_point deadline,
+base::Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::time_point deadline,
                     const TcpLimits& limits, const std::stop_token& stop) {
-  if (host.size() > 255) return Failed("a host name too long for SOCKS", FailureKind::Request);
+  if (host.size() > 255) return Failed("a host name too long for SOCKS", base::FailureKind::Request);
   const auto refused = [](const std::string& why) {
-    return Failed("the SOCKS proxy " + why, FailureKind::Connect);
+    return Failed("the SOCKS proxy " + why, base::FailureKind::Connect);
   };
-  if (Status sent = SendAll(handle, std::string("\x05\x01\x00", 3), deadline, limits, stop);
+  if (base::Status sent = SendAll(handle, std::string("\x05\x01\x00", 3), deadline, limits, stop);
       !sent) {
     return sent;
   }
@@ -295,7 +295,7 @@ Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::tim
   request += host;
   request += static_cast<char>(port >> 8);
   request += static_cast<char>(port & 0xff);
-  if (Status sent = SendAll(handle, request, deadline, limits, stop); !sent) return sent;
+  if (base::Status sent = SendAll(handle, request, deadline, limits, stop); !sent) return sent;
   auto reply = ReceiveExactly(handle, 5, deadline, limits, stop);
   if (!reply) return reply.failure();
   const std::string& head = reply.value();
@@ -311,16 +311,16 @@ Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::tim
                                           : 0;
   if (rest == 0) return refused("answered in another protocol");
   auto bound = ReceiveExactly(handle, rest, deadline, limits, stop);
-  return bound ? Ok() : Status(bound.failure());
+  return bound ? base::Ok() : base::Status(bound.failure());
 }
 
 }  // namespace
 
-Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+base::Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
                                const TcpLimits& limits, std::stop_token stop,
                                const HostPort* socks) {
-  if (!StartSockets()) return Failed("the system's sockets cannot start", FailureKind::Other);
-  if (Status line = limits.textLine ? CheckQueryLine(query) : Ok(); !line) return line.failure();
+  if (!StartSockets()) return Failed("the system's sockets cannot start", base::FailureKind::Other);
+  if (base::Status line = limits.textLine ? CheckQueryLine(query) : base::Ok(); !line) return line.failure();
   const auto deadline = Clock::now() + limits.whole;
   const std::string name(host);
   auto connected =
@@ -331,21 +331,21 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
   }
   const Handle handle = connected.value()->handle;
   if (socks) {
-    if (Status tunnel = ThroughSocks(handle, name, port, deadline, limits, stop); !tunnel) {
+    if (base::Status tunnel = ThroughSocks(handle, name, port, deadline, limits, stop); !tunnel) {
       return tunnel.failure();
     }
   }
-  if (Status sent = SendAll(handle, query, deadline, limits, stop); !sent) return sent.failure();
+  if (base::Status sent = SendAll(handle, query, deadline, limits, stop); !sent) return sent.failure();
 
   std::string answer;
   char buffer[16 * 1024];
   for (;;) {
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
-    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
     const auto got = recv(handle, buffer, static_cast<int>(sizeof buffer), 0);
     if (got == 0 && answer.empty()) {
-      return Failed("the server closed the connection without an answer", FailureKind::Connect);
+      return Failed("the server closed the connection without an answer", base::FailureKind::Connect);
     }
     if (got == 0) return answer;
     if (got < 0) {
@@ -353,28 +353,28 @@ Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view
       // Nothing tells a reset after the whole answer from one in its middle, and a cut answer
       // may lack the very lines that make it a record.
       return Failed(answer.empty() ? "the connection broke" : "the connection broke mid-answer",
-                    FailureKind::Connect);
+                    base::FailureKind::Connect);
     }
     answer.append(buffer, static_cast<std::size_t>(got));
     if (answer.size() > limits.maxBytes) {
       return Failed("an answer larger than " + std::to_string(limits.maxBytes) + " bytes",
-                    FailureKind::TooLarge);
+                    base::FailureKind::TooLarge);
     }
     if (limits.complete && limits.complete(answer)) return answer;
   }
 }
 
-Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
+base::Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
                                std::chrono::milliseconds wait, std::stop_token stop,
                                const std::function<bool(std::string_view)>& isAnswer) {
-  if (!StartSockets()) return Failed("cannot start the sockets library", FailureKind::Connect);
+  if (!StartSockets()) return Failed("cannot start the sockets library", base::FailureKind::Connect);
   const std::string host(address);
   addrinfo hints{};
   hints.ai_socktype = SOCK_DGRAM;
   hints.ai_flags = AI_NUMERICHOST;
   addrinfo* found = nullptr;
   if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0 || !found) {
-    return Failed("not a numeric address: " + host, FailureKind::Dns);
+    return Failed("not a numeric address: " + host, base::FailureKind::Dns);
   }
   const Addresses owned(found);
   Socket socket;
@@ -382,60 +382,60 @@ Result<std::string> AskOverUdp(std::string_view address, int port, std::string_v
   // A connected socket receives only that server's datagrams.
   if (socket.handle == kNone || !SetNonBlocking(socket.handle) ||
       connect(socket.handle, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
-    return Failed("cannot open a UDP socket to " + host, FailureKind::Connect);
+    return Failed("cannot open a UDP socket to " + host, base::FailureKind::Connect);
   }
   if (SendSome(socket.handle, query.data(), query.size()) != static_cast<int>(query.size())) {
-    return Failed("cannot send to " + host, FailureKind::Connect);
+    return Failed("cannot send to " + host, base::FailureKind::Connect);
   }
   const auto deadline = Clock::now() + wait;
   std::string buffer(65536, '\0');  // the largest datagram
   for (;;) {
     const Waited waited = WaitUntil(socket.handle, POLLIN, deadline, stop);
-    if (waited == Waited::Stopped) return Failed("stopped", FailureKind::Cancelled);
+    if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) {
       return Failed("no answer from " + host + " within " + std::to_string(wait.count()) + " ms",
-                    FailureKind::Timeout);
+                    base::FailureKind::Timeout);
     }
     const auto got = recv(socket.handle, buffer.data(), static_cast<int>(buffer.size()), 0);
     if (got < 0 && WouldBlock()) continue;
     // A port that refuses shows as an error on a connected socket.
     if (got < 0 || waited == Waited::Failed) {
-      return Failed(host + " refused the datagram", FailureKind::Connect);
+      return Failed(host + " refused the datagram", base::FailureKind::Connect);
     }
     const std::string_view datagram(buffer.data(), static_cast<std::size_t>(got));
     if (isAnswer(datagram)) return std::string(datagram);
   }
 }
 
-Result<HostPort> ParseHostPort(std::string_view text, int fallback) {
+base::Result<HostPort> ParseHostPort(std::string_view text, int fallback) {
   HostPort parsed;
   parsed.port = fallback;
   std::string_view host = text;
   std::string_view port;
   if (!text.empty() && text.front() == '[') {
     const std::size_t close = text.find(']');
-    if (close == std::string_view::npos) return Failure{"an IPv6 address lacks its ']'"};
+    if (close == std::string_view::npos) return base::Failure{"an IPv6 address lacks its ']'"};
     host = text.substr(1, close - 1);
     const std::string_view rest = text.substr(close + 1);
     if (!rest.empty()) {
-      if (rest.front() != ':') return Failure{"not HOST:PORT"};
+      if (rest.front() != ':') return base::Failure{"not HOST:PORT"};
       port = rest.substr(1);
-      if (port.empty()) return Failure{"no port after ':'"};
+      if (port.empty()) return base::Failure{"no port after ':'"};
     }
   } else if (text.find(':') != text.rfind(':')) {
     host = text;  // an IPv6 address, which takes its port only in brackets
   } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
     host = text.substr(0, colon);
     port = text.substr(colon + 1);
-    if (port.empty()) return Failure{"no port after ':'"};
+    if (port.empty()) return base::Failure{"no port after ':'"};
   }
-  if (host.empty()) return Failure{"no host"};
+  if (host.empty()) return base::Failure{"no host"};
   if (!port.empty()) {
     int value = 0;
     const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
     if (error != std::errc() || end != port.data() + port.size() || value < 1 || value > 65535 ||
         port.front() == '+') {
-      return Failure{"the port is not a number from 1 to 65535"};
+      return base::Failure{"the port is not a number from 1 to 65535"};
     }
     parsed.port = value;
   }

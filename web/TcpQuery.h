@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace web {
 
@@ -34,19 +34,19 @@ struct HostPort {
 
 // The server's whole answer, by way of a SOCKS5 proxy (RFC 1928, no authentication; the proxy
 // resolves the host) when one is given. A stop ends the wait within a quarter of a second.
-Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
+base::Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
                                const TcpLimits& limits = {}, std::stop_token stop = {},
                                const HostPort* socks = nullptr);
 
 // One datagram to a numeric address (IPv4 or IPv6) and the first datagram back that `isAnswer`
 // accepts (others, late answers to earlier questions, are passed over), within `wait`.
-Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
+base::Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
                                std::chrono::milliseconds wait, std::stop_token stop,
                                const std::function<bool(std::string_view)>& isAnswer);
 
 // "host", "host:port" or "[v6]:port" into its parts; the port is `fallback` when not given.
 // Fails on an empty host or a port outside 1-65535, saying what is wrong without repeating the
 // text (the caller quotes it as it shows it).
-Result<HostPort> ParseHostPort(std::string_view text, int fallback);
+base::Result<HostPort> ParseHostPort(std::string_view text, int fallback);
 
 }  // namespace web

@@ -189,7 +189,7 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
   return widget;
 }
 
-web::Status Form1Window::Load() {
+base::Status Form1Window::Load() {
   return form_.Form_Load();
 }
 
@@ -282,7 +282,7 @@ void Form1Window::runCommand3() {
   Report(form_.Command3_Click());
 }
 
-void Form1Window::Report(const web::Status& status) {
+void Form1Window::Report(const base::Status& status) {
   if (status.ok()) return;
   boxes_.Inform(this, QString::fromStdString(status.error()), FromUtf16(app::kAppTitle));
 }

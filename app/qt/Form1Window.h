@@ -27,7 +27,7 @@ class Form1Window : public QWidget, public query::WindowState {
               app::SourceOpener registries = {});
 
   // Runs Form_Load; a failure means the window must not be shown.
-  web::Status Load();
+  base::Status Load();
   // Shows the window centred on the screen with the focus on Command1.
   void ShowCentred();
   // Asks the close question on the session's end; Cancel asks the session manager to stop.
@@ -68,7 +68,7 @@ class Form1Window : public QWidget, public query::WindowState {
   void runCommand2();
   void runCommand3();
   // Tells the user how a platform step failed; the handler has already stopped there.
-  void Report(const web::Status& status);
+  void Report(const base::Status& status);
 
   MessageBoxes& boxes_;
   app::Form1 form_;

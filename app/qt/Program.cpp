@@ -70,7 +70,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
   Form1Window window(platform, boxes, *session, options.registrarBase, std::move(registries));
   window.setWindowTitle(window.windowTitle() + options.captionSuffix);
 
-  if (web::Status loaded = window.Load(); !loaded) {
+  if (base::Status loaded = window.Load(); !loaded) {
     ReportFailedStart(loaded.error());
     return 1;
   }

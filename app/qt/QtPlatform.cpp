@@ -17,15 +17,15 @@ QString FromUtf16(std::u16string_view text) {
 using AttachEx = int (*)(const char*, const char*);
 
 // The library stays loaded for the life of the process: the skin is never detached.
-web::Result<AttachEx> LoadSkinEntryPoint() {
+base::Result<AttachEx> LoadSkinEntryPoint() {
   static void* library = nullptr;
   if (library == nullptr) {
     library = dlopen(kSkinLibrary, RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) return web::Failure{dlerror()};
+    if (library == nullptr) return base::Failure{dlerror()};
   }
   void* entry = dlsym(library, "SkinH_AttachEx");
   if (entry == nullptr) {
-    return web::Failure{std::string(kSkinLibrary) + ": no entry point SkinH_AttachEx"};
+    return base::Failure{std::string(kSkinLibrary) + ": no entry point SkinH_AttachEx"};
   }
   return reinterpret_cast<AttachEx>(entry);
 }
@@ -35,17 +35,17 @@ web::Result<AttachEx> LoadSkinEntryPoint() {
 QtPlatform::QtPlatform(MessageBoxes& boxes, QString urlOpener)
     : boxes_(boxes), urlOpener_(std::move(urlOpener)) {}
 
-web::Status QtPlatform::EmptyClipboard() {
+base::Status QtPlatform::EmptyClipboard() {
   QGuiApplication::clipboard()->clear();
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status QtPlatform::SetClipboardText(std::u16string_view text) {
+base::Status QtPlatform::SetClipboardText(std::u16string_view text) {
   QGuiApplication::clipboard()->setText(FromUtf16(text));
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showWindow) {
+base::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showWindow) {
   // The browser that opens the address decides how its window appears.
   (void)showWindow;
   const QString line = FromUtf16(commandLine);
@@ -56,17 +56,17 @@ web::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showWi
     process.setArguments({line.mid(explorer.size())});
   } else {
     QStringList words = QProcess::splitCommand(line);
-    if (words.isEmpty()) return web::Failure{"empty command line"};
+    if (words.isEmpty()) return base::Failure{"empty command line"};
     process.setProgram(words.takeFirst());
     process.setArguments(words);
   }
   process.setStandardOutputFile(QProcess::nullDevice());
   process.setStandardErrorFile(QProcess::nullDevice());
   if (!process.startDetached()) {
-    return web::Failure{
+    return base::Failure{
         (process.program() + QStringLiteral(": ") + process.errorString()).toStdString()};
   }
-  return web::Ok();
+  return base::Ok();
 }
 
 bool QtPlatform::ConfirmOkCancel(std::u16string_view prompt, std::u16string_view caption) {
@@ -81,10 +81,10 @@ std::string QtPlatform::ToAnsi(std::u16string_view text) {
   return FromUtf16(text).toLocal8Bit().toStdString();
 }
 
-web::Result<int> QtPlatform::SkinH_AttachEx(const std::string& skinPath,
+base::Result<int> QtPlatform::SkinH_AttachEx(const std::string& skinPath,
                                             const std::string& password) {
-  web::Result<AttachEx> entry = LoadSkinEntryPoint();
-  if (!entry) return web::Failure{entry.error()};
+  base::Result<AttachEx> entry = LoadSkinEntryPoint();
+  if (!entry) return base::Failure{entry.error()};
   return entry.value()(skinPath.c_str(), password.c_str());
 }
 

@@ -25,16 +25,16 @@ int ControlIdOf(ControlId id) {
   return kFirstControlId + static_cast<int>(id);
 }
 
-web::Failure LastError(const char* step) {
-  return web::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
+base::Failure LastError(const char* step) {
+  return base::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
                       ")"};
 }
 
-web::Status RegisterWindowClass(WNDPROC procedure) {
+base::Status RegisterWindowClass(WNDPROC procedure) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kWindowClass, &existing)) return web::Ok();
+  if (GetClassInfoExW(instance, kWindowClass, &existing)) return base::Ok();
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
@@ -49,7 +49,7 @@ web::Status RegisterWindowClass(WNDPROC procedure) {
       LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                  GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   if (!RegisterClassExW(&windowClass)) return LastError("RegisterClassEx");
-  return web::Ok();
+  return base::Ok();
 }
 
 }  // namespace
@@ -73,8 +73,8 @@ Form1Window::~Form1Window() {
   for (auto& [entry, font] : fonts_) DeleteObject(font);
 }
 
-web::Status Form1Window::Open(int showCommand) {
-  if (web::Status registered = RegisterWindowClass(&WindowProc); !registered) return registered;
+base::Status Form1Window::Open(int showCommand) {
+  if (base::Status registered = RegisterWindowClass(&WindowProc); !registered) return registered;
 
   HDC screen = GetDC(nullptr);
   dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
@@ -97,7 +97,7 @@ web::Status Form1Window::Open(int showCommand) {
     return LastError("CreateWindowEx");
   platform_.SetOwner(window_);
 
-  if (web::Status loaded = form_.Form_Load(); !loaded) {
+  if (base::Status loaded = form_.Form_Load(); !loaded) {
     DestroyWindow(window_);
     return loaded;
   }
@@ -105,7 +105,7 @@ web::Status Form1Window::Open(int showCommand) {
   shown_ = true;
   UpdateWindow(window_);
   SetFocus(ControlHandle(form.initialFocus));
-  return web::Ok();
+  return base::Ok();
 }
 
 // The dialog manager is not used: multi-line edit controls claim Tab and Esc from it, and it
@@ -393,7 +393,7 @@ std::u16string Form1Window::TextOf(ControlId id) const {
   return Utf16(text);
 }
 
-void Form1Window::ShowFailure(const web::Status& status) {
+void Form1Window::ShowFailure(const base::Status& status) {
   if (status || gone_) return;
   MessageBoxW(window_, FromUtf8(status.error()).c_str(), Wide(kAppTitle).c_str(),
               MB_OK | MB_ICONWARNING);

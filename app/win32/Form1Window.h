@@ -33,7 +33,7 @@ class Form1Window final : public query::WindowState {
 
   // Creates the window and its controls hidden, runs Form_Load, then shows the window centred
   // with the focus on Command1. A failure leaves no window behind.
-  web::Status Open(int showCommand = SW_SHOWNORMAL);
+  base::Status Open(int showCommand = SW_SHOWNORMAL);
 
   // Offers a key pressed in one of the window's controls to the window procedure before the
   // control sees it; true when the window used it up (focus moves, button clicks).
@@ -78,7 +78,7 @@ class Form1Window final : public query::WindowState {
   int Pixels(Twips twips) const;
   void FitLabel(HWND label);
   std::u16string TextOf(ControlId id) const;
-  void ShowFailure(const web::Status& status);
+  void ShowFailure(const base::Status& status);
 
   Win32Platform& platform_;
   Form1 form_;

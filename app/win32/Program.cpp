@@ -90,7 +90,7 @@ int RunProgram(int showCommand, const ProgramOptions& options) {
   Form1Window window(platform, *session, options.registrarBase, options.captionSuffix,
                      std::move(registries));
   // A failed start is told in a box that stays until the user answers it; the window never shows.
-  if (web::Status opened = window.Open(showCommand); !opened) {
+  if (base::Status opened = window.Open(showCommand); !opened) {
     Tell(nullptr, FromUtf8(opened.error()), MB_ICONERROR);
     return 1;
   }

@@ -8,8 +8,8 @@
 namespace app::win32 {
 namespace {
 
-web::Failure LastError(const char* step) {
-  return web::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
+base::Failure LastError(const char* step) {
+  return base::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
                       ")"};
 }
 
@@ -31,23 +31,23 @@ Win32Platform::Win32Platform(std::wstring skinLibrary) : skinLibrary_(std::move(
 
 // Another program may hold the clipboard for a moment; a few short tries ride that out, a
 // program that keeps it makes the step fail.
-web::Status Win32Platform::OpenClipboard() {
+base::Status Win32Platform::OpenClipboard() {
   for (int attempt = 0; attempt < 5; ++attempt) {
-    if (::OpenClipboard(owner_)) return web::Ok();
+    if (::OpenClipboard(owner_)) return base::Ok();
     Sleep(20);
   }
   return LastError("OpenClipboard");
 }
 
-web::Status Win32Platform::EmptyClipboard() {
-  if (web::Status opened = OpenClipboard(); !opened) return opened;
+base::Status Win32Platform::EmptyClipboard() {
+  if (base::Status opened = OpenClipboard(); !opened) return opened;
   ClipboardOpen open;
   if (!::EmptyClipboard()) return LastError("EmptyClipboard");
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status Win32Platform::SetClipboardText(std::u16string_view text) {
-  if (web::Status opened = OpenClipboard(); !opened) return opened;
+base::Status Win32Platform::SetClipboardText(std::u16string_view text) {
+  if (base::Status opened = OpenClipboard(); !opened) return opened;
   ClipboardOpen open;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
   if (!memory) return LastError("GlobalAlloc");
@@ -61,14 +61,14 @@ web::Status Win32Platform::SetClipboardText(std::u16string_view text) {
   GlobalUnlock(memory);
   // On success the clipboard owns the memory.
   if (!SetClipboardData(CF_UNICODETEXT, memory)) {
-    web::Failure failure = LastError("SetClipboardData");
+    base::Failure failure = LastError("SetClipboardData");
     GlobalFree(memory);
     return failure;
   }
-  return web::Ok();
+  return base::Ok();
 }
 
-web::Status Win32Platform::StartProgram(std::u16string_view commandLine, int showWindow) {
+base::Status Win32Platform::StartProgram(std::u16string_view commandLine, int showWindow) {
   std::wstring line = Wide(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -81,7 +81,7 @@ web::Status Win32Platform::StartProgram(std::u16string_view commandLine, int sho
   // The started program runs on its own: nothing waits for it.
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return web::Ok();
+  return base::Ok();
 }
 
 bool Win32Platform::ConfirmOkCancel(std::u16string_view prompt, std::u16string_view caption) {
@@ -121,7 +121,7 @@ std::string Win32Platform::ToAnsi(std::u16string_view text) {
   return ansi;
 }
 
-web::Result<int> Win32Platform::SkinH_AttachEx(const std::string& skinPath,
+base::Result<int> Win32Platform::SkinH_AttachEx(const std::string& skinPath,
                                                const std::string& password) {
   // The library stays loaded for the life of the process: the skin is never detached.
   HMODULE library = LoadLibraryW(skinLibrary_.c_str());

@@ -19,18 +19,18 @@ class Win32Platform : public Platform {
 
   void SetOwner(HWND owner) { owner_ = owner; }
 
-  web::Status EmptyClipboard() override;
-  web::Status SetClipboardText(std::u16string_view text) override;
-  web::Status StartProgram(std::u16string_view commandLine, int showWindow) override;
+  base::Status EmptyClipboard() override;
+  base::Status SetClipboardText(std::u16string_view text) override;
+  base::Status StartProgram(std::u16string_view commandLine, int showWindow) override;
   bool ConfirmOkCancel(std::u16string_view prompt, std::u16string_view caption) override;
   std::u16string ProgramFolder() override;
   std::string ToAnsi(std::u16string_view text) override;
-  web::Result<int> SkinH_AttachEx(const std::string& skinPath,
+  base::Result<int> SkinH_AttachEx(const std::string& skinPath,
                                   const std::string& password) override;
   void CloseAllWindows() override;
 
  private:
-  web::Status OpenClipboard();
+  base::Status OpenClipboard();
 
   std::wstring skinLibrary_;
   HWND owner_ = nullptr;

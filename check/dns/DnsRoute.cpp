@@ -4,13 +4,13 @@
 #include <random>
 #include <utility>
 
-#include "check/Utf8.h"
+#include "base/Text.h"
 
 namespace check {
 namespace {
 
 Answer Failed(std::u16string detail) {
-  return Unknown(std::move(detail), web::FailureKind::Dns);
+  return Unknown(std::move(detail), base::FailureKind::Dns);
 }
 
 }  // namespace
@@ -40,17 +40,17 @@ DnsRoute::Suffix DnsRoute::LookUpSuffix(const std::string& suffix) {
 
 Answer DnsRoute::Settle(std::string_view aLabel) {
   const std::string suffix(aLabel.substr(aLabel.rfind('.') + 1));
-  const std::u16string noRoute = u"no " + routes_ + u" service for ." + FromUtf8(suffix);
+  const std::u16string noRoute = u"no " + routes_ + u" service for ." + base::FromUtf8(suffix);
   const Suffix looked = LookUpSuffix(suffix);
   if (looked.zone.kind == NsAnswer::Kind::NoSuchName) {
     return Failed(noRoute + u", and DNS does not know the suffix");
   }
   const NsAnswer& first = looked.zone.kind == NsAnswer::Kind::Failed ? looked.zone : looked.madeUp;
   if (first.kind == NsAnswer::Kind::Failed) {
-    return Failed(noRoute + u", and DNS failed: " + FromUtf8(first.reason));
+    return Failed(noRoute + u", and DNS failed: " + base::FromUtf8(first.reason));
   }
   if (looked.madeUp.kind == NsAnswer::Kind::Delegated) {
-    return Failed(noRoute + u"; DNS delegates made-up names under ." + FromUtf8(suffix) +
+    return Failed(noRoute + u"; DNS delegates made-up names under ." + base::FromUtf8(suffix) +
                   u" too (a wildcard), so it proves nothing");
   }
   const NsAnswer name = resolver_->LookUpNs(std::string(aLabel));
@@ -64,7 +64,7 @@ Answer DnsRoute::Settle(std::string_view aLabel) {
     case NsAnswer::Kind::Failed:
       break;
   }
-  return Failed(noRoute + u", and DNS failed: " + FromUtf8(name.reason));
+  return Failed(noRoute + u", and DNS failed: " + base::FromUtf8(name.reason));
 }
 
 }  // namespace check

@@ -241,13 +241,13 @@ bool ZoneScanner::MayBeWanted(std::string_view name) const {
 
 // The file is decompressed on a thread of its own while the scanner reads what came before, a
 // few chunks ahead at most.
-web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner) {
+base::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner) {
 #ifdef _WIN32
   gzFile zone = gzopen_w(file.c_str(), "rb");
 #else
   gzFile zone = gzopen(file.c_str(), "rb");
 #endif
-  if (!zone) return web::Failure{std::string("cannot open it: ") + std::strerror(errno)};
+  if (!zone) return base::Failure{std::string("cannot open it: ") + std::strerror(errno)};
   gzbuffer(zone, kChunk);
   scanner.NewFile();
   struct Shared {
@@ -305,9 +305,9 @@ web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner
   }
   reader.join();
   gzclose(zone);
-  if (!shared.error.empty()) return web::Failure{"cannot read it: " + shared.error};
+  if (!shared.error.empty()) return base::Failure{"cannot read it: " + shared.error};
   scanner.Finish();
-  return web::Ok();
+  return base::Ok();
 }
 
 std::optional<std::int64_t> SerialTime(std::uint32_t serial) {

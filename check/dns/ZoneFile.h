@@ -18,7 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -75,7 +75,7 @@ class ZoneScanner {
 
 // Feeds the scanner the whole of a file, gzip or plain. Fails saying why (for the caller to put
 // after the file's name) when it cannot be opened or its compressed data is broken.
-web::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner);
+base::Status ScanZoneFile(const std::filesystem::path& file, ZoneScanner& scanner);
 
 // When the zone was published, as far as its SOA serial tells (the date form YYYYMMDDnn, or
 // seconds since 1970 as .com's), in seconds since 1970; nothing when the serial tells neither.

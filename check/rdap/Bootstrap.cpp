@@ -34,11 +34,11 @@ std::optional<std::string> PickBaseUrl(const nlohmann::json& urls) {
 
 }  // namespace
 
-web::Result<Bootstrap> Bootstrap::Parse(std::string_view json) {
+base::Result<Bootstrap> Bootstrap::Parse(std::string_view json) {
   const nlohmann::json root = nlohmann::json::parse(json, nullptr, false);
-  if (root.is_discarded()) return web::Failure{"the bootstrap file is not JSON"};
+  if (root.is_discarded()) return base::Failure{"the bootstrap file is not JSON"};
   if (!root.is_object() || !root.contains("services") || !root["services"].is_array()) {
-    return web::Failure{"the bootstrap file has no list of services"};
+    return base::Failure{"the bootstrap file has no list of services"};
   }
   Bootstrap bootstrap;
   for (const auto& service : root["services"]) {

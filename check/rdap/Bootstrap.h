@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "web/Result.h"
+#include "base/Result.h"
 
 namespace check {
 
@@ -22,7 +22,7 @@ class Bootstrap {
   // Reads dns.json's text. Fails when it is not JSON or has no list of services; entries that
   // are malformed are left out, as are services without an http or https address (https is
   // preferred where a service lists both).
-  static web::Result<Bootstrap> Parse(std::string_view json);
+  static base::Result<Bootstrap> Parse(std::string_view json);
 
   // The service of the longest suffix of an ASCII name (an A-label, lower case), if any.
   std::optional<Service> ServiceFor(std::string_view name) const;

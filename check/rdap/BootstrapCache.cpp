@@ -86,23 +86,23 @@ web::Reply Fetch(web::HttpClient& client, web::Get request, std::stop_token stop
   }
   if (!ended) {
     reply.failure = stop.stop_requested()
-                        ? web::Failure{"interrupted", web::FailureKind::Cancelled}
-                        : web::Failure{"the request was lost"};
+                        ? base::Failure{"interrupted", base::FailureKind::Cancelled}
+                        : base::Failure{"the request was lost"};
   }
   return reply;
 }
 
 }  // namespace
 
-web::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file) {
+base::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file) {
   const std::optional<std::string> text = ReadFile(file);
-  if (!text) return web::Failure{"cannot read the bootstrap file " + file.string()};
-  web::Result<Bootstrap> bootstrap = Bootstrap::Parse(*text);
-  if (!bootstrap) return web::Failure{bootstrap.error() + ": " + file.string()};
+  if (!text) return base::Failure{"cannot read the bootstrap file " + file.string()};
+  base::Result<Bootstrap> bootstrap = Bootstrap::Parse(*text);
+  if (!bootstrap) return base::Failure{bootstrap.error() + ": " + file.string()};
   return bootstrap;
 }
 
-web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
+base::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
                                                  web::HttpClient& client, Clock::time_point now,
                                                  std::stop_token stop) {
   const std::filesystem::path dataPath = cache.folder / "dns.json";
@@ -131,7 +131,7 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
     request.headers.emplace_back("If-Modified-Since", validators->lastModified);
   }
   const web::Reply reply = Fetch(client, std::move(request), stop);
-  if (stop.stop_requested()) return web::Failure{"interrupted"};
+  if (stop.stop_requested()) return base::Failure{"interrupted"};
 
   // 3. Confirmed, replaced, or kept with a warning.
   std::string failure;
@@ -142,7 +142,7 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
     (void)WriteValidators(metaPath, *validators);
     return LoadedBootstrap{std::move(*cached), ""};
   } else if (reply.status == 200) {
-    web::Result<Bootstrap> fresh = Bootstrap::Parse(reply.body);
+    base::Result<Bootstrap> fresh = Bootstrap::Parse(reply.body);
     if (fresh) {
       const Validators stored{cache.url, reply.Header("etag"), reply.Header("last-modified"),
                               Seconds(now)};
@@ -162,7 +162,7 @@ web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
                            "cannot refresh the RDAP bootstrap from " + cache.url + " (" + failure +
                                "); using the copy from " + std::to_string(hours) + " hours ago"};
   }
-  return web::Failure{"cannot get the RDAP bootstrap from " + cache.url + " (" + failure + ")" +
+  return base::Failure{"cannot get the RDAP bootstrap from " + cache.url + " (" + failure + ")" +
                       cache.advice};
 }
 

@@ -10,10 +10,10 @@
 #include <stop_token>
 #include <string>
 
+#include "base/Result.h"
 #include "check/CacheFolder.h"
 #include "check/rdap/Bootstrap.h"
 #include "web/HttpClient.h"
-#include "web/Result.h"
 
 namespace check {
 
@@ -37,12 +37,12 @@ struct BootstrapCache {
 // The bootstrap from the cache, fetched or refreshed through `client` when needed. Fails, with
 // what to do about it, when there is neither a usable copy nor a successful fetch. A stop
 // ends a fetch at once (and a stale copy is not used then).
-web::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
+base::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
                                                  web::HttpClient& client,
                                                  std::chrono::system_clock::time_point now,
                                                  std::stop_token stop = {});
 
 // A bootstrap file the user names; never touches the network.
-web::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file);
+base::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file);
 
 }  // namespace check

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "base/Text.h"
 #include "check/Lifecycle.h"
-#include "check/Utf8.h"
 
 namespace check {
 namespace {
@@ -23,7 +23,7 @@ constexpr const char* kErrorMembers[] = {"errorCode", "rdapConformance", "title"
                                          "notices"};
 
 Answer WrongShape(std::u16string detail) {
-  return Unknown(std::move(detail), web::FailureKind::Protocol);
+  return Unknown(std::move(detail), base::FailureKind::Protocol);
 }
 
 const json* Member(const json& object, const char* key) {
@@ -86,7 +86,7 @@ std::vector<std::u16string> Statuses(const json& domain) {
   const json* status = Member(domain, "status");
   if (!status || !status->is_array()) return statuses;
   for (const json& word : *status) {
-    if (word.is_string()) statuses.push_back(FromUtf8(word.get<std::string>()));
+    if (word.is_string()) statuses.push_back(base::FromUtf8(word.get<std::string>()));
   }
   return statuses;
 }
@@ -106,13 +106,13 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
   std::string answered = IsString(ldhName) ? Lower(ldhName->get<std::string>()) : "";
   if (answered.ends_with('.')) answered.pop_back();
   if (answered != name) {
-    return WrongShape(u"the registry answered for another name (" + FromUtf8(answered) + u")");
+    return WrongShape(u"the registry answered for another name (" + base::FromUtf8(answered) + u")");
   }
   Answer registered = WithStatus(Status::Registered);
-  registered.registrar = FromUtf8(Registrar(domain));
-  registered.expires = FromUtf8(EventDate(domain, "expiration"));
+  registered.registrar = base::FromUtf8(Registrar(domain));
+  registered.expires = base::FromUtf8(EventDate(domain, "expiration"));
   SetLifecycle(registered, Statuses(domain), RdapPhaseWords(),
-               FromUtf8(EventDate(domain, "last changed")));
+               base::FromUtf8(EventDate(domain, "last changed")));
   return registered;
 }
 
@@ -120,7 +120,7 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
 std::u16string FirstWords(std::string_view body) {
   std::string words;
   for (char c : body.substr(0, 60)) words += c >= 0x20 && c < 0x7F ? c : ' ';
-  return FromUtf8(words + (body.size() > 60 ? "..." : ""));
+  return base::FromUtf8(words + (body.size() > 60 ? "..." : ""));
 }
 
 // The title and description lines of an RDAP error object, joined, for the reserved check.
@@ -163,7 +163,7 @@ Answer ReadNotFound(std::string_view body) {
   const std::string text = ErrorText(error);
   if (SaysReserved(text)) {
     Answer reserved = WithStatus(Status::Reserved);
-    reserved.detail = FromUtf8(text);
+    reserved.detail = base::FromUtf8(text);
     return reserved;
   }
   return WithStatus(Status::Available);
@@ -177,7 +177,7 @@ Answer ReadDomainReply(std::string_view name, int status, std::string_view conte
   if (status == 200) return ReadDomainObject(name, contentType, body);
   const std::string code = std::to_string(status);
   return Unknown(u"the registry answered HTTP " + std::u16string(code.begin(), code.end()),
-                 web::FailureKind::Http);
+                 base::FailureKind::Http);
 }
 
 }  // namespace check

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <utility>
 
+#include "base/Text.h"
 #include "check/SuffixServices.h"
-#include "check/Utf8.h"
 
 namespace check {
 namespace {
@@ -164,7 +164,7 @@ Answer WhoisRoute::Ask(const WhoisTarget& target, std::string_view aLabel,
       web::AskOverTcp(target.address.host, target.address.port, WhoisQuery(target.server, aLabel),
                       settings_.limits, stop, settings_.socks ? &*settings_.socks : nullptr);
   if (!answer) {
-    return Unknown(FromUtf8(target.host + ": " + answer.error()), answer.failure().kind);
+    return Unknown(base::FromUtf8(target.host + ": " + answer.error()), answer.failure().kind);
   }
   return ReadWhoisAnswer(target.server, aLabel, answer.value());
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "check/Utf8.h"
+#include "base/Text.h"
 #include "web/Module1.h"
 
 namespace check {
@@ -32,7 +32,7 @@ std::vector<std::u16string> Texts(const nlohmann::json& entry, const char* key) 
   if (found == entry.end() || !found->is_array()) return texts;
   for (const nlohmann::json& text : *found) {
     if (text.is_string()) {
-      texts.push_back(LowerAscii(NormaliseWhoisText(FromUtf8(text.get<std::string>()))));
+      texts.push_back(LowerAscii(NormaliseWhoisText(base::FromUtf8(text.get<std::string>()))));
     }
   }
   return texts;
@@ -246,14 +246,14 @@ std::u16string NormaliseWhoisText(std::u16string_view text) {
   return out;
 }
 
-web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
+base::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
   const nlohmann::json root = nlohmann::json::parse(json, nullptr, false);
-  if (root.is_discarded() || !root.is_object()) return web::Failure{"the WHOIS table is not JSON"};
+  if (root.is_discarded() || !root.is_object()) return base::Failure{"the WHOIS table is not JSON"};
   const auto servers = root.find("servers");
   const auto fallback = root.find("default");
   if (servers == root.end() || !servers->is_object() || fallback == root.end() ||
       !fallback->is_object()) {
-    return web::Failure{"the WHOIS table has no servers or no default entry"};
+    return base::Failure{"the WHOIS table has no servers or no default entry"};
   }
   // "phases": each phase's status words, as the registries write them.
   auto phases = std::make_shared<PhaseWords>(RdapPhaseWords());
@@ -264,10 +264,10 @@ web::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
       for (Phase p : {Phase::Grace, Phase::Redemption, Phase::PendingDelete, Phase::Hold})
         if (PhaseName(p) == phase) named = p;
       if (named == Phase::None || !list.is_array()) {
-        return web::Failure{"the WHOIS table names an unknown phase '" + phase + "'"};
+        return base::Failure{"the WHOIS table names an unknown phase '" + phase + "'"};
       }
       for (const nlohmann::json& word : list) {
-        if (word.is_string()) (*phases)[PhaseWord(FromUtf8(word.get<std::string>()))] = named;
+        if (word.is_string()) (*phases)[PhaseWord(base::FromUtf8(word.get<std::string>()))] = named;
       }
     }
   }
@@ -348,10 +348,10 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
   auto decoded = web::DecodeBytes({data, bytes.size()},
                                   std::u16string(server.charset.begin(), server.charset.end()));
   const std::u16string text =
-      u"\n" + NormaliseWhoisText(decoded ? decoded.value() : FromUtf8(bytes)) + u"\n";
+      u"\n" + NormaliseWhoisText(decoded ? decoded.value() : base::FromUtf8(bytes)) + u"\n";
   const std::u16string lower = LowerAscii(text);
-  const std::u16string name = LowerAscii(FromUtf8(aLabel));
-  const std::u16string host = FromUtf8(server.host);
+  const std::u16string name = LowerAscii(base::FromUtf8(aLabel));
+  const std::u16string host = base::FromUtf8(server.host);
 
   const Lines lines = SplitLines(lower);
   const auto holds = [&](const std::vector<std::u16string>& texts) {
@@ -404,12 +404,12 @@ Answer ReadWhoisAnswer(const WhoisServer& server, std::string_view aLabel, std::
     return registered();
   }
   if (holds(server.throttled)) {
-    return Unknown(host + u" refused the query: too many queries", web::FailureKind::RateLimited);
+    return Unknown(host + u" refused the query: too many queries", base::FailureKind::RateLimited);
   }
   if (holds(server.reserved))
     return WithStatus(Status::Reserved, host + u" says the name is reserved");
   if (free) return WithStatus(Status::Available);
-  return Unknown(host + u" gave an answer Brelka does not recognise", web::FailureKind::Protocol);
+  return Unknown(host + u" gave an answer Brelka does not recognise", base::FailureKind::Protocol);
 }
 
 bool IsHostName(std::string_view text) {

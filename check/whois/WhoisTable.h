@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Result.h"
 #include "check/Answer.h"
 #include "check/Lifecycle.h"
 #include "check/whois/WhoisCommonForm.h"
-#include "web/Result.h"
 
 namespace check {
 
@@ -46,7 +46,7 @@ class WhoisTable {
  public:
   // Fails when the text is not such a table. An entry without texts of its own reads answers
   // as the default entry does.
-  static web::Result<WhoisTable> Parse(std::string_view json);
+  static base::Result<WhoisTable> Parse(std::string_view json);
   // The table built into the program; it is tested, so this does not fail.
   static const WhoisTable& BuiltIn();
 

@@ -38,10 +38,10 @@ using testing_support::TextOf;
 // The real platform, except that programs are recorded instead of started.
 class RecordingPlatform : public app::win32::Win32Platform {
  public:
-  web::Status StartProgram(std::u16string_view commandLine, int showWindow) override {
+  base::Status StartProgram(std::u16string_view commandLine, int showWindow) override {
     started.emplace_back(commandLine);
     showCodes.push_back(showWindow);
-    return web::Ok();
+    return base::Ok();
   }
   std::vector<std::u16string> started;
   std::vector<int> showCodes;

@@ -22,9 +22,9 @@
 #include "app/win32/Program.h"
 #include "app/win32/Wide.h"
 #include "app/win32/Win32Platform.h"
-#include "tests/win32/MessageBoxes.h"
 #include "sim/DemoRegistries.h"
 #include "sim/RdapSim.h"
+#include "tests/win32/MessageBoxes.h"
 #include "web/HttpRequest.h"
 
 namespace {

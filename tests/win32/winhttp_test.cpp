@@ -130,11 +130,11 @@ TEST(WinHttpClient, AnswersRedirectsAndTimeOuts) {
   EXPECT_EQ(GetOne(*client, registry.Base() + "domain/busy.com").Header("retry-after"), "0");
   EXPECT_FALSE(GetOne(*client, registry.Base() + "domain/loop.com").ok());
   EXPECT_EQ(GetOne(*client, registry.Base() + "domain/slow.com").failure->kind,
-            web::FailureKind::Timeout);
+            base::FailureKind::Timeout);
   // The time-out holds even where closing the handle does not end the system's call (Wine).
   const auto start = Clock::now();
   EXPECT_EQ(GetOne(*client, registry.Base() + "domain/silent.com").failure->kind,
-            web::FailureKind::Timeout);
+            base::FailureKind::Timeout);
   EXPECT_LT(Clock::now() - start, 10s);
 }
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <variant>
 
-namespace web {
+namespace base {
 
 // Why an exchange failed, as scripts read it: a caller may retry a time-out later, never a TLS
 // failure. Each backend sets it where it knows it; the words are a stable interface.
@@ -97,4 +97,4 @@ inline Status Ok() {
   return std::monostate{};
 }
 
-}  // namespace web
+}  // namespace base

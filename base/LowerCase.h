@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace query {
+namespace base {
 
 char32_t ToLower(char32_t codePoint);
 std::u16string ToLower(std::u16string_view text);
 
-}  // namespace query
+}  // namespace base

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-namespace query {
+namespace base {
 namespace {
 
 struct CaseRun {
@@ -63,4 +63,4 @@ std::u16string ToLower(std::u16string_view text) {
   return out;
 }
 
-}  // namespace query
+}  // namespace base

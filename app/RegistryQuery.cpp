@@ -9,7 +9,7 @@
 
 #include "base/LowerCase.h"
 #include "base/Text.h"
-#include "check/NameRules.h"
+#include "names/NameRules.h"
 #include "query/BulkQuery.h"
 #include "query/Splitting.h"
 
@@ -76,7 +76,7 @@ void RegistryQuery::Command1_Click() {
   for (std::u16string_view element : query::Split(*list, u",")) {
     std::u16string name = base::ToLower(element);
     if (name.empty() || !seen.insert(name).second) continue;
-    const bool invalid = check::InvalidReason(name).has_value();
+    const bool invalid = names::InvalidReason(name).has_value();
     statuses_.push_back(invalid ? check::Status::Invalid : check::Status::Unknown);
     if (!invalid) {
       sent_.push_back(names_.size());

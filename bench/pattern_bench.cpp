@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ChildRun.h"
-#include "check/NamePattern.h"
+#include "names/NamePattern.h"
 #include "sim/RdapSim.h"
 #include "sim/ZoneSim.h"
 
@@ -24,7 +24,7 @@ void Generation() {
   std::printf("generation alone (one thread):\n");
   std::printf("  %-12s %12s %10s %14s\n", "pattern", "names", "time (s)", "names/s");
   for (const char16_t* text : {u"L:5", u"CVCVC", u"D:7", u"D=AABBCC", u"PP", u"P=ABAB"}) {
-    const auto pattern = check::NamePattern::Read(text);
+    const auto pattern = names::NamePattern::Read(text);
     if (!pattern) std::exit(1);
     const auto started = std::chrono::steady_clock::now();
     auto names = pattern.value().Names();

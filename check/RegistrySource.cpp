@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "check/ALabel.h"
-#include "check/PublicSuffix.h"
 #include "check/RetryAfter.h"
-#include "check/SuffixServices.h"
 #include "check/dns/DnsRoute.h"
 #include "check/rdap/DomainReply.h"
+#include "names/ALabel.h"
+#include "names/PublicSuffix.h"
+#include "names/SuffixServices.h"
 
 namespace check {
 namespace {
@@ -275,7 +275,7 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
   const auto toRegistry = [&](Job job) {
     job.route = Route::Dns;
     // A suffix run apart from its TLD (ac.uk, uk.com): never the TLD's service.
-    const SuffixService* apart = SuffixServices::BuiltIn().For(job.aLabel);
+    const names::SuffixService* apart = names::SuffixServices::BuiltIn().For(job.aLabel);
     if (apart && (!apart->whois || !whois_)) {
       const std::u16string suffix = base::FromUtf8(apart->suffix);
       return run->Finish(
@@ -343,14 +343,14 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
         fed = true;
         break;
       }
-      base::Result<std::string> aLabel = ToALabel(name->text);
+      base::Result<std::string> aLabel = names::ToALabel(name->text);
       if (!aLabel) {
         report(name->id, WithStatus(Status::Invalid, base::FromUtf8(aLabel.error())));
         continue;
       }
       // A registry holds only the names one label above a public suffix; asked about any other
       // name it says it has none, which is no answer about that name.
-      if (auto reason = UnregistrableReason(aLabel.value())) {
+      if (auto reason = names::UnregistrableReason(aLabel.value())) {
         report(name->id, WithStatus(Status::Invalid, std::move(*reason)));
         continue;
       }

@@ -8,7 +8,7 @@
 
 namespace cli {
 
-NameReader::NameReader(std::string inputName, check::NameList* list)
+NameReader::NameReader(std::string inputName, names::NameList* list)
     : inputName_(std::move(inputName)), list_(list) {}
 
 base::Status NameReader::Feed(std::string_view bytes) {
@@ -95,7 +95,7 @@ base::Status NameReader::TakeLine(std::string_view line) {
   return base::Ok();
 }
 
-base::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list) {
+base::Status ReadNames(std::istream& in, const std::string& inputName, names::NameList& list) {
   NameReader reader(inputName, &list);
   std::string buffer(64 * 1024, '\0');
   while (in) {

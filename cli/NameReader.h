@@ -11,14 +11,14 @@
 #include <string_view>
 
 #include "base/Result.h"
-#include "check/NameList.h"
+#include "names/NameList.h"
 
 namespace cli {
 
 class NameReader {
  public:
   // Without a list, it only checks the input.
-  NameReader(std::string inputName, check::NameList* list);
+  NameReader(std::string inputName, names::NameList* list);
 
   // Takes the next bytes of the input, split anywhere.
   base::Status Feed(std::string_view bytes);
@@ -33,7 +33,7 @@ class NameReader {
   std::string FromUtf16(std::string_view bytes);
 
   std::string inputName_;
-  check::NameList* list_;
+  names::NameList* list_;
   std::string pending_;  // the start of a line whose end has not come yet
   std::size_t lineNumber_ = 0;
   bool atStart_ = true;
@@ -46,6 +46,6 @@ class NameReader {
 };
 
 // Reads a whole stream through a NameReader. Also fails when the stream cannot be read.
-base::Status ReadNames(std::istream& in, const std::string& inputName, check::NameList& list);
+base::Status ReadNames(std::istream& in, const std::string& inputName, names::NameList& list);
 
 }  // namespace cli

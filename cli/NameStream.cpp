@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "base/Text.h"
-#include "check/ALabel.h"
-#include "check/NameRules.h"
-#include "check/PublicSuffix.h"
+#include "names/ALabel.h"
+#include "names/NameRules.h"
+#include "names/PublicSuffix.h"
 
 namespace cli {
 
@@ -22,10 +22,10 @@ namespace {
 bool ReadsAsName(const std::string& argument) {
   std::u16string decoded;
   if (!base::DecodeUtf8(argument, decoded)) return false;
-  const std::u16string name = check::CleanName(decoded);
-  if (name.find(u'.') == std::u16string::npos || check::InvalidReason(name)) return false;
-  const auto aLabel = check::ToALabel(name);
-  return aLabel && check::IsListedSuffix(aLabel.value().substr(aLabel.value().rfind('.') + 1));
+  const std::u16string name = names::CleanName(decoded);
+  if (name.find(u'.') == std::u16string::npos || names::InvalidReason(name)) return false;
+  const auto aLabel = names::ToALabel(name);
+  return aLabel && names::IsListedSuffix(aLabel.value().substr(aLabel.value().rfind('.') + 1));
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ NameStream NameStream::FromInputs(std::vector<std::string> arguments,
   return stream;
 }
 
-NameStream NameStream::FromPatterns(std::vector<check::NamePattern> patterns,
+NameStream NameStream::FromPatterns(std::vector<names::NamePattern> patterns,
                                     std::vector<std::u16string> suffixes, std::size_t expected) {
   NameStream stream;
   stream.kind_ = Kind::Patterns;

@@ -1,6 +1,6 @@
 // The names of one run in order, made as the run asks for them: the lines of the inputs (files,
 // and "-" for standard input), the names of patterns, or a list read before. Lines are cleaned,
-// keywords go under the suffixes, and no name comes twice (check/NameList.h). Only the input's
+// keywords go under the suffixes, and no name comes twice (names/NameList.h). Only the input's
 // current piece and the names of one line wait in memory, whatever the number of names.
 #pragma once
 
@@ -15,8 +15,8 @@
 #include "Console.h"
 #include "NameReader.h"
 #include "base/Result.h"
-#include "check/NameList.h"
-#include "check/NamePattern.h"
+#include "names/NameList.h"
+#include "names/NamePattern.h"
 
 namespace cli {
 
@@ -28,7 +28,7 @@ class NameStream {
   static NameStream FromInputs(std::vector<std::string> arguments,
                                std::vector<std::u16string> suffixes);
   // The names of each pattern in turn. expected: about how many, to size the list once.
-  static NameStream FromPatterns(std::vector<check::NamePattern> patterns,
+  static NameStream FromPatterns(std::vector<names::NamePattern> patterns,
                                  std::vector<std::u16string> suffixes, std::size_t expected);
   // Names made before, as they are.
   static NameStream FromList(std::vector<std::u16string> names);
@@ -48,7 +48,7 @@ class NameStream {
   base::Result<bool> ReadMore();
   base::Status OpenNext();
 
-  check::NameList list_;
+  names::NameList list_;
   // Inputs: files ("-" for standard input), and names given as arguments.
   struct Input {
     std::string text;
@@ -61,9 +61,9 @@ class NameStream {
   std::unique_ptr<StandardInput> standardInput_;
   std::unique_ptr<NameReader> reader_;
   // Patterns.
-  std::vector<check::NamePattern> patterns_;
+  std::vector<names::NamePattern> patterns_;
   std::size_t nextPattern_ = 0;
-  std::optional<check::NamePattern::Cursor> cursor_;
+  std::optional<names::NamePattern::Cursor> cursor_;
   // A list.
   std::vector<std::u16string> names_;
   std::size_t nextName_ = 0;

@@ -7,12 +7,12 @@
 #include "NameReader.h"
 #include "Resume.h"
 #include "base/Text.h"
-#include "check/ALabel.h"
-#include "check/NameList.h"
-#include "check/NameRules.h"
 #include "check/Pace.h"
 #include "check/dns/DnsServer.h"
 #include "check/whois/WhoisRoute.h"
+#include "names/ALabel.h"
+#include "names/NameList.h"
+#include "names/NameRules.h"
 
 namespace cli {
 namespace {
@@ -119,7 +119,7 @@ std::optional<std::string> SuffixBeforeEquals(std::string_view value) {
 
 base::Result<std::string> SuffixALabel(const std::string& suffix) {
   std::u16string decoded;
-  return base::DecodeUtf8(suffix, decoded) ? check::ToALabel(decoded)
+  return base::DecodeUtf8(suffix, decoded) ? names::ToALabel(decoded)
                                      : base::Result<std::string>(base::Failure{"not UTF-8"});
 }
 
@@ -453,10 +453,10 @@ base::Result<std::u16string> ReadSuffix(std::string_view text) {
     return base::Failure{Quoted(text) +
                         " is not a suffix: it holds a space (give several as com,cn)"};
   }
-  std::u16string suffix = check::CleanName(decoded);
+  std::u16string suffix = names::CleanName(decoded);
   if (!suffix.empty() && suffix.front() == u'.') suffix.erase(suffix.begin());
   if (suffix.empty()) return base::Failure{Quoted(text) + " is not a suffix: it is empty"};
-  if (const auto reason = check::InvalidReason(u"x." + suffix)) {
+  if (const auto reason = names::InvalidReason(u"x." + suffix)) {
     return base::Failure{Quoted(text) + " is not a suffix: " + base::Utf16ToUtf8(*reason)};
   }
   return suffix;

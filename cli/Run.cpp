@@ -24,16 +24,16 @@
 #include "Resume.h"
 #include "Settings.h"
 #include "base/Text.h"
-#include "check/ALabel.h"
-#include "check/FingerprintSet.h"
-#include "check/NamePattern.h"
-#include "check/NameRules.h"
 #include "check/OpenRegistries.h"
-#include "check/PublicSuffix.h"
 #include "check/RegistrarSource.h"
 #include "check/RegistrySource.h"
-#include "check/SuffixServices.h"
 #include "check/dns/ZoneFile.h"
+#include "names/ALabel.h"
+#include "names/FingerprintSet.h"
+#include "names/NamePattern.h"
+#include "names/NameRules.h"
+#include "names/PublicSuffix.h"
+#include "names/SuffixServices.h"
 #include "web/HttpRequest.h"
 
 #ifndef BRELKA_VERSION
@@ -58,18 +58,18 @@ int UsageError(const std::string& message) {
 // names, or every name made with it would lie under a name someone holds.
 base::Status CheckPublicSuffix(std::u16string_view suffix) {
   const std::string text = base::Utf16ToUtf8(suffix);
-  auto aLabel = check::ToALabel(suffix);
+  auto aLabel = names::ToALabel(suffix);
   if (!aLabel) return base::Failure{Quoted(text) + " is not a suffix: " + aLabel.error()};
   const std::string& label = aLabel.value();
-  if (check::IsListedSuffix(label) || check::SuffixServices::BuiltIn().Lists(label)) {
+  if (names::IsListedSuffix(label) || names::SuffixServices::BuiltIn().Lists(label)) {
     return base::Ok();
   }
-  if (check::IsPublicSuffix(label)) {
+  if (names::IsPublicSuffix(label)) {
     return base::Failure{Quoted(text) +
                         " is not a suffix the Public Suffix List knows: there is "
                         "no such top-level domain"};
   }
-  const auto under = check::UnregistrableReason(aLabel.value());
+  const auto under = names::UnregistrableReason(aLabel.value());
   return base::Failure{Quoted(text) + " is not a suffix under which a registry sells names: " +
                       (under ? base::Utf16ToUtf8(*under) : "it is a name a registry holds")};
 }
@@ -297,7 +297,7 @@ base::Result<ZoneDates> ZoneDelegated(const std::vector<std::string>& files, boo
   std::vector<std::string> aLabels;
   aLabels.reserve(names.size());
   for (const std::u16string& name : names) {
-    auto aLabel = check::ToALabel(name);
+    auto aLabel = names::ToALabel(name);
     aLabels.push_back(aLabel ? aLabel.value() : std::string());
   }
   check::ZoneScanner scanner(aLabels);
@@ -375,7 +375,7 @@ struct Total {
 };
 
 struct Patterns {
-  std::vector<check::NamePattern> patterns;
+  std::vector<names::NamePattern> patterns;
   Total total;
 };
 
@@ -385,7 +385,7 @@ base::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
   std::ifstream in(PathOf(file), std::ios::binary);
   if (!in) return base::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
   std::vector<std::u16string> words;
-  check::FingerprintSet seen;
+  names::FingerprintSet seen;
   std::string line;
   for (std::size_t number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -394,9 +394,9 @@ base::Result<std::vector<std::u16string>> ReadWords(const std::string& file) {
     if (!base::DecodeUtf8(line, decoded)) {
       return base::Failure{file + ":" + std::to_string(number) + ": invalid UTF-8"};
     }
-    std::u16string word = check::CleanName(decoded);
+    std::u16string word = names::CleanName(decoded);
     if (word.empty()) continue;
-    if (check::InvalidReason(word + u".cn") || word.find(u'.') != std::u16string::npos) {
+    if (names::InvalidReason(word + u".cn") || word.find(u'.') != std::u16string::npos) {
       return base::Failure{file + ":" + std::to_string(number) + ": " +
                           Quoted(base::Utf16ToUtf8(word)) + " cannot be part of a name"};
     }
@@ -418,7 +418,7 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
   Patterns made;
   for (const std::u16string& text : settings.patterns) {
     const std::string shown = Quoted(base::Utf16ToUtf8(text));
-    auto pattern = check::NamePattern::Read(text, words, settings.filters);
+    auto pattern = names::NamePattern::Read(text, words, settings.filters);
     if (!pattern) return base::Failure{"--pattern " + shown + " " + pattern.error()};
     const bool keywords = text.find(u'.') == std::u16string::npos;
     if (keywords && suffixes.empty()) {
@@ -426,7 +426,7 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
                           " makes keywords without a suffix: give --tld (or write the suffix "
                           "into the pattern, as DDD.cn)"};
     }
-    const check::NamePattern::Count count = pattern.value().CountNames(kCountBudget);
+    const names::NamePattern::Count count = pattern.value().CountNames(kCountBudget);
     std::uint64_t names = count.names;
     const std::uint64_t each = keywords ? suffixes.size() : 1;
     names = names > UINT64_MAX / each ? UINT64_MAX : names * each;
@@ -458,8 +458,8 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
 // Why patterns make no name: the first filter without which they would make some, else the
 // name rules.
 std::string WhyNoName(const Settings& settings, const std::vector<std::u16string>& suffixes) {
-  const check::PatternFilters& filters = settings.filters;
-  const std::pair<std::string, check::PatternFilters> without[] = {
+  const names::PatternFilters& filters = settings.filters;
+  const std::pair<std::string, names::PatternFilters> without[] = {
       {"--length", {filters.without, filters.mixed, 0, SIZE_MAX}},
       {"--mixed", {filters.without, false, filters.minLength, filters.maxLength}},
       {"--without", {u"", filters.mixed, filters.minLength, filters.maxLength}},
@@ -549,14 +549,14 @@ std::chrono::sys_seconds Now() {
   return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
 }
 
-// For the registries, a name no registry holds is invalid too (see check/PublicSuffix.h), so that
+// For the registries, a name no registry holds is invalid too (see names/PublicSuffix.h), so that
 // neither a resumed answer nor a registry's "no such name" stands for it.
 std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
-  auto reason = check::InvalidReason(name);
+  auto reason = names::InvalidReason(name);
   if (reason || !registries) return reason;
-  auto aLabel = check::ToALabel(name);
+  auto aLabel = names::ToALabel(name);
   if (!aLabel) return base::FromUtf8(aLabel.error());
-  return check::UnregistrableReason(aLabel.value());
+  return names::UnregistrableReason(aLabel.value());
 }
 
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
@@ -570,7 +570,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
   if (options.version) {
     Write(Stream::Out, std::string("brelka-cli ") + BRELKA_VERSION + "\nPublic Suffix List of " +
-                           std::string(check::PublicSuffixListDate()) + "\n");
+                           std::string(names::PublicSuffixListDate()) + "\n");
     return kAllAnswered;
   }
   base::Result<Settings> resolved = Resolve(options);

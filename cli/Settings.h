@@ -14,8 +14,8 @@
 
 #include "Options.h"
 #include "base/Result.h"
-#include "check/NamePattern.h"
 #include "check/RegistrySource.h"
+#include "names/NamePattern.h"
 #include "web/HttpClient.h"
 
 namespace cli {
@@ -61,7 +61,7 @@ struct Settings {
   // Names made from patterns (UTF-16, read by the run with the word list), and their filters.
   std::vector<std::u16string> patterns;
   std::optional<std::string> wordsFile;
-  check::PatternFilters filters;
+  names::PatternFilters filters;
   // Count the names and show the first, sending nothing.
   bool count = false;
   std::uint64_t maxNames = 1'000'000;

@@ -10,13 +10,13 @@
 
 #include "FuzzCheck.h"
 #include "base/LowerCase.h"
-#include "check/NameList.h"
-#include "check/NameRules.h"
 #include "cli/NameReader.h"
+#include "names/NameList.h"
+#include "names/NameRules.h"
 
 namespace {
 
-std::vector<std::u16string> TakeAll(check::NameList& list) {
+std::vector<std::u16string> TakeAll(names::NameList& list) {
   std::vector<std::u16string> names;
   for (std::u16string name; list.Take(name);) names.push_back(name);
   return names;
@@ -29,7 +29,7 @@ struct Outcome {
 };
 
 Outcome Read(std::string_view input, std::size_t cut) {
-  check::NameList list;
+  names::NameList list;
   cli::NameReader reader("in", &list);
   base::Status status = reader.Feed(input.substr(0, cut));
   if (status) status = reader.Feed(input.substr(cut));
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A valid name is one a registrar could be sent: within DNS's limits, no separators of the
     // request body, nothing outside a name's characters.
-    if (!check::InvalidReason(name)) {
+    if (!names::InvalidReason(name)) {
       FUZZ_CHECK(name.size() <= 253);
       FUZZ_CHECK(name.find_first_of(u",&=\r\t") == std::u16string::npos);
       FUZZ_CHECK(name.front() != u'.' && name.back() != u'.');

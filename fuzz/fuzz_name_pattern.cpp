@@ -11,12 +11,12 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "check/NamePattern.h"
-#include "check/NameRules.h"
+#include "names/NamePattern.h"
+#include "names/NameRules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
-  check::PatternFilters filters;
+  names::PatternFilters filters;
   if (data[0] & 1) filters.without = u"4-";
   filters.mixed = (data[0] & 2) != 0;
   if (data[0] & 4) {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::u16string text = fuzz::Utf16(data + 1, size - 1);
   const std::u16string words[] = {u"shop", u"a1", u"x-y"};
-  const auto pattern = check::NamePattern::Read(text, words, filters);
+  const auto pattern = names::NamePattern::Read(text, words, filters);
   if (!pattern) {
     const std::string& error = pattern.error();
     FUZZ_CHECK(error == "an empty pattern" || error.starts_with("at character "));
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   constexpr std::uint64_t kBudget = 2000;
-  const check::NamePattern::Count count = pattern.value().CountNames(kBudget);
+  const names::NamePattern::Count count = pattern.value().CountNames(kBudget);
   // FIXME: a label above ASCII is judged too long only once it is whole, so a pattern whose
   // international names mostly overflow 63 octets makes its few good ones slowly; only ASCII
   // patterns are walked here.
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (made < kBudget && names.Next(name)) {
     ++made;
     const std::size_t dot = name.find(u'.');
-    FUZZ_CHECK(!check::InvalidReason(dot == std::u16string::npos ? name + u".cn" : name));
+    FUZZ_CHECK(!names::InvalidReason(dot == std::u16string::npos ? name + u".cn" : name));
     // The filters look at the labels made, not at a suffix written in the pattern.
     FUZZ_CHECK(name.substr(0, dot).find_first_of(filters.without) == std::u16string::npos);
     distinct.insert(name);

@@ -7,17 +7,17 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "check/SuffixServices.h"
+#include "names/SuffixServices.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const auto table = check::SuffixServices::Parse(bytes);
+  const auto table = names::SuffixServices::Parse(bytes);
   if (!table) {
     FUZZ_CHECK(!table.error().empty());
     return 0;
   }
   for (const std::string name : {"hotel.uk.com", "a.b.c.d", "x.ac.uk", "", "."}) {
-    const check::SuffixService* service = table.value().For(name);
+    const names::SuffixService* service = table.value().For(name);
     if (!service) continue;
     FUZZ_CHECK(name.size() > service->suffix.size() && name.ends_with("." + service->suffix));
     FUZZ_CHECK(!service->whois || !service->whois->empty());

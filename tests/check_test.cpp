@@ -7,18 +7,18 @@
 #include <sstream>
 
 #include "base/Text.h"
-#include "check/FingerprintSet.h"
-#include "check/NameList.h"
-#include "check/NameRules.h"
 #include "cli/Formats.h"
 #include "cli/NameReader.h"
 #include "cli/NameStream.h"
 #include "cli/Options.h"
 #include "cli/Progress.h"
+#include "names/FingerprintSet.h"
+#include "names/NameList.h"
+#include "names/NameRules.h"
 
 namespace {
 
-std::vector<std::u16string> TakeAll(check::NameList& list) {
+std::vector<std::u16string> TakeAll(names::NameList& list) {
   std::vector<std::u16string> names;
   for (std::u16string name; list.Take(name);) names.push_back(name);
   return names;
@@ -27,7 +27,7 @@ std::vector<std::u16string> TakeAll(check::NameList& list) {
 // A URL gives its host and a leading "www." goes, but nothing inside a name is touched (the
 // window's cleaning removes "www." and "http://" anywhere; a list's names must keep their letters).
 TEST(NameList, TakesTheHostOfAUrlLowerCasesAndKeepsFirstAppearances) {
-  check::NameList list;
+  names::NameList list;
   for (std::u16string_view line :
        {u" http://www.Example.COM ", u"", u"   ", u"second.net", u"EXAMPLE.com", u"ÄBC.de",
         u"https://x.org", u"HTTP://Y.org/", u"tab\t.com", u"newww.com", u"www.com",
@@ -42,7 +42,7 @@ TEST(NameList, TakesTheHostOfAUrlLowerCasesAndKeepsFirstAppearances) {
 }
 
 TEST(FingerprintSet, KeepsEveryDifferentNameOnceAsItGrows) {
-  check::FingerprintSet set;
+  names::FingerprintSet set;
   for (int i = 0; i < 200000; ++i) {
     ASSERT_TRUE(set.Insert(u"name" + std::u16string(1, char16_t(u'a' + i % 26)) +
                            base::FromUtf8(std::to_string(i)) + u".com"));
@@ -68,9 +68,9 @@ std::vector<std::string> Drain(cli::NameStream& stream, std::string* failure = n
 }
 
 TEST(NameStream, PatternsInTurnUnderEachSuffixWithNoNameTwice) {
-  std::vector<check::NamePattern> patterns;
+  std::vector<names::NamePattern> patterns;
   for (std::u16string_view text : {u"D=AA", u"D=AB", u"D=AA"}) {
-    patterns.push_back(check::NamePattern::Read(text).value());
+    patterns.push_back(names::NamePattern::Read(text).value());
   }
   auto stream = cli::NameStream::FromPatterns(std::move(patterns), {u"com", u"cn"}, 300);
   const std::vector<std::string> names = Drain(stream);
@@ -96,27 +96,27 @@ TEST(NameStream, InputsInTurnUntilOneCannotBeOpened) {
 TEST(NameRules, AcceptsLettersDigitsHyphensAndTheLettersAndMarksOfOtherScripts) {
   for (std::u16string_view name : {u"example.com", u"a-1.b2.co", u"中文域名.cn", u"bücher.de",
                                    u"हिन्दी.भारत", u"xn--fsqu00a.xn--55qx5d", u"١٢٣.مصر"}) {
-    EXPECT_EQ(check::InvalidReason(name), std::nullopt);
+    EXPECT_EQ(names::InvalidReason(name), std::nullopt);
   }
 }
 
 TEST(NameRules, CountsNonAsciiLabelsInTheirXnForm) {
-  EXPECT_EQ(check::LabelOctets(U"bücher"), 13u);  // xn--bcher-kva
-  EXPECT_EQ(check::LabelOctets(U"例子"), 11u);    // xn--fsqu00a
-  EXPECT_EQ(check::LabelOctets(U"abc"), 3u);
+  EXPECT_EQ(names::LabelOctets(U"bücher"), 13u);  // xn--bcher-kva
+  EXPECT_EQ(names::LabelOctets(U"例子"), 11u);    // xn--fsqu00a
+  EXPECT_EQ(names::LabelOctets(U"abc"), 3u);
   // Twenty Chinese characters are 60 octets of UTF-8 but 64 in DNS.
   const std::u16string twenty = u"中文域名注册查询工具批量检测可用名字列表";
-  EXPECT_EQ(check::InvalidReason(twenty + u".cn"), u"label longer than 63 octets");
-  EXPECT_EQ(check::InvalidReason(twenty.substr(0, 12) + u".cn"), std::nullopt);
+  EXPECT_EQ(names::InvalidReason(twenty + u".cn"), u"label longer than 63 octets");
+  EXPECT_EQ(names::InvalidReason(twenty.substr(0, 12) + u".cn"), std::nullopt);
 }
 
 TEST(NameRules, RefusesSymbolsPunctuationAndUnpairedSurrogates) {
-  EXPECT_EQ(check::InvalidReason(u"例子。com"), u"no dot");
-  EXPECT_EQ(check::InvalidReason(u"例子。x.com"), u"character U+3002 is not allowed");
-  EXPECT_EQ(check::InvalidReason(u"smile😀.com"), u"character U+1F600 is not allowed");
-  EXPECT_EQ(check::InvalidReason(std::u16string(u"a\xD800.com")),
+  EXPECT_EQ(names::InvalidReason(u"例子。com"), u"no dot");
+  EXPECT_EQ(names::InvalidReason(u"例子。x.com"), u"character U+3002 is not allowed");
+  EXPECT_EQ(names::InvalidReason(u"smile😀.com"), u"character U+1F600 is not allowed");
+  EXPECT_EQ(names::InvalidReason(std::u16string(u"a\xD800.com")),
             u"character U+D800 is not allowed");
-  EXPECT_EQ(check::InvalidReason(u"a/b.com"), u"character '/' (U+002F) is not allowed");
+  EXPECT_EQ(names::InvalidReason(u"a/b.com"), u"character '/' (U+002F) is not allowed");
 }
 
 // Hyphens where hostnames allow them, and an A-label only where it is one.
@@ -136,16 +136,16 @@ TEST(NameRules, RefusesHyphensWhereHostnamesForbidThemAndALabelsThatDoNotDecode)
       {u"bü--x.de", u"'--' in the third and fourth places of a label that is not an A-label"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(check::InvalidReason(c.name), c.reason) << base::Utf16ToUtf8(c.name);
+    EXPECT_EQ(names::InvalidReason(c.name), c.reason) << base::Utf16ToUtf8(c.name);
   }
   for (std::u16string_view name :
        {u"a-b.com", u"ab-cd.com", u"a--b.com", u"xn--fsqu00a.com", u"XN--FSQU00A.com"}) {
-    EXPECT_EQ(check::InvalidReason(name), std::nullopt) << base::Utf16ToUtf8(name);
+    EXPECT_EQ(names::InvalidReason(name), std::nullopt) << base::Utf16ToUtf8(name);
   }
 }
 
 std::vector<std::u16string> Read(const std::string& bytes, base::Status* status = nullptr) {
-  check::NameList list;
+  names::NameList list;
   std::istringstream in(bytes);
   base::Status read = cli::ReadNames(in, "in", list);
   if (status) *status = read;
@@ -169,7 +169,7 @@ TEST(NameReader, ReadsLinesInAnyLineBreakStyleWithOrWithoutAByteOrderMark) {
 TEST(NameReader, BytesSplitAnywhereReadTheSameAsWhole) {
   const std::string input = "first.com\r\n中文域名.cn\nlast.org";
   for (std::size_t cut = 0; cut <= input.size(); ++cut) {
-    check::NameList list;
+    names::NameList list;
     cli::NameReader reader("in", &list);
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(0, cut)));
     ASSERT_TRUE(reader.Feed(std::string_view(input).substr(cut)));
@@ -190,7 +190,7 @@ TEST(NameReader, ReadsUtf16WithItsByteOrderMarkSplitAnywhere) {
       bytes += little ? std::string{low, high} : std::string{high, low};
     }
     for (std::size_t cut : {std::size_t(1), std::size_t(2), std::size_t(7), bytes.size() - 3}) {
-      check::NameList list;
+      names::NameList list;
       cli::NameReader reader("in", &list);
       ASSERT_TRUE(reader.Feed(std::string_view(bytes).substr(0, cut)));
       ASSERT_TRUE(reader.Feed(std::string_view(bytes).substr(cut)));

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "check/NamePattern.h"
+#include "names/NamePattern.h"
 
 namespace {
 
-using check::NamePattern;
-using check::PatternFilters;
+using names::NamePattern;
+using names::PatternFilters;
 
 std::u16string U16(std::string_view utf8) {
   return base::FromUtf8(utf8);
@@ -82,7 +82,7 @@ TEST(NamePattern, WritesTheShapesInvestorsList) {
 }
 
 TEST(NamePattern, PinyinSyllablesComeFromTheHanReadingsWithoutTones) {
-  const auto syllables = check::PinyinSyllables();
+  const auto syllables = names::PinyinSyllables();
   EXPECT_EQ(syllables.size(), 413u);
   const std::set<std::u16string_view> all(syllables.begin(), syllables.end());
   for (std::u16string_view kept : {u"zhuang", u"lv", u"nve", u"er", u"a", u"biang"}) {

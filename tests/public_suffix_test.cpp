@@ -6,9 +6,9 @@
 #include <string>
 
 #include "base/Text.h"
-#include "check/ALabel.h"
-#include "check/PublicSuffix.h"
-#include "check/PublicSuffixRules.h"
+#include "names/ALabel.h"
+#include "names/PublicSuffix.h"
+#include "names/PublicSuffixRules.h"
 
 namespace {
 
@@ -48,26 +48,26 @@ TEST(PublicSuffix, ARegistryHoldsOnlyTheNameOneLabelAboveASuffix) {
       {"abc.xn--55qx5d.cn", std::nullopt},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(check::UnregistrableReason(c.name), c.reason) << c.name;
+    EXPECT_EQ(names::UnregistrableReason(c.name), c.reason) << c.name;
   }
 }
 
 // A top-level label the list does not name is a suffix by the implicit rule only.
 TEST(PublicSuffix, OnlyTheListsOwnRulesMakeASuffixListed) {
   for (const char* suffix : {"com", "co.uk", "xn--fiqs8s", "anything.ck"}) {
-    EXPECT_TRUE(check::IsListedSuffix(suffix)) << suffix;
+    EXPECT_TRUE(names::IsListedSuffix(suffix)) << suffix;
   }
   for (const char* suffix : {"nosuchtld", "www.ck", "example.com", "uk.com"}) {
-    EXPECT_FALSE(check::IsListedSuffix(suffix)) << suffix;
+    EXPECT_FALSE(names::IsListedSuffix(suffix)) << suffix;
   }
-  EXPECT_TRUE(check::IsPublicSuffix("nosuchtld"));
+  EXPECT_TRUE(names::IsPublicSuffix("nosuchtld"));
 }
 
 // Every ICANN rule, a name one label under it and its parent, by both readers. On Linux this
 // holds our reader (which Windows uses) to libpsl's verdicts.
 TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
-  const std::string_view list = check::PublicSuffixListText();
-  const auto rules = check::PublicSuffixRules::Parse(list);
+  const std::string_view list = names::PublicSuffixListText();
+  const auto rules = names::PublicSuffixRules::Parse(list);
   ASSERT_GT(rules.Size(), 6000u);
   std::size_t start = list.find("===BEGIN ICANN DOMAINS===");
   const std::size_t end = list.find("===END ICANN DOMAINS===");
@@ -79,14 +79,14 @@ TEST(PublicSuffix, BothReadersOfTheListAgreeOnEveryRule) {
     if (rule.empty() || rule.starts_with("//")) continue;
     if (rule.starts_with("!")) rule.remove_prefix(1);
     if (rule.starts_with("*.")) rule.remove_prefix(2);
-    auto aLabel = check::ToALabel(base::FromUtf8(rule));
+    auto aLabel = names::ToALabel(base::FromUtf8(rule));
     ASSERT_TRUE(aLabel) << rule;
     const std::string name = aLabel.value();
     for (const std::string& asked :
          {name, "x." + name, "x.y." + name,
           name.substr(name.find('.') == std::string::npos ? 0 : name.find('.') + 1)}) {
-      EXPECT_EQ(rules.IsPublicSuffix(asked), check::IsPublicSuffix(asked)) << asked;
-      EXPECT_EQ(rules.IsPublicSuffix(asked, false), check::IsListedSuffix(asked)) << asked;
+      EXPECT_EQ(rules.IsPublicSuffix(asked), names::IsPublicSuffix(asked)) << asked;
+      EXPECT_EQ(rules.IsPublicSuffix(asked, false), names::IsListedSuffix(asked)) << asked;
       ++compared;
     }
   }

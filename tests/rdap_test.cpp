@@ -9,7 +9,6 @@
 #include <random>
 #include <thread>
 
-#include "check/ALabel.h"
 #include "check/Lifecycle.h"
 #include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
@@ -17,6 +16,7 @@
 #include "check/rdap/Bootstrap.h"
 #include "check/rdap/BootstrapCache.h"
 #include "check/rdap/DomainReply.h"
+#include "names/ALabel.h"
 #include "sim/RdapSim.h"
 
 namespace {
@@ -112,7 +112,7 @@ TEST(ALabel, ConvertsInternationalNamesByUts46) {
       {u"例え.テスト", "xn--r8jz45g.xn--zckzah"},
   };
   for (const auto& [name, aLabel] : expected) {
-    const auto converted = check::ToALabel(name);
+    const auto converted = names::ToALabel(name);
     ASSERT_TRUE(converted) << converted.error();
     EXPECT_EQ(converted.value(), aLabel);
   }
@@ -126,7 +126,7 @@ TEST(ALabel, NeverTurnsANameIntoAnother) {
       {u"ελλάς.gr", "xn--hxarsa0b.gr"},
   };
   for (const auto& [name, aLabel] : expected) {
-    const auto converted = check::ToALabel(name);
+    const auto converted = names::ToALabel(name);
     if (converted) {
       EXPECT_EQ(converted.value(), aLabel);
     } else {
@@ -134,7 +134,7 @@ TEST(ALabel, NeverTurnsANameIntoAnother) {
     }
   }
 #ifndef _WIN32
-  EXPECT_EQ(check::ToALabel(u"faß.de").value(), "xn--fa-hia.de");  // libidn2: non-transitional
+  EXPECT_EQ(names::ToALabel(u"faß.de").value(), "xn--fa-hia.de");  // libidn2: non-transitional
 #endif
 }
 
@@ -149,7 +149,7 @@ TEST(ALabel, RefusesNamesIdnaDisallows) {
            u"abcא.com",       // left-to-right mixed with Hebrew
 #endif
        }) {
-    const auto converted = check::ToALabel(name);
+    const auto converted = names::ToALabel(name);
     EXPECT_FALSE(converted) << converted.value();
     if (!converted) {
       EXPECT_TRUE(converted.error().starts_with("cannot be an IDN: ")) << converted.error();
@@ -159,8 +159,8 @@ TEST(ALabel, RefusesNamesIdnaDisallows) {
 
 // An A-label written by hand is taken only when IDNA would write the letters it stands for so.
 TEST(ALabel, TakesAnALabelOnlyWhenIdnaWouldWriteItSo) {
-  EXPECT_EQ(check::ToALabel(u"XN--Bcher-KVA.de").value(), "xn--bcher-kva.de");
-  const auto upper = check::ToALabel(u"xn--bcher-2pa.de");  // "bÜcher": IDNA lower-cases the Ü
+  EXPECT_EQ(names::ToALabel(u"XN--Bcher-KVA.de").value(), "xn--bcher-kva.de");
+  const auto upper = names::ToALabel(u"xn--bcher-2pa.de");  // "bÜcher": IDNA lower-cases the Ü
   ASSERT_FALSE(upper);
   EXPECT_EQ(upper.error(),
             "xn--bcher-2pa is not the A-label of its own letters (that is xn--bcher-kva)");

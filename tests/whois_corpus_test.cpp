@@ -11,8 +11,8 @@
 #include <string>
 
 #include "base/Text.h"
-#include "check/ALabel.h"
 #include "check/whois/WhoisTable.h"
+#include "names/ALabel.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ Tally ReadFolder(const std::string& corpus, const std::string& folder, Status ex
     const std::u8string utf8 = entry.path().filename().u8string();
     const std::string file(utf8.begin(), utf8.end());
     const std::string key = corpus + "/" + folder + "/" + file;
-    const auto name = check::ToALabel(base::FromUtf8(file.substr(file.find('_') + 1)));
+    const auto name = names::ToALabel(base::FromUtf8(file.substr(file.find('_') + 1)));
     if (!name) ADD_FAILURE() << key << ": " << name.error();
     if (!name) continue;
     std::ifstream in(entry.path(), std::ios::binary);

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes query/LowerCaseTable.inc: the simple lower-case mapping of every Unicode code point,
+"""Writes base/LowerCaseTable.inc: the simple lower-case mapping of every Unicode code point,
 as runs of code points that map by the same offset, stepping by one or by two.
 
-Usage: tools/gen-lowercase.py > query/LowerCaseTable.inc
+Usage: tools/gen-lowercase.py > base/LowerCaseTable.inc
 """
 import sys
 import unicodedata

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Writes check/NameCharacterTable.inc: the code points above ASCII that a domain name may hold,
+"""Writes names/NameCharacterTable.inc: the code points above ASCII that a domain name may hold,
 as ranges: letters, combining marks (which many scripts need to spell a word) and decimal
 digits. Everything else above ASCII (spaces, punctuation, symbols, controls) is left out.
 
-Usage: tools/gen-name-characters.py > check/NameCharacterTable.inc
+Usage: tools/gen-name-characters.py > names/NameCharacterTable.inc
 """
 import sys
 import unicodedata

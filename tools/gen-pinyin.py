@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes check/PinyinSyllables.inc: every Mandarin syllable, without its tone, that some Han
+"""Writes names/PinyinSyllables.inc: every Mandarin syllable, without its tone, that some Han
 character is read as in the Unicode Han database's kMandarin field, as a name can spell it.
 
 How the table is made:
@@ -11,7 +11,7 @@ How the table is made:
      syllable of a name.
 The syllables are written once each, in alphabetical order.
 
-Usage: tools/gen-pinyin.py [/usr/share/unicode/Unihan_Readings.txt.bz2] > check/PinyinSyllables.inc
+Usage: tools/gen-pinyin.py [/usr/share/unicode/Unihan_Readings.txt.bz2] > names/PinyinSyllables.inc
 """
 import bz2
 import sys

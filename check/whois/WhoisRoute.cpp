@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "base/Text.h"
-#include "check/SuffixServices.h"
+#include "names/SuffixServices.h"
 
 namespace check {
 namespace {
@@ -143,7 +143,7 @@ std::optional<WhoisTarget> WhoisRoute::TargetFor(std::string_view aLabel,
   }
   // A suffix run apart from its TLD has its own server (or none), which reads as the table
   // has it, not as the TLD's.
-  if (const SuffixService* service = SuffixServices::BuiltIn().For(aLabel)) {
+  if (const names::SuffixService* service = names::SuffixServices::BuiltIn().For(aLabel)) {
     if (!service->whois) return std::nullopt;
     WhoisTarget target = Target(*service->whois, std::nullopt, aLabel);
     target.server = table_.ServerFor(*service->whois);

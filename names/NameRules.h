@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace check {
+namespace names {
 
 inline constexpr std::size_t kMaxLabelOctets = 63;
 inline constexpr std::size_t kMaxNameOctets = 253;
@@ -38,4 +38,4 @@ std::u32string CodePoints(std::u16string_view text);
 // Punycode encoding (RFC 3492).
 std::size_t LabelOctets(std::u32string_view label);
 
-}  // namespace check
+}  // namespace names

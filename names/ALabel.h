@@ -9,7 +9,7 @@
 
 #include "base/Result.h"
 
-namespace check {
+namespace names {
 
 // The name with every label in ASCII, lower case; a name that is ASCII already comes back as it
 // is. Fails with the reason when a label cannot be converted (a disallowed character, a
@@ -19,4 +19,4 @@ base::Result<std::string> ToALabel(std::u16string_view name);
 // The platform's conversion of a name with letters beyond ASCII, in ALabel-<platform>.cpp.
 base::Result<std::string> ConvertIdn(std::u16string_view name);
 
-}  // namespace check
+}  // namespace names

@@ -1,15 +1,15 @@
-#include "NameList.h"
+#include "names/NameList.h"
 
 #include <algorithm>
 
 #include "base/LowerCase.h"
-#include "query/Cleaning.h"
-#include "query/Splitting.h"
 
-namespace check {
+namespace names {
 
 std::u16string CleanName(std::u16string_view line) {
-  std::u16string name = base::ToLower(query::ReplaceAll(line, u" ", u""));
+  std::u16string name(line);
+  std::erase(name, u' ');
+  name = base::ToLower(name);
   // A URL gives its host: the scheme goes, and so do the path, query, fragment and port.
   for (std::u16string_view scheme : {u"http://", u"https://"}) {
     if (!name.starts_with(scheme)) continue;
@@ -54,4 +54,4 @@ bool NameList::Take(std::u16string& name) {
   return true;
 }
 
-}  // namespace check
+}  // namespace names

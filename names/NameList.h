@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "check/FingerprintSet.h"
+#include "names/FingerprintSet.h"
 
-namespace check {
+namespace names {
 
 class NameList {
  public:
@@ -50,4 +50,4 @@ class NameList {
 // inside ("newww.com" stays).
 std::u16string CleanName(std::u16string_view line);
 
-}  // namespace check
+}  // namespace names

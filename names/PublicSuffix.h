@@ -2,7 +2,7 @@
 // sells is exactly one label above a public suffix ("example.com", "example.com.cn"). A name
 // below that ("mail.google.com") belongs to whoever holds the name above it, and a registry
 // asked about it only says it has no such name. Private entries ("blogspot.com") are left out:
-// they are not registries. The list is one file, built in (check/public_suffix_list.dat, from
+// they are not registries. The list is one file, built in (names/public_suffix_list.dat, from
 // Debian's publicsuffix package); libpsl reads it on Linux, PublicSuffixRules on Windows.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace check {
+namespace names {
 
 // Whether a name in A-labels, lower case, is a public suffix: listed, under a wildcard rule and
 // not an exception, or a top-level label the list does not name.
@@ -28,4 +28,4 @@ std::optional<std::u16string> UnregistrableReason(std::string_view aLabel);
 std::string_view PublicSuffixListText();
 std::string_view PublicSuffixListDate();
 
-}  // namespace check
+}  // namespace names

@@ -1,11 +1,11 @@
-#include "NameRules.h"
+#include "names/NameRules.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
 
-namespace check {
+namespace names {
 namespace {
 
 struct Range {
@@ -211,4 +211,4 @@ std::optional<std::u16string> InvalidReason(std::u16string_view name) {
   return std::nullopt;
 }
 
-}  // namespace check
+}  // namespace names

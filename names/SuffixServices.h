@@ -1,7 +1,7 @@
 // Which suffixes a service other than their TLD's registry answers for: ac.uk's names are
 // Jisc's, not Nominet's, and uk.com's are CentralNic's, though the Public Suffix List keeps
 // uk.com in its private section. A TLD's registry asked about such a name says it has none,
-// which says nothing of the name. The knowledge is data (check/suffix-services.json, built in,
+// which says nothing of the name. The knowledge is data (names/suffix-services.json, built in,
 // with its sources); this reads it. It asks no server.
 #pragma once
 
@@ -12,7 +12,7 @@
 
 #include "base/Result.h"
 
-namespace check {
+namespace names {
 
 struct SuffixService {
   std::string suffix;
@@ -38,4 +38,4 @@ class SuffixServices {
 
 std::string_view SuffixServicesJson();
 
-}  // namespace check
+}  // namespace names

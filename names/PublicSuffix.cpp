@@ -1,9 +1,9 @@
-#include "check/PublicSuffix.h"
+#include "names/PublicSuffix.h"
 
 #include "base/Text.h"
-#include "check/SuffixServices.h"
+#include "names/SuffixServices.h"
 
-namespace check {
+namespace names {
 
 std::string_view PublicSuffixListDate() {
   // The version of Debian's publicsuffix package the file was copied from.
@@ -27,4 +27,4 @@ std::optional<std::u16string> UnregistrableReason(std::string_view aLabel) {
   return u"under " + base::FromUtf8(aLabel.substr(held)) + u", which is the name a registry holds";
 }
 
-}  // namespace check
+}  // namespace names

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "check/PublicSuffix.h"
+#include "names/PublicSuffix.h"
 
-namespace check {
+namespace names {
 namespace {
 
 psl_ctx_t* LoadBuiltInList() {
@@ -38,4 +38,4 @@ bool IsListedSuffix(std::string_view aLabel) {
                                                 PSL_TYPE_ICANN | PSL_TYPE_NO_STAR_RULE) != 0;
 }
 
-}  // namespace check
+}  // namespace names

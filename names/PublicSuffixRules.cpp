@@ -1,9 +1,9 @@
-#include "check/PublicSuffixRules.h"
+#include "names/PublicSuffixRules.h"
 
 #include "base/Text.h"
-#include "check/ALabel.h"
+#include "names/ALabel.h"
 
-namespace check {
+namespace names {
 namespace {
 
 constexpr std::string_view kBegin = "// ===BEGIN ICANN DOMAINS===";
@@ -54,4 +54,4 @@ bool PublicSuffixRules::IsPublicSuffix(std::string_view aLabel, bool implicit) c
   return wildcard_.contains(name.substr(dot + 1));
 }
 
-}  // namespace check
+}  // namespace names

@@ -1,4 +1,4 @@
-#include "check/NamePattern.h"
+#include "names/NamePattern.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "base/LowerCase.h"
-#include "check/NameRules.h"
+#include "names/NameRules.h"
 
-namespace check {
+namespace names {
 
 using Choices = std::vector<std::u16string>;
 
@@ -792,4 +792,4 @@ void NamePattern::Cursor::Render(std::size_t from) {
   offset_[slots.size()] = text_.size();
 }
 
-}  // namespace check
+}  // namespace names

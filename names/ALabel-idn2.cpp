@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "base/Text.h"
-#include "check/ALabel.h"
+#include "names/ALabel.h"
 
-namespace check {
+namespace names {
 
 base::Result<std::string> ConvertIdn(std::u16string_view name) {
   char* out = nullptr;
@@ -17,4 +17,4 @@ base::Result<std::string> ConvertIdn(std::u16string_view name) {
   return std::string(out);
 }
 
-}  // namespace check
+}  // namespace names

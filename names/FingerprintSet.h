@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace check {
+namespace names {
 
 class FingerprintSet {
  public:
@@ -29,4 +29,4 @@ class FingerprintSet {
   std::size_t size_ = 0;
 };
 
-}  // namespace check
+}  // namespace names

@@ -21,7 +21,7 @@
 
 #include "base/Result.h"
 
-namespace check {
+namespace names {
 
 // What every name a pattern makes must also be.
 struct PatternFilters {
@@ -103,4 +103,4 @@ class NamePattern::Cursor {
   std::u16string text_;
 };
 
-}  // namespace check
+}  // namespace names

@@ -1,8 +1,8 @@
-#include "check/SuffixServices.h"
+#include "names/SuffixServices.h"
 
 #include <nlohmann/json.hpp>
 
-namespace check {
+namespace names {
 
 base::Result<SuffixServices> SuffixServices::Parse(std::string_view json) {
   const nlohmann::json table = nlohmann::json::parse(json, nullptr, false);
@@ -49,4 +49,4 @@ bool SuffixServices::Lists(std::string_view suffix) const {
   return suffixes_.contains(suffix);
 }
 
-}  // namespace check
+}  // namespace names

@@ -1,9 +1,9 @@
 // Public suffixes by our own reading of the built-in list, where libpsl is not at hand (Windows).
 // Linux reads the same file with libpsl, and a test holds the two readings to the same verdicts.
-#include "check/PublicSuffix.h"
-#include "check/PublicSuffixRules.h"
+#include "names/PublicSuffix.h"
+#include "names/PublicSuffixRules.h"
 
-namespace check {
+namespace names {
 
 namespace {
 
@@ -22,4 +22,4 @@ bool IsListedSuffix(std::string_view aLabel) {
   return BuiltInRules().IsPublicSuffix(aLabel, false);
 }
 
-}  // namespace check
+}  // namespace names

@@ -1,10 +1,10 @@
-#include "check/ALabel.h"
+#include "names/ALabel.h"
 
 #include <algorithm>
 
-#include "check/NameRules.h"
+#include "names/NameRules.h"
 
-namespace check {
+namespace names {
 namespace {
 
 void Lower(std::string& text) {
@@ -72,4 +72,4 @@ base::Result<std::string> ToALabel(std::u16string_view name) {
   return converted;
 }
 
-}  // namespace check
+}  // namespace names

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <unordered_set>
 
-namespace check {
+namespace names {
 
 class PublicSuffixRules {
  public:
@@ -27,4 +27,4 @@ class PublicSuffixRules {
   std::unordered_set<std::string> exception_;  // "www.ck" for "!www.ck"
 };
 
-}  // namespace check
+}  // namespace names

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <string>
 
-#include "check/ALabel.h"
+#include "names/ALabel.h"
 
-namespace check {
+namespace names {
 namespace {
 
 // The characters that IDNA 2008 keeps but transitional processing (and IDNA 2003) maps to
@@ -46,4 +46,4 @@ base::Result<std::string> ConvertIdn(std::u16string_view name) {
   return converted;
 }
 
-}  // namespace check
+}  // namespace names

@@ -1,6 +1,6 @@
-#include "check/FingerprintSet.h"
+#include "names/FingerprintSet.h"
 
-namespace check {
+namespace names {
 namespace {
 
 // Full when nine slots in ten are taken: a name's probe stays within a few cache lines, and no
@@ -65,4 +65,4 @@ void FingerprintSet::Resize(std::size_t slots) {
   }
 }
 
-}  // namespace check
+}  // namespace names

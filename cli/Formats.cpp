@@ -2,8 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-
 #include "base/Text.h"
 
 namespace cli {
@@ -63,104 +61,38 @@ std::string Quoted(std::string_view word) {
 
 std::string FormatHeader(Format format, Columns columns) {
   if (format != Format::Csv) return "";
-  return columns == Columns::Registry
-             ? "name,status,detail,reason,source,a_label,registrar,expires,statuses,phase,"
-               "releases,checked\r\n"
-             : "name,status,detail,reason,source,checked\r\n";
-}
-
-std::string CheckedText(std::chrono::sys_seconds at) {
-  const auto day = std::chrono::floor<std::chrono::days>(at);
-  const std::chrono::year_month_day date(day);
-  const std::chrono::hh_mm_ss time(at - day);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
-                unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
-                int(time.minutes().count()), int(time.seconds().count()));
-  return text;
-}
-
-std::optional<std::chrono::sys_seconds> ReadCheckedText(std::string_view text) {
-  int year = 0;
-  unsigned month = 0, day = 0;
-  int hours = 0, minutes = 0, seconds = 0;
-  char zone = 0;
-  const std::string copy(text);
-  if (text.size() != 20 ||
-      std::sscanf(copy.c_str(), "%4d-%2u-%2uT%2d:%2d:%2d%c", &year, &month, &day, &hours, &minutes,
-                  &seconds, &zone) != 7 ||
-      zone != 'Z' || hours > 23 || minutes > 59 || seconds > 59) {
-    return std::nullopt;
+  std::string header;
+  for (const Column* column : ColumnsOf(columns)) {
+    header += (header.empty() ? "" : ",") + std::string(column->name);
   }
-  const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
-                                         std::chrono::day(day)};
-  if (!date.ok()) return std::nullopt;
-  return std::chrono::sys_days(date) + std::chrono::hours(hours) + std::chrono::minutes(minutes) +
-         std::chrono::seconds(seconds);
+  return header + "\r\n";
 }
 
 std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
                          Columns columns, bool demo) {
-  const std::string utf8Name = base::Utf16ToUtf8(name);
-  const std::string_view status = check::StatusName(answer.status);
-  const std::string detail = base::Utf16ToUtf8(answer.detail);
-  // Only an unknown answer has a reason; the words contain no character that needs quoting.
-  const std::string reason(answer.status == check::Status::Unknown && answer.reason
-                               ? base::KindName(*answer.reason)
-                               : "");
-  const std::string source(answer.source ? check::RouteName(*answer.source) : "");
-  const bool registry = columns == Columns::Registry;
-  const std::string aLabel = base::Utf16ToUtf8(answer.aLabel);
-  const std::string registrar = base::Utf16ToUtf8(answer.registrar);
-  const std::string expires = base::Utf16ToUtf8(answer.expires);
-  std::string statuses;
-  for (const std::u16string& word : answer.statuses)
-    statuses += (statuses.empty() ? "" : std::string(kStatusSeparator)) + base::Utf16ToUtf8(word);
-  const std::string phase(check::PhaseName(answer.phase));
-  const std::string releases = base::Utf16ToUtf8(answer.releases);
-  const std::string checked = demo             ? std::string(kDemoChecked)
-                              : answer.checked ? CheckedText(*answer.checked)
-                                               : "";
-  switch (format) {
-    case Format::List:
-      return answer.status == check::Status::Available ? utf8Name + "\n" : "";
-    case Format::Tsv:
-      return TsvField(utf8Name) + "\t" + std::string(status) + "\t" + TsvField(detail) + "\t" +
-             reason + "\t" + source +
-             (registry ? "\t" + TsvField(aLabel) + "\t" + TsvField(registrar) + "\t" +
-                             TsvField(expires) + "\t" + TsvField(statuses) + "\t" + phase + "\t" +
-                             releases
-                       : "") +
-             "\t" + checked + "\n";
-    case Format::Csv:
-      return CsvField(utf8Name) + "," + std::string(status) + "," + CsvField(detail) + "," +
-             reason + "," + source +
-             (registry
-                  ? "," + CsvField(aLabel) + "," + CsvField(registrar) + "," + CsvField(expires) +
-                        "," + CsvField(statuses) + "," + phase + "," + releases
-                  : "") +
-             "," + checked + "\r\n";
-    case Format::Json: {
-      nlohmann::ordered_json line = {{"name", utf8Name},
-                                     {"status", status},
-                                     {"detail", detail},
-                                     {"reason", reason},
-                                     {"source", source}};
-      if (registry) {
-        line["aLabel"] = aLabel;
-        line["registrar"] = registrar;
-        line["expires"] = expires;
-        nlohmann::ordered_json words = nlohmann::ordered_json::array();
-        for (const std::u16string& word : answer.statuses) words.push_back(base::Utf16ToUtf8(word));
-        line["statuses"] = std::move(words);
-        line["phase"] = phase;
-        line["releases"] = releases;
-      }
-      line["checked"] = checked;
-      return line.dump() + "\n";
-    }
+  const Row row{std::u16string(name), answer, demo};
+  if (format == Format::List) {
+    return answer.status == check::Status::Available ? base::Utf16ToUtf8(name) + "\n" : "";
   }
-  return "";
+  if (format == Format::Json) {
+    nlohmann::ordered_json line = nlohmann::ordered_json::object();
+    for (const Column* column : ColumnsOf(columns)) {
+      std::vector<std::string> words = column->write(row);
+      if (column->list) {
+        line[std::string(column->key)] = std::move(words);
+      } else {
+        line[std::string(column->key)] = std::move(words.at(0));
+      }
+    }
+    return line.dump() + "\n";
+  }
+  std::string line;
+  for (const Column* column : ColumnsOf(columns)) {
+    const std::string field = JoinedWords(column->write(row));
+    if (!line.empty()) line += format == Format::Tsv ? "\t" : ",";
+    line += format == Format::Tsv ? TsvField(field) : CsvField(field);
+  }
+  return line + (format == Format::Tsv ? "\n" : "\r\n");
 }
 
 }  // namespace cli

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "Columns.h"
 #include "Formats.h"
 #include "NameReader.h"
 #include "base/Text.h"
@@ -18,95 +19,81 @@ namespace {
 
 enum class Shape { Json, Tsv, Csv };
 
-std::optional<std::u16string> Text(std::string_view utf8) {
-  std::u16string text;
-  if (!base::DecodeUtf8(utf8, text)) return std::nullopt;
-  return text;
-}
-
-// One answer's line: its fields in the output's order (name, status, detail, reason, source,
-// with the registries' columns a_label, registrar, expires, statuses, phase, releases; then
-// checked), taken or refused for the run that resumes.
+// One answer's line, its fields in the columns' order, taken or refused for the run that
+// resumes.
 class Reader {
  public:
   Reader(const ResumingRun& run, SettledFile& file) : run_(run), file_(file) {}
 
-  // Fails with what is wrong.
-  base::Status Take(std::vector<std::string> fields) {
-    std::optional<std::string> checked;
-    if (fields.size() == 6 || fields.size() == 9 || fields.size() == 12) {
-      checked = std::move(fields.back());
-      fields.pop_back();
-    }
-    // The registries' statuses, phase and release day, after the expiry.
-    std::vector<std::string> lifecycle;
-    if (fields.size() == 11) {
-      lifecycle.assign(fields.end() - 3, fields.end());
-      fields.resize(8);
-    }
+  // TSV's and CSV's fields, which their number tells. Fails with what is wrong.
+  base::Status TakeFields(std::vector<std::string> fields) {
     if (fields.size() == 1) {
       return base::Failure{"list output holds names, not answers, and cannot be resumed; write "
-                          "the run's output with --format json (or tsv, csv)"};
+                           "the run's output with --format json (or tsv, csv)"};
     }
-    if (fields.size() != 5 && fields.size() != 8) {
+    const std::vector<const Column*> columns = ColumnsOfFields(fields.size());
+    if (columns.empty()) {
       return base::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
     }
-    const std::optional<check::Status> status = check::StatusNamed(fields[1]);
-    if (!status) return base::Failure{"unknown status '" + fields[1] + "'"};
-    std::optional<check::Route> source;
-    if (!fields[4].empty()) {
-      source = check::RouteNamed(fields[4]);
-      if (!source) return base::Failure{"unknown source '" + fields[4] + "'"};
-      if (std::find(run_.routes.begin(), run_.routes.end(), *source) == run_.routes.end()) {
-        return base::Failure{"answered by " + fields[4] + ", which this run does not ask"};
+    Row row;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      std::vector<std::string> words =
+          columns[i]->list ? SplitWords(fields[i]) : std::vector{std::move(fields[i])};
+      if (base::Status read = columns[i]->read(row, std::move(words)); !read) return read;
+    }
+    return Take(std::move(row), columns.back()->name == "checked");
+  }
+
+  // A JSON object's keys; a missing one is empty.
+  base::Status TakeObject(const nlohmann::json& object) {
+    Row row;
+    bool dated = false;
+    for (const Column& column : AllColumns()) {
+      const auto found = object.find(column.key);
+      if (found == object.end()) continue;
+      std::vector<std::string> words;
+      if (column.list) {
+        if (!found->is_array()) return base::Failure{"'" + std::string(column.key) + "' is not an array"};
+        for (const auto& word : *found) {
+          if (!word.is_string()) {
+            return base::Failure{"'" + std::string(column.key) +
+                                 "' holds a value that is not a string"};
+          }
+          words.push_back(word.get<std::string>());
+        }
+      } else {
+        if (!found->is_string()) {
+          return base::Failure{"'" + std::string(column.key) + "' is not a string"};
+        }
+        words.push_back(found->get<std::string>());
       }
+      if (base::Status read = column.read(row, std::move(words)); !read) return read;
+      if (column.name == "checked") dated = true;
     }
-    std::optional<std::chrono::sys_seconds> at;
-    if (checked && *checked == kDemoChecked && !run_.demo) {
-      return base::Failure{"answered by the demo's simulators, not by a registry"};
-    }
-    if (checked && *checked != kDemoChecked && !checked->empty()) {
-      at = ReadCheckedText(*checked);
-      if (!at) return base::Failure{"the time '" + *checked + "' is not YYYY-MM-DDThh:mm:ssZ"};
-    }
-    if (!checked || checked->empty()) file_.undated = true;
-    std::vector<std::u16string> texts;
-    for (const std::string& field : fields) {
-      auto text = Text(field);
-      if (!text) return base::Failure{"a field is not UTF-8"};
-      texts.push_back(std::move(*text));
-    }
-    if (texts[0].empty()) return base::Failure{"the name is empty"};
-    if (*status == check::Status::Unknown) return base::Ok();   // to be asked again
-    if (at && run_.now - *at > run_.maxAge) return base::Ok();  // too old: asked again
-    check::Answer answer = check::WithStatus(*status, texts[2]);
-    answer.source = source;
-    answer.checked = at;
-    if (texts.size() == 8) {
-      answer.aLabel = texts[5];
-      answer.registrar = texts[6];
-      answer.expires = texts[7];
-    }
-    if (!lifecycle.empty()) {
-      auto statuses = Text(lifecycle[0]);
-      auto releases = Text(lifecycle[2]);
-      if (!statuses || !releases) return base::Failure{"a field is not UTF-8"};
-      const std::optional<check::Phase> phase = check::PhaseNamed(lifecycle[1]);
-      if (!phase) return base::Failure{"unknown phase '" + lifecycle[1] + "'"};
-      for (std::size_t start = 0; !statuses->empty() && start <= statuses->size();) {
-        std::size_t end = statuses->find(u"; ", start);
-        if (end == std::u16string::npos) end = statuses->size();
-        answer.statuses.push_back(statuses->substr(start, end - start));
-        start = end + 2;
-      }
-      answer.phase = *phase;
-      answer.releases = std::move(*releases);
-    }
-    file_.settled[texts[0]] = std::move(answer);
-    return base::Ok();
+    if (!object.contains("status")) return base::Failure{"unknown status ''"};
+    return Take(std::move(row), dated);
   }
 
  private:
+  // `dated`: the line has a checked field, though it may be empty.
+  base::Status Take(Row row, bool dated) {
+    const check::Answer& answer = row.answer;
+    if (answer.source &&
+        std::find(run_.routes.begin(), run_.routes.end(), *answer.source) == run_.routes.end()) {
+      return base::Failure{"answered by " + std::string(check::RouteName(*answer.source)) +
+                           ", which this run does not ask"};
+    }
+    if (row.demo && !run_.demo) {
+      return base::Failure{"answered by the demo's simulators, not by a registry"};
+    }
+    if (!dated || (!row.demo && !answer.checked)) file_.undated = true;
+    if (row.name.empty()) return base::Failure{"the name is empty"};
+    if (answer.status == check::Status::Unknown) return base::Ok();  // to be asked again
+    if (answer.checked && run_.now - *answer.checked > run_.maxAge) return base::Ok();  // too old
+    file_.settled[row.name] = std::move(row.answer);
+    return base::Ok();
+  }
+
   const ResumingRun& run_;
   SettledFile& file_;
 };
@@ -114,46 +101,7 @@ class Reader {
 base::Status TakeJson(const std::string& line, Reader& reader) {
   const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
   if (object.is_discarded() || !object.is_object()) return base::Failure{"not a JSON object"};
-  std::vector<std::string> fields;
-  const auto field = [&object](const char* key) -> std::optional<std::string> {
-    const auto found = object.find(key);
-    if (found == object.end()) return std::string();
-    if (!found->is_string()) return std::nullopt;
-    return found->get<std::string>();
-  };
-  for (const char* key : {"name", "status", "detail", "reason", "source"}) {
-    auto value = field(key);
-    if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
-    fields.push_back(std::move(*value));
-  }
-  if (object.contains("aLabel") || object.contains("registrar") || object.contains("expires")) {
-    for (const char* key : {"aLabel", "registrar", "expires"}) {
-      auto value = field(key);
-      if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
-      fields.push_back(std::move(*value));
-    }
-  }
-  if (fields.size() == 8 && object.contains("statuses")) {
-    const auto& words = object["statuses"];
-    if (!words.is_array()) return base::Failure{"'statuses' is not an array"};
-    std::string joined;
-    for (const auto& word : words) {
-      if (!word.is_string()) return base::Failure{"'statuses' holds a value that is not a string"};
-      joined += (joined.empty() ? "" : std::string(kStatusSeparator)) + word.get<std::string>();
-    }
-    fields.push_back(std::move(joined));
-    for (const char* key : {"phase", "releases"}) {
-      auto value = field(key);
-      if (!value) return base::Failure{std::string("'") + key + "' is not a string"};
-      fields.push_back(std::move(*value));
-    }
-  }
-  if (object.contains("checked")) {
-    auto value = field("checked");
-    if (!value) return base::Failure{"'checked' is not a string"};
-    fields.push_back(std::move(*value));
-  }
-  return reader.Take(std::move(fields));
+  return reader.TakeObject(object);
 }
 
 // A TSV field's escapes (\t, \n, \r, \\, \xHH) undone.
@@ -175,7 +123,7 @@ base::Status TakeTsv(const std::string& line, Reader& reader) {
       fields.back() += c;
     }
   }
-  return reader.Take(std::move(fields));
+  return reader.TakeFields(std::move(fields));
 }
 
 // One CSV record by RFC 4180, line breaks inside quotes included; fails on a stray quote.
@@ -204,7 +152,7 @@ base::Status TakeCsv(const std::string& record, Reader& reader) {
     }
   }
   if (quoted) return base::Failure{"a quoted field does not end"};
-  return reader.Take(std::move(fields));
+  return reader.TakeFields(std::move(fields));
 }
 
 std::size_t Quotes(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include <system_error>
 
+#include "Columns.h"
 #include "base/Text.h"
 #include "check/CacheFolder.h"
 #include "check/Lifecycle.h"
@@ -117,24 +118,49 @@ sqlite3_int64 Seconds(sys_seconds at) {
   return at.time_since_epoch().count();
 }
 
-check::Answer ReadAnswer(const Statement& row, int first) {
-  check::Answer answer;
-  answer.status = check::StatusNamed(row.Text(first)).value_or(check::Status::Unknown);
-  answer.detail = base::FromUtf8(row.Text(first + 1));
-  answer.source = check::RouteNamed(row.Text(first + 2));
-  answer.aLabel = base::FromUtf8(row.Text(first + 3));
-  answer.registrar = base::FromUtf8(row.Text(first + 4));
-  answer.expires = base::FromUtf8(row.Text(first + 5));
-  const nlohmann::json words = nlohmann::json::parse(row.Text(first + 6), nullptr, false);
-  if (words.is_array()) {
-    for (const auto& word : words) {
-      if (word.is_string()) answer.statuses.push_back(base::FromUtf8(word.get<std::string>()));
-    }
+// The answer's columns as the output has them, but for the name and the time, which the list
+// keeps as numbers and keys of its own; a list column as a JSON array.
+const std::vector<const Column*>& KeptColumns() {
+  static const std::vector<const Column*> kept = [] {
+    std::vector<const Column*> columns = ColumnsOf(Columns::Registry);
+    std::erase_if(columns, [](const Column* column) {
+      return column->name == "name" || column->name == "checked";
+    });
+    return columns;
+  }();
+  return kept;
+}
+
+// "a.status, a.detail, ...": the kept columns of a table's alias.
+std::string KeptList(std::string_view alias) {
+  std::string list;
+  for (const Column* column : KeptColumns()) {
+    list += (list.empty() ? "" : ", ") + std::string(alias) + std::string(column->name);
   }
-  answer.phase = check::PhaseNamed(row.Text(first + 7)).value_or(check::Phase::None);
-  answer.releases = base::FromUtf8(row.Text(first + 8));
-  answer.checked = sys_seconds(std::chrono::seconds(row.Number(first + 9)));
-  return answer;
+  return list;
+}
+
+// The kept columns from `first` on, then the time. What the list holds was written by us: a
+// field that does not read back stays as a fresh answer has it.
+check::Answer ReadAnswer(const Statement& row, int first) {
+  Row read;
+  for (const Column* column : KeptColumns()) {
+    std::vector<std::string> words;
+    if (column->list) {
+      const nlohmann::json list = nlohmann::json::parse(row.Text(first), nullptr, false);
+      if (list.is_array()) {
+        for (const auto& word : list) {
+          if (word.is_string()) words.push_back(word.get<std::string>());
+        }
+      }
+    } else {
+      words.push_back(row.Text(first));
+    }
+    (void)column->read(read, std::move(words));
+    ++first;
+  }
+  read.answer.checked = sys_seconds(std::chrono::seconds(row.Number(first)));
+  return read.answer;
 }
 
 // Opens a database file, or fails naming it.
@@ -311,12 +337,8 @@ base::Result<std::size_t> WatchList::Remove(std::span<const std::u16string> name
 
 base::Result<std::vector<WatchedName>> WatchList::Names() const {
   // Each name with its latest answer that was not unknown, and the latest whose news was told.
-  Statement query(db_, R"sql(
-    SELECT n.name, n.added, n.due,
-           a.status, a.detail, a.source, a.a_label, a.registrar, a.expires, a.statuses, a.phase,
-           a.releases, a.checked,
-           r.status, r.detail, r.source, r.a_label, r.registrar, r.expires, r.statuses, r.phase,
-           r.releases, r.checked
+  const std::string sql = "SELECT n.name, n.added, n.due, " + KeptList("a.") + ", a.checked, " +
+                          KeptList("r.") + ", r.checked" + R"sql(
     FROM names n
     LEFT JOIN answers a ON a.rowid = (
       SELECT rowid FROM answers WHERE name = n.name AND status <> 'unknown'
@@ -324,7 +346,9 @@ base::Result<std::vector<WatchedName>> WatchList::Names() const {
     LEFT JOIN answers r ON r.rowid = (
       SELECT rowid FROM answers WHERE name = n.name AND status <> 'unknown' AND delivered = 1
       ORDER BY rowid DESC LIMIT 1)
-    ORDER BY n.name)sql");
+    ORDER BY n.name)sql";
+  Statement query(db_, sql.c_str());
+  const int reported = 3 + int(KeptColumns().size()) + 1;
   std::vector<WatchedName> names;
   int step;
   while ((step = query.Step()) == SQLITE_ROW) {
@@ -333,7 +357,7 @@ base::Result<std::vector<WatchedName>> WatchList::Names() const {
     watched.added = sys_seconds(std::chrono::seconds(query.Number(1)));
     watched.due = sys_seconds(std::chrono::seconds(query.Number(2)));
     if (!query.Text(3).empty()) watched.known = ReadAnswer(query, 3);
-    if (!query.Text(13).empty()) watched.reported = ReadAnswer(query, 13);
+    if (!query.Text(reported).empty()) watched.reported = ReadAnswer(query, reported);
     names.push_back(std::move(watched));
   }
   if (step != SQLITE_DONE) return Failed(db_, "cannot read the watch list");
@@ -342,30 +366,25 @@ base::Result<std::vector<WatchedName>> WatchList::Names() const {
 
 base::Result<std::int64_t> WatchList::Record(const std::u16string& name, const check::Answer& answer,
                                             sys_seconds next, bool delivered) {
-  nlohmann::json words = nlohmann::json::array();
-  for (const std::u16string& word : answer.statuses) words.push_back(Utf8(word));
   const sys_seconds checked = answer.checked.value_or(sys_seconds{});
   if (base::Status begun = Execute(db_, "BEGIN IMMEDIATE", "cannot keep an answer"); !begun)
     return begun.failure();
-  Statement insert(db_, R"sql(
-    INSERT INTO answers(name, checked, status, detail, reason, source, a_label, registrar,
-                        expires, statuses, phase, releases, delivered)
-    SELECT name, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13 FROM names WHERE name = ?1)sql");
-  insert.Bind(1, Utf8(name))
-      .Bind(2, Seconds(checked))
-      .Bind(3, std::string(check::StatusName(answer.status)))
-      .Bind(4, Utf8(answer.detail))
-      .Bind(5, std::string(answer.reason && answer.status == check::Status::Unknown
-                               ? base::KindName(*answer.reason)
-                               : ""))
-      .Bind(6, std::string(answer.source ? check::RouteName(*answer.source) : ""))
-      .Bind(7, Utf8(answer.aLabel))
-      .Bind(8, Utf8(answer.registrar))
-      .Bind(9, Utf8(answer.expires))
-      .Bind(10, words.dump())
-      .Bind(11, std::string(check::PhaseName(answer.phase)))
-      .Bind(12, Utf8(answer.releases))
-      .Bind(13, sqlite3_int64(delivered ? 1 : 0));
+  // ?1 the name, ?2 the time, then the kept columns, then whether the news was told.
+  std::string values;
+  const int count = int(KeptColumns().size());
+  for (int i = 0; i < count; ++i) values += ", ?" + std::to_string(3 + i);
+  const std::string sql = "INSERT INTO answers(name, checked, " + KeptList("") +
+                          ", delivered) SELECT name, ?2" + values + ", ?" +
+                          std::to_string(3 + count) + " FROM names WHERE name = ?1";
+  Statement insert(db_, sql.c_str());
+  insert.Bind(1, Utf8(name)).Bind(2, Seconds(checked));
+  const Row written{name, answer, false};
+  for (int i = 0; i < count; ++i) {
+    const Column& column = *KeptColumns()[std::size_t(i)];
+    const std::vector<std::string> words = column.write(written);
+    insert.Bind(3 + i, column.list ? nlohmann::json(words).dump() : words.at(0));
+  }
+  insert.Bind(3 + count, sqlite3_int64(delivered ? 1 : 0));
   // News not yet told leaves the name due, so that the next run asks and tells it again.
   Statement due(db_, "UPDATE names SET due = ?2 WHERE name = ?1");
   due.Bind(1, Utf8(name)).Bind(2, Seconds(delivered ? next : checked));

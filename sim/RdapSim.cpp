@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "sim/BoundedLog.h"
 #include "sim/AsciiCase.h"
 #include "sim/RegistrarSim.h"
 #include "sim/SocketConnection.h"
@@ -190,7 +191,7 @@ struct RdapSim::Impl {
   std::map<std::string, int> faultUses;
   std::vector<size_t> inFlight = std::vector<size_t>(kRegistries, 0);
   std::vector<size_t> maxInFlight = std::vector<size_t>(kRegistries, 0);
-  std::vector<RdapArrival> arrivals;
+  BoundedLog<RdapArrival> arrivals{RdapSim::kKeptArrivals};
   // Requests a second above which a registry answers 429 (0: no limit), the arrival times of
   // the last second, and the 429s it gave.
   std::vector<double> rateLimit = std::vector<double>(kRegistries, 0);
@@ -273,7 +274,7 @@ void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
   std::chrono::milliseconds wait{0};
   {
     std::lock_guard lock(mutex);
-    arrivals.push_back({registry, name, Clock::now(), req.get_header_value("User-Agent"),
+    arrivals.Add({registry, name, Clock::now(), req.get_header_value("User-Agent"),
                         req.get_header_value("Accept")});
     maxInFlight[registry] = std::max(maxInFlight[registry], ++inFlight[registry]);
     if (rateLimit[registry] > 0) {
@@ -517,7 +518,7 @@ std::size_t RdapSim::MaxInFlight(std::size_t registry) const {
 
 std::vector<RdapArrival> RdapSim::Arrivals() const {
   std::lock_guard lock(impl_->mutex);
-  return impl_->arrivals;
+  return impl_->arrivals.Entries();
 }
 
 std::size_t RdapSim::BootstrapRequests() const {

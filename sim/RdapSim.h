@@ -92,6 +92,8 @@ class RdapSim {
   void BumpBootstrapVersion();
 
   std::size_t MaxInFlight(std::size_t registry) const;
+  // The last kKeptArrivals requests for names, oldest first.
+  static constexpr std::size_t kKeptArrivals = 65536;
   std::vector<RdapArrival> Arrivals() const;
   // Bootstrap requests so far, and how many of them were answered 304 Not Modified.
   std::size_t BootstrapRequests() const;

@@ -18,6 +18,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "sim/BoundedLog.h"
 #include "sim/Pages.h"
 #include "sim/Selection.h"
 #include "sim/SocketConnection.h"
@@ -163,9 +164,8 @@ struct RegistrarSim::Impl {
   bool stopping = false;
   std::map<Endpoint, Behaviour> behaviours;
   std::map<std::string, Selection> sessions;
-  std::vector<RecordedRequest> requests;
+  BoundedLog<RecordedRequest> requests{kKeptRequests};
   std::mt19937_64 random{std::random_device{}()};
-  std::uint64_t generation = 0;  // of the request list, raised when it is cleared
   std::atomic<size_t> streamed{0};
 
   std::mutex tlsMutex;
@@ -177,10 +177,7 @@ struct RegistrarSim::Impl {
   bool tlsRunning = false;  // guarded by mutex
 
   // Where a request's record is, so its service time can be added once it is known.
-  struct Ticket {
-    std::uint64_t generation;
-    size_t index;
-  };
+  using Ticket = std::uint64_t;
 
   // The request the current worker thread is answering, for the logger that runs after it.
   struct Serving {
@@ -211,17 +208,14 @@ RegistrarSim::Impl::Ticket RegistrarSim::Impl::Record(const httplib::Request& re
     if (!IsAddedByServer(name)) record.headers.emplace_back(name, value);
   }
   std::lock_guard lock(mutex);
-  requests.push_back(std::move(record));
-  return {generation, requests.size() - 1};
+  return requests.Add(std::move(record));
 }
 
 thread_local RegistrarSim::Impl::Serving RegistrarSim::Impl::tServing;
 
 void RegistrarSim::Impl::Serviced(Ticket ticket, std::chrono::microseconds time) {
   std::lock_guard lock(mutex);
-  if (ticket.generation == generation && ticket.index < requests.size()) {
-    requests[ticket.index].serviceTime = time;
-  }
+  if (RecordedRequest* record = requests.Find(ticket)) record->serviceTime = time;
 }
 
 std::string RegistrarSim::Impl::SessionOf(const httplib::Request& req, httplib::Response& res) {
@@ -516,13 +510,12 @@ void RegistrarSim::Set(Endpoint endpoint, Behaviour behaviour) {
 
 std::vector<RecordedRequest> RegistrarSim::Requests() const {
   std::lock_guard lock(impl_->mutex);
-  return impl_->requests;
+  return impl_->requests.Entries();
 }
 
 void RegistrarSim::ClearRequests() {
   std::lock_guard lock(impl_->mutex);
-  impl_->requests.clear();
-  ++impl_->generation;
+  impl_->requests.Clear();
 }
 
 std::size_t RegistrarSim::StreamedBytes() const {

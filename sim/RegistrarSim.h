@@ -92,6 +92,8 @@ class RegistrarSim {
   std::u16string BaseUrl16() const;
 
   void Set(Endpoint endpoint, Behaviour behaviour);
+  // The last kKeptRequests requests, oldest first.
+  static constexpr std::size_t kKeptRequests = 1024;
   std::vector<RecordedRequest> Requests() const;
   void ClearRequests();
   // The names pending for the session whose cookie value is given (upper-cased as listed).

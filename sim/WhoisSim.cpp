@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "sim/BoundedLog.h"
 #include "sim/AsciiCase.h"
 #include "sim/RdapSim.h"
 #include "sim/Sockets.h"
@@ -138,7 +139,7 @@ struct WhoisSim::Impl {
     std::string host;
     socket_t listener = INVALID_SOCKET;
     std::uint16_t port = 0;
-    std::vector<std::string> queries;
+    BoundedLog<std::string> queries{WhoisSim::kKeptQueries};
     std::size_t throttled = 0;
     std::chrono::milliseconds interval{0};
     Clock::time_point last{};
@@ -195,7 +196,7 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
   bool faulty = false;
   {
     std::lock_guard lock(mutex);
-    server.queries.push_back(*query);
+    server.queries.Add(*query);
     if (server.host == kIana) {
       text = IanaAnswer(Lower(*query));
       if (const auto found = faults.find("iana:" + Lower(*query)); found != faults.end()) {
@@ -300,7 +301,7 @@ void WhoisSim::SetFault(const std::string& name, WhoisFault fault) {
 
 std::vector<std::string> WhoisSim::Queries(const std::string& host) const {
   std::lock_guard lock(impl_->mutex);
-  return impl_->servers.at(host).queries;
+  return impl_->servers.at(host).queries.Entries();
 }
 
 std::size_t WhoisSim::Throttled(const std::string& host) const {

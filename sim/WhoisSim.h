@@ -50,6 +50,8 @@ class WhoisSim {
 
   // The query lines a server received, without CR LF, in order ("" for IANA's stand-in: its
   // host is "whois.iana.org").
+  // The last kKeptQueries questions a server was asked, oldest first.
+  static constexpr std::size_t kKeptQueries = 65536;
   std::vector<std::string> Queries(const std::string& host) const;
   std::size_t Throttled(const std::string& host) const;
 

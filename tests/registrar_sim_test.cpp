@@ -8,6 +8,7 @@
 #include <memory>
 #include <thread>
 
+#include "sim/BoundedLog.h"
 #include "sim/RegistrarSim.h"
 
 namespace {
@@ -475,4 +476,22 @@ TEST(Knobs, BrotliIsNeverUsedButGzipIs) {
   EXPECT_EQ(page->get_header_value("Content-Encoding"), "gzip");
   // The record keeps what the client sent.
   EXPECT_EQ(registrar.Requests().at(0).Header("Accept-Encoding"), "br, gzip");
+}
+
+// A long demo keeps only the last requests, and still counts them all; a record found by its
+// number while kept, never after.
+TEST(BoundedLog, KeepsTheLastEntriesAndCountsEveryOne) {
+  sim::BoundedLog<int> log(3);
+  const std::uint64_t first = log.Add(10);
+  for (int i = 11; i <= 14; ++i) (void)log.Add(i);
+  EXPECT_EQ(log.Entries(), (std::vector<int>{12, 13, 14}));
+  EXPECT_EQ(log.Total(), 5u);
+  EXPECT_EQ(log.Find(first), nullptr);
+  ASSERT_NE(log.Find(first + 4), nullptr);
+  EXPECT_EQ(*log.Find(first + 4), 14);
+  log.Clear();
+  EXPECT_EQ(log.Find(first + 4), nullptr);
+  EXPECT_EQ(log.Total(), 0u);
+  EXPECT_EQ(*log.Find(log.Add(20)), 20);
+  EXPECT_EQ(log.Total(), 1u);
 }

@@ -8,10 +8,12 @@
 #include <string_view>
 
 #include "Columns.h"
-#include "Options.h"
 #include "check/Answer.h"
 
 namespace cli {
+
+// How answers are written (--format).
+enum class Format { List, Tsv, Csv, Json };
 
 // A control character (below 0x20, or DEL) as a message or a field shows it, so that it neither
 // breaks a line nor acts on a terminal: \n, \t, \r, else \xHH. Nothing for any other byte.

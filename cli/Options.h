@@ -14,14 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "Formats.h"
 #include "base/Result.h"
 #include "check/Pace.h"
 #include "check/dns/DnsServer.h"
 #include "web/TcpQuery.h"
 
 namespace cli {
-
-enum class Format { List, Tsv, Csv, Json };
 
 struct Options {
   std::vector<std::string> files;  // "-" is standard input; none: standard input

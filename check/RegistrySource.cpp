@@ -22,11 +22,11 @@ namespace {
 
 struct Job {
   std::size_t index = 0;  // the name's place among those taken from the feed
-  std::string aLabel;
+  std::string aLabel{};
   Route route = Route::Dns;
-  std::string host;  // of the server whose pace it keeps; empty for DNS lookups
-  std::string url;   // RDAP
-  std::shared_ptr<const WhoisTarget> whois;
+  std::string host{};  // of the server whose pace it keeps; empty for DNS lookups
+  std::string url{};   // RDAP
+  std::shared_ptr<const WhoisTarget> whois{};
   int tries = 0;
   // Not a name's question but the look-up of its suffix's WHOIS server (whois.iana.org).
   bool referral = false;
@@ -122,8 +122,10 @@ class Lookups {
   std::vector<std::thread> running_;
 };
 
-// One run of Check: each server's queue and pace, and how many names are left.
-struct Run {
+// What a run has given out and what it owes: each server's queue and pace, the names taken
+// and which of them are answered. In-flight transfers hold it weakly: after a stop they find it
+// gone and do nothing.
+struct Ledger {
   struct Server {
     // By the name's position in the list: the earliest goes first, also when the names come
     // back from their zone's servers out of order, so answers can be written as they come.
@@ -208,174 +210,337 @@ std::size_t RegistrySource::PausedNames() const {
   return paused_->load();
 }
 
-void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_token stop) {
-  // Callbacks of transfers still in flight after a stop find the run gone and do nothing.
-  auto run = std::make_shared<Run>();
-  run->report = &report;
-  run->maxTries = options_.maxTries;
-  web::HttpClient& client = *client_;
-  auto completion = std::make_shared<Completion>();
-  completion->wake = [&client] { client.Wake(); };
-  auto dnsRoute = std::make_shared<DnsRoute>(resolver_, !whois_            ? u"RDAP"
-                                                        : options_.useRdap ? u"RDAP or WHOIS"
-                                                                           : u"WHOIS");
-  Lookups dns([dnsRoute](const Job& job, std::stop_token) { return dnsRoute->Settle(job.aLabel); },
-              options_.dnsLookups, completion);
-  std::shared_ptr<WhoisRoute> whoisRoute = whois_;
+// A run, event by event: names taken from the feed go to their zone's servers, then to their
+// registry's route (RDAP, the suffix's WHOIS server once looked up, or DNS); the loop starts what
+// each server's pace allows and takes what comes back.
+class RegistrySource::RegistryRun {
+ public:
+  RegistryRun(RegistrySource& source, NameFeed& names, const Report& report, std::stop_token stop)
+      : source_(source),
+        options_(source.options_),
+        names_(names),
+        report_(report),
+        stop_(std::move(stop)),
+        client_(*source.client_),
+        window_(std::max<std::size_t>(options_.window, 1)) {
+    ledger_->report = &report;
+    ledger_->maxTries = options_.maxTries;
+    completion_->wake = [&client = client_] { client.Wake(); };
+    if (source.whois_) source.whois_->NewRun();
+  }
+
+  void Execute();
+
+ private:
+  Ledger::Server& ServerFor(const std::string& host, Protocol protocol);
+  void TakeNames();
+  void ToRegistry(Job job);
+  void ToWhois(Job job, const std::shared_ptr<const WhoisTarget>& target);
+  void ReleaseInOrder();
+  void OnLookup(Job job, Answer answer);
+  void OnDelegation(Job job, Answer answer);
+  void OnReferral(const Job& lookUp);
+  void OnWhoisAnswer(Job job, Answer answer);
+  static void OnReply(const std::weak_ptr<Ledger>& weak, Job job, web::Reply reply);
+  // Starts what each server's pace allows; the earliest time a pace allows more.
+  Steady::time_point StartWhatIsDue();
+  // Waits until something comes back, the stop, or `until`.
+  void Wait(Steady::time_point until);
+
+  RegistrySource& source_;
+  const RegistryOptions& options_;
+  NameFeed& names_;
+  const Report& report_;
+  std::stop_token stop_;
+  web::HttpClient& client_;
+  const std::size_t window_;
+  std::shared_ptr<Ledger> ledger_ = std::make_shared<Ledger>();
+  std::shared_ptr<Completion> completion_ = std::make_shared<Completion>();
+  std::shared_ptr<DnsRoute> dnsRoute_ = std::make_shared<DnsRoute>(
+      source_.resolver_, !source_.whois_          ? u"RDAP"
+                         : options_.useRdap ? u"RDAP or WHOIS"
+                                            : u"WHOIS");
+  Lookups dns_{[route = dnsRoute_](const Job& job, std::stop_token) {
+                 return route->Settle(job.aLabel);
+               },
+               options_.dnsLookups, completion_};
   // Each suffix's server is looked up on a thread of its own, one suffix after another (IANA
   // is one shared server), while the names of other routes go on.
-  auto referred = std::make_shared<Referrals>();
-  Lookups referrals(
-      [whoisRoute, referred](const Job& job, std::stop_token stopped) {
-        auto found = whoisRoute->TargetFor(job.aLabel, std::chrono::system_clock::now(), stopped);
-        std::vector<std::string> warnings = whoisRoute->TakeWarnings();
+  std::shared_ptr<Referrals> referred_ = std::make_shared<Referrals>();
+  Lookups referrals_{
+      [whois = source_.whois_, referred = referred_](const Job& job, std::stop_token stopped) {
+        auto found = whois->TargetFor(job.aLabel, std::chrono::system_clock::now(), stopped);
+        std::vector<std::string> warnings = whois->TakeWarnings();
         std::lock_guard lock(referred->mutex);
         referred->found[SuffixOf(job.aLabel)] =
             found ? std::make_shared<const WhoisTarget>(std::move(*found)) : nullptr;
         referred->warnings.insert(referred->warnings.end(), warnings.begin(), warnings.end());
         return Answer{};
       },
-      1, completion);
-  Lookups whois(
-      [whoisRoute](const Job& job, std::stop_token stopped) {
-        return whoisRoute->Ask(*job.whois, job.aLabel, stopped);
-      },
-      options_.whoisLookups, completion);
-  if (whois_) whois_->NewRun();
-  // Each server's pace carries over from one run to the next, as the server sees one client.
-  const auto serverFor = [&](const std::string& host, Protocol protocol) -> Run::Server& {
-    auto found = run->servers.find(host);
-    if (found == run->servers.end()) {
-      auto pace = paces_.find(host);
-      if (pace == paces_.end()) {
-        pace = paces_.emplace(host, Pace(options_.paces.For(host, protocol))).first;
-      }
-      found = run->servers.emplace(host, Run::Server{{}, pace->second, 0, std::nullopt}).first;
-    }
-    return found->second;
-  };
-
-  // A name whose suffix's WHOIS server is known goes to that server's queue, else to DNS.
-  const auto toWhois = [&](Job job, const std::shared_ptr<const WhoisTarget>& target) {
-    if (!target) return dns.Add(std::move(job));
-    job.route = Route::Whois;
-    job.whois = target;
-    // Each server keeps its own pace: two on one host (a mirror on another port) do not share
-    // one. A figure given for the host alone still holds for both.
-    job.host = target->address.port == kWhoisPort
-                   ? target->host
-                   : target->host + ":" + std::to_string(target->address.port);
-    const std::size_t index = job.index;
-    serverFor(job.host, Protocol::Whois).waiting.emplace(index, std::move(job));
-  };
-
-  // A name to its registry's route: an RDAP server's queue, its suffix's WHOIS look-up (or that
-  // server's queue once known), or DNS.
-  std::map<std::string, std::vector<Job>> awaiting;  // by suffix, until its server is known
-  const auto toRegistry = [&](Job job) {
-    job.route = Route::Dns;
-    // A suffix run apart from its TLD (ac.uk, uk.com): never the TLD's service.
-    const names::SuffixService* apart = names::SuffixServices::BuiltIn().For(job.aLabel);
-    if (apart && (!apart->whois || !whois_)) {
-      const std::u16string suffix = base::FromUtf8(apart->suffix);
-      return run->Finish(
-          job, Unknown(apart->whois ? suffix + u"'s registry answers over WHOIS only (" +
-                                          base::FromUtf8(*apart->whois) + u"), which is not asked"
-                                    : u"no registry service known for " + suffix,
-                       base::FailureKind::Other));
-    }
-    if (const std::optional<Service> service =
-            options_.useRdap && !apart ? bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
-      job.route = Route::Rdap;
-      job.url = service->baseUrl + "domain/" + job.aLabel;
-      job.host = web::HostOf(service->baseUrl);
-      const std::size_t index = job.index;
-      serverFor(job.host, Protocol::Rdap).waiting.emplace(index, std::move(job));
-      return;
-    }
-    if (!whois_) return dns.Add(std::move(job));
-    const std::string suffix = SuffixOf(job.aLabel);
-    std::vector<Job>& waiting = awaiting[suffix];
-    if (waiting.empty()) {
-      {
-        std::lock_guard lock(referred->mutex);
-        if (const auto found = referred->found.find(suffix); found != referred->found.end()) {
-          return toWhois(std::move(job), found->second);
-        }
-      }
-      Job lookUp{job.index, job.aLabel, Route::Whois, {}, {}, nullptr, 0, true, false, false};
-      referrals.Add(std::move(lookUp));
-    }
-    waiting.push_back(std::move(job));
-  };
-
-  Lookups delegations(
+      1, completion_};
+  Lookups whoisQuestions_{[whois = source_.whois_](const Job& job, std::stop_token stopped) {
+                   return whois->Ask(*job.whois, job.aLabel, stopped);
+                 },
+                 options_.whoisLookups, completion_};
+  Lookups delegations_{
       [proving = options_.delegation](const Job& job, std::stop_token stopped) {
         auto proof = proving->Prove(job.aLabel, stopped);
         if (!proof) return Answer{};
         return WithStatus(Status::Registered, u"delegated by " + base::FromUtf8(proof->server) +
                                                   u", a server of " + base::FromUtf8(proof->zone));
       },
-      options_.delegationLookups, completion);
-
+      options_.delegationLookups, completion_};
+  std::map<std::string, std::vector<Job>> awaiting_;  // by suffix, until its server is known
   // Names come back from their zones' servers in any order; they go on to their registries in
   // the list's order, so that no later name takes a registry's turn before an earlier one.
-  std::deque<std::size_t> proving;                   // places, in the list's order
-  std::map<std::size_t, std::optional<Job>> proved;  // by place; nothing: settled
-  const auto releaseInOrder = [&] {
-    while (!proving.empty()) {
-      const auto found = proved.find(proving.front());
-      if (found == proved.end()) break;
-      if (found->second) toRegistry(std::move(*found->second));
-      proved.erase(found);
-      proving.pop_front();
-    }
-  };
+  std::deque<std::size_t> proving_;                   // places, in the list's order
+  std::map<std::size_t, std::optional<Job>> proved_;  // by place; nothing: settled
+  bool fed_ = false;                                  // the feed has no more names
+};
 
-  // 1. Names from the feed while the window has room, each to its zone's servers, to its
-  // registry, or straight to its answer.
-  bool fed = false;
-  const std::size_t window = std::max<std::size_t>(options_.window, 1);
-  const auto takeNames = [&] {
-    while (!fed && run->ids.size() < window && !stop.stop_requested()) {
-      std::optional<NameFeed::Name> name = names.Next();
-      if (!name) {
-        fed = true;
+// Each server's pace carries over from one run to the next, as the server sees one client.
+Ledger::Server& RegistrySource::RegistryRun::ServerFor(const std::string& host,
+                                                       Protocol protocol) {
+  auto found = ledger_->servers.find(host);
+  if (found == ledger_->servers.end()) {
+    auto pace = source_.paces_.find(host);
+    if (pace == source_.paces_.end()) {
+      pace = source_.paces_.emplace(host, Pace(options_.paces.For(host, protocol))).first;
+    }
+    found = ledger_->servers.emplace(host, Ledger::Server{{}, pace->second, 0, std::nullopt}).first;
+  }
+  return found->second;
+}
+
+// Names from the feed while the window has room, each to its zone's servers, to its registry,
+// or straight to its answer.
+void RegistrySource::RegistryRun::TakeNames() {
+  while (!fed_ && ledger_->ids.size() < window_ && !stop_.stop_requested()) {
+    std::optional<NameFeed::Name> name = names_.Next();
+    if (!name) {
+      fed_ = true;
+      break;
+    }
+    base::Result<std::string> aLabel = names::ToALabel(name->text);
+    if (!aLabel) {
+      report_(name->id, WithStatus(Status::Invalid, base::FromUtf8(aLabel.error())));
+      continue;
+    }
+    // A registry holds only the names one label above a public suffix; asked about any other
+    // name it says it has none, which is no answer about that name.
+    if (auto reason = names::UnregistrableReason(aLabel.value())) {
+      report_(name->id, WithStatus(Status::Invalid, std::move(*reason)));
+      continue;
+    }
+    const bool idn = base::FromUtf8(aLabel.value()) != name->text;
+    Job job{.index = ledger_->Take(name->id), .aLabel = std::move(aLabel.value()), .idn = idn};
+    if (options_.delegation) {
+      job.delegation = true;
+      proving_.push_back(job.index);
+      delegations_.Add(std::move(job));
+    } else {
+      ToRegistry(std::move(job));
+    }
+  }
+}
+
+// A name to its registry's route: an RDAP server's queue, its suffix's WHOIS look-up (or that
+// server's queue once known), or DNS.
+void RegistrySource::RegistryRun::ToRegistry(Job job) {
+  job.route = Route::Dns;
+  // A suffix run apart from its TLD (ac.uk, uk.com): never the TLD's service.
+  const names::SuffixService* apart = names::SuffixServices::BuiltIn().For(job.aLabel);
+  if (apart && (!apart->whois || !source_.whois_)) {
+    const std::u16string suffix = base::FromUtf8(apart->suffix);
+    return ledger_->Finish(
+        job, Unknown(apart->whois ? suffix + u"'s registry answers over WHOIS only (" +
+                                        base::FromUtf8(*apart->whois) + u"), which is not asked"
+                                  : u"no registry service known for " + suffix,
+                     base::FailureKind::Other));
+  }
+  if (const std::optional<Service> service =
+          options_.useRdap && !apart ? source_.bootstrap_.ServiceFor(job.aLabel) : std::nullopt) {
+    job.route = Route::Rdap;
+    job.url = service->baseUrl + "domain/" + job.aLabel;
+    job.host = web::HostOf(service->baseUrl);
+    const std::size_t index = job.index;
+    ServerFor(job.host, Protocol::Rdap).waiting.emplace(index, std::move(job));
+    return;
+  }
+  if (!source_.whois_) return dns_.Add(std::move(job));
+  const std::string suffix = SuffixOf(job.aLabel);
+  std::vector<Job>& waiting = awaiting_[suffix];
+  if (waiting.empty()) {
+    {
+      std::lock_guard lock(referred_->mutex);
+      if (const auto found = referred_->found.find(suffix); found != referred_->found.end()) {
+        return ToWhois(std::move(job), found->second);
+      }
+    }
+    referrals_.Add(Job{.index = job.index, .aLabel = job.aLabel, .route = Route::Whois,
+                       .referral = true});
+  }
+  waiting.push_back(std::move(job));
+}
+
+// A name whose suffix's WHOIS server is known goes to that server's queue, else to DNS.
+void RegistrySource::RegistryRun::ToWhois(Job job,
+                                          const std::shared_ptr<const WhoisTarget>& target) {
+  if (!target) return dns_.Add(std::move(job));
+  job.route = Route::Whois;
+  job.whois = target;
+  // Each server keeps its own pace: two on one host (a mirror on another port) do not share
+  // one. A figure given for the host alone still holds for both.
+  job.host = target->address.port == kWhoisPort
+                 ? target->host
+                 : target->host + ":" + std::to_string(target->address.port);
+  const std::size_t index = job.index;
+  ServerFor(job.host, Protocol::Whois).waiting.emplace(index, std::move(job));
+}
+
+void RegistrySource::RegistryRun::ReleaseInOrder() {
+  while (!proving_.empty()) {
+    const auto found = proved_.find(proving_.front());
+    if (found == proved_.end()) break;
+    if (found->second) ToRegistry(std::move(*found->second));
+    proved_.erase(found);
+    proving_.pop_front();
+  }
+}
+
+// What a thread of blocking work gave back: a suffix's server, a delegation, a WHOIS or DNS
+// answer.
+void RegistrySource::RegistryRun::OnLookup(Job job, Answer answer) {
+  if (job.referral) return OnReferral(job);
+  if (job.delegation) return OnDelegation(std::move(job), std::move(answer));
+  if (job.route == Route::Dns) return ledger_->Finish(job, std::move(answer));
+  OnWhoisAnswer(std::move(job), std::move(answer));
+}
+
+// Delegated: registered, its registry not asked. Else on to the registry, in the list's order.
+void RegistrySource::RegistryRun::OnDelegation(Job job, Answer answer) {
+  job.delegation = false;
+  const std::size_t index = job.index;
+  if (answer.status == Status::Registered) {
+    ledger_->Finish(job, std::move(answer));
+    proved_.emplace(index, std::nullopt);
+  } else {
+    proved_.emplace(index, std::move(job));
+  }
+  ReleaseInOrder();
+}
+
+// A suffix's server is known: its names join that server's queue, or DNS.
+void RegistrySource::RegistryRun::OnReferral(const Job& lookUp) {
+  const std::string suffix = SuffixOf(lookUp.aLabel);
+  std::shared_ptr<const WhoisTarget> target;
+  std::vector<std::string> warnings;
+  {
+    std::lock_guard lock(referred_->mutex);
+    target = referred_->found[suffix];
+    warnings = std::exchange(referred_->warnings, {});
+  }
+  if (options_.warn) {
+    for (const std::string& warning : warnings) options_.warn(warning);
+  }
+  for (Job& job : std::exchange(awaiting_[suffix], {})) ToWhois(std::move(job), target);
+}
+
+void RegistrySource::RegistryRun::OnWhoisAnswer(Job job, Answer answer) {
+  Ledger::Server& server = ledger_->servers.at(job.host);
+  --server.started;
+  if (answer.status == Status::Unknown && answer.reason == base::FailureKind::RateLimited) {
+    return ledger_->Refused(std::move(job), "");
+  }
+  if (answer.status == Status::Unknown && answer.reason != base::FailureKind::Protocol) {
+    server.pace.Ended();
+    if (answer.reason == base::FailureKind::Dns) ledger_->Unfound(job.host, answer);
+  } else {
+    server.pace.Answered(Steady::now());
+  }
+  ledger_->Finish(job, std::move(answer));
+}
+
+void RegistrySource::RegistryRun::OnReply(const std::weak_ptr<Ledger>& weak, Job job,
+                                          web::Reply reply) {
+  const std::shared_ptr<Ledger> ledger = weak.lock();
+  if (!ledger) return;
+  Ledger::Server& server = ledger->servers.at(job.host);
+  --server.started;
+  Pace& pace = server.pace;
+  if (!reply.ok()) {
+    pace.Ended();
+    Answer failed = Unknown(base::FromUtf8(reply.failure->message), reply.failure->kind);
+    if (reply.failure->kind == base::FailureKind::Dns) ledger->Unfound(job.host, failed);
+    return ledger->Finish(job, std::move(failed));
+  }
+  if (reply.status == 429 || reply.status == 503) {
+    return ledger->Refused(std::move(job), reply.Header("retry-after"));
+  }
+  pace.Answered(Steady::now());
+  if (reply.status == 404 && web::HostOf(reply.url) != job.host) {
+    return ledger->Finish(job, Unknown(u"redirected to another service, which answered 404",
+                                       base::FailureKind::Protocol));
+  }
+  ledger->Finish(
+      job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
+}
+
+// Scheduling here rather than in the client keeps a paused server's names out of its queue.
+Steady::time_point RegistrySource::RegistryRun::StartWhatIsDue() {
+  const auto now = Steady::now();
+  auto next = now + kMaxRetryWait;
+  std::size_t paused = 0;
+  for (auto& [host, server] : ledger_->servers) {
+    while (server.unfound && !server.waiting.empty()) {
+      Job job = std::move(server.waiting.begin()->second);
+      server.waiting.erase(server.waiting.begin());
+      ledger_->Finish(job, *server.unfound);
+    }
+    while (!server.waiting.empty()) {
+      const auto start = server.pace.NextStart(now);
+      if (start > now) {
+        next = std::min(next, start);
+        if (server.pace.Paused(now)) paused += server.waiting.size();
         break;
       }
-      base::Result<std::string> aLabel = names::ToALabel(name->text);
-      if (!aLabel) {
-        report(name->id, WithStatus(Status::Invalid, base::FromUtf8(aLabel.error())));
+      Job job = std::move(server.waiting.begin()->second);
+      server.waiting.erase(server.waiting.begin());
+      server.pace.Started(now);
+      ++server.started;
+      ++job.tries;
+      if (job.route == Route::Whois) {
+        whoisQuestions_.Add(std::move(job));
         continue;
       }
-      // A registry holds only the names one label above a public suffix; asked about any other
-      // name it says it has none, which is no answer about that name.
-      if (auto reason = names::UnregistrableReason(aLabel.value())) {
-        report(name->id, WithStatus(Status::Invalid, std::move(*reason)));
-        continue;
-      }
-      const bool idn = base::FromUtf8(aLabel.value()) != name->text;
-      Job job{run->Take(name->id),
-              std::move(aLabel.value()),
-              Route::Dns,
-              {},
-              {},
-              nullptr,
-              0,
-              false,
-              false,
-              idn};
-      if (options_.delegation) {
-        job.delegation = true;
-        proving.push_back(job.index);
-        delegations.Add(std::move(job));
-      } else {
-        toRegistry(std::move(job));
-      }
+      web::Get request{job.url, {{"Accept", "application/rdap+json"}}};
+      client_.Start(std::move(request),
+                    [weak = std::weak_ptr<Ledger>(ledger_), job](web::Reply reply) mutable {
+                      OnReply(weak, std::move(job), std::move(reply));
+                    });
     }
-  };
+  }
+  source_.paused_->store(paused);
+  for (const std::string& host : std::exchange(ledger_->unfoundHosts, {})) {
+    if (options_.warn) {
+      options_.warn("the network seems down: " + host +
+                    " cannot be found, and its other names are not asked" +
+                    options_.offlineAdvice);
+    }
+  }
+  return next;
+}
 
-  const std::stop_callback onStop(stop, [&client, completion] {
+void RegistrySource::RegistryRun::Wait(Steady::time_point until) {
+  if (client_.Pending() > 0) return client_.Run(until);
+  std::unique_lock lock(completion_->mutex);
+  completion_->ended.wait_until(lock, until, [&] {
+    return !completion_->done.empty() || std::exchange(completion_->interrupted, false);
+  });
+}
+
+void RegistrySource::RegistryRun::Execute() {
+  const std::stop_callback onStop(stop_, [&client = client_, completion = completion_] {
     client.Wake();
     {
       std::lock_guard lock(completion->mutex);
@@ -383,141 +548,28 @@ void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_toke
     }
     completion->ended.notify_all();
   });
-
-  const auto onReply = [weak = std::weak_ptr<Run>(run)](Job job, web::Reply reply) {
-    const std::shared_ptr<Run> run = weak.lock();
-    if (!run) return;
-    Run::Server& server = run->servers.at(job.host);
-    --server.started;
-    Pace& pace = server.pace;
-    if (!reply.ok()) {
-      pace.Ended();
-      Answer failed = Unknown(base::FromUtf8(reply.failure->message), reply.failure->kind);
-      if (reply.failure->kind == base::FailureKind::Dns) run->Unfound(job.host, failed);
-      return run->Finish(job, std::move(failed));
-    }
-    if (reply.status == 429 || reply.status == 503) {
-      return run->Refused(std::move(job), reply.Header("retry-after"));
-    }
-    pace.Answered(Steady::now());
-    if (reply.status == 404 && web::HostOf(reply.url) != job.host) {
-      return run->Finish(job, Unknown(u"redirected to another service, which answered 404",
-                                      base::FailureKind::Protocol));
-    }
-    run->Finish(
-        job, ReadDomainReply(job.aLabel, reply.status, reply.Header("content-type"), reply.body));
-  };
-
-  // A suffix's server is known: its names join that server's queue, or DNS.
-  const auto onReferral = [&](const Job& lookUp) {
-    const std::string suffix = SuffixOf(lookUp.aLabel);
-    std::shared_ptr<const WhoisTarget> target;
-    std::vector<std::string> warnings;
-    {
-      std::lock_guard lock(referred->mutex);
-      target = referred->found[suffix];
-      warnings = std::exchange(referred->warnings, {});
-    }
-    if (options_.warn) {
-      for (const std::string& warning : warnings) options_.warn(warning);
-    }
-    for (Job& job : std::exchange(awaiting[suffix], {})) toWhois(std::move(job), target);
-  };
-
-  const auto onWhoisAnswer = [&](Job job, Answer answer) {
-    if (job.referral) return onReferral(job);
-    if (job.delegation) {
-      job.delegation = false;
-      const std::size_t index = job.index;
-      if (answer.status == Status::Registered) {
-        run->Finish(job, std::move(answer));
-        proved.emplace(index, std::nullopt);
-      } else {
-        proved.emplace(index, std::move(job));
-      }
-      return releaseInOrder();
-    }
-    if (job.route == Route::Dns) return run->Finish(job, std::move(answer));
-    Run::Server& server = run->servers.at(job.host);
-    --server.started;
-    Pace& pace = server.pace;
-    if (answer.status == Status::Unknown && answer.reason == base::FailureKind::RateLimited) {
-      return run->Refused(std::move(job), "");
-    }
-    if (answer.status == Status::Unknown && answer.reason != base::FailureKind::Protocol) {
-      pace.Ended();
-      if (answer.reason == base::FailureKind::Dns) run->Unfound(job.host, answer);
-    } else {
-      pace.Answered(Steady::now());
-    }
-    run->Finish(job, std::move(answer));
-  };
-
-  // 2. Start what each server's pace allows; wait for what comes back. Scheduling here rather
-  // than in the client keeps a paused server's names out of its queue.
-  for (takeNames(); (run->remaining > 0 || !fed) && !stop.stop_requested(); takeNames()) {
-    const auto now = Steady::now();
-    auto next = now + kMaxRetryWait;
-    std::size_t paused = 0;
-    for (auto& [host, server] : run->servers) {
-      while (server.unfound && !server.waiting.empty()) {
-        Job job = std::move(server.waiting.begin()->second);
-        server.waiting.erase(server.waiting.begin());
-        run->Finish(job, *server.unfound);
-      }
-      while (!server.waiting.empty()) {
-        const auto start = server.pace.NextStart(now);
-        if (start > now) {
-          next = std::min(next, start);
-          if (server.pace.Paused(now)) paused += server.waiting.size();
-          break;
-        }
-        Job job = std::move(server.waiting.begin()->second);
-        server.waiting.erase(server.waiting.begin());
-        server.pace.Started(now);
-        ++server.started;
-        ++job.tries;
-        if (job.route == Route::Whois) {
-          whois.Add(std::move(job));
-          continue;
-        }
-        web::Get request{job.url, {{"Accept", "application/rdap+json"}}};
-        client.Start(std::move(request), [onReply, job](web::Reply reply) mutable {
-          onReply(std::move(job), std::move(reply));
-        });
-      }
-    }
-    paused_->store(paused);
-    for (const std::string& host : std::exchange(run->unfoundHosts, {})) {
-      if (options_.warn) {
-        options_.warn("the network seems down: " + host +
-                      " cannot be found, and its other names are not asked" +
-                      options_.offlineAdvice);
-      }
-    }
+  for (TakeNames(); (ledger_->remaining > 0 || !fed_) && !stop_.stop_requested(); TakeNames()) {
+    const Steady::time_point next = StartWhatIsDue();
     std::vector<std::pair<Job, Answer>> done;
     {
-      std::lock_guard lock(completion->mutex);
-      done = std::exchange(completion->done, {});
+      std::lock_guard lock(completion_->mutex);
+      done = std::exchange(completion_->done, {});
     }
-    for (auto& [job, answer] : done) onWhoisAnswer(std::move(job), std::move(answer));
+    for (auto& [job, answer] : done) OnLookup(std::move(job), std::move(answer));
     if (!done.empty()) continue;  // a pace may allow more now
-    if (run->remaining == 0 || stop.stop_requested()) break;
-    if (client.Pending() > 0) {
-      client.Run(next);
-    } else {
-      std::unique_lock lock(completion->mutex);
-      completion->ended.wait_until(lock, next, [&] {
-        return !completion->done.empty() || std::exchange(completion->interrupted, false);
-      });
-    }
+    if (ledger_->remaining == 0 || stop_.stop_requested()) break;
+    Wait(next);
   }
-  paused_->store(0);
+  source_.paused_->store(0);
   // Requests a stop left behind end without an answer as far as the paces go, which the next
   // run keeps.
-  for (auto& [host, server] : run->servers) {
+  for (auto& [host, server] : ledger_->servers) {
     for (; server.started > 0; --server.started) server.pace.Ended();
   }
+}
+
+void RegistrySource::Check(NameFeed& names, const Report& report, std::stop_token stop) {
+  RegistryRun(*this, names, report, std::move(stop)).Execute();
 }
 
 }  // namespace check

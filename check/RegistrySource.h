@@ -76,6 +76,9 @@ class RegistrySource final : public Source {
   RegistryOptions options_;
   std::shared_ptr<std::atomic<std::size_t>> paused_;
   std::map<std::string, Pace> paces_;  // by host, for as long as the source lives
+
+  // One call of Check, its state as members (RegistrySource.cpp).
+  class RegistryRun;
 };
 
 }  // namespace check

@@ -88,6 +88,127 @@ base::Result<std::vector<std::u16string>> ReadSuffixFile(const std::string& file
   return suffixes;
 }
 
+// --tld's suffixes, then --tld-file's, each checked for the registries.
+base::Result<std::vector<std::u16string>> AllSuffixes(const Settings& settings, bool registries) {
+  std::vector<std::u16string> suffixes = settings.suffixes;
+  for (const std::u16string& suffix : suffixes) {
+    if (base::Status checked = registries ? CheckPublicSuffix(suffix) : base::Ok(); !checked) {
+      return base::Failure{"--tld " + checked.error()};
+    }
+  }
+  if (settings.suffixFile) {
+    auto more = ReadSuffixFile(*settings.suffixFile, registries);
+    if (!more) return more.failure();
+    suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
+  }
+  return suffixes;
+}
+
+// Where the names come from: the patterns, counted before anything is made, or the inputs.
+struct Input {
+  std::optional<NameStream> stream;
+  std::optional<Total> total;  // of the patterns
+};
+
+base::Result<Input> OpenInput(const Settings& settings,
+                              const std::vector<std::u16string>& suffixes) {
+  Input input;
+  if (!settings.patterns.empty()) {
+    auto made = ReadPatterns(settings, suffixes);
+    if (!made) return made.failure();
+    const Total total = made.value().total;
+    input.total = total;
+    if (total.names == 0 && !settings.quiet) {
+      Write(Stream::Err, "brelka-cli: warning: the patterns make no name: " +
+                             WhyNoName(settings, suffixes) + "\n");
+    }
+    if (!settings.count && total.names > settings.maxNames) {
+      return base::Failure{"the patterns make " + std::string(total.exact ? "" : "up to ") +
+                           std::to_string(total.names) + " names, more than --max-names " +
+                           std::to_string(settings.maxNames) +
+                           " allows; narrow the patterns or raise --max-names"};
+    }
+    input.stream.emplace(NameStream::FromPatterns(
+        std::move(made.value().patterns), suffixes,
+        static_cast<std::size_t>(std::min<std::uint64_t>(total.names, settings.maxNames))));
+    return input;
+  }
+  input.stream.emplace(NameStream::FromInputs(settings.files, suffixes));
+  if (base::Status readable = input.stream->CheckFiles(); !readable) return readable.failure();
+  const bool fromStandardInput =
+      settings.files.empty() ||
+      std::find(settings.files.begin(), settings.files.end(), "-") != settings.files.end();
+  if (fromStandardInput && InputIsTerminal() && !settings.quiet) {
+    Write(Stream::Err, std::string("brelka-cli: reading names from standard input, one a line; ") +
+                           kEndOfInput + " ends them\n");
+  }
+  return input;
+}
+
+// An earlier run's answers (--resume).
+base::Result<Settled> ReadResumed(const Settings& settings) {
+  if (!settings.resumeFile) return Settled{};
+  const std::string& file = *settings.resumeFile;
+  std::ifstream in(PathOf(file), std::ios::binary);
+  if (!in) return base::Failure{"cannot open '" + file + "': " + std::strerror(errno)};
+  const ResumingRun resuming{RoutesOf(settings.source), settings.demo, Now(), settings.maxAge};
+  auto read = ReadSettled(in, file, resuming);
+  if (!read) return read.failure();
+  if (read.value().undated && !settings.quiet) {
+    Write(Stream::Err, "brelka-cli: warning: " + Quoted(file) +
+                           " was written before answers carried their time; its answers are "
+                           "taken whatever their age\n");
+  }
+  return std::move(read.value().settled);
+}
+
+// The zone files' delegations (--zone): a zone file is read once against the whole list, which
+// is then held and read from the stream that replaces the input's.
+base::Result<ZoneDates> ScanZones(const Settings& settings, std::optional<NameStream>& stream) {
+  if (settings.zoneFiles.empty()) return ZoneDates{};
+  std::vector<std::u16string> names;
+  std::u16string name;
+  for (;;) {
+    auto next = stream->Next(name);
+    if (!next) return next.failure();
+    if (!next.value()) break;
+    names.push_back(std::move(name));
+  }
+  auto found = ZoneDelegated(settings.zoneFiles, settings.quiet, names);
+  if (!found) return found.failure();
+  stream.emplace(NameStream::FromList(std::move(names)));
+  return std::move(found.value());
+}
+
+// How a run that checked its names ends: the interruption, the summary, the exit status.
+int Ended(const Settings& settings, const Checked& checked, const RunFeed& feed,
+          const Counts& counts, const std::optional<Total>& total, bool stopped) {
+  if (!checked.written && OutputClosed()) {
+    // The reader has what it wanted (head -1): the run ends quietly, its names not yet
+    // answered left unasked.
+    return counts.unknown > 0 ? kSomeUnknown : kAllAnswered;
+  }
+  if (!checked.written) {
+    return UsageError("the answers could not all be written to standard output");
+  }
+  if (stopped) {
+    // Of a list read as it goes, the size is not known: only what was checked.
+    // "1 of 5 names checked", "3 names checked".
+    Write(Stream::Err, "brelka-cli: interrupted; " +
+                           (total ? std::to_string(checked.done) + " of " + Names(total->names)
+                                  : Names(checked.done)) +
+                           " checked\n");
+    return kInterruptedExit;
+  }
+  if (feed.Error()) return UsageError(*feed.Error());
+  if (!settings.quiet && counts.entered == 0 && !total) {
+    Write(Stream::Err, "brelka-cli: the input holds no names\n");
+  }
+  if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
+  const bool nothingValid = counts.invalid == counts.entered;
+  return counts.unknown > 0 || nothingValid ? kSomeUnknown : kAllAnswered;
+}
+
 }  // namespace
 
 int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
@@ -112,85 +233,24 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   }
 
   const bool registries = settings.source != SourceKind::Registrar;
-  std::vector<std::u16string> suffixes = settings.suffixes;
-  for (const std::u16string& suffix : suffixes) {
-    if (base::Status checked = registries ? CheckPublicSuffix(suffix) : base::Ok(); !checked) {
-      return UsageError("--tld " + checked.error());
-    }
-  }
-  if (settings.suffixFile) {
-    auto more = ReadSuffixFile(*settings.suffixFile, registries);
-    if (!more) return UsageError(more.error());
-    suffixes.insert(suffixes.end(), more.value().begin(), more.value().end());
-  }
+  auto allSuffixes = AllSuffixes(settings, registries);
+  if (!allSuffixes) return UsageError(allSuffixes.error());
+  const std::vector<std::u16string>& suffixes = allSuffixes.value();
 
   if (!settings.watch.empty()) return RunWatch(settings, suffixes, startDemo);
 
-  // 1. Where the names come from: the patterns, counted before anything is made, or the inputs.
-  std::optional<NameStream> stream;
-  std::optional<Total> total;
-  if (!settings.patterns.empty()) {
-    auto made = ReadPatterns(settings, suffixes);
-    if (!made) return UsageError(made.error());
-    total = made.value().total;
-    if (total->names == 0 && !settings.quiet) {
-      Write(Stream::Err, "brelka-cli: warning: the patterns make no name: " +
-                             WhyNoName(settings, suffixes) + "\n");
-    }
-    if (!settings.count && total->names > settings.maxNames) {
-      return UsageError("the patterns make " + std::string(total->exact ? "" : "up to ") +
-                        std::to_string(total->names) + " names, more than --max-names " +
-                        std::to_string(settings.maxNames) +
-                        " allows; narrow the patterns or raise --max-names");
-    }
-    stream.emplace(NameStream::FromPatterns(
-        std::move(made.value().patterns), suffixes,
-        static_cast<std::size_t>(std::min<std::uint64_t>(total->names, settings.maxNames))));
-  } else {
-    stream.emplace(NameStream::FromInputs(settings.files, suffixes));
-    if (base::Status readable = stream->CheckFiles(); !readable) return UsageError(readable.error());
-    const bool fromStandardInput =
-        settings.files.empty() ||
-        std::find(settings.files.begin(), settings.files.end(), "-") != settings.files.end();
-    if (fromStandardInput && InputIsTerminal() && !settings.quiet) {
-      Write(Stream::Err, std::string("brelka-cli: reading names from standard input, one a line; ") +
-                             kEndOfInput + " ends them\n");
-    }
-  }
+  // 1. Where the names come from.
+  auto opened = OpenInput(settings, suffixes);
+  if (!opened) return UsageError(opened.error());
+  std::optional<NameStream>& stream = opened.value().stream;
+  const std::optional<Total>& total = opened.value().total;
   if (settings.count) return PrintCount(*stream, total, settings.maxNames);
 
-  // 2. What settles names before any source: an earlier run's answers, the zone files. A zone
-  // file is read once against the whole list, which is then held.
-  Settled settled;
-  if (settings.resumeFile) {
-    const std::string& file = *settings.resumeFile;
-    std::ifstream in(PathOf(file), std::ios::binary);
-    if (!in) return UsageError("cannot open '" + file + "': " + std::strerror(errno));
-    const ResumingRun resuming{RoutesOf(settings.source), settings.demo, Now(), settings.maxAge};
-    auto read = ReadSettled(in, file, resuming);
-    if (!read) return UsageError(read.error());
-    if (read.value().undated && !settings.quiet) {
-      Write(Stream::Err, "brelka-cli: warning: " + Quoted(file) +
-                             " was written before answers carried their time; its answers are "
-                             "taken whatever their age\n");
-    }
-    settled = std::move(read.value().settled);
-  }
-  ZoneDates delegated;
-  if (!settings.zoneFiles.empty()) {
-    std::vector<std::u16string> names;
-    std::u16string name;
-    for (;;) {
-      auto next = stream->Next(name);
-      if (!next) return UsageError(next.error());
-      if (!next.value()) break;
-      names.push_back(std::move(name));
-    }
-    auto found = ZoneDelegated(settings.zoneFiles, settings.quiet, names);
-    if (!found) return UsageError(found.error());
-    delegated = std::move(found.value());
-    stream.emplace(NameStream::FromList(std::move(names)));
-  }
+  // 2. What settles names before any source: an earlier run's answers, the zone files.
+  auto settled = ReadResumed(settings);
+  if (!settled) return UsageError(settled.error());
+  auto delegated = ScanZones(settings, stream);
+  if (!delegated) return UsageError(delegated.error());
   if (total && !settings.quiet) {
     Write(Stream::Err, "brelka-cli: " + std::string(total->exact ? "" : "up to ") +
                            Names(total->names) + " to check\n");
@@ -208,7 +268,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   Counts counts;
   RunFeed feed(
       *stream, registries,
-      {settings.resumeFile ? &settled : nullptr, settings.zoneFiles.empty() ? nullptr : &delegated},
+      {settings.resumeFile ? &settled.value() : nullptr,
+       settings.zoneFiles.empty() ? nullptr : &delegated.value()},
       writer, counts);
   const bool anyToCheck = feed.AnyToCheck();
   if (feed.Error()) return UsageError(*feed.Error());
@@ -257,30 +318,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   // 4. The names, checked and written as they come.
   const Checked checked = CheckAndWrite(source.get(), feed, writer, progress, counts, stop);
-  if (!checked.written && OutputClosed()) {
-    // The reader has what it wanted (head -1): the run ends quietly, its names not yet
-    // answered left unasked.
-    return counts.unknown > 0 ? kSomeUnknown : kAllAnswered;
-  }
-  if (!checked.written) {
-    return UsageError("the answers could not all be written to standard output");
-  }
-  if (stop.stop_requested()) {
-    // Of a list read as it goes, the size is not known: only what was checked.
-    // "1 of 5 names checked", "3 names checked".
-    Write(Stream::Err, "brelka-cli: interrupted; " +
-                           (total ? std::to_string(checked.done) + " of " + Names(total->names)
-                                  : Names(checked.done)) +
-                           " checked\n");
-    return kInterruptedExit;
-  }
-  if (feed.Error()) return UsageError(*feed.Error());
-  if (!settings.quiet && counts.entered == 0 && !total) {
-    Write(Stream::Err, "brelka-cli: the input holds no names\n");
-  }
-  if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
-  const bool nothingValid = counts.invalid == counts.entered;
-  return counts.unknown > 0 || nothingValid ? kSomeUnknown : kAllAnswered;
+  return Ended(settings, checked, feed, counts, total, stop.stop_requested());
 }
 
 }  // namespace cli

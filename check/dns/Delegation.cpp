@@ -30,12 +30,17 @@ std::string KeyOf(const DnsServer& server) {
          std::to_string(server.port);
 }
 
+std::span<const unsigned char> Bytes(std::string_view text) {
+  return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
+}
+
 // The answer to `query` and not a stray datagram: same id, a response, the same question (which
 // a server copies, in any case).
 bool Answers(std::string_view datagram, const std::string& query) {
-  if (datagram.size() < query.size() || query.size() < 12 ||
-      datagram.compare(0, 2, query, 0, 2) != 0 ||
-      (static_cast<unsigned char>(datagram[2]) & 0x80) == 0) {
+  const auto header = ReadDnsHeaderFields(Bytes(datagram));
+  const auto asked = ReadDnsHeaderFields(Bytes(query));
+  if (!header || !asked || datagram.size() < query.size() || !header->response ||
+      header->id != asked->id) {
     return false;
   }
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -46,8 +51,8 @@ bool Answers(std::string_view datagram, const std::string& query) {
 }
 
 std::uint16_t IdOf(const std::string& query) {
-  return static_cast<std::uint16_t>((static_cast<unsigned char>(query[0]) << 8) |
-                                    static_cast<unsigned char>(query[1]));
+  const auto header = ReadDnsHeaderFields(Bytes(query));
+  return header ? header->id : 0;
 }
 
 // One question to one server: UDP, then TCP when the answer is cut short.

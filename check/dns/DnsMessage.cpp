@@ -152,20 +152,38 @@ std::string BuildDnsQuery(const std::string& name, DnsType type, std::uint16_t i
   return query;
 }
 
-std::optional<DnsMessage> ReadDnsMessage(std::span<const unsigned char> bytes) {
+std::optional<DnsHeaderFields> ReadDnsHeaderFields(std::span<const unsigned char> bytes) {
   if (bytes.size() < kHeaderSize) return std::nullopt;
   Reader reader(bytes);
-  DnsMessage message;
-  message.id = reader.U16();
+  DnsHeaderFields header;
+  header.id = reader.U16();
   const std::uint16_t flags = reader.U16();
-  message.response = (flags & 0x8000) != 0;
-  message.authoritative = (flags & 0x0400) != 0;
-  message.truncated = (flags & 0x0200) != 0;
-  message.rcode = flags & 0x000F;
-  const int questions = reader.U16();
-  const int answers = reader.U16();
-  const int authority = reader.U16();
-  const int additional = reader.U16();
+  header.response = (flags & 0x8000) != 0;
+  header.authoritative = (flags & 0x0400) != 0;
+  header.truncated = (flags & 0x0200) != 0;
+  header.rcode = flags & 0x000F;
+  header.questions = reader.U16();
+  header.answers = reader.U16();
+  header.authority = reader.U16();
+  header.additional = reader.U16();
+  return header;
+}
+
+std::optional<DnsMessage> ReadDnsMessage(std::span<const unsigned char> bytes) {
+  const std::optional<DnsHeaderFields> header = ReadDnsHeaderFields(bytes);
+  if (!header) return std::nullopt;
+  Reader reader(bytes);
+  reader.Skip(kHeaderSize);
+  DnsMessage message;
+  message.id = header->id;
+  message.response = header->response;
+  message.authoritative = header->authoritative;
+  message.truncated = header->truncated;
+  message.rcode = header->rcode;
+  const int questions = header->questions;
+  const int answers = header->answers;
+  const int authority = header->authority;
+  const int additional = header->additional;
   for (int i = 0; i < questions; ++i) {
     auto name = reader.Name();
     if (!name || !reader.Has(4)) return std::nullopt;

@@ -37,6 +37,21 @@ struct DnsMessage {
   std::vector<DnsRecord> additional;
 };
 
+// The fixed twelve bytes every message starts with (RFC 1035, 4.1.1), for a reader that decides
+// on them alone; nothing when there are fewer.
+struct DnsHeaderFields {
+  std::uint16_t id = 0;
+  bool response = false;
+  bool authoritative = false;
+  bool truncated = false;
+  int rcode = 0;
+  std::uint16_t questions = 0;
+  std::uint16_t answers = 0;
+  std::uint16_t authority = 0;
+  std::uint16_t additional = 0;
+};
+std::optional<DnsHeaderFields> ReadDnsHeaderFields(std::span<const unsigned char> bytes);
+
 inline constexpr int kDnsNoError = 0;
 inline constexpr int kDnsNameError = 3;  // NXDOMAIN
 

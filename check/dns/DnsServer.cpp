@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "check/dns/DnsMessage.h"
 #include "web/TcpQuery.h"
 
 namespace check {
 namespace {
-
-constexpr std::size_t kHeaderSize = 12;
 
 bool IsDigits(std::string_view text) {
   return !text.empty() &&
@@ -80,11 +79,10 @@ std::optional<DnsServer> ParseDnsServer(std::string_view text) {
 
 DnsHeader ReadDnsHeader(std::span<const unsigned char> message, std::uint16_t id) {
   DnsHeader header;
-  if (message.size() < kHeaderSize) return header;
-  const bool isAnswer = (message[2] & 0x80) != 0;
-  if (!isAnswer || ((message[0] << 8) | message[1]) != id) return header;
+  const std::optional<DnsHeaderFields> fields = ReadDnsHeaderFields(message);
+  if (!fields || !fields->response || fields->id != id) return header;
   header.forQuery = true;
-  switch (message[3] & 0x0F) {
+  switch (fields->rcode) {
     case 0:
       break;
     case 3:
@@ -97,10 +95,8 @@ DnsHeader ReadDnsHeader(std::span<const unsigned char> message, std::uint16_t id
       header.settled = NsAnswer{NsAnswer::Kind::Failed, "DNS refused the query"};
       return header;
   }
-  const bool truncated = (message[2] & 0x02) != 0;
-  const int answers = (message[6] << 8) | message[7];
-  if (answers == 0) {
-    header.settled = truncated ? NsAnswer{NsAnswer::Kind::Failed, "the DNS answer was cut short"}
+  if (fields->answers == 0) {
+    header.settled = fields->truncated ? NsAnswer{NsAnswer::Kind::Failed, "the DNS answer was cut short"}
                                : NsAnswer{NsAnswer::Kind::NoRecords, ""};
   }
   return header;

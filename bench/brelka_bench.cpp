@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "query/BulkQuery.h"
-#include "query/MemoryWindow.h"
+#include "tests/MemoryWindow.h"
 #include "sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 

@@ -1,7 +1,8 @@
 // The part of the main window that a query reads and writes: the two text boxes, the status
 // line, the start button's enabled flag, the two counters, the modal message box, and what the
 // page fetch needs to keep the window responsive. Each front end implements it over its real
-// controls; MemoryWindow implements it in memory for tests. It holds no query logic.
+// controls; the tests' MemoryWindow (tests/MemoryWindow.h) implements it in memory. It holds
+// no query logic.
 #pragma once
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 
 #include "FakeHttpSession.h"
 #include "query/BulkQuery.h"
-#include "query/MemoryWindow.h"
+#include "MemoryWindow.h"
 
 using query::BulkQuery;
 using query::MemoryWindow;

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "query/BulkQuery.h"
-#include "query/MemoryWindow.h"
+#include "MemoryWindow.h"
 #include "sim/Pages.h"
 #include "sim/RegistrarSim.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Form1Layout.h"
-#include "query/MemoryWindow.h"
+#include "MemoryWindow.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "query/BulkQuery.h"
-#include "query/MemoryWindow.h"
+#include "MemoryWindow.h"
 #include "sim/RegistrarSim.h"
 
 using namespace std::chrono_literals;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowState.h"
+#include "query/WindowState.h"
 
 namespace query {
 

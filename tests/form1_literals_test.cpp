@@ -31,6 +31,8 @@
 #include "sim/RegistrarSim.h"
 #include "web/HttpRequest.h"
 
+#include "WindowLiterals.h"
+
 namespace {
 
 using app::ControlId;
@@ -44,65 +46,11 @@ int Px(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));
 }
 
-struct Font {
-  std::u16string_view family;
-  double points;
-  bool bold;
-  bool underline;
-};
-
-const Font kSongTi{u"宋体", 9, false, false};
-const Font kSongTiBold{u"宋体", 9, true, false};
-const Font kHeiTi{u"黑体", 9, false, false};
-const Font kYaHei{u"微软雅黑", 9, false, false};
-const Font kYaHeiLink{u"微软雅黑", 10.5, true, true};
-
-constexpr std::u16string_view kCaption =
-    u"Brelka域名注册批量查询8.0  brelka.example.com Brelka工作室 错误处理800012345";
-constexpr std::u16string_view kHint =
-    u"数量必须大于2个,小于500个\r\n一行一个域名\r\n如：\r\n"
-    u"qingshanhu.com\r\nbrelkamingzi.com\r\nxinchunkuaile.com\r\n";
-constexpr std::u16string_view kSlogan = u"数秒内可查500个域名是否被注册,速度快,数据准确";
-constexpr std::u16string_view kSuffixes =
-    u"com|net|org|.com.co|co|info|me|mobi|us|biz|ca|mx|ws|asia|bz|net.co|nom.co|eu|in|com.mx|"
-    u"nl|se";
-
-struct Expected {
-  ControlId id;
-  std::optional<ControlId> container;
-  int left, top;      // twips from the container's outer top-left corner
-  int width, height;  // twips; 0 for a label sized to its caption
-  std::u16string_view text;
-  Font font;
-  bool red;
-};
-
-const Expected kControls[] = {
-    {ControlId::Label1_2,
-     {},
-     120,
-     80,
-     0,
-     0,
-     u"使用步骤: ①输入查询域名  ②点开始查询按钮 ",
-     kSongTiBold,
-     true},
-    {ControlId::Label6_1, {}, 7320, 0, 0, 0, u"最新版本", kYaHeiLink, true},
-    {ControlId::Frame1, {}, 120, 360, 4335, 5175, u"输入查询域名:", kHeiTi, false},
-    {ControlId::Text1, ControlId::Frame1, 120, 240, 4095, 4815, kHint, kYaHei, false},
-    {ControlId::Frame2, {}, 4680, 360, 4455, 5175, u"结果框:", kHeiTi, false},
-    {ControlId::Text2, ControlId::Frame2, 120, 240, 4215, 4815, u"", kSongTi, false},
-    {ControlId::Label3, {}, 120, 5640, 0, 0, kSlogan, kSongTiBold, true},
-    {ControlId::Command1, {}, 4680, 5640, 1095, 375, u"开始查询", kSongTi, false},
-    {ControlId::Command2, {}, 6000, 5640, 1095, 375, u"清空数据", kSongTi, false},
-    {ControlId::Command3, {}, 7320, 5640, 1095, 375, u"复制结果", kSongTi, false},
-    {ControlId::Frame3, {}, 120, 6120, 9015, 1095, u"使用注意:", kHeiTi, false},
-    {ControlId::Label1_8, ControlId::Frame3, 120, 240, 0, 0, u"①支持查询后缀格式：", kSongTiBold,
-     false},
-    {ControlId::Label2, ControlId::Frame3, 360, 480, 0, 0, kSuffixes, kSongTi, false},
-    {ControlId::Label1_7, ControlId::Frame3, 120, 750, 0, 0,
-     u"②查询出现任何问题请：重新拨号，清空IE cookies", kSongTiBold, false},
-};
+using testing_support::kCaption;
+using testing_support::kControls;
+using testing_support::kHint;
+using testing_support::kSlogan;
+using Expected = testing_support::ExpectedControl;
 
 // What one real message box showed when it opened.
 struct SeenBox {

@@ -21,6 +21,7 @@
 
 #include "app/win32/Form1Window.h"
 #include "app/win32/Win32Platform.h"
+#include "tests/WindowLiterals.h"
 #include "tests/win32/MessageBoxes.h"
 
 namespace {
@@ -44,64 +45,17 @@ int Px(int twips) {
   return static_cast<int>(std::lround(twips * Dpi() / 1440.0));
 }
 
-struct Font {
-  const wchar_t* face;
-  double points;
-  bool bold;
-  bool underline;
-};
+std::wstring W(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
 
-const Font kSongTi{L"宋体", 9, false, false};
-const Font kSongTiBold{L"宋体", 9, true, false};
-const Font kHeiTi{L"黑体", 9, false, false};
-const Font kYaHei{L"微软雅黑", 9, false, false};
-const Font kYaHeiLink{L"微软雅黑", 10.5, true, true};
-
-const std::wstring kCaption =
-    L"Brelka域名注册批量查询8.0  brelka.example.com Brelka工作室 错误处理800012345";
-const std::wstring kHint =
-    L"数量必须大于2个,小于500个\r\n一行一个域名\r\n如：\r\n"
-    L"qingshanhu.com\r\nbrelkamingzi.com\r\nxinchunkuaile.com\r\n";
-const std::wstring kSlogan = L"数秒内可查500个域名是否被注册,速度快,数据准确";
-const std::wstring kSuffixes =
-    L"com|net|org|.com.co|co|info|me|mobi|us|biz|ca|mx|ws|asia|bz|net.co|nom.co|eu|in|com.mx|"
-    L"nl|se";
-const std::wstring kWaiting = L"查询中,请稍等....";
-
-enum class Kind { Label, Frame, TextBox, Button };
-
-struct Expected {
-  ControlId id;
-  Kind kind;
-  // Twips from the window's client area; a control inside a frame is at the frame's place
-  // plus its own.
-  int left, top;
-  int width, height;  // twips; 0 for a label sized to its caption
-  std::wstring text;
-  Font font;
-  bool red;
-};
-
-// Frame1 and Frame2 stand at (120, 360) and (4680, 360), Frame3 at (120, 6120).
-const Expected kControls[] = {
-    {ControlId::Label1_2, Kind::Label, 120, 80, 0, 0, L"使用步骤: ①输入查询域名  ②点开始查询按钮 ",
-     kSongTiBold, true},
-    {ControlId::Label6_1, Kind::Label, 7320, 0, 0, 0, L"最新版本", kYaHeiLink, true},
-    {ControlId::Frame1, Kind::Frame, 120, 360, 4335, 5175, L"输入查询域名:", kHeiTi, false},
-    {ControlId::Text1, Kind::TextBox, 120 + 120, 360 + 240, 4095, 4815, kHint, kYaHei, false},
-    {ControlId::Frame2, Kind::Frame, 4680, 360, 4455, 5175, L"结果框:", kHeiTi, false},
-    {ControlId::Text2, Kind::TextBox, 4680 + 120, 360 + 240, 4215, 4815, L"", kSongTi, false},
-    {ControlId::Label3, Kind::Label, 120, 5640, 0, 0, kSlogan, kSongTiBold, true},
-    {ControlId::Command1, Kind::Button, 4680, 5640, 1095, 375, L"开始查询", kSongTi, false},
-    {ControlId::Command2, Kind::Button, 6000, 5640, 1095, 375, L"清空数据", kSongTi, false},
-    {ControlId::Command3, Kind::Button, 7320, 5640, 1095, 375, L"复制结果", kSongTi, false},
-    {ControlId::Frame3, Kind::Frame, 120, 6120, 9015, 1095, L"使用注意:", kHeiTi, false},
-    {ControlId::Label1_8, Kind::Label, 120 + 120, 6120 + 240, 0, 0, L"①支持查询后缀格式：",
-     kSongTiBold, false},
-    {ControlId::Label2, Kind::Label, 120 + 360, 6120 + 480, 0, 0, kSuffixes, kSongTi, false},
-    {ControlId::Label1_7, Kind::Label, 120 + 120, 6120 + 750, 0, 0,
-     L"②查询出现任何问题请：重新拨号，清空IE cookies", kSongTiBold, false},
-};
+const std::wstring kCaption = W(testing_support::kCaption);
+const std::wstring kSlogan = W(testing_support::kSlogan);
+const std::wstring kWaiting = W(testing_support::kWaiting);
+using testing_support::ClientPlace;
+using testing_support::kControls;
+using Expected = testing_support::ExpectedControl;
+using Kind = testing_support::ControlKind;
 
 // A registrar on 127.0.0.1 whose selection page the test chooses.
 class Registrar {
@@ -211,7 +165,7 @@ TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFontAndColour) {
     EXPECT_EQ(GetParent(control), window.Handle());
     EXPECT_TRUE(IsWindowVisible(control));
     EXPECT_TRUE(IsWindowEnabled(control));
-    EXPECT_EQ(TextOf(control), c.text);
+    EXPECT_EQ(TextOf(control), W(c.text));
 
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     switch (c.kind) {
@@ -235,7 +189,7 @@ TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFontAndColour) {
     ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                          sizeof font, &font),
               0);
-    EXPECT_EQ(std::wstring(font.lfFaceName), c.font.face);
+    EXPECT_EQ(std::wstring(font.lfFaceName), W(c.font.family));
     EXPECT_EQ(font.lfHeight, -static_cast<LONG>(std::lround(c.font.points * Dpi() / 72.0)));
     EXPECT_EQ(font.lfWeight, c.font.bold ? 700 : 400);
     EXPECT_EQ(font.lfCharSet, 134);
@@ -244,15 +198,17 @@ TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFontAndColour) {
     EXPECT_EQ(font.lfStrikeOut, 0);
 
     const RECT place = PlaceInClient(control);
-    EXPECT_EQ(place.left, Px(c.left));
-    EXPECT_EQ(place.top, Px(c.top));
+    const auto [left, top] = ClientPlace(c);
+    EXPECT_EQ(place.left, Px(left));
+    EXPECT_EQ(place.top, Px(top));
     HDC dc = GetDC(control);
     if (c.width == 0) {
       // Sized to its caption in its own font.
       HGDIOBJ previous =
           SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
       SIZE extent{};
-      GetTextExtentPoint32W(dc, c.text.c_str(), static_cast<int>(c.text.size()), &extent);
+      const std::wstring text = W(c.text);
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
       TEXTMETRICW metrics{};
       GetTextMetricsW(dc, &metrics);
       SelectObject(dc, previous);

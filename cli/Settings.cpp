@@ -34,17 +34,15 @@ std::string_view SourceName(SourceKind source) {
   return "registry";
 }
 
-base::Result<Settings> Resolve(const Options& options) {
-  // 1. The source: the one asked for, else the registrar when its address is given.
-  Settings settings;
-  settings.source = options.registrar ? SourceKind::Registrar : SourceKind::Registry;
-  for (const SourceKind kind :
-       {SourceKind::Registrar, SourceKind::Registry, SourceKind::Rdap, SourceKind::Whois}) {
-    if (options.source == SourceName(kind)) settings.source = kind;
-  }
-  const bool registries = settings.source != SourceKind::Registrar;
+namespace {
 
-  // 2. What cannot go together, or does not apply to that source.
+// "watch" first among the words: the rest are its command and that command's files.
+bool IsWatch(const Options& options) {
+  return !options.files.empty() && options.files.front() == "watch";
+}
+
+// What cannot go together, or does not apply to the source.
+base::Status Refusal(const Options& options, bool registries) {
   if (options.demo && options.registrar) {
     return base::Failure{"--demo and --registrar cannot be used together"};
   }
@@ -84,8 +82,7 @@ base::Result<Settings> Resolve(const Options& options) {
       return base::Failure{std::string(name) + " goes with --pattern"};
     }
   }
-  // "watch" first among the words: the rest are its command and that command's files.
-  const bool watch = !options.files.empty() && options.files.front() == "watch";
+  const bool watch = IsWatch(options);
   const std::string command = watch && options.files.size() > 1 ? options.files[1] : "";
   if (watch) {
     static constexpr std::string_view kCommands[] = {"add", "remove", "list", "run", "calendar"};
@@ -114,6 +111,25 @@ base::Result<Settings> Resolve(const Options& options) {
        !options.whoisServers.empty() || !options.zoneServers.empty())) {
     return base::Failure{"--demo brings its own bootstrap, WHOIS and DNS servers"};
   }
+
+  return base::Ok();
+}
+
+}  // namespace
+
+base::Result<Settings> Resolve(const Options& options) {
+  // 1. The source: the one asked for, else the registrar when its address is given.
+  Settings settings;
+  settings.source = options.registrar ? SourceKind::Registrar : SourceKind::Registry;
+  for (const SourceKind kind :
+       {SourceKind::Registrar, SourceKind::Registry, SourceKind::Rdap, SourceKind::Whois}) {
+    if (options.source == SourceName(kind)) settings.source = kind;
+  }
+  const bool registries = settings.source != SourceKind::Registrar;
+
+  // 2. What cannot go together, or does not apply to that source.
+  if (base::Status refused = Refusal(options, registries); !refused) return refused.failure();
+  const bool watch = IsWatch(options);
 
   // 3. Each setting: the user's where given, else its owner's default.
   settings.files = options.files;

@@ -118,27 +118,41 @@ std::vector<const Column*> Generation(Columns columns, int generation) {
   return chosen;
 }
 
+// Every layout an output of some generation had, with and without checked (which a file
+// written by hand may leave out), the newest first; made once.
+const std::vector<std::vector<const Column*>>& Layouts() {
+  static const std::vector<std::vector<const Column*>> layouts = [] {
+    std::vector<std::vector<const Column*>> all;
+    for (int generation = kGenerations; generation >= 1; --generation) {
+      for (Columns columns : {Columns::Basic, Columns::Registry}) {
+        std::vector<const Column*> chosen = Generation(columns, generation);
+        all.push_back(chosen);
+        std::erase_if(chosen, [](const Column* column) { return column->name == "checked"; });
+        all.push_back(std::move(chosen));
+      }
+    }
+    return all;
+  }();
+  return layouts;
+}
+
 }  // namespace
 
 std::span<const Column> AllColumns() {
   return kColumns;
 }
 
-std::vector<const Column*> ColumnsOf(Columns columns) {
-  return Generation(columns, kGenerations);
+const std::vector<const Column*>& ColumnsOf(Columns columns) {
+  // The newest generation's two layouts with checked come first.
+  return Layouts()[columns == Columns::Basic ? 0 : 2];
 }
 
-// Also without checked, which a file written by hand may leave out.
-std::vector<const Column*> ColumnsOfFields(std::size_t fields) {
-  for (int generation = kGenerations; generation >= 1; --generation) {
-    for (Columns columns : {Columns::Basic, Columns::Registry}) {
-      std::vector<const Column*> chosen = Generation(columns, generation);
-      if (chosen.size() == fields) return chosen;
-      std::erase_if(chosen, [](const Column* column) { return column->name == "checked"; });
-      if (chosen.size() == fields) return chosen;
-    }
+const std::vector<const Column*>& ColumnsOfFields(std::size_t fields) {
+  static const std::vector<const Column*> kNone;
+  for (const std::vector<const Column*>& layout : Layouts()) {
+    if (layout.size() == fields) return layout;
   }
-  return {};
+  return kNone;
 }
 
 std::string JoinedWords(const std::vector<std::string>& words) {

@@ -41,11 +41,11 @@ struct Column {
 std::span<const Column> AllColumns();
 
 // The columns of an output, in order.
-std::vector<const Column*> ColumnsOf(Columns columns);
+const std::vector<const Column*>& ColumnsOf(Columns columns);
 
 // The columns of a TSV or CSV line of an earlier run with this many fields, with or without
 // checked, or nothing when no generation of the output had as many.
-std::vector<const Column*> ColumnsOfFields(std::size_t fields);
+const std::vector<const Column*>& ColumnsOfFields(std::size_t fields);
 
 // What the checked column holds for an answer of the demo's simulators, which --resume refuses
 // to pass off as a registry's.

@@ -31,7 +31,7 @@ class Reader {
       return base::Failure{"list output holds names, not answers, and cannot be resumed; write "
                            "the run's output with --format json (or tsv, csv)"};
     }
-    const std::vector<const Column*> columns = ColumnsOfFields(fields.size());
+    const std::vector<const Column*>& columns = ColumnsOfFields(fields.size());
     if (columns.empty()) {
       return base::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
     }

@@ -31,21 +31,31 @@ std::string Written(std::u16string text) {
 }
 
 // Whether a line of the answer is a status line (its label, before ':' or ']', names a status or
-// state) whose value holds a free status word.
+// state) whose value holds a free status word. A label with nothing after it may have its value
+// on the next line, if that line has no label of its own (Nominet's form).
 bool SaysFree(const std::string& answer, const check::WhoisServer& server) {
   std::u16string lower = check::NormaliseWhoisText(base::FromUtf8(answer));
   for (char16_t& c : lower) c = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+  std::vector<std::u16string_view> lines;
   for (std::size_t start = 0; start < lower.size();) {
     std::size_t end = lower.find(u'\n', start);
     if (end == std::u16string::npos) end = lower.size();
-    const std::u16string_view line = std::u16string_view(lower).substr(start, end - start);
+    lines.push_back(std::u16string_view(lower).substr(start, end - start));
     start = end + 1;
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::u16string_view line = lines[i];
     const std::size_t colon = line.find_first_of(u":]");
     if (colon == std::u16string_view::npos) continue;
-    const std::u16string_view label = line.substr(0, colon), value = line.substr(colon + 1);
+    const std::u16string_view label = line.substr(0, colon);
+    std::u16string_view value = line.substr(colon + 1);
     if (label.find(u"status") == std::u16string_view::npos &&
         label.find(u"state") == std::u16string_view::npos) {
       continue;
+    }
+    if (value.find_first_not_of(u" .") == std::u16string_view::npos && i + 1 < lines.size() &&
+        lines[i + 1].find(u':') == std::u16string_view::npos) {
+      value = lines[i + 1];
     }
     for (const std::u16string& word : server.common->freeStatus) {
       if (value.find(word) != std::u16string_view::npos) return true;

@@ -321,7 +321,9 @@ void RegistrySource::RegistryRun::TakeNames() {
       fed_ = true;
       break;
     }
-    base::Result<std::string> aLabel = names::ToALabel(name->text);
+    // A feed that judged the name hands its A-label on.
+    base::Result<std::string> aLabel =
+        name->aLabel.empty() ? names::ToALabel(name->text) : std::move(name->aLabel);
     if (!aLabel) {
       report_(name->id, WithStatus(Status::Invalid, base::FromUtf8(aLabel.error())));
       continue;

@@ -22,6 +22,9 @@ class NameFeed {
   struct Name {
     std::size_t id = 0;
     std::u16string text;
+    // Its A-label, when the feed has already made it and found the name one a registry holds;
+    // else empty, and the source makes it.
+    std::string aLabel{};
   };
 
   virtual ~NameFeed() = default;

@@ -115,14 +115,15 @@ class RunFeed final : public check::NameFeed {
       }
       if (!next.value()) return std::nullopt;
       const std::size_t position = counts_.entered++;
-      if (std::optional<check::Answer> answer = Settle(position, text)) {
+      std::string aLabel;
+      if (std::optional<check::Answer> answer = Settle(position, text, aLabel)) {
         writer_.Put(position, text, *answer);
         ++settledHere_;
         continue;
       }
       ++handedOut_;
       asked_.emplace(position, text);
-      return Name{position, std::move(text)};
+      return Name{position, std::move(text), std::move(aLabel)};
     }
   }
 
@@ -147,15 +148,20 @@ class RunFeed final : public check::NameFeed {
   std::size_t HandedOut() const { return handedOut_; }
 
  private:
-  std::optional<check::Answer> Settle(std::size_t position, const std::u16string& name) {
+  // The name's answer when it is settled here; else its A-label for the source, with the
+  // registries.
+  std::optional<check::Answer> Settle(std::size_t position, const std::u16string& name,
+                                      std::string& aLabel) {
     check::Answer answer;
     answer.checked = Now();
-    if (auto reason = InvalidFor(name, registries_)) {
+    Judgement judged = Judge(name, registries_);
+    if (judged.invalid) {
       answer.status = check::Status::Invalid;
-      answer.detail = std::move(*reason);
+      answer.detail = std::move(*judged.invalid);
       ++counts_.invalid;
       return answer;
     }
+    aLabel = std::move(judged.aLabel);
     if (settlers_.settled) {
       if (const auto found = settlers_.settled->find(name); found != settlers_.settled->end()) {
         ++counts_.resumed;

@@ -78,12 +78,19 @@ std::chrono::sys_seconds Now() {
 
 // For the registries, a name no registry holds is invalid too (see names/PublicSuffix.h), so that
 // neither a resumed answer nor a registry's "no such name" stands for it.
-std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
+Judgement Judge(const std::u16string& name, bool registries) {
   auto reason = names::InvalidReason(name);
-  if (reason || !registries) return reason;
+  if (reason || !registries) return {std::move(reason), {}};
   auto aLabel = names::ToALabel(name);
-  if (!aLabel) return base::FromUtf8(aLabel.error());
-  return names::UnregistrableReason(aLabel.value());
+  if (!aLabel) return {base::FromUtf8(aLabel.error()), {}};
+  if (auto unregistrable = names::UnregistrableReason(aLabel.value())) {
+    return {std::move(unregistrable), {}};
+  }
+  return {std::nullopt, std::move(aLabel.value())};
+}
+
+std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries) {
+  return Judge(name, registries).invalid;
 }
 
 }  // namespace cli

@@ -52,6 +52,11 @@ std::chrono::sys_seconds Now();
 
 // For the registries, a name no registry holds is invalid too (see names/PublicSuffix.h), so that
 // neither a resumed answer nor a registry's "no such name" stands for it.
+struct Judgement {
+  std::optional<std::u16string> invalid;  // why the name cannot be checked
+  std::string aLabel;                     // with the registries, of a name that can
+};
+Judgement Judge(const std::u16string& name, bool registries);
 std::optional<std::u16string> InvalidFor(const std::u16string& name, bool registries);
 
 }  // namespace cli

@@ -573,6 +573,31 @@ TEST_F(RdapSourceTest, DrawsNamesNoFurtherAheadThanItsWindow) {
   EXPECT_EQ(feed.Furthest(), 8u);
 }
 
+// A feed that has made a name's A-label hands it on, and the registry is asked about that
+// A-label; a name handed on without one gets its own.
+TEST_F(RdapSourceTest, AnALabelTheFeedMadeIsTheOneAsked) {
+  class JudgedFeed final : public check::NameFeed {
+   public:
+    std::optional<Name> Next() override {
+      if (next_ == 2) return std::nullopt;
+      ++next_;
+      return next_ == 1 ? Name{0, u"as the user wrote it", "handed.com"} : Name{1, u"ownname.com"};
+    }
+
+   private:
+    int next_ = 0;
+  } feed;
+  auto source = Source();
+  std::map<std::size_t, check::Answer> answers;
+  source->Check(feed, [&](std::size_t id, check::Answer answer) { answers[id] = answer; }, {});
+  EXPECT_EQ(answers[0].status, Status::Available);
+  EXPECT_EQ(answers[0].aLabel, u"handed.com");  // differs from the text: named in the answer
+  EXPECT_EQ(answers[1].status, Status::Available);
+  std::vector<std::string> asked;
+  for (const auto& arrival : sim.Arrivals()) asked.push_back(arrival.name);
+  EXPECT_EQ(asked, (std::vector<std::string>{"handed.com", "ownname.com"}));
+}
+
 TEST_F(RdapSourceTest, WaitsTheRetryAfterTimeAndGivesUpAfterThreeTries) {
   sim.SetFault("busy.com", {.status = 429, .retryAfter = "1", .times = 1});
   sim.SetFault("down.net", {.status = 503, .times = 1});

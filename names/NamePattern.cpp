@@ -13,10 +13,6 @@
 namespace names {
 namespace {
 
-constexpr std::u16string_view kPinyin[] = {
-#include "PinyinSyllables.inc"
-};
-
 std::size_t Characters(std::u16string_view text) {
   return static_cast<std::size_t>(
       std::count_if(text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
@@ -173,10 +169,6 @@ std::shared_ptr<const Choices> Without(const std::shared_ptr<const Choices>& cho
 }
 
 }  // namespace
-
-std::span<const std::u16string_view> PinyinSyllables() {
-  return kPinyin;
-}
 
 base::Result<NamePattern> NamePattern::Read(std::u16string_view text,
                                            std::span<const std::u16string> words,

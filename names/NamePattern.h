@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "base/Result.h"
+#include "names/Pinyin.h"
 
 namespace names {
 
@@ -31,9 +32,6 @@ struct PatternFilters {
   std::size_t minLength = 0;
   std::size_t maxLength = SIZE_MAX;
 };
-
-// The pinyin syllables, toneless, as a name spells them (lv for lü).
-std::span<const std::u16string_view> PinyinSyllables();
 
 class NamePattern {
  public:

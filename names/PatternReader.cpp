@@ -17,7 +17,7 @@ constexpr std::size_t kMaxCount = 63;
 constexpr std::pair<char32_t, std::u16string_view> kLetterClasses[] = {
     {U'L', u"abcdefghijklmnopqrstuvwxyz"}, {U'D', u"0123456789"},
     {U'C', u"bcdfghjklmnpqrstvwxyz"},      {U'V', u"aeiou"},
-    {U'I', u"bcdfghjklmnpqrstwxyz"},
+    {U'I', kPinyinInitials},
 };
 
 constexpr const char* kTooManyShapes =

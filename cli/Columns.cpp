@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/Text.h"
+#include "names/NameType.h"
 
 namespace cli {
 namespace {
@@ -22,9 +23,9 @@ base::Status Into(std::u16string& text, const std::string& word) {
 
 // A column of the answer's own text.
 template <std::u16string Answer::*field>
-constexpr Column TextColumn(std::string_view name, std::string_view key, bool registry,
+constexpr Column TextColumn(std::string_view name, std::string_view key, Columns carried,
                             int since) {
-  return {name, key, registry, false, since,
+  return {name, key, carried, false, since,
           [](const Row& row) { return One(base::Utf16ToUtf8(row.answer.*field)); },
           [](Row& row, Words words) { return Into(row.answer.*field, words.at(0)); }};
 }
@@ -32,10 +33,10 @@ constexpr Column TextColumn(std::string_view name, std::string_view key, bool re
 // The reason is written for an unknown answer only, and never read back: such an answer is
 // asked again.
 const Column kColumns[] = {
-    {"name", "name", false, false, 1,
+    {"name", "name", Columns::Basic, false, 1,
      [](const Row& row) { return One(base::Utf16ToUtf8(row.name)); },
      [](Row& row, Words words) { return Into(row.name, words.at(0)); }},
-    {"status", "status", false, false, 1,
+    {"status", "status", Columns::Basic, false, 1,
      [](const Row& row) { return One(std::string(check::StatusName(row.answer.status))); },
      [](Row& row, Words words) -> base::Status {
        const auto status = check::StatusNamed(words.at(0));
@@ -43,15 +44,15 @@ const Column kColumns[] = {
        row.answer.status = *status;
        return base::Ok();
      }},
-    TextColumn<&Answer::detail>("detail", "detail", false, 1),
-    {"reason", "reason", false, false, 1,
+    TextColumn<&Answer::detail>("detail", "detail", Columns::Basic, 1),
+    {"reason", "reason", Columns::Basic, false, 1,
      [](const Row& row) {
        const auto& reason = row.answer.reason;
        const bool unknown = row.answer.status == check::Status::Unknown && reason;
        return One(unknown ? std::string(base::KindName(*reason)) : std::string());
      },
      [](Row&, Words) { return base::Ok(); }},
-    {"source", "source", false, false, 1,
+    {"source", "source", Columns::Basic, false, 1,
      [](const Row& row) {
        return One(row.answer.source ? std::string(check::RouteName(*row.answer.source)) : "");
      },
@@ -61,10 +62,10 @@ const Column kColumns[] = {
        if (!row.answer.source) return base::Failure{"unknown source '" + words.at(0) + "'"};
        return base::Ok();
      }},
-    TextColumn<&Answer::aLabel>("a_label", "aLabel", true, 1),
-    TextColumn<&Answer::registrar>("registrar", "registrar", true, 1),
-    TextColumn<&Answer::expires>("expires", "expires", true, 1),
-    {"statuses", "statuses", true, true, 3,
+    TextColumn<&Answer::aLabel>("a_label", "aLabel", Columns::Registry, 1),
+    TextColumn<&Answer::registrar>("registrar", "registrar", Columns::Registry, 1),
+    TextColumn<&Answer::expires>("expires", "expires", Columns::Registry, 1),
+    {"statuses", "statuses", Columns::Registry, true, 3,
      [](const Row& row) {
        Words words;
        for (const std::u16string& word : row.answer.statuses) {
@@ -79,7 +80,7 @@ const Column kColumns[] = {
        }
        return base::Ok();
      }},
-    {"phase", "phase", true, false, 3,
+    {"phase", "phase", Columns::Registry, false, 3,
      [](const Row& row) { return One(std::string(check::PhaseName(row.answer.phase))); },
      [](Row& row, Words words) -> base::Status {
        const auto phase = check::PhaseNamed(words.at(0));
@@ -87,8 +88,18 @@ const Column kColumns[] = {
        row.answer.phase = *phase;
        return base::Ok();
      }},
-    TextColumn<&Answer::releases>("releases", "releases", true, 3),
-    {"checked", "checked", false, false, 2,
+    TextColumn<&Answer::releases>("releases", "releases", Columns::Registry, 3),
+    // Made from the name, and only checked when read back: a field that is not the name's type
+    // is not a type column (a line of an older layout with as many fields).
+    {"type", "type", Columns::Type, true, 4,
+     [](const Row& row) { return names::TypeWords(names::TypeOf(row.name)); },
+     [](Row& row, Words words) -> base::Status {
+       if (words != names::TypeWords(names::TypeOf(row.name))) {
+         return base::Failure{"the type field does not hold the name's type"};
+       }
+       return base::Ok();
+     }},
+    {"checked", "checked", Columns::Basic, false, 2,
      [](const Row& row) {
        return One(row.demo             ? std::string(kDemoChecked)
                   : row.answer.checked ? CheckedText(*row.answer.checked)
@@ -106,29 +117,33 @@ const Column kColumns[] = {
      }},
 };
 
-constexpr int kGenerations = 3;
+constexpr int kGenerations = 4;
 
-std::vector<const Column*> Generation(Columns columns, int generation) {
-  std::vector<const Column*> chosen;
-  for (const Column& column : kColumns) {
-    if (column.since <= generation && (!column.registry || columns == Columns::Registry)) {
-      chosen.push_back(&column);
-    }
-  }
-  return chosen;
-}
+struct Layout {
+  Columns carried;
+  std::vector<const Column*> columns;
+};
 
 // Every layout an output of some generation had, with and without checked (which a file
-// written by hand may leave out), the newest first; made once.
-const std::vector<std::vector<const Column*>>& Layouts() {
-  static const std::vector<std::vector<const Column*>> layouts = [] {
-    std::vector<std::vector<const Column*>> all;
+// written by hand may leave out), the newest first, with checked before without; made once.
+const std::vector<Layout>& Layouts() {
+  static const std::vector<Layout> layouts = [] {
+    std::vector<Layout> all;
     for (int generation = kGenerations; generation >= 1; --generation) {
-      for (Columns columns : {Columns::Basic, Columns::Registry}) {
-        std::vector<const Column*> chosen = Generation(columns, generation);
-        all.push_back(chosen);
-        std::erase_if(chosen, [](const Column* column) { return column->name == "checked"; });
-        all.push_back(std::move(chosen));
+      for (bool checked : {true, false}) {
+        for (Columns carried : {Columns::Basic, Columns::Registry, Columns::Type,
+                                Columns::Registry | Columns::Type}) {
+          std::vector<const Column*> chosen;
+          for (const Column& column : kColumns) {
+            if (column.since <= generation && Holds(carried, column.carried) &&
+                (checked || column.name != "checked")) {
+              chosen.push_back(&column);
+            }
+          }
+          const bool seen = std::any_of(all.begin(), all.end(),
+                                        [&](const Layout& layout) { return layout.columns == chosen; });
+          if (!seen) all.push_back({carried, std::move(chosen)});
+        }
       }
     }
     return all;
@@ -143,16 +158,33 @@ std::span<const Column> AllColumns() {
 }
 
 const std::vector<const Column*>& ColumnsOf(Columns columns) {
-  // The newest generation's two layouts with checked come first.
-  return Layouts()[columns == Columns::Basic ? 0 : 2];
+  // The newest generation's layouts with checked come first.
+  for (const Layout& layout : Layouts()) {
+    if (layout.carried == columns) return layout.columns;
+  }
+  return Layouts().front().columns;
 }
 
-const std::vector<const Column*>& ColumnsOfFields(std::size_t fields) {
-  static const std::vector<const Column*> kNone;
-  for (const std::vector<const Column*>& layout : Layouts()) {
-    if (layout.size() == fields) return layout;
+std::vector<const std::vector<const Column*>*> ColumnsOfFields(std::size_t fields) {
+  std::vector<const std::vector<const Column*>*> found;
+  for (const Layout& layout : Layouts()) {
+    if (layout.columns.size() == fields) found.push_back(&layout.columns);
   }
-  return kNone;
+  return found;
+}
+
+std::string NewestFieldCounts() {
+  std::vector<std::size_t> counts;
+  for (Columns carried : {Columns::Basic, Columns::Registry, Columns::Type,
+                          Columns::Registry | Columns::Type}) {
+    counts.push_back(ColumnsOf(carried).size());
+  }
+  std::sort(counts.begin(), counts.end());
+  std::string text;
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == counts.size() ? " or " : ", ") + std::to_string(counts[i]);
+  }
+  return text;
 }
 
 std::string JoinedWords(const std::vector<std::string>& words) {

@@ -21,16 +21,27 @@ struct Row {
   bool demo = false;  // answered by the built-in simulators: checked reads "demo"
 };
 
-// Which columns an output carries: the basic ones, or with the registries' sources all.
-enum class Columns { Basic, Registry };
+// Which columns an output carries: the basic ones, with the registries' sources theirs too,
+// and with --type the name's type.
+enum class Columns : unsigned { Basic = 0, Registry = 1, Type = 2 };
+
+constexpr Columns operator|(Columns a, Columns b) {
+  return Columns(unsigned(a) | unsigned(b));
+}
+
+// Whether `columns` holds every one of `wanted`.
+constexpr bool Holds(Columns columns, Columns wanted) {
+  return (unsigned(columns) & unsigned(wanted)) == unsigned(wanted);
+}
 
 struct Column {
   std::string_view name;  // in TSV's and CSV's order, CSV's header and the watch list's table
   std::string_view key;   // in JSON Lines
-  bool registry;          // carried with the registries' sources only
+  Columns carried;        // by the outputs that hold these: Basic by every one
   bool list;              // several words: a JSON array, else joined by "; "
   // The output's generation that added it: 1 the first, 2 checked, 3 the registry's statuses,
-  // phase and release day. An earlier run's output has the columns of its generation.
+  // phase and release day, 4 the type. An earlier run's output has the columns of its
+  // generation.
   int since;
   // The field's words (one, or a list's), and the field read back into a row; a failure says
   // what is wrong with the text.
@@ -43,9 +54,13 @@ std::span<const Column> AllColumns();
 // The columns of an output, in order.
 const std::vector<const Column*>& ColumnsOf(Columns columns);
 
-// The columns of a TSV or CSV line of an earlier run with this many fields, with or without
-// checked, or nothing when no generation of the output had as many.
-const std::vector<const Column*>& ColumnsOfFields(std::size_t fields);
+// The layouts a TSV or CSV line of an earlier run with this many fields may have, the likeliest
+// first (an output with checked, then one without, which a file written by hand may leave out);
+// none when no generation of the output had as many.
+std::vector<const std::vector<const Column*>*> ColumnsOfFields(std::size_t fields);
+
+// The numbers of fields the newest outputs have, as "7 or 13".
+std::string NewestFieldCounts();
 
 // What the checked column holds for an answer of the demo's simulators, which --resume refuses
 // to pass off as a registry's.

@@ -54,14 +54,23 @@ NameStream NameStream::FromPatterns(std::vector<names::NamePattern> patterns,
   return stream;
 }
 
-NameStream NameStream::FromList(std::vector<std::u16string> names) {
+NameStream NameStream::FromList(std::vector<std::u16string> names, std::uint64_t leftOut) {
   NameStream stream;
+  stream.leftOut_ = leftOut;
   stream.kind_ = Kind::List;
   stream.names_ = std::move(names);
   return stream;
 }
 
 base::Result<bool> NameStream::Next(std::u16string& name) {
+  for (;;) {
+    auto next = NextOfAnyType(name);
+    if (!next || !next.value() || !types_ || types_->Keeps(names::TypeOf(name))) return next;
+    ++leftOut_;
+  }
+}
+
+base::Result<bool> NameStream::NextOfAnyType(std::u16string& name) {
   if (kind_ == Kind::List) {
     if (nextName_ == names_.size()) return false;
     name = std::move(names_[nextName_++]);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "base/Result.h"
 #include "names/NameList.h"
 #include "names/NamePattern.h"
+#include "names/NameType.h"
 
 namespace cli {
 
@@ -30,13 +32,18 @@ class NameStream {
   // The names of each pattern in turn. expected: about how many, to size the list once.
   static NameStream FromPatterns(std::vector<names::NamePattern> patterns,
                                  std::vector<std::u16string> suffixes, std::size_t expected);
-  // Names made before, as they are.
-  static NameStream FromList(std::vector<std::u16string> names);
+  // Names made before, as they are, of which --type had left out `leftOut`.
+  static NameStream FromList(std::vector<std::u16string> names, std::uint64_t leftOut = 0);
 
   // Reads the files through once, keeping nothing: fails, as Next would, for one that cannot be
   // opened or is not UTF-8, and for an argument that is neither a file nor a domain name, so that such a fault stops a run before anything is sent. Standard
   // input is read once only, as the run goes.
   base::Status CheckFiles() const;
+
+  // Passes on only the names of these types (--type); the filter must outlive the stream.
+  void KeepTypes(const names::TypeFilter* types) { types_ = types; }
+  // How many names the types left out so far.
+  std::uint64_t LeftOut() const { return leftOut_; }
 
   // Writes the next name into `name`; false at the end. Fails when an input cannot be read,
   // naming it.
@@ -44,6 +51,7 @@ class NameStream {
 
  private:
   NameStream() = default;
+  base::Result<bool> NextOfAnyType(std::u16string& name);
   // Reads the next piece of the inputs into the list; false once they have all ended.
   base::Result<bool> ReadMore();
   base::Status OpenNext();
@@ -68,6 +76,8 @@ class NameStream {
   std::vector<std::u16string> names_;
   std::size_t nextName_ = 0;
   enum class Kind { Inputs, Patterns, List } kind_ = Kind::Inputs;
+  const names::TypeFilter* types_ = nullptr;
+  std::uint64_t leftOut_ = 0;
 };
 
 // A file named on the command line, whose name arrives in UTF-8 on every platform.

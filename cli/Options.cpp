@@ -13,6 +13,7 @@
 #include "names/ALabel.h"
 #include "names/NameList.h"
 #include "names/NameRules.h"
+#include "names/NameType.h"
 
 namespace cli {
 namespace {
@@ -275,6 +276,17 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--length", 0, "N[-M]", "patterns: only names whose first label has N (to M) characters",
      SetLength},
+    {"--type", 0, "TYPES",
+     "only names of these types, and a type column: digits 数字, letters 字母, mixed 杂米 "
+     "(letters and digits), han 中文, pinyin1 pinyin2 pinyin3 单拼 双拼 三拼 (the fewest "
+     "syllables: xian is pinyin1), initials 声母 (双声 三声 四声), a shape as AABB, a length "
+     "as digits:3 or letters:4-5; ',' parts types any of which will do, '+' joins types that "
+     "must all hold; any: every name, with its type",
+     [](Options& o, std::string_view value) -> Error {
+       if (auto read = names::TypeFilter::Read(value); !read) return read.error();
+       o.types.emplace_back(value);
+       return std::nullopt;
+     }},
     {"--count", 0, "",
      "print how many names there are to check and the first ten, and send nothing",
      [](Options& o, std::string_view) -> Error {

@@ -67,6 +67,8 @@ struct Options {
   std::optional<std::pair<std::size_t, std::size_t>> length;
   bool count = false;
   std::optional<std::uint64_t> maxNames;
+  // The name types a run keeps, as --type gives them (each read already).
+  std::vector<std::string> types;
   // The watch list: its file instead of the one in the user's data folder, the command run per
   // change, and whether every name is due now (--all, which also means TSV).
   std::optional<std::string> watchList;

@@ -80,8 +80,11 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
   const bool mayRepeat =
       made.patterns.size() > 1 || std::any_of(made.patterns.begin(), made.patterns.end(),
                                               [](const auto& p) { return p.MayRepeat(); });
-  if (mayRepeat && made.total.exact && made.total.names <= kDistinctBudget) {
+  // So are the names of the types asked for: there is no arithmetic for them.
+  const bool byMaking = mayRepeat || settings.types;
+  if (byMaking && made.total.exact && made.total.names <= kDistinctBudget) {
     NameStream names = NameStream::FromPatterns(made.patterns, suffixes, made.total.names);
+    if (settings.types) names.KeepTypes(&*settings.types);
     std::uint64_t distinct = 0;
     for (std::u16string name;;) {
       const base::Result<bool> next = names.Next(name);
@@ -89,7 +92,7 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
       ++distinct;
     }
     made.total.names = distinct;
-  } else if (mayRepeat) {
+  } else if (byMaking) {
     made.total.exact = false;
   }
   return made;
@@ -98,6 +101,12 @@ base::Result<Patterns> ReadPatterns(const Settings& settings,
 // Why patterns make no name: the first filter without which they would make some, else the
 // name rules.
 std::string WhyNoName(const Settings& settings, const std::vector<std::u16string>& suffixes) {
+  if (settings.types) {
+    Settings wider = settings;
+    wider.types.reset();
+    const auto made = ReadPatterns(wider, suffixes);
+    if (made && made.value().total.names > 0) return "--type leaves out every name they make";
+  }
   const names::PatternFilters& filters = settings.filters;
   const std::pair<std::string, names::PatternFilters> without[] = {
       {"--length", {filters.without, filters.mixed, 0, SIZE_MAX}},

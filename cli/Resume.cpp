@@ -31,17 +31,25 @@ class Reader {
       return base::Failure{"list output holds names, not answers, and cannot be resumed; write "
                            "the run's output with --format json (or tsv, csv)"};
     }
-    const std::vector<const Column*>& columns = ColumnsOfFields(fields.size());
-    if (columns.empty()) {
-      return base::Failure{"expected 6, 9 or 12 fields, found " + std::to_string(fields.size())};
+    const auto layouts = ColumnsOfFields(fields.size());
+    if (layouts.empty()) {
+      return base::Failure{"expected " + NewestFieldCounts() + " fields, found " +
+                           std::to_string(fields.size())};
     }
-    Row row;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      std::vector<std::string> words =
-          columns[i]->list ? SplitWords(fields[i]) : std::vector{std::move(fields[i])};
-      if (base::Status read = columns[i]->read(row, std::move(words)); !read) return read;
+    // Layouts with as many fields: the first that reads, else what was wrong with the first.
+    std::optional<base::Failure> first;
+    for (const std::vector<const Column*>* layout : layouts) {
+      const std::vector<const Column*>& columns = *layout;
+      Row row;
+      base::Status read = base::Ok();
+      for (std::size_t i = 0; i < columns.size() && read; ++i) {
+        read = columns[i]->read(row, columns[i]->list ? SplitWords(fields[i])
+                                                      : std::vector<std::string>{fields[i]});
+      }
+      if (read) return Take(std::move(row), columns.back()->name == "checked");
+      if (!first) first = read.failure();
     }
-    return Take(std::move(row), columns.back()->name == "checked");
+    return *first;
   }
 
   // A JSON object's keys; a missing one is empty.

@@ -131,9 +131,11 @@ base::Result<Input> OpenInput(const Settings& settings,
     input.stream.emplace(NameStream::FromPatterns(
         std::move(made.value().patterns), suffixes,
         static_cast<std::size_t>(std::min<std::uint64_t>(total.names, settings.maxNames))));
+    if (settings.types) input.stream->KeepTypes(&*settings.types);
     return input;
   }
   input.stream.emplace(NameStream::FromInputs(settings.files, suffixes));
+  if (settings.types) input.stream->KeepTypes(&*settings.types);
   if (base::Status readable = input.stream->CheckFiles(); !readable) return readable.failure();
   const bool fromStandardInput =
       settings.files.empty() ||
@@ -176,13 +178,14 @@ base::Result<ZoneDates> ScanZones(const Settings& settings, std::optional<NameSt
   }
   auto found = ZoneDelegated(settings.zoneFiles, settings.quiet, names);
   if (!found) return found.failure();
-  stream.emplace(NameStream::FromList(std::move(names)));
+  stream.emplace(NameStream::FromList(std::move(names), stream->LeftOut()));
   return std::move(found.value());
 }
 
 // How a run that checked its names ends: the interruption, the summary, the exit status.
 int Ended(const Settings& settings, const Checked& checked, const RunFeed& feed,
-          const Counts& counts, const std::optional<Total>& total, bool stopped) {
+          const Counts& counts, const std::optional<Total>& total, std::uint64_t leftOut,
+          bool stopped) {
   if (!checked.written && OutputClosed()) {
     // The reader has what it wanted (head -1): the run ends quietly, its names not yet
     // answered left unasked.
@@ -201,7 +204,10 @@ int Ended(const Settings& settings, const Checked& checked, const RunFeed& feed,
     return kInterruptedExit;
   }
   if (feed.Error()) return UsageError(*feed.Error());
-  if (!settings.quiet && counts.entered == 0 && !total) {
+  if (!settings.quiet && leftOut > 0) {
+    Write(Stream::Err, "brelka-cli: --type left out " + Names(leftOut) + "\n");
+  }
+  if (!settings.quiet && counts.entered == 0 && !total && leftOut == 0) {
     Write(Stream::Err, "brelka-cli: the input holds no names\n");
   }
   if (!settings.quiet) Write(Stream::Err, SummaryText(counts));
@@ -261,7 +267,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
       !settings.quiet && IsTerminal(Stream::Err));
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns =
-      settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry;
+      (settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry) |
+      (settings.types ? Columns::Type : Columns::Basic);
   AnswerWriter writer(settings.format, columns, settings.demo, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });
@@ -318,7 +325,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   // 4. The names, checked and written as they come.
   const Checked checked = CheckAndWrite(source.get(), feed, writer, progress, counts, stop);
-  return Ended(settings, checked, feed, counts, total, stop.stop_requested());
+  return Ended(settings, checked, feed, counts, total, stream->LeftOut(), stop.stop_requested());
 }
 
 }  // namespace cli

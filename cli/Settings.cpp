@@ -96,8 +96,8 @@ base::Status Refusal(const Options& options, bool registries) {
       return base::Failure{"watch asks the registries: the registrar's search has no statuses"};
     }
     if (!options.patterns.empty() || options.resumeFile || options.count ||
-        !options.zoneFiles.empty()) {
-      return base::Failure{"watch takes no --pattern, --resume, --count or --zone"};
+        !options.zoneFiles.empty() || !options.types.empty()) {
+      return base::Failure{"watch takes no --pattern, --resume, --count, --zone or --type"};
     }
   } else if (options.watchList) {
     return base::Failure{"--watch-list goes with watch"};
@@ -153,6 +153,13 @@ base::Result<Settings> Resolve(const Options& options) {
   settings.filters.mixed = options.mixed;
   if (options.length)
     std::tie(settings.filters.minLength, settings.filters.maxLength) = *options.length;
+  if (!options.types.empty()) {
+    std::string joined;
+    for (const std::string& types : options.types) joined += (joined.empty() ? "" : ",") + types;
+    auto read = names::TypeFilter::Read(joined);
+    if (!read) return read.failure();
+    settings.types = std::move(read.value());
+  }
   settings.count = options.count;
   if (options.maxNames) settings.maxNames = *options.maxNames;
   settings.suffixes = options.suffixes;

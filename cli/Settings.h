@@ -16,6 +16,7 @@
 #include "base/Result.h"
 #include "check/RegistrySource.h"
 #include "names/NamePattern.h"
+#include "names/NameType.h"
 #include "web/HttpClient.h"
 
 namespace cli {
@@ -62,6 +63,9 @@ struct Settings {
   std::vector<std::u16string> patterns;
   std::optional<std::string> wordsFile;
   names::PatternFilters filters;
+  // The name types a run keeps, of names read or made alike (--type), and whether the output
+  // carries the type column.
+  std::optional<names::TypeFilter> types;
   // Count the names and show the first, sending nothing.
   bool count = false;
   std::uint64_t maxNames = 1'000'000;

@@ -41,6 +41,21 @@ constexpr std::pair<std::string_view, std::string_view> kChineseNames[] = {
 
 constexpr std::size_t kMaxLength = 63;
 
+// A word of the user's as a message shows it: on one line, its control characters as \xHH.
+std::string Shown(std::string_view word) {
+  std::string shown = "'";
+  for (char c : word) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+    } else {
+      shown += c;
+    }
+  }
+  return shown + "'";
+}
+
 std::optional<std::size_t> LengthNumber(std::string_view text) {
   std::size_t n = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
@@ -141,7 +156,7 @@ base::Result<TypeFilter> TypeFilter::Read(std::string_view text) {
       const std::string_view kind = word.substr(0, colon);
       Term term;
       const auto fail = [&](std::string why) -> base::Failure {
-        return base::Failure{"--type: '" + std::string(word) + "' " + why};
+        return base::Failure{"--type: " + Shown(word) + " " + why};
       };
       static constexpr std::pair<std::string_view, Term::What> kKinds[] = {
           {"any", Term::What::Any},           {"digits", Term::What::Digits},

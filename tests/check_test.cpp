@@ -299,8 +299,9 @@ TEST(Columns, EveryColumnReadsBackInEveryFormat) {
   const cli::Row written{u"中国.cn", answer, false};
   const cli::ResumingRun run{{check::Route::Whois}, false, *answer.checked, std::chrono::hours(1)};
   for (cli::Format format : {cli::Format::Tsv, cli::Format::Csv, cli::Format::Json}) {
-    std::istringstream in(cli::FormatHeader(format, cli::Columns::Registry) +
-                          cli::FormatAnswer(format, written.name, answer, cli::Columns::Registry));
+    const cli::Columns all = cli::Columns::Registry | cli::Columns::Type;
+    std::istringstream in(cli::FormatHeader(format, all) +
+                          cli::FormatAnswer(format, written.name, answer, all));
     const auto settled = cli::ReadSettled(in, "earlier", run);
     ASSERT_TRUE(settled.ok()) << settled.error();
     ASSERT_EQ(settled.value().settled.count(written.name), 1u);
@@ -309,4 +310,30 @@ TEST(Columns, EveryColumnReadsBackInEveryFormat) {
       EXPECT_EQ(column.write(read), column.write(written)) << column.name;
     }
   }
+}
+
+// A line of 12 fields is an older output's with checked, or a typed one's without: the type
+// field tells them apart, so neither takes the other's time or type for its own.
+TEST(Columns, LayoutsWithAsManyFieldsReadApart) {
+  const cli::ResumingRun run{{check::Route::Rdap},
+                             false,
+                             std::chrono::sys_days(std::chrono::year(2026) / 12 / 9),
+                             std::chrono::hours(24 * 365 * 100)};
+  std::istringstream in(
+      // Registry columns and checked.
+      "abc.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\t2026-12-08T00:00:00Z\n"
+      // Registry columns and the type, without checked.
+      "1122.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\tdigits:4; AABB\n");
+  const auto settled = cli::ReadSettled(in, "earlier", run);
+  ASSERT_TRUE(settled.ok()) << settled.error();
+  const auto& answers = settled.value().settled;
+  ASSERT_EQ(answers.size(), 2u);
+  EXPECT_EQ(cli::CheckedText(*answers.at(u"abc.com").checked), "2026-12-08T00:00:00Z");
+  EXPECT_FALSE(answers.at(u"1122.com").checked);
+  EXPECT_TRUE(settled.value().undated);
+
+  std::istringstream wrong("abc.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\tdigits:4\n");
+  const auto refused = cli::ReadSettled(wrong, "earlier", run);
+  ASSERT_FALSE(refused.ok());
+  EXPECT_NE(refused.error().find("is not YYYY-MM-DDThh:mm:ssZ"), std::string::npos) << refused.error();
 }

@@ -127,6 +127,8 @@ TEST(CliPatterns, ACountWarnsOfWhatARunWouldRefuseOrMissAndSaysOneName) {
        "brelka-cli: warning: the patterns make no name: --mixed leaves out every name they "
        "make\n"},
       {{"-p", "abc", "--tld", "cn"}, "1 name", ""},
+      {{"-p", "DDD", "--tld", "cn", "--type", "letters"}, "0 names",
+       "brelka-cli: warning: the patterns make no name: --type leaves out every name they make\n"},
   };
   for (const auto& c : counts) {
     std::vector<std::string> args = c.args;
@@ -164,6 +166,25 @@ TEST(CliPatterns, ARunChecksEveryNameInOrderAndResumesWhereItLeftOff) {
   EXPECT_EQ(testing_support::WithoutCheckedColumn(resumed.out), run.out);
   EXPECT_EQ(resumed.err,
             "brelka-cli: 90 names to check\n共输入90个，其中90个可以注册，45个沿用上次结果\n");
+}
+
+// --type keeps names read as it keeps names made, says how many it left out, and adds the type
+// column; a word it cannot read stops the run before anything is sent.
+TEST(CliTypes, OnlyNamesOfTheTypesAreCheckedAndTheirTypeIsWritten) {
+  const ChildOutcome run =
+      testing_support::RunCli(kCli, {"--demo", "--type", "digits:4+AABB,pinyin2", "-f", "tsv"},
+                              "8888.com\nxian.cn\nfangan.cn\nabc.com\n1122.cn\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "fangan.cn\tavailable\t\t\twhois\t\t\t\t\t\t\tletters:6; pinyin2\n"
+            "1122.cn\tavailable\t\t\twhois\t\t\t\t\t\t\tdigits:4; AABB\n");
+  EXPECT_EQ(run.err, "brelka-cli: --type left out 3 names\n共输入2个，其中2个可以注册\n");
+
+  const ChildOutcome wrong = RunChild(kCli, {"--type", "digits:0", "abc.com"});
+  EXPECT_EQ(wrong.exitCode, 2);
+  EXPECT_EQ(wrong.err,
+            "brelka-cli: --type: 'digits:0' takes a length or a range of lengths from 1 to 63 "
+            "after ':', as :5 or :4-6 (see --help)\n");
 }
 
 TEST(CliInputs, NamesFromFilesAreCountedOnceAndAFaultAnywhereStopsTheRunFirst) {

@@ -168,10 +168,9 @@ base::Result<TypeFilter> TypeFilter::Read(std::string_view text) {
                                       [&](const auto& entry) { return entry.first == kind; });
       if (known != std::end(kKinds)) {
         term.what = known->second;
-      } else if (kind.starts_with("pinyin") && kind.size() == 7 && kind[6] >= '1' &&
-                 kind[6] <= '9') {
+      } else if (kind.starts_with("pinyin") && LengthNumber(kind.substr(6))) {
         term.what = Term::What::Pinyin;
-        term.syllables = std::size_t(kind[6] - '0');
+        term.syllables = *LengthNumber(kind.substr(6));
       } else if (kind.size() >= 2 && kind.size() <= kMaxLength &&
                  std::all_of(kind.begin(), kind.end(),
                              [](char c) { return c >= 'A' && c <= 'Z'; })) {
@@ -180,7 +179,7 @@ base::Result<TypeFilter> TypeFilter::Read(std::string_view text) {
         term.shape = TypeOf(base::FromUtf8(kind)).shape;
       } else {
         return fail(
-            "is not a type: digits, letters, mixed, han, pinyin1 to pinyin9, initials, "
+            "is not a type: digits, letters, mixed, han, pinyin1, pinyin2, ..., initials, "
             "a shape such as AABB, or any");
       }
       if (colon != std::string_view::npos) {

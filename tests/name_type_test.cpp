@@ -91,10 +91,10 @@ TEST(NameType, FilterRefusesWhatItCannotRead) {
     const char* error;
   } kCases[] = {
       {"digit",
-       "--type: 'digit' is not a type: digits, letters, mixed, han, pinyin1 to pinyin9, "
+       "--type: 'digit' is not a type: digits, letters, mixed, han, pinyin1, pinyin2, ..., "
        "initials, a shape such as AABB, or any"},
       {"digits,",
-       "--type: '' is not a type: digits, letters, mixed, han, pinyin1 to pinyin9, "
+       "--type: '' is not a type: digits, letters, mixed, han, pinyin1, pinyin2, ..., "
        "initials, a shape such as AABB, or any"},
       {"pinyin0", nullptr},
       {"A", nullptr},

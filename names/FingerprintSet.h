@@ -17,12 +17,17 @@ class FingerprintSet {
   void Reserve(std::size_t names);
   // True when the name was not in the set, and is now.
   bool Insert(std::u16string_view name);
+  // A name in bytes (a zone file's owner): an ASCII name has one fingerprint either way.
+  bool Insert(std::string_view name);
+  bool Contains(std::string_view name) const;
   std::size_t Size() const { return size_; }
 
   static std::uint64_t Fingerprint(std::u16string_view name);
+  static std::uint64_t Fingerprint(std::string_view name);
 
  private:
   bool InsertFingerprint(std::uint64_t fingerprint);
+  std::size_t SlotOf(std::uint64_t fingerprint) const;
   void Resize(std::size_t slots);
 
   std::vector<std::uint64_t> slots_;  // 0: empty

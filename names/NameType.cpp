@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Text.h"
+#include "names/NameRules.h"
 #include "names/Pinyin.h"
 
 namespace names {
@@ -16,20 +17,6 @@ namespace {
 bool IsHan(char32_t c) {
   return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3134F);
-}
-
-std::vector<char32_t> CodePoints(std::u16string_view text) {
-  std::vector<char32_t> points;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      points.push_back(0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[++i] - 0xDC00));
-    } else {
-      points.push_back(c);
-    }
-  }
-  return points;
 }
 
 // Chinese names of types, as portals write them, and what they mean here.
@@ -68,7 +55,7 @@ std::optional<std::size_t> LengthNumber(std::string_view text) {
 }  // namespace
 
 NameType TypeOf(std::u16string_view name) {
-  const std::vector<char32_t> label = CodePoints(name.substr(0, name.find(u'.')));
+  const std::u32string label = CodePoints(name.substr(0, name.find(u'.')));
   NameType type;
   type.length = label.size();
   const auto all = [&](auto is) {

@@ -122,7 +122,11 @@ void ZoneScanner::Feed(std::string_view bytes) {
   }
 }
 
+ZoneScanner::ZoneScanner(std::function<void(std::string_view name)> eachDelegated)
+    : eachDelegated_(std::move(eachDelegated)) {}
+
 void ZoneScanner::NewFile() {
+  apex_.clear();
   pending_.clear();
   overlong_ = false;
   inParentheses_ = false;
@@ -219,6 +223,7 @@ void ZoneScanner::Line(std::string_view line) {
     ownerKnown_ = true;
     lookedUp_ = false;
   }
+  if (soa && apex_.empty()) apex_ = owner_;
   if (soa && !serial_) {
     Word(line, at);
     Word(line, at);
@@ -228,7 +233,13 @@ void ZoneScanner::Line(std::string_view line) {
     if (error == std::errc() && end == serial.data() + serial.size()) serial_ = value;
   }
   // A name's NS records follow one another: its owner is looked up once.
-  if (!ns || wanted_.empty() || lookedUp_) return;
+  if (!ns || lookedUp_) return;
+  if (eachDelegated_) {
+    lookedUp_ = true;
+    if (owner_ != apex_ && owner_ != origin_) eachDelegated_(owner_);
+    return;
+  }
+  if (wanted_.empty()) return;
   lookedUp_ = true;
   if (!MayBeWanted(owner_)) return;
   if (auto found = wanted_.find(owner_); found != wanted_.end()) delegated_[found->second] = true;

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ class ZoneScanner {
  public:
   // The names asked: A-labels, lower case, without the trailing dot.
   explicit ZoneScanner(const std::vector<std::string>& names);
+  // Every name the zone delegates, once for each run of its NS records (the zone's own apex,
+  // the owner of its SOA record, left out), lower case, without the trailing dot.
+  explicit ZoneScanner(std::function<void(std::string_view name)> eachDelegated);
 
   // The file's bytes in pieces of any size, then Finish for a last line without a newline.
   // NewFile starts another file: its own $ORIGIN, owners and serial.
@@ -71,6 +75,8 @@ class ZoneScanner {
   std::size_t unreadable_ = 0;
   std::size_t lines_ = 0;
   std::optional<std::uint32_t> serial_;
+  std::function<void(std::string_view)> eachDelegated_;
+  std::string apex_;
 };
 
 // Feeds the scanner the whole of a file, gzip or plain. Fails saying why (for the caller to put

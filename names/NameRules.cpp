@@ -46,6 +46,21 @@ std::u32string CodePoints(std::u16string_view text) {
   return out;
 }
 
+std::u16string Utf16(std::u32string_view points) {
+  std::u16string out;
+  out.reserve(points.size());
+  for (char32_t c : points) {
+    if (c < 0x10000) {
+      out.push_back(static_cast<char16_t>(c));
+    } else {
+      c -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    }
+  }
+  return out;
+}
+
 namespace {
 
 std::u16string Ascii(const std::string& text) {

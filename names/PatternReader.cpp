@@ -23,12 +23,6 @@ constexpr std::pair<char32_t, std::u16string_view> kLetterClasses[] = {
 constexpr const char* kTooManyShapes =
     "the pattern branches into more than 4096 shapes; split it into several --pattern";
 
-std::u16string Utf16(char32_t c) {
-  if (c < 0x10000) return std::u16string(1, static_cast<char16_t>(c));
-  c -= 0x10000;
-  return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
-}
-
 std::shared_ptr<const Choices> Letters(std::u16string_view letters) {
   auto choices = std::make_shared<Choices>();
   for (char16_t c : letters) choices->emplace_back(1, c);
@@ -126,7 +120,8 @@ class Reader {
     if (c == U'=') return Fail("'=' with no class before it"), std::nullopt;
     if (c == U'.' || IsNameCharacter(c)) {
       ++at_;
-      const std::u16string text = Utf16(c < 0x80 ? c : base::ToLower(c));
+      const char32_t lower = c < 0x80 ? c : base::ToLower(c);
+      const std::u16string text = Utf16(std::u32string_view(&lower, 1));
       return Rows{Row{Text(text)}};
     }
     CannotBeInAName(c);
@@ -227,7 +222,7 @@ class Reader {
     const bool letters = IsAsciiLetter(from) && IsAsciiLetter(to);
     if (!(letters || (IsDigit(from) && IsDigit(to))) || from > to) return false;
     for (char32_t c = from; c <= to; ++c) {
-      rows.push_back(Row{Text(Utf16(c))});
+      rows.push_back(Row{Text(Utf16(std::u32string_view(&c, 1)))});
     }
     at_ += 3;
     return true;

@@ -49,4 +49,24 @@ std::string HostOf(std::string_view url) {
   return host;
 }
 
+Reply FetchOne(HttpClient& client, Get request, std::stop_token stop) {
+  Reply reply;
+  bool ended = false;
+  client.Start(std::move(request), [&](Reply r) {
+    reply = std::move(r);
+    ended = true;
+  });
+  const std::stop_callback onStop(stop, [&client] { client.Wake(); });
+  // The client's own time-outs bound each wait; Run returns once the request has ended.
+  while (!ended && client.Pending() > 0 && !stop.stop_requested()) {
+    client.Run(std::chrono::steady_clock::now() + std::chrono::seconds(5));
+  }
+  if (!ended) {
+    reply.failure = stop.stop_requested()
+                        ? base::Failure{"interrupted", base::FailureKind::Cancelled}
+                        : base::Failure{"the request was lost"};
+  }
+  return reply;
+}
+
 }  // namespace web

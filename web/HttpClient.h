@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -84,6 +85,10 @@ class HttpClient {
 
 // The platform's client: libcurl's multi interface on POSIX, WinHTTP on Windows.
 std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options);
+
+// One request, run on the caller's thread until it has ended, within the client's time-outs;
+// a stop ends it at once as Cancelled.
+Reply FetchOne(HttpClient& client, Get request, std::stop_token stop);
 
 // The same failure from both backends for an answer over the caps of ClientOptions.
 base::Failure BodyTooLarge(std::size_t cap);

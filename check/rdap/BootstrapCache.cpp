@@ -71,27 +71,6 @@ std::int64_t Seconds(Clock::time_point time) {
   return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
 }
 
-// Runs the client until the one request it was given has ended.
-web::Reply Fetch(web::HttpClient& client, web::Get request, std::stop_token stop) {
-  web::Reply reply;
-  bool ended = false;
-  client.Start(std::move(request), [&](web::Reply r) {
-    reply = std::move(r);
-    ended = true;
-  });
-  const std::stop_callback onStop(stop, [&client] { client.Wake(); });
-  // The client's own time-outs bound each wait; Run returns once the request has ended.
-  while (!ended && client.Pending() > 0 && !stop.stop_requested()) {
-    client.Run(std::chrono::steady_clock::now() + std::chrono::seconds(5));
-  }
-  if (!ended) {
-    reply.failure = stop.stop_requested()
-                        ? base::Failure{"interrupted", base::FailureKind::Cancelled}
-                        : base::Failure{"the request was lost"};
-  }
-  return reply;
-}
-
 }  // namespace
 
 base::Result<Bootstrap> LoadBootstrapFile(const std::filesystem::path& file) {
@@ -130,7 +109,7 @@ base::Result<LoadedBootstrap> LoadCachedBootstrap(const BootstrapCache& cache,
   if (validators && !validators->lastModified.empty()) {
     request.headers.emplace_back("If-Modified-Since", validators->lastModified);
   }
-  const web::Reply reply = Fetch(client, std::move(request), stop);
+  const web::Reply reply = web::FetchOne(client, std::move(request), stop);
   if (stop.stop_requested()) return base::Failure{"interrupted"};
 
   // 3. Confirmed, replaced, or kept with a warning.

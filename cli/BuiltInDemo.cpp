@@ -10,10 +10,11 @@ namespace cli {
 Demo StartBuiltInDemo(const std::string& source) {
   if (source == "registrar") {
     auto registrar = std::make_shared<sim::RegistrarSim>();
-    return Demo{registrar, registrar->BaseUrl(), {}};
+    return Demo{registrar, registrar->BaseUrl(), {}, {}, {}};
   }
   sim::DemoRegistries registries = sim::StartDemoRegistries();
-  return Demo{std::move(registries.servers), "", std::move(registries.setup)};
+  return Demo{std::move(registries.servers), "", std::move(registries.setup),
+              std::move(registries.deletionLists), std::move(registries.zoneFiles)};
 }
 
 }  // namespace cli

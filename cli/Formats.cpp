@@ -59,40 +59,55 @@ std::string Quoted(std::string_view word) {
   return out + "'";
 }
 
-std::string FormatHeader(Format format, Columns columns) {
+std::string FormatFieldsHeader(Format format, const std::vector<Field>& fields) {
   if (format != Format::Csv) return "";
   std::string header;
-  for (const Column* column : ColumnsOf(columns)) {
-    header += (header.empty() ? "" : ",") + std::string(column->name);
-  }
+  for (const Field& field : fields) header += (header.empty() ? "" : ",") + std::string(field.name);
   return header + "\r\n";
 }
 
-std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
-                         Columns columns, bool demo) {
-  const Row row{std::u16string(name), answer, demo};
-  if (format == Format::List) {
-    return answer.status == check::Status::Available ? base::Utf16ToUtf8(name) + "\n" : "";
-  }
+std::string FormatFields(Format format, const std::vector<Field>& fields) {
   if (format == Format::Json) {
     nlohmann::ordered_json line = nlohmann::ordered_json::object();
-    for (const Column* column : ColumnsOf(columns)) {
-      std::vector<std::string> words = column->write(row);
-      if (column->list) {
-        line[std::string(column->key)] = std::move(words);
+    for (const Field& field : fields) {
+      if (field.list) {
+        line[std::string(field.key)] = field.words;
       } else {
-        line[std::string(column->key)] = std::move(words.at(0));
+        line[std::string(field.key)] = field.words.at(0);
       }
     }
     return line.dump() + "\n";
   }
   std::string line;
-  for (const Column* column : ColumnsOf(columns)) {
-    const std::string field = JoinedWords(column->write(row));
-    if (!line.empty()) line += format == Format::Tsv ? "\t" : ",";
-    line += format == Format::Tsv ? TsvField(field) : CsvField(field);
+  bool first = true;
+  for (const Field& field : fields) {
+    const std::string text = JoinedWords(field.words);
+    if (!first) line += format == Format::Tsv ? "\t" : ",";
+    first = false;
+    line += format == Format::Tsv ? TsvField(text) : CsvField(text);
   }
   return line + (format == Format::Tsv ? "\n" : "\r\n");
+}
+
+// An answer's fields in the columns' order.
+std::vector<Field> AnswerFields(const Row& row, Columns columns) {
+  std::vector<Field> fields;
+  for (const Column* column : ColumnsOf(columns)) {
+    fields.push_back({column->name, column->key, column->write(row), column->list});
+  }
+  return fields;
+}
+
+std::string FormatHeader(Format format, Columns columns) {
+  return FormatFieldsHeader(format, AnswerFields(Row{}, columns));
+}
+
+std::string FormatAnswer(Format format, std::u16string_view name, const check::Answer& answer,
+                         Columns columns, bool demo) {
+  if (format == Format::List) {
+    return answer.status == check::Status::Available ? base::Utf16ToUtf8(name) + "\n" : "";
+  }
+  return FormatFields(format, AnswerFields(Row{std::u16string(name), answer, demo}, columns));
 }
 
 }  // namespace cli

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Columns.h"
 #include "check/Answer.h"
@@ -21,6 +22,20 @@ std::optional<std::string> EscapedControl(char c);
 
 // A word of the command line as a message shows it: in quotes, its control characters escaped.
 std::string Quoted(std::string_view word);
+
+// A field of a line that is not an answer's (the drops'): its CSV header name, its JSON key,
+// and its words, one, or a list's (a JSON array, else joined by "; ").
+struct Field {
+  std::string_view name;
+  std::string_view key;
+  std::vector<std::string> words;
+  bool list = false;
+};
+
+// The fields as a line of TSV, CSV or JSON Lines, with its line break, and CSV's header line
+// for them (else nothing).
+std::string FormatFields(Format format, const std::vector<Field>& fields);
+std::string FormatFieldsHeader(Format format, const std::vector<Field>& fields);
 
 // What goes before the first answer: CSV's header line, else nothing.
 std::string FormatHeader(Format format, Columns columns = Columns::Basic);

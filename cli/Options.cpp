@@ -295,6 +295,23 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--max-names", 0, "N", "patterns: refuse to check more than N names (default 1000000)",
      SetMaxNames},
+    {"--zone-diff", 0, "",
+     "drops: its two files are zone files, OLD then NEW: the names delegated in OLD and not "
+     "in NEW",
+     [](Options& o, std::string_view) -> Error {
+       o.zoneDiff = true;
+       return std::nullopt;
+     }},
+    {"--check", 0, "", "drops: check each name now, as a run does, instead of listing it",
+     [](Options& o, std::string_view) -> Error {
+       o.check = true;
+       return std::nullopt;
+     }},
+    {"--watch", 0, "", "drops: add the names to the watch list instead of listing them",
+     [](Options& o, std::string_view) -> Error {
+       o.watch = true;
+       return std::nullopt;
+     }},
     {"--watch-list", 0, "FILE",
      "watch: the watch list's file, instead of watch.sqlite in the user's data folder",
      [](Options& o, std::string_view value) -> Error {
@@ -532,6 +549,7 @@ std::string HelpText() {
   std::string text =
       "Usage: brelka-cli [OPTIONS] [FILE|NAME...]\n"
       "       brelka-cli [OPTIONS] watch add|remove [FILE|NAME...] | list | run | calendar\n"
+      "       brelka-cli [OPTIONS] drops [LIST|URL...] | drops --zone-diff OLD NEW\n"
       "Checks which domain names are free to register. Reads one name per line from the\n"
       "files, or from standard input when there is none or the file is '-', in UTF-8; an\n"
       "argument that is no file but a domain name (example.com) is that name. Each\n"
@@ -574,6 +592,15 @@ std::string HelpText() {
       "day in grace, four times a day in redemption or pending delete, and hourly from the\n"
       "day before its estimated release or after an unknown answer. --on-change gets\n"
       "BRELKA_NAME, BRELKA_BEFORE and BRELKA_AFTER (the answers as JSON).\n"
+      "\n"
+      "Drops: 'drops' reads the registries' lists of the names they will delete, from files or\n"
+      "http(s) addresses (CNNIC's 1todayDel.txt, future1todayDel.txt and future2todayDel.txt,\n"
+      "the .top registry's dellist.csv; UTF-8 or GBK), or with --zone-diff the names two zone\n"
+      "files tell have left the zone, and writes each with the day or time it is deleted (for\n"
+      "a zone diff, the earliest day it could be free: an estimate) and where it was found:\n"
+      "name, deletes, from (and type with --type). --type, --length, --without and --mixed\n"
+      "filter them; --check checks them, --watch adds them to the watch list. With --demo and\n"
+      "no file, the simulators' lists (or zone files) are read.\n"
       "\n"
       "Exit status: 0 every valid name got an answer; 1 at least one name is unknown, or\n"
       "there was no valid name to check, or (registries) no bootstrap file could be had; 2 a\n"

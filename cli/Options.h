@@ -74,6 +74,11 @@ struct Options {
   std::optional<std::string> watchList;
   std::optional<std::string> onChange;
   bool all = false;
+  // drops: its two files are zone files (--zone-diff), and its names are checked (--check) or
+  // added to the watch list (--watch) rather than printed.
+  bool zoneDiff = false;
+  bool check = false;
+  bool watch = false;
   bool help = false;
   bool version = false;
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Checking.h"
+#include "Drops.h"
 #include "Console.h"
 #include "Formats.h"
 #include "Interrupt.h"
@@ -111,8 +112,19 @@ struct Input {
 };
 
 base::Result<Input> OpenInput(const Settings& settings,
-                              const std::vector<std::u16string>& suffixes) {
+                              const std::vector<std::u16string>& suffixes,
+                              const DemoStarter& startDemo) {
   Input input;
+  if (settings.drops) {
+    std::stop_source stop;
+    StopOnInterrupt(stop);
+    auto drops = ReadDrops(settings, startDemo, stop.get_token());
+    if (!drops) return drops.failure();
+    std::vector<std::u16string> names;
+    for (DropRow& row : drops.value()) names.push_back(std::move(row.name));
+    input.stream.emplace(NameStream::FromList(std::move(names)));
+    return input;
+  }
   if (!settings.patterns.empty()) {
     auto made = ReadPatterns(settings, suffixes);
     if (!made) return made.failure();
@@ -246,7 +258,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   if (!settings.watch.empty()) return RunWatch(settings, suffixes, startDemo);
 
   // 1. Where the names come from.
-  auto opened = OpenInput(settings, suffixes);
+  if (settings.drops && !settings.dropsCheck) return RunDrops(settings, startDemo);
+  auto opened = OpenInput(settings, suffixes, startDemo);
   if (!opened) return UsageError(opened.error());
   std::optional<NameStream>& stream = opened.value().stream;
   const std::optional<Total>& total = opened.value().total;

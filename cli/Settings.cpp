@@ -41,6 +41,40 @@ bool IsWatch(const Options& options) {
   return !options.files.empty() && options.files.front() == "watch";
 }
 
+// "drops" first among the words: the rest are its lists or zone files.
+bool IsDrops(const Options& options) {
+  return !options.files.empty() && options.files.front() == "drops";
+}
+
+// What drops takes, and what only it takes.
+base::Status DropsRefusal(const Options& options) {
+  if (!IsDrops(options)) {
+    for (const auto& [given, name] : {std::pair{options.zoneDiff, "--zone-diff"},
+                                      std::pair{options.check, "--check"},
+                                      std::pair{options.watch, "--watch"}}) {
+      if (given) return base::Failure{std::string(name) + " goes with drops"};
+    }
+    return base::Ok();
+  }
+  if (options.check && options.watch) return base::Failure{"drops takes --check or --watch, not both"};
+  if (!options.patterns.empty() || options.count || !options.zoneFiles.empty()) {
+    return base::Failure{"drops takes no --pattern, --count or --zone"};
+  }
+  if (options.resumeFile && !options.check) return base::Failure{"--resume goes with drops --check"};
+  const std::size_t files = options.files.size() - 1;
+  if (options.zoneDiff && files != 2 && !(options.demo && files == 0)) {
+    return base::Failure{"drops --zone-diff takes two zone files, OLD then NEW"};
+  }
+  if (files == 0 && !options.demo) {
+    return base::Failure{
+        "drops takes deletion lists (files or http(s) addresses), or --zone-diff OLD NEW"};
+  }
+  if (options.watch && (options.registrar || options.source == "registrar")) {
+    return base::Failure{"watch asks the registries: the registrar's search has no statuses"};
+  }
+  return base::Ok();
+}
+
 // What cannot go together, or does not apply to the source.
 base::Status Refusal(const Options& options, bool registries) {
   if (options.demo && options.registrar) {
@@ -77,8 +111,11 @@ base::Status Refusal(const Options& options, bool registries) {
       {options.length.has_value(), "--length"},
       {options.maxNames.has_value(), "--max-names"},
   };
+  const bool drops = IsDrops(options);
   for (const auto& [given, name] : patternsOnly) {
-    if (given && options.patterns.empty()) {
+    // A list of drops is filtered as the names of patterns are.
+    const bool filter = std::string_view(name) != "--words" && std::string_view(name) != "--max-names";
+    if (given && options.patterns.empty() && !(drops && filter)) {
       return base::Failure{std::string(name) + " goes with --pattern"};
     }
   }
@@ -99,9 +136,10 @@ base::Status Refusal(const Options& options, bool registries) {
         !options.zoneFiles.empty() || !options.types.empty()) {
       return base::Failure{"watch takes no --pattern, --resume, --count, --zone or --type"};
     }
-  } else if (options.watchList) {
+  } else if (options.watchList && !(drops && options.watch)) {
     return base::Failure{"--watch-list goes with watch"};
   }
+  if (base::Status refused = DropsRefusal(options); !refused) return refused;
   if (options.onChange && command != "run") return base::Failure{"--on-change goes with watch run"};
   if (!options.patterns.empty() && !options.files.empty()) {
     return base::Failure{"--pattern makes the names: give no FILE with it"};
@@ -133,6 +171,14 @@ base::Result<Settings> Resolve(const Options& options) {
 
   // 3. Each setting: the user's where given, else its owner's default.
   settings.files = options.files;
+  if (IsDrops(options)) {
+    settings.drops = true;
+    settings.files.erase(settings.files.begin());
+    settings.zoneDiff = options.zoneDiff;
+    settings.dropsCheck = options.check;
+    settings.dropsWatch = options.watch;
+    settings.watchList = options.watchList;
+  }
   if (watch) {
     settings.watch.assign(options.files.begin() + 1, options.files.end());
     settings.files.assign(options.files.begin() + 2, options.files.end());

@@ -75,6 +75,13 @@ struct Settings {
   std::optional<std::string> watchList;
   std::optional<std::string> onChange;
   bool all = false;
+  // "drops": files are its deletion lists (files or http(s) addresses) or, with zoneDiff, the
+  // older and the newer zone file; the names are checked as a run's, added to the watch list,
+  // or else written.
+  bool drops = false;
+  bool zoneDiff = false;
+  bool dropsCheck = false;
+  bool dropsWatch = false;
 };
 
 // Fails with a one-line message naming the option that does not fit.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,6 +32,9 @@ struct Demo {
   std::shared_ptr<void> server;
   std::string baseUrl;
   check::RegistrySetup registries;
+  // For drops: the simulators' deletion lists, and two zone files a day apart, older first.
+  std::vector<std::string> deletionLists;
+  std::vector<std::filesystem::path> zoneFiles;
 };
 // Starts the built-in simulator for the source ("registrar", or "registry", "rdap" or
 // "whois"); empty where the program has none.

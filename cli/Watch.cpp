@@ -211,7 +211,35 @@ int RunDue(const Settings& settings, WatchList& list, const std::filesystem::pat
   return counts.unknown > 0 ? kSomeUnknown : kAllAnswered;
 }
 
+int Added(const Settings& settings, WatchList& list, const std::vector<std::u16string>& names) {
+  auto added = list.Add(names, Now());
+  if (!added) return Fail(added.error());
+  if (!settings.quiet) {
+    Write(Stream::Err,
+          "brelka-cli: " + Count(added.value(), "name", "names") + " added to the watch list" +
+              (names.size() > added.value()
+                   ? ", " + std::to_string(names.size() - added.value()) + " already on it"
+                   : std::string()) +
+              "\n");
+  }
+  return kAllAnswered;
+}
+
+std::filesystem::path ListFile(const Settings& settings) {
+  return settings.watchList ? PathOf(*settings.watchList) : WatchList::DefaultFile();
+}
+
 }  // namespace
+
+int AddToWatchList(const Settings& settings, const std::vector<std::u16string>& names) {
+  std::vector<std::u16string> valid;
+  for (const std::u16string& name : names) {
+    if (!InvalidFor(name, true)) valid.push_back(name);
+  }
+  auto opened = WatchList::Open(ListFile(settings));
+  if (!opened) return Fail(opened.error());
+  return Added(settings, opened.value(), valid);
+}
 
 int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffixes,
              const DemoStarter& startDemo) {
@@ -221,8 +249,7 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
         "--demo with 'watch run' needs --watch-list FILE: the simulators' answers never "
         "go into your own watch list");
   }
-  const std::filesystem::path file =
-      settings.watchList ? PathOf(*settings.watchList) : WatchList::DefaultFile();
+  const std::filesystem::path file = ListFile(settings);
   // The names first: a file that cannot be read changes nothing.
   std::vector<std::u16string> names;
   if (command == "add" || command == "remove") {
@@ -233,19 +260,7 @@ int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffix
   auto opened = WatchList::Open(file);
   if (!opened) return Fail(opened.error());
   WatchList& list = opened.value();
-  if (command == "add") {
-    auto added = list.Add(names, Now());
-    if (!added) return Fail(added.error());
-    if (!settings.quiet) {
-      Write(Stream::Err,
-            "brelka-cli: " + Count(added.value(), "name", "names") + " added to the watch list" +
-                (names.size() > added.value()
-                     ? ", " + std::to_string(names.size() - added.value()) + " already on it"
-                     : std::string()) +
-                "\n");
-    }
-    return kAllAnswered;
-  }
+  if (command == "add") return Added(settings, list, names);
   if (command == "remove") {
     auto removed = list.Remove(names);
     if (!removed) return Fail(removed.error());

@@ -21,4 +21,8 @@ namespace cli {
 int RunWatch(const Settings& settings, const std::vector<std::u16string>& suffixes,
              const DemoStarter& startDemo);
 
+// Adds names to the watch list as `watch add` does (those no registry holds are left out): its
+// exit status.
+int AddToWatchList(const Settings& settings, const std::vector<std::u16string>& names);
+
 }  // namespace cli

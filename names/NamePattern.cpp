@@ -170,6 +170,14 @@ std::shared_ptr<const Choices> Without(const std::shared_ptr<const Choices>& cho
 
 }  // namespace
 
+bool KeptByFilters(std::u16string_view name, const PatternFilters& filters) {
+  const std::u16string_view label = name.substr(0, name.find(u'.'));
+  if (filters.mixed && !(HasLetter(label) && HasDigit(label))) return false;
+  const std::size_t length = Characters(label);
+  if (length < filters.minLength || length > filters.maxLength) return false;
+  return label.find_first_of(base::ToLower(filters.without)) == std::u16string_view::npos;
+}
+
 base::Result<NamePattern> NamePattern::Read(std::u16string_view text,
                                            std::span<const std::u16string> words,
                                            const PatternFilters& filters) {

@@ -33,6 +33,9 @@ struct PatternFilters {
   std::size_t maxLength = SIZE_MAX;
 };
 
+// Whether the filters keep a name made or read elsewhere: they look at its first label.
+bool KeptByFilters(std::u16string_view name, const PatternFilters& filters);
+
 class NamePattern {
  public:
   // Most shapes a pattern may branch into (counts, alternatives with classes in them).

@@ -1,6 +1,10 @@
 #include "DemoRegistries.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -49,6 +53,39 @@ std::vector<std::string> DemoZones() {
   return zones;
 }
 
+// Two files of the demo's com zone a day apart, in CZDS's form: three names left it, one came.
+constexpr std::string_view kZoneFiles[] = {
+    "com.\t900\tin\tsoa\ta.gtld-servers.net. nstld.verisign-grs.com. 2026120800 1800 900 "
+    "604800 86400\n"
+    "com.\t172800\tin\tns\ta.gtld-servers.net.\n"
+    "abc.com.\t172800\tin\tns\tns1.abc.com.\n"
+    "8888.com.\t172800\tin\tns\tns1.8888.com.\n"
+    "example.com.\t172800\tin\tns\ta.iana-servers.net.\n"
+    "fangan.com.\t172800\tin\tns\tns1.fangan.com.\n"
+    "xn--fiq06l2rdsvs.com.\t172800\tin\tns\tns1.example.net.\n",
+    "com.\t900\tin\tsoa\ta.gtld-servers.net. nstld.verisign-grs.com. 2026120900 1800 900 "
+    "604800 86400\n"
+    "com.\t172800\tin\tns\ta.gtld-servers.net.\n"
+    "abc.com.\t172800\tin\tns\tns1.abc.com.\n"
+    "example.com.\t172800\tin\tns\ta.iana-servers.net.\n"
+    "fresh.com.\t172800\tin\tns\tns1.fresh.com.\n",
+};
+
+// A folder of the demo's own, gone with it.
+struct DemoFolder {
+  DemoFolder() {
+    std::random_device random;
+    path = std::filesystem::temp_directory_path() /
+           ("brelka-demo-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path);
+  }
+  ~DemoFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  std::filesystem::path path;
+};
+
 web::HostPort Address(const std::string& text) {
   auto parsed = web::ParseHostPort(text, 0);
   return parsed ? parsed.value() : web::HostPort{};
@@ -61,6 +98,7 @@ DemoRegistries StartDemoRegistries() {
     RdapSim rdap;
     WhoisSim whois;
     ZoneSim zones{DemoZones()};
+    DemoFolder folder;
   };
   auto servers = std::make_shared<Servers>();
   DemoRegistries demo;
@@ -90,6 +128,12 @@ DemoRegistries StartDemoRegistries() {
     }
   }
   for (const std::string& host : demo.hosts) setup.options.paces.SetRate(host, kDemoRate);
+  demo.deletionLists = servers->rdap.DeletionListUrls();
+  for (const char* name : {"com-2026-12-08.zone", "com-2026-12-09.zone"}) {
+    const std::filesystem::path file = servers->folder.path / name;
+    std::ofstream(file, std::ios::binary) << kZoneFiles[demo.zoneFiles.size()];
+    demo.zoneFiles.push_back(file);
+  }
   return demo;
 }
 

@@ -3,6 +3,7 @@
 // source set up to ask them and nothing else, as brelka-cli --demo and the window's demo do.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct DemoRegistries {
   RdapSim* rdap = nullptr;
   WhoisSim* whois = nullptr;
   ZoneSim* zones = nullptr;
+  // The deletion lists the RDAP simulator serves, and two files of the com zone a day apart,
+  // older first, in a folder that goes when the servers stop.
+  std::vector<std::string> deletionLists;
+  std::vector<std::filesystem::path> zoneFiles;
 };
 
 // Throws std::runtime_error when a simulator cannot start.

@@ -27,7 +27,7 @@ namespace sim {
 const std::vector<std::vector<std::string>> RdapSim::kSuffixes = {
     {"com", "net", "co.uk", "biz"},
     {"org", "uk", "cn", "xn--fiqs8s"},
-    {"info", "io", "test", "xn--p1ai"},
+    {"info", "io", "test", "xn--p1ai", "top"},
 };
 const std::vector<std::string> RdapSim::kDnsOnly = {"de", "jp"};
 
@@ -37,6 +37,25 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kIoTimeout = 30s;
+
+// The demo's deletion lists at the paths the registries publish theirs: CNNIC's for today and
+// tomorrow (one name a line, some in brackets), and the .top registry's CSV in GBK, its header
+// 域名,删除时间 and a line it cannot read.
+struct DeletionList {
+  std::string_view body;
+  std::string_view type;
+};
+const std::pair<std::string_view, DeletionList> kDeletionLists[] = {
+    {"/NMediaFile/domain_list/1todayDel.txt",
+     {"abc.cn\r\n[8888.cn]\r\nfangan.cn\r\nxian.cn\r\n", "text/plain"}},
+    {"/NMediaFile/domain_list/future1todayDel.txt", {"[woaini.cn]\r\n1122.cn\r\n", "text/plain"}},
+    {"/upload/top/dellist.csv",
+     {"\xD3\xF2\xC3\xFB,\xC9\xBE\xB3\xFD\xCA\xB1\xBC\xE4\r\n"
+      "abcabc.top,2026/12/20 14:30\r\n"
+      "baidu.top,2026/12/21 09:00\r\n"
+      "---,2026/12/21 09:00\r\n",
+      "text/csv; charset=gbk"}},
+};
 // Enough workers for a client's per-host cap well above the default, plus stalled answers.
 constexpr size_t kWorkers = 24;
 constexpr const char* kRdapType = "application/rdap+json";
@@ -417,6 +436,11 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
       server->Get(kBootstrapPath, [&impl](const httplib::Request& req, httplib::Response& res) {
         impl.ServeBootstrap(req, res);
       });
+      for (const auto& [path, list] : kDeletionLists) {
+        server->Get(std::string(path), [list](const httplib::Request&, httplib::Response& res) {
+          res.set_content(std::string(list.body), std::string(list.type));
+        });
+      }
     }
     const int port = server->bind_to_any_port("127.0.0.1");
     if (port <= 0) throw std::runtime_error("rdap-sim: cannot listen on 127.0.0.1");
@@ -455,6 +479,14 @@ RdapSim::~RdapSim() {
 
 std::string RdapSim::BaseUrl(std::size_t registry) const {
   return "http://127.0.0.1:" + std::to_string(impl_->ports.at(registry)) + "/rdap/";
+}
+
+std::vector<std::string> RdapSim::DeletionListUrls() const {
+  std::vector<std::string> urls;
+  for (const auto& [path, list] : kDeletionLists) {
+    urls.push_back("http://127.0.0.1:" + std::to_string(impl_->ports.at(0)) + std::string(path));
+  }
+  return urls;
 }
 
 std::string RdapSim::BootstrapUrl() const {

@@ -70,6 +70,8 @@ class RdapSim {
 
   std::string BaseUrl(std::size_t registry) const;  // "http://127.0.0.1:PORT/rdap/"
   std::string BootstrapUrl() const;                 // served by registry 0
+  // The demo's deletion lists, in CNNIC's and the .top registry's forms, served by registry 0.
+  std::vector<std::string> DeletionListUrls() const;
   // The bootstrap text the simulator serves, in the form of dns.json.
   std::string BootstrapJson() const;
   // "127.0.0.1:PORT" of the DNS responder (UDP).

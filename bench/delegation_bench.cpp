@@ -5,7 +5,9 @@
 // delegated, are checked name servers first, then every name at its registry (--details, the
 // behaviour before), against the bound of the slowest of the registries' and the name servers'
 // paces. Then --zone: 100,000 names in a generated 10-million-line gzip zone, beside zcat of
-// the same file. It prints figures; it judges nothing. Usage: brelka-delegation-bench
+// the same file. Last, drops --zone-diff of two generated 10-million-name zones a day apart,
+// beside zcat of both (--zone-diff runs that part alone). It prints figures; it judges nothing.
+// Usage: brelka-delegation-bench [--names N | --zone-diff]
 #include <zlib.h>
 
 #include <algorithm>
@@ -193,13 +195,71 @@ void ZoneFile(const std::filesystem::path& dir) {
   std::printf("  ratio to zcat: %.2f\n", cli.seconds / zcat.seconds);
 }
 
+// Two days of a zone in the CZDS form, 10,000,000 names each with two NS records: one name in
+// a thousand of the first day is gone the next, and as many new ones have come.
+void WriteZoneDays(const std::filesystem::path& older, const std::filesystem::path& newer) {
+  constexpr int kZoneNames = 10'000'000;
+  for (const bool second : {false, true}) {
+    gzFile out = gzopen((second ? newer : older).string().c_str(), "wb6");
+    gzprintf(out,
+             "com.\t900\tin\tsoa\ta.gtld-servers.net. nstld.verisign-grs.com. %s "
+             "1800 900 604800 86400\n",
+             second ? "2026120900" : "2026120800");
+    std::string lines;
+    const auto add = [&](const std::string& name, int i) {
+      for (const char* server : {"ns1", "ns2"}) {
+        lines +=
+            name + "\t172800\tin\tns\t" + server + ".host" + std::to_string(i % 9973) + ".net.\n";
+      }
+      if (lines.size() > (1 << 20)) {
+        gzwrite(out, lines.data(), unsigned(lines.size()));
+        lines.clear();
+      }
+    };
+    for (int i = 0; i < kZoneNames; ++i) {
+      if (second && i % 1000 == 7) {
+        add("new" + std::to_string(10'000'000 + i) + ".com.", i);
+      } else {
+        add("name" + std::to_string(10'000'000 + i) + ".com.", i);
+      }
+    }
+    gzwrite(out, lines.data(), unsigned(lines.size()));
+    gzclose(out);
+  }
+}
+
+void ZoneDiff(const std::filesystem::path& dir) {
+  const auto older = dir / "com-1.zone.gz", newer = dir / "com-2.zone.gz";
+  WriteZoneDays(older, newer);
+  const bench::Sample zcat = bench::RunProgram(
+      "sh", {"-c", "zcat '" + older.string() + "' '" + newer.string() + "' > /dev/null"});
+  const bench::Sample cli =
+      bench::RunCli({"drops", "--zone-diff", older.string(), newer.string(), "-q", "-f", "tsv"});
+  std::printf("\ndrops --zone-diff: two zones of 10,000,000 names (20,000,001 lines, %.0f and "
+              "%.0f MiB gzip), 10,000 gone\n",
+              double(std::filesystem::file_size(older)) / (1 << 20),
+              double(std::filesystem::file_size(newer)) / (1 << 20));
+  std::printf("  %-40s %9s %10s\n", "run", "time (s)", "peak (MiB)");
+  std::printf("  %-40s %9.2f %10s\n", "zcat OLD NEW > /dev/null", zcat.seconds, "");
+  std::printf("  %-40s %9.2f %10.1f\n", "brelka-cli drops --zone-diff OLD NEW", cli.seconds,
+              cli.peakMiB);
+  std::printf("  ratio to zcat: %.2f; peak scaled to 150,000,000 names: %.0f MiB\n",
+              cli.seconds / zcat.seconds, cli.peakMiB * 15);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "--names") kNames = std::atoi(argv[2]);
   const auto dir = std::filesystem::temp_directory_path() / "brelka-delegation-bench";
   std::filesystem::create_directories(dir);
+  if (argc == 2 && std::string(argv[1]) == "--zone-diff") {
+    ZoneDiff(dir);
+    std::filesystem::remove_all(dir);
+    return 0;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--names") kNames = std::atoi(argv[2]);
   DnsFirst(dir);
   ZoneFile(dir);
+  ZoneDiff(dir);
   std::filesystem::remove_all(dir);
 }

@@ -105,6 +105,8 @@ class Folder {
     Write("big.txt", "hello.com\nabc.com\nexample.cn\nfree-name.net\nhello.org\n");
     Write("keywords.txt", "shop\nhello\n");
     Write("words.txt", "get\ntry\n");
+    Write("1todayDel.txt", "fangan.cn\n[8888.cn]\n");
+    Write("dellist.csv", "name,time\nbaidu.top,2026/12/20 14:30\n");
     const std::string program =
         "#!/bin/sh\n"
         "case \" $* \" in *\" --demo \"*) ;; *) set -- --demo \"$@\" ;; esac\n"

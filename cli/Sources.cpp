@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "NameStream.h"
 #include "base/Text.h"
+#include "check/BundledVariants.h"
 #include "check/RegistrySource.h"
 #include "names/ALabel.h"
 #include "names/PublicSuffix.h"
@@ -69,7 +70,10 @@ base::Result<std::unique_ptr<check::Source>> OpenRegistrySource(const Settings& 
   setup.options.warn = [](const std::string& warning) {
     Write(Stream::Err, "brelka-cli: warning: " + warning + "\n");
   };
-  return check::OpenRegistrySource(std::move(setup), stop);
+  auto source = check::OpenRegistrySource(std::move(setup), stop);
+  if (!source) return source;
+  return std::unique_ptr<check::Source>(
+      std::make_unique<check::BundledVariants>(std::move(source.value())));
 }
 
 std::chrono::sys_seconds Now() {

@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <sstream>
 
 #include "base/Text.h"
+#include "check/BundledVariants.h"
 #include "cli/Columns.h"
 #include "cli/Formats.h"
 #include "cli/NameReader.h"
@@ -15,6 +18,7 @@
 #include "cli/Progress.h"
 #include "cli/Resume.h"
 #include "names/FingerprintSet.h"
+#include "names/HanVariants.h"
 #include "names/NameList.h"
 #include "names/NameRules.h"
 
@@ -336,4 +340,66 @@ TEST(Columns, LayoutsWithAsManyFieldsReadApart) {
   const auto refused = cli::ReadSettled(wrong, "earlier", run);
   ASSERT_FALSE(refused.ok());
   EXPECT_NE(refused.error().find("is not YYYY-MM-DDThh:mm:ssZ"), std::string::npos) << refused.error();
+}
+
+namespace {
+
+// Answers from a table, every name not in it available; it keeps the names it was asked.
+class TableSource final : public check::Source {
+ public:
+  explicit TableSource(std::map<std::u16string, check::Answer> table) : table_(std::move(table)) {}
+  void Check(check::NameFeed& names, const Report& report, std::stop_token) override {
+    while (auto name = names.Next()) {
+      asked.push_back(name->text);
+      const auto found = table_.find(name->text);
+      report(name->id, found != table_.end() ? found->second
+                                             : check::WithStatus(check::Status::Available));
+    }
+  }
+  std::vector<std::u16string> asked;
+
+ private:
+  std::map<std::u16string, check::Answer> table_;
+};
+
+}  // namespace
+
+TEST(HanVariants, TheFirstLabelInEachFormUnderTheRegistriesThatBundleThem) {
+  using V = std::vector<std::u16string>;
+  EXPECT_EQ(names::HanVariants(u"发财.cn"), (V{u"發財.cn"}));
+  EXPECT_EQ(names::HanVariants(u"學習.中国"), (V{u"学习.中国"}));
+  EXPECT_EQ(names::HanVariants(u"中國发财.com.cn"), (V{u"中国发财.com.cn", u"中國發財.com.cn"}));
+  EXPECT_EQ(names::HanVariants(u"abc.cn"), V{});
+  for (const char16_t* name : {u"发财.cn", u"发财.com.cn", u"发财.中国", u"发财.xn--fiqz9s", u"发财.台灣"}) {
+    EXPECT_TRUE(names::BundlesVariants(name)) << base::Utf16ToUtf8(name);
+  }
+  for (const char16_t* name : {u"发财.com", u"发财.hk", u"cn.com"}) {
+    EXPECT_FALSE(names::BundlesVariants(name)) << base::Utf16ToUtf8(name);
+  }
+}
+
+TEST(BundledVariants, AFreeNameWhoseVariantIsTakenIsReservedAndOneWhoseVariantIsUnknownIsUnknown) {
+  auto inner = std::make_unique<TableSource>(std::map<std::u16string, check::Answer>{
+      {u"發財.cn", check::WithStatus(check::Status::Registered)},
+      {u"学习.cn", check::Unknown(u"timed out", base::FailureKind::Timeout)},
+      {u"发达.cn", check::WithStatus(check::Status::Registered)},
+      {u"發達.cn", check::WithStatus(check::Status::Registered)},
+  });
+  TableSource& table = *inner;
+  check::BundledVariants source(std::move(inner));
+  const std::vector<std::u16string> names = {u"发财.cn", u"學習.cn", u"abc.cn", u"发财.com",
+                                             u"发达.cn"};
+  std::map<std::size_t, check::Answer> answers;
+  source.Check(names, [&](std::size_t id, check::Answer answer) { answers[id] = answer; }, {});
+  ASSERT_EQ(answers.size(), names.size());
+  EXPECT_EQ(answers[0].status, check::Status::Reserved);
+  EXPECT_EQ(answers[0].detail, u"bundled with 發財.cn");
+  EXPECT_EQ(answers[1].status, check::Status::Unknown);
+  EXPECT_EQ(answers[1].detail, u"its variant 学习.cn could not be checked: timed out");
+  EXPECT_EQ(answers[1].reason, base::FailureKind::Timeout);
+  EXPECT_EQ(answers[2].status, check::Status::Available);
+  EXPECT_EQ(answers[3].status, check::Status::Available);  // .com does not bundle
+  EXPECT_EQ(answers[4].status, check::Status::Registered);
+  EXPECT_EQ(table.asked, (std::vector<std::u16string>{u"发财.cn", u"發財.cn", u"學習.cn", u"学习.cn",
+                                                      u"abc.cn", u"发财.com", u"发达.cn", u"發達.cn"}));
 }

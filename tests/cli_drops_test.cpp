@@ -1,5 +1,6 @@
-// brelka-cli drops as a separate process: deletion lists from files and from the simulators'
-// addresses, zone files a day apart, the filters, and the names checked or watched.
+// Finding names worth having, with brelka-cli as a separate process: drops (deletion lists from
+// files and from the simulators' addresses, zone files a day apart, the filters, the names
+// checked or watched) and Chinese names bundled with their variants.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -121,6 +122,17 @@ TEST(CliDropsDemo, WhatDropsTakesAndWhatOnlyItTakes) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "brelka-cli: " + c.err + " (see --help)\n");
   }
+}
+
+// The demo's cn registry holds 發財.cn, so 发财.cn, free by itself, is bundled with it.
+TEST(CliVariants, AFreeChineseNameWhoseVariantIsTakenIsReserved) {
+  const ChildOutcome run =
+      testing_support::RunCli(kCli, {"--demo", "-f", "tsv", "-q"}, "发财.cn\n学习.cn\n发财.com\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "发财.cn\treserved\tbundled with 發財.cn\t\twhois\txn--ooru74k.cn\t\t\t\t\t\n"
+            "学习.cn\tavailable\t\t\twhois\txn--vjq503a.cn\t\t\t\t\t\n"
+            "发财.com\tavailable\t\t\trdap\txn--ooru74k.com\t\t\t\t\t\n");
 }
 
 }  // namespace

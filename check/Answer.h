@@ -141,6 +141,14 @@ struct Answer {
   std::optional<Route> source;
   // When the answer was had, for a front end that keeps answers; empty when it does not say.
   std::optional<std::chrono::sys_seconds> checked;
+  // The variants a registry names for a registered name (RDAP's variants, RFC 9083 section
+  // 5.3): each by its A-label, in lower case, with the registry's relations to it
+  // ("registered", "conjoined", "registration restricted", "open registration", ...).
+  struct Variant {
+    std::u16string name;
+    std::vector<std::u16string> relations;
+  };
+  std::vector<Variant> variants;
 };
 
 inline Answer WithStatus(Status status, std::u16string detail = {}) {

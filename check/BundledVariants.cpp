@@ -1,5 +1,6 @@
 #include "check/BundledVariants.h"
 
+#include <algorithm>
 #include <deque>
 #include <unordered_map>
 #include <utility>
@@ -72,12 +73,21 @@ class VariantFeed final : public NameFeed {
   std::unordered_map<std::size_t, std::pair<std::size_t, std::u16string>> of_;
 };
 
+// Whether the registry, in its answer for a registered variant, says that the name asked may be
+// registered by anyone: it lists it with the relation "open registration".
+bool OpenToAll(const Answer& variant, std::u16string_view aLabel) {
+  return std::any_of(variant.variants.begin(), variant.variants.end(), [&](const auto& listed) {
+    return listed.name == aLabel && std::find(listed.relations.begin(), listed.relations.end(),
+                                              u"open registration") != listed.relations.end();
+  });
+}
+
 }  // namespace
 
 Answer WithVariants(Answer own, const std::vector<std::pair<std::u16string, Answer>>& variants) {
   if (own.status != Status::Available && own.status != Status::LikelyAvailable) return own;
   for (const auto& [variant, answer] : variants) {
-    if (answer.status == Status::Registered) {
+    if (answer.status == Status::Registered && !OpenToAll(answer, own.aLabel)) {
       own.status = Status::Reserved;
       own.detail = u"bundled with " + variant;
       own.reason.reset();

@@ -403,3 +403,14 @@ TEST(BundledVariants, AFreeNameWhoseVariantIsTakenIsReservedAndOneWhoseVariantIs
   EXPECT_EQ(table.asked, (std::vector<std::u16string>{u"发财.cn", u"發財.cn", u"學習.cn", u"学习.cn",
                                                       u"abc.cn", u"发财.com", u"发达.cn", u"發達.cn"}));
 }
+
+// The registry of a taken variant may say of the name asked that anyone may register it.
+TEST(BundledVariants, AVariantsRegistryThatOpensTheNameToAllLeavesItFree) {
+  check::Answer own = check::WithStatus(check::Status::Available);
+  own.aLabel = u"xn--ooru74k.cn";
+  check::Answer variant = check::WithStatus(check::Status::Registered);
+  variant.variants = {{u"xn--ooru74k.cn", {u"unregistered", u"open registration"}}};
+  EXPECT_EQ(check::WithVariants(own, {{u"發財.cn", variant}}).status, check::Status::Available);
+  variant.variants = {{u"xn--ooru74k.cn", {u"unregistered", u"registration restricted"}}};
+  EXPECT_EQ(check::WithVariants(own, {{u"發財.cn", variant}}).status, check::Status::Reserved);
+}

@@ -9,6 +9,7 @@
 #include <random>
 #include <thread>
 
+#include "base/Text.h"
 #include "check/Lifecycle.h"
 #include "check/RegistrySource.h"
 #include "check/RetryAfter.h"
@@ -220,6 +221,33 @@ TEST(DomainReply, StatusesGiveThePhaseAndTheEarliestRelease) {
     const auto read = check::ReadDay(text);
     EXPECT_EQ(read ? check::DayText(*read) : u"", day);
   }
+}
+
+// The variants member in the shape of RFC 9083's example (section 5.3), with entries a registry
+// may get wrong: no names, a name that is not a string, a relation that is not a list.
+TEST(DomainReply, ReadsTheVariantsTheRegistryNamesWithTheirRelations) {
+  const std::string domain = R"({"objectClassName":"domain","ldhName":"xn--fo-5ja.example",
+      "variants":[
+        {"relation":["registered","conjoined"],
+         "variantNames":[{"ldhName":"xn--fo-cka.example","unicodeName":"fóo.example"},
+                         {"ldhName":"XN--FO-FKA.EXAMPLE.","unicodeName":"föo.example"}]},
+        {"relation":["unregistered","registration restricted"],"idnTable":".EXAMPLE Swedish",
+         "variantNames":[{"ldhName":"xn--fo-8ja.example","unicodeName":"fôo.example"}]},
+        {"relation":"open registration","variantNames":[{"ldhName":"a.example"},{"ldhName":7}]},
+        {"relation":["open registration"]}]})";
+  const check::Answer answer =
+      check::ReadDomainReply("xn--fo-5ja.example", 200, "application/rdap+json", domain);
+  ASSERT_EQ(answer.status, Status::Registered);
+  std::vector<std::string> read;
+  for (const auto& variant : answer.variants) {
+    std::string line = base::Utf16ToUtf8(variant.name) + ":";
+    for (const auto& relation : variant.relations) line += " " + base::Utf16ToUtf8(relation);
+    read.push_back(line);
+  }
+  EXPECT_EQ(read, (std::vector<std::string>{
+                      "xn--fo-cka.example: registered conjoined",
+                      "xn--fo-fka.example: registered conjoined",
+                      "xn--fo-8ja.example: unregistered registration restricted", "a.example:"}));
 }
 
 TEST(DomainReply, ReadsOnlyWhatTheRegistrySaysPlainly) {

@@ -19,6 +19,9 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
+// The most variants kept of one answer: a registry may list a name's every variant.
+constexpr std::size_t kMostVariants = 64;
+
 constexpr const char* kErrorMembers[] = {"errorCode", "rdapConformance", "title", "description",
                                          "notices"};
 
@@ -91,6 +94,32 @@ std::vector<std::u16string> Statuses(const json& domain) {
   return statuses;
 }
 
+// RFC 9083 section 5.3: each variants entry's relations, and its variant names.
+std::vector<Answer::Variant> Variants(const json& domain) {
+  std::vector<Answer::Variant> variants;
+  const json* entries = Member(domain, "variants");
+  if (!entries || !entries->is_array()) return variants;
+  for (const json& entry : *entries) {
+    std::vector<std::u16string> relations;
+    if (const json* relation = Member(entry, "relation"); relation && relation->is_array()) {
+      for (const json& word : *relation) {
+        if (word.is_string()) relations.push_back(base::FromUtf8(Lower(word.get<std::string>())));
+      }
+    }
+    const json* names = Member(entry, "variantNames");
+    if (!names || !names->is_array()) continue;
+    for (const json& variant : *names) {
+      const json* ldhName = Member(variant, "ldhName");
+      if (!IsString(ldhName)) continue;
+      std::string name = Lower(ldhName->get<std::string>());
+      if (name.ends_with('.')) name.pop_back();
+      variants.push_back({base::FromUtf8(name), relations});
+      if (variants.size() == kMostVariants) return variants;
+    }
+  }
+  return variants;
+}
+
 Answer ReadDomainObject(std::string_view name, std::string_view contentType,
                         std::string_view body) {
   if (Lower(contentType).find("html") != std::string::npos) {
@@ -106,13 +135,15 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
   std::string answered = IsString(ldhName) ? Lower(ldhName->get<std::string>()) : "";
   if (answered.ends_with('.')) answered.pop_back();
   if (answered != name) {
-    return WrongShape(u"the registry answered for another name (" + base::FromUtf8(answered) + u")");
+    return WrongShape(u"the registry answered for another name (" + base::FromUtf8(answered) +
+                      u")");
   }
   Answer registered = WithStatus(Status::Registered);
   registered.registrar = base::FromUtf8(Registrar(domain));
   registered.expires = base::FromUtf8(EventDate(domain, "expiration"));
   SetLifecycle(registered, Statuses(domain), RdapPhaseWords(),
                base::FromUtf8(EventDate(domain, "last changed")));
+  registered.variants = Variants(domain);
   return registered;
 }
 

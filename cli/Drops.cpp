@@ -35,13 +35,14 @@ base::Result<std::string> Fetched(const std::string& source, const Settings& set
     std::ifstream in(PathOf(source), std::ios::binary);
     if (!in) return base::Failure{"cannot open it: " + std::string(std::strerror(errno))};
     std::string bytes;
-    bytes.resize(check::kMaxDeletionListBytes + 1);
-    in.read(bytes.data(), std::streamsize(bytes.size()));
-    if (in.bad()) return base::Failure{"cannot read it"};
-    bytes.resize(std::size_t(in.gcount()));
-    if (bytes.size() > check::kMaxDeletionListBytes) {
-      return base::Failure{"it is longer than a deletion list may be (64 MiB)"};
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+      bytes.append(chunk, std::size_t(in.gcount()));
+      if (bytes.size() > check::kMaxDeletionListBytes) {
+        return base::Failure{"it is longer than a deletion list may be (64 MiB)"};
+      }
     }
+    if (in.bad()) return base::Failure{"cannot read it"};
     return bytes;
   }
   web::ClientOptions options = settings.client;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "Checking.h"
-#include "Drops.h"
 #include "Console.h"
+#include "Drops.h"
 #include "Formats.h"
 #include "Interrupt.h"
 #include "NameReader.h"

@@ -117,4 +117,23 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return out;
 }
 
+std::optional<std::string> EscapedControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (c == '\n') return "\\n";
+  if (c == '\t') return "\\t";
+  if (c == '\r') return "\\r";
+  if (byte >= 0x20 && byte != 0x7f) return std::nullopt;
+  constexpr char kHex[] = "0123456789abcdef";
+  return std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+}
+
+std::string Quoted(std::string_view word) {
+  std::string out = "'";
+  for (char c : word) {
+    auto escaped = EscapedControl(c);
+    out += escaped ? *escaped : std::string(1, c);
+  }
+  return out + "'";
+}
+
 }  // namespace base

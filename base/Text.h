@@ -1,7 +1,9 @@
-// Conversions between the core's UTF-16 and the UTF-8 of files, the wire and libraries. They know
-// nothing of other character sets; web's DecodeBytes reads those.
+// Conversions between the core's UTF-16 and the UTF-8 of files, the wire and libraries, and a
+// user's word as a one-line message shows it. They know nothing of other character sets; web's
+// DecodeBytes reads those.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,12 @@ bool DecodeUtf8(std::string_view bytes, std::u16string& out);
 // For what servers and libraries send: a byte that begins no well-formed sequence becomes
 // U+FFFD and decoding goes on with the next byte, so one bad byte never loses the rest.
 std::u16string FromUtf8(std::string_view bytes);
+
+// A control character (below 0x20, or DEL) as a message or a field shows it, so that it neither
+// breaks a line nor acts on a terminal: \n, \t, \r, else \xHH. Nothing for any other byte.
+std::optional<std::string> EscapedControl(char c);
+
+// A word of the user's as a message shows it: in quotes, its control characters escaped.
+std::string Quoted(std::string_view word);
 
 }  // namespace base

@@ -38,27 +38,6 @@ std::string CsvField(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> EscapedControl(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (c == '\n') return "\\n";
-  if (c == '\t') return "\\t";
-  if (c == '\r') return "\\r";
-  if (byte >= 0x20 && byte != 0x7f) return std::nullopt;
-  constexpr char kHex[] = "0123456789abcdef";
-  return std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-}
-
-// A word of the command line as a message shows it, in quotes: a control character in it would
-// break the one-line message or act on the terminal, so it is written escaped (\n, \x1b).
-std::string Quoted(std::string_view word) {
-  std::string out = "'";
-  for (char c : word) {
-    auto escaped = EscapedControl(c);
-    out += escaped ? *escaped : std::string(1, c);
-  }
-  return out + "'";
-}
-
 std::string FormatFieldsHeader(Format format, const std::vector<Field>& fields) {
   if (format != Format::Csv) return "";
   std::string header;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Columns.h"
+#include "base/Text.h"
 #include "check/Answer.h"
 
 namespace cli {
@@ -16,12 +17,9 @@ namespace cli {
 // How answers are written (--format).
 enum class Format { List, Tsv, Csv, Json };
 
-// A control character (below 0x20, or DEL) as a message or a field shows it, so that it neither
-// breaks a line nor acts on a terminal: \n, \t, \r, else \xHH. Nothing for any other byte.
-std::optional<std::string> EscapedControl(char c);
-
-// A word of the command line as a message shows it: in quotes, its control characters escaped.
-std::string Quoted(std::string_view word);
+// A control character escaped, and a word of the command line as a message shows it (base/Text.h).
+using base::EscapedControl;
+using base::Quoted;
 
 // A field of a line that is not an answer's (the drops'): its CSV header name, its JSON key,
 // and its words, one, or a list's (a JSON array, else joined by "; ").

@@ -26,22 +26,15 @@ constexpr std::pair<std::string_view, std::string_view> kChineseNames[] = {
     {"双声", "initials:2"}, {"三声", "initials:3"}, {"四声", "initials:4"},
 };
 
-constexpr std::size_t kMaxLength = 63;
+// The kinds as types name them; Other has no name.
+constexpr std::pair<std::string_view, NameType::Kind> kKinds[] = {
+    {"digits", NameType::Kind::Digits},
+    {"letters", NameType::Kind::Letters},
+    {"mixed", NameType::Kind::Mixed},
+    {"han", NameType::Kind::Han},
+};
 
-// A word of the user's as a message shows it: on one line, its control characters as \xHH.
-std::string Shown(std::string_view word) {
-  std::string shown = "'";
-  for (char c : word) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-    } else {
-      shown += c;
-    }
-  }
-  return shown + "'";
-}
+constexpr std::size_t kMaxLength = 63;
 
 std::optional<std::size_t> LengthNumber(std::string_view text) {
   std::size_t n = 0;
@@ -91,22 +84,8 @@ NameType TypeOf(std::u16string_view name) {
 
 std::vector<std::string> TypeWords(const NameType& type) {
   std::vector<std::string> words;
-  const std::string length = ":" + std::to_string(type.length);
-  switch (type.kind) {
-    case NameType::Kind::Digits:
-      words.push_back("digits" + length);
-      break;
-    case NameType::Kind::Letters:
-      words.push_back("letters" + length);
-      break;
-    case NameType::Kind::Mixed:
-      words.push_back("mixed" + length);
-      break;
-    case NameType::Kind::Han:
-      words.push_back("han" + length);
-      break;
-    case NameType::Kind::Other:
-      break;
+  for (const auto& [name, kind] : kKinds) {
+    if (kind == type.kind) words.push_back(std::string(name) + ":" + std::to_string(type.length));
   }
   if (type.syllables > 0) words.push_back("pinyin" + std::to_string(type.syllables));
   if (type.initials) words.push_back("initials");
@@ -143,18 +122,21 @@ base::Result<TypeFilter> TypeFilter::Read(std::string_view text) {
       const std::string_view kind = word.substr(0, colon);
       Term term;
       const auto fail = [&](std::string why) -> base::Failure {
-        return base::Failure{"--type: " + Shown(word) + " " + why};
+        return base::Failure{"--type: " + base::Quoted(word) + " " + why};
       };
-      static constexpr std::pair<std::string_view, Term::What> kKinds[] = {
-          {"any", Term::What::Any},           {"digits", Term::What::Digits},
-          {"letters", Term::What::Letters},   {"mixed", Term::What::Mixed},
-          {"han", Term::What::Han},           {"pinyin", Term::What::Pinyin},
+      static constexpr std::pair<std::string_view, Term::What> kWords[] = {
+          {"any", Term::What::Any},
+          {"pinyin", Term::What::Pinyin},
           {"initials", Term::What::Initials},
       };
-      const auto known = std::find_if(std::begin(kKinds), std::end(kKinds),
-                                      [&](const auto& entry) { return entry.first == kind; });
-      if (known != std::end(kKinds)) {
-        term.what = known->second;
+      const auto named = [&](const auto& entry) { return entry.first == kind; };
+      const auto fixed = std::find_if(std::begin(kWords), std::end(kWords), named);
+      const auto known = std::find_if(std::begin(kKinds), std::end(kKinds), named);
+      if (fixed != std::end(kWords)) {
+        term.what = fixed->second;
+      } else if (known != std::end(kKinds)) {
+        term.what = Term::What::Kind;
+        term.kind = known->second;
       } else if (kind.starts_with("pinyin") && LengthNumber(kind.substr(6))) {
         term.what = Term::What::Pinyin;
         term.syllables = *LengthNumber(kind.substr(6));
@@ -197,14 +179,8 @@ bool TypeFilter::Holds(const Term& term, const NameType& type) {
   switch (term.what) {
     case Term::What::Any:
       return true;
-    case Term::What::Digits:
-      return type.kind == NameType::Kind::Digits;
-    case Term::What::Letters:
-      return type.kind == NameType::Kind::Letters;
-    case Term::What::Mixed:
-      return type.kind == NameType::Kind::Mixed;
-    case Term::What::Han:
-      return type.kind == NameType::Kind::Han;
+    case Term::What::Kind:
+      return type.kind == term.kind;
     case Term::What::Pinyin:
       return type.syllables > 0 && (term.syllables == 0 || term.syllables == type.syllables);
     case Term::What::Initials:

@@ -46,8 +46,9 @@ class TypeFilter {
 
  private:
   struct Term {
-    enum class What { Any, Digits, Letters, Mixed, Han, Pinyin, Initials, Shape };
+    enum class What { Any, Kind, Pinyin, Initials, Shape };
     What what = What::Any;
+    NameType::Kind kind = NameType::Kind::Other;  // Kind
     std::size_t syllables = 0;  // Pinyin: 0 any number
     std::u16string shape;
     std::size_t minLength = 0;

@@ -20,6 +20,13 @@ namespace {
 
 using Error = std::optional<std::string>;
 
+// An option that only turns something on.
+template <bool Options::*flag>
+Error Turn(Options& options, std::string_view) {
+  options.*flag = true;
+  return std::nullopt;
+}
+
 Error SetFormat(Options& options, std::string_view value) {
   constexpr std::pair<std::string_view, Format> kFormats[] = {
       {"list", Format::List}, {"tsv", Format::Tsv}, {"csv", Format::Csv}, {"json", Format::Json}};
@@ -237,10 +244,7 @@ constexpr OptionSpec kOptions[] = {
      "line; json: one JSON object per line, with the same keys (aLabel for a_label)",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
-     [](Options& o, std::string_view) -> Error {
-       o.quiet = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::quiet>},
     {"--tld", 0, "LIST",
      "turn each line without a dot into one name per suffix, in the order given "
      "(comma-separated, e.g. com,cn,com.cn,中国); lines with a dot stay as they are",
@@ -270,10 +274,7 @@ constexpr OptionSpec kOptions[] = {
        return std::nullopt;
      }},
     {"--mixed", 0, "", "patterns: only names with both letters and digits",
-     [](Options& o, std::string_view) -> Error {
-       o.mixed = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::mixed>},
     {"--length", 0, "N[-M]", "patterns: only names whose first label has N (to M) characters",
      SetLength},
     {"--type", 0, "TYPES",
@@ -289,29 +290,17 @@ constexpr OptionSpec kOptions[] = {
      }},
     {"--count", 0, "",
      "print how many names there are to check and the first ten, and send nothing",
-     [](Options& o, std::string_view) -> Error {
-       o.count = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::count>},
     {"--max-names", 0, "N", "patterns: refuse to check more than N names (default 1000000)",
      SetMaxNames},
     {"--zone-diff", 0, "",
      "drops: its two files are zone files, OLD then NEW: the names delegated in OLD and not "
      "in NEW",
-     [](Options& o, std::string_view) -> Error {
-       o.zoneDiff = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::zoneDiff>},
     {"--check", 0, "", "drops: check each name now, as a run does, instead of listing it",
-     [](Options& o, std::string_view) -> Error {
-       o.check = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::check>},
     {"--watch", 0, "", "drops: add the names to the watch list instead of listing them",
-     [](Options& o, std::string_view) -> Error {
-       o.watch = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::watch>},
     {"--watch-list", 0, "FILE",
      "watch: the watch list's file, instead of watch.sqlite in the user's data folder",
      [](Options& o, std::string_view value) -> Error {
@@ -395,10 +384,7 @@ constexpr OptionSpec kOptions[] = {
      "registry: ask every name's registry, delegated or not, for the registrar and expiry date "
      "of taken names (default: a name its zone's name servers delegate is registered without "
      "the registry's word)",
-     [](Options& o, std::string_view) -> Error {
-       o.details = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::details>},
     {"--zone", 0, "FILE",
      "registry: a zone file (plain or gzip, one record per line, as ICANN's CZDS hands them "
      "out): a name it delegates is registered, with no question sent; may be given more than "
@@ -414,20 +400,11 @@ constexpr OptionSpec kOptions[] = {
     {"--demo", 0, "",
      "check against the built-in simulators (the registrar, or the registries' RDAP and WHOIS "
      "servers), offline",
-     [](Options& o, std::string_view) -> Error {
-       o.demo = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::demo>},
     {"--help", 'h', "", "show this help and exit",
-     [](Options& o, std::string_view) -> Error {
-       o.help = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::help>},
     {"--version", 'V', "", "show the version and exit",
-     [](Options& o, std::string_view) -> Error {
-       o.version = true;
-       return std::nullopt;
-     }},
+     Turn<&Options::version>},
 };
 
 const OptionSpec* FindLong(std::string_view name) {

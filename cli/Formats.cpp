@@ -45,14 +45,14 @@ std::string FormatFieldsHeader(Format format, const std::vector<Field>& fields) 
   return header + "\r\n";
 }
 
-std::string FormatFields(Format format, const std::vector<Field>& fields) {
+std::string FormatFields(Format format, std::vector<Field> fields) {
   if (format == Format::Json) {
     nlohmann::ordered_json line = nlohmann::ordered_json::object();
-    for (const Field& field : fields) {
+    for (Field& field : fields) {
       if (field.list) {
-        line[std::string(field.key)] = field.words;
+        line[std::string(field.key)] = std::move(field.words);
       } else {
-        line[std::string(field.key)] = field.words.at(0);
+        line[std::string(field.key)] = std::move(field.words.at(0));
       }
     }
     return line.dump() + "\n";

@@ -32,7 +32,7 @@ struct Field {
 
 // The fields as a line of TSV, CSV or JSON Lines, with its line break, and CSV's header line
 // for them (else nothing).
-std::string FormatFields(Format format, const std::vector<Field>& fields);
+std::string FormatFields(Format format, std::vector<Field> fields);
 std::string FormatFieldsHeader(Format format, const std::vector<Field>& fields);
 
 // What goes before the first answer: CSV's header line, else nothing.

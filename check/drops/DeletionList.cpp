@@ -50,29 +50,47 @@ std::optional<std::u16string> NameIn(std::u16string_view field) {
   return name;
 }
 
+// Reads from one to `most` ASCII digits at the front of `text`, and moves past them. No sign and
+// no space: a field such as "-1/1/1" is not a day.
+std::optional<unsigned> Digits(std::u16string_view& text, std::size_t least, std::size_t most) {
+  std::size_t count = 0;
+  unsigned value = 0;
+  while (count < most && count < text.size() && text[count] >= u'0' && text[count] <= u'9') {
+    value = value * 10 + unsigned(text[count++] - u'0');
+  }
+  if (count < least) return std::nullopt;
+  text.remove_prefix(count);
+  return value;
+}
+
 // "2024/05/01 14:30", "2024-05-01 14:30:00", "2024/5/1": the day, and the minute if given.
 std::optional<std::string> TimeIn(std::u16string_view field) {
-  const std::string text = base::Utf16ToUtf8(field);
-  unsigned year = 0, month = 0, day = 0, hour = 0, minute = 0;
-  char separator = 0, second = 0;
-  int used = 0;
-  const int read = std::sscanf(text.c_str(), "%4u%c%2u%c%2u%n", &year, &separator, &month, &second,
-                               &day, &used);
-  if (read < 5 || (separator != '/' && separator != '-') || second != separator) return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year(int(year)), std::chrono::month(month),
-                                         std::chrono::day(day)};
-  if (!date.ok()) return std::nullopt;
+  const auto year = Digits(field, 4, 4);
+  if (!year || field.empty() || (field.front() != u'/' && field.front() != u'-')) return {};
+  const char16_t separator = field.front();
+  field.remove_prefix(1);
+  const auto month = Digits(field, 1, 2);
+  if (!month || !field.starts_with(separator)) return {};
+  field.remove_prefix(1);
+  const auto day = Digits(field, 1, 2);
+  if (!day) return {};
+  const std::chrono::year_month_day date{std::chrono::year(int(*year)), std::chrono::month(*month),
+                                         std::chrono::day(*day)};
+  if (!date.ok()) return {};
   std::string out = base::Utf16ToUtf8(DayText(std::chrono::sys_days(date)));
-  const std::string rest = text.substr(std::size_t(used));
-  if (rest.empty()) return out;
-  int more = 0;
-  if (std::sscanf(rest.c_str(), " %2u:%2u%n", &hour, &minute, &more) == 2 && hour < 24 &&
-      minute < 60) {
-    char clock[8];
-    std::snprintf(clock, sizeof clock, " %02u:%02u", hour, minute);
-    return out + clock;
+  if (field.empty()) return out;
+  while (field.starts_with(u' ')) field.remove_prefix(1);
+  const auto hour = Digits(field, 1, 2);
+  if (!hour || !field.starts_with(u':')) return {};
+  field.remove_prefix(1);
+  const auto minute = Digits(field, 2, 2);
+  // Seconds, when given, are not part of what the column says.
+  if (!minute || *hour >= 24 || *minute >= 60 || (!field.empty() && !field.starts_with(u':'))) {
+    return {};
   }
-  return std::nullopt;
+  char clock[8];
+  std::snprintf(clock, sizeof clock, " %02u:%02u", *hour, *minute);
+  return out + clock;
 }
 
 // CNNIC's lists by the day they are for, counted from today.

@@ -1,14 +1,17 @@
 // The DNS answer reader and what an answer proves, on bytes from the network. Properties rather
 // than a second copy of the reader: it never reads outside the message, every name it returns
-// fits in a DNS name, and nothing but the name asked (or a zone between) comes out of a reading.
+// fits in a DNS name, nothing but the name asked (or a zone between) comes out of a reading,
+// and a for-sale sign comes out tagged, as UTF-8 and bounded.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "FuzzCheck.h"
+#include "base/Text.h"
 #include "check/dns/Delegation.h"
 #include "check/dns/DnsMessage.h"
+#include "check/dns/ForSale.h"
 
 namespace {
 
@@ -26,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto* section : {&message->answers, &message->authority, &message->additional}) {
     for (const check::DnsRecord& record : *section) {
       FUZZ_CHECK(Fits(record.owner));
-      FUZZ_CHECK(Fits(record.data));
+      // A TXT record's text is its bytes, as long as a record may be.
+      FUZZ_CHECK(record.type == std::uint16_t(check::DnsType::Txt) ? record.data.size() <= 65535
+                                                                   : Fits(record.data));
     }
   }
   const std::string name = "abc.com.cn";
@@ -40,6 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (const check::DnsRecord& record : *section) owned = owned || record.owner == name;
     }
     FUZZ_CHECK(owned);
+  }
+  const check::ForSaleReading sale = check::ReadForSale(*message, "abc.com");
+  FUZZ_CHECK(sale.signs.size() <= check::kMaxForSaleSigns);
+  FUZZ_CHECK(sale.failure.empty() || sale.signs.empty());
+  for (const std::string& sign : sale.signs) {
+    std::u16string text;
+    FUZZ_CHECK(sign.starts_with(check::kForSaleVersion));
+    FUZZ_CHECK(base::DecodeUtf8(sign, text));
+    FUZZ_CHECK(sign.size() <= 4 * check::kMaxForSaleBytes + 3);
   }
   return 0;
 }

@@ -121,6 +121,18 @@ bool ReadRecords(Reader& reader, int count, std::vector<DnsRecord>& records) {
         if (length != (record.type == std::uint16_t(DnsType::A) ? 4 : 16)) return false;
         record.data = AddressText(reader.Next(length));
         break;
+      case DnsType::Txt:
+        // Each character-string is a length byte and as many bytes, and none runs past the
+        // record's end.
+        while (reader.At() < end) {
+          const std::size_t size = reader.Next(1)[0];
+          reader.Skip(1);
+          if (reader.At() + size > end) return false;
+          const auto bytes = reader.Next(size);
+          record.data.append(bytes.begin(), bytes.end());
+          reader.Skip(size);
+        }
+        break;
       default:
         break;
     }

@@ -14,12 +14,13 @@
 
 namespace check {
 
-enum class DnsType : std::uint16_t { A = 1, Ns = 2, Soa = 6, Aaaa = 28 };
+enum class DnsType : std::uint16_t { A = 1, Ns = 2, Soa = 6, Txt = 16, Aaaa = 28 };
 
 struct DnsRecord {
   std::string owner;
   std::uint16_t type = 0;
-  // NS: the server's name; A and AAAA: the address as text; SOA: the primary server's name.
+  // NS: the server's name; A and AAAA: the address as text; SOA: the primary server's name;
+  // TXT: its character-strings one after another, the bytes as sent (untrusted text).
   std::string data;
   std::uint32_t serial = 0;  // SOA
 };

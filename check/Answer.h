@@ -149,6 +149,9 @@ struct Answer {
     std::vector<std::u16string> relations;
   };
   std::vector<Variant> variants;
+  // For a registered name when asked: its for-sale signs (check/dns/ForSale.h), or one word
+  // "unknown: " and why none could be read.
+  std::vector<std::u16string> forSale;
 };
 
 inline Answer WithStatus(Status status, std::u16string detail = {}) {

@@ -66,11 +66,13 @@ base::Result<std::unique_ptr<Source>> OpenRegistrySource(RegistrySetup setup, st
     whois = std::make_shared<WhoisRoute>(std::move(setup.whois));
   }
   setup.client.perHost = kMostPerHost;
-  if (!setup.details) {
+  if (!setup.details || setup.options.forSale) {
     DelegationSetup delegation;
     delegation.resolver = setup.dnsServer;
     delegation.zoneServers = setup.zoneServers;
+    delegation.ownServers = setup.ownServers;
     delegation.paces = setup.options.paces;
+    setup.options.delegationSettles = !setup.details;
     setup.options.delegation = std::make_shared<DelegationCheck>(std::move(delegation));
   }
   return std::unique_ptr<Source>(std::make_unique<RegistrySource>(

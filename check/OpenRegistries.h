@@ -48,10 +48,13 @@ struct RegistrySetup {
   // system's.
   std::string dnsServer;
   // Every name asked of its registry, delegated or not (for the registrar and expiry date of
-  // taken names); else a delegated name is settled by its zone's servers alone.
+  // taken names); else a delegated name is settled by its zone's servers alone. Delegations
+  // are still asked with options.forSale, whose signs they lead to.
   bool details = false;
   // Servers of the user's choosing for a zone, asked instead of those DNS names.
   std::map<std::string, std::vector<DnsServer>, std::less<>> zoneServers;
+  // Servers asked for the records at the names themselves instead of theirs (DelegationSetup).
+  std::vector<DnsServer> ownServers;
   web::ClientOptions client;
   // options.useRdap false: the bootstrap is neither loaded nor fetched.
   RegistryOptions options;

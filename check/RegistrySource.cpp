@@ -34,6 +34,8 @@ struct Job {
   bool delegation = false;
   // The name as written is not its A-label, which its answer then names.
   bool idn = false;
+  // Its for-sale signs, read with its delegation, for the registry's answer.
+  std::vector<std::u16string> forSale{};
 };
 
 // The WHOIS servers found for suffixes, by the thread that looks them up, for the loop.
@@ -156,6 +158,7 @@ struct Ledger {
 
   void Finish(const Job& job, Answer answer) {
     answer.source = job.route;
+    if (!job.forSale.empty()) answer.forSale = job.forSale;
     if (job.idn) answer.aLabel = base::FromUtf8(job.aLabel);
     --remaining;
     const std::size_t at = job.index - firstOpen;
@@ -283,11 +286,24 @@ class RegistrySource::RegistryRun {
                  },
                  options_.whoisLookups, completion_};
   Lookups delegations_{
-      [proving = options_.delegation](const Job& job, std::stop_token stopped) {
+      [proving = options_.delegation, forSale = options_.forSale](const Job& job,
+                                                                   std::stop_token stopped) {
         auto proof = proving->Prove(job.aLabel, stopped);
         if (!proof) return Answer{};
-        return WithStatus(Status::Registered, u"delegated by " + base::FromUtf8(proof->server) +
-                                                  u", a server of " + base::FromUtf8(proof->zone));
+        Answer answer =
+            WithStatus(Status::Registered, u"delegated by " + base::FromUtf8(proof->server) +
+                                               u", a server of " + base::FromUtf8(proof->zone));
+        if (forSale) {
+          const ForSaleReading reading = proving->ReadForSale(*proof, job.aLabel, stopped);
+          for (const std::string& sign : reading.signs) {
+            answer.forSale.push_back(base::FromUtf8(sign));
+          }
+          if (!reading.failure.empty()) {
+            answer.forSale.push_back(
+                base::FromUtf8(std::string(kForSaleUnknown) + reading.failure));
+          }
+        }
+        return answer;
       },
       options_.delegationLookups, completion_};
   std::map<std::string, std::vector<Job>> awaiting_;  // by suffix, until its server is known
@@ -419,14 +435,16 @@ void RegistrySource::RegistryRun::OnLookup(Job job, Answer answer) {
   OnWhoisAnswer(std::move(job), std::move(answer));
 }
 
-// Delegated: registered, its registry not asked. Else on to the registry, in the list's order.
+// Delegated: registered, its registry not asked unless asked for details. Else on to the
+// registry, in the list's order.
 void RegistrySource::RegistryRun::OnDelegation(Job job, Answer answer) {
   job.delegation = false;
   const std::size_t index = job.index;
-  if (answer.status == Status::Registered) {
+  if (answer.status == Status::Registered && options_.delegationSettles) {
     ledger_->Finish(job, std::move(answer));
     proved_.emplace(index, std::nullopt);
   } else {
+    job.forSale = std::move(answer.forSale);
     proved_.emplace(index, std::move(job));
   }
   ReleaseInOrder();

@@ -40,6 +40,11 @@ struct RegistryOptions {
   // Names their zone's servers delegate are registered without a registry's word (route Dns);
   // none: every name goes to its registry.
   std::shared_ptr<DelegationCheck> delegation;
+  // Whether a delegated name is settled by its delegation (else it goes on to its registry
+  // too, for the registrar and statuses).
+  bool delegationSettles = true;
+  // A delegated name's for-sale signs are read from its own servers (Answer::forSale).
+  bool forSale = false;
   // Delegation questions at once, over all zones (each server's own cap is its pace's).
   std::size_t delegationLookups = 32;
   // Names taken from the feed from the earliest one not yet answered on: enough for every

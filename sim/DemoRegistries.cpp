@@ -127,6 +127,13 @@ DemoRegistries StartDemoRegistries() {
       demo.hosts.push_back(server);
     }
   }
+  // Every simulated name server also answers for the names' own zones: abc.com is for sale.
+  for (const std::string& server : servers->zones.Servers(servers->zones.Zones().front())) {
+    if (auto parsed = check::ParseDnsServer(server)) setup.ownServers.push_back(*parsed);
+  }
+  servers->zones.SetTxt("_for-sale.abc.com", {{"v=FORSALE1;fval=USD1500"},
+                                              {"v=FORSALE1;", "furi=https://sale.example/abc.com"},
+                                              {"v=spf1 -all"}});
   for (const std::string& host : demo.hosts) setup.options.paces.SetRate(host, kDemoRate);
   demo.deletionLists = servers->rdap.DeletionListUrls();
   for (const char* name : {"com-2026-12-08.zone", "com-2026-12-09.zone"}) {

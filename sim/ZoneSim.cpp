@@ -99,6 +99,11 @@ struct ZoneSim::Impl {
   std::vector<std::string> wildcards;
   std::vector<std::string> lame;
   std::map<std::string, DnsFault> faults;
+  struct Txt {
+    std::vector<std::vector<std::string>> records;
+    bool authoritative = true;
+  };
+  std::map<std::string, Txt> txt;
   std::map<std::string, std::size_t> asked;
   std::atomic<std::size_t> queries{0};
   std::atomic<std::size_t> tcpQueries{0};
@@ -126,6 +131,19 @@ struct ZoneSim::Impl {
       return header(0, 0, 2, 2) + NsRecord(child, a) + NsRecord(child, b) + GlueRecord(a) +
              GlueRecord(b);
     };
+    if (question.type == 16) {
+      const auto found = txt.find(question.name);
+      if (found == txt.end()) return header(0x0400 | 3, 0, 0, 0);
+      std::string records;
+      for (const std::vector<std::string>& strings : found->second.records) {
+        std::string data;
+        for (const std::string& text : strings) data += static_cast<char>(text.size()) + text;
+        records += Record(question.name, 16, data);
+      }
+      return header(found->second.authoritative ? 0x0400 : 0,
+                    int(found->second.records.size()), 0, 0) +
+             records;
+    }
     if (question.name == zone) {
       return header(0x0400, 2, 0, 0) + NsRecord(zone, "a.ns." + zone) +
              NsRecord(zone, "b.ns." + zone);
@@ -283,6 +301,12 @@ void ZoneSim::SetLame(const std::string& zone) {
 void ZoneSim::SetFault(const std::string& name, DnsFault fault) {
   std::lock_guard lock(impl_->mutex);
   impl_->faults[name] = fault;
+}
+
+void ZoneSim::SetTxt(const std::string& owner, std::vector<std::vector<std::string>> records,
+                     bool authoritative) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->txt[owner] = {std::move(records), authoritative};
 }
 
 std::size_t ZoneSim::Queries() const {

@@ -1,6 +1,6 @@
 // A name's delegation at its zone's servers: the DNS message reader, what an answer proves, and
 // the check over real UDP and TCP against the simulated name servers, alone and before the
-// registries.
+// registries; and the for-sale sign read at the name's own servers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "check/OpenRegistries.h"
 #include "check/dns/Delegation.h"
 #include "check/dns/DnsMessage.h"
+#include "check/dns/ForSale.h"
 #include "sim/DemoRegistries.h"
 #include "sim/RdapSim.h"
 #include "sim/ZoneSim.h"
@@ -132,6 +133,81 @@ TEST(ReadDelegation, OnlyTheNameItselfDelegatedIsProof) {
   EXPECT_EQ(referral.zone, "com.cn");
   EXPECT_EQ(referral.serverNames, std::vector<std::string>{"a.dns.com.cn"});
   ASSERT_EQ(referral.glue.size(), 1u);
+  // A delegation names the name's own servers, for what is read at the name later.
+  const DelegationReading delegated = check::ReadDelegation(
+      message(0, {}, {ns("abc.com.cn", "ns1.host.net"), ns("abc.com.cn", "ns.abc.com.cn")},
+              {DnsRecord{"ns.abc.com.cn", 1, "192.0.2.8", 0}, glue}),
+      "abc.com.cn", "cn");
+  EXPECT_EQ(delegated.serverNames, (std::vector<std::string>{"ns1.host.net", "ns.abc.com.cn"}));
+  ASSERT_EQ(delegated.glue.size(), 1u);
+  EXPECT_EQ(delegated.glue[0].data, "192.0.2.8");
+}
+
+TEST(DnsMessage, ReadsATxtRecordsStringsAsOneTextAndRefusesOneRunningPastItsEnd) {
+  const std::string question = std::string("\x09_for-sale\3abc\3com\0", 19) + U16(16) + U16(1);
+  const auto txt = [&](std::size_t length, const std::string& data) {
+    return Header(0x0400, 1, 0, 0) + question + std::string("\xC0\x0C", 2) + U16(16) + U16(1) +
+           U16(0) + U16(60) + U16(unsigned(length)) + data;
+  };
+  const std::string strings = std::string("\x0Bv=FORSALE1;\x0A", 13) + "fval=USD15" + '\0';
+  const auto read = Read(txt(strings.size(), strings));
+  ASSERT_TRUE(read);
+  ASSERT_EQ(read->answers.size(), 1u);
+  EXPECT_EQ(read->answers[0].owner, "_for-sale.abc.com");
+  EXPECT_EQ(read->answers[0].data, "v=FORSALE1;fval=USD15");
+  EXPECT_FALSE(Read(txt(5, "\x09v=FORS")));  // a string of nine bytes in a record of five
+}
+
+// A sign is what the name's own zone says at _for-sale.NAME, under the version tag; its text
+// comes out as safe to print and to store, whatever bytes it had.
+TEST(ReadForSale, OnlyTaggedRecordsAtTheNameFromItsZoneAreSignsAndTheirBytesAreShownSafely) {
+  const auto answer = [](int rcode, bool authoritative, std::vector<DnsRecord> answers) {
+    DnsMessage m;
+    m.response = true;
+    m.rcode = rcode;
+    m.authoritative = authoritative;
+    m.answers = std::move(answers);
+    return m;
+  };
+  const auto txt = [](std::string data, std::string owner = "_for-sale.abc.com") {
+    return DnsRecord{std::move(owner), 16, std::move(data), 0};
+  };
+  const struct {
+    const char* what;
+    DnsMessage answer;
+    std::vector<std::string> signs;
+    std::string failure;
+  } cases[] = {
+      {"no such name", answer(3, true, {}), {}, ""},
+      {"a price and a link",
+       answer(0, true, {txt("v=FORSALE1;fval=USD1500"), txt("v=FORSALE1;furi=https://x.example")}),
+       {"v=FORSALE1;fval=USD1500", "v=FORSALE1;furi=https://x.example"},
+       ""},
+      {"no tag, another case, another name, another type",
+       answer(0, true,
+              {txt("v=spf1 -all"), txt("V=FORSALE1;fval=EUR1"),
+               txt("v=FORSALE1;fval=EUR2", "_for-sale.abd.com"),
+               DnsRecord{"_for-sale.abc.com", 1, "v=FORSALE1;", 0}}),
+       {},
+       ""},
+      {"bytes that are not UTF-8, a backslash, Chinese, a terminal's escape",
+       answer(0, true, {txt("v=FORSALE1;ftxt=\xFF\xC3(\\065 出售\x1B[2J")}),
+       {"v=FORSALE1;ftxt=\\255\\195(\\\\065 出售\x1B[2J"},
+       ""},
+      {"a failure code", answer(2, true, {}), {}, "the name's server answered with code 2"},
+      {"a server that does not hold the zone", answer(0, false, {txt("v=FORSALE1;")}), {},
+       "the name's server does not hold its zone"},
+  };
+  for (const auto& c : cases) {
+    const check::ForSaleReading reading = check::ReadForSale(c.answer, "abc.com");
+    EXPECT_EQ(reading.signs, c.signs) << c.what;
+    EXPECT_EQ(reading.failure, c.failure) << c.what;
+  }
+  // A long record is cut, and a flood of records kept to a few.
+  std::vector<DnsRecord> flood(20, txt("v=FORSALE1;ftxt=" + std::string(600, 'x')));
+  const check::ForSaleReading flooded = check::ReadForSale(answer(0, true, flood), "abc.com");
+  ASSERT_EQ(flooded.signs.size(), check::kMaxForSaleSigns);
+  EXPECT_EQ(flooded.signs[0], "v=FORSALE1;ftxt=" + std::string(512 - 16, 'x') + "...");
 }
 
 class DelegationTest : public ::testing::Test {
@@ -226,6 +302,45 @@ TEST_F(DelegationTest, ServersThatNeverAnswerCostTwoBoundedTries) {
   EXPECT_NE(why.find("no answer"), std::string::npos) << why;
 }
 
+// The sign is asked of the name's own servers once its delegation is proven: over TCP when
+// the answer is cut short, at another server when one is silent, and a failure when none
+// answers or the one that does does not hold the zone.
+TEST_F(DelegationTest, ReadsTheSignAtTheNamesOwnServers) {
+  sim::ZoneSim own{{"host.net"}};
+  own.SetTxt("_for-sale.abc.com", {{"v=FORSALE1;", "fval=USD1500"}, {"google-site-verification"}});
+  own.SetTxt("_for-sale.xyz.com", {{"v=FORSALE1;ftxt=", std::string(200, 'y')}});
+  own.SetFault("_for-sale.xyz.com", {.truncate = true});
+  own.SetFault("_for-sale.one.com", {.drop = true, .firstServerOnly = true});
+  own.SetTxt("_for-sale.one.com", {{"v=FORSALE1;fcod=NLFS-1"}});
+  own.SetFault("_for-sale.silent.com", {.drop = true});
+  own.SetTxt("_for-sale.lame.com", {{"v=FORSALE1;"}}, false);
+  check::DelegationSetup setup;
+  setup.tryTime = std::chrono::milliseconds(300);
+  for (const std::string& server : own.Servers("host.net")) {
+    setup.ownServers.push_back(*check::ParseDnsServer(server));
+    setup.paces.SetRate(server, 1000);
+  }
+  check::DelegationCheck check(std::move(setup));
+  const check::DelegationCheck::Proof proof;
+  const auto read = [&](const std::string& name) { return check.ReadForSale(proof, name, {}); };
+
+  EXPECT_EQ(read("abc.com").signs, std::vector<std::string>{"v=FORSALE1;fval=USD1500"});
+  EXPECT_EQ(read("xyz.com").signs,
+            std::vector<std::string>{"v=FORSALE1;ftxt=" + std::string(200, 'y')});
+  EXPECT_EQ(own.TcpQueries(), 1u);
+  for (const char* name : {"one.com", "one.com"}) {
+    EXPECT_EQ(read(name).signs, std::vector<std::string>{"v=FORSALE1;fcod=NLFS-1"}) << name;
+  }
+  const check::ForSaleReading none = read("nosign.com");
+  EXPECT_TRUE(none.signs.empty());
+  EXPECT_EQ(none.failure, "");
+  const check::ForSaleReading silent = read("silent.com");
+  EXPECT_EQ(own.QueriesFor("_for-sale.silent.com"), 2u);
+  EXPECT_NE(silent.failure.find("the name's servers did not answer"), std::string::npos)
+      << silent.failure;
+  EXPECT_EQ(read("lame.com").failure, "the name's server does not hold its zone");
+}
+
 // A stop ends a wait for a server that never answers at once, not at the end of its try.
 TEST_F(DelegationTest, AStopEndsTheWaitAtOnce) {
   zones_.SetFault("abc.com", {.drop = true});
@@ -250,6 +365,7 @@ TEST(DelegationFirst, DelegatedNamesReachNoRegistry) {
   for (const bool details : {false, true}) {
     sim::DemoRegistries demo = sim::StartDemoRegistries();
     demo.setup.details = details;
+    demo.setup.options.forSale = true;
     auto source = check::OpenRegistrySource(demo.setup, {});
     ASSERT_TRUE(source) << source.error();
     std::vector<check::Answer> answers(names.size());
@@ -257,6 +373,12 @@ TEST(DelegationFirst, DelegatedNamesReachNoRegistry) {
         names, [&](std::size_t i, check::Answer answer) { answers[i] = std::move(answer); }, {});
     std::vector<std::string> asked;
     for (const sim::RdapArrival& arrival : demo.rdap->Arrivals()) asked.push_back(arrival.name);
+    // The demo's abc.com is for sale; with details too, its delegation leads to its sign.
+    EXPECT_EQ(answers[0].forSale,
+              (std::vector<std::u16string>{u"v=FORSALE1;fval=USD1500",
+                                           u"v=FORSALE1;furi=https://sale.example/abc.com"}));
+    EXPECT_TRUE(answers[1].forSale.empty());
+    EXPECT_TRUE(answers[3].forSale.empty());
     if (details) {
       EXPECT_EQ(answers[0].source, check::Route::Rdap);
       EXPECT_EQ(answers[0].registrar, u"Simulated Registrar Ltd");

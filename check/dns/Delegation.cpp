@@ -94,12 +94,6 @@ std::optional<DnsMessage> Exchange(const DnsServer& server, const std::string& q
   return message;
 }
 
-DelegationReading Delegated() {
-  DelegationReading reading;
-  reading.kind = DelegationReading::Kind::Delegated;
-  return reading;
-}
-
 }  // namespace
 
 DelegationReading ReadDelegation(const DnsMessage& answer, const std::string& name,
@@ -117,25 +111,34 @@ DelegationReading ReadDelegation(const DnsMessage& answer, const std::string& na
   const auto isNs = [](const DnsRecord& record) {
     return record.type == std::uint16_t(DnsType::Ns);
   };
-  for (const DnsRecord& record : answer.answers) {
-    if (isNs(record) && record.owner == name) return Delegated();
+  for (const auto* section : {&answer.answers, &answer.authority}) {
+    for (const DnsRecord& record : *section) {
+      if (isNs(record) && record.owner == name) reading.kind = DelegationReading::Kind::Delegated;
+    }
   }
+  // Else a zone cut between the zone asked and the name; the deepest one given counts.
   for (const DnsRecord& record : answer.authority) {
-    if (!isNs(record)) continue;
-    if (record.owner == name) return Delegated();
-    // A zone cut between the zone asked and the name; the deepest one given counts.
-    if (record.owner != zone && IsAtOrUnder(record.owner, zone) &&
+    if (reading.kind == DelegationReading::Kind::Delegated) break;
+    if (isNs(record) && record.owner != zone && IsAtOrUnder(record.owner, zone) &&
         IsAtOrUnder(name, record.owner) && record.owner.size() > reading.zone.size()) {
       reading.kind = DelegationReading::Kind::Referral;
       reading.zone = record.owner;
     }
   }
-  if (reading.kind != DelegationReading::Kind::Referral) {
+  if (reading.kind == DelegationReading::Kind::NotProven) {
     reading.reason = "the " + zone + " servers do not delegate it";
     return reading;
   }
-  for (const DnsRecord& record : answer.authority) {
-    if (isNs(record) && record.owner == reading.zone) reading.serverNames.push_back(record.data);
+  const std::string& cut =
+      reading.kind == DelegationReading::Kind::Delegated ? name : reading.zone;
+  for (const auto* section : {&answer.answers, &answer.authority}) {
+    for (const DnsRecord& record : *section) {
+      if (isNs(record) && record.owner == cut &&
+          std::find(reading.serverNames.begin(), reading.serverNames.end(), record.data) ==
+              reading.serverNames.end()) {
+        reading.serverNames.push_back(record.data);
+      }
+    }
   }
   for (const DnsRecord& record : answer.additional) {
     if (IsAddress(record) && std::find(reading.serverNames.begin(), reading.serverNames.end(),
@@ -229,26 +232,31 @@ DelegationCheck::Named DelegationCheck::AddressesOf(const std::vector<std::strin
   return found;
 }
 
+std::vector<DelegationCheck::Server*> DelegationCheck::ServersAt(
+    const std::vector<DnsServer>& addresses, const std::vector<std::string>& names) {
+  std::vector<Server*> servers;
+  std::lock_guard lock(mutex_);
+  for (std::size_t i = 0; i < addresses.size(); ++i) {
+    const std::string key = KeyOf(addresses[i]);
+    auto& server = servers_[key];
+    if (!server) {
+      server = std::make_unique<Server>();
+      server->address = addresses[i];
+      server->name = i < names.size() ? names[i] : addresses[i].address;
+      server->pace = Pace(setup_.paces.For(key, Protocol::Dns));
+    }
+    servers.push_back(server.get());
+  }
+  return servers;
+}
+
 std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::NewZone(
     const std::string& name, std::vector<DnsServer> addresses, std::vector<std::string> names,
     std::stop_token stop) {
   auto zone = std::make_shared<Zone>();
   zone->name = name;
   zone->found = Steady::now();
-  {
-    std::lock_guard lock(mutex_);
-    for (std::size_t i = 0; i < addresses.size(); ++i) {
-      const std::string key = KeyOf(addresses[i]);
-      auto& server = servers_[key];
-      if (!server) {
-        server = std::make_unique<Server>();
-        server->address = addresses[i];
-        server->name = i < names.size() ? names[i] : addresses[i].address;
-        server->pace = Pace(setup_.paces.For(key, Protocol::Dns));
-      }
-      zone->servers.push_back(server.get());
-    }
-  }
+  zone->servers = ServersAt(addresses, names);
   if (zone->servers.empty()) {
     zone->failure = "no address for the " + name + " servers";
   } else if (const auto wildcard = HasWildcard(*zone, stop, zone->failure)) {
@@ -456,7 +464,8 @@ std::optional<DelegationCheck::Proof> DelegationCheck::Prove(const std::string& 
     }
     switch (reading->kind) {
       case DelegationReading::Kind::Delegated:
-        return Proof{asked->name, zone->name};
+        return Proof{asked->name, zone->name, std::move(reading->serverNames),
+                     std::move(reading->glue)};
       case DelegationReading::Kind::Referral:
         zone = ZoneFromReferral(*reading, stop);
         continue;
@@ -466,6 +475,28 @@ std::optional<DelegationCheck::Proof> DelegationCheck::Prove(const std::string& 
     }
   }
   return notProven("no zone found for " + aLabel);
+}
+
+ForSaleReading DelegationCheck::ReadForSale(const Proof& proof, const std::string& aLabel,
+                                           std::stop_token stop) {
+  std::vector<Server*> servers;
+  if (!setup_.ownServers.empty()) {
+    servers = ServersAt(setup_.ownServers, {});
+  } else {
+    const Named named = AddressesOf(proof.serverNames, proof.glue, stop);
+    servers = ServersAt(named.addresses, named.names);
+  }
+  if (servers.empty()) return {.failure = "no address for the name's own servers"};
+  ForSaleReading reading{.failure = "no answer"};
+  Server* asked = nullptr;
+  for (int attempt = 0; attempt < 2 && !reading.failure.empty(); ++attempt) {
+    std::string failure;
+    const auto answer =
+        AskServer(servers, asked, ForSaleOwner(aLabel), DnsType::Txt, stop, failure, &asked);
+    reading = answer ? check::ReadForSale(*answer, aLabel)
+                     : ForSaleReading{.failure = "the name's servers did not answer: " + failure};
+  }
+  return reading;
 }
 
 }  // namespace check

@@ -29,6 +29,7 @@
 #include "check/Pace.h"
 #include "check/dns/DnsMessage.h"
 #include "check/dns/DnsServer.h"
+#include "check/dns/ForSale.h"
 
 namespace check {
 
@@ -38,6 +39,9 @@ struct DelegationSetup {
   std::string resolver;
   // Servers of the user's choosing for a zone, asked instead of those its NS records name.
   std::map<std::string, std::vector<DnsServer>, std::less<>> zoneServers;
+  // Servers asked for the records at every name itself (its for-sale sign) instead of those its
+  // delegation names: the simulators' in tests and the demo; empty for the real ones.
+  std::vector<DnsServer> ownServers;
   std::chrono::milliseconds tryTime{2000};
   PaceTable paces = PaceTable::BuiltIn();
 };
@@ -52,8 +56,8 @@ struct DelegationReading {
   };
   Kind kind = Kind::NotProven;
   std::string zone;                      // Referral
-  std::vector<std::string> serverNames;  // Referral: the NS names
-  std::vector<DnsRecord> glue;           // Referral: their addresses given beside them
+  std::vector<std::string> serverNames;  // Delegated, Referral: the NS names
+  std::vector<DnsRecord> glue;           // Delegated, Referral: their addresses given beside them
   std::string reason;                    // NotProven, Failed
 };
 
@@ -69,11 +73,18 @@ class DelegationCheck {
   struct Proof {
     std::string server;  // the name (or address) of the server that delegates the name
     std::string zone;
+    // The name's own servers, as the delegation names them, and the addresses given beside.
+    std::vector<std::string> serverNames;
+    std::vector<DnsRecord> glue;
   };
   // A proof, or nothing (with `why` saying why not, for tests and logs). Blocks for a few
   // bounded waits.
   std::optional<Proof> Prove(const std::string& aLabel, std::stop_token stop,
                              std::string* why = nullptr);
+
+  // The for-sale sign (ForSale.h) at a name proven delegated, asked of its own servers at
+  // their pace, a second time of another; a failure says why none could be read.
+  ForSaleReading ReadForSale(const Proof& proof, const std::string& aLabel, std::stop_token stop);
 
   // Questions sent to authoritative servers so far (for benchmarks).
   std::size_t Queries() const { return queries_.load(); }
@@ -84,6 +95,9 @@ class DelegationCheck {
   std::shared_ptr<const Zone> ZoneFor(const std::string& zone, std::stop_token stop);
   std::shared_ptr<const Zone> ZoneFromReferral(const DelegationReading& referral,
                                                std::stop_token stop);
+  // The servers at these addresses, each known once with its pace.
+  std::vector<Server*> ServersAt(const std::vector<DnsServer>& addresses,
+                                 const std::vector<std::string>& names);
   std::shared_ptr<const Zone> NewZone(const std::string& name, std::vector<DnsServer> servers,
                                       std::vector<std::string> names, std::stop_token stop);
   std::optional<DnsMessage> AskResolver(const std::string& name, DnsType type,

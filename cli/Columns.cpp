@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/Text.h"
+#include "check/dns/ForSale.h"
 #include "names/NameType.h"
 
 namespace cli {
@@ -99,6 +100,33 @@ const Column kColumns[] = {
        }
        return base::Ok();
      }},
+    // Checked when read back, as the type is: each word a sign or why none was read. A sign's
+    // own "; " splits it in TSV and CSV; such a piece joins the sign before it again.
+    {"for_sale", "forSale", Columns::ForSale, true, 5,
+     [](const Row& row) {
+       Words words;
+       for (const std::u16string& word : row.answer.forSale) {
+         words.push_back(base::Utf16ToUtf8(word));
+       }
+       return words;
+     },
+     [](Row& row, Words words) -> base::Status {
+       std::vector<std::string> signs;
+       for (std::string& word : words) {
+         if (word.starts_with(check::kForSaleVersion) || word.starts_with(check::kForSaleUnknown)) {
+           signs.push_back(std::move(word));
+         } else if (!signs.empty()) {
+           signs.back() += std::string(kListSeparator) + word;
+         } else {
+           return base::Failure{"the for_sale field holds no for-sale sign"};
+         }
+       }
+       row.answer.forSale.clear();
+       for (const std::string& sign : signs) {
+         if (auto taken = Into(row.answer.forSale.emplace_back(), sign); !taken) return taken;
+       }
+       return base::Ok();
+     }},
     {"checked", "checked", Columns::Basic, false, 2,
      [](const Row& row) {
        return One(row.demo             ? std::string(kDemoChecked)
@@ -117,7 +145,7 @@ const Column kColumns[] = {
      }},
 };
 
-constexpr int kGenerations = 4;
+constexpr int kGenerations = 5;
 
 struct Layout {
   Columns carried;
@@ -131,8 +159,7 @@ const std::vector<Layout>& Layouts() {
     std::vector<Layout> all;
     for (int generation = kGenerations; generation >= 1; --generation) {
       for (bool checked : {true, false}) {
-        for (Columns carried : {Columns::Basic, Columns::Registry, Columns::Type,
-                                Columns::Registry | Columns::Type}) {
+        for (Columns carried : kEveryColumns) {
           std::vector<const Column*> chosen;
           for (const Column& column : kColumns) {
             if (column.since <= generation && Holds(carried, column.carried) &&
@@ -175,11 +202,9 @@ std::vector<const std::vector<const Column*>*> ColumnsOfFields(std::size_t field
 
 std::string NewestFieldCounts() {
   std::vector<std::size_t> counts;
-  for (Columns carried : {Columns::Basic, Columns::Registry, Columns::Type,
-                          Columns::Registry | Columns::Type}) {
-    counts.push_back(ColumnsOf(carried).size());
-  }
+  for (Columns carried : kEveryColumns) counts.push_back(ColumnsOf(carried).size());
   std::sort(counts.begin(), counts.end());
+  counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
   std::string text;
   for (std::size_t i = 0; i < counts.size(); ++i) {
     text += (i == 0 ? "" : i + 1 == counts.size() ? " or " : ", ") + std::to_string(counts[i]);

@@ -22,8 +22,8 @@ struct Row {
 };
 
 // Which columns an output carries: the basic ones, with the registries' sources theirs too,
-// and with --type the name's type.
-enum class Columns : unsigned { Basic = 0, Registry = 1, Type = 2 };
+// with --type the name's type, and with --for-sale its sign.
+enum class Columns : unsigned { Basic = 0, Registry = 1, Type = 2, ForSale = 4 };
 
 constexpr Columns operator|(Columns a, Columns b) {
   return Columns(unsigned(a) | unsigned(b));
@@ -34,14 +34,24 @@ constexpr bool Holds(Columns columns, Columns wanted) {
   return (unsigned(columns) & unsigned(wanted)) == unsigned(wanted);
 }
 
+// Every set of columns some output carries (signs are read by the registries' sources only).
+inline constexpr Columns kEveryColumns[] = {
+    Columns::Basic,
+    Columns::Registry,
+    Columns::Type,
+    Columns::Registry | Columns::Type,
+    Columns::Registry | Columns::ForSale,
+    Columns::Registry | Columns::Type | Columns::ForSale,
+};
+
 struct Column {
   std::string_view name;  // in TSV's and CSV's order, CSV's header and the watch list's table
   std::string_view key;   // in JSON Lines
   Columns carried;        // by the outputs that hold these: Basic by every one
   bool list;              // several words: a JSON array, else joined by "; "
   // The output's generation that added it: 1 the first, 2 checked, 3 the registry's statuses,
-  // phase and release day, 4 the type. An earlier run's output has the columns of its
-  // generation.
+  // phase and release day, 4 the type, 5 the for-sale sign. An earlier run's output has the
+  // columns of its generation.
   int since;
   // The field's words (one, or a list's), and the field read back into a row; a failure says
   // what is wrong with the text.

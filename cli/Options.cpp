@@ -240,7 +240,8 @@ constexpr OptionSpec kOptions[] = {
     {"--format", 'f', "FORMAT",
      "list: the available names, one per line (the default); tsv: name, status, detail, "
      "reason, source, with the registries' sources a_label, registrar, expires, statuses, "
-     "phase and releases, and last checked, tab-separated; csv: the same as CSV with a header "
+     "phase and releases, type with --type, for_sale with --for-sale, and last checked, "
+     "tab-separated; csv: the same as CSV with a header "
      "line; json: one JSON object per line, with the same keys (aLabel for a_label)",
      SetFormat},
     {"--quiet", 'q', "", "no progress line and no summary on standard error",
@@ -385,6 +386,11 @@ constexpr OptionSpec kOptions[] = {
      "of taken names (default: a name its zone's name servers delegate is registered without "
      "the registry's word)",
      Turn<&Options::details>},
+    {"--for-sale", 0, "",
+     "registry: for each name its zone's servers delegate, read the for-sale sign its holder "
+     "may publish (TXT records at _for-sale.NAME, RFC 10023) from the name's own servers, into "
+     "a for_sale column: each record as written (v=FORSALE1;fval=USD1500), or unknown: and why",
+     Turn<&Options::forSale>},
     {"--zone", 0, "FILE",
      "registry: a zone file (plain or gzip, one record per line, as ICANN's CZDS hands them "
      "out): a name it delegates is registered, with no question sent; may be given more than "

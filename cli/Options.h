@@ -56,6 +56,8 @@ struct Options {
   std::optional<int> timeoutSeconds;
   // Every name to its registry, delegated or not; zone files; name servers by zone, in order.
   bool details = false;
+  // Each delegated name's for-sale sign, in a column of its own.
+  bool forSale = false;
   std::vector<std::string> zoneFiles;
   std::vector<std::pair<std::string, check::DnsServer>> zoneServers;
   // Names made from patterns rather than read: the patterns in UTF-8, the word list of W, the

@@ -281,7 +281,8 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   const bool sameTerminal = IsTerminal(Stream::Out);
   const Columns columns =
       (settings.source == SourceKind::Registrar ? Columns::Basic : Columns::Registry) |
-      (settings.types ? Columns::Type : Columns::Basic);
+      (settings.types ? Columns::Type : Columns::Basic) |
+      (settings.registry.forSale ? Columns::ForSale : Columns::Basic);
   AnswerWriter writer(settings.format, columns, settings.demo, [&progress, sameTerminal] {
     if (sameTerminal) progress.Clear();
   });

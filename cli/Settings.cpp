@@ -61,6 +61,7 @@ base::Status DropsRefusal(const Options& options) {
     return base::Failure{"drops takes no --pattern, --count or --zone"};
   }
   if (options.resumeFile && !options.check) return base::Failure{"--resume goes with drops --check"};
+  if (options.forSale && !options.check) return base::Failure{"--for-sale goes with drops --check"};
   const std::size_t files = options.files.size() - 1;
   if (options.zoneDiff && files != 2 && !(options.demo && files == 0)) {
     return base::Failure{"drops --zone-diff takes two zone files, OLD then NEW"};
@@ -94,6 +95,7 @@ base::Status Refusal(const Options& options, bool registries) {
       {options.perHost.has_value(), "--per-host"},
       {options.timeoutSeconds.has_value(), "--timeout"},
       {options.details, "--details"},
+      {options.forSale, "--for-sale"},
       {!options.zoneFiles.empty(), "--zone"},
       {!options.zoneServers.empty(), "--zone-server"},
   };
@@ -133,8 +135,9 @@ base::Status Refusal(const Options& options, bool registries) {
       return base::Failure{"watch asks the registries: the registrar's search has no statuses"};
     }
     if (!options.patterns.empty() || options.resumeFile || options.count ||
-        !options.zoneFiles.empty() || !options.types.empty()) {
-      return base::Failure{"watch takes no --pattern, --resume, --count, --zone or --type"};
+        !options.zoneFiles.empty() || !options.types.empty() || options.forSale) {
+      return base::Failure{
+          "watch takes no --pattern, --resume, --count, --zone, --type or --for-sale"};
     }
   } else if (options.watchList && !(drops && options.watch)) {
     return base::Failure{"--watch-list goes with watch"};
@@ -253,6 +256,7 @@ base::Result<Settings> Resolve(const Options& options) {
   settings.dnsServer = options.dnsServer.value_or("");
   // A watched name is asked of its registry even when delegated: its statuses are the point.
   settings.details = options.details || watch;
+  settings.registry.forSale = options.forSale;
   settings.zoneFiles = options.zoneFiles;
   for (const auto& [zone, server] : options.zoneServers)
     settings.zoneServers[zone].push_back(server);

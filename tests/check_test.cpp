@@ -299,11 +299,13 @@ TEST(Columns, EveryColumnReadsBackInEveryFormat) {
   answer.statuses = {u"clientHold", u"redemptionPeriod"};
   answer.phase = check::Phase::Redemption;
   answer.releases = u"2026-12-31";
+  // A sign's own "; " is where TSV and CSV join a list's words.
+  answer.forSale = {u"v=FORSALE1;ftxt=call; or write", u"v=FORSALE1;fval=CNY8888"};
   answer.checked = std::chrono::sys_days(std::chrono::year(2026) / 12 / 9) + std::chrono::hours(8);
   const cli::Row written{u"中国.cn", answer, false};
   const cli::ResumingRun run{{check::Route::Whois}, false, *answer.checked, std::chrono::hours(1)};
   for (cli::Format format : {cli::Format::Tsv, cli::Format::Csv, cli::Format::Json}) {
-    const cli::Columns all = cli::Columns::Registry | cli::Columns::Type;
+    const cli::Columns all = cli::Columns::Registry | cli::Columns::Type | cli::Columns::ForSale;
     std::istringstream in(cli::FormatHeader(format, all) +
                           cli::FormatAnswer(format, written.name, answer, all));
     const auto settled = cli::ReadSettled(in, "earlier", run);
@@ -314,6 +316,26 @@ TEST(Columns, EveryColumnReadsBackInEveryFormat) {
       EXPECT_EQ(column.write(read), column.write(written)) << column.name;
     }
   }
+}
+
+// A seller's sign is untrusted text: a terminal's escape, a tab or a line break in it stays
+// inside its field, in each format.
+TEST(Columns, AHostileSignStaysInsideItsField) {
+  check::Answer answer = check::WithStatus(check::Status::Registered);
+  answer.forSale = {u"v=FORSALE1;ftxt=\x1b[2J\tsold\n\"x\""};
+  const auto line = [&](cli::Format format) {
+    return cli::FormatAnswer(format, u"abc.com", answer,
+                             cli::Columns::Registry | cli::Columns::ForSale);
+  };
+  EXPECT_EQ(line(cli::Format::Tsv), "abc.com\tregistered\t\t\t\t\t\t\t\t\t\t"
+                                    "v=FORSALE1;ftxt=\\x1b[2J\\tsold\\n\"x\"\t\n");
+  EXPECT_EQ(line(cli::Format::Csv), "abc.com,registered,,,,,,,,,,"
+                                    "\"v=FORSALE1;ftxt=\\x1b[2J\tsold\n\"\"x\"\"\",\r\n");
+  EXPECT_EQ(line(cli::Format::Json),
+            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
+            "\"source\":\"\",\"aLabel\":\"\",\"registrar\":\"\",\"expires\":\"\",\"statuses\":[],"
+            "\"phase\":\"\",\"releases\":\"\","
+            "\"forSale\":[\"v=FORSALE1;ftxt=\\u001b[2J\\tsold\\n\\\"x\\\"\"],\"checked\":\"\"}\n");
 }
 
 // A line of 12 fields is an older output's with checked, or a typed one's without: the type
@@ -327,11 +349,16 @@ TEST(Columns, LayoutsWithAsManyFieldsReadApart) {
       // Registry columns and checked.
       "abc.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\t2026-12-08T00:00:00Z\n"
       // Registry columns and the type, without checked.
-      "1122.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\tdigits:4; AABB\n");
+      "1122.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\tdigits:4; AABB\n"
+      // Registry columns and a for-sale sign, with checked: as many fields as the type's.
+      "sale.com\tregistered\t\t\trdap\t\tR\t2027-01-01\t\tactive\t\tv=FORSALE1;\t"
+      "2026-12-08T00:00:00Z\n");
   const auto settled = cli::ReadSettled(in, "earlier", run);
   ASSERT_TRUE(settled.ok()) << settled.error();
   const auto& answers = settled.value().settled;
-  ASSERT_EQ(answers.size(), 2u);
+  ASSERT_EQ(answers.size(), 3u);
+  EXPECT_EQ(answers.at(u"sale.com").forSale, std::vector<std::u16string>{u"v=FORSALE1;"});
+  EXPECT_TRUE(answers.at(u"sale.com").checked);
   EXPECT_EQ(cli::CheckedText(*answers.at(u"abc.com").checked), "2026-12-08T00:00:00Z");
   EXPECT_FALSE(answers.at(u"1122.com").checked);
   EXPECT_TRUE(settled.value().undated);

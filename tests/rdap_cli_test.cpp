@@ -507,6 +507,35 @@ TEST(RdapCliDemo, DelegatedNamesAreSettledByTheirZonesServers) {
       "abc.com.cn\tregistered\tdelegated by 127.0.0.1, a server of com.cn\t\tdns\t\t\t\t\t\t\n");
 }
 
+TEST(RdapCliDemo, ForSaleSignsOfDelegatedNamesFillTheirOwnColumn) {
+  const ChildOutcome run = testing_support::RunCli(
+      kCli, {"--demo", "--for-sale", "-f", "json", "-q", "abc.com", "hello.com"}, "");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"delegated by 127.0.0.1, "
+            "a server of com\",\"reason\":\"\",\"source\":\"dns\",\"aLabel\":\"\",\"registrar\":\"\","
+            "\"expires\":\"\",\"statuses\":[],\"phase\":\"\",\"releases\":\"\",\"forSale\":["
+            "\"v=FORSALE1;fval=USD1500\",\"v=FORSALE1;furi=https://sale.example/abc.com\"]}\n"
+            "{\"name\":\"hello.com\",\"status\":\"available\",\"detail\":\"\",\"reason\":\"\","
+            "\"source\":\"rdap\",\"aLabel\":\"\",\"registrar\":\"\",\"expires\":\"\",\"statuses\":[],"
+            "\"phase\":\"\",\"releases\":\"\",\"forSale\":[]}\n");
+  const std::pair<std::vector<std::string>, std::string> refusals[] = {
+      {{"--source", "registrar", "--for-sale"},
+       "brelka-cli: --for-sale applies to the registries' sources only (--source registry, rdap "
+       "or whois) (see --help)\n"},
+      {{"--demo", "drops", "--for-sale"},
+       "brelka-cli: --for-sale goes with drops --check (see --help)\n"},
+      {{"--demo", "watch", "list", "--for-sale"},
+       "brelka-cli: watch takes no --pattern, --resume, --count, --zone, --type or --for-sale "
+       "(see --help)\n"},
+  };
+  for (const auto& [args, message] : refusals) {
+    const ChildOutcome refused = testing_support::RunCli(kCli, args, "");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err, message);
+  }
+}
+
 TEST(RdapCliDemo, TheDemoAnswersEverySuffixFromItsRegistryOffline) {
   const ChildOutcome run = testing_support::RunCli(
       kCli, {"--demo", "--all", "--details"},

@@ -113,12 +113,10 @@ struct Input {
 
 base::Result<Input> OpenInput(const Settings& settings,
                               const std::vector<std::u16string>& suffixes,
-                              const DemoStarter& startDemo) {
+                              const DemoStarter& startDemo, std::stop_token stop) {
   Input input;
   if (settings.drops) {
-    std::stop_source stop;
-    StopOnInterrupt(stop);
-    auto drops = ReadDrops(settings, startDemo, stop.get_token());
+    auto drops = ReadDrops(settings, startDemo, stop);
     if (!drops) return drops.failure();
     std::vector<std::u16string> names;
     for (DropRow& row : drops.value()) names.push_back(std::move(row.name));
@@ -259,7 +257,24 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
 
   // 1. Where the names come from.
   if (settings.drops && !settings.dropsCheck) return RunDrops(settings, startDemo);
-  auto opened = OpenInput(settings, suffixes, startDemo);
+  // Ctrl+C asks the run to stop from the first thread on (the simulators' and the HTTP
+  // layer's leave it to ours), which for drops --check is the fetch of its lists; before that
+  // it ends the program, so that it also ends a long zone scan at once.
+  std::stop_source stop;
+  if (settings.drops) StopOnInterrupt(stop);
+  // One set of registry simulators for the run: those whose lists drops --check reads answer
+  // its names.
+  std::optional<Demo> registriesStarted;
+  const DemoStarter startOnce = [&](const std::string& source) {
+    if (source == "registrar") return startDemo(source);
+    if (!registriesStarted) registriesStarted = startDemo(source);
+    return *registriesStarted;
+  };
+  auto opened = OpenInput(settings, suffixes, startOnce, stop.get_token());
+  if (!opened && stop.stop_requested()) {
+    Write(Stream::Err, "brelka-cli: interrupted\n");
+    return kInterruptedExit;
+  }
   if (!opened) return UsageError(opened.error());
   std::optional<NameStream>& stream = opened.value().stream;
   const std::optional<Total>& total = opened.value().total;
@@ -295,14 +310,12 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   const bool anyToCheck = feed.AnyToCheck();
   if (feed.Error()) return UsageError(*feed.Error());
 
-  // Before any thread starts: the simulator's and the HTTP layer's leave Ctrl+C to ours.
-  std::stop_source stop;
-  StopOnInterrupt(stop);
+  if (!settings.drops) StopOnInterrupt(stop);
   Demo demo;
   std::string registrarBase = settings.registrarBase;
   if (settings.demo) {
     try {
-      demo = startDemo(std::string(SourceName(settings.source)));
+      demo = startOnce(std::string(SourceName(settings.source)));
     } catch (const std::exception& e) {
       Write(Stream::Err,
             std::string("brelka-cli: the built-in simulator cannot start: ") + e.what() + "\n");

@@ -7,10 +7,12 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ChildProcess.h"
 #include "CliOutput.h"
+#include "LoopbackSockets.h"
 
 namespace {
 
@@ -107,6 +109,20 @@ TEST(CliDropsDemo, TheSimulatorsListsAndZoneFilesAreReadCheckedAndWatched) {
       << watched.err;
 }
 
+// Ctrl+C while drops --check fetches a list ends it as an interruption, not a usage error.
+TEST(CliDropsDemo, CtrlCEndsTheFetchOfAListToCheck) {
+  test::SilentPort silent;
+  const std::u16string address = silent.Url();
+  const std::string url = std::string(address.begin(), address.end()) + "/1todayDel.txt";
+  testing_support::Child child(kCli, {"drops", "--check", url}, "");
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  child.Interrupt();
+  const ChildOutcome run = child.Wait(std::chrono::seconds(10));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 130);
+  EXPECT_EQ(run.err, "brelka-cli: interrupted\n");
+}
+
 TEST(CliDropsDemo, WhatDropsTakesAndWhatOnlyItTakes) {
   const struct {
     std::vector<std::string> args;
@@ -120,6 +136,7 @@ TEST(CliDropsDemo, WhatDropsTakesAndWhatOnlyItTakes) {
       {{"drops", "-p", "DDD", "--tld", "cn"}, "drops takes no --pattern, --count or --zone"},
       {{"--zone-diff", "a", "b"}, "--zone-diff goes with drops"},
       {{"--watch", "x.txt"}, "--watch goes with drops"},
+      {{"drops", "--for-sale", "x.txt"}, "--for-sale goes with drops --check"},
   };
   for (const auto& c : kCases) {
     const ChildOutcome run = RunChild(kCli, c.args);

@@ -523,8 +523,6 @@ TEST(RdapCliDemo, ForSaleSignsOfDelegatedNamesFillTheirOwnColumn) {
       {{"--source", "registrar", "--for-sale"},
        "brelka-cli: --for-sale applies to the registries' sources only (--source registry, rdap "
        "or whois) (see --help)\n"},
-      {{"--demo", "drops", "--for-sale"},
-       "brelka-cli: --for-sale goes with drops --check (see --help)\n"},
       {{"--demo", "watch", "list", "--for-sale"},
        "brelka-cli: watch takes no --pattern, --resume, --count, --zone, --type or --for-sale "
        "(see --help)\n"},

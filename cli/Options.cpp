@@ -269,14 +269,16 @@ constexpr OptionSpec kOptions[] = {
        o.wordsFile = std::string(value);
        return std::nullopt;
      }},
-    {"--without", 0, "CHARS", "patterns: leave out the names holding any of CHARS (as 4)",
+    {"--without", 0, "CHARS",
+     "patterns and drops: leave out the names holding any of CHARS (as 4)",
      [](Options& o, std::string_view value) -> Error {
        o.without = std::string(value);
        return std::nullopt;
      }},
-    {"--mixed", 0, "", "patterns: only names with both letters and digits",
+    {"--mixed", 0, "", "patterns and drops: only names with both letters and digits",
      Turn<&Options::mixed>},
-    {"--length", 0, "N[-M]", "patterns: only names whose first label has N (to M) characters",
+    {"--length", 0, "N[-M]",
+     "patterns and drops: only names whose first label has N (to M) characters",
      SetLength},
     {"--type", 0, "TYPES",
      "only names of these types, and a type column: digits 数字, letters 字母, mixed 杂米 "

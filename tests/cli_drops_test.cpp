@@ -7,12 +7,10 @@
 #include <fstream>
 #include <regex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ChildProcess.h"
 #include "CliOutput.h"
-#include "LoopbackSockets.h"
 
 namespace {
 
@@ -107,20 +105,6 @@ TEST(CliDropsDemo, TheSimulatorsListsAndZoneFilesAreReadCheckedAndWatched) {
   EXPECT_EQ(watched.exitCode, 0) << watched.err;
   EXPECT_TRUE(watched.err.ends_with("brelka-cli: 3 names added to the watch list\n"))
       << watched.err;
-}
-
-// Ctrl+C while drops --check fetches a list ends it as an interruption, not a usage error.
-TEST(CliDropsDemo, CtrlCEndsTheFetchOfAListToCheck) {
-  test::SilentPort silent;
-  const std::u16string address = silent.Url();
-  const std::string url = std::string(address.begin(), address.end()) + "/1todayDel.txt";
-  testing_support::Child child(kCli, {"drops", "--check", url}, "");
-  std::this_thread::sleep_for(std::chrono::seconds(1));
-  child.Interrupt();
-  const ChildOutcome run = child.Wait(std::chrono::seconds(10));
-  EXPECT_FALSE(run.timedOut);
-  EXPECT_EQ(run.exitCode, 130);
-  EXPECT_EQ(run.err, "brelka-cli: interrupted\n");
 }
 
 TEST(CliDropsDemo, WhatDropsTakesAndWhatOnlyItTakes) {

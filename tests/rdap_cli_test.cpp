@@ -174,6 +174,22 @@ TEST_F(RdapCli, CtrlCEndsTheBootstrapFetchAtOnce) {
   EXPECT_FALSE(std::filesystem::exists(cachedCopy_));
 }
 
+// The same while drops --check fetches a list: an interruption, not a usage error. (The
+// bootstrap's address serves as a list that is slow to come.)
+TEST_F(RdapCli, CtrlCEndsTheFetchOfAListToCheck) {
+  sim.SetBootstrapDelay(std::chrono::seconds(30));
+  testing_support::Child child(kCli, {"drops", "--check", sim.BootstrapUrl()}, "");
+  for (int i = 0; i < 500 && sim.BootstrapRequests() == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  ASSERT_EQ(sim.BootstrapRequests(), 1u);
+  child.Interrupt();
+  const ChildOutcome run = child.Wait(std::chrono::seconds(10));
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 130);
+  EXPECT_EQ(run.err, "brelka-cli: interrupted\n");
+}
+
 TEST_F(RdapCli, RefusesOptionsThatDoNotFit) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--per-host", "0"},

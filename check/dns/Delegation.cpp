@@ -14,6 +14,8 @@ constexpr std::chrono::milliseconds kStopCheck{250};
 constexpr auto kZoneRetry = std::chrono::seconds(30);
 // Enough of a zone's servers to spread the questions and survive one that is down.
 constexpr std::size_t kMostServers = 6;
+// A name's own servers asked for its sign: one, and another for a second try.
+constexpr std::size_t kOwnServers = 2;
 constexpr int kMostReferrals = 4;
 
 bool IsAddress(const DnsRecord& record) {
@@ -191,7 +193,7 @@ std::optional<DnsMessage> DelegationCheck::AskResolver(const std::string& name, 
 
 DelegationCheck::Named DelegationCheck::AddressesOf(const std::vector<std::string>& names,
                                                     const std::vector<DnsRecord>& glue,
-                                                    std::stop_token stop) {
+                                                    std::stop_token stop, std::size_t most) {
   Named found;
   std::vector<std::string> unglued;
   for (const std::string& name : names) {
@@ -206,7 +208,7 @@ DelegationCheck::Named DelegationCheck::AddressesOf(const std::vector<std::strin
     }
   }
   for (const std::string& name : unglued) {
-    if (found.addresses.size() >= kMostServers || stop.stop_requested()) break;
+    if (found.addresses.size() >= most || stop.stop_requested()) break;
     const auto answer = AskResolver(name, DnsType::A, stop);
     if (!answer) continue;
     for (const DnsRecord& record : answer->answers) {
@@ -225,9 +227,9 @@ DelegationCheck::Named DelegationCheck::AddressesOf(const std::vector<std::strin
       found.names.push_back(record.owner);
     }
   }
-  if (found.addresses.size() > kMostServers) {
-    found.addresses.resize(kMostServers);
-    found.names.resize(kMostServers);
+  if (found.addresses.size() > most) {
+    found.addresses.resize(most);
+    found.names.resize(most);
   }
   return found;
 }
@@ -342,7 +344,7 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFor(const std:
     }
     if (!names.empty()) {
       std::shuffle(names.begin(), names.end(), std::mt19937(std::random_device{}()));
-      Named servers = AddressesOf(names, answer->additional, stop);
+      Named servers = AddressesOf(names, answer->additional, stop, kMostServers);
       return NewZone(name, std::move(servers.addresses), std::move(servers.names), stop);
     }
   }
@@ -360,7 +362,7 @@ std::shared_ptr<const DelegationCheck::Zone> DelegationCheck::ZoneFromReferral(
   }
   if (setup_.zoneServers.contains(referral.zone)) return ZoneFor(referral.zone, stop);
   std::lock_guard lookingUp(lookUp_);
-  Named servers = AddressesOf(referral.serverNames, referral.glue, stop);
+  Named servers = AddressesOf(referral.serverNames, referral.glue, stop, kMostServers);
   return NewZone(referral.zone, std::move(servers.addresses), std::move(servers.names), stop);
 }
 
@@ -483,7 +485,7 @@ ForSaleReading DelegationCheck::ReadForSale(const Proof& proof, const std::strin
   if (!setup_.ownServers.empty()) {
     servers = ServersAt(setup_.ownServers, {});
   } else {
-    const Named named = AddressesOf(proof.serverNames, proof.glue, stop);
+    const Named named = AddressesOf(proof.serverNames, proof.glue, stop, kOwnServers);
     servers = ServersAt(named.addresses, named.names);
   }
   if (servers.empty()) return {.failure = "no address for the name's own servers"};

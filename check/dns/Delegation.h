@@ -102,13 +102,14 @@ class DelegationCheck {
                                       std::vector<std::string> names, std::stop_token stop);
   std::optional<DnsMessage> AskResolver(const std::string& name, DnsType type,
                                         std::stop_token stop);
-  // The addresses of a zone's servers (glue first, else the resolver's), with their names.
+  // The addresses of up to `most` of a zone's servers (glue first, else the resolver's), with
+  // their names.
   struct Named {
     std::vector<DnsServer> addresses;
     std::vector<std::string> names;
   };
   Named AddressesOf(const std::vector<std::string>& names, const std::vector<DnsRecord>& glue,
-                    std::stop_token stop);
+                    std::stop_token stop, std::size_t most);
   // One question to the first of `servers` (other than `besides`, when there is another) that
   // its pace lets start; `asked` is set to it.
   std::optional<DnsMessage> AskServer(const std::vector<Server*>& servers, const Server* besides,

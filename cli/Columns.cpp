@@ -17,6 +17,12 @@ Words One(std::string word) {
   return {std::move(word)};
 }
 
+Words Utf8Words(const std::vector<std::u16string>& texts) {
+  Words words;
+  for (const std::u16string& text : texts) words.push_back(base::Utf16ToUtf8(text));
+  return words;
+}
+
 base::Status Into(std::u16string& text, const std::string& word) {
   if (!base::DecodeUtf8(word, text)) return base::Failure{"a field is not UTF-8"};
   return base::Ok();
@@ -67,13 +73,7 @@ const Column kColumns[] = {
     TextColumn<&Answer::registrar>("registrar", "registrar", Columns::Registry, 1),
     TextColumn<&Answer::expires>("expires", "expires", Columns::Registry, 1),
     {"statuses", "statuses", Columns::Registry, true, 3,
-     [](const Row& row) {
-       Words words;
-       for (const std::u16string& word : row.answer.statuses) {
-         words.push_back(base::Utf16ToUtf8(word));
-       }
-       return words;
-     },
+     [](const Row& row) { return Utf8Words(row.answer.statuses); },
      [](Row& row, Words words) -> base::Status {
        row.answer.statuses.clear();
        for (const std::string& word : words) {
@@ -103,13 +103,7 @@ const Column kColumns[] = {
     // Checked when read back, as the type is: each word a sign or why none was read. A sign's
     // own "; " splits it in TSV and CSV; such a piece joins the sign before it again.
     {"for_sale", "forSale", Columns::ForSale, true, 5,
-     [](const Row& row) {
-       Words words;
-       for (const std::u16string& word : row.answer.forSale) {
-         words.push_back(base::Utf16ToUtf8(word));
-       }
-       return words;
-     },
+     [](const Row& row) { return Utf8Words(row.answer.forSale); },
      [](Row& row, Words words) -> base::Status {
        std::vector<std::string> signs;
        for (std::string& word : words) {

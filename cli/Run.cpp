@@ -105,6 +105,17 @@ base::Result<std::vector<std::u16string>> AllSuffixes(const Settings& settings, 
   return suffixes;
 }
 
+// Starts the registries' simulators once for the run: those whose lists drops --check reads
+// answer its names.
+DemoStarter OnceForTheRun(DemoStarter startDemo) {
+  auto started = std::make_shared<std::optional<Demo>>();
+  return [startDemo = std::move(startDemo), started](const std::string& source) {
+    if (source == "registrar") return startDemo(source);
+    if (!*started) *started = startDemo(source);
+    return **started;
+  };
+}
+
 // Where the names come from: the patterns, counted before anything is made, or the inputs.
 struct Input {
   std::optional<NameStream> stream;
@@ -262,14 +273,7 @@ int Run(std::span<const std::string> args, const DemoStarter& startDemo) {
   // it ends the program, so that it also ends a long zone scan at once.
   std::stop_source stop;
   if (settings.drops) StopOnInterrupt(stop);
-  // One set of registry simulators for the run: those whose lists drops --check reads answer
-  // its names.
-  std::optional<Demo> registriesStarted;
-  const DemoStarter startOnce = [&](const std::string& source) {
-    if (source == "registrar") return startDemo(source);
-    if (!registriesStarted) registriesStarted = startDemo(source);
-    return *registriesStarted;
-  };
+  const DemoStarter startOnce = OnceForTheRun(startDemo);
   auto opened = OpenInput(settings, suffixes, startOnce, stop.get_token());
   if (!opened && stop.stop_requested()) {
     Write(Stream::Err, "brelka-cli: interrupted\n");

@@ -99,11 +99,7 @@ struct ZoneSim::Impl {
   std::vector<std::string> wildcards;
   std::vector<std::string> lame;
   std::map<std::string, DnsFault> faults;
-  struct Txt {
-    std::vector<std::vector<std::string>> records;
-    bool authoritative = true;
-  };
-  std::map<std::string, Txt> txt;
+  std::map<std::string, std::vector<std::vector<std::string>>> txt;
   std::map<std::string, std::size_t> asked;
   std::atomic<std::size_t> queries{0};
   std::atomic<std::size_t> tcpQueries{0};
@@ -135,14 +131,12 @@ struct ZoneSim::Impl {
       const auto found = txt.find(question.name);
       if (found == txt.end()) return header(0x0400 | 3, 0, 0, 0);
       std::string records;
-      for (const std::vector<std::string>& strings : found->second.records) {
+      for (const std::vector<std::string>& strings : found->second) {
         std::string data;
         for (const std::string& text : strings) data += static_cast<char>(text.size()) + text;
         records += Record(question.name, 16, data);
       }
-      return header(found->second.authoritative ? 0x0400 : 0,
-                    int(found->second.records.size()), 0, 0) +
-             records;
+      return header(0x0400, int(found->second.size()), 0, 0) + records;
     }
     if (question.name == zone) {
       return header(0x0400, 2, 0, 0) + NsRecord(zone, "a.ns." + zone) +
@@ -303,10 +297,9 @@ void ZoneSim::SetFault(const std::string& name, DnsFault fault) {
   impl_->faults[name] = fault;
 }
 
-void ZoneSim::SetTxt(const std::string& owner, std::vector<std::vector<std::string>> records,
-                     bool authoritative) {
+void ZoneSim::SetTxt(const std::string& owner, std::vector<std::vector<std::string>> records) {
   std::lock_guard lock(impl_->mutex);
-  impl_->txt[owner] = {std::move(records), authoritative};
+  impl_->txt[owner] = std::move(records);
 }
 
 std::size_t ZoneSim::Queries() const {

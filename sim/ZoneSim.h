@@ -47,9 +47,8 @@ class ZoneSim {
   void SetFault(const std::string& name, DnsFault fault);
   // Every server also answers TXT questions as a name's own servers would, with authority:
   // these records at `owner` (each record its character-strings, sent as they stand), or no
-  // such name. `authoritative` false answers as a server that does not hold the zone.
-  void SetTxt(const std::string& owner, std::vector<std::vector<std::string>> records,
-              bool authoritative = true);
+  // such name.
+  void SetTxt(const std::string& owner, std::vector<std::vector<std::string>> records);
 
   // Questions received, over UDP and TCP; by the name asked.
   std::size_t Queries() const;

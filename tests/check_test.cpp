@@ -318,26 +318,6 @@ TEST(Columns, EveryColumnReadsBackInEveryFormat) {
   }
 }
 
-// A seller's sign is untrusted text: a terminal's escape, a tab or a line break in it stays
-// inside its field, in each format.
-TEST(Columns, AHostileSignStaysInsideItsField) {
-  check::Answer answer = check::WithStatus(check::Status::Registered);
-  answer.forSale = {u"v=FORSALE1;ftxt=\x1b[2J\tsold\n\"x\""};
-  const auto line = [&](cli::Format format) {
-    return cli::FormatAnswer(format, u"abc.com", answer,
-                             cli::Columns::Registry | cli::Columns::ForSale);
-  };
-  EXPECT_EQ(line(cli::Format::Tsv), "abc.com\tregistered\t\t\t\t\t\t\t\t\t\t"
-                                    "v=FORSALE1;ftxt=\\x1b[2J\\tsold\\n\"x\"\t\n");
-  EXPECT_EQ(line(cli::Format::Csv), "abc.com,registered,,,,,,,,,,"
-                                    "\"v=FORSALE1;ftxt=\\x1b[2J\tsold\n\"\"x\"\"\",\r\n");
-  EXPECT_EQ(line(cli::Format::Json),
-            "{\"name\":\"abc.com\",\"status\":\"registered\",\"detail\":\"\",\"reason\":\"\","
-            "\"source\":\"\",\"aLabel\":\"\",\"registrar\":\"\",\"expires\":\"\",\"statuses\":[],"
-            "\"phase\":\"\",\"releases\":\"\","
-            "\"forSale\":[\"v=FORSALE1;ftxt=\\u001b[2J\\tsold\\n\\\"x\\\"\"],\"checked\":\"\"}\n");
-}
-
 // A line of 12 fields is an older output's with checked, or a typed one's without: the type
 // field tells them apart, so neither takes the other's time or type for its own.
 TEST(Columns, LayoutsWithAsManyFieldsReadApart) {

@@ -38,10 +38,10 @@ socket_t Dial(const Target& target) {
   if (getaddrinfo(target.host.c_str(), std::to_string(target.port).c_str(), &hints, &found) != 0) {
     return INVALID_SOCKET;
   }
-  socket_t sock = OpenTcpSocket(AF_INET);
+  socket_t sock = web::OpenTcpSocket(AF_INET);
   if (sock != INVALID_SOCKET &&
       ::connect(sock, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
-    CloseSocket(sock, true);
+    web::CloseSocket(sock, true);
     sock = INVALID_SOCKET;
   }
   freeaddrinfo(found);
@@ -50,7 +50,7 @@ socket_t Dial(const Target& target) {
 
 bool SendAll(socket_t sock, const std::string& bytes) {
   for (std::size_t sent = 0; sent < bytes.size();) {
-    const long wrote = SendSome(sock, bytes.data() + sent, bytes.size() - sent);
+    const long wrote = web::SendSome(sock, bytes.data() + sent, bytes.size() - sent);
     if (wrote <= 0) return false;
     sent += static_cast<std::size_t>(wrote);
   }
@@ -70,7 +70,7 @@ socket_t DialFor(socket_t client, const std::string& hostPort) {
 }  // namespace
 
 struct ProxySim::Impl {
-  StopSignal stop;
+  web::StopSignal stop;
   socket_t listener = INVALID_SOCKET;
   std::uint16_t port = 0;
   mutable std::mutex mutex;
@@ -99,13 +99,13 @@ bool ProxySim::Impl::Read(socket_t sock, std::string& buffer, std::size_t want) 
   const std::size_t goal = buffer.size() + want;
   char chunk[4096];
   while (buffer.size() < goal) {
-    PollEntry entries[2] = {};
+    web::PollEntry entries[2] = {};
     entries[0].fd = stop.Handle();
     entries[0].events = POLLIN;
     entries[1].fd = sock;
     entries[1].events = POLLIN;
-    if (PollSockets(entries, 2, kReadTimeoutMs) <= 0 || entries[0].revents != 0) return false;
-    const long got = ReceiveSome(sock, chunk, sizeof chunk);
+    if (web::PollSockets(entries, 2, kReadTimeoutMs) <= 0 || entries[0].revents != 0) return false;
+    const long got = web::ReceiveSome(sock, chunk, sizeof chunk);
     if (got <= 0) return false;
     buffer.append(chunk, static_cast<std::size_t>(got));
   }
@@ -115,19 +115,19 @@ bool ProxySim::Impl::Read(socket_t sock, std::string& buffer, std::size_t want) 
 void ProxySim::Impl::Relay(socket_t a, socket_t b) {
   char chunk[16384];
   for (;;) {
-    PollEntry entries[3] = {};
+    web::PollEntry entries[3] = {};
     entries[0].fd = stop.Handle();
     entries[0].events = POLLIN;
     entries[1].fd = a;
     entries[1].events = POLLIN;
     entries[2].fd = b;
     entries[2].events = POLLIN;
-    if (PollSockets(entries, 3, -1) <= 0 || entries[0].revents != 0) return;
+    if (web::PollSockets(entries, 3, -1) <= 0 || entries[0].revents != 0) return;
     for (int side = 1; side <= 2; ++side) {
       if (entries[side].revents == 0) continue;
       const socket_t from = side == 1 ? a : b;
       const socket_t to = side == 1 ? b : a;
-      const long got = ReceiveSome(from, chunk, sizeof chunk);
+      const long got = web::ReceiveSome(from, chunk, sizeof chunk);
       if (got <= 0 || !SendAll(to, std::string(chunk, static_cast<std::size_t>(got)))) return;
     }
   }
@@ -166,7 +166,7 @@ void ProxySim::Impl::ServeSocks(socket_t client, std::string buffer) {
   if (!SendAll(client, reply) || upstream == INVALID_SOCKET) return;
   Note("socks " + target.host + ":" + std::to_string(target.port));
   if (rest.empty() || SendAll(upstream, rest)) Relay(client, upstream);
-  CloseSocket(upstream);
+  web::CloseSocket(upstream);
 }
 
 void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
@@ -193,7 +193,7 @@ void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
       const std::string rest = buffer.substr(headEnd);
       if (rest.empty() || SendAll(upstream, rest)) Relay(client, upstream);
     }
-    CloseSocket(upstream);
+    web::CloseSocket(upstream);
     return;
   }
   // Absolute form: the request goes on in origin form, one per connection. A client that sends
@@ -228,7 +228,7 @@ void ProxySim::Impl::ServeHttp(socket_t client, std::string buffer) {
     at = end + 2;
   }
   if (SendAll(upstream, head + "\r\n" + buffer.substr(headEnd))) Relay(client, upstream);
-  CloseSocket(upstream);
+  web::CloseSocket(upstream);
 }
 
 void ProxySim::Impl::Serve(socket_t client) {
@@ -240,17 +240,17 @@ void ProxySim::Impl::Serve(socket_t client) {
       ServeHttp(client, std::move(buffer));
     }
   }
-  CloseSocket(client);
+  web::CloseSocket(client);
 }
 
 void ProxySim::Impl::Listen() {
   for (;;) {
-    PollEntry entries[2] = {};
+    web::PollEntry entries[2] = {};
     entries[0].fd = stop.Handle();
     entries[0].events = POLLIN;
     entries[1].fd = listener;
     entries[1].events = POLLIN;
-    if (PollSockets(entries, 2, -1) < 0 || entries[0].revents != 0) return;
+    if (web::PollSockets(entries, 2, -1) < 0 || entries[0].revents != 0) return;
     if (entries[1].revents == 0) continue;
     const socket_t client = ::accept(listener, nullptr, nullptr);
     if (client == INVALID_SOCKET) continue;
@@ -278,7 +278,7 @@ ProxySim::~ProxySim() {
     if (threads.empty()) break;
     for (std::thread& thread : threads) thread.join();
   }
-  CloseSocket(impl_->listener, true);
+  web::CloseSocket(impl_->listener, true);
 }
 
 std::string ProxySim::Address() const {

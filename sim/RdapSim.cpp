@@ -16,8 +16,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "sim/BoundedLog.h"
 #include "sim/AsciiCase.h"
+#include "sim/BoundedLog.h"
 #include "sim/RegistrarSim.h"
 #include "sim/SocketConnection.h"
 #include "sim/Sockets.h"
@@ -190,7 +190,7 @@ std::string DnsAnswer(const std::string& query,
 }  // namespace
 
 struct RdapSim::Impl {
-  StopSignal stop;
+  web::StopSignal stop;
   std::vector<std::unique_ptr<ConnectionServer>> servers;
   std::vector<std::thread> threads;
   std::vector<std::uint16_t> ports;
@@ -225,8 +225,8 @@ struct RdapSim::Impl {
   std::atomic<size_t> dnsQueries{0};
 
   ~Impl() {
-    if (dnsSocket != INVALID_SOCKET) CloseSocket(dnsSocket);
-    if (dnsSocket6 != INVALID_SOCKET) CloseSocket(dnsSocket6);
+    if (dnsSocket != INVALID_SOCKET) web::CloseSocket(dnsSocket);
+    if (dnsSocket6 != INVALID_SOCKET) web::CloseSocket(dnsSocket6);
   }
 
   bool Wait(std::optional<std::chrono::milliseconds> time) {
@@ -294,7 +294,7 @@ void RdapSim::Impl::ServeDomain(size_t registry, const httplib::Request& req,
   {
     std::lock_guard lock(mutex);
     arrivals.Add({registry, name, Clock::now(), req.get_header_value("User-Agent"),
-                        req.get_header_value("Accept")});
+                  req.get_header_value("Accept")});
     maxInFlight[registry] = std::max(maxInFlight[registry], ++inFlight[registry]);
     if (rateLimit[registry] > 0) {
       // A sliding second, as registries that publish a rate count it.
@@ -388,13 +388,13 @@ int RdapSim::Impl::DnsRule(const std::string& name) const {
 void RdapSim::Impl::ServeDns() {
   std::array<char, 512> buffer{};
   for (;;) {
-    PollEntry entries[3] = {};
+    web::PollEntry entries[3] = {};
     entries[0].fd = stop.Handle();
     entries[1].fd = dnsSocket;
     entries[2].fd = dnsSocket6;
     const unsigned count = dnsSocket6 == INVALID_SOCKET ? 2 : 3;
     for (unsigned i = 0; i < count; ++i) entries[i].events = POLLIN;
-    if (PollSockets(entries, count, -1) < 0 || entries[0].revents != 0) return;
+    if (web::PollSockets(entries, count, -1) < 0 || entries[0].revents != 0) return;
     for (unsigned i = 1; i < count; ++i) {
       if ((entries[i].revents & POLLIN) == 0) continue;
       sockaddr_storage from{};
@@ -418,7 +418,7 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
   Impl& impl = *impl_;
   for (size_t i = 0; i < kRegistries; ++i) {
     auto server = std::make_unique<ConnectionServer>(impl.stop.Handle(), kIoTimeout);
-    server->set_socket_options(SetServerSocketOptions);
+    server->set_socket_options(web::SetServerSocketOptions);
     // The factory runs once the server counts as running, from which point stop() works.
     server->new_task_queue = [&impl] {
       {

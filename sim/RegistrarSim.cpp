@@ -153,7 +153,7 @@ std::string RecordedRequest::Cookie(const std::string& name) const {
 }
 
 struct RegistrarSim::Impl {
-  StopSignal stop;
+  web::StopSignal stop;
   ConnectionServer server{stop.Handle(), kIoTimeout};
   std::thread thread;
   std::uint16_t port = 0;
@@ -441,7 +441,7 @@ RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>())
   // port that is in use instead of failing; address reuse alone still allows quick restarts.
   // Accepted connections inherit TCP_NODELAY. Without it the body, written after the headers,
   // waits for the client's delayed acknowledgement: 40 ms per answer on a kept-alive connection.
-  impl.server.set_socket_options(SetServerSocketOptions);
+  impl.server.set_socket_options(web::SetServerSocketOptions);
   impl.server.set_payload_max_length(kMaxBody);
   impl.server.set_keep_alive_max_count(kRequestsPerConnection);
   impl.server.set_keep_alive_timeout(kIdleSeconds);

@@ -31,19 +31,21 @@ SocketConnection::SocketConnection(socket_t sock, socket_t stop,
     : sock_(sock), stop_(stop), ioTimeout_(ioTimeout) {}
 
 bool SocketConnection::WaitFor(short events, std::chrono::milliseconds timeout) const {
-  PollEntry entries[2] = {};
+  web::PollEntry entries[2] = {};
   entries[0].fd = sock_;
   entries[0].events = events;
   entries[1].fd = stop_;
   entries[1].events = POLLIN;
   const auto ms = std::clamp<long long>(timeout.count(), 0, 24 * 3600 * 1000);
-  if (PollSockets(entries, 2, static_cast<int>(ms)) <= 0 || entries[1].revents != 0) return false;
+  if (web::PollSockets(entries, 2, static_cast<int>(ms)) <= 0 || entries[1].revents != 0) {
+    return false;
+  }
   // A hang-up or error also counts as ready: the next read or write then reports it.
   return entries[0].revents != 0;
 }
 
 void SocketConnection::Reset() {
-  SetResetOnClose(sock_);
+  web::SetResetOnClose(sock_);
   reset_ = true;
   dropped_ = true;
 }
@@ -63,7 +65,7 @@ bool SocketConnection::is_writable() const {
 ssize_t SocketConnection::read(char* ptr, size_t size) {
   if (begin_ == end_) {
     if (!WaitFor(POLLIN, ioTimeout_)) return -1;
-    const long n = ReceiveSome(sock_, buffer_.data(), buffer_.size());
+    const long n = web::ReceiveSome(sock_, buffer_.data(), buffer_.size());
     if (n <= 0) return n;
     begin_ = 0;
     end_ = static_cast<size_t>(n);
@@ -76,7 +78,7 @@ ssize_t SocketConnection::read(char* ptr, size_t size) {
 
 ssize_t SocketConnection::write(const char* ptr, size_t size) {
   if (dropped_ || !WaitFor(POLLOUT, ioTimeout_)) return -1;
-  return SendSome(sock_, ptr, size);
+  return web::SendSome(sock_, ptr, size);
 }
 
 void SocketConnection::get_remote_ip_and_port(std::string& ip, int& port) const {
@@ -112,7 +114,7 @@ bool ConnectionServer::process_and_close_socket(socket_t sock) {
   }
   tConnection = nullptr;
   // An orderly shutdown would send the end of the stream ahead of the reset.
-  CloseSocket(sock, connection.WasReset());
+  web::CloseSocket(sock, connection.WasReset());
   return ok;
 }
 

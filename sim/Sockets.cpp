@@ -25,7 +25,7 @@ socket_t BindLoopback(socket_t sock, std::uint16_t& port, bool ipv6, std::uint16
   }
   if (::bind(sock, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
       ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-    CloseSocket(sock, true);
+    web::CloseSocket(sock, true);
     return INVALID_SOCKET;
   }
   port = ntohs(ipv6 ? reinterpret_cast<sockaddr_in6&>(address).sin6_port
@@ -36,20 +36,20 @@ socket_t BindLoopback(socket_t sock, std::uint16_t& port, bool ipv6, std::uint16
 }  // namespace
 
 socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6) {
-  return BindLoopback(OpenUdpSocket(ipv6 ? AF_INET6 : AF_INET), port, ipv6);
+  return BindLoopback(web::OpenUdpSocket(ipv6 ? AF_INET6 : AF_INET), port, ipv6);
 }
 
 socket_t OpenLoopbackUdpAt(std::uint16_t port) {
   std::uint16_t bound = 0;
-  return BindLoopback(OpenUdpSocket(AF_INET), bound, false, port);
+  return BindLoopback(web::OpenUdpSocket(AF_INET), bound, false, port);
 }
 
 socket_t OpenLoopbackTcp(std::uint16_t& port) {
-  const socket_t sock = OpenTcpSocket(AF_INET);
-  if (sock != INVALID_SOCKET) SetServerSocketOptions(sock);
+  const socket_t sock = web::OpenTcpSocket(AF_INET);
+  if (sock != INVALID_SOCKET) web::SetServerSocketOptions(sock);
   const socket_t bound = BindLoopback(sock, port, false);
   if (bound != INVALID_SOCKET && ::listen(bound, 64) != 0) {
-    CloseSocket(bound, true);
+    web::CloseSocket(bound, true);
     return INVALID_SOCKET;
   }
   return bound;

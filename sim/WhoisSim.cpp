@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "sim/BoundedLog.h"
 #include "sim/AsciiCase.h"
+#include "sim/BoundedLog.h"
 #include "sim/RdapSim.h"
 #include "sim/Sockets.h"
 
@@ -145,7 +145,7 @@ struct WhoisSim::Impl {
     Clock::time_point last{};
   };
 
-  StopSignal stop;
+  web::StopSignal stop;
   mutable std::mutex mutex;
   std::map<std::string, Server> servers;  // by host, IANA's stand-in included
   std::map<std::string, WhoisFault> faults;
@@ -163,15 +163,15 @@ std::optional<std::string> WhoisSim::Impl::ReadLine(socket_t client) {
   std::string line;
   char buffer[512];
   while (line.find('\n') == std::string::npos && line.size() < 4096) {
-    PollEntry entries[2] = {};
+    web::PollEntry entries[2] = {};
     entries[0].fd = stop.Handle();
     entries[0].events = POLLIN;
     entries[1].fd = client;
     entries[1].events = POLLIN;
-    if (PollSockets(entries, 2, kReadTimeoutMs) <= 0 || entries[0].revents != 0) {
+    if (web::PollSockets(entries, 2, kReadTimeoutMs) <= 0 || entries[0].revents != 0) {
       return std::nullopt;
     }
-    const long got = ReceiveSome(client, buffer, sizeof buffer);
+    const long got = web::ReceiveSome(client, buffer, sizeof buffer);
     if (got <= 0) return std::nullopt;
     line.append(buffer, static_cast<std::size_t>(got));
   }
@@ -182,7 +182,7 @@ std::optional<std::string> WhoisSim::Impl::ReadLine(socket_t client) {
 
 void WhoisSim::Impl::Send(socket_t client, const std::string& text) {
   for (std::size_t sent = 0; sent < text.size();) {
-    const long wrote = SendSome(client, text.data() + sent, text.size() - sent);
+    const long wrote = web::SendSome(client, text.data() + sent, text.size() - sent);
     if (wrote <= 0) return;
     sent += static_cast<std::size_t>(wrote);
   }
@@ -190,7 +190,7 @@ void WhoisSim::Impl::Send(socket_t client, const std::string& text) {
 
 void WhoisSim::Impl::Serve(Server& server, socket_t client) {
   const std::optional<std::string> query = ReadLine(client);
-  if (!query) return CloseSocket(client);
+  if (!query) return web::CloseSocket(client);
   std::string text;
   WhoisFault fault;
   bool faulty = false;
@@ -225,28 +225,28 @@ void WhoisSim::Impl::Serve(Server& server, socket_t client) {
     return;
   }
   if (faulty && fault.delay.count() > 0) {
-    PollEntry entry{};
+    web::PollEntry entry{};
     entry.fd = stop.Handle();
     entry.events = POLLIN;
-    PollSockets(&entry, 1, static_cast<int>(fault.delay.count()));
+    web::PollSockets(&entry, 1, static_cast<int>(fault.delay.count()));
   }
   if (faulty && fault.reset) {
     Send(client, text.substr(0, text.size() / 2));
-    SetResetOnClose(client);
-    return CloseSocket(client, true);
+    web::SetResetOnClose(client);
+    return web::CloseSocket(client, true);
   }
   if (!(faulty && fault.close)) Send(client, text);
-  CloseSocket(client);
+  web::CloseSocket(client);
 }
 
 void WhoisSim::Impl::Listen(Server& server) {
   for (;;) {
-    PollEntry entries[2] = {};
+    web::PollEntry entries[2] = {};
     entries[0].fd = stop.Handle();
     entries[0].events = POLLIN;
     entries[1].fd = server.listener;
     entries[1].events = POLLIN;
-    if (PollSockets(entries, 2, -1) < 0 || entries[0].revents != 0) return;
+    if (web::PollSockets(entries, 2, -1) < 0 || entries[0].revents != 0) return;
     if (entries[1].revents == 0) continue;
     // One client at a time, as a server that keeps to one query per client would.
     const socket_t client = ::accept(server.listener, nullptr, nullptr);
@@ -264,7 +264,7 @@ WhoisSim::WhoisSim() : impl_(std::make_unique<Impl>()) {
     server.listener = OpenLoopbackTcp(server.port);
     if (server.listener == INVALID_SOCKET) {
       for (auto& [name, opened] : impl_->servers) {
-        if (opened.listener != INVALID_SOCKET) CloseSocket(opened.listener, true);
+        if (opened.listener != INVALID_SOCKET) web::CloseSocket(opened.listener, true);
       }
       throw std::runtime_error("cannot listen for WHOIS on 127.0.0.1");
     }
@@ -277,8 +277,8 @@ WhoisSim::WhoisSim() : impl_(std::make_unique<Impl>()) {
 WhoisSim::~WhoisSim() {
   impl_->stop.Fire();
   for (std::thread& thread : impl_->threads) thread.join();
-  for (auto& [host, server] : impl_->servers) CloseSocket(server.listener, true);
-  for (const socket_t client : impl_->held) CloseSocket(client, true);
+  for (auto& [host, server] : impl_->servers) web::CloseSocket(server.listener, true);
+  for (const socket_t client : impl_->held) web::CloseSocket(client, true);
 }
 
 std::string WhoisSim::IanaAddress() const {

@@ -87,7 +87,7 @@ struct ZoneSim::Impl {
 
   std::vector<std::string> zones;
   std::vector<Server> servers;
-  StopSignal stop;
+  web::StopSignal stop;
   std::thread thread;
   mutable std::mutex mutex;
   std::function<bool(const std::string&)> delegated = [](const std::string& name) {
@@ -166,7 +166,7 @@ struct ZoneSim::Impl {
   }
 
   void Serve() {
-    std::vector<PollEntry> entries(1 + 2 * servers.size());
+    std::vector<web::PollEntry> entries(1 + 2 * servers.size());
     entries[0].fd = stop.Handle();
     for (std::size_t i = 0; i < servers.size(); ++i) {
       entries[1 + 2 * i].fd = servers[i].udp;
@@ -174,8 +174,8 @@ struct ZoneSim::Impl {
     }
     char buffer[4096];
     for (;;) {
-      for (PollEntry& entry : entries) entry.events = POLLIN, entry.revents = 0;
-      if (PollSockets(entries.data(), unsigned(entries.size()), -1) < 0 ||
+      for (web::PollEntry& entry : entries) entry.events = POLLIN, entry.revents = 0;
+      if (web::PollSockets(entries.data(), unsigned(entries.size()), -1) < 0 ||
           entries[0].revents != 0) {
         return;
       }
@@ -205,11 +205,11 @@ struct ZoneSim::Impl {
     std::string query;
     char buffer[1024];
     for (;;) {
-      PollEntry entry{};
+      web::PollEntry entry{};
       entry.fd = connection;
       entry.events = POLLIN;
-      if (PollSockets(&entry, 1, 1000) <= 0) break;
-      const long n = ReceiveSome(connection, buffer, sizeof buffer);
+      if (web::PollSockets(&entry, 1, 1000) <= 0) break;
+      const long n = web::ReceiveSome(connection, buffer, sizeof buffer);
       if (n <= 0) break;
       query.append(buffer, std::size_t(n));
       if (query.size() >= 2 && query.size() >= 2u + ((static_cast<unsigned char>(query[0]) << 8) |
@@ -219,12 +219,12 @@ struct ZoneSim::Impl {
         const std::string reply = Answer(server, query.substr(2), true);
         if (!reply.empty()) {
           const std::string framed = U16(reply.size()) + reply;
-          (void)SendSome(connection, framed.data(), framed.size());
+          (void)web::SendSome(connection, framed.data(), framed.size());
         }
         break;
       }
     }
-    CloseSocket(connection);
+    web::CloseSocket(connection);
   }
 };
 
@@ -238,16 +238,16 @@ ZoneSim::ZoneSim(std::vector<std::string> zones, std::size_t perZone)
       server.index = i;
       // The TCP listener's free port, then UDP on the same; another port if UDP's is taken.
       for (int attempt = 0; attempt < 20 && server.udp == INVALID_SOCKET; ++attempt) {
-        if (server.tcp != INVALID_SOCKET) CloseSocket(server.tcp, true);
+        if (server.tcp != INVALID_SOCKET) web::CloseSocket(server.tcp, true);
         server.tcp = OpenLoopbackTcp(server.port);
         if (server.tcp != INVALID_SOCKET) server.udp = OpenLoopbackUdpAt(server.port);
       }
       if (server.udp == INVALID_SOCKET) {
         for (Impl::Server& started : impl_->servers) {
-          CloseSocket(started.udp, true);
-          CloseSocket(started.tcp, true);
+          web::CloseSocket(started.udp, true);
+          web::CloseSocket(started.tcp, true);
         }
-        if (server.tcp != INVALID_SOCKET) CloseSocket(server.tcp, true);
+        if (server.tcp != INVALID_SOCKET) web::CloseSocket(server.tcp, true);
         throw std::runtime_error("cannot open the simulated name servers' sockets");
       }
       impl_->servers.push_back(server);
@@ -260,8 +260,8 @@ ZoneSim::~ZoneSim() {
   impl_->stop.Fire();
   impl_->thread.join();
   for (Impl::Server& server : impl_->servers) {
-    CloseSocket(server.udp, true);
-    CloseSocket(server.tcp, true);
+    web::CloseSocket(server.udp, true);
+    web::CloseSocket(server.tcp, true);
   }
 }
 

@@ -9,16 +9,10 @@
 
 #include "web/RequestCheck.h"
 
-#ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
-#include <fcntl.h>
+#include "web/Sockets.h"
+
+#ifndef _WIN32
 #include <netdb.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#include <cerrno>
 #endif
 
 namespace web {
@@ -27,85 +21,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kStopCheck{250};
 
-// The few calls where Winsock and POSIX sockets differ.
-#ifdef _WIN32
-using Handle = SOCKET;
-constexpr Handle kNone = INVALID_SOCKET;
-void CloseHandle_(Handle socket) {
-  closesocket(socket);
-}
-bool SetNonBlocking(Handle socket) {
-  u_long on = 1;
-  return ioctlsocket(socket, FIONBIO, &on) == 0;
-}
-bool ConnectPending() {
-  return WSAGetLastError() == WSAEWOULDBLOCK;
-}
-bool WouldBlock() {
-  return WSAGetLastError() == WSAEWOULDBLOCK;
-}
-int Wait(pollfd* fd, int ms) {
-  return WSAPoll(fd, 1, ms);
-}
-// Windows 7's WSAPoll never reports a refused non-blocking connect; select() does, in its
-// exception set.
-int WaitConnected(Handle socket, int ms) {
-  fd_set writable;
-  fd_set failed;
-  FD_ZERO(&writable);
-  FD_ZERO(&failed);
-  FD_SET(socket, &writable);
-  FD_SET(socket, &failed);
-  timeval wait{ms / 1000, (ms % 1000) * 1000};
-  return select(0, nullptr, &writable, &failed, &wait);
-}
-bool StartSockets() {
-  static const bool started = [] {
-    WSADATA data;
-    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
-  }();
-  return started;
-}
-int SendSome(Handle socket, const char* data, std::size_t size) {
-  return send(socket, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)), 0);
-}
-#else
-using Handle = int;
-constexpr Handle kNone = -1;
-void CloseHandle_(Handle socket) {
-  close(socket);
-}
-bool SetNonBlocking(Handle socket) {
-  const int flags = fcntl(socket, F_GETFL, 0);
-  return flags >= 0 && fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0;
-}
-bool ConnectPending() {
-  return errno == EINPROGRESS;
-}
-bool WouldBlock() {
-  return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
-}
-int Wait(pollfd* fd, int ms) {
-  return poll(fd, 1, ms);
-}
-int WaitConnected(Handle socket, int ms) {
-  pollfd fd{};
-  fd.fd = socket;
-  fd.events = POLLOUT;
-  return poll(&fd, 1, ms);
-}
-bool StartSockets() {
-  return true;
-}
-int SendSome(Handle socket, const char* data, std::size_t size) {
-  return static_cast<int>(send(socket, data, size, MSG_NOSIGNAL));
-}
-#endif
+using Handle = SocketHandle;
 
 struct Socket {
-  Handle handle = kNone;
+  Handle handle = kNoSocket;
   ~Socket() {
-    if (handle != kNone) CloseHandle_(handle);
+    if (handle != kNoSocket) CloseSocket(handle);
   }
 };
 
@@ -129,10 +50,10 @@ Waited WaitUntil(Clock::time_point deadline, const std::stop_token& stop, WaitOn
 Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
                  const std::stop_token& stop) {
   return WaitUntil(deadline, stop, [&](int ms) {
-    pollfd fd{};
-    fd.fd = handle;
-    fd.events = events;
-    return Wait(&fd, ms);
+    PollEntry entry{};
+    entry.fd = handle;
+    entry.events = events;
+    return PollSockets(&entry, 1, ms);
   });
 }
 
@@ -150,7 +71,7 @@ using Addresses = std::unique_ptr<addrinfo, FreeAddresses>;
 // of its own, which a stop or the deadline leaves behind to finish (and free what it found)
 // alone.
 base::Result<Addresses> Resolve(const std::string& host, const std::string& service,
-                          Clock::time_point deadline, const std::stop_token& stop) {
+                                Clock::time_point deadline, const std::stop_token& stop) {
   // An address needs no look-up and no thread.
   addrinfo numeric{};
   numeric.ai_family = AF_UNSPEC;
@@ -198,8 +119,9 @@ base::Result<Addresses> Resolve(const std::string& host, const std::string& serv
 // A connection to one of the host's addresses, within the connect limit. Each address in turn
 // gets its share of the time left, so an address that never answers (an IPv6 route that goes
 // nowhere) leaves time for the next.
-base::Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port, const TcpLimits& limits,
-                                        const std::stop_token& stop) {
+base::Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port,
+                                              const TcpLimits& limits,
+                                              const std::stop_token& stop) {
   const auto deadline = Clock::now() + limits.connect;
   const std::string service = std::to_string(port);
   auto resolved = Resolve(host, service, deadline, stop);
@@ -210,8 +132,8 @@ base::Result<std::unique_ptr<Socket>> Connect(const std::string& host, int port,
   bool timedOut = false;
   for (const addrinfo* address = found; address; address = address->ai_next, --left) {
     auto socket = std::make_unique<Socket>();
-    socket->handle = ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
-    if (socket->handle == kNone || !SetNonBlocking(socket->handle)) continue;
+    socket->handle = OpenTcpSocket(address->ai_family);
+    if (socket->handle == kNoSocket || !SetNonBlocking(socket->handle)) continue;
     if (connect(socket->handle, address->ai_addr, static_cast<int>(address->ai_addrlen)) == 0) {
       return socket;
     }
@@ -245,12 +167,12 @@ base::Failure Late(const TcpLimits& limits) {
 }
 
 base::Status SendAll(Handle handle, std::string_view bytes, Clock::time_point deadline,
-               const TcpLimits& limits, const std::stop_token& stop) {
+                     const TcpLimits& limits, const std::stop_token& stop) {
   for (std::size_t sent = 0; sent < bytes.size();) {
     const Waited waited = WaitUntil(handle, POLLOUT, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
-    const int wrote = SendSome(handle, bytes.data() + sent, bytes.size() - sent);
+    const long wrote = SendSome(handle, bytes.data() + sent, bytes.size() - sent);
     if (wrote < 0 && WouldBlock()) continue;
     if (wrote <= 0) return Failed("the server closed the connection", base::FailureKind::Connect);
     sent += static_cast<std::size_t>(wrote);
@@ -259,16 +181,16 @@ base::Status SendAll(Handle handle, std::string_view bytes, Clock::time_point de
 }
 
 // Exactly `size` bytes, for the proxy's replies.
-base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock::time_point deadline,
-                                   const TcpLimits& limits, const std::stop_token& stop) {
+base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size,
+                                         Clock::time_point deadline, const TcpLimits& limits,
+                                         const std::stop_token& stop) {
   std::string bytes;
   char buffer[256];
   while (bytes.size() < size) {
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
-    const auto got =
-        recv(handle, buffer, static_cast<int>(std::min(sizeof buffer, size - bytes.size())), 0);
+    const long got = ReceiveSome(handle, buffer, std::min(sizeof buffer, size - bytes.size()));
     if (got < 0 && WouldBlock()) continue;
     if (got <= 0) return Failed("the proxy closed the connection", base::FailureKind::Connect);
     bytes.append(buffer, static_cast<std::size_t>(got));
@@ -277,9 +199,11 @@ base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size, Clock:
 }
 
 // RFC 1928: no authentication, then CONNECT to the host by name, which the proxy resolves.
-base::Status ThroughSocks(Handle handle, const std::string& host, int port, Clock::time_point deadline,
-                    const TcpLimits& limits, const std::stop_token& stop) {
-  if (host.size() > 255) return Failed("a host name too long for SOCKS", base::FailureKind::Request);
+base::Status ThroughSocks(Handle handle, const std::string& host, int port,
+                          Clock::time_point deadline, const TcpLimits& limits,
+                          const std::stop_token& stop) {
+  if (host.size() > 255)
+    return Failed("a host name too long for SOCKS", base::FailureKind::Request);
   const auto refused = [](const std::string& why) {
     return Failed("the SOCKS proxy " + why, base::FailureKind::Connect);
   };
@@ -317,10 +241,11 @@ base::Status ThroughSocks(Handle handle, const std::string& host, int port, Cloc
 }  // namespace
 
 base::Result<std::string> AskOverTcp(std::string_view host, int port, std::string_view query,
-                               const TcpLimits& limits, std::stop_token stop,
-                               const HostPort* socks) {
+                                     const TcpLimits& limits, std::stop_token stop,
+                                     const HostPort* socks) {
   if (!StartSockets()) return Failed("the system's sockets cannot start", base::FailureKind::Other);
-  if (base::Status line = limits.textLine ? CheckQueryLine(query) : base::Ok(); !line) return line.failure();
+  if (base::Status line = limits.textLine ? CheckQueryLine(query) : base::Ok(); !line)
+    return line.failure();
   const auto deadline = Clock::now() + limits.whole;
   const std::string name(host);
   auto connected =
@@ -335,7 +260,8 @@ base::Result<std::string> AskOverTcp(std::string_view host, int port, std::strin
       return tunnel.failure();
     }
   }
-  if (base::Status sent = SendAll(handle, query, deadline, limits, stop); !sent) return sent.failure();
+  if (base::Status sent = SendAll(handle, query, deadline, limits, stop); !sent)
+    return sent.failure();
 
   std::string answer;
   char buffer[16 * 1024];
@@ -343,9 +269,10 @@ base::Result<std::string> AskOverTcp(std::string_view host, int port, std::strin
     const Waited waited = WaitUntil(handle, POLLIN, deadline, stop);
     if (waited == Waited::Stopped) return Failed("stopped", base::FailureKind::Cancelled);
     if (waited == Waited::TimedOut) return Late(limits);
-    const auto got = recv(handle, buffer, static_cast<int>(sizeof buffer), 0);
+    const long got = ReceiveSome(handle, buffer, sizeof buffer);
     if (got == 0 && answer.empty()) {
-      return Failed("the server closed the connection without an answer", base::FailureKind::Connect);
+      return Failed("the server closed the connection without an answer",
+                    base::FailureKind::Connect);
     }
     if (got == 0) return answer;
     if (got < 0) {
@@ -365,9 +292,10 @@ base::Result<std::string> AskOverTcp(std::string_view host, int port, std::strin
 }
 
 base::Result<std::string> AskOverUdp(std::string_view address, int port, std::string_view query,
-                               std::chrono::milliseconds wait, std::stop_token stop,
-                               const std::function<bool(std::string_view)>& isAnswer) {
-  if (!StartSockets()) return Failed("cannot start the sockets library", base::FailureKind::Connect);
+                                     std::chrono::milliseconds wait, std::stop_token stop,
+                                     const std::function<bool(std::string_view)>& isAnswer) {
+  if (!StartSockets())
+    return Failed("cannot start the sockets library", base::FailureKind::Connect);
   const std::string host(address);
   addrinfo hints{};
   hints.ai_socktype = SOCK_DGRAM;
@@ -378,13 +306,13 @@ base::Result<std::string> AskOverUdp(std::string_view address, int port, std::st
   }
   const Addresses owned(found);
   Socket socket;
-  socket.handle = ::socket(found->ai_family, SOCK_DGRAM, 0);
+  socket.handle = OpenUdpSocket(found->ai_family);
   // A connected socket receives only that server's datagrams.
-  if (socket.handle == kNone || !SetNonBlocking(socket.handle) ||
+  if (socket.handle == kNoSocket || !SetNonBlocking(socket.handle) ||
       connect(socket.handle, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
     return Failed("cannot open a UDP socket to " + host, base::FailureKind::Connect);
   }
-  if (SendSome(socket.handle, query.data(), query.size()) != static_cast<int>(query.size())) {
+  if (SendSome(socket.handle, query.data(), query.size()) != static_cast<long>(query.size())) {
     return Failed("cannot send to " + host, base::FailureKind::Connect);
   }
   const auto deadline = Clock::now() + wait;
@@ -396,7 +324,7 @@ base::Result<std::string> AskOverUdp(std::string_view address, int port, std::st
       return Failed("no answer from " + host + " within " + std::to_string(wait.count()) + " ms",
                     base::FailureKind::Timeout);
     }
-    const auto got = recv(socket.handle, buffer.data(), static_cast<int>(buffer.size()), 0);
+    const long got = ReceiveSome(socket.handle, buffer.data(), buffer.size());
     if (got < 0 && WouldBlock()) continue;
     // A port that refuses shows as an error on a connected socket.
     if (got < 0 || waited == Waited::Failed) {

@@ -1,6 +1,6 @@
 // Requests waiting for their host to have room: at most `perHost` are let through per host at a
-// time, in the order they were queued. Both HTTP client backends schedule with it. It does not
-// start or time anything itself.
+// time, in the order they were queued. Both HTTP client backends schedule with it, through the
+// part of a client they share (QueuedClient). It does not start or time anything itself.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "HttpClient.h"
 
 namespace web {
 
@@ -53,6 +55,30 @@ class HostQueue {
   std::size_t perHost_;
   std::size_t waiting_ = 0;
   std::map<std::string, Host> hosts_;
+};
+
+// What both platforms' clients share: a request is queued under its host until there is room,
+// and counted as pending until its callback has run. `Pointer` owns a transfer, which has at
+// least `request`, `done` and `host`; `Key` finds a transfer in flight.
+template <class Key, class Pointer>
+class QueuedClient : public HttpClient {
+ public:
+  explicit QueuedClient(std::size_t perHost) : queue_(perHost) {}
+
+  void Start(Get request, Done done) final {
+    Pointer transfer(new typename Pointer::element_type());
+    transfer->host = HostOf(request.url);
+    transfer->request = std::move(request);
+    transfer->done = std::move(done);
+    const std::string host = transfer->host;
+    queue_.Push(host, std::move(transfer));
+  }
+
+  std::size_t Pending() const final { return queue_.Waiting() + active_.size(); }
+
+ protected:
+  HostQueue<Pointer> queue_;
+  std::map<Key, Pointer> active_;
 };
 
 }  // namespace web

@@ -23,13 +23,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return "";
-  const auto last = text.find_last_not_of(" \t\r\n");
-  return std::string(text.substr(first, last - first + 1));
-}
-
 struct Transfer {
   Get request;
   HttpClient::Done done;
@@ -75,21 +68,15 @@ struct Transfer {
       t->cut = HeadersTooLarge(t->maxHeaders);
       return 0;
     }
-    if (line.starts_with("HTTP/")) return n;
-    const auto colon = line.find(':');
-    if (colon == std::string_view::npos || colon == 0) return n;
-    std::string name(line.substr(0, colon));
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    t->reply.headers.emplace_back(std::move(name), Trim(line.substr(colon + 1)));
+    if (!line.starts_with("HTTP/")) AddHeaderLine(line, t->reply);
     return n;
   }
 };
 
-class CurlClient final : public HttpClient {
+class CurlClient final : public QueuedClient<CURL*, std::unique_ptr<Transfer>> {
  public:
   explicit CurlClient(const ClientOptions& options)
-      : options_(options), multi_(curl_multi_init()), queue_(options.perHost) {
+      : QueuedClient(options.perHost), options_(options), multi_(curl_multi_init()) {
     (void)curl_multi_setopt(multi_, CURLMOPT_PIPELINING, long(CURLPIPE_MULTIPLEX));
     (void)curl_multi_setopt(multi_, CURLMOPT_MAX_HOST_CONNECTIONS, long(options.perHost));
   }
@@ -100,18 +87,7 @@ class CurlClient final : public HttpClient {
     (void)curl_multi_cleanup(multi_);
   }
 
-  void Start(Get request, Done done) override {
-    auto transfer = std::make_unique<Transfer>();
-    transfer->host = HostOf(request.url);
-    transfer->request = std::move(request);
-    transfer->done = std::move(done);
-    const std::string host = transfer->host;
-    queue_.Push(host, std::move(transfer));
-  }
-
   void Run(Clock::time_point deadline) override;
-
-  std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
 
   void Wake() override {
     woken_ = true;
@@ -126,8 +102,6 @@ class CurlClient final : public HttpClient {
 
   ClientOptions options_;
   CURLM* multi_;
-  HostQueue<std::unique_ptr<Transfer>> queue_;
-  std::map<CURL*, std::unique_ptr<Transfer>> active_;
   std::vector<std::unique_ptr<Transfer>> failedToStart_;
   std::atomic<bool> woken_{false};
 };

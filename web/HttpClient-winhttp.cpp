@@ -129,17 +129,7 @@ base::Status ReadHeaders(HINTERNET request, std::size_t cap, Reply& reply) {
   while (start != std::string::npos && start + 2 < text.size()) {
     start += 2;
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
-    const std::string line = text.substr(start, end - start);
-    const std::size_t colon = line.find(':');
-    if (colon != std::string::npos && colon > 0) {
-      std::string name = line.substr(0, colon);
-      std::transform(name.begin(), name.end(), name.begin(),
-                     [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-      std::string value = line.substr(colon + 1);
-      value.erase(0, value.find_first_not_of(" \t"));
-      value.erase(value.find_last_not_of(" \t") + 1);
-      reply.headers.emplace_back(std::move(name), std::move(value));
-    }
+    AddHeaderLine(std::string_view(text).substr(start, end - start), reply);
     start = end;
   }
   return base::Ok();
@@ -201,10 +191,10 @@ Proxy ProxyFor(const std::optional<std::string>& given) {
   return proxy;
 }
 
-class WinHttpClient final : public HttpClient {
+class WinHttpClient final : public QueuedClient<Transfer*, std::shared_ptr<Transfer>> {
  public:
   explicit WinHttpClient(const ClientOptions& options)
-      : shared_(std::make_shared<Shared>(options)), queue_(options.perHost) {
+      : QueuedClient(options.perHost), shared_(std::make_shared<Shared>(options)) {
     HINTERNET& session = shared_->session;
     const Proxy proxy = ProxyFor(options.proxy);
     session = WinHttpOpen(Widen(options.userAgent).c_str(), proxy.access,
@@ -236,18 +226,7 @@ class WinHttpClient final : public HttpClient {
     }
   }
 
-  void Start(Get request, Done done) override {
-    auto transfer = std::make_shared<Transfer>();
-    transfer->host = HostOf(request.url);
-    transfer->request = std::move(request);
-    transfer->done = std::move(done);
-    const std::string host = transfer->host;
-    queue_.Push(host, std::move(transfer));
-  }
-
   void Run(Clock::time_point deadline) override;
-
-  std::size_t Pending() const override { return queue_.Waiting() + active_.size(); }
 
   void Wake() override {
     {
@@ -262,9 +241,7 @@ class WinHttpClient final : public HttpClient {
   static void Exchange(Shared& shared, Transfer& t);
   static base::Status ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request);
   std::shared_ptr<Shared> shared_;
-  HostQueue<std::shared_ptr<Transfer>> queue_;
-  // Touched by the caller's thread only.
-  std::map<Transfer*, std::shared_ptr<Transfer>> active_;
+  // Touched by the caller's thread only, as the queue and the transfers in flight are.
   std::map<Transfer*, std::thread> threads_;
   // Timed-out transfers whose call has not returned: answered already, kept alive (and their
   // addresses unused) until their thread says it ended.
@@ -355,7 +332,8 @@ void WinHttpClient::Exchange(Shared& shared, Transfer& t) {
 
 // Steps: (1) limits and headers, (2) send and receive the response, (3) its status, headers
 // and final address, (4) the body, no longer than announced and no larger than the cap.
-base::Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t, HINTERNET request) {
+base::Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer& t,
+                                          HINTERNET request) {
   const auto lastError = [] { return FailureOf(GetLastError()); };
   const int connectMs = int(options.connectTimeout.count());
   const int totalMs = int(options.requestTimeout.count());
@@ -395,7 +373,8 @@ base::Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer
   // or to another scheme. libcurl refuses those, and so does this client.
   const bool redirect = (status >= 301 && status <= 303) || status == 307 || status == 308;
   if (redirect && !t.reply.Header("location").empty()) {
-    return base::Failure{"a redirect to a weaker or unknown scheme was refused", base::FailureKind::Redirects};
+    return base::Failure{"a redirect to a weaker or unknown scheme was refused",
+                         base::FailureKind::Redirects};
   }
   DWORD urlSize = 0;
   WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &urlSize);
@@ -423,7 +402,8 @@ base::Status WinHttpClient::ExchangeSteps(const ClientOptions& options, Transfer
       std::from_chars(announced.data(), announced.data() + announced.size(), length);
   if (error == std::errc() && end == announced.data() + announced.size() && !announced.empty() &&
       t.reply.body.size() < length) {
-    return base::Failure{"the connection closed before the whole body arrived", base::FailureKind::Connect};
+    return base::Failure{"the connection closed before the whole body arrived",
+                         base::FailureKind::Connect};
   }
   return base::Ok();
 }

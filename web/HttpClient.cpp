@@ -24,12 +24,26 @@ std::string Reply::Header(std::string_view name) const {
   return "";
 }
 
+void AddHeaderLine(std::string_view line, Reply& reply) {
+  const auto colon = line.find(':');
+  if (colon == std::string_view::npos || colon == 0) return;
+  std::string name(line.substr(0, colon));
+  std::transform(name.begin(), name.end(), name.begin(), AsciiLower);
+  std::string_view value = line.substr(colon + 1);
+  const auto first = value.find_first_not_of(" \t\r\n");
+  value = first == std::string_view::npos
+              ? std::string_view()
+              : value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
+  reply.headers.emplace_back(std::move(name), std::string(value));
+}
+
 base::Failure BodyTooLarge(std::size_t cap) {
   return {"response larger than " + std::to_string(cap) + " bytes", base::FailureKind::TooLarge};
 }
 
 base::Failure HeadersTooLarge(std::size_t cap) {
-  return {"response headers larger than " + std::to_string(cap) + " bytes", base::FailureKind::TooLarge};
+  return {"response headers larger than " + std::to_string(cap) + " bytes",
+          base::FailureKind::TooLarge};
 }
 
 std::string HostOf(std::string_view url) {

@@ -90,6 +90,10 @@ std::unique_ptr<HttpClient> OpenHttpClient(const ClientOptions& options);
 // a stop ends it at once as Cancelled.
 Reply FetchOne(HttpClient& client, Get request, std::stop_token stop);
 
+// A response header line ("Name: value", without or with its line break) added to the reply,
+// the name lower-cased and the value trimmed; a line without a name is left out.
+void AddHeaderLine(std::string_view line, Reply& reply);
+
 // The same failure from both backends for an answer over the caps of ClientOptions.
 base::Failure BodyTooLarge(std::size_t cap);
 base::Failure HeadersTooLarge(std::size_t cap);

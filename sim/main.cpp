@@ -1,11 +1,11 @@
 // registrar-sim: serves the registrar simulator on 127.0.0.1 until SIGINT or SIGTERM, for demos
 // and manual runs of the tool against it. Usage: registrar-sim [--port N] (default: any free port).
-#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "sim/RegistrarSim.h"
+#include "sim/ServeUntilStopped.h"
 
 int main(int argc, char** argv) {
   unsigned long port = 0;
@@ -21,22 +21,9 @@ int main(int argc, char** argv) {
     }
   }
 
-  // Block the signals before the server's threads start, so that they inherit the mask and
-  // only sigwait below receives them.
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGINT);
-  sigaddset(&signals, SIGTERM);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
-  try {
+  return sim::ServeUntilStopped([port](const std::function<void()>& wait) {
     sim::RegistrarSim registrar(static_cast<std::uint16_t>(port));
     std::cout << "registrar-sim listening on " << registrar.BaseUrl() << std::endl;
-    int received = 0;
-    sigwait(&signals, &received);
-  } catch (const std::exception& e) {
-    std::cerr << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+    wait();
+  });
 }

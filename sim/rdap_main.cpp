@@ -1,13 +1,13 @@
 // rdap-sim: serves the simulated RDAP registries and DNS responder on 127.0.0.1 until SIGINT or
 // SIGTERM, for the benchmark and manual runs. Writes the bootstrap file that points at them.
 // Usage: rdap-sim --bootstrap FILE [--latency MS]
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "sim/RdapSim.h"
+#include "sim/ServeUntilStopped.h"
 
 int main(int argc, char** argv) {
   std::string bootstrapFile;
@@ -30,14 +30,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  // Block the signals before the servers' threads start, so that only sigwait receives them.
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGINT);
-  sigaddset(&signals, SIGTERM);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
-  try {
+  return sim::ServeUntilStopped([&](const std::function<void()>& wait) {
     sim::RdapSim rdap;
     rdap.SetLatency(std::chrono::milliseconds(latency));
     std::ofstream(bootstrapFile) << rdap.BootstrapJson();
@@ -45,14 +38,9 @@ int main(int argc, char** argv) {
       std::cout << "registry " << i << " " << rdap.BaseUrl(i) << "\n";
     }
     std::cout << "dns " << rdap.DnsServer() << "\nrdap-sim listening" << std::endl;
-    int received = 0;
-    sigwait(&signals, &received);
+    wait();
     for (std::size_t i = 0; i < sim::RdapSim::kRegistries; ++i) {
       std::cout << "registry " << i << " most in flight: " << rdap.MaxInFlight(i) << "\n";
     }
-  } catch (const std::exception& e) {
-    std::cerr << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+  });
 }

@@ -51,11 +51,29 @@ Result ForwardOption(Result (*real)(Handle*, Option, ...), Handle* handle, Optio
   return real(handle, option, va_arg(arguments, void*));
 }
 
+// A share handle's option: what to share is an int, the rest are pointers.
+CURLSHcode ForwardOption(CURLSHcode (*real)(CURLSH*, CURLSHoption, ...), CURLSH* share,
+                         CURLSHoption option, va_list arguments) {
+  if (option == CURLSHOPT_SHARE || option == CURLSHOPT_UNSHARE) {
+    return real(share, option, va_arg(arguments, int));  // a curl_lock_data
+  }
+  return real(share, option, va_arg(arguments, void*));
+}
+
 }  // namespace
 
 // The real function of this name in that library, found once.
 #define BRELKA_REAL(library, name) \
   static decltype(name)* const real = Find<decltype(name)>(library, #name)
+
+// The body of a function that sets one option of a handle, `failure` without the library.
+#define BRELKA_SET_OPTION(library, name, handle, option, failure)                      \
+  BRELKA_REAL(library, name);                                                          \
+  va_list arguments;                                                                   \
+  va_start(arguments, option);                                                         \
+  const auto result = real ? ForwardOption(real, handle, option, arguments) : failure; \
+  va_end(arguments);                                                                   \
+  return result
 
 CURLcode curl_global_init(long flags) {
   BRELKA_REAL(libcurl, curl_global_init);
@@ -78,13 +96,7 @@ void curl_easy_cleanup(CURL* easy) {
 }
 
 CURLcode curl_easy_setopt(CURL* easy, CURLoption option, ...) {
-  BRELKA_REAL(libcurl, curl_easy_setopt);
-  if (!real) return CURLE_FAILED_INIT;
-  va_list arguments;
-  va_start(arguments, option);
-  const CURLcode result = ForwardOption(real, easy, option, arguments);
-  va_end(arguments);
-  return result;
+  BRELKA_SET_OPTION(libcurl, curl_easy_setopt, easy, option, CURLE_FAILED_INIT);
 }
 
 CURLcode curl_easy_getinfo(CURL* easy, CURLINFO info, ...) {
@@ -113,18 +125,7 @@ CURLSH* curl_share_init() {
 }
 
 CURLSHcode curl_share_setopt(CURLSH* share, CURLSHoption option, ...) {
-  BRELKA_REAL(libcurl, curl_share_setopt);
-  if (!real) return CURLSHE_NOT_BUILT_IN;
-  va_list arguments;
-  va_start(arguments, option);
-  CURLSHcode result;
-  if (option == CURLSHOPT_SHARE || option == CURLSHOPT_UNSHARE) {
-    result = real(share, option, va_arg(arguments, int));  // a curl_lock_data
-  } else {
-    result = real(share, option, va_arg(arguments, void*));
-  }
-  va_end(arguments);
-  return result;
+  BRELKA_SET_OPTION(libcurl, curl_share_setopt, share, option, CURLSHE_NOT_BUILT_IN);
 }
 
 CURLSHcode curl_share_cleanup(CURLSH* share) {
@@ -138,13 +139,7 @@ CURLM* curl_multi_init() {
 }
 
 CURLMcode curl_multi_setopt(CURLM* multi, CURLMoption option, ...) {
-  BRELKA_REAL(libcurl, curl_multi_setopt);
-  if (!real) return CURLM_BAD_HANDLE;
-  va_list arguments;
-  va_start(arguments, option);
-  const CURLMcode result = ForwardOption(real, multi, option, arguments);
-  va_end(arguments);
-  return result;
+  BRELKA_SET_OPTION(libcurl, curl_multi_setopt, multi, option, CURLM_BAD_HANDLE);
 }
 
 CURLMcode curl_multi_add_handle(CURLM* multi, CURL* easy) {

@@ -169,4 +169,24 @@ TEST(HttpClient, HostIsSchemeLessAndLowerCased) {
   EXPECT_EQ(web::HostOf("ftp://host.test/"), "");
 }
 
+TEST(HttpClient, HeaderLinesAreReadAsBothBackendsReceiveThem) {
+  struct Case {
+    const char* line;
+    std::vector<std::pair<std::string, std::string>> headers;
+  };
+  const Case cases[] = {
+      {"Retry-After: 120\r\n", {{"retry-after", "120"}}},
+      {"Content-Type:\tapplication/rdap+json \t", {{"content-type", "application/rdap+json"}}},
+      {"X-Empty:   \r\n", {{"x-empty", ""}}},
+      {"Link: <a:b>; rel=next", {{"link", "<a:b>; rel=next"}}},
+      {": no name", {}},
+      {"no colon at all\r\n", {}},
+  };
+  for (const Case& c : cases) {
+    web::Reply reply;
+    web::AddHeaderLine(c.line, reply);
+    EXPECT_EQ(reply.headers, c.headers) << c.line;
+  }
+}
+
 }  // namespace

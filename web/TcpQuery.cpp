@@ -21,10 +21,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kStopCheck{250};
 
-using Handle = SocketHandle;
-
 struct Socket {
-  Handle handle = kNoSocket;
+  SocketHandle handle = kNoSocket;
   ~Socket() {
     if (handle != kNoSocket) CloseSocket(handle);
   }
@@ -47,7 +45,7 @@ Waited WaitUntil(Clock::time_point deadline, const std::stop_token& stop, WaitOn
 }
 
 // Waits for the socket to become readable or writable, until the deadline or a stop.
-Waited WaitUntil(Handle handle, short events, Clock::time_point deadline,
+Waited WaitUntil(SocketHandle handle, short events, Clock::time_point deadline,
                  const std::stop_token& stop) {
   return WaitUntil(deadline, stop, [&](int ms) {
     PollEntry entry{};
@@ -166,7 +164,7 @@ base::Failure Late(const TcpLimits& limits) {
                 base::FailureKind::Timeout);
 }
 
-base::Status SendAll(Handle handle, std::string_view bytes, Clock::time_point deadline,
+base::Status SendAll(SocketHandle handle, std::string_view bytes, Clock::time_point deadline,
                      const TcpLimits& limits, const std::stop_token& stop) {
   for (std::size_t sent = 0; sent < bytes.size();) {
     const Waited waited = WaitUntil(handle, POLLOUT, deadline, stop);
@@ -181,7 +179,7 @@ base::Status SendAll(Handle handle, std::string_view bytes, Clock::time_point de
 }
 
 // Exactly `size` bytes, for the proxy's replies.
-base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size,
+base::Result<std::string> ReceiveExactly(SocketHandle handle, std::size_t size,
                                          Clock::time_point deadline, const TcpLimits& limits,
                                          const std::stop_token& stop) {
   std::string bytes;
@@ -199,7 +197,7 @@ base::Result<std::string> ReceiveExactly(Handle handle, std::size_t size,
 }
 
 // RFC 1928: no authentication, then CONNECT to the host by name, which the proxy resolves.
-base::Status ThroughSocks(Handle handle, const std::string& host, int port,
+base::Status ThroughSocks(SocketHandle handle, const std::string& host, int port,
                           Clock::time_point deadline, const TcpLimits& limits,
                           const std::stop_token& stop) {
   if (host.size() > 255)
@@ -254,7 +252,7 @@ base::Result<std::string> AskOverTcp(std::string_view host, int port, std::strin
     if (!socks) return connected.failure();
     return Failed("the SOCKS proxy: " + connected.error(), connected.failure().kind);
   }
-  const Handle handle = connected.value()->handle;
+  const SocketHandle handle = connected.value()->handle;
   if (socks) {
     if (base::Status tunnel = ThroughSocks(handle, name, port, deadline, limits, stop); !tunnel) {
       return tunnel.failure();

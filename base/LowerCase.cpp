@@ -1,5 +1,7 @@
 #include "LowerCase.h"
 
+#include "Text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
@@ -17,19 +19,6 @@ struct CaseRun {
 constexpr CaseRun kRuns[] = {
 #include "LowerCaseTable.inc"
 };
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-void AppendUtf16(std::u16string& out, char32_t codePoint) {
-  if (codePoint < 0x10000) {
-    out.push_back(static_cast<char16_t>(codePoint));
-    return;
-  }
-  codePoint -= 0x10000;
-  out.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
-  out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
-}
 
 }  // namespace
 
@@ -51,8 +40,7 @@ std::u16string ToLower(std::u16string_view text) {
     if (unit < 0x80) {
       out.push_back(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
     } else if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      const char32_t codePoint = 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      AppendUtf16(out, ToLower(codePoint));
+      AppendUtf16(out, ToLower(FromSurrogates(unit, text[i + 1])));
       ++i;
     } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
       out.push_back(unit);
@@ -61,6 +49,18 @@ std::u16string ToLower(std::u16string_view text) {
     }
   }
   return out;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = AsciiLower(c);
+  return out;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(),
+                    [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
 }  // namespace base

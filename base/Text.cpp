@@ -3,13 +3,6 @@
 namespace base {
 namespace {
 
-bool IsHighSurrogate(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out.push_back(char(cp));
@@ -25,15 +18,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
     out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
     out.push_back(char(0x80 | (cp & 0x3F)));
-  }
-}
-
-void AppendUtf16(std::u16string& out, char32_t c) {
-  if (c >= 0x10000) {
-    out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-  } else {
-    out.push_back(static_cast<char16_t>(c));
   }
 }
 
@@ -73,6 +57,37 @@ std::size_t DecodeOne(std::string_view bytes, std::size_t i, char32_t& c) {
 
 }  // namespace
 
+void AppendUtf16(std::u16string& out, char32_t codePoint) {
+  if (codePoint < 0x10000) {
+    out.push_back(static_cast<char16_t>(codePoint));
+    return;
+  }
+  codePoint -= 0x10000;
+  out.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
+  out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
+}
+
+std::u32string CodePoints(std::u16string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      out.push_back(FromSurrogates(text[i], text[i + 1]));
+      ++i;
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
+std::u16string Utf16(std::u32string_view points) {
+  std::u16string out;
+  out.reserve(points.size());
+  for (char32_t c : points) AppendUtf16(out, c);
+  return out;
+}
+
 bool DecodeUtf8(std::string_view bytes, std::u16string& out) {
   out.clear();
   out.reserve(bytes.size());
@@ -106,7 +121,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+      AppendUtf8(out, FromSurrogates(c, text[i + 1]));
       ++i;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       AppendUtf8(out, 0xFFFD);

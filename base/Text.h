@@ -9,6 +9,21 @@
 
 namespace base {
 
+// UTF-16's surrogate halves; a high one followed by a low one is one code point above U+FFFF.
+constexpr bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+constexpr char32_t FromSurrogates(char16_t high, char16_t low) {
+  return 0x10000 + ((char32_t(high) - 0xD800) << 10) + (char32_t(low) - 0xDC00);
+}
+
+// A code point as one unit, or as a surrogate pair above U+FFFF.
+void AppendUtf16(std::u16string& out, char32_t codePoint);
+
+// UTF-16 to code points; an unpaired surrogate stays as it is (no name may hold one).
+std::u32string CodePoints(std::u16string_view text);
+// And back.
+std::u16string Utf16(std::u32string_view points);
+
 // It never fails: an unpaired surrogate, which a user's paste can contain, becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 

@@ -1,5 +1,6 @@
 #include "check/Pace.h"
 
+#include "base/LowerCase.h"
 #include "web/TcpQuery.h"
 
 #include <nlohmann/json.hpp>
@@ -14,14 +15,6 @@ namespace {
 constexpr int kAnswersPerStep = 10;
 // Never slower than one request a minute, however often a server refuses.
 constexpr double kSlowest = 1.0 / 60;
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 // "host:port" or "[v6]:port" without its port; a host without one as it is.
 std::string WithoutPort(const std::string& host) {
@@ -110,7 +103,7 @@ base::Result<PaceTable> PaceTable::Parse(std::string_view json) {
   if (const auto hosts = root.find("hosts"); hosts != root.end() && hosts->is_object()) {
     for (const auto& [host, entry] : hosts->items()) {
       PaceLimits limits = table.whois_;
-      if (ReadLimits(entry, limits)) table.hosts_[Lower(host)] = limits;
+      if (ReadLimits(entry, limits)) table.hosts_[base::AsciiLower(host)] = limits;
     }
   }
   return table;
@@ -124,7 +117,7 @@ PaceTable PaceTable::BuiltIn() {
 PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
   // Paces are kept per host and port ("127.0.0.1:8443"); a figure given for the host alone holds
   // for each of its ports.
-  const std::string lower = Lower(host);
+  const std::string lower = base::AsciiLower(host);
   const std::string alone = WithoutPort(lower);
   const auto find = [&](const auto& map) {
     auto found = map.find(lower);
@@ -147,7 +140,7 @@ PaceLimits PaceTable::For(std::string_view host, Protocol protocol) const {
 }
 
 void PaceTable::SetRate(const std::string& host, double perSecond) {
-  rates_[Lower(host)] = perSecond;
+  rates_[base::AsciiLower(host)] = perSecond;
 }
 
 void PaceTable::SetRates(const PaceTable& user) {
@@ -168,7 +161,7 @@ base::Result<RateOverride> ParseRate(std::string_view text) {
   // HOST or HOST:PORT, read as every other host and port is.
   const auto server = web::ParseHostPort(text.substr(0, equals), 0);
   if (!server) return base::Failure{"is not HOST[:PORT]=N/s: " + server.error()};
-  const std::string host = Lower(server.value().host);
+  const std::string host = base::AsciiLower(server.value().host);
   const bool v6 = host.find(':') != std::string::npos;
   rate.host = server.value().port == 0 ? host
               : v6                     ? "[" + host + "]:" + std::to_string(server.value().port)

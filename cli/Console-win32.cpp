@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Console.h"
+#include "base/Text.h"
 
 namespace cli {
 namespace {
@@ -162,7 +163,7 @@ base::Result<std::string> StandardInput::Read() {
         ended_ = true;
         return ToUtf8(text);
       }
-      if (text.back() >= 0xD800 && text.back() <= 0xDBFF) {
+      if (base::IsHighSurrogate(static_cast<char16_t>(text.back()))) {
         carried_ = text.back();
         text.pop_back();
       }

@@ -65,7 +65,7 @@ std::u16string Shown(std::string_view owner) {
     const std::u16string label = base::FromUtf8(owner.substr(start, end - start));
     const auto letters = label.starts_with(u"xn--") ? names::ULabel(label) : std::nullopt;
     if (start > 0) name += u'.';
-    name += letters ? names::Utf16(*letters) : label;
+    name += letters ? base::Utf16(*letters) : label;
     start = end + 1;
   }
   return name;

@@ -35,7 +35,7 @@ std::string NameReader::FromUtf16(std::string_view bytes) {
   }
   carried_ = pending.substr(i);
   // A high surrogate at the end waits for its other half in the next piece.
-  if (!units.empty() && units.back() >= 0xD800 && units.back() <= 0xDBFF) {
+  if (!units.empty() && base::IsHighSurrogate(units.back())) {
     highSurrogate_ = units.back();
     units.pop_back();
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Text.h"
 #include "names/NameRules.h"
 
 namespace names {
@@ -10,19 +11,6 @@ namespace {
 void Lower(std::string& text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-}
-
-std::u16string Utf16(std::u32string_view points) {
-  std::u16string out;
-  for (char32_t c : points) {
-    if (c < 0x10000) {
-      out.push_back(static_cast<char16_t>(c));
-    } else {
-      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    }
-  }
-  return out;
 }
 
 // An A-label written by hand must be the one IDNA makes of the letters it stands for: else it
@@ -42,7 +30,7 @@ base::Status CheckALabels(const std::string& name) {
     const std::u16string wide(label.begin(), label.end());
     const auto points = ULabel(wide);
     if (!points) return base::Failure{label + " is not Punycode"};
-    base::Result<std::string> again = ConvertIdn(Utf16(*points));
+    base::Result<std::string> again = ConvertIdn(base::Utf16(*points));
     if (!again) return base::Failure{label + " is not a valid A-label: " + again.error()};
     Lower(again.value());
     if (again.value() != label) {

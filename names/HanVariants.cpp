@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/Text.h"
 #include "names/NameRules.h"
 
 namespace names {
@@ -30,9 +31,9 @@ char32_t Mapped(const std::pair<char32_t, char32_t> (&table)[N], char32_t c) {
 template <std::size_t N>
 std::u16string Form(const std::pair<char32_t, char32_t> (&table)[N], std::u16string_view name) {
   const std::size_t dot = std::min(name.find(u'.'), name.size());
-  std::u32string label = CodePoints(name.substr(0, dot));
+  std::u32string label = base::CodePoints(name.substr(0, dot));
   for (char32_t& c : label) c = Mapped(table, c);
-  return Utf16(label) + std::u16string(name.substr(dot));
+  return base::Utf16(label) + std::u16string(name.substr(dot));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/LowerCase.h"
+#include "base/Text.h"
 #include "names/NameRules.h"
 #include "names/PatternParts.h"
 
@@ -68,7 +69,7 @@ bool InternationalLabelsFit(const NamePattern::Shape& shape) {
   }
   for (std::size_t start = 0; start <= shortest.size();) {
     const std::size_t end = std::min(shortest.find(u'.', start), shortest.size());
-    if (LabelOctets(CodePoints(std::u16string_view(shortest).substr(start, end - start))) >
+    if (LabelOctets(base::CodePoints(std::u16string_view(shortest).substr(start, end - start))) >
         kMaxLabelOctets) {
       return false;
     }
@@ -142,7 +143,7 @@ bool ObeysNameRules(std::u16string_view name) {
     const std::u16string_view label = name.substr(start, end - start);
     if (label.empty() || LabelReason(label)) return false;
     const bool ascii = std::all_of(label.begin(), label.end(), [](char16_t c) { return c < 0x80; });
-    const std::size_t length = ascii ? label.size() : LabelOctets(CodePoints(label));
+    const std::size_t length = ascii ? label.size() : LabelOctets(base::CodePoints(label));
     if (length > kMaxLabelOctets) return false;
     octets += length + (start > 0 ? 1 : 0);
     start = end + 1;

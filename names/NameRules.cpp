@@ -1,5 +1,7 @@
 #include "names/NameRules.h"
 
+#include "base/Text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -28,37 +30,6 @@ bool IsNameCharacter(char32_t c) {
       std::upper_bound(std::begin(kNonAsciiNameCharacters), std::end(kNonAsciiNameCharacters), c,
                        [](char32_t value, const Range& r) { return value < r.first; });
   return after != std::begin(kNonAsciiNameCharacters) && c <= std::prev(after)->last;
-}
-
-std::u32string CodePoints(std::u16string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      out.push_back(0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-      ++i;
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out;
-}
-
-std::u16string Utf16(std::u32string_view points) {
-  std::u16string out;
-  out.reserve(points.size());
-  for (char32_t c : points) {
-    if (c < 0x10000) {
-      out.push_back(static_cast<char16_t>(c));
-    } else {
-      c -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-  }
-  return out;
 }
 
 namespace {
@@ -207,7 +178,7 @@ std::size_t LabelOctets(std::u32string_view label) {
 
 std::optional<std::u16string> InvalidReason(std::u16string_view name) {
   if (name.find(u'.') == std::u16string_view::npos) return u"no dot";
-  for (char32_t c : CodePoints(name)) {
+  for (char32_t c : base::CodePoints(name)) {
     if (c != U'.' && !IsNameCharacter(c)) return CharacterNotAllowed(c);
   }
   std::size_t octets = 0;
@@ -217,7 +188,7 @@ std::optional<std::u16string> InvalidReason(std::u16string_view name) {
     if (end == start) return u"empty label";
     const std::u16string_view label = name.substr(start, end - start);
     if (auto reason = LabelReason(label)) return reason;
-    const std::size_t length = LabelOctets(CodePoints(label));
+    const std::size_t length = LabelOctets(base::CodePoints(label));
     if (length > kMaxLabelOctets) return u"label longer than 63 octets";
     octets += length + (start > 0 ? 1 : 0);
     start = end + 1;

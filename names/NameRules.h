@@ -31,11 +31,6 @@ std::optional<std::u16string> InvalidReason(std::u16string_view name);
 // A letter, digit or hyphen of ASCII (either case), or a letter, mark or digit above it.
 bool IsNameCharacter(char32_t c);
 
-// UTF-16 to code points; an unpaired surrogate stays as it is, and no name may hold one.
-std::u32string CodePoints(std::u16string_view text);
-// And back.
-std::u16string Utf16(std::u32string_view points);
-
 // The length of a label in the form DNS carries it: itself when it is ASCII, else "xn--" and its
 // Punycode encoding (RFC 3492).
 std::size_t LabelOctets(std::u32string_view label);

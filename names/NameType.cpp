@@ -48,7 +48,7 @@ std::optional<std::size_t> LengthNumber(std::string_view text) {
 }  // namespace
 
 NameType TypeOf(std::u16string_view name) {
-  const std::u32string label = CodePoints(name.substr(0, name.find(u'.')));
+  const std::u32string label = base::CodePoints(name.substr(0, name.find(u'.')));
   NameType type;
   type.length = label.size();
   const auto all = [&](auto is) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/LowerCase.h"
+#include "base/Text.h"
 #include "names/NameRules.h"
 
 namespace names {
@@ -57,7 +58,7 @@ bool IsAsciiLetter(char32_t c) {
 class Reader {
  public:
   Reader(std::u16string_view text, std::span<const std::u16string> words)
-      : points_(CodePoints(text)), words_(words) {}
+      : points_(base::CodePoints(text)), words_(words) {}
 
   base::Result<Rows> Read() {
     // A character no name can hold is refused before any shape is made, however many the
@@ -121,7 +122,7 @@ class Reader {
     if (c == U'.' || IsNameCharacter(c)) {
       ++at_;
       const char32_t lower = c < 0x80 ? c : base::ToLower(c);
-      const std::u16string text = Utf16(std::u32string_view(&lower, 1));
+      const std::u16string text = base::Utf16(std::u32string_view(&lower, 1));
       return Rows{Row{Text(text)}};
     }
     CannotBeInAName(c);
@@ -222,7 +223,7 @@ class Reader {
     const bool letters = IsAsciiLetter(from) && IsAsciiLetter(to);
     if (!(letters || (IsDigit(from) && IsDigit(to))) || from > to) return false;
     for (char32_t c = from; c <= to; ++c) {
-      rows.push_back(Row{Text(Utf16(std::u32string_view(&c, 1)))});
+      rows.push_back(Row{Text(base::Utf16(std::u32string_view(&c, 1)))});
     }
     at_ += 3;
     return true;

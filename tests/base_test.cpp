@@ -21,6 +21,21 @@ TEST(LowerCase, FollowsUnicodeNotJustAscii) {
   EXPECT_EQ(base::ToLower(u"\r\n"), u"\r\n");
 }
 
+TEST(LowerCase, AsciiOnlyLeavesEveryOtherByteAsItIs) {
+  EXPECT_EQ(base::AsciiLower("WHOIS.NIC.Example:43"), "whois.nic.example:43");
+  EXPECT_EQ(base::AsciiLower("\xC3\x84X"), "\xC3\x84x");  // "ÄX": the UTF-8 of Ä untouched
+  EXPECT_TRUE(base::StartsWithIgnoringCase("HTTPS://rdap.example/", "https://"));
+  EXPECT_FALSE(base::StartsWithIgnoringCase("http", "https://"));
+  EXPECT_FALSE(base::StartsWithIgnoringCase("ftp://x", "https://"));
+}
+
+TEST(Utf16, CodePointsKeepAnUnpairedSurrogateAndComeBackUnchanged) {
+  const std::u16string text{u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
+  const std::u32string points = base::CodePoints(text);
+  EXPECT_EQ(points, (std::u32string{U'a', U'\U0001F600', 0xDC00, U'b', 0xD800}));
+  EXPECT_EQ(base::Utf16(points), text);
+}
+
 TEST(Utf8, StrictDecodingRefusesWhatReplacementDecodingMarks) {
   struct Case {
     std::string bytes;

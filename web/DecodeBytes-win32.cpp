@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Module1.h"
+#include "base/Text.h"
 
 namespace web {
 namespace {
@@ -66,21 +67,12 @@ std::size_t SequenceLength(std::span<const std::uint8_t> bytes, std::size_t i) {
   return 0;
 }
 
-void AppendCodePoint(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out += static_cast<char16_t>(c);
-  } else {
-    out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-    out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-  }
-}
-
 // Four-byte GB18030 sequences from 90 30 81 30 on count the code points from U+10000 on.
 bool AppendSupplementary(std::u16string& out, const std::uint8_t* b) {
   const std::uint32_t linear =
       (b[0] - 0x90u) * 12600 + (b[1] - 0x30u) * 1260 + (b[2] - 0x81u) * 10 + (b[3] - 0x30u);
   if (b[0] < 0x90 || linear > 0xFFFFF) return false;
-  AppendCodePoint(out, 0x10000 + linear);
+  base::AppendUtf16(out, 0x10000 + linear);
   return true;
 }
 
@@ -155,7 +147,7 @@ std::u16string DecodeUtf8(std::span<const std::uint8_t> bytes) {
     if (need == 0 || got < need)
       out += u'\uFFFD';
     else
-      AppendCodePoint(out, c);
+      base::AppendUtf16(out, c);
     i = j;
   }
   return out;

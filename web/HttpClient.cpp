@@ -1,21 +1,8 @@
 #include "HttpClient.h"
 
-#include <algorithm>
+#include "base/LowerCase.h"
 
 namespace web {
-namespace {
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-}
-
-}  // namespace
 
 std::string Reply::Header(std::string_view name) const {
   for (const auto& [key, value] : headers) {
@@ -27,8 +14,7 @@ std::string Reply::Header(std::string_view name) const {
 void AddHeaderLine(std::string_view line, Reply& reply) {
   const auto colon = line.find(':');
   if (colon == std::string_view::npos || colon == 0) return;
-  std::string name(line.substr(0, colon));
-  std::transform(name.begin(), name.end(), name.begin(), AsciiLower);
+  const std::string name = base::AsciiLower(line.substr(0, colon));
   std::string_view value = line.substr(colon + 1);
   const auto first = value.find_first_not_of(" \t\r\n");
   value = first == std::string_view::npos
@@ -48,9 +34,9 @@ base::Failure HeadersTooLarge(std::size_t cap) {
 
 std::string HostOf(std::string_view url) {
   std::string_view rest;
-  if (StartsWithIgnoringCase(url, "https://")) {
+  if (base::StartsWithIgnoringCase(url, "https://")) {
     rest = url.substr(8);
-  } else if (StartsWithIgnoringCase(url, "http://")) {
+  } else if (base::StartsWithIgnoringCase(url, "http://")) {
     rest = url.substr(7);
   } else {
     return "";
@@ -58,9 +44,7 @@ std::string HostOf(std::string_view url) {
   rest = rest.substr(0, rest.find_first_of("/?#"));
   // User information never counts towards the host.
   if (const auto at = rest.rfind('@'); at != std::string_view::npos) rest = rest.substr(at + 1);
-  std::string host(rest);
-  std::transform(host.begin(), host.end(), host.begin(), AsciiLower);
-  return host;
+  return base::AsciiLower(rest);
 }
 
 Reply FetchOne(HttpClient& client, Get request, std::stop_token stop) {

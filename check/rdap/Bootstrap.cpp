@@ -1,20 +1,11 @@
 #include "check/rdap/Bootstrap.h"
 
-#include <algorithm>
 #include <nlohmann/json.hpp>
+
+#include "base/LowerCase.h"
 
 namespace check {
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return text;
-}
-
-bool StartsWithIgnoringCase(const std::string& text, std::string_view prefix) {
-  return Lower(text.substr(0, prefix.size())) == prefix;
-}
 
 // The address to use from a service's list: the first https one, else the first http one.
 std::optional<std::string> PickBaseUrl(const nlohmann::json& urls) {
@@ -22,10 +13,10 @@ std::optional<std::string> PickBaseUrl(const nlohmann::json& urls) {
   for (const auto& url : urls) {
     if (!url.is_string()) continue;
     const std::string text = url.get<std::string>();
-    if (StartsWithIgnoringCase(text, "https://") && text.size() > 8) {
+    if (base::StartsWithIgnoringCase(text, "https://") && text.size() > 8) {
       return text.ends_with('/') ? text : text + '/';
     }
-    if (!http && StartsWithIgnoringCase(text, "http://") && text.size() > 7) {
+    if (!http && base::StartsWithIgnoringCase(text, "http://") && text.size() > 7) {
       http = text.ends_with('/') ? text : text + '/';
     }
   }
@@ -50,7 +41,7 @@ base::Result<Bootstrap> Bootstrap::Parse(std::string_view json) {
     if (!base) continue;
     for (const auto& entry : service[0]) {
       if (!entry.is_string()) continue;
-      std::string suffix = Lower(entry.get<std::string>());
+      std::string suffix = base::AsciiLower(entry.get<std::string>());
       while (suffix.starts_with('.')) suffix.erase(0, 1);
       if (!suffix.empty()) bootstrap.baseUrls_.emplace(std::move(suffix), *base);
     }

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "base/LowerCase.h"
 #include "base/Text.h"
 #include "check/Lifecycle.h"
 
@@ -11,13 +12,6 @@ namespace check {
 namespace {
 
 using nlohmann::json;
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return out;
-}
 
 // The most variants kept of one answer: a registry may list a name's every variant.
 constexpr std::size_t kMostVariants = 64;
@@ -103,7 +97,7 @@ std::vector<Answer::Variant> Variants(const json& domain) {
     std::vector<std::u16string> relations;
     if (const json* relation = Member(entry, "relation"); relation && relation->is_array()) {
       for (const json& word : *relation) {
-        if (word.is_string()) relations.push_back(base::FromUtf8(Lower(word.get<std::string>())));
+        if (word.is_string()) relations.push_back(base::FromUtf8(base::AsciiLower(word.get<std::string>())));
       }
     }
     const json* names = Member(entry, "variantNames");
@@ -111,7 +105,7 @@ std::vector<Answer::Variant> Variants(const json& domain) {
     for (const json& variant : *names) {
       const json* ldhName = Member(variant, "ldhName");
       if (!IsString(ldhName)) continue;
-      std::string name = Lower(ldhName->get<std::string>());
+      std::string name = base::AsciiLower(ldhName->get<std::string>());
       if (name.ends_with('.')) name.pop_back();
       variants.push_back({base::FromUtf8(name), relations});
       if (variants.size() == kMostVariants) return variants;
@@ -122,7 +116,7 @@ std::vector<Answer::Variant> Variants(const json& domain) {
 
 Answer ReadDomainObject(std::string_view name, std::string_view contentType,
                         std::string_view body) {
-  if (Lower(contentType).find("html") != std::string::npos) {
+  if (base::AsciiLower(contentType).find("html") != std::string::npos) {
     return WrongShape(u"the registry answered with a web page, not RDAP");
   }
   const json domain = json::parse(body, nullptr, false);
@@ -132,7 +126,7 @@ Answer ReadDomainObject(std::string_view name, std::string_view contentType,
     return WrongShape(u"the registry's answer is not an RDAP domain object");
   }
   const json* ldhName = Member(domain, "ldhName");
-  std::string answered = IsString(ldhName) ? Lower(ldhName->get<std::string>()) : "";
+  std::string answered = IsString(ldhName) ? base::AsciiLower(ldhName->get<std::string>()) : "";
   if (answered.ends_with('.')) answered.pop_back();
   if (answered != name) {
     return WrongShape(u"the registry answered for another name (" + base::FromUtf8(answered) +
@@ -169,7 +163,7 @@ std::string ErrorText(const json& error) {
 // A registry that will not sell the name may still answer 404 for it ("This name is not
 // available for registration: Registry Reserved"): taken, though by nobody.
 bool SaysReserved(const std::string& text) {
-  const std::string lower = Lower(text);
+  const std::string lower = base::AsciiLower(text);
   for (const char* words : {"reserved", "not available for registration", "cannot be registered"}) {
     if (lower.find(words) != std::string::npos) return true;
   }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/LowerCase.h"
 #include "base/Text.h"
 #include "web/Module1.h"
 
@@ -15,13 +16,6 @@ namespace {
 std::u16string LowerAscii(std::u16string text) {
   for (char16_t& c : text) {
     if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  }
-  return text;
-}
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return text;
 }
@@ -60,7 +54,7 @@ std::shared_ptr<const WhoisCommonForm> ReadCommonForm(const nlohmann::json& entr
 WhoisServer ReadServer(const nlohmann::json& entry, const WhoisServer* fallback) {
   WhoisServer server;
   server.query = Word(entry, "query", "{name}");
-  server.charset = LowerAscii(Word(entry, "charset", "utf-8"));
+  server.charset = base::AsciiLower(Word(entry, "charset", "utf-8"));
   server.available = Texts(entry, "available");
   server.reserved = Texts(entry, "reserved");
   server.throttled = Texts(entry, "throttled");
@@ -207,7 +201,7 @@ void ForEachIanaField(std::string_view answer, Visit visit) {
     const std::size_t first = value.find_first_not_of(" \t");
     value.remove_prefix(first == std::string_view::npos ? value.size() : first);
     value = value.substr(0, value.find_last_not_of(" \t\r") + 1);
-    visit(LowerAscii(std::string(line.substr(0, colon))), value);
+    visit(base::AsciiLower(line.substr(0, colon)), value);
   }
 }
 
@@ -278,19 +272,19 @@ base::Result<WhoisTable> WhoisTable::Parse(std::string_view json) {
   for (const auto& [host, entry] : servers->items()) {
     if (!entry.is_object()) continue;
     WhoisServer server = ReadServer(entry, &table.default_);
-    server.host = LowerAscii(host);
+    server.host = base::AsciiLower(host);
     if (const auto suffixes = entry.find("suffixes");
         suffixes != entry.end() && suffixes->is_array()) {
       for (const nlohmann::json& suffix : *suffixes) {
         if (suffix.is_string())
-          table.hostsBySuffix_[LowerAscii(suffix.get<std::string>())] = server.host;
+          table.hostsBySuffix_[base::AsciiLower(suffix.get<std::string>())] = server.host;
       }
     }
     if (const auto aliases = entry.find("aliases"); aliases != entry.end() && aliases->is_array()) {
       for (const nlohmann::json& alias : *aliases) {
         if (!alias.is_string()) continue;
         WhoisServer named = server;
-        named.host = LowerAscii(alias.get<std::string>());
+        named.host = base::AsciiLower(alias.get<std::string>());
         table.servers_[named.host] = std::move(named);
       }
     }
@@ -308,7 +302,7 @@ const WhoisTable& WhoisTable::BuiltIn() {
 }
 
 WhoisServer WhoisTable::ServerFor(std::string_view host) const {
-  const std::string lower = LowerAscii(std::string(host));
+  const std::string lower = base::AsciiLower(host);
   if (const auto found = servers_.find(lower); found != servers_.end()) return found->second;
   WhoisServer server = default_;
   server.host = lower;
@@ -316,7 +310,7 @@ WhoisServer WhoisTable::ServerFor(std::string_view host) const {
 }
 
 bool WhoisTable::Lists(std::string_view host) const {
-  return servers_.count(LowerAscii(std::string(host))) > 0;
+  return servers_.count(base::AsciiLower(host)) > 0;
 }
 
 std::vector<std::string> WhoisTable::Hosts() const {
@@ -423,7 +417,7 @@ bool IsIanaRecordOf(std::string_view answer, std::string_view tld) {
   bool found = false;
   ForEachIanaField(answer, [&](const std::string& key, std::string_view value) {
     found = found ||
-            (key == "domain" && LowerAscii(std::string(value)) == LowerAscii(std::string(tld)));
+            (key == "domain" && base::AsciiLower(value) == base::AsciiLower(tld));
   });
   return found;
 }
@@ -434,7 +428,7 @@ std::optional<std::string> ReadIanaReferral(std::string_view answer) {
   ForEachIanaField(answer, [&](const std::string& key, std::string_view value) {
     if ((key != "refer" && key != "whois") || !IsHostName(value)) return;
     std::optional<std::string>& kept = key == "refer" ? refer : whois;
-    if (!kept) kept = LowerAscii(std::string(value));
+    if (!kept) kept = base::AsciiLower(value);
   });
   return refer ? refer : whois;
 }

@@ -11,8 +11,6 @@
 namespace sim {
 namespace {
 
-constexpr int kReadTimeoutMs = 5000;
-
 struct Target {
   std::string host;
   std::uint16_t port = 0;

@@ -36,8 +36,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr auto kIoTimeout = 30s;
-
 // The demo's deletion lists at the paths the registries publish theirs: CNNIC's for today and
 // tomorrow (one name a line, some in brackets), and the .top registry's CSV in GBK, its header
 // 域名,删除时间 and a line it cannot read.
@@ -57,7 +55,7 @@ const std::pair<std::string_view, DeletionList> kDeletionLists[] = {
       "text/csv; charset=gbk"}},
 };
 // Enough workers for a client's per-host cap well above the default, plus stalled answers.
-constexpr size_t kWorkers = 24;
+constexpr size_t kRdapWorkers = 24;
 constexpr const char* kRdapType = "application/rdap+json";
 
 bool EndsWithLabel(const std::string& name, const std::string& suffix) {
@@ -426,7 +424,7 @@ RdapSim::RdapSim() : impl_(std::make_unique<Impl>()) {
         ++impl.running;
       }
       impl.stopped.notify_all();
-      return new httplib::ThreadPool(kWorkers);
+      return new httplib::ThreadPool(kRdapWorkers);
     };
     server->Get("/rdap/domain/(.+)",
                 [&impl, i](const httplib::Request& req, httplib::Response& res) {

@@ -29,11 +29,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kIoTimeout = 30s;    // one read or write inside a request
 constexpr time_t kIdleSeconds = 5;  // between requests on a kept-alive connection
 constexpr size_t kRequestsPerConnection = 100;
 // Hanging answers hold a worker each until the simulator stops, so keep a few spare.
-constexpr size_t kWorkers = 16;
+constexpr size_t kRegistrarWorkers = 16;
 constexpr size_t kMaxBody = 16 * 1024 * 1024;
 // How much a streamed answer hands to its connection at a time.
 constexpr size_t kStreamPiece = 64 * 1024;
@@ -452,7 +451,7 @@ RegistrarSim::RegistrarSim(std::uint16_t port) : impl_(std::make_unique<Impl>())
       impl.running = true;
     }
     impl.changed.notify_all();
-    return new httplib::ThreadPool(kWorkers);
+    return new httplib::ThreadPool(kRegistrarWorkers);
   };
   impl.Route(impl.server);
 

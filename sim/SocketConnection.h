@@ -14,6 +14,9 @@
 
 namespace sim {
 
+// The HTTP simulators' bound on one read or write inside a request.
+inline constexpr std::chrono::seconds kIoTimeout{30};
+
 class SocketConnection final : public httplib::Stream {
  public:
   SocketConnection(socket_t sock, socket_t stop, std::chrono::milliseconds ioTimeout);

@@ -10,6 +10,9 @@
 
 namespace sim {
 
+// How long a line-protocol simulator (WHOIS, the proxy) waits for a client's next bytes.
+inline constexpr int kReadTimeoutMs = 5000;
+
 // A UDP socket bound to 127.0.0.1 (or ::1) on a free port, which it reports; INVALID_SOCKET on
 // failure.
 socket_t OpenLoopbackUdp(std::uint16_t& port, bool ipv6 = false);

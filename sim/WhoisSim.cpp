@@ -37,7 +37,6 @@ const std::map<std::string, std::vector<std::string>> WhoisSim::kServers = {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kReadTimeoutMs = 5000;
 constexpr const char* kIana = "whois.iana.org";
 
 bool Reserved(const std::string& name) {

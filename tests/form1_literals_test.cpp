@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/BoxText.h"
 #include "app/qt/Form1Window.h"
 #include "app/qt/MessageBoxes.h"
 #include "app/qt/QtPlatform.h"
@@ -37,12 +38,10 @@ namespace {
 
 using app::ControlId;
 
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qtapp::FromCore;
 
 // Places and sizes are given in twips; 15 twips make one pixel at 96 dots per inch.
-int Px(int twips) {
+int Pixels(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));
 }
 
@@ -128,7 +127,7 @@ class Form1Literals : public ::testing::Test {
 };
 
 TEST_F(Form1Literals, TheWindowHasItsCaptionClientSizeAndFixedBorder) {
-  EXPECT_EQ(window.windowTitle(), Q(kCaption));
+  EXPECT_EQ(window.windowTitle(), FromCore(kCaption));
   EXPECT_EQ(window.size(), QSize(617, 485));
   EXPECT_EQ(window.minimumSize(), QSize(617, 485));
   EXPECT_EQ(window.maximumSize(), QSize(617, 485));
@@ -156,7 +155,7 @@ TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFont) {
     EXPECT_EQ(widget->parentWidget(), c.container ? W(*c.container) : &window);
     EXPECT_TRUE(widget->isVisible());
     EXPECT_TRUE(widget->isEnabled());
-    EXPECT_EQ(widget->pos(), QPoint(Px(c.left), Px(c.top)));
+    EXPECT_EQ(widget->pos(), QPoint(Pixels(c.left), Pixels(c.top)));
 
     QString text;
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -170,18 +169,18 @@ TEST_F(Form1Literals, EveryControlShowsItsTextAtItsPlaceInItsFont) {
       text = box->toPlainText();
       EXPECT_FALSE(box->isReadOnly());
     }
-    EXPECT_EQ(text, Q(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(text, FromCore(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     if (c.width == 0) {
       // Sized to its caption in its own font.
       const QFontMetrics metrics(widget->font());
       EXPECT_EQ(widget->size(), metrics.size(Qt::TextSingleLine, text));
     } else {
-      EXPECT_EQ(widget->size(), QSize(Px(c.width), Px(c.height)));
+      EXPECT_EQ(widget->size(), QSize(Pixels(c.width), Pixels(c.height)));
     }
 
     const QFont font = widget->font();
-    EXPECT_EQ(font.family(), Q(c.font.family));
+    EXPECT_EQ(font.family(), FromCore(c.font.family));
     EXPECT_EQ(font.pointSizeF(), c.font.points);
     EXPECT_EQ(font.weight(), c.font.bold ? QFont::Bold : QFont::Normal);
     EXPECT_EQ(font.underline(), c.font.underline);
@@ -203,7 +202,7 @@ TEST_F(Form1Literals, TheStatusLineStaysSizedToItsCaption) {
   for (std::u16string_view caption : {u".", u"共输入491个，其中490个可以注册"}) {
     window.SetLabel3(caption);
     const QFontMetrics metrics(W(ControlId::Label3)->font());
-    EXPECT_EQ(W(ControlId::Label3)->size(), metrics.size(Qt::TextSingleLine, Q(caption)));
+    EXPECT_EQ(W(ControlId::Label3)->size(), metrics.size(Qt::TextSingleLine, FromCore(caption)));
     EXPECT_EQ(W(ControlId::Label3)->pos(), QPoint(8, 376));
   }
 }
@@ -252,7 +251,7 @@ TEST_F(Form1Literals, ScreenReadersHearTheBoxesByTheirFramesAndTheStatusLineChan
   EXPECT_EQ(W(ControlId::Text1)->accessibleName(), QStringLiteral(u"输入查询域名:"));
   EXPECT_EQ(W(ControlId::Text2)->accessibleName(), QStringLiteral(u"结果框:"));
   EXPECT_EQ(W(ControlId::Label3)->accessibleName(), QStringLiteral(u"状态栏"));
-  EXPECT_EQ(W(ControlId::Label3)->accessibleDescription(), Q(kSlogan));
+  EXPECT_EQ(W(ControlId::Label3)->accessibleDescription(), FromCore(kSlogan));
 
   // Events go out only while a screen reader listens, as the platform's accessibility tells.
   QPlatformAccessibility* platformAccessibility =

@@ -27,9 +27,7 @@ namespace {
 using app::ControlId;
 using app::ControlKind;
 
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qtapp::FromCore;
 
 int Px(app::Twips twips) {
   return app::TwipsToPixels(twips, 96);
@@ -89,7 +87,7 @@ TEST_F(Form1WindowLayout, ClientAreaIsFixedAt617By485WithoutAMaximiseButton) {
   EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral(u"Brelka域名注册批量查询8.0  ")));
-  EXPECT_EQ(window->windowTitle(), Q(app::Form1Caption()));
+  EXPECT_EQ(window->windowTitle(), FromCore(app::Form1Caption()));
 }
 
 TEST_F(Form1WindowLayout, EveryControlHasItsPlaceTextFontAndColour) {
@@ -106,10 +104,10 @@ TEST_F(Form1WindowLayout, EveryControlHasItsPlaceTextFontAndColour) {
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
     if (auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-      text = Q(qtapp::CoreTextFromBox(box->document()->toRawText()));
+      text = FromCore(qtapp::CoreTextFromBox(box->document()->toRawText()));
     }
-    EXPECT_EQ(text, Q(entry.text));
-    EXPECT_EQ(widget->font().family(), Q(entry.font.family));
+    EXPECT_EQ(text, FromCore(entry.text));
+    EXPECT_EQ(widget->font().family(), FromCore(entry.font.family));
     EXPECT_EQ(widget->font().pointSizeF(), entry.font.points);
     EXPECT_EQ(widget->font().bold(), entry.font.bold);
     EXPECT_EQ(widget->font().underline(), entry.font.underline);
@@ -236,7 +234,7 @@ TEST_F(Form1WindowCommands, CopyPutsExactlyTheNamedLinesOnTheClipboard) {
   QTest::mouseClick(W(ControlId::Command3), Qt::LeftButton);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("one.com\r\n  Two.NET \r\n"));
   ASSERT_EQ(boxes.informed.size(), 1u);
-  EXPECT_EQ(boxes.informed[0], Q(app::kCopied));
+  EXPECT_EQ(boxes.informed[0], FromCore(app::kCopied));
   EXPECT_EQ(boxes.informCaptions[0], QStringLiteral("Brelka"));
 }
 
@@ -245,7 +243,7 @@ TEST_F(Form1WindowCommands, CopyOfFourCharactersLeavesTheClipboardAlone) {
   window->SetText2(u"a.co");
   QTest::mouseClick(W(ControlId::Command3), Qt::LeftButton);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("earlier"));
-  EXPECT_EQ(boxes.informed, std::vector<QString>{Q(app::kNothingToCopy)});
+  EXPECT_EQ(boxes.informed, std::vector<QString>{FromCore(app::kNothingToCopy)});
 }
 
 TEST_F(Form1WindowCommands, AClipboardThatFailsIsReportedInsteadOfTheSuccessMessage) {

@@ -36,9 +36,7 @@ namespace {
 using namespace std::chrono_literals;
 using app::ControlId;
 
-QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qtapp::FromCore;
 
 class RegistryWindowTest : public ::testing::Test {
  protected:
@@ -220,7 +218,7 @@ TEST(WindowSource, TheCommandLineWinsOverTheSettingsFileAndAFaultIsToldWithItsLi
     EXPECT_EQ(choice.source, c.chosen);
     ASSERT_EQ(choice.fault.has_value(), c.fault != nullptr);
     if (c.fault) {
-      const QString message = Q(*choice.fault);
+      const QString message = FromCore(*choice.fault);
       EXPECT_TRUE(message.startsWith(QStringLiteral(u"设置文件 ") + file)) << message.toStdString();
       EXPECT_TRUE(message.contains(QString::fromUtf16(c.fault))) << message.toStdString();
       EXPECT_TRUE(message.endsWith(QStringLiteral(u"本次使用默认的查询方式: 注册商。")));

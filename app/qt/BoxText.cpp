@@ -16,6 +16,10 @@ std::u16string CoreTextFromBox(const QString& raw) {
 }
 
 QString BoxTextFromCore(std::u16string_view text) {
+  return FromCore(text);
+}
+
+QString FromCore(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 

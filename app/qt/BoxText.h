@@ -15,5 +15,7 @@ std::u16string CoreTextFromBox(const QString& raw);
 // For QPlainTextEdit::setPlainText(), which starts a new line at CR LF, at a lone CR and at a
 // lone LF alike.
 QString BoxTextFromCore(std::u16string_view text);
+// Any other text of the core (a caption, a label, a message) as Qt holds it.
+QString FromCore(std::u16string_view text);
 
 }  // namespace qtapp

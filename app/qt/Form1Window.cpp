@@ -24,10 +24,6 @@ namespace {
 using app::ControlId;
 using app::ControlKind;
 
-QString FromUtf16(std::u16string_view text) {
-  return BoxTextFromCore(text);
-}
-
 // The window's families are Windows fonts; where they are missing the Noto CJK families of the
 // same style draw the Chinese text instead of whatever fontconfig would pick first.
 void SubstituteMissingFonts() {
@@ -38,7 +34,7 @@ void SubstituteMissingFonts() {
 }
 
 QFont MakeFont(const app::FontSpec& entry) {
-  QFont font(FromUtf16(entry.family));
+  QFont font(FromCore(entry.family));
   font.setPointSizeF(entry.points);
   font.setBold(entry.bold);
   font.setUnderline(entry.underline);
@@ -97,7 +93,7 @@ void Form1Window::Build() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(FromUtf16(form.caption));
+  setWindowTitle(FromCore(form.caption));
   setWindowIcon(MakeIcon());
   setFont(MakeFont(form.font));
   setFixedSize(Pixels(form.clientWidth), Pixels(form.clientHeight));
@@ -116,7 +112,7 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
   switch (entry.kind) {
     case ControlKind::Label:
     case ControlKind::LinkLabel: {
-      auto* label = new QLabel(FromUtf16(entry.text), parent);
+      auto* label = new QLabel(FromCore(entry.text), parent);
       label->setTextFormat(Qt::PlainText);
       label->setFocusPolicy(Qt::NoFocus);
       if (entry.kind == ControlKind::LinkLabel) {
@@ -127,7 +123,7 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
       break;
     }
     case ControlKind::Frame: {
-      auto* frame = new QGroupBox(FromUtf16(entry.text), parent);
+      auto* frame = new QGroupBox(FromCore(entry.text), parent);
       frame->setFocusPolicy(Qt::NoFocus);
       widget = frame;
       break;
@@ -142,12 +138,12 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
       box->setPlainText(BoxTextFromCore(entry.text));
       box->viewport()->installEventFilter(this);
       // A screen reader names the box after the frame around it.
-      box->setAccessibleName(FromUtf16(app::Control(*entry.container).text));
+      box->setAccessibleName(FromCore(app::Control(*entry.container).text));
       widget = box;
       break;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(FromUtf16(entry.text), parent);
+      auto* button = new QPushButton(FromCore(entry.text), parent);
       button->setAutoDefault(false);
       button->setDefault(false);
       button->installEventFilter(this);
@@ -173,7 +169,7 @@ QWidget* Form1Window::MakeControl(const app::ControlSpec& entry) {
 
   if (entry.id == ControlId::Label3) {
     widget->setAccessibleName(QString::fromUtf16(kStatusLineName));
-    widget->setAccessibleDescription(FromUtf16(entry.text));
+    widget->setAccessibleDescription(FromCore(entry.text));
   }
 
   if (entry.id == ControlId::Command1) {
@@ -284,7 +280,7 @@ void Form1Window::runCommand3() {
 
 void Form1Window::Report(const base::Status& status) {
   if (status.ok()) return;
-  boxes_.Inform(this, QString::fromStdString(status.error()), FromUtf16(app::kAppTitle));
+  boxes_.Inform(this, QString::fromStdString(status.error()), FromCore(app::kAppTitle));
 }
 
 std::u16string Form1Window::Text1() const {
@@ -309,7 +305,7 @@ std::u16string Form1Window::Label3() const {
 
 void Form1Window::SetLabel3(std::u16string_view caption) {
   auto* label = static_cast<QLabel*>(Widget(ControlId::Label3));
-  label->setText(FromUtf16(caption));
+  label->setText(FromCore(caption));
   label->adjustSize();
   // Screen readers read the caption as the status line's description; changing it tells them.
   label->setAccessibleDescription(label->text());
@@ -324,7 +320,7 @@ void Form1Window::SetCommand1Enabled(bool enabled) {
 }
 
 void Form1Window::ShowMessage(std::u16string_view text) {
-  boxes_.Inform(this, FromUtf16(text), FromUtf16(app::kAppTitle));
+  boxes_.Inform(this, FromCore(text), FromCore(app::kAppTitle));
 }
 
 void Form1Window::ProcessPendingMessages() {

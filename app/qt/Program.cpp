@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <iostream>
 
+#include "BoxText.h"
 #include "Form1Window.h"
 #include "MessageBoxes.h"
 #include "QtPlatform.h"
@@ -29,7 +30,7 @@ void ReportFailedStart(const std::string& reason) {
   std::cerr << "brelka: cannot attach the skin: " << reason << '\n';
   if (!SomeoneSeesWindows()) return;
   QMessageBox box(QMessageBox::Critical,
-                  QString::fromUtf16(app::kAppTitle.data(), app::kAppTitle.size()),
+                  FromCore(app::kAppTitle),
                   QString::fromStdString(reason), QMessageBox::Ok);
   box.exec();
 }
@@ -81,7 +82,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
     boxes.Inform(&window,
                  QString::fromStdU16String(*choice.fault)
                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                 QString::fromUtf16(app::kAppTitle.data(), app::kAppTitle.size()));
+                 FromCore(app::kAppTitle));
   }
   return application.exec();
 }

@@ -7,12 +7,10 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "BoxText.h"
+
 namespace qtapp {
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 using AttachEx = int (*)(const char*, const char*);
 
@@ -41,14 +39,14 @@ base::Status QtPlatform::EmptyClipboard() {
 }
 
 base::Status QtPlatform::SetClipboardText(std::u16string_view text) {
-  QGuiApplication::clipboard()->setText(FromUtf16(text));
+  QGuiApplication::clipboard()->setText(FromCore(text));
   return base::Ok();
 }
 
 base::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showWindow) {
   // The browser that opens the address decides how its window appears.
   (void)showWindow;
-  const QString line = FromUtf16(commandLine);
+  const QString line = FromCore(commandLine);
   const QString explorer = QStringLiteral("explorer.exe ");
   QProcess process;
   if (line.startsWith(explorer)) {
@@ -70,7 +68,7 @@ base::Status QtPlatform::StartProgram(std::u16string_view commandLine, int showW
 }
 
 bool QtPlatform::ConfirmOkCancel(std::u16string_view prompt, std::u16string_view caption) {
-  return boxes_.Confirm(QApplication::activeWindow(), FromUtf16(prompt), FromUtf16(caption));
+  return boxes_.Confirm(QApplication::activeWindow(), FromCore(prompt), FromCore(caption));
 }
 
 std::u16string QtPlatform::ProgramFolder() {
@@ -78,7 +76,7 @@ std::u16string QtPlatform::ProgramFolder() {
 }
 
 std::string QtPlatform::ToAnsi(std::u16string_view text) {
-  return FromUtf16(text).toLocal8Bit().toStdString();
+  return FromCore(text).toLocal8Bit().toStdString();
 }
 
 base::Result<int> QtPlatform::SkinH_AttachEx(const std::string& skinPath,

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "LastError.h"
 #include "Wide.h"
 
 namespace app::win32 {
@@ -23,11 +24,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 
 int ControlIdOf(ControlId id) {
   return kFirstControlId + static_cast<int>(id);
-}
-
-base::Failure LastError(const char* step) {
-  return base::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
-                      ")"};
 }
 
 base::Status RegisterWindowClass(WNDPROC procedure) {

@@ -3,15 +3,11 @@
 #include <utility>
 #include <vector>
 
+#include "LastError.h"
 #include "Wide.h"
 
 namespace app::win32 {
 namespace {
-
-base::Failure LastError(const char* step) {
-  return base::Failure{std::string(step) + " (Windows error " + std::to_string(GetLastError()) +
-                      ")"};
-}
 
 // The clipboard pointer closes the clipboard on every path out of a step.
 struct ClipboardOpen {

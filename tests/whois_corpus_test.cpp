@@ -44,13 +44,14 @@ struct Tally {
   std::vector<std::string> free;  // answers read as available that are not free ones
 };
 
-// Each file of a folder, named SUFFIX_NAME by the corpus, read as the answer about NAME.
+// Each file of a folder, named SUFFIX_NAME.txt, read as the answer about NAME.
 Tally ReadFolder(const std::string& corpus, const std::string& folder, Status expected) {
   const check::WhoisTable& table = check::WhoisTable::BuiltIn();
   Tally tally;
   const std::filesystem::path path = std::filesystem::path("data/whois-corpus") / corpus / folder;
   for (const auto& entry : std::filesystem::directory_iterator(path)) {
-    const std::u8string utf8 = entry.path().filename().u8string();
+    EXPECT_EQ(entry.path().extension(), ".txt") << entry.path();
+    const std::u8string utf8 = entry.path().stem().u8string();
     const std::string file(utf8.begin(), utf8.end());
     const std::string key = corpus + "/" + folder + "/" + file;
     const auto name = names::ToALabel(base::FromUtf8(file.substr(file.find('_') + 1)));

@@ -33,6 +33,8 @@ inline constexpr std::u16string_view kSuffixes =
     u"com|net|org|.com.co|co|info|me|mobi|us|biz|ca|mx|ws|asia|bz|net.co|nom.co|eu|in|com.mx|"
     u"nl|se";
 inline constexpr std::u16string_view kWaiting = u"查询中,请稍等....";
+inline constexpr std::u16string_view kAllRegistered = u"您查询的域名全部已经被注册!!";
+inline constexpr std::u16string_view kQueryFailed = u"查询失败,请检查网络连接后重试";
 
 enum class ControlKind { Label, Frame, TextBox, Button };
 

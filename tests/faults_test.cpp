@@ -17,6 +17,7 @@
 
 #include "query/BulkQuery.h"
 #include "MemoryWindow.h"
+#include "WindowLiterals.h"
 #include "sim/Pages.h"
 #include "sim/RegistrarSim.h"
 
@@ -28,12 +29,12 @@ using sim::Endpoint;
 using sim::RecordedRequest;
 using sim::RegistrarSim;
 using Clock = std::chrono::steady_clock;
+using testing_support::kAllRegistered;
+using testing_support::kQueryFailed;
+using testing_support::kWaiting;
 
 namespace {
 
-const std::u16string kQueryFailed = u"查询失败,请检查网络连接后重试";
-const std::u16string kAllRegistered = u"您查询的域名全部已经被注册!!";
-const std::u16string kWaiting = u"查询中,请稍等....";
 const std::u16string kTwoFree = u"first-free.com\r\nsecond-free.net\r\n";
 const std::u16string kTwoFreeSummary = u"共输入3个，其中2个可以注册";
 constexpr std::size_t kMiB = 1 << 20;

@@ -10,6 +10,7 @@
 
 #include "query/BulkQuery.h"
 #include "MemoryWindow.h"
+#include "WindowLiterals.h"
 #include "sim/RegistrarSim.h"
 
 using namespace std::chrono_literals;
@@ -17,11 +18,12 @@ using query::MemoryWindow;
 using sim::Behaviour;
 using sim::Endpoint;
 using sim::RecordedRequest;
+using testing_support::kAllRegistered;
+using testing_support::kQueryFailed;
+using testing_support::kWaiting;
 
 namespace {
 
-const std::u16string kAllRegistered = u"您查询的域名全部已经被注册!!";
-const std::u16string kQueryFailed = u"查询失败,请检查网络连接后重试";
 const std::string kSearchPath = "/domains/searchbulk.aspx";
 const std::string kRemoveTarget =
     "/domains/actions/json/removedomainsfrompending.aspx?TargetDivID=xRemoveAll=true";
@@ -174,7 +176,7 @@ TEST_F(QueryOverHttp, ClosingTheWindowDuringTheWaitAbandonsTheQuery) {
   Query(u"free-name.com\r\n");
   EXPECT_LT(std::chrono::steady_clock::now() - started, 1s);
   EXPECT_EQ(window.text2, u"");
-  EXPECT_EQ(window.label3, u"查询中,请稍等....");
+  EXPECT_EQ(window.label3, kWaiting);
   EXPECT_EQ(Find("POST", kRemoveTarget), nullptr);
 }
 

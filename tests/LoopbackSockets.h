@@ -1,6 +1,7 @@
 // Plain sockets on 127.0.0.1 for the web tests, where an HTTP server cannot misbehave enough: a
-// port that never answers, an address where nothing listens, and the process's CPU time. One
-// implementation per platform; it knows nothing of HTTP.
+// port that never answers, an address where nothing listens, and the process's CPU time. The
+// sockets are the platform shim's (web/Sockets.h); the CPU time is read per platform. It knows
+// nothing of HTTP.
 #pragma once
 
 #include <chrono>

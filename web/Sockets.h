@@ -7,12 +7,15 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #else
+#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #endif
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 namespace web {
 
@@ -53,6 +56,11 @@ int WaitConnected(SocketHandle sock, int timeoutMs);
 long SendSome(SocketHandle sock, const char* data, std::size_t size);
 // The bytes received, 0 at the end of the stream, or -1.
 long ReceiveSome(SocketHandle sock, char* data, std::size_t size);
+
+// The socket address of a numeric IPv4 or IPv6 address and a port; false when the text is not an
+// address of that family.
+bool NumericAddress(const std::string& address, bool ipv6, std::uint16_t port,
+                    sockaddr_storage& out, socklen_t& length);
 
 // Readable from the moment Fire() is called, for good: every wait that watches Handle() ends.
 class StopSignal {

@@ -23,6 +23,7 @@
 #include "check/dns/DnsMessage.h"
 #include "check/dns/DnsServer.h"
 #include "check/dns/NsResolver.h"
+#include "web/Sockets.h"
 
 namespace check {
 namespace {
@@ -85,19 +86,8 @@ class ResolvResolver final : public NsResolver {
     if (server_.empty()) return;
     const std::optional<DnsServer> parsed = ParseDnsServer(server_);
     if (!parsed) return;
-    if (parsed->ipv6) {
-      auto& address = reinterpret_cast<sockaddr_in6&>(address_);
-      address.sin6_family = AF_INET6;
-      address.sin6_port = htons(parsed->port);
-      valid_ = inet_pton(AF_INET6, parsed->address.c_str(), &address.sin6_addr) == 1;
-      addressLength_ = sizeof address;
-    } else {
-      auto& address = reinterpret_cast<sockaddr_in&>(address_);
-      address.sin_family = AF_INET;
-      address.sin_port = htons(parsed->port);
-      valid_ = inet_pton(AF_INET, parsed->address.c_str(), &address.sin_addr) == 1;
-      addressLength_ = sizeof address;
-    }
+    valid_ = web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_,
+                                 addressLength_);
   }
 
   NsAnswer LookUpNs(const std::string& name) override {

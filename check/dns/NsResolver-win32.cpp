@@ -22,6 +22,7 @@
 #include "check/dns/DnsMessage.h"
 #include "check/dns/DnsServer.h"
 #include "check/dns/NsResolver.h"
+#include "web/Sockets.h"
 
 namespace check {
 namespace {
@@ -66,20 +67,9 @@ class DnsApiResolver final : public NsResolver {
     const std::optional<DnsServer> parsed = ParseDnsServer(server_);
     valid_ = parsed.has_value();
     if (!parsed) return;
-    if (parsed->ipv6) {
-      auto& address = reinterpret_cast<sockaddr_in6&>(address_);
-      address.sin6_family = AF_INET6;
-      address.sin6_port = htons(parsed->port);
-      valid_ = InetPtonA(AF_INET6, parsed->address.c_str(), &address.sin6_addr) == 1;
-      addressLength_ = sizeof address;
-    } else {
-      auto& address = reinterpret_cast<sockaddr_in&>(address_);
-      address.sin_family = AF_INET;
-      address.sin_port = htons(parsed->port);
-      valid_ = InetPtonA(AF_INET, parsed->address.c_str(), &address.sin_addr) == 1;
-      addressLength_ = sizeof address;
-      systemAsks_ = parsed->port == 53;
-    }
+    valid_ = web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_,
+                                 addressLength_);
+    systemAsks_ = !parsed->ipv6 && parsed->port == 53;
   }
   ~DnsApiResolver() override {
     if (started_) WSACleanup();

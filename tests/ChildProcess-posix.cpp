@@ -18,27 +18,16 @@ namespace testing_support {
 struct Child::Impl {
   pid_t pid = -1;
   std::thread writer, outReader, errReader;
-  std::string out, err;
-  std::mutex mutex;
+  std::mutex mutex;  // guards open
   std::condition_variable closed;
   int open = 2;  // output pipes not yet at their end
 
-  void Read(int fd, std::string& into, bool firstLineOnly) {
+  void Read(int fd, CapturedStream& into) {
     char buffer[65536];
     for (;;) {
       const ssize_t n = read(fd, buffer, sizeof buffer);
-      if (n > 0) {
-        std::lock_guard lock(mutex);
-        into.append(buffer, static_cast<std::size_t>(n));
-        if (const std::size_t end = into.find('\n'); firstLineOnly && end != std::string::npos) {
-          into.resize(end + 1);
-          break;
-        }
-      } else if (n < 0 && errno == EINTR) {
-        continue;
-      } else {
-        break;
-      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0 || !into.Take(buffer, static_cast<std::size_t>(n))) break;
     }
     close(fd);
     std::lock_guard lock(mutex);
@@ -49,7 +38,7 @@ struct Child::Impl {
 
 Child::Child(const std::string& program, const std::vector<std::string>& args,
              const std::string& input, Streams streams)
-    : impl_(std::make_unique<Impl>()) {
+    : out_(streams.firstLineOnly), impl_(std::make_unique<Impl>()) {
   int in[2], out[2], err[2];
   if (pipe(in) || pipe(out) || pipe(err)) throw std::runtime_error("pipe failed");
   posix_spawn_file_actions_t actions;
@@ -95,10 +84,8 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
     }
     close(fd);
   });
-  impl_->outReader = std::thread([this, fd = out[0], streams] {
-    impl_->Read(fd, impl_->out, streams.firstLineOnly);
-  });
-  impl_->errReader = std::thread([this, fd = err[0]] { impl_->Read(fd, impl_->err, false); });
+  impl_->outReader = std::thread([this, fd = out[0]] { impl_->Read(fd, out_); });
+  impl_->errReader = std::thread([this, fd = err[0]] { impl_->Read(fd, err_); });
 }
 
 Child::~Child() {
@@ -114,16 +101,6 @@ void Child::Interrupt() {
 
 void Child::Kill() {
   kill(impl_->pid, SIGKILL);
-}
-
-std::string Child::OutputSoFar() {
-  std::lock_guard lock(impl_->mutex);
-  return impl_->out;
-}
-
-std::string Child::ErrorSoFar() {
-  std::lock_guard lock(impl_->mutex);
-  return impl_->err;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {
@@ -144,8 +121,8 @@ ChildOutcome Child::Wait(std::chrono::seconds limit) {
   // A child ended by a signal reports 128 plus its number, as shells do.
   if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) outcome.exitCode = 128 + WTERMSIG(status);
-  outcome.out = impl_->out;
-  outcome.err = impl_->err;
+  outcome.out = out_.SoFar();
+  outcome.err = err_.SoFar();
   return outcome;
 }
 

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <mutex>
 #include <stdexcept>
 #include <thread>
 
@@ -35,16 +34,11 @@ std::wstring Quoted(const std::wstring& arg) {
   return out + L"\"";
 }
 
-void ReadAll(HANDLE pipe, std::string& into, std::mutex& mutex, bool firstLineOnly) {
+void ReadAll(HANDLE pipe, CapturedStream& into) {
   char buffer[65536];
   DWORD got = 0;
-  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-    std::lock_guard lock(mutex);
-    into.append(buffer, got);
-    if (const std::size_t end = into.find('\n'); firstLineOnly && end != std::string::npos) {
-      into.resize(end + 1);
-      break;
-    }
+  while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0 &&
+         into.Take(buffer, got)) {
   }
   CloseHandle(pipe);
 }
@@ -54,13 +48,11 @@ void ReadAll(HANDLE pipe, std::string& into, std::mutex& mutex, bool firstLineOn
 struct Child::Impl {
   PROCESS_INFORMATION process{};
   std::thread writer, outReader, errReader;
-  std::mutex mutex;  // guards out and err while the readers run
-  std::string out, err;
 };
 
 Child::Child(const std::string& program, const std::vector<std::string>& args,
              const std::string& input, Streams streams)
-    : impl_(std::make_unique<Impl>()) {
+    : out_(streams.firstLineOnly), impl_(std::make_unique<Impl>()) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE inRead, inWrite, outRead, outWrite, errRead, errWrite;
   if (!CreatePipe(&inRead, &inWrite, &inherit, 0) ||
@@ -107,12 +99,8 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
     }
     CloseHandle(inWrite);
   });
-  impl_->outReader = std::thread([this, outRead, streams] {
-    ReadAll(outRead, impl_->out, impl_->mutex, streams.firstLineOnly);
-  });
-  impl_->errReader = std::thread([this, errRead] {
-    ReadAll(errRead, impl_->err, impl_->mutex, false);
-  });
+  impl_->outReader = std::thread([this, outRead] { ReadAll(outRead, out_); });
+  impl_->errReader = std::thread([this, errRead] { ReadAll(errRead, err_); });
 }
 
 Child::~Child() {
@@ -128,16 +116,6 @@ void Child::Interrupt() {
 
 void Child::Kill() {
   TerminateProcess(impl_->process.hProcess, 1);
-}
-
-std::string Child::OutputSoFar() {
-  std::lock_guard lock(impl_->mutex);
-  return impl_->out;
-}
-
-std::string Child::ErrorSoFar() {
-  std::lock_guard lock(impl_->mutex);
-  return impl_->err;
 }
 
 ChildOutcome Child::Wait(std::chrono::seconds limit) {
@@ -156,8 +134,8 @@ ChildOutcome Child::Wait(std::chrono::seconds limit) {
   CloseHandle(impl_->process.hThread);
   CloseHandle(impl_->process.hProcess);
   impl_->process = {};
-  outcome.out = impl_->out;
-  outcome.err = impl_->err;
+  outcome.out = out_.SoFar();
+  outcome.err = err_.SoFar();
   return outcome;
 }
 

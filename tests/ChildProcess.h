@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "CapturedStream.h"
+
 namespace testing_support {
 
 struct ChildOutcome {
@@ -38,13 +40,15 @@ class Child {
   // At once, as a crash or a power cut would end it: SIGKILL, TerminateProcess.
   void Kill();
   // What the child has written to standard output so far, while it runs.
-  std::string OutputSoFar();
+  std::string OutputSoFar() const { return out_.SoFar(); }
   // And to standard error.
-  std::string ErrorSoFar();
+  std::string ErrorSoFar() const { return err_.SoFar(); }
   ChildOutcome Wait(std::chrono::seconds limit = std::chrono::seconds(60));
 
  private:
   struct Impl;
+  // Filled by the platform's reader threads, which end before these do.
+  CapturedStream out_, err_;
   std::unique_ptr<Impl> impl_;
 };
 

@@ -97,11 +97,7 @@ bool ProxySim::Impl::Read(socket_t sock, std::string& buffer, std::size_t want) 
   const std::size_t goal = buffer.size() + want;
   char chunk[4096];
   while (buffer.size() < goal) {
-    web::PollEntry entries[2] = {};
-    entries[0].fd = stop.Handle();
-    entries[0].events = POLLIN;
-    entries[1].fd = sock;
-    entries[1].events = POLLIN;
+    web::PollEntry entries[2] = {{stop.Handle(), POLLIN, 0}, {sock, POLLIN, 0}};
     if (web::PollSockets(entries, 2, kReadTimeoutMs) <= 0 || entries[0].revents != 0) return false;
     const long got = web::ReceiveSome(sock, chunk, sizeof chunk);
     if (got <= 0) return false;
@@ -113,13 +109,7 @@ bool ProxySim::Impl::Read(socket_t sock, std::string& buffer, std::size_t want) 
 void ProxySim::Impl::Relay(socket_t a, socket_t b) {
   char chunk[16384];
   for (;;) {
-    web::PollEntry entries[3] = {};
-    entries[0].fd = stop.Handle();
-    entries[0].events = POLLIN;
-    entries[1].fd = a;
-    entries[1].events = POLLIN;
-    entries[2].fd = b;
-    entries[2].events = POLLIN;
+    web::PollEntry entries[3] = {{stop.Handle(), POLLIN, 0}, {a, POLLIN, 0}, {b, POLLIN, 0}};
     if (web::PollSockets(entries, 3, -1) <= 0 || entries[0].revents != 0) return;
     for (int side = 1; side <= 2; ++side) {
       if (entries[side].revents == 0) continue;
@@ -243,11 +233,7 @@ void ProxySim::Impl::Serve(socket_t client) {
 
 void ProxySim::Impl::Listen() {
   for (;;) {
-    web::PollEntry entries[2] = {};
-    entries[0].fd = stop.Handle();
-    entries[0].events = POLLIN;
-    entries[1].fd = listener;
-    entries[1].events = POLLIN;
+    web::PollEntry entries[2] = {{stop.Handle(), POLLIN, 0}, {listener, POLLIN, 0}};
     if (web::PollSockets(entries, 2, -1) < 0 || entries[0].revents != 0) return;
     if (entries[1].revents == 0) continue;
     const socket_t client = ::accept(listener, nullptr, nullptr);

@@ -7,18 +7,19 @@
 #include "FakeHttpSession.h"
 #include "query/BulkQuery.h"
 #include "MemoryWindow.h"
+#include "WindowLiterals.h"
 
 using query::BulkQuery;
 using query::MemoryWindow;
 using testing_support::FakeExchange;
 using testing_support::FakeHttpSession;
+using testing_support::kAllRegistered;
+using testing_support::kQueryFailed;
+using testing_support::kWaiting;
 
 namespace {
 
 const std::u16string kBase = u"http://registrar.test";
-const std::u16string kWaiting = u"查询中,请稍等....";
-const std::u16string kAllRegistered = u"您查询的域名全部已经被注册!!";
-const std::u16string kQueryFailed = u"查询失败,请检查网络连接后重试";
 
 std::string SelectionPage(const std::string& rows) {
   return "<html>My Selected Domain Names<table>" + rows + "</table> x' id='late.com'</html>";
@@ -142,33 +143,33 @@ TEST(StartButton, HarvestsReleasesAndSummarises) {
   EXPECT_EQ(run.session.sent.size(), 3u);
 }
 
-TEST(StartButton, SelectionWithoutNamesMeansEverythingIsRegistered) {
-  QueryRun run(u"taken.com\r\n");
-  run.session.page = SelectionPage("");
-  run.Click();
-  EXPECT_EQ(run.window.text2, kAllRegistered);
-  EXPECT_EQ(run.window.label3, u".");
-  EXPECT_EQ(run.window.LastHitIndex, 0);
-  EXPECT_EQ(run.session.sent.size(), 2u);
-}
-
-TEST(StartButton, ShortHarvestIsShownButNotReleased) {
-  QueryRun run(u"abc.de\r\n");
-  run.session.page = SelectionPage("<tr x' id='a.b' 1.0/>");
-  run.Click();
-  EXPECT_EQ(run.window.text2, u"a.b\r\n");
-  EXPECT_EQ(run.window.label3, u".");
-  EXPECT_EQ(run.session.sent.size(), 2u);
-}
-
-TEST(StartButton, HarvestOfEmptyNamesSendsNoRemovalAndWritesNoSummary) {
-  QueryRun run(u"abc.de\r\n");
-  run.session.page = SelectionPage("<tr x' id='' 1.0/><tr x' id='' 2.0/><tr x' id='' 3.0/>");
-  run.Click();
-  EXPECT_EQ(run.window.text2, u"\r\n\r\n\r\n");
-  EXPECT_EQ(run.window.label3, u".");
-  EXPECT_EQ(run.session.sent.size(), 2u);
-  EXPECT_TRUE(run.window.command1Enabled);
+// A selection that yields no name to release ends the query after the harvest: no removal is
+// sent, no summary written, and the button is usable again. With no names at all, everything
+// was registered; a short harvest, or one of empty names, is shown as it came.
+TEST(StartButton, HarvestsWithNothingToReleaseSendNoRemoval) {
+  struct Case {
+    const char* what;
+    std::string rows;
+    std::u16string text2;
+  };
+  const Case cases[] = {
+      {"no names", "", std::u16string(kAllRegistered)},
+      {"a short harvest", "<tr x' id='a.b' 1.0/>", u"a.b\r\n"},
+      {"empty names", "<tr x' id='' 1.0/><tr x' id='' 2.0/><tr x' id='' 3.0/>", u"\r\n\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QueryRun run(u"abc.de\r\n");
+    run.session.page = SelectionPage(c.rows);
+    run.Click();
+    EXPECT_EQ(run.window.text2, c.text2);
+    EXPECT_EQ(run.window.label3, u".");
+    EXPECT_EQ(run.session.sent.size(), 2u);
+    EXPECT_TRUE(run.window.command1Enabled);
+    if (c.rows.empty()) {
+      EXPECT_EQ(run.window.LastHitIndex, 0);
+    }
+  }
 }
 
 TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
@@ -202,28 +203,31 @@ TEST(StartButton, RunThatGotNoAnswerSaysSoInsteadOfClaimingAllRegistered) {
   }
 }
 
-TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionAreShown) {
-  QueryRun run(u"free.com\r\n");
-  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
-  run.session.onSend = [](const FakeExchange& e) -> base::Status {
-    if (e.url.ends_with(u"searchbulk.aspx") && e.method == u"POST") return base::Failure{"reset"};
-    return base::Ok();
+// A failed submission or removal does not undo the harvest: the names and the summary stand.
+TEST(StartButton, NamesHarvestedDespiteAFailedSubmissionOrRemovalAreShown) {
+  struct Case {
+    const char* what;
+    std::u16string input;
+    std::u16string failingUrl;
+    std::u16string failingMethod;
   };
-  run.Click();
-  EXPECT_EQ(run.window.text2, u"free.com\r\n");
-  EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
-}
-
-TEST(StartButton, FailedRemovalStillLeavesSummaryAndNames) {
-  QueryRun run(u"free.com\r\nfree.net");
-  run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
-  run.session.onSend = [](const FakeExchange& e) -> base::Status {
-    if (e.url.find(u"removedomains") != std::u16string::npos) return base::Failure{"refused"};
-    return base::Ok();
+  const Case cases[] = {
+      {"submission", u"free.com\r\n", u"searchbulk.aspx", u"POST"},
+      {"removal", u"free.com\r\nfree.net", u"removedomains", u""},
   };
-  run.Click();
-  EXPECT_EQ(run.window.text2, u"free.com\r\n");
-  EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QueryRun run(c.input);
+    run.session.page = SelectionPage("<tr x' id='FREE.COM' 1.0/>");
+    run.session.onSend = [&c](const FakeExchange& e) -> base::Status {
+      const bool failing = e.url.find(c.failingUrl) != std::u16string::npos &&
+                           (c.failingMethod.empty() || e.method == c.failingMethod);
+      return failing ? base::Status(base::Failure{"refused"}) : base::Ok();
+    };
+    run.Click();
+    EXPECT_EQ(run.window.text2, u"free.com\r\n");
+    EXPECT_EQ(run.window.label3, u"共输入2个，其中1个可以注册");
+  }
 }
 
 TEST(StartButton, TooManyEntriesOnThePageFailTheRunWithoutTouchingTheCounters) {

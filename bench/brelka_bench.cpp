@@ -16,14 +16,16 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "query/BulkQuery.h"
-#include "tests/MemoryWindow.h"
 #include "sim/RegistrarSim.h"
+#include "tests/MemoryWindow.h"
 #include "web/HttpRequest.h"
 
 extern char** environ;
@@ -37,32 +39,29 @@ using namespace std::chrono_literals;
 constexpr int kNames = 490;  // with the final line break: 491 elements
 
 // What a user pastes: prefixes, spaces and blank lines that the cleaning removes, and names of
-// which about two in three are free by the simulator's rule.
+// which about two in three are free by the simulator's rule: a line of each kind in turn.
+struct Line {
+  std::u16string_view before;
+  bool numbered;
+  std::u16string_view after;
+};
+constexpr Line kLines[] = {
+    {u"http://www.bench-name-", true, u".com"},
+    {u"taken-", true, u".net"},
+    {u"中文域名", true, u".cn"},
+    {u"spaced name ", true, u".org"},
+    {u"abc.com", false, u""},
+    {u"Upper-Case-", true, u".COM"},
+};
+
 std::u16string Input() {
   std::u16string text;
   for (int i = 0; i < kNames; ++i) {
     const std::string number = std::to_string(1000 + i);
     const std::u16string n(number.begin(), number.end());
-    switch (i % 6) {
-      case 0:
-        text += u"http://www.bench-name-" + n + u".com";
-        break;
-      case 1:
-        text += u"taken-" + n + u".net";
-        break;
-      case 2:
-        text += u"中文域名" + n + u".cn";
-        break;
-      case 3:
-        text += u"spaced name " + n + u".org";
-        break;
-      case 4:
-        text += u"abc.com";
-        break;
-      default:
-        text += u"Upper-Case-" + n + u".COM";
-        break;
-    }
+    const Line& line = kLines[i % std::size(kLines)];
+    text += line.before;
+    if (line.numbered) text += n + std::u16string(line.after);
     text += u"\r\n";
   }
   return text;

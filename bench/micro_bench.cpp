@@ -120,27 +120,19 @@ void Harvest(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 
+// From the smallest paste to the largest, four times larger a step, with the order fitted.
+void PasteSizes(benchmark::internal::Benchmark* bench) {
+  bench->RangeMultiplier(4)
+      ->Range(kSmallest, kLargest)
+      ->Unit(benchmark::kMillisecond)
+      ->Complexity(benchmark::oN);
+}
+
 }  // namespace
 
-BENCHMARK(Cleaning)
-    ->RangeMultiplier(4)
-    ->Range(kSmallest, kLargest)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(CleaningNearMisses)
-    ->RangeMultiplier(4)
-    ->Range(kSmallest, kLargest)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(Decoding)
-    ->RangeMultiplier(4)
-    ->Range(kSmallest, kLargest)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(Harvest)
-    ->RangeMultiplier(4)
-    ->Range(kSmallest, kLargest)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(Cleaning)->Apply(PasteSizes);
+BENCHMARK(CleaningNearMisses)->Apply(PasteSizes);
+BENCHMARK(Decoding)->Apply(PasteSizes);
+BENCHMARK(Harvest)->Apply(PasteSizes);
 
 BENCHMARK_MAIN();

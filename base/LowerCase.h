@@ -13,7 +13,9 @@ std::u16string ToLower(std::u16string_view text);
 
 // ASCII only, as protocols compare their keywords, schemes and host names: A-Z become a-z and
 // every other byte stays as it is.
-constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+constexpr char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 std::string AsciiLower(std::string_view text);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 

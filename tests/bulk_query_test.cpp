@@ -5,9 +5,9 @@
 #include <string>
 
 #include "FakeHttpSession.h"
-#include "query/BulkQuery.h"
 #include "MemoryWindow.h"
 #include "WindowLiterals.h"
+#include "query/BulkQuery.h"
 
 using query::BulkQuery;
 using query::MemoryWindow;

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "query/BulkQuery.h"
 #include "MemoryWindow.h"
 #include "WindowLiterals.h"
+#include "query/BulkQuery.h"
 #include "sim/Pages.h"
 #include "sim/RegistrarSim.h"
 

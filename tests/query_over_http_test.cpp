@@ -8,9 +8,9 @@
 #include <set>
 #include <string>
 
-#include "query/BulkQuery.h"
 #include "MemoryWindow.h"
 #include "WindowLiterals.h"
+#include "query/BulkQuery.h"
 #include "sim/RegistrarSim.h"
 
 using namespace std::chrono_literals;

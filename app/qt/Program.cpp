@@ -29,9 +29,8 @@ bool SomeoneSeesWindows() {
 void ReportFailedStart(const std::string& reason) {
   std::cerr << "brelka: cannot attach the skin: " << reason << '\n';
   if (!SomeoneSeesWindows()) return;
-  QMessageBox box(QMessageBox::Critical,
-                  FromCore(app::kAppTitle),
-                  QString::fromStdString(reason), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, FromCore(app::kAppTitle), QString::fromStdString(reason),
+                  QMessageBox::Ok);
   box.exec();
 }
 

@@ -86,8 +86,8 @@ class ResolvResolver final : public NsResolver {
     if (server_.empty()) return;
     const std::optional<DnsServer> parsed = ParseDnsServer(server_);
     if (!parsed) return;
-    valid_ = web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_,
-                                 addressLength_);
+    valid_ =
+        web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_, addressLength_);
   }
 
   NsAnswer LookUpNs(const std::string& name) override {

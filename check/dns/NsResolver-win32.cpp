@@ -67,8 +67,8 @@ class DnsApiResolver final : public NsResolver {
     const std::optional<DnsServer> parsed = ParseDnsServer(server_);
     valid_ = parsed.has_value();
     if (!parsed) return;
-    valid_ = web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_,
-                                 addressLength_);
+    valid_ =
+        web::NumericAddress(parsed->address, parsed->ipv6, parsed->port, address_, addressLength_);
     systemAsks_ = !parsed->ipv6 && parsed->port == 53;
   }
   ~DnsApiResolver() override {

@@ -97,7 +97,8 @@ std::vector<Answer::Variant> Variants(const json& domain) {
     std::vector<std::u16string> relations;
     if (const json* relation = Member(entry, "relation"); relation && relation->is_array()) {
       for (const json& word : *relation) {
-        if (word.is_string()) relations.push_back(base::FromUtf8(base::AsciiLower(word.get<std::string>())));
+        if (word.is_string())
+          relations.push_back(base::FromUtf8(base::AsciiLower(word.get<std::string>())));
       }
     }
     const json* names = Member(entry, "variantNames");

@@ -416,8 +416,7 @@ bool IsHostName(std::string_view text) {
 bool IsIanaRecordOf(std::string_view answer, std::string_view tld) {
   bool found = false;
   ForEachIanaField(answer, [&](const std::string& key, std::string_view value) {
-    found = found ||
-            (key == "domain" && base::AsciiLower(value) == base::AsciiLower(tld));
+    found = found || (key == "domain" && base::AsciiLower(value) == base::AsciiLower(tld));
   });
   return found;
 }

@@ -9,23 +9,22 @@ namespace {
 
 using web::SocketHandle;
 
-sockaddr_in Loopback(int port) {
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  addr.sin_port = htons(static_cast<std::uint16_t>(port));
-  return addr;
+// 127.0.0.1 at the port; 0 asks for a free one.
+sockaddr_storage Loopback(int port, socklen_t& length) {
+  sockaddr_storage address{};
+  web::NumericAddress("127.0.0.1", false, static_cast<std::uint16_t>(port), address, length);
+  return address;
 }
 
 // A TCP socket bound to a free port on 127.0.0.1, and that port.
 SocketHandle BoundSocket(int& port) {
   web::StartSockets();
   const SocketHandle sock = web::OpenTcpSocket(AF_INET);
-  sockaddr_in addr = Loopback(0);
-  socklen_t length = sizeof addr;
-  (void)bind(sock, reinterpret_cast<sockaddr*>(&addr), length);
-  (void)getsockname(sock, reinterpret_cast<sockaddr*>(&addr), &length);
-  port = ntohs(addr.sin_port);
+  socklen_t length = 0;
+  sockaddr_storage address = Loopback(0, length);
+  (void)bind(sock, reinterpret_cast<sockaddr*>(&address), length);
+  (void)getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
+  port = ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
   return sock;
 }
 
@@ -55,8 +54,9 @@ void SilentPort::FillBacklog() {
   for (int i = 0; i < 4; ++i) {
     const SocketHandle sock = web::OpenTcpSocket(AF_INET);
     web::SetNonBlocking(sock);
-    sockaddr_in addr = Loopback(port_);
-    (void)connect(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    socklen_t length = 0;
+    const sockaddr_storage address = Loopback(port_, length);
+    (void)connect(sock, reinterpret_cast<const sockaddr*>(&address), length);
     fillers_.push_back(static_cast<std::intptr_t>(sock));
   }
   web::PollEntry entry{static_cast<SocketHandle>(fillers_.front()), POLLOUT, 0};

@@ -81,14 +81,16 @@ TEST(ProgramStartUp, WithoutTheEntryPointItStopsWithAMessageAndNoWindow) {
   EXPECT_TRUE(run.errors.contains(QStringLiteral("SkinH_AttachEx"))) << run.errors.toStdString();
 }
 
-// An X display of the test's own (Xvfb), for the program on Qt's xcb platform.
+// An X display of the test's own (Xvfb), for the program on Qt's xcb platform. An X server
+// resets when its last client leaves and drops every connection still in its handshake; the
+// test's xdotool searches come and go while the program connects, so the server must not reset.
 class PrivateDisplay {
  public:
   PrivateDisplay() {
     server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                   QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("1024x768x24")});
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1024x768x24")});
     while (server_.state() != QProcess::NotRunning && !server_.canReadLine())
       server_.waitForReadyRead(10000);
     name_ = QLatin1Char(':') + QString::fromLatin1(server_.readLine().trimmed());

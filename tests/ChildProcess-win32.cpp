@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "ChildProcess.h"
+#include "win32/StartProcess.h"
 
 namespace testing_support {
 namespace {
@@ -71,20 +72,12 @@ Child::Child(const std::string& program, const std::vector<std::string>& args,
   startup.hStdInput = streams.inputFromTerminal ? GetStdHandle(STD_INPUT_HANDLE) : inRead;
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
-  // Wine now and then fails to start a process that starts on the next try; a real fault fails
-  // every try, and says why.
-  BOOL started = FALSE;
-  DWORD error = 0;
-  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-    if (attempt > 0) Sleep(200);
-    started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                             CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &impl_->process);
-    if (!started) error = GetLastError();
-  }
+  const DWORD error =
+      StartProcess(commandLine, TRUE, CREATE_NEW_PROCESS_GROUP, nullptr, startup, impl_->process);
   CloseHandle(inRead);
   CloseHandle(outWrite);
   CloseHandle(errWrite);
-  if (!started) {
+  if (error != 0) {
     throw std::runtime_error("cannot start " + program + " (error " + std::to_string(error) +
                              ", three tries)");
   }

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "StartProcess.h"
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -187,8 +189,9 @@ class Program {
     std::wstring command = L"\"" + folder + L"\\" + file + L"\"" + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &process_);
+    startError_ =
+        testing_support::StartProcess(command, FALSE, 0, folder.c_str(), startup, process_);
+    started_ = startError_ == 0;
     if (started_) CloseHandle(process_.hThread);
   }
   ~Program() {
@@ -203,6 +206,8 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   bool Started() const { return started_; }
+  // Why it did not start: the error of the last of three tries.
+  DWORD StartError() const { return startError_; }
   DWORD Id() const { return process_.dwProcessId; }
   bool Ended(std::chrono::milliseconds within) const {
     return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(within.count())) ==
@@ -216,6 +221,7 @@ class Program {
 
  private:
   PROCESS_INFORMATION process_{};
+  DWORD startError_ = 0;
   bool started_ = false;
 };
 
@@ -247,7 +253,7 @@ class Keyboard : public ::testing::Test {
       : program(folder, file, arguments) {}
 
   void SetUp() override {
-    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(program.Started()) << "cannot start the program, error " << program.StartError();
     ASSERT_TRUE(WaitUntil([&] { return (form = MainWindowOf(program.Id())) != nullptr; }));
     ASSERT_TRUE(BringToFront(form));
     thread = GetWindowThreadProcessId(form, nullptr);
@@ -584,7 +590,7 @@ class Folder {
 
 void ExpectAFailedStartThatWaitsForTheUser(const std::wstring& folder, const std::wstring& named) {
   Program program(folder);
-  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(program.Started()) << "cannot start the program, error " << program.StartError();
   HWND box = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (box = MessageBoxOf(program.Id())) != nullptr; }))
       << "no error box; the program ended with " << program.ExitCode();

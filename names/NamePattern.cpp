@@ -193,7 +193,9 @@ base::Result<NamePattern> NamePattern::Read(std::u16string_view text,
     auto shape = std::make_shared<Shape>();
     shape->names = 1;
     // The filters look at the labels the pattern makes, not at a suffix written in it: from
-    // the first text with a dot on, only what stands before that dot is filtered.
+    // the first slot whose every text has a dot on, only what stands before that dot is
+    // filtered. Where only some of a slot's texts have one, the slots after it still make the
+    // first label of the others, and are filtered whole.
     bool inSuffix = false;
     for (Slot& slot : row) {
       if (!pattern.filters_.without.empty() && !inSuffix) {
@@ -201,7 +203,7 @@ base::Result<NamePattern> NamePattern::Read(std::u16string_view text,
         if (!kept) kept = Without(slot.choices, pattern.filters_.without);
         slot.choices = kept;
       }
-      inSuffix = inSuffix || std::any_of(slot.choices->begin(), slot.choices->end(),
+      inSuffix = inSuffix || std::all_of(slot.choices->begin(), slot.choices->end(),
                                          [](const std::u16string& text) {
                                            return text.find(u'.') != std::u16string::npos;
                                          });

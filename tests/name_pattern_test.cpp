@@ -100,6 +100,10 @@ TEST(NamePattern, FiltersLeaveOutWhatBuyersAvoid) {
   EXPECT_EQ(Read("DDD", noFour).CountNames(0).names, 729u);
   EXPECT_EQ(Read("a4D", noFour).CountNames(0).names, 0u);
   EXPECT_EQ(Read("D=AABB", noFour).CountNames(0).names, 72u);
+  // A dot in only some of a slot's texts does not end the first label of the others.
+  for (const std::string& name : All(Read("x/a,b.cn/4", noFour))) {
+    EXPECT_EQ(name.substr(0, name.find('.')).find('4'), std::string::npos) << name;
+  }
 
   // 杂米: letters and digits both; exact by arithmetic where each shape settles it.
   PatternFilters mixed;

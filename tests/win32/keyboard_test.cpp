@@ -191,11 +191,10 @@ class Program {
     startup.cb = sizeof startup;
     startError_ =
         testing_support::StartProcess(command, FALSE, 0, folder.c_str(), startup, process_);
-    started_ = startError_ == 0;
-    if (started_) CloseHandle(process_.hThread);
+    if (Started()) CloseHandle(process_.hThread);
   }
   ~Program() {
-    if (!started_) return;
+    if (!Started()) return;
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_.hProcess, 99);
       WaitForSingleObject(process_.hProcess, 10000);
@@ -205,7 +204,7 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool Started() const { return started_; }
+  bool Started() const { return startError_ == 0; }
   // Why it did not start: the error of the last of three tries.
   DWORD StartError() const { return startError_; }
   DWORD Id() const { return process_.dwProcessId; }
@@ -222,7 +221,6 @@ class Program {
  private:
   PROCESS_INFORMATION process_{};
   DWORD startError_ = 0;
-  bool started_ = false;
 };
 
 bool PutOnClipboard(const std::wstring& text) {
